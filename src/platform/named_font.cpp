@@ -1,0 +1,9 @@
+#include "platform/named_font.h"
+
+QFont namedFont(const QString& family, qreal points, QFont::StyleHint fallback)
+{
+    QFont font(family);
+    font.setPointSizeF(points);
+    font.setStyleHint(fallback);
+    return font;
+}

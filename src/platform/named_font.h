@@ -1,0 +1,7 @@
+#pragma once
+
+#include <QFont>
+
+// The font `family` at `points`. Where the family is not installed, fontconfig substitutes
+// one of the `fallback` kind, so a missing "Monaco" still gives a monospaced console.
+QFont namedFont(const QString& family, qreal points, QFont::StyleHint fallback);

@@ -1,0 +1,40 @@
+#include "words/picking.h"
+
+#include "words/word_list.h"
+
+#include <cstdlib>
+#include <cstring>
+
+int32_t rnd(uint32_t upperBound)
+{
+    return static_cast<int32_t>(arc4random_uniform(upperBound));
+}
+
+void getRandomNLetterWord(char* word, int32_t /*length*/)
+{
+    const int64_t row = 1 + rnd(static_cast<uint32_t>(gSixListMax - 1));
+    char drawn[32] = {};
+    int32_t wordLength = 0;
+    getNthWord(row, drawn, &wordLength, nullptr);
+    std::strcpy(word, drawn);
+}
+
+void getNthWord(int64_t row, char* theWord, int32_t* wordLength, int32_t* /*listOffset*/)
+{
+    const bool inTable = row >= 0 && row < kSixWordRows;
+    std::strncpy(theWord, inTable ? gSixWords[row] : "", kSixWordRowSize);
+    theWord[kSixWordRowSize - 1] = 0;
+    *wordLength = 6;
+}
+
+int32_t findWordInList(const char* word, int32_t* listOffset)
+{
+    for (int64_t row = 0; row < kSixWordRows; ++row) {
+        char stored[32] = {};
+        int32_t wordLength = 0;
+        getNthWord(row, stored, &wordLength, listOffset);
+        if (std::strcmp(stored, word) == 0)
+            return 1;
+    }
+    return 0;
+}

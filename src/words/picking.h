@@ -1,0 +1,18 @@
+#pragma once
+
+#include <cstdint>
+
+// A uniformly distributed integer in 0 .. upperBound - 1, free of modulo bias; 0 for an
+// upper bound of 0 or 1.
+int32_t rnd(uint32_t upperBound);
+
+// Copies a word drawn uniformly from the list into `word` (at least 7 bytes); the empty
+// string while the list is empty. `length` is ignored: every word has six letters.
+void getRandomNLetterWord(char* word, int32_t length);
+
+// Copies the word of table row `row` (0 .. 12874) into `theWord` (at least 7 bytes) and sets
+// `wordLength` to 6. `listOffset` is left untouched. A row outside the table gives "".
+void getNthWord(int64_t row, char* theWord, int32_t* wordLength, int32_t* listOffset);
+
+// 1 if `word` is stored in any row of the table (row 0 holds ""), else 0. Exact match.
+int32_t findWordInList(const char* word, int32_t* listOffset);

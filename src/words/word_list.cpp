@@ -1,0 +1,114 @@
+#include "words/word_list.h"
+
+#include "app/log_console.h"
+#include "platform/resources.h"
+
+#include <cstdio>
+#include <cstring>
+
+char gSixWords[kSixWordRows][kSixWordRowSize];
+int32_t gSixListMax = 1;
+std::unique_ptr<QByteArray> gWordList;
+
+namespace {
+
+constexpr char kLineFeed = 10;
+constexpr int kLettersPerRow = kSixWordRowSize - 1;
+
+bool isWordCharacter(char byte)
+{
+    return static_cast<signed char>(byte) > 32;
+}
+
+// Splits the file in one pass straight into the table. A line that will not fit its row
+// is dropped whole, its row cleared for the next line, so no row is ever written past its
+// seven bytes and no word is ever cut.
+class SixWordTableWriter {
+public:
+    void write(const QByteArray& bytes)
+    {
+        for (const char byte : bytes) {
+            if (isWordCharacter(byte))
+                addLetter(byte);
+            if (byte == kLineFeed)
+                endLine();
+        }
+        gSixListMax = m_row;
+    }
+
+    void reportDroppedLines() const
+    {
+        if (m_overLongLines > 0)
+            myPrintf("The word list has %d line(s) longer than six letters; they were skipped.\n",
+                     m_overLongLines);
+        if (m_linesPastCapacity > 0)
+            myPrintf("The word list holds more than %d words; %d line(s) were not stored.\n",
+                     kSixWordRows - 1, m_linesPastCapacity);
+    }
+
+private:
+    bool tableIsFull() const { return m_row >= kSixWordRows; }
+
+    void addLetter(char byte)
+    {
+        if (tableIsFull() || m_lineTooLong)
+            return;
+        if (m_column == kLettersPerRow) {
+            m_lineTooLong = true;
+            ++m_overLongLines;
+            std::memset(gSixWords[m_row], 0, kSixWordRowSize);
+            return;
+        }
+        gSixWords[m_row][m_column++] = byte;
+    }
+
+    void endLine()
+    {
+        if (tableIsFull())
+            ++m_linesPastCapacity;
+        else if (!m_lineTooLong)
+            gSixWords[m_row++][m_column] = 0;
+        m_column = 0;
+        m_lineTooLong = false;
+    }
+
+    int m_row = 1;
+    int m_column = 0;
+    bool m_lineTooLong = false;
+    int m_overLongLines = 0;
+    int m_linesPastCapacity = 0;
+};
+
+// Replaces gWordList with the resource's bytes; null when the file is missing or unreadable.
+const QByteArray* readWordFile(const char* name)
+{
+    const auto path = pathForResource(QString::fromLatin1(name), QStringLiteral("txt"));
+    auto bytes = path ? readWholeFile(*path) : std::nullopt;
+    gWordList = bytes ? std::make_unique<QByteArray>(std::move(*bytes)) : nullptr;
+    if (!gWordList)
+        myPrintf("Null list.\n");
+    return gWordList.get();
+}
+
+} // namespace
+
+void loadSixWordList()
+{
+    const QByteArray* bytes = readWordFile("SixLetterWords");
+    if (!bytes)
+        return;
+    SixWordTableWriter writer;
+    writer.write(*bytes);
+    writer.reportDroppedLines();
+}
+
+void loadWordList()
+{
+    readWordFile("words_alpha");
+}
+
+void createNewList()
+{
+    for (int row = 1; row < gSixListMax; ++row)
+        std::printf("%s\n", gSixWords[row]);
+}
