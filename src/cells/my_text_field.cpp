@@ -1,0 +1,1 @@
+#include "cells/my_text_field.h"
