@@ -1,0 +1,97 @@
+#include "app/app_delegate.h"
+
+#include "app/log_console.h"
+#include "app/window_handle.h"
+#include "platform/named_font.h"
+#include "ui_MainWindow.h"
+#include "words/word_list.h"
+
+#include <QMainWindow>
+
+namespace {
+
+const QString kConsoleFontFamily = QStringLiteral("Monaco");
+constexpr qreal kConsoleFontPoints = 14.0;
+
+} // namespace
+
+AppDelegate::AppDelegate(QObject* parent)
+    : QObject(parent)
+    , _window(std::make_unique<QMainWindow>())
+{
+    Ui::MainWindow form;
+    form.setupUi(_window.get());
+    _window->setFixedSize(_window->size());
+    takeOutlets(form);
+    connectActions(form);
+}
+
+AppDelegate::~AppDelegate() = default;
+
+QMainWindow* AppDelegate::window() const
+{
+    return _window.get();
+}
+
+void AppDelegate::setWindow(std::unique_ptr<QMainWindow> window)
+{
+    _window = std::move(window);
+}
+
+// The one place that reaches into the form: everything else goes through the outlets.
+void AppDelegate::takeOutlets(const Ui::MainWindow& form)
+{
+    resultView = form.resultView;
+    theWord = form.theWord;
+    theScore = form.theScore;
+    compScore = form.compScore;
+    statsField = form.statsField;
+    newUserName = form.newUserName;
+}
+
+// Pointer-to-member connections: a misspelt action does not compile, where a string-based
+// connection from the form would only warn at run time and leave the button dead.
+void AppDelegate::connectActions(const Ui::MainWindow& form)
+{
+    const auto bind = [this](QAbstractButton* button, void (AppDelegate::*action)(QObject*)) {
+        connect(button, &QAbstractButton::clicked, this, [this, button, action] { (this->*action)(button); });
+    };
+    bind(form.checkWordButton, &AppDelegate::CheckWord);
+    bind(form.checkAllWordsButton, &AppDelegate::CheckAllWords);
+    bind(form.newPuzzleButton, &AppDelegate::GenerateNewPuzzle);
+    bind(form.changeUserButton, &AppDelegate::ChangeUser);
+    bind(form.submitButton, &AppDelegate::SubmitScore);
+}
+
+void AppDelegate::applicationDidFinishLaunching(QObject* /*notification*/)
+{
+    if (resultView)
+        resultView->setFont(namedFont(kConsoleFontFamily, kConsoleFontPoints, QFont::Monospace));
+    gTextView = resultView;
+    gWindow = _window.get();
+    loadSixWordList();
+}
+
+void AppDelegate::applicationWillTerminate(QObject* /*notification*/)
+{
+}
+
+void AppDelegate::CheckWord(QObject* /*sender*/)
+{
+}
+
+void AppDelegate::CheckAllWords(QObject* /*sender*/)
+{
+}
+
+void AppDelegate::GenerateNewPuzzle(QObject* /*sender*/)
+{
+}
+
+void AppDelegate::ChangeUser(QObject* /*sender*/)
+{
+}
+
+void AppDelegate::SubmitScore(QObject* /*sender*/)
+{
+}

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QObject>
+
+#include <memory>
+
+class QLabel;
+class QLineEdit;
+class QMainWindow;
+class QPlainTextEdit;
+
+namespace Ui {
+class MainWindow;
+}
+
+// The controller: it loads the main window from its form, holds the window's outlets,
+// runs the launch and termination steps and receives the player's five actions.
+class AppDelegate : public QObject {
+    Q_OBJECT
+
+public:
+    explicit AppDelegate(QObject* parent = nullptr);
+    ~AppDelegate() override;
+
+    QMainWindow* window() const;
+    void setWindow(std::unique_ptr<QMainWindow> window);
+
+    void applicationDidFinishLaunching(QObject* notification);
+    void applicationWillTerminate(QObject* notification);
+
+    // The player's actions. None reads its sender; code that runs one passes none.
+    void CheckWord(QObject* sender);
+    void CheckAllWords(QObject* sender);
+    void GenerateNewPuzzle(QObject* sender);
+    void ChangeUser(QObject* sender);
+    void SubmitScore(QObject* sender);
+
+    // Outlets: controls of the window, which owns them.
+    QPlainTextEdit* resultView = nullptr; // the log console
+    QLineEdit* theWord = nullptr;         // a word typed for a dictionary check
+    QLabel* theScore = nullptr;           // the player's score for this puzzle
+    QLabel* compScore = nullptr;          // the computer's score for this puzzle
+    QLabel* statsField = nullptr;         // the player's statistics, nine lines
+    QLineEdit* newUserName = nullptr;     // the name typed to change player
+
+private:
+    void takeOutlets(const Ui::MainWindow& form);
+    void connectActions(const Ui::MainWindow& form);
+
+    std::unique_ptr<QMainWindow> _window;
+};

@@ -1,0 +1,18 @@
+#include "app/app_delegate.h"
+
+#include <QApplication>
+#include <QMainWindow>
+
+int main(int argc, char* argv[])
+{
+    QApplication application(argc, argv);
+    QApplication::setOrganizationName(QStringLiteral("sixfold"));
+    QApplication::setApplicationName(QStringLiteral("sixfold"));
+
+    AppDelegate delegate;
+    QObject::connect(&application, &QCoreApplication::aboutToQuit, &delegate,
+                     [&delegate] { delegate.applicationWillTerminate(nullptr); });
+    delegate.window()->show();
+    delegate.applicationDidFinishLaunching(nullptr);
+    return application.exec();
+}

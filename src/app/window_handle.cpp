@@ -1,0 +1,3 @@
+#include "app/window_handle.h"
+
+QPointer<QMainWindow> gWindow;

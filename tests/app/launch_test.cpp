@@ -1,0 +1,117 @@
+#include "app/app_delegate.h"
+
+#include "app/log_console.h"
+#include "app/window_handle.h"
+#include "support/globals.h"
+#include "support/temporary_resources.h"
+#include "words/word_list.h"
+
+#include <QAbstractButton>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFontInfo>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QPlainTextEdit>
+
+namespace {
+
+// Where the board's cells go: columns 0..15 and rows 0..8 at a pitch of 34, in the
+// window's content area.
+const QRect kBoardRegion(32, 36, 34 * 15 + 32, 34 * 8 + 32);
+
+class LaunchTest : public GameTest {
+protected:
+    QWidget* contentView() const { return m_delegate.window()->centralWidget(); }
+
+    AppDelegate m_delegate;
+};
+
+TEST_F(LaunchTest, FormProvidesEveryOutlet)
+{
+    EXPECT_NE(m_delegate.resultView, nullptr);
+    EXPECT_NE(m_delegate.theWord, nullptr);
+    EXPECT_NE(m_delegate.theScore, nullptr);
+    EXPECT_NE(m_delegate.compScore, nullptr);
+    EXPECT_NE(m_delegate.statsField, nullptr);
+    EXPECT_NE(m_delegate.newUserName, nullptr);
+    ASSERT_NE(m_delegate.window(), nullptr);
+    EXPECT_EQ(m_delegate.resultView->window(), m_delegate.window());
+    EXPECT_EQ(m_delegate.newUserName->window(), m_delegate.window());
+}
+
+TEST_F(LaunchTest, WindowIsFixedSizeAndKeepsTheBoardRegionFree)
+{
+    QMainWindow* window = m_delegate.window();
+    window->show();
+    EXPECT_EQ(window->minimumSize(), window->maximumSize());
+    EXPECT_TRUE(contentView()->rect().contains(kBoardRegion));
+    for (const QWidget* control : contentView()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (control->objectName() == QStringLiteral("boardArea"))
+            continue;
+        EXPECT_FALSE(control->geometry().intersects(kBoardRegion)) << control->objectName().toStdString();
+    }
+}
+
+TEST_F(LaunchTest, ControlsDoNotOverlap)
+{
+    const auto controls = contentView()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+    for (const QWidget* a : controls) {
+        for (const QWidget* b : controls) {
+            if (a == b)
+                continue;
+            EXPECT_FALSE(a->geometry().intersects(b->geometry()))
+                << a->objectName().toStdString() << " overlaps " << b->objectName().toStdString();
+        }
+    }
+}
+
+TEST_F(LaunchTest, ConsoleIsReadOnlyAndNeverTakesTheFocus)
+{
+    EXPECT_TRUE(m_delegate.resultView->isReadOnly());
+    EXPECT_EQ(m_delegate.resultView->focusPolicy(), Qt::NoFocus);
+}
+
+TEST_F(LaunchTest, LaunchSetsTheConsoleFontAndBothHandles)
+{
+    TemporaryResources resources;
+    resources.write(QStringLiteral("SixLetterWords.txt"), "abacus\n");
+    m_delegate.applicationDidFinishLaunching(nullptr);
+    EXPECT_EQ(gTextView, m_delegate.resultView);
+    EXPECT_EQ(gWindow, m_delegate.window());
+    const QFont font = m_delegate.resultView->font();
+    EXPECT_EQ(font.family(), QStringLiteral("Monaco"));
+    EXPECT_DOUBLE_EQ(font.pointSizeF(), 14.0);
+    EXPECT_TRUE(QFontInfo(font).fixedPitch());
+}
+
+TEST_F(LaunchTest, LaunchLoadsTheShippedWordListQuietly)
+{
+    testing::internal::CaptureStdout();
+    m_delegate.applicationDidFinishLaunching(nullptr);
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
+    EXPECT_GT(gSixListMax, 6000);
+    EXPECT_EQ(m_delegate.resultView->toPlainText(), "");
+}
+
+TEST_F(LaunchTest, LaunchWithoutAWordFileCompletesAndSaysSo)
+{
+    TemporaryResources resources;
+    testing::internal::CaptureStdout();
+    m_delegate.applicationDidFinishLaunching(nullptr);
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), "Null list.\n");
+    EXPECT_EQ(m_delegate.resultView->toPlainText(), "Null list.\n");
+    EXPECT_EQ(gSixListMax, 1);
+}
+
+TEST_F(LaunchTest, ScreenshotOfTheLaunchedWindow)
+{
+    m_delegate.window()->show();
+    m_delegate.applicationDidFinishLaunching(nullptr);
+    const QString path = QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("main-window.png"));
+    EXPECT_TRUE(m_delegate.window()->grab().save(path));
+}
+
+} // namespace

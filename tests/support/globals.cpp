@@ -1,0 +1,20 @@
+#include "support/globals.h"
+
+#include "app/log_console.h"
+#include "app/window_handle.h"
+#include "board/grid.h"
+#include "words/word_list.h"
+
+#include <QPlainTextEdit>
+
+#include <cstring>
+
+void resetGlobals()
+{
+    gTextView = nullptr;
+    gWindow = nullptr;
+    std::memset(gSixWords, 0, sizeof gSixWords);
+    gSixListMax = 1;
+    gWordList.reset();
+    clearBoard();
+}

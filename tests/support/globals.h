@@ -1,0 +1,14 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+// Puts every global of the game back to its state at program start: the word table, the
+// board (releasing its fields), the console and window handles.
+void resetGlobals();
+
+// A test that starts and ends with the globals as at program start.
+class GameTest : public ::testing::Test {
+protected:
+    void SetUp() override { resetGlobals(); }
+    void TearDown() override { resetGlobals(); }
+};
