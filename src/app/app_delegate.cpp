@@ -2,7 +2,11 @@
 
 #include "app/log_console.h"
 #include "app/window_handle.h"
+#include "board/board_layout.h"
+#include "board/grid.h"
+#include "board/word_selection.h"
 #include "platform/named_font.h"
+#include "platform/text_field_values.h"
 #include "ui_MainWindow.h"
 #include "words/word_list.h"
 
@@ -70,6 +74,21 @@ void AppDelegate::applicationDidFinishLaunching(QObject* /*notification*/)
     gTextView = resultView;
     gWindow = _window.get();
     loadSixWordList();
+    createBoard();
+}
+
+int32_t AppDelegate::createBoard()
+{
+    const std::optional<PuzzleWords> puzzle = selectPuzzleWords();
+    if (!puzzle) {
+        myPrintf("The word list cannot make a puzzle, so the board stays empty.\n");
+        setIntValue(compScore, 0);
+        clearBoard();
+        return 1;
+    }
+    setIntValue(compScore, computerScore(*puzzle));
+    layOutBoard(*puzzle, window());
+    return 1;
 }
 
 void AppDelegate::applicationWillTerminate(QObject* /*notification*/)

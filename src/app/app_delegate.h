@@ -2,6 +2,7 @@
 
 #include <QObject>
 
+#include <cstdint>
 #include <memory>
 
 class QLabel;
@@ -27,6 +28,10 @@ public:
 
     void applicationDidFinishLaunching(QObject* notification);
     void applicationWillTerminate(QObject* notification);
+
+    // Draws five crossing words, shows the computer's score for them and lays them out as
+    // a new board with the focus in its first cell. Always returns 1.
+    int32_t createBoard();
 
     // The player's actions. None reads its sender; code that runs one passes none.
     void CheckWord(QObject* sender);

@@ -1,1 +1,114 @@
 #include "cells/my_text_field.h"
+
+#include "app/window_handle.h"
+#include "board/grid.h"
+#include "cells/cell_look.h"
+#include "cells/key_codes.h"
+
+#include <QKeyEvent>
+#include <QPoint>
+#include <QTimer>
+
+namespace {
+
+// Qt hands a Tab press to the focus chain before the field sees it, and the release then
+// lands in whichever field has the focus. Only the release of a plain Tab moves along the
+// word, so the press decides what its release will mean.
+bool g_plainTabIsDown = false;
+
+bool isPlainTab(const QKeyEvent* event)
+{
+    return event->key() == Qt::Key_Tab && !(event->modifiers() & Qt::ShiftModifier);
+}
+
+// The last character of `text`, a whole code point even outside the Basic Multilingual
+// Plane, upper-cased one to one.
+QString lastCharacterUpperCased(const QString& text)
+{
+    qsizetype start = text.size() - 1;
+    if (start > 0 && text[start].isLowSurrogate() && text[start - 1].isHighSurrogate())
+        --start;
+    const char32_t codePoint = text.mid(start).toUcs4().value(0);
+    const char32_t upper = QChar::toUpper(codePoint);
+    return QString::fromUcs4(&upper, 1);
+}
+
+} // namespace
+
+myTextField::myTextField(QWidget* parent)
+    : QLineEdit(parent)
+{
+    connect(this, &QLineEdit::textEdited, this, &myTextField::textDidChange);
+}
+
+bool myTextField::event(QEvent* event)
+{
+    if (event->type() == QEvent::KeyPress) {
+        auto* keyEvent = static_cast<QKeyEvent*>(event);
+        if (keyEvent->key() == Qt::Key_Backtab || keyEvent->key() == Qt::Key_Tab)
+            g_plainTabIsDown = isPlainTab(keyEvent);
+        if (isPlainTab(keyEvent)) {
+            event->accept();
+            return true;
+        }
+    }
+    return QLineEdit::event(event);
+}
+
+void myTextField::keyPressEvent(QKeyEvent* event)
+{
+    m_currentKeyCode = gameKeyCode(event->key());
+    QLineEdit::keyPressEvent(event);
+    m_currentKeyCode = kNoKeyCode;
+}
+
+void myTextField::keyReleaseEvent(QKeyEvent* event)
+{
+    const bool tabReleased = event->key() == Qt::Key_Tab && g_plainTabIsDown;
+    if (tabReleased)
+        g_plainTabIsDown = false;
+    const auto position = boardPosition();
+    if (tabReleased && position)
+        moveFocusTo(findNextField(position->x(), position->y()));
+    QLineEdit::keyReleaseEvent(event);
+}
+
+void myTextField::focusInEvent(QFocusEvent* event)
+{
+    QLineEdit::focusInEvent(event);
+    // Deferred: the mouse press that gave the focus would undo an immediate selection.
+    QTimer::singleShot(0, this, &QLineEdit::selectAll);
+}
+
+void myTextField::textDidChange()
+{
+    const QString typed = text();
+    const qsizetype byteLength = typed.toUtf8().size();
+    const int keyCode = m_currentKeyCode;
+    setTextColor(this, kInputTextColour);
+    if (byteLength >= 1)
+        setText(lastCharacterUpperCased(typed));
+    const auto position = boardPosition();
+    if (position && byteLength > 0)
+        moveFocusTo(findNextField(position->x(), position->y()));
+    if (position && keyCode == kDeleteKeyCode)
+        moveFocusTo(findPreviousField(position->x(), position->y()));
+}
+
+std::optional<QPoint> myTextField::boardPosition() const
+{
+    for (int32_t x = 0; x < gGridSize; ++x) {
+        for (int32_t y = 0; y < gGridSize; ++y) {
+            if (gGrid[x][y].field.get() == this)
+                return QPoint(x, y);
+        }
+    }
+    return std::nullopt;
+}
+
+void myTextField::moveFocusTo(myTextField* target)
+{
+    if (!target || !gWindow)
+        return;
+    target->setFocus(Qt::OtherFocusReason);
+}

@@ -2,10 +2,38 @@
 
 #include <QLineEdit>
 
-// The text field of one lettered cell of the board.
+#include <cstdint>
+#include <optional>
+
+class QPoint;
+
+// The text field of one lettered cell. It keeps a single upper-case letter and moves the
+// keyboard focus along the cell's word: on to the next cell after a letter and when Tab is
+// released, back on Backspace. A field knows its board position only by finding itself
+// in gGrid.
 class myTextField : public QLineEdit {
     Q_OBJECT
 
 public:
-    using QLineEdit::QLineEdit;
+    explicit myTextField(QWidget* parent = nullptr);
+
+    // The field of the next (previous) input cell along the word of the cell at (x, y),
+    // skipping at most one fixed cell; null when there is none. Reads only gGrid.
+    static myTextField* findNextField(int32_t x, int32_t y);
+    static myTextField* findPreviousField(int32_t x, int32_t y);
+
+protected:
+    bool event(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+
+private:
+    void textDidChange();
+    std::optional<QPoint> boardPosition() const;
+    void moveFocusTo(myTextField* target);
+
+    // The game's code of the key being pressed while the base class handles it; none for
+    // a change made without a key (a paste from the context menu).
+    int m_currentKeyCode = 0;
 };

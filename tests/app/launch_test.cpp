@@ -2,11 +2,14 @@
 
 #include "app/log_console.h"
 #include "app/window_handle.h"
+#include "board/grid.h"
 #include "support/globals.h"
 #include "support/temporary_resources.h"
 #include "words/word_list.h"
 
 #include <QAbstractButton>
+#include <QApplication>
+#include <QTest>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFontInfo>
@@ -101,9 +104,31 @@ TEST_F(LaunchTest, LaunchWithoutAWordFileCompletesAndSaysSo)
     TemporaryResources resources;
     testing::internal::CaptureStdout();
     m_delegate.applicationDidFinishLaunching(nullptr);
-    EXPECT_EQ(testing::internal::GetCapturedStdout(), "Null list.\n");
-    EXPECT_EQ(m_delegate.resultView->toPlainText(), "Null list.\n");
+    const char* messages = "Null list.\nThe word list cannot make a puzzle, so the board stays empty.\n";
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), messages);
+    EXPECT_EQ(m_delegate.resultView->toPlainText(), messages);
     EXPECT_EQ(gSixListMax, 1);
+    EXPECT_EQ(m_delegate.compScore->text(), "0");
+    EXPECT_FALSE(gGrid[0][0].field);
+}
+
+TEST_F(LaunchTest, LaunchLaysOutAPuzzleWithTheFocusInItsFirstCell)
+{
+    m_delegate.window()->show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(m_delegate.window()));
+    m_delegate.applicationDidFinishLaunching(nullptr);
+    int fields = 0;
+    int fixed = 0;
+    for (const auto& column : gGrid) {
+        for (const GridCell& cell : column) {
+            fields += cell.field ? 1 : 0;
+            fixed += cell.field && !cell.editable ? 1 : 0;
+        }
+    }
+    EXPECT_EQ(fields, 26);
+    EXPECT_EQ(fixed, 4);
+    EXPECT_GT(m_delegate.compScore->text().toInt(), 0);
+    EXPECT_EQ(QApplication::focusWidget(), gGrid[0][0].field.get());
 }
 
 TEST_F(LaunchTest, ScreenshotOfTheLaunchedWindow)

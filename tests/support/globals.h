@@ -1,5 +1,7 @@
 #pragma once
 
+#include "support/printers.h"
+
 #include <gtest/gtest.h>
 
 // Puts every global of the game back to its state at program start: the word table, the

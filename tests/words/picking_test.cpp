@@ -1,5 +1,6 @@
 #include "words/picking.h"
 
+#include "support/board_fixtures.h"
 #include "support/globals.h"
 #include "words/word_list.h"
 
@@ -11,14 +12,6 @@ namespace {
 
 class PickingTest : public GameTest {
 protected:
-    static void useList(std::initializer_list<const char*> words)
-    {
-        int row = 1;
-        for (const char* word : words)
-            std::strcpy(gSixWords[row++], word);
-        gSixListMax = row;
-    }
-
     static std::string draw()
     {
         char word[7] = "XXXXXX";
@@ -52,7 +45,7 @@ TEST_F(PickingTest, RndSpreadsEvenlyBelowItsBound)
 
 TEST_F(PickingTest, OneWordListAlwaysGivesThatWord)
 {
-    useList({"abacus"});
+    useWordList({"abacus"});
     for (int i = 0; i < 50; ++i)
         EXPECT_EQ(draw(), "abacus");
 }
@@ -64,7 +57,7 @@ TEST_F(PickingTest, EmptyListGivesTheEmptyWord)
 
 TEST_F(PickingTest, DrawsComeFromTheListRowsOnly)
 {
-    useList({"abacus", "beacon"});
+    useWordList({"abacus", "beacon"});
     std::strcpy(gSixWords[0], "");
     std::strcpy(gSixWords[3], "cactus"); // stored past the list's end, so never drawn
     int abacus = 0;
@@ -79,7 +72,7 @@ TEST_F(PickingTest, DrawsComeFromTheListRowsOnly)
 
 TEST_F(PickingTest, NthWordCopiesTheRowAndAlwaysSaysSixLetters)
 {
-    useList({"abacus"});
+    useWordList({"abacus"});
     std::strcpy(gSixWords[2], "ab");
     char word[32] = {};
     int32_t length = 0;
@@ -105,7 +98,7 @@ TEST_F(PickingTest, NthWordOutsideTheTableGivesTheEmptyWord)
 
 TEST_F(PickingTest, FindWordMatchesExactlyAcrossTheWholeTable)
 {
-    useList({"abacus", "beacon"});
+    useWordList({"abacus", "beacon"});
     std::strcpy(gSixWords[kSixWordRows - 1], "zygote");
     int32_t offset = 0;
     EXPECT_EQ(findWordInList("beacon", &offset), 1);

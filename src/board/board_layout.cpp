@@ -1,0 +1,155 @@
+#include "board/board_layout.h"
+
+#include "board/grid.h"
+#include "board/word_selection.h"
+#include "cells/cell_look.h"
+#include "platform/named_font.h"
+
+#include <QMainWindow>
+#include <QPointF>
+#include <QSizeF>
+
+#include <cctype>
+
+namespace {
+
+const QString kCellFontFamily = QStringLiteral("Palatino");
+constexpr qreal kCellFontPoints = 20.0;
+constexpr qreal kCellSize = 32;
+constexpr qreal kCellPitch = 34;
+constexpr qreal kBoardLeft = 32;
+constexpr qreal kBoardTopFromWindowTop = 96;
+// The board is placed as if the window's height counted a title bar of this height.
+constexpr int kTitleBarAllowance = 28;
+
+class BoardBuilder {
+public:
+    explicit BoardBuilder(const PuzzleWords& puzzle)
+        : m_words(puzzle.words)
+        , m_font(namedFont(kCellFontFamily, kCellFontPoints, QFont::Serif))
+    {
+    }
+
+    void addInputCell(int32_t x, int32_t y, char solutionLetter, int32_t direction)
+    {
+        GridCell& cell = gGrid[x][y];
+        cell.solutionLetter = solutionLetter;
+        cell.editable = 1;
+        cell.direction = direction;
+        auto* field = new myTextField;
+        cell.field.reset(field);
+        field->setFont(m_font);
+        field->setAlignment(Qt::AlignCenter);
+        setBackgroundColor(field, kCellBackground);
+        setTextColor(field, kInputTextColour);
+    }
+
+    void addInputCellUnlessPresent(int32_t x, int32_t y, char solutionLetter, int32_t direction)
+    {
+        if (!gGrid[x][y].field)
+            addInputCell(x, y, solutionLetter, direction);
+    }
+
+    static void makeFixed(int32_t x, int32_t y, char letter)
+    {
+        GridCell& cell = gGrid[x][y];
+        cell.shownLetter = letter;
+        cell.editable = 0;
+        const char shown = static_cast<char>(std::toupper(static_cast<unsigned char>(letter)));
+        cell.field->setText(QString::fromLatin1(&shown, 1));
+        cell.field->setReadOnly(true);
+        setTextColor(cell.field.get(), kFixedTextColour);
+    }
+
+    static void startWord(int32_t x, int32_t y, int32_t direction)
+    {
+        GridCell& cell = gGrid[x][y];
+        cell.wordStart = 1;
+        cell.wordLength = gWordSize;
+        cell.direction = direction;
+    }
+
+    char letter(int word, int32_t index) const { return m_words[word][index]; }
+
+private:
+    const std::array<std::array<char, 32>, gNumWords>& m_words;
+    QFont m_font;
+};
+
+void fillBoard(const PuzzleWords& puzzle)
+{
+    BoardBuilder board(puzzle);
+    const int32_t v = puzzle.vowelIndex;
+    const int32_t x2 = v - puzzle.word2Cross;
+    const int32_t x3 = x2 + gWordSize - 1;
+    const int32_t x4 = x3 - puzzle.word4Cross;
+
+    for (int32_t i = 0; i < gWordSize; ++i)
+        board.addInputCell(i, 0, board.letter(0, i), DirAcross);
+    gGrid[0][0].wordStart = 1;
+    gGrid[0][0].wordLength = gWordSize;
+    board.makeFixed(v, 0, board.letter(0, v));
+
+    for (int32_t j = 1; j < gWordSize; ++j)
+        board.addInputCell(v, j, board.letter(1, j), DirDown);
+    if (gGrid[v][0].wordStart == 1) {
+        gGrid[v][0].wordLength = gWordSize;
+        gGrid[v][0].direction = DirBoth;
+    } else {
+        board.startWord(v, 0, DirDown);
+    }
+    board.makeFixed(v, 3, board.letter(1, 3));
+
+    for (int32_t k = 0; k < gWordSize; ++k)
+        board.addInputCellUnlessPresent(x2 + k, 3, board.letter(2, k), DirAcross);
+    board.startWord(x2, 3, DirAcross);
+    board.makeFixed(x3, 3, board.letter(2, gWordSize - 1));
+
+    for (int32_t j = 1; j < gWordSize; ++j)
+        board.addInputCell(x3, 3 + j, board.letter(3, j), DirDown);
+    board.startWord(x3, 3, DirDown);
+    board.makeFixed(x3, 8, board.letter(3, gWordSize - 1));
+
+    for (int32_t k = 0; k < gWordSize; ++k)
+        board.addInputCellUnlessPresent(x4 + k, 8, board.letter(4, k), DirAcross);
+    board.startWord(x4, 8, DirAcross);
+}
+
+// The board's frames are reckoned from the bottom left with y growing upward; this is the
+// one place that turns them into Qt's top-left geometry.
+void setFrame(QWidget* field, QPointF bottomLeftOrigin, QSizeF size, int contentHeight)
+{
+    const QPointF topLeft(bottomLeftOrigin.x(), contentHeight - bottomLeftOrigin.y() - size.height());
+    field->setGeometry(QRectF(topLeft, size).toRect());
+}
+
+void placeFields(QMainWindow* window)
+{
+    QWidget* contentView = window ? window->centralWidget() : nullptr;
+    for (int32_t x = 0; x < gGridSize; ++x) {
+        for (int32_t y = 0; y < gGridSize; ++y) {
+            myTextField* field = gGrid[x][y].field.get();
+            if (!field)
+                continue;
+            const int contentHeight = contentView ? contentView->height() : 0;
+            const int windowHeight = contentView ? contentHeight + kTitleBarAllowance : 0;
+            const QPointF origin(kCellPitch * x + kBoardLeft, windowHeight - (kCellPitch * y + kBoardTopFromWindowTop));
+            setFrame(field, origin, QSizeF(kCellSize, kCellSize), contentHeight);
+            if (contentView) {
+                field->setParent(contentView);
+                field->show();
+            }
+        }
+    }
+}
+
+} // namespace
+
+void layOutBoard(const PuzzleWords& puzzle, QMainWindow* window)
+{
+    clearBoard();
+    fillBoard(puzzle);
+    placeFields(window);
+    if (window)
+        gGrid[0][0].field->setFocus(Qt::OtherFocusReason);
+}

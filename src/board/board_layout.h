@@ -1,0 +1,9 @@
+#pragma once
+
+class QMainWindow;
+struct PuzzleWords;
+
+// Clears the board and lays the five words out on it: one field per cell, placed on the
+// window's content view column by column, the focus on the cell at (0, 0). Without a
+// window the board model is built all the same and the fields stay off screen.
+void layOutBoard(const PuzzleWords& puzzle, QMainWindow* window);

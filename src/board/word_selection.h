@@ -1,0 +1,26 @@
+#pragma once
+
+#include "board/grid.h"
+
+#include <array>
+#include <cstdint>
+#include <optional>
+
+// Five words that chain across, down, across, down, across, and where they cross:
+// word 0 at `vowelIndex` (its first vowel) with the first letter of word 1; word 1 at
+// index 3 with word 2 at `word2Cross`; the last letter of word 2 with the first of word 3;
+// the last letter of word 3 with word 4 at `word4Cross`.
+struct PuzzleWords {
+    std::array<std::array<char, 32>, gNumWords> words {};
+    int32_t vowelIndex = 0;
+    int32_t word2Cross = 0; // 0 .. vowelIndex, and below 5 so words 1 and 3 never overlap
+    int32_t word4Cross = 0;
+};
+
+// Draws the five words from the word list. Every step draws a bounded number of times
+// and, when it runs out, the chain starts again from word 0; after a few fresh starts the
+// list is judged unable to make a puzzle and nothing is returned (at once for an empty list).
+std::optional<PuzzleWords> selectPuzzleWords();
+
+// The letter score of the five words together.
+int32_t computerScore(const PuzzleWords& puzzle);

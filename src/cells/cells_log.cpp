@@ -1,0 +1,3 @@
+#include "cells/cells_log.h"
+
+Q_LOGGING_CATEGORY(lcCells, "sixfold.cells", QtInfoMsg)

@@ -1,0 +1,15 @@
+#include "cells/key_codes.h"
+
+#include <Qt>
+
+int gameKeyCode(int qtKey)
+{
+    switch (qtKey) {
+    case Qt::Key_Tab:
+        return kTabKeyCode;
+    case Qt::Key_Backspace:
+        return kDeleteKeyCode;
+    default:
+        return kNoKeyCode;
+    }
+}
