@@ -15,7 +15,7 @@ int main(int argc, char* argv[])
     benchmark::Initialize(&argc, argv);
     if (!std::freopen("/dev/null", "w", stdout))
         std::perror("/dev/null");
-    benchmark::ConsoleReporter reporter;
+    benchmark::ConsoleReporter reporter(benchmark::ConsoleReporter::OO_Tabular);
     reporter.SetOutputStream(&std::cerr);
     reporter.SetErrorStream(&std::cerr);
     benchmark::RunSpecifiedBenchmarks(&reporter);
