@@ -7,9 +7,12 @@
 #include "board/word_selection.h"
 #include "platform/named_font.h"
 #include "platform/text_field_values.h"
+#include "scoring/dictionary_check.h"
+#include "scoring/puzzle_check.h"
 #include "ui_MainWindow.h"
 #include "words/word_list.h"
 
+#include <QLineEdit>
 #include <QMainWindow>
 
 namespace {
@@ -97,10 +100,17 @@ void AppDelegate::applicationWillTerminate(QObject* /*notification*/)
 
 void AppDelegate::CheckWord(QObject* /*sender*/)
 {
+    const QString typed = theWord->text();
+    if (!typed.isEmpty())
+        checkWordAndReport(typed);
+    theWord->setText(QString());
 }
 
 void AppDelegate::CheckAllWords(QObject* /*sender*/)
 {
+    const int32_t roundTotal = checkBoardWords();
+    setIntValue(theScore, roundTotal);
+    recordRoundScore(roundTotal);
 }
 
 void AppDelegate::GenerateNewPuzzle(QObject* /*sender*/)

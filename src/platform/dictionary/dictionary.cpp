@@ -1,0 +1,126 @@
+#include "platform/dictionary/dictionary.h"
+
+#include "app/log_console.h"
+#include "platform/dictionary/definition_builder.h"
+#include "platform/dictionary/function_words.h"
+#include "platform/dictionary/spelling_dictionary.h"
+#include "platform/dictionary/wordnet_database.h"
+#include "platform/resources.h"
+
+#include <memory>
+#include <vector>
+
+namespace {
+
+// Terms of more words than this are not looked for.
+constexpr int kMostWordsInATerm = 6;
+
+class Dictionary {
+public:
+    explicit Dictionary(const DictionaryPaths& paths)
+        : m_spelling(paths.spellingAffixFile, paths.spellingWordsFile)
+    {
+        const bool opened = m_wordNet.open(paths.wordNetDirectory) && m_functionWords.load(paths.functionWordsFile)
+            && m_spelling.filesExist();
+        if (!opened)
+            m_missingData = paths.wordNetDirectory + QStringLiteral(", ") + paths.functionWordsFile
+                + QStringLiteral(" or ") + paths.spellingWordsFile;
+    }
+
+    // Says once, at the first look-up, that the data is missing.
+    bool isAvailable()
+    {
+        if (!m_missingData.isEmpty() && !m_reported) {
+            myPrintf("The English dictionary could not be opened (looked for %s); every word will be judged not a word.\n",
+                     m_missingData.toUtf8().constData());
+            m_reported = true;
+        }
+        return m_missingData.isEmpty();
+    }
+
+    bool isTerm(const std::string& term)
+    {
+        const bool singleWord = term.find(' ') == std::string::npos;
+        return m_functionWords.find(term) || m_wordNet.knows(wordNetForm(term))
+            || (singleWord && m_spelling.spelling(term) != SpellingDictionary::Spelling::Unknown);
+    }
+
+    DefinitionBuilder definer() { return DefinitionBuilder(m_wordNet, m_functionWords, m_spelling); }
+
+private:
+    WordNetDatabase m_wordNet;
+    FunctionWords m_functionWords;
+    SpellingDictionary m_spelling;
+    QString m_missingData;
+    bool m_reported = false;
+};
+
+DictionaryPaths g_paths = DictionaryPaths::installed();
+std::unique_ptr<Dictionary> g_dictionary;
+
+Dictionary& dictionary()
+{
+    if (!g_dictionary)
+        g_dictionary = std::make_unique<Dictionary>(g_paths);
+    return *g_dictionary;
+}
+
+bool isWordCharacter(QChar c)
+{
+    return c.isLetterOrNumber() || c.isMark() || c == u'\'' || c == u'\u2019';
+}
+
+// The lengths at which a word of `text` ends, shortest first.
+std::vector<qsizetype> wordEnds(QStringView text)
+{
+    std::vector<qsizetype> ends;
+    for (qsizetype i = 1; i <= text.size() && ends.size() < kMostWordsInATerm; ++i) {
+        if (isWordCharacter(text[i - 1]) && (i == text.size() || !isWordCharacter(text[i])))
+            ends.push_back(i);
+    }
+    return ends;
+}
+
+std::string lookupForm(QStringView text)
+{
+    return text.toString().toLower().replace(u'\u2019', u'\'').toStdString();
+}
+
+} // namespace
+
+DictionaryPaths DictionaryPaths::installed()
+{
+    return {QStringLiteral("/usr/share/wordnet"), QStringLiteral("/usr/share/hunspell/en_US.aff"),
+            QStringLiteral("/usr/share/hunspell/en_US.dic"),
+            pathForResource(QStringLiteral("function_words"), QStringLiteral("txt")).value_or(QString())};
+}
+
+void setDictionaryPaths(const DictionaryPaths& paths)
+{
+    g_paths = paths;
+    g_dictionary.reset();
+}
+
+TermRange termRangeInString(const QString& text, qsizetype offset)
+{
+    if (offset < 0 || offset >= text.size() || !dictionary().isAvailable())
+        return {offset, 0};
+    const QStringView rest = QStringView(text).mid(offset);
+    const std::vector<qsizetype> ends = wordEnds(rest);
+    for (auto end = ends.rbegin(); end != ends.rend(); ++end) {
+        if (dictionary().isTerm(lookupForm(rest.left(*end))))
+            return {offset, *end};
+    }
+    return {offset, 0};
+}
+
+std::optional<QString> copyTextDefinition(const QString& text, TermRange range)
+{
+    if (range.length <= 0 || range.location < 0 || range.location + range.length > text.size()
+        || !dictionary().isAvailable())
+        return std::nullopt;
+    const std::string term = lookupForm(QStringView(text).mid(range.location, range.length));
+    if (!dictionary().isTerm(term))
+        return std::nullopt;
+    return QString::fromStdString(dictionary().definer().definitionOf(term));
+}

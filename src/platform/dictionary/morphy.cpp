@@ -1,0 +1,45 @@
+#include "platform/dictionary/morphy.h"
+
+namespace {
+
+struct Rule {
+    std::string_view suffix;
+    std::string_view ending;
+};
+
+constexpr Rule kNounRules[] = {{"s", ""}, {"ses", "s"}, {"xes", "x"}, {"zes", "z"},
+                               {"ches", "ch"}, {"shes", "sh"}, {"men", "man"}, {"ies", "y"}};
+constexpr Rule kVerbRules[] = {{"s", ""}, {"ies", "y"}, {"es", "e"}, {"es", ""},
+                               {"ed", "e"}, {"ed", ""}, {"ing", "e"}, {"ing", ""}};
+constexpr Rule kAdjectiveRules[] = {{"er", ""}, {"est", ""}, {"er", "e"}, {"est", "e"}};
+
+template <size_t N>
+std::vector<std::string> applyRules(std::string_view word, const Rule (&rules)[N])
+{
+    std::vector<std::string> candidates;
+    for (const Rule& rule : rules) {
+        if (word.size() <= rule.suffix.size() || !word.ends_with(rule.suffix))
+            continue;
+        std::string base(word.substr(0, word.size() - rule.suffix.size()));
+        base += rule.ending;
+        candidates.push_back(std::move(base));
+    }
+    return candidates;
+}
+
+} // namespace
+
+std::vector<std::string> detachmentCandidates(std::string_view word, PartOfSpeech pos)
+{
+    switch (pos) {
+    case PartOfSpeech::Noun:
+        return word.ends_with("ss") ? std::vector<std::string> {} : applyRules(word, kNounRules);
+    case PartOfSpeech::Verb:
+        return applyRules(word, kVerbRules);
+    case PartOfSpeech::Adjective:
+        return applyRules(word, kAdjectiveRules);
+    case PartOfSpeech::Adverb:
+        return {};
+    }
+    return {};
+}

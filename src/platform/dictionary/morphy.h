@@ -1,0 +1,12 @@
+#pragma once
+
+#include "platform/dictionary/part_of_speech.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+// The base forms WordNet's rules of detachment suggest for an inflected `word` (lower case),
+// in rule order; none for adverbs. Candidates are not checked against the index here. As
+// in WordNet's own library, a noun ending in "ss" gets no candidates: glass is not glas + s.
+std::vector<std::string> detachmentCandidates(std::string_view word, PartOfSpeech pos);

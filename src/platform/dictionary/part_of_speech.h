@@ -1,0 +1,12 @@
+#pragma once
+
+#include <array>
+#include <string_view>
+
+enum class PartOfSpeech { Noun, Verb, Adjective, Adverb };
+
+inline constexpr std::array kWordNetPartsOfSpeech {
+    PartOfSpeech::Noun, PartOfSpeech::Verb, PartOfSpeech::Adjective, PartOfSpeech::Adverb};
+
+// How a definition names the part of speech: "noun", "verb", "adjective", "adverb".
+std::string_view partOfSpeechName(PartOfSpeech pos);

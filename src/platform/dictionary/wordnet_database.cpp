@@ -1,0 +1,159 @@
+#include "platform/dictionary/wordnet_database.h"
+
+#include "platform/dictionary/morphy.h"
+
+#include <QDir>
+
+#include <algorithm>
+#include <charconv>
+
+namespace {
+
+const char* fileSuffix(PartOfSpeech pos)
+{
+    switch (pos) {
+    case PartOfSpeech::Noun:
+        return "noun";
+    case PartOfSpeech::Verb:
+        return "verb";
+    case PartOfSpeech::Adjective:
+        return "adj";
+    case PartOfSpeech::Adverb:
+        return "adv";
+    }
+    return "";
+}
+
+std::vector<std::string_view> splitOnSpaces(std::string_view line)
+{
+    std::vector<std::string_view> fields;
+    size_t start = 0;
+    while (start < line.size()) {
+        const size_t end = std::min(line.find(' ', start), line.size());
+        if (end > start)
+            fields.push_back(line.substr(start, end - start));
+        start = end + 1;
+    }
+    return fields;
+}
+
+template <typename Number>
+Number parseNumber(std::string_view text, int base = 10)
+{
+    Number value {};
+    std::from_chars(text.data(), text.data() + text.size(), value, base);
+    return value;
+}
+
+// Adjectives may carry a syntactic marker: "galore(ip)".
+std::string withoutMarker(std::string_view word)
+{
+    const size_t marker = word.find('(');
+    return std::string(word.substr(0, marker));
+}
+
+std::string glossWithoutExamples(std::string_view gloss)
+{
+    const size_t examples = gloss.find("; \"");
+    std::string_view kept = gloss.substr(0, examples);
+    while (!kept.empty() && (kept.back() == ' ' || kept.back() == ';'))
+        kept.remove_suffix(1);
+    return std::string(kept);
+}
+
+void addOnce(std::vector<std::string>& list, std::string item)
+{
+    if (std::find(list.begin(), list.end(), item) == list.end())
+        list.push_back(std::move(item));
+}
+
+} // namespace
+
+bool WordNetDatabase::open(const QString& directory)
+{
+    const QDir folder(directory);
+    for (const PartOfSpeech pos : kWordNetPartsOfSpeech) {
+        Files& f = m_files[static_cast<size_t>(pos)];
+        const QString suffix = QString::fromLatin1(fileSuffix(pos));
+        if (!f.index.open(folder.filePath(QStringLiteral("index.") + suffix))
+            || !f.exceptions.open(folder.filePath(suffix + QStringLiteral(".exc")))
+            || !f.data.open(folder.filePath(QStringLiteral("data.") + suffix)))
+            return false;
+    }
+    return true;
+}
+
+bool WordNetDatabase::isLemma(std::string_view lemma, PartOfSpeech pos) const
+{
+    return files(pos).index.find(lemma).has_value();
+}
+
+std::vector<std::string> WordNetDatabase::inflectionCandidates(std::string_view word, PartOfSpeech pos) const
+{
+    std::vector<std::string> candidates;
+    if (const auto exception = files(pos).exceptions.find(word)) {
+        const auto fields = splitOnSpaces(*exception);
+        for (size_t i = 1; i < fields.size(); ++i)
+            candidates.emplace_back(fields[i]);
+    }
+    for (std::string& candidate : detachmentCandidates(word, pos))
+        candidates.push_back(std::move(candidate));
+    return candidates;
+}
+
+std::vector<std::string> WordNetDatabase::lemmasOf(std::string_view word, PartOfSpeech pos) const
+{
+    std::vector<std::string> lemmas;
+    if (isLemma(word, pos))
+        lemmas.emplace_back(word);
+    // A collocation inflects in its last word: "ice_creams" is "ice_cream".
+    const size_t lastWord = word.rfind('_') == std::string_view::npos ? 0 : word.rfind('_') + 1;
+    const std::string_view head = word.substr(0, lastWord);
+    for (const std::string& base : inflectionCandidates(word.substr(lastWord), pos)) {
+        std::string lemma = std::string(head) + base;
+        if (isLemma(lemma, pos))
+            addOnce(lemmas, std::move(lemma));
+    }
+    return lemmas;
+}
+
+bool WordNetDatabase::knows(std::string_view word) const
+{
+    return std::any_of(kWordNetPartsOfSpeech.begin(), kWordNetPartsOfSpeech.end(),
+                       [&](PartOfSpeech pos) { return !lemmasOf(word, pos).empty(); });
+}
+
+// An index line: lemma pos synset_cnt p_cnt [ptr_symbol...] sense_cnt tagsense_cnt offsets...
+std::vector<int64_t> WordNetDatabase::senseOffsets(std::string_view lemma, PartOfSpeech pos) const
+{
+    const auto line = files(pos).index.find(lemma);
+    if (!line)
+        return {};
+    const auto fields = splitOnSpaces(*line);
+    if (fields.size() < 4)
+        return {};
+    const size_t senses = parseNumber<size_t>(fields[2]);
+    const size_t pointers = parseNumber<size_t>(fields[3]);
+    const size_t firstOffset = 4 + pointers + 2;
+    std::vector<int64_t> offsets;
+    for (size_t i = firstOffset; i < fields.size() && offsets.size() < senses; ++i)
+        offsets.push_back(parseNumber<int64_t>(fields[i]));
+    return offsets;
+}
+
+// A data line: offset lex_filenum ss_type w_cnt (hex) [word lex_id]... p_cnt ... | gloss
+Synset WordNetDatabase::synsetAt(PartOfSpeech pos, int64_t offset) const
+{
+    const std::string_view line = files(pos).data.lineAt(offset);
+    Synset synset;
+    const size_t bar = line.find(" | ");
+    if (bar != std::string_view::npos)
+        synset.gloss = glossWithoutExamples(line.substr(bar + 3));
+    const auto fields = splitOnSpaces(line.substr(0, bar));
+    if (fields.size() < 4)
+        return synset;
+    const size_t words = parseNumber<size_t>(fields[3], 16);
+    for (size_t i = 0; i < words && 4 + 2 * i < fields.size(); ++i)
+        synset.words.push_back(withoutMarker(fields[4 + 2 * i]));
+    return synset;
+}

@@ -1,0 +1,3 @@
+#include "stats/user_stats.h"
+
+UserStats gCurrStats;

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <cstdint>
+
+// The statistics of one player.
+struct UserStats {
+    char userName[32] = {};  // UTF-8, at most 31 bytes and the NUL
+    float averageScore = 0;  // totalScores / totalPuzzlesSubmitted
+    float averageValidWordsPerPuzzle = 0;
+    float averageWordScore = 0; // totalScores / totalWordsMade; stored as a whole number
+    float computerAverage = 0;  // computerTotalScores / totalPuzzlesSubmitted
+    int64_t computerTotalScores = 0;
+    int32_t totalWordsMade = 0;
+    int32_t totalPuzzlesSubmitted = 0;
+    int64_t totalScores = 0;
+    char bestWord[8] = {}; // at most 7 bytes and the NUL
+    int32_t bestWordScore = 0;
+    int32_t bestRoundScore = 0;
+};
+
+// The current player's statistics: loaded at launch and at a change of player, changed by
+// every check and submission, saved at every refresh of the statistics panel.
+extern UserStats gCurrStats;
