@@ -3,6 +3,8 @@
 #include "app/log_console.h"
 #include "app/window_handle.h"
 #include "board/grid.h"
+#include "scoring/puzzle_check.h"
+#include "stats/user_stats.h"
 #include "words/word_list.h"
 
 #include <QPlainTextEdit>
@@ -17,4 +19,6 @@ void resetGlobals()
     gSixListMax = 1;
     gWordList.reset();
     clearBoard();
+    gCurrStats = {};
+    gPuzzleStats = {};
 }

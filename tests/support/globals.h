@@ -5,7 +5,8 @@
 #include <gtest/gtest.h>
 
 // Puts every global of the game back to its state at program start: the word table, the
-// board (releasing its fields), the console and window handles.
+// board (releasing its fields), the console and window handles, the player's statistics
+// and the counters of the last check.
 void resetGlobals();
 
 // A test that starts and ends with the globals as at program start.
