@@ -9,16 +9,24 @@
 #include "platform/text_field_values.h"
 #include "scoring/dictionary_check.h"
 #include "scoring/puzzle_check.h"
+#include "scoring/round_submission.h"
+#include "stats/stats_persistence.h"
+#include "stats/stats_text.h"
+#include "stats/user_stats.h"
 #include "ui_MainWindow.h"
 #include "words/word_list.h"
 
 #include <QLineEdit>
+#include <QLabel>
 #include <QMainWindow>
 
 namespace {
 
 const QString kConsoleFontFamily = QStringLiteral("Monaco");
 constexpr qreal kConsoleFontPoints = 14.0;
+const QString kStatsFontFamily = QStringLiteral("Geneva");
+constexpr qreal kStatsFontPoints = 14.0;
+constexpr int kLongestUserName = sizeof gUserName - 1;
 
 } // namespace
 
@@ -77,7 +85,9 @@ void AppDelegate::applicationDidFinishLaunching(QObject* /*notification*/)
     gTextView = resultView;
     gWindow = _window.get();
     loadSixWordList();
+    loadPrefs();
     createBoard();
+    updateStatsDisplay();
 }
 
 int32_t AppDelegate::createBoard()
@@ -96,6 +106,21 @@ int32_t AppDelegate::createBoard()
 
 void AppDelegate::applicationWillTerminate(QObject* /*notification*/)
 {
+    saveLastUser();
+}
+
+void AppDelegate::updateStatsDisplay()
+{
+    const QFont font = namedFont(kStatsFontFamily, kStatsFontPoints, QFont::SansSerif);
+    const std::string text = statsText(gCurrStats);
+    statsField->setFont(font);
+    statsField->setText(QString::fromStdString(text));
+    saveStats();
+}
+
+void AppDelegate::displayComputerWords()
+{
+    ::displayComputerWords();
 }
 
 void AppDelegate::CheckWord(QObject* /*sender*/)
@@ -115,12 +140,47 @@ void AppDelegate::CheckAllWords(QObject* /*sender*/)
 
 void AppDelegate::GenerateNewPuzzle(QObject* /*sender*/)
 {
+    for (const auto& column : gGrid) {
+        for (const GridCell& cell : column) {
+            if (cell.field) {
+                cell.field->hide();
+                cell.field->setParent(nullptr);
+            }
+        }
+    }
+    setIntValue(theScore, 0);
+    createBoard();
 }
 
+// A name is taken exactly as typed. One that does not fit is refused rather than cut,
+// since cutting could merge two players into one record; "LastUser" is refused because
+// the store keeps the last player under that key.
 void AppDelegate::ChangeUser(QObject* /*sender*/)
 {
+    const QString typed = newUserName->text();
+    if (typed.isEmpty())
+        return;
+    const QByteArray name = typed.toUtf8();
+    if (name.size() > kLongestUserName) {
+        myPrintf("'%s' is too long for a player's name (at most %d bytes); the player stays '%s'.\n",
+                 name.constData(), kLongestUserName, gUserName);
+        return;
+    }
+    if (typed == QStringLiteral("LastUser")) {
+        myPrintf("'LastUser' cannot be a player's name; the player stays '%s'.\n", gUserName);
+        return;
+    }
+    setUserName(name);
+    loadUserStats();
+    updateStatsDisplay();
+    myPrintf("User changed to '%s'\n", gUserName);
 }
 
 void AppDelegate::SubmitScore(QObject* /*sender*/)
 {
+    CheckAllWords(nullptr);
+    foldRoundIntoStats(intValue(compScore->text()));
+    updateStatsDisplay();
+    displayComputerWords();
+    GenerateNewPuzzle(nullptr);
 }

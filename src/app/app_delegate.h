@@ -33,6 +33,12 @@ public:
     // a new board with the focus in its first cell. Always returns 1.
     int32_t createBoard();
 
+    // Shows the current player's statistics in the statistics panel and saves them.
+    void updateStatsDisplay();
+
+    // Lists the computer's words of the board on the console.
+    void displayComputerWords();
+
     // The player's actions. None reads its sender; code that runs one passes none.
     void CheckWord(QObject* sender);
     void CheckAllWords(QObject* sender);

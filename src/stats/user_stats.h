@@ -1,11 +1,14 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
+
+class UserDefaultsStore;
 
 // The statistics of one player.
 struct UserStats {
-    char userName[32] = {};  // UTF-8, at most 31 bytes and the NUL
-    float averageScore = 0;  // totalScores / totalPuzzlesSubmitted
+    char userName[32] = {}; // UTF-8, at most 31 bytes and the NUL
+    float averageScore = 0; // totalScores / totalPuzzlesSubmitted
     float averageValidWordsPerPuzzle = 0;
     float averageWordScore = 0; // totalScores / totalWordsMade; stored as a whole number
     float computerAverage = 0;  // computerTotalScores / totalPuzzlesSubmitted
@@ -21,3 +24,10 @@ struct UserStats {
 // The current player's statistics: loaded at launch and at a change of player, changed by
 // every check and submission, saved at every refresh of the statistics panel.
 extern UserStats gCurrStats;
+
+// The current player's name, UTF-8, at most 31 bytes and the NUL; set at launch and at a
+// change of player.
+extern char gUserName[32];
+
+// The user-defaults store, opened by loadPrefs at launch and kept for the rest of the run.
+extern std::unique_ptr<UserDefaultsStore> gPrefsDict;

@@ -90,13 +90,14 @@ TEST_F(LaunchTest, LaunchSetsTheConsoleFontAndBothHandles)
     EXPECT_TRUE(QFontInfo(font).fixedPitch());
 }
 
-TEST_F(LaunchTest, LaunchLoadsTheShippedWordListQuietly)
+TEST_F(LaunchTest, FirstLaunchLoadsTheWordListAndWelcomesThePlayer)
 {
     testing::internal::CaptureStdout();
     m_delegate.applicationDidFinishLaunching(nullptr);
-    EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
+    const char* welcome = "You appear to be a new user, welcome!\n";
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), welcome);
     EXPECT_GT(gSixListMax, 6000);
-    EXPECT_EQ(m_delegate.resultView->toPlainText(), "");
+    EXPECT_EQ(m_delegate.resultView->toPlainText(), welcome);
 }
 
 TEST_F(LaunchTest, LaunchWithoutAWordFileCompletesAndSaysSo)
@@ -104,7 +105,8 @@ TEST_F(LaunchTest, LaunchWithoutAWordFileCompletesAndSaysSo)
     TemporaryResources resources;
     testing::internal::CaptureStdout();
     m_delegate.applicationDidFinishLaunching(nullptr);
-    const char* messages = "Null list.\nThe word list cannot make a puzzle, so the board stays empty.\n";
+    const char* messages = "Null list.\nYou appear to be a new user, welcome!\n"
+                           "The word list cannot make a puzzle, so the board stays empty.\n";
     EXPECT_EQ(testing::internal::GetCapturedStdout(), messages);
     EXPECT_EQ(m_delegate.resultView->toPlainText(), messages);
     EXPECT_EQ(gSixListMax, 1);

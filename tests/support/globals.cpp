@@ -4,6 +4,7 @@
 #include "app/window_handle.h"
 #include "board/grid.h"
 #include "scoring/puzzle_check.h"
+#include "platform/user_defaults_store.h"
 #include "stats/user_stats.h"
 #include "words/word_list.h"
 
@@ -21,4 +22,12 @@ void resetGlobals()
     clearBoard();
     gCurrStats = {};
     gPuzzleStats = {};
+    std::memset(gUserName, 0, sizeof gUserName);
+    gPrefsDict.reset();
+}
+
+void GameTest::SetUp()
+{
+    qputenv("XDG_CONFIG_HOME", m_configHome.path().toUtf8());
+    resetGlobals();
 }

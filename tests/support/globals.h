@@ -2,6 +2,8 @@
 
 #include "support/printers.h"
 
+#include <QTemporaryDir>
+
 #include <gtest/gtest.h>
 
 // Puts every global of the game back to its state at program start: the word table, the
@@ -9,9 +11,16 @@
 // and the counters of the last check.
 void resetGlobals();
 
-// A test that starts and ends with the globals as at program start.
+// A test that starts and ends with the globals as at program start, with a settings
+// folder of its own that starts empty.
 class GameTest : public ::testing::Test {
 protected:
-    void SetUp() override { resetGlobals(); }
+    void SetUp() override;
     void TearDown() override { resetGlobals(); }
+
+    // The folder XDG_CONFIG_HOME names during the test.
+    QString configHome() const { return m_configHome.path(); }
+
+private:
+    QTemporaryDir m_configHome;
 };

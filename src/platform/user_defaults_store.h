@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QString>
+
+#include <cstdint>
+#include <map>
+#include <optional>
+#include <variant>
+
+using StoreScalar = std::variant<QString, int32_t, int64_t, float>;
+using StoreDictionary = std::map<QString, StoreScalar>;
+using StoreValue = std::variant<QString, int32_t, int64_t, float, StoreDictionary>;
+
+// A small typed key-value store in one JSON document that a person can read. Every write is
+// on disk when it returns and replaces the document atomically, so a crash leaves the old
+// document or the new one, never a torn one. A write takes a lock, reads the document
+// afresh and replaces only its own key, so two running games never drop each other's keys.
+// A document that does not parse is moved aside and the store starts empty; a folder that
+// cannot be written is reported once. Problems go to the console; nothing is fatal.
+class UserDefaultsStore {
+public:
+    explicit UserDefaultsStore(QString filePath);
+
+    // $XDG_CONFIG_HOME/sixfold/defaults.json
+    static QString standardFilePath();
+
+    QString filePath() const { return m_filePath; }
+
+    // The value stored under `key` now, or nothing.
+    std::optional<StoreValue> objectForKey(const QString& key);
+
+    // Stores `value` under `key`, replacing what was there whole.
+    void setObject(const QString& key, const StoreValue& value);
+
+private:
+    QString m_filePath;
+    bool m_reportedWriteFailure = false;
+};

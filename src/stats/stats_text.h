@@ -1,0 +1,8 @@
+#pragma once
+
+#include <string>
+
+struct UserStats;
+
+// The nine lines of the statistics panel.
+std::string statsText(const UserStats& stats);
