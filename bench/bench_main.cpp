@@ -1,6 +1,7 @@
 // The game writes its messages to standard output, so benchmark reports go to standard
 // error and standard output goes nowhere.
 #include <QApplication>
+#include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
@@ -11,6 +12,9 @@ int main(int argc, char* argv[])
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Benchmarks save statistics; never into the real player's settings.
+    QTemporaryDir configHome;
+    qputenv("XDG_CONFIG_HOME", configHome.path().toUtf8());
     QApplication application(argc, argv);
     benchmark::Initialize(&argc, argv);
     if (!std::freopen("/dev/null", "w", stdout))
