@@ -1,5 +1,6 @@
 #include "app/app_delegate.h"
 
+#include "app/help_texts.h"
 #include "app/log_console.h"
 #include "app/window_handle.h"
 #include "board/board_layout.h"
@@ -17,7 +18,10 @@
 #include "words/word_list.h"
 
 #include <QLineEdit>
+#include <QAction>
+#include <QApplication>
 #include <QLabel>
+#include <QMessageBox>
 #include <QMainWindow>
 
 namespace {
@@ -36,7 +40,7 @@ AppDelegate::AppDelegate(QObject* parent)
 {
     Ui::MainWindow form;
     form.setupUi(_window.get());
-    _window->setFixedSize(_window->size());
+    _window->setFixedSize(_window->sizeHint());
     takeOutlets(form);
     connectActions(form);
 }
@@ -76,6 +80,30 @@ void AppDelegate::connectActions(const Ui::MainWindow& form)
     bind(form.newPuzzleButton, &AppDelegate::GenerateNewPuzzle);
     bind(form.changeUserButton, &AppDelegate::ChangeUser);
     bind(form.submitButton, &AppDelegate::SubmitScore);
+
+    const auto bindKey = [this](auto* source, auto signal, void (AppDelegate::*action)(QObject*)) {
+        connect(source, signal, this, [this, source, action] { (this->*action)(source); });
+    };
+    bindKey(form.theWord, &QLineEdit::returnPressed, &AppDelegate::CheckWord);
+    bindKey(form.newUserName, &QLineEdit::returnPressed, &AppDelegate::ChangeUser);
+    bindKey(form.actionNewPuzzle, &QAction::triggered, &AppDelegate::GenerateNewPuzzle);
+    bindKey(form.actionCheckAllWords, &QAction::triggered, &AppDelegate::CheckAllWords);
+    bindKey(form.actionSubmit, &QAction::triggered, &AppDelegate::SubmitScore);
+    connect(form.actionQuit, &QAction::triggered, qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+    connect(form.actionHowToPlay, &QAction::triggered, this, [this] { showHelp(HelpPage::HowToPlay); });
+    connect(form.actionAbout, &QAction::triggered, this, [this] { showHelp(HelpPage::About); });
+}
+
+void AppDelegate::showHelp(HelpPage page)
+{
+    auto* box = new QMessageBox(_window.get());
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setIcon(QMessageBox::Information);
+    box->setWindowTitle(page == HelpPage::About ? tr("About Sixfold") : tr("How to Play"));
+    box->setTextFormat(Qt::RichText);
+    box->setText(page == HelpPage::About ? aboutText() : howToPlayText());
+    box->setObjectName(page == HelpPage::About ? QStringLiteral("aboutBox") : QStringLiteral("howToPlayBox"));
+    box->open();
 }
 
 void AppDelegate::applicationDidFinishLaunching(QObject* /*notification*/)

@@ -55,7 +55,10 @@ public:
     QLineEdit* newUserName = nullptr;     // the name typed to change player
 
 private:
+    enum class HelpPage { HowToPlay, About };
+
     void takeOutlets(const Ui::MainWindow& form);
+    void showHelp(HelpPage page);
     void connectActions(const Ui::MainWindow& form);
 
     std::unique_ptr<QMainWindow> _window;

@@ -8,6 +8,8 @@ int main(int argc, char* argv[])
     QApplication application(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("sixfold"));
     QApplication::setApplicationName(QStringLiteral("sixfold"));
+    QApplication::setApplicationVersion(QStringLiteral(SIXFOLD_VERSION));
+    QApplication::setDesktopFileName(QStringLiteral("sixfold"));
 
     AppDelegate delegate;
     QObject::connect(&application, &QCoreApplication::aboutToQuit, &delegate,

@@ -42,6 +42,7 @@ public:
         field->setAlignment(Qt::AlignCenter);
         setBackgroundColor(field, kCellBackground);
         setTextColor(field, kInputTextColour);
+        field->setAccessibleName(QStringLiteral("Row %1, column %2").arg(y + 1).arg(x + 1));
     }
 
     void addInputCellUnlessPresent(int32_t x, int32_t y, char solutionLetter, int32_t direction)
@@ -59,6 +60,7 @@ public:
         cell.field->setText(QString::fromLatin1(&shown, 1));
         cell.field->setReadOnly(true);
         setTextColor(cell.field.get(), kFixedTextColour);
+        cell.field->setAccessibleName(QStringLiteral("Row %1, column %2, fixed letter %3").arg(y + 1).arg(x + 1).arg(QChar(shown)));
     }
 
     static void startWord(int32_t x, int32_t y, int32_t direction)

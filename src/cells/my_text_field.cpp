@@ -3,9 +3,11 @@
 #include "app/window_handle.h"
 #include "board/grid.h"
 #include "cells/cell_look.h"
+#include "cells/arrow_navigation.h"
 #include "cells/key_codes.h"
 
 #include <QKeyEvent>
+#include <QPainter>
 #include <QPoint>
 #include <QTimer>
 
@@ -57,6 +59,8 @@ bool myTextField::event(QEvent* event)
 
 void myTextField::keyPressEvent(QKeyEvent* event)
 {
+    if (moveByArrowKey(event))
+        return;
     m_currentKeyCode = gameKeyCode(event->key());
     QLineEdit::keyPressEvent(event);
     m_currentKeyCode = kNoKeyCode;
@@ -73,11 +77,57 @@ void myTextField::keyReleaseEvent(QKeyEvent* event)
     QLineEdit::keyReleaseEvent(event);
 }
 
+// The arrow keys jump between the board's cells instead of moving the caret in a cell that
+// holds one letter at most.
+bool myTextField::moveByArrowKey(const QKeyEvent* event)
+{
+    int32_t dx = 0;
+    int32_t dy = 0;
+    switch (event->key()) {
+    case Qt::Key_Left:
+        dx = -1;
+        break;
+    case Qt::Key_Right:
+        dx = 1;
+        break;
+    case Qt::Key_Up:
+        dy = -1;
+        break;
+    case Qt::Key_Down:
+        dy = 1;
+        break;
+    default:
+        return false;
+    }
+    const auto position = boardPosition();
+    if (!position || event->modifiers() != Qt::NoModifier)
+        return false;
+    moveFocusTo(nearestInputCell(position->x(), position->y(), dx, dy));
+    return true;
+}
+
+void myTextField::paintEvent(QPaintEvent* event)
+{
+    QLineEdit::paintEvent(event);
+    if (!hasFocus())
+        return;
+    // The player must always see which cell takes the next letter.
+    QPainter painter(this);
+    painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
+    painter.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
+}
+
 void myTextField::focusInEvent(QFocusEvent* event)
 {
     QLineEdit::focusInEvent(event);
     // Deferred: the mouse press that gave the focus would undo an immediate selection.
     QTimer::singleShot(0, this, &QLineEdit::selectAll);
+}
+
+void myTextField::focusOutEvent(QFocusEvent* event)
+{
+    QLineEdit::focusOutEvent(event);
+    update(); // takes the focus ring away
 }
 
 void myTextField::textDidChange()

@@ -27,9 +27,12 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     void textDidChange();
+    bool moveByArrowKey(const QKeyEvent* event);
     std::optional<QPoint> boardPosition() const;
     void moveFocusTo(myTextField* target);
 

@@ -1,0 +1,7 @@
+#pragma once
+
+#include <QString>
+
+// The texts of the Help menu, as rich text.
+QString howToPlayText();
+QString aboutText();
