@@ -1,11 +1,13 @@
 #include "app/app_delegate.h"
 
+#include "app/app_log.h"
 #include "app/help_texts.h"
 #include "app/log_console.h"
 #include "app/window_handle.h"
 #include "board/board_layout.h"
 #include "board/grid.h"
 #include "board/word_selection.h"
+#include "cells/my_text_field.h"
 #include "platform/named_font.h"
 #include "platform/text_field_values.h"
 #include "scoring/dictionary_check.h"
@@ -129,6 +131,7 @@ int32_t AppDelegate::createBoard()
     }
     setIntValue(compScore, computerScore(*puzzle));
     layOutBoard(*puzzle, window());
+    qCDebug(lcApp, "Board laid out with %d cells.", static_cast<int>(window() ? window()->findChildren<myTextField*>().size() : 0));
     return 1;
 }
 

@@ -9,7 +9,7 @@ int main(int argc, char* argv[])
     QApplication::setOrganizationName(QStringLiteral("sixfold"));
     QApplication::setApplicationName(QStringLiteral("sixfold"));
     QApplication::setApplicationVersion(QStringLiteral(SIXFOLD_VERSION));
-    QApplication::setDesktopFileName(QStringLiteral("sixfold"));
+    QApplication::setDesktopFileName(QStringLiteral("org.sixfold.Sixfold"));
 
     AppDelegate delegate;
     QObject::connect(&application, &QCoreApplication::aboutToQuit, &delegate,
