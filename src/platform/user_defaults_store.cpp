@@ -147,19 +147,40 @@ void moveAside(const QString& filePath)
              QDir::toNativeSeparators(aside).toUtf8().constData());
 }
 
+std::optional<QJsonObject> parseObject(const QByteArray& bytes)
+{
+    QJsonParseError error;
+    const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
+    if (error.error != QJsonParseError::NoError || !document.isObject())
+        return std::nullopt;
+    return document.object();
+}
+
+StoreDocument decodeObject(const QJsonObject& object)
+{
+    StoreDocument document;
+    for (auto entry = object.begin(); entry != object.end(); ++entry) {
+        if (auto value = decode(entry.value()))
+            document.emplace(entry.key(), std::move(*value));
+    }
+    return document;
+}
+
+// The document as it is on disk now; an unreadable one is moved aside and reads as empty.
+// Entries of a shape this version does not know are kept as they are, so a write never
+// drops them.
 QJsonObject readDocument(const QString& filePath)
 {
     QFile file(filePath);
     if (!file.open(QIODevice::ReadOnly))
         return {};
-    QJsonParseError error;
-    const QJsonDocument document = QJsonDocument::fromJson(file.readAll(), &error);
+    const auto object = parseObject(file.readAll());
     file.close();
-    if (error.error != QJsonParseError::NoError || !document.isObject()) {
+    if (!object) {
         moveAside(filePath);
         return {};
     }
-    return document.object();
+    return *object;
 }
 
 bool writeDocument(const QString& filePath, const QJsonObject& document)
@@ -172,6 +193,20 @@ bool writeDocument(const QString& filePath, const QJsonObject& document)
 }
 
 } // namespace
+
+std::optional<StoreDocument> decodeStoreDocument(const QByteArray& bytes)
+{
+    const auto object = parseObject(bytes);
+    return object ? std::optional<StoreDocument>(decodeObject(*object)) : std::nullopt;
+}
+
+QByteArray encodeStoreDocument(const StoreDocument& document)
+{
+    QJsonObject object;
+    for (const auto& [key, value] : document)
+        object.insert(key, encode(value));
+    return QJsonDocument(object).toJson(QJsonDocument::Indented);
+}
 
 UserDefaultsStore::UserDefaultsStore(QString filePath)
     : m_filePath(std::move(filePath))
@@ -187,9 +222,7 @@ QString UserDefaultsStore::standardFilePath()
 std::optional<StoreValue> UserDefaultsStore::objectForKey(const QString& key)
 {
     const QJsonObject document = readDocument(m_filePath);
-    if (!document.contains(key))
-        return std::nullopt;
-    return decode(document.value(key));
+    return document.contains(key) ? decode(document.value(key)) : std::nullopt;
 }
 
 void UserDefaultsStore::setObject(const QString& key, const StoreValue& value)

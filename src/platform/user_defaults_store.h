@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 #include <cstdint>
@@ -10,6 +11,13 @@
 using StoreScalar = std::variant<QString, int32_t, int64_t, float>;
 using StoreDictionary = std::map<QString, StoreScalar>;
 using StoreValue = std::variant<QString, int32_t, int64_t, float, StoreDictionary>;
+
+using StoreDocument = std::map<QString, StoreValue>;
+
+// The document's bytes as keys and values; nothing when they are not a JSON object. Values
+// of a shape the store does not write are left out.
+std::optional<StoreDocument> decodeStoreDocument(const QByteArray& bytes);
+QByteArray encodeStoreDocument(const StoreDocument& document);
 
 // A small typed key-value store in one JSON document that a person can read. Every write is
 // on disk when it returns and replaces the document atomically, so a crash leaves the old

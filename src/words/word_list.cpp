@@ -94,11 +94,14 @@ const QByteArray* readWordFile(const char* name)
 
 void loadSixWordList()
 {
-    const QByteArray* bytes = readWordFile("SixLetterWords");
-    if (!bytes)
-        return;
+    if (const QByteArray* bytes = readWordFile("SixLetterWords"))
+        storeSixWordList(*bytes);
+}
+
+void storeSixWordList(const QByteArray& bytes)
+{
     SixWordTableWriter writer;
-    writer.write(*bytes);
+    writer.write(bytes);
     writer.reportDroppedLines();
 }
 

@@ -22,6 +22,10 @@ extern std::unique_ptr<QByteArray> gWordList;
 // load on the console. A missing file gives "Null list." and leaves the table as it was.
 void loadSixWordList();
 
+// Splits `bytes` into gSixWords as loadSixWordList does with the file's contents, and
+// reports the lines it could not store.
+void storeSixWordList(const QByteArray& bytes);
+
 // Reads the resource "words_alpha.txt" into gWordList only.
 void loadWordList();
 

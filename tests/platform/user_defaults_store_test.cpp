@@ -199,4 +199,25 @@ TEST_F(UserDefaultsStoreTest, KillingASaverAtAnyMomentLosesNoCompletedSave)
     EXPECT_GT(lastCompleted, 0);
 }
 
+TEST_F(UserDefaultsStoreTest, WritesKeepEntriesOfAnUnknownShape)
+{
+    QDir().mkpath(QFileInfo(storePath()).absolutePath());
+    QFile file(storePath());
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(R"({"later": {"colour": "green"}})");
+    file.close();
+    UserDefaultsStore(storePath()).setObject("LastUser", QStringLiteral("ada"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(file.readAll().contains("\"colour\": \"green\""));
+}
+
+TEST_F(UserDefaultsStoreTest, DocumentBytesDecodeAndEncodeBack)
+{
+    const StoreDocument document {{"LastUser", QStringLiteral("ada")},
+                                  {"ada", StoreDictionary {{"count", int32_t {3}}, {"total", int64_t {1} << 60}}}};
+    EXPECT_EQ(decodeStoreDocument(encodeStoreDocument(document)), document);
+    EXPECT_FALSE(decodeStoreDocument("[1, 2]").has_value());
+    EXPECT_FALSE(decodeStoreDocument("{").has_value());
+}
+
 } // namespace
