@@ -13,6 +13,7 @@
 #include <QStandardPaths>
 
 #include <cmath>
+#include <limits>
 
 namespace {
 
@@ -76,8 +77,12 @@ QJsonObject encode(const StoreValue& value)
 
 std::optional<float> decodeFloat(const QJsonValue& value)
 {
-    if (value.isDouble())
-        return static_cast<float>(value.toDouble());
+    if (value.isDouble()) {
+        const double number = value.toDouble();
+        if (std::abs(number) > std::numeric_limits<float>::max())
+            return std::nullopt;
+        return static_cast<float>(number);
+    }
     const QString text = value.toString();
     if (text == QStringLiteral("nan"))
         return NAN;
@@ -90,8 +95,12 @@ std::optional<float> decodeFloat(const QJsonValue& value)
 
 std::optional<int64_t> decodeInt64(const QJsonValue& value)
 {
-    if (value.isDouble())
-        return static_cast<int64_t>(value.toDouble());
+    if (value.isDouble()) {
+        const double number = value.toDouble();
+        if (!(std::abs(number) < 9.2e18))
+            return std::nullopt;
+        return static_cast<int64_t>(number);
+    }
     bool ok = false;
     const qlonglong number = value.toString().toLongLong(&ok);
     return ok ? std::optional<int64_t>(number) : std::nullopt;

@@ -13,7 +13,6 @@
 
 namespace {
 
-constexpr int kLongestName = sizeof gUserName - 1;
 constexpr int kLongestBestWord = sizeof gCurrStats.bestWord - 1;
 
 // A float as a whole number of type Number: truncated, held at the type's limits, 0 for NaN.

@@ -217,6 +217,7 @@ TEST_F(UserDefaultsStoreTest, DocumentBytesDecodeAndEncodeBack)
                                   {"ada", StoreDictionary {{"count", int32_t {3}}, {"total", int64_t {1} << 60}}}};
     EXPECT_EQ(decodeStoreDocument(encodeStoreDocument(document)), document);
     EXPECT_FALSE(decodeStoreDocument("[1, 2]").has_value());
+    EXPECT_EQ(decodeStoreDocument(R"({"x": {"int64": 1e300}, "y": {"float": -1e39}})"), StoreDocument {});
     EXPECT_FALSE(decodeStoreDocument("{").has_value());
 }
 

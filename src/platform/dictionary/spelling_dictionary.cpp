@@ -62,7 +62,8 @@ void SpellingDictionary::readAffixClasses()
         if (fields.size() >= 5 && fields[0] == "SFX" && fields[1].size() == 1)
             endings[fields[1][0]].push_back(fields[3].split('/').first().toStdString());
     }
-    for (const auto& [flag, added] : endings) {
+    for (const auto& [flag, endingsOfFlag] : endings) {
+        const std::vector<std::string>& added = endingsOfFlag;
         const auto has = [&](const char* ending) { return std::find(added.begin(), added.end(), ending) != added.end(); };
         const auto kindIf = [](bool condition, AffixKind kind) { return condition ? unsigned {kind} : 0u; };
         unsigned kinds = 0;
