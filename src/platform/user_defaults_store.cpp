@@ -236,13 +236,20 @@ std::optional<StoreValue> UserDefaultsStore::objectForKey(const QString& key)
 
 void UserDefaultsStore::setObject(const QString& key, const StoreValue& value)
 {
+    setObjects({{key, value}});
+}
+
+void UserDefaultsStore::setObjects(const std::vector<std::pair<QString, StoreValue>>& values)
+{
     QDir().mkpath(QFileInfo(m_filePath).absolutePath());
     QLockFile lock(m_filePath + QStringLiteral(".lock"));
     bool written = lock.tryLock(kLockTimeoutMs);
     if (written) {
         QJsonObject document = readDocument(m_filePath);
-        document.insert(key, encode(value));
-        written = writeDocument(m_filePath, document);
+        const QJsonObject before = document;
+        for (const auto& [key, value] : values)
+            document.insert(key, encode(value));
+        written = document == before || writeDocument(m_filePath, document);
     }
     if (!written && !m_reportedWriteFailure) {
         myPrintf("The statistics cannot be saved in %s; play goes on without saving.\n",

@@ -6,7 +6,9 @@
 #include <cstdint>
 #include <map>
 #include <optional>
+#include <utility>
 #include <variant>
+#include <vector>
 
 using StoreScalar = std::variant<QString, int32_t, int64_t, float>;
 using StoreDictionary = std::map<QString, StoreScalar>;
@@ -39,6 +41,10 @@ public:
 
     // Stores `value` under `key`, replacing what was there whole.
     void setObject(const QString& key, const StoreValue& value);
+
+    // Stores every value under its key in one write: all of them reach the disk, or none.
+    // A write that would change nothing is not made.
+    void setObjects(const std::vector<std::pair<QString, StoreValue>>& values);
 
 private:
     QString m_filePath;

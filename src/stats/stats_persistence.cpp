@@ -150,8 +150,7 @@ void saveStats()
         {key(RecordKey::BestRoundScore), gCurrStats.bestRoundScore},
         {key(RecordKey::BestWord), QString::fromUtf8(gCurrStats.bestWord)},
     };
-    gPrefsDict->setObject(key(RecordKey::LastUser), name);
-    gPrefsDict->setObject(name, record);
+    gPrefsDict->setObjects({{key(RecordKey::LastUser), name}, {name, record}});
 }
 
 void saveLastUser()

@@ -3,6 +3,7 @@
 #include "support/globals.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QJsonDocument>
@@ -197,6 +198,20 @@ TEST_F(UserDefaultsStoreTest, KillingASaverAtAnyMomentLosesNoCompletedSave)
         ASSERT_TRUE(store.objectForKey("LastUser").has_value());
     }
     EXPECT_GT(lastCompleted, 0);
+}
+
+TEST_F(UserDefaultsStoreTest, SeveralKeysGoInOneWriteAndAnUnchangedWriteIsSkipped)
+{
+    UserDefaultsStore store(storePath());
+    store.setObjects({{"LastUser", QStringLiteral("ada")}, {"ada", StoreDictionary {{"count", int32_t {1}}}}});
+    EXPECT_EQ(std::get<QString>(*store.objectForKey("LastUser")), QStringLiteral("ada"));
+    EXPECT_TRUE(store.objectForKey("ada").has_value());
+    const QDateTime written = QFileInfo(storePath()).lastModified();
+    QFile::setPermissions(storePath(), QFile::ReadOwner); // a real write would now replace the file
+    QThread::msleep(20);
+    store.setObjects({{"LastUser", QStringLiteral("ada")}});
+    EXPECT_EQ(QFileInfo(storePath()).lastModified(), written);
+    EXPECT_EQ(QFileInfo(storePath()).permissions() & QFile::WriteOwner, 0);
 }
 
 TEST_F(UserDefaultsStoreTest, WritesKeepEntriesOfAnUnknownShape)
