@@ -1,16 +1,23 @@
 #include "platform/dictionary/part_of_speech.h"
 
+namespace {
+
+struct Names {
+    std::string_view inDefinitions;
+    std::string_view inWordNetFiles;
+};
+
+// In the order of the enumeration.
+constexpr Names kNames[] = {{"noun", "noun"}, {"verb", "verb"}, {"adjective", "adj"}, {"adverb", "adv"}};
+
+} // namespace
+
 std::string_view partOfSpeechName(PartOfSpeech pos)
 {
-    switch (pos) {
-    case PartOfSpeech::Noun:
-        return "noun";
-    case PartOfSpeech::Verb:
-        return "verb";
-    case PartOfSpeech::Adjective:
-        return "adjective";
-    case PartOfSpeech::Adverb:
-        return "adverb";
-    }
-    return {};
+    return kNames[static_cast<size_t>(pos)].inDefinitions;
+}
+
+std::string_view wordNetFileSuffix(PartOfSpeech pos)
+{
+    return kNames[static_cast<size_t>(pos)].inWordNetFiles;
 }

@@ -10,3 +10,6 @@ inline constexpr std::array kWordNetPartsOfSpeech {
 
 // How a definition names the part of speech: "noun", "verb", "adjective", "adverb".
 std::string_view partOfSpeechName(PartOfSpeech pos);
+
+// How WordNet's file names name it: index.adj, adj.exc, data.adj.
+std::string_view wordNetFileSuffix(PartOfSpeech pos);

@@ -9,21 +9,6 @@
 
 namespace {
 
-const char* fileSuffix(PartOfSpeech pos)
-{
-    switch (pos) {
-    case PartOfSpeech::Noun:
-        return "noun";
-    case PartOfSpeech::Verb:
-        return "verb";
-    case PartOfSpeech::Adjective:
-        return "adj";
-    case PartOfSpeech::Adverb:
-        return "adv";
-    }
-    return "";
-}
-
 std::vector<std::string_view> splitOnSpaces(std::string_view line)
 {
     std::vector<std::string_view> fields;
@@ -74,7 +59,8 @@ bool WordNetDatabase::open(const QString& directory)
     const QDir folder(directory);
     for (const PartOfSpeech pos : kWordNetPartsOfSpeech) {
         Files& f = m_files[static_cast<size_t>(pos)];
-        const QString suffix = QString::fromLatin1(fileSuffix(pos));
+        const std::string_view name = wordNetFileSuffix(pos);
+        const QString suffix = QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
         if (!f.index.open(folder.filePath(QStringLiteral("index.") + suffix))
             || !f.exceptions.open(folder.filePath(suffix + QStringLiteral(".exc")))
             || !f.data.open(folder.filePath(QStringLiteral("data.") + suffix)))
