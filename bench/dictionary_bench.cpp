@@ -2,12 +2,13 @@
 // C library doing the least it can on the same words: morphology plus an index look-up,
 // no definition at all.
 #include "app/app_delegate.h"
-#include "app/log_console.h"
 #include "board/board_layout.h"
-#include "board/grid.h"
 #include "board/word_selection.h"
+#include "console/log_console.h"
+#include "grid/grid.h"
 #include "platform/dictionary/dictionary.h"
-#include "scoring/dictionary_check.h"
+#include "window/console_view.h"
+#include "words/dictionary_check.h"
 
 #include <QMainWindow>
 #include <QPlainTextEdit>

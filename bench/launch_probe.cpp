@@ -1,8 +1,8 @@
 // The game's start, exactly as its main() runs it, until the first board has been laid out
 // and painted.
 #include "app/app_delegate.h"
-#include "board/grid.h"
 #include "first_paint.h"
+#include "grid/grid.h"
 
 #include <QMainWindow>
 

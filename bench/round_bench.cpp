@@ -1,10 +1,11 @@
 // A submission checks the board, saves the statistics and lists the computer's words, about
 // 230 console messages into a console that may be nearly full: it must fit in a frame.
 #include "app/app_delegate.h"
-#include "app/log_console.h"
+#include "console/log_console.h"
 #include "platform/user_defaults_store.h"
 #include "stats/stats_persistence.h"
 #include "stats/user_stats.h"
+#include "window/console_view.h"
 
 #include <QMainWindow>
 #include <QPlainTextEdit>

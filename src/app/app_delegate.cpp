@@ -2,22 +2,23 @@
 
 #include "app/app_log.h"
 #include "app/help_texts.h"
-#include "app/log_console.h"
-#include "app/window_handle.h"
 #include "board/board_layout.h"
-#include "board/grid.h"
 #include "board/word_selection.h"
 #include "cells/my_text_field.h"
-#include "platform/named_font.h"
-#include "platform/text_field_values.h"
-#include "scoring/dictionary_check.h"
+#include "console/log_console.h"
+#include "grid/grid.h"
 #include "scoring/puzzle_check.h"
 #include "scoring/round_submission.h"
 #include "stats/stats_persistence.h"
 #include "stats/stats_text.h"
 #include "stats/user_stats.h"
-#include "ui_MainWindow.h"
+#include "window/console_view.h"
+#include "window/named_font.h"
+#include "window/text_field_values.h"
+#include "window/window_handle.h"
+#include "words/dictionary_check.h"
 #include "words/word_list.h"
+#include "ui_MainWindow.h"
 
 #include <QLineEdit>
 #include <QAction>
@@ -112,7 +113,8 @@ void AppDelegate::applicationDidFinishLaunching(QObject* /*notification*/)
 {
     if (resultView)
         resultView->setFont(namedFont(kConsoleFontFamily, kConsoleFontPoints, QFont::Monospace));
-    gTextView = resultView;
+    attachConsoleView(resultView);
+    reportPlatformProblemsOnConsole();
     gWindow = _window.get();
     loadSixWordList();
     loadPrefs();

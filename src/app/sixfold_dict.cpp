@@ -1,6 +1,6 @@
 // sixfold-dict WORD...   prints each word's definition and the game's verdict on it
 // sixfold-dict --batch   reads one word per line, prints "1<TAB>word" or "0<TAB>word"
-#include "scoring/dictionary_check.h"
+#include "words/dictionary_check.h"
 
 #include <QCoreApplication>
 #include <QStringList>

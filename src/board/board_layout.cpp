@@ -1,9 +1,10 @@
 #include "board/board_layout.h"
 
-#include "board/grid.h"
 #include "board/word_selection.h"
 #include "cells/cell_look.h"
-#include "platform/named_font.h"
+#include "cells/my_text_field.h"
+#include "grid/grid.h"
+#include "window/named_font.h"
 
 #include <QMainWindow>
 #include <QPointF>
@@ -130,7 +131,7 @@ void placeFields(QMainWindow* window)
     QWidget* contentView = window ? window->centralWidget() : nullptr;
     for (int32_t x = 0; x < gGridSize; ++x) {
         for (int32_t y = 0; y < gGridSize; ++y) {
-            myTextField* field = gGrid[x][y].field.get();
+            QLineEdit* field = gGrid[x][y].field.get();
             if (!field)
                 continue;
             const int contentHeight = contentView ? contentView->height() : 0;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "board/grid.h"
+#include "grid/grid.h"
 
 #include <array>
 #include <cstdint>

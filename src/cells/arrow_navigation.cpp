@@ -1,6 +1,7 @@
 #include "cells/arrow_navigation.h"
 
-#include "board/grid.h"
+#include "cells/my_text_field.h"
+#include "grid/grid.h"
 
 #include <cstdlib>
 #include <limits>
@@ -19,7 +20,7 @@ myTextField* nearestInputCell(int32_t x, int32_t y, int32_t dx, int32_t dy)
             const int32_t distance = ahead + 3 * aside;
             if (distance < bestDistance) {
                 bestDistance = distance;
-                nearest = cell.field.get();
+                nearest = qobject_cast<myTextField*>(cell.field.get());
             }
         }
     }

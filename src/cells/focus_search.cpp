@@ -3,8 +3,8 @@
 // outside the board.
 #include "cells/my_text_field.h"
 
-#include "board/grid.h"
 #include "cells/cells_log.h"
+#include "grid/grid.h"
 
 namespace {
 
@@ -37,7 +37,7 @@ bool isInputCell(Step step)
 
 myTextField* fieldAt(Step step)
 {
-    return gGrid[step.x][step.y].field.get();
+    return qobject_cast<myTextField*>(gGrid[step.x][step.y].field.get());
 }
 
 // `delta` is +1 to search forward, -1 backward. A step off the board counts as a cell

@@ -1,10 +1,10 @@
 #include "cells/my_text_field.h"
 
-#include "app/window_handle.h"
-#include "board/grid.h"
-#include "cells/cell_look.h"
 #include "cells/arrow_navigation.h"
+#include "cells/cell_look.h"
 #include "cells/key_codes.h"
+#include "grid/grid.h"
+#include "window/window_handle.h"
 
 #include <QKeyEvent>
 #include <QPainter>

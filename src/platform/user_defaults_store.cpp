@@ -1,6 +1,6 @@
 #include "platform/user_defaults_store.h"
 
-#include "app/log_console.h"
+#include "platform/problem_report.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -151,9 +151,9 @@ void moveAside(const QString& filePath)
     const QString aside = filePath + QStringLiteral(".corrupt-")
         + QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-hhmmss-zzz"));
     QFile::rename(filePath, aside);
-    myPrintf("The saved statistics in %s could not be read; they were moved to %s and play goes on with none.\n",
-             QDir::toNativeSeparators(filePath).toUtf8().constData(),
-             QDir::toNativeSeparators(aside).toUtf8().constData());
+    reportProblem(QStringLiteral("The saved statistics in %1 could not be read; they were moved to %2 and play goes on with none.\n")
+                      .arg(QDir::toNativeSeparators(filePath), QDir::toNativeSeparators(aside))
+                      .toUtf8());
 }
 
 std::optional<QJsonObject> parseObject(const QByteArray& bytes)
@@ -252,8 +252,9 @@ void UserDefaultsStore::setObjects(const std::vector<std::pair<QString, StoreVal
         written = document == before || writeDocument(m_filePath, document);
     }
     if (!written && !m_reportedWriteFailure) {
-        myPrintf("The statistics cannot be saved in %s; play goes on without saving.\n",
-                 QDir::toNativeSeparators(m_filePath).toUtf8().constData());
+        reportProblem(QStringLiteral("The statistics cannot be saved in %1; play goes on without saving.\n")
+                          .arg(QDir::toNativeSeparators(m_filePath))
+                          .toUtf8());
         m_reportedWriteFailure = true;
     }
 }

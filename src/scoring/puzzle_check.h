@@ -1,6 +1,11 @@
 #pragma once
 
+#include "grid/grid.h"
+
+#include <QString>
+
 #include <cstdint>
+#include <vector>
 
 // The counters of the latest check of the board.
 struct PuzzleStats {
@@ -12,10 +17,36 @@ struct PuzzleStats {
 // Cleared and refilled by every check; read by the round submission right after one.
 extern PuzzleStats gPuzzleStats;
 
-// Reads back every word slot of the board (start cells column by column; at a shared start
-// the down word first), judges each with the dictionary and by its length, reports it on
-// the console, colours its typed letters green or red and scores the valid ones. Raises the
-// player's best word. Returns the round total.
+// One word slot as the board shows it, read off the fields so that judging needs no widget.
+struct SlotSnapshot {
+    int32_t x = 0; // the start cell
+    int32_t y = 0;
+    int32_t direction = DirAcross; // DirAcross or DirDown, never DirBoth
+    int32_t length = 0;            // 0 .. gWordSize
+    QString cells[gWordSize];      // each cell's text as shown, in reading order
+    bool hasField[gWordSize] = {}; // false for a position without a field or off the board
+};
+
+// The slots in checking order: start cells column by column, top to bottom; where an
+// across and a down word share a start, the down word first.
+using BoardSnapshot = std::vector<SlotSnapshot>;
+
+struct SlotVerdict {
+    bool isWord = false;
+    int32_t score = 0; // 0 unless isWord
+};
+
+// Reads every slot of gGrid from its fields.
+BoardSnapshot readBoardSnapshot();
+
+// Judges each slot with the dictionary and by its length and reports it on the console,
+// in order; counts the valid ones in gPuzzleStats and raises the player's best word.
+std::vector<SlotVerdict> judgeBoard(const BoardSnapshot& board);
+
+// Colours each slot's typed letters green (a word) or red (not a word).
+void colourBoard(const BoardSnapshot& board, const std::vector<SlotVerdict>& verdicts);
+
+// Reads, judges and colours the board; returns the round total.
 int32_t checkBoardWords();
 
 // Raises the player's best round score, with its message, when `roundTotal` beats it.

@@ -1,7 +1,7 @@
 #include "scoring/round_submission.h"
 
-#include "app/log_console.h"
-#include "board/grid.h"
+#include "console/log_console.h"
+#include "grid/grid.h"
 #include "scoring/puzzle_check.h"
 #include "stats/user_stats.h"
 

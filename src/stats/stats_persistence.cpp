@@ -1,6 +1,6 @@
 #include "stats/stats_persistence.h"
 
-#include "app/log_console.h"
+#include "console/log_console.h"
 #include "platform/login_name.h"
 #include "platform/user_defaults_store.h"
 #include "stats/record_keys.h"

@@ -1,6 +1,6 @@
 #include "words/word_list.h"
 
-#include "app/log_console.h"
+#include "console/log_console.h"
 #include "platform/resources.h"
 
 #include <cstdio>

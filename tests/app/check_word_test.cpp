@@ -1,7 +1,8 @@
 #include "app/app_delegate.h"
 
-#include "app/log_console.h"
+#include "console/log_console.h"
 #include "support/globals.h"
+#include "window/console_view.h"
 
 #include <QLineEdit>
 #include <QMainWindow>

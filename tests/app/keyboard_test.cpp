@@ -1,12 +1,12 @@
 #include "app/app_delegate.h"
 
-#include "app/log_console.h"
-#include "app/window_handle.h"
 #include "board/board_layout.h"
 #include "cells/my_text_field.h"
+#include "console/log_console.h"
 #include "stats/user_stats.h"
 #include "support/board_fixtures.h"
 #include "support/globals.h"
+#include "window/window_handle.h"
 
 #include <QAbstractButton>
 #include <QAction>

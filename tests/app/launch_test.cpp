@@ -1,10 +1,11 @@
 #include "app/app_delegate.h"
 
-#include "app/log_console.h"
-#include "app/window_handle.h"
-#include "board/grid.h"
+#include "console/log_console.h"
+#include "grid/grid.h"
 #include "support/globals.h"
 #include "support/temporary_resources.h"
+#include "window/console_view.h"
+#include "window/window_handle.h"
 #include "words/word_list.h"
 
 #include <QAbstractButton>

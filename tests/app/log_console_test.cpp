@@ -1,4 +1,5 @@
-#include "app/log_console.h"
+#include "console/log_console.h"
+#include "window/console_view.h"
 
 #include "support/globals.h"
 

@@ -1,6 +1,6 @@
 #include "app/app_delegate.h"
 
-#include "app/log_console.h"
+#include "console/log_console.h"
 #include "platform/user_defaults_store.h"
 #include "stats/user_stats.h"
 #include "support/globals.h"

@@ -1,9 +1,9 @@
 #include "board/board_layout.h"
 
 #include "app/app_delegate.h"
-#include "board/grid.h"
 #include "cells/cell_look.h"
 #include "cells/my_text_field.h"
+#include "grid/grid.h"
 #include "support/board_fixtures.h"
 #include "support/globals.h"
 

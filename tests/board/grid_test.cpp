@@ -1,4 +1,4 @@
-#include "board/grid.h"
+#include "grid/grid.h"
 
 #include "support/globals.h"
 
@@ -36,7 +36,7 @@ TEST_F(GridTest, ClearingEmptiesEveryPosition)
     cell.wordStart = 1;
     cell.wordLength = 6;
     cell.direction = DirBoth;
-    cell.field.reset(new myTextField);
+    cell.field.reset(new QLineEdit);
     gGrid[0][7].direction = DirDown;
     clearBoard();
     EXPECT_TRUE(boardIsEmpty());
@@ -44,7 +44,7 @@ TEST_F(GridTest, ClearingEmptiesEveryPosition)
 
 TEST_F(GridTest, ClearingReleasesAFieldOffTheWindow)
 {
-    QPointer<myTextField> field = new myTextField;
+    QPointer<QLineEdit> field = new QLineEdit;
     gGrid[3][4].field.reset(field);
     clearBoard();
     EXPECT_TRUE(field.isNull());
@@ -53,7 +53,7 @@ TEST_F(GridTest, ClearingReleasesAFieldOffTheWindow)
 TEST_F(GridTest, ClearingReleasesAFieldStillOnTheWindow)
 {
     QWidget contentView;
-    QPointer<myTextField> field = new myTextField(&contentView);
+    QPointer<QLineEdit> field = new QLineEdit(&contentView);
     gGrid[0][0].field.reset(field);
     clearBoard();
     EXPECT_TRUE(field.isNull());
@@ -63,7 +63,7 @@ TEST_F(GridTest, ClearingReleasesAFieldStillOnTheWindow)
 TEST_F(GridTest, FieldDeletedWithItsWindowIsNotReleasedAgain)
 {
     auto contentView = std::make_unique<QWidget>();
-    gGrid[5][8].field.reset(new myTextField(contentView.get()));
+    gGrid[5][8].field.reset(new QLineEdit(contentView.get()));
     contentView.reset();
     EXPECT_FALSE(gGrid[5][8].field);
     clearBoard();
@@ -73,9 +73,9 @@ TEST_F(GridTest, FieldDeletedWithItsWindowIsNotReleasedAgain)
 
 TEST_F(GridTest, ReplacingAFieldReleasesTheOldOne)
 {
-    QPointer<myTextField> old = new myTextField;
+    QPointer<QLineEdit> old = new QLineEdit;
     gGrid[1][1].field.reset(old);
-    auto* replacement = new myTextField;
+    auto* replacement = new QLineEdit;
     gGrid[1][1].field.reset(replacement);
     EXPECT_TRUE(old.isNull());
     EXPECT_EQ(gGrid[1][1].field.get(), replacement);

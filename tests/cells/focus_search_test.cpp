@@ -1,6 +1,6 @@
 #include "cells/my_text_field.h"
 
-#include "board/grid.h"
+#include "grid/grid.h"
 #include "support/board_fixtures.h"
 #include "support/globals.h"
 
@@ -43,7 +43,7 @@ protected:
         cell.field.reset(new myTextField);
         cell.editable = 1;
         cell.direction = direction;
-        return cell.field.get();
+        return qobject_cast<myTextField*>(cell.field.get());
     }
 
     static myTextField* fixedCell(int32_t x, int32_t y, int32_t direction)

@@ -1,11 +1,11 @@
 #include "cells/my_text_field.h"
 
 #include "app/app_delegate.h"
-#include "app/window_handle.h"
 #include "board/board_layout.h"
 #include "cells/cell_look.h"
 #include "support/board_fixtures.h"
 #include "support/globals.h"
+#include "window/window_handle.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -1,4 +1,4 @@
-#include "platform/text_field_values.h"
+#include "window/text_field_values.h"
 
 #include <QLabel>
 

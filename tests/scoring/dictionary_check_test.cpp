@@ -1,4 +1,4 @@
-#include "scoring/dictionary_check.h"
+#include "words/dictionary_check.h"
 
 #include "support/globals.h"
 #include "words/word_list.h"

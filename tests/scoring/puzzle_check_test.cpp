@@ -1,13 +1,13 @@
 #include "scoring/puzzle_check.h"
 
 #include "app/app_delegate.h"
-#include "app/window_handle.h"
 #include "board/board_layout.h"
 #include "cells/cell_look.h"
 #include "cells/my_text_field.h"
 #include "stats/user_stats.h"
 #include "support/board_fixtures.h"
 #include "support/globals.h"
+#include "window/window_handle.h"
 
 #include <QLabel>
 #include <QMainWindow>

@@ -1,6 +1,7 @@
 #include "support/board_fixtures.h"
 
-#include "board/grid.h"
+#include "cells/my_text_field.h"
+#include "grid/grid.h"
 #include "words/word_list.h"
 
 #include <cstring>
@@ -67,5 +68,5 @@ std::vector<std::string> cellKindRows()
 
 myTextField* fieldAt(int32_t x, int32_t y)
 {
-    return gGrid[x][y].field.get();
+    return qobject_cast<myTextField*>(gGrid[x][y].field.get());
 }

@@ -1,11 +1,12 @@
 #include "support/globals.h"
 
-#include "app/log_console.h"
-#include "app/window_handle.h"
-#include "board/grid.h"
-#include "scoring/puzzle_check.h"
+#include "console/log_console.h"
+#include "grid/grid.h"
 #include "platform/user_defaults_store.h"
+#include "scoring/puzzle_check.h"
 #include "stats/user_stats.h"
+#include "window/console_view.h"
+#include "window/window_handle.h"
 #include "words/word_list.h"
 
 #include <QPlainTextEdit>

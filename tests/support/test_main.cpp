@@ -1,5 +1,7 @@
 #include "support/globals.h"
 
+#include "window/console_view.h"
+
 #include <QApplication>
 #include <QTemporaryDir>
 
@@ -18,6 +20,7 @@ int main(int argc, char* argv[])
     QApplication application(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("sixfold"));
     QApplication::setApplicationName(QStringLiteral("sixfold"));
+    attachConsoleView(nullptr);
     ::testing::InitGoogleTest(&argc, argv);
     const int result = RUN_ALL_TESTS();
     resetGlobals();

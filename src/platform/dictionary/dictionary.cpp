@@ -1,10 +1,10 @@
 #include "platform/dictionary/dictionary.h"
 
-#include "app/log_console.h"
 #include "platform/dictionary/definition_builder.h"
 #include "platform/dictionary/function_words.h"
 #include "platform/dictionary/spelling_dictionary.h"
 #include "platform/dictionary/wordnet_database.h"
+#include "platform/problem_report.h"
 #include "platform/resources.h"
 
 #include <memory>
@@ -31,8 +31,8 @@ public:
     bool isAvailable()
     {
         if (!m_missingData.isEmpty() && !m_reported) {
-            myPrintf("The English dictionary could not be opened (looked for %s); every word will be judged not a word.\n",
-                     m_missingData.toUtf8().constData());
+            reportProblem("The English dictionary could not be opened (looked for " + m_missingData.toUtf8()
+                          + "); every word will be judged not a word.\n");
             m_reported = true;
         }
         return m_missingData.isEmpty();

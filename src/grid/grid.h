@@ -1,6 +1,6 @@
 #pragma once
 
-#include "board/owned_field.h"
+#include "grid/owned_field.h"
 
 #include <cstdint>
 

@@ -1,6 +1,6 @@
-#include "scoring/dictionary_check.h"
+#include "words/dictionary_check.h"
 
-#include "app/log_console.h"
+#include "console/log_console.h"
 #include "platform/dictionary/dictionary.h"
 #include "words/text_search.h"
 

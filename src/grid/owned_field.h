@@ -1,7 +1,6 @@
 #pragma once
 
-#include "cells/my_text_field.h"
-
+#include <QLineEdit>
 #include <QPointer>
 
 // The board's owning reference to a cell's text field. The window's content view holds
@@ -15,16 +14,16 @@ public:
     ~OwnedField() { reset(); }
 
     // Deletes the field held before, if it still exists, and holds `field` instead.
-    void reset(myTextField* field = nullptr)
+    void reset(QLineEdit* field = nullptr)
     {
         delete m_field.data();
         m_field = field;
     }
 
-    myTextField* get() const { return m_field.data(); }
-    myTextField* operator->() const { return get(); }
+    QLineEdit* get() const { return m_field.data(); }
+    QLineEdit* operator->() const { return get(); }
     explicit operator bool() const { return !m_field.isNull(); }
 
 private:
-    QPointer<myTextField> m_field;
+    QPointer<QLineEdit> m_field;
 };

@@ -1,4 +1,4 @@
-#include "platform/named_font.h"
+#include "window/named_font.h"
 
 QFont namedFont(const QString& family, qreal points, QFont::StyleHint fallback)
 {

@@ -1,4 +1,4 @@
-#include "board/grid.h"
+#include "grid/grid.h"
 
 GridCell gGrid[gGridSize][gGridSize];
 

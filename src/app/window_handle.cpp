@@ -1,3 +1,0 @@
-#include "app/window_handle.h"
-
-QPointer<QMainWindow> gWindow;

@@ -1,0 +1,57 @@
+#include "console/log_console.h"
+
+#include "platform/problem_report.h"
+
+#include <QString>
+
+#include <cstdarg>
+#include <cstdio>
+#include <new>
+#include <string>
+
+namespace {
+
+ConsoleSink g_sink = nullptr;
+
+// Measures first, so the buffer always has room, however long an argument is.
+std::string formatMessage(const char* format, va_list args)
+{
+    va_list measuring;
+    va_copy(measuring, args);
+    const int length = std::vsnprintf(nullptr, 0, format, measuring);
+    va_end(measuring);
+    if (length <= 0)
+        return {};
+    std::string message(static_cast<size_t>(length), '\0');
+    std::vsnprintf(message.data(), message.size() + 1, format, args);
+    return message;
+}
+
+} // namespace
+
+void setConsoleSink(ConsoleSink sink)
+{
+    g_sink = sink;
+}
+
+void myPrintf(const char* format, ...)
+{
+    std::string message;
+    va_list args;
+    va_start(args, format);
+    try {
+        message = formatMessage(format, args);
+    } catch (const std::bad_alloc&) {
+        std::fputs("sixfold: a message too large to hold in memory was dropped\n", stderr);
+    }
+    va_end(args);
+
+    if (g_sink)
+        g_sink(QString::fromUtf8(message.c_str()));
+    std::printf("%s", message.c_str());
+}
+
+void reportPlatformProblemsOnConsole()
+{
+    setProblemReporter([](const QByteArray& message) { myPrintf("%s", message.constData()); });
+}

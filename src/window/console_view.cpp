@@ -1,0 +1,53 @@
+#include "window/console_view.h"
+
+#include "console/log_console.h"
+
+#include <QPlainTextEdit>
+#include <QTextCursor>
+#include <QTextDocument>
+
+QPointer<QPlainTextEdit> gTextView;
+
+namespace {
+
+// The document counts a final paragraph separator that the text does not hold.
+int consoleLength(const QPlainTextEdit& view)
+{
+    return view.document()->characterCount() - 1;
+}
+
+void replaceConsoleText(QPlainTextEdit& view, int location, int length, const QString& text)
+{
+    QTextCursor cursor(view.document());
+    cursor.setPosition(location);
+    cursor.setPosition(location + length, QTextCursor::KeepAnchor);
+    cursor.insertText(text);
+}
+
+void scrollConsoleTo(QPlainTextEdit& view, int location)
+{
+    QTextCursor cursor(view.document());
+    cursor.setPosition(location);
+    view.setTextCursor(cursor);
+    view.ensureCursorVisible();
+}
+
+void showOnConsole(const QString& message)
+{
+    if (!gTextView)
+        return;
+    QPlainTextEdit& view = *gTextView;
+    replaceConsoleText(view, consoleLength(view), 0, message);
+    scrollConsoleTo(view, consoleLength(view));
+    const int length = consoleLength(view);
+    if (length > kConsoleLimit)
+        replaceConsoleText(view, 0, length, message);
+}
+
+} // namespace
+
+void attachConsoleView(QPlainTextEdit* view)
+{
+    gTextView = view;
+    setConsoleSink(&showOnConsole);
+}

@@ -1,0 +1,3 @@
+#include "window/window_handle.h"
+
+QPointer<QMainWindow> gWindow;
