@@ -7,14 +7,16 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    const QString text = QString::fromUtf8(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
-    for (qsizetype offset = 0; offset < text.size() && offset < 4; ++offset) {
-        const TermRange range = termRangeInString(text, offset);
-        if (range.location != offset || range.length < 0 || range.location + range.length > text.size())
-            std::abort();
-        if (range.length > 0 && !copyTextDefinition(text, range))
-            std::abort();
-    }
-    copyTextDefinition(text, {static_cast<qsizetype>(size) % 7, static_cast<qsizetype>(size) % 5});
+    if (size == 0)
+        return 0;
+    // The first byte chooses where to look, so the fuzzer explores offsets without paying
+    // for every one of them on every input.
+    const qsizetype offset = data[0] % 4;
+    const QString text = QString::fromUtf8(reinterpret_cast<const char*>(data + 1), static_cast<qsizetype>(size - 1));
+    const TermRange range = termRangeInString(text, offset);
+    if (range.location != offset || range.length < 0 || range.location + range.length > text.size())
+        std::abort();
+    if (range.length > 0 && !copyTextDefinition(text, range))
+        std::abort();
     return 0;
 }
