@@ -2,6 +2,7 @@
 // definition comes back for every term found.
 #include "platform/dictionary/dictionary.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 
@@ -11,8 +12,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         return 0;
     // The first byte chooses where to look, so the fuzzer explores offsets without paying
     // for every one of them on every input.
-    const qsizetype offset = data[0] % 4;
     const QString text = QString::fromUtf8(reinterpret_cast<const char*>(data + 1), static_cast<qsizetype>(size - 1));
+    if (text.isEmpty())
+        return 0;
+    const qsizetype offset = data[0] % std::min<qsizetype>(4, text.size());
     const TermRange range = termRangeInString(text, offset);
     if (range.location != offset || range.length < 0 || range.location + range.length > text.size())
         std::abort();
