@@ -29,6 +29,9 @@ QString aboutText()
     return QCoreApplication::translate("help",
                                        "<p><b>Sixfold</b> %1</p>"
                                        "<p>A word puzzle of five crossing words.</p>"
+                                       "<p>Sixfold is free software: you may redistribute and modify it under the "
+                                       "terms of the GNU General Public License, version 3 or (at your option) any "
+                                       "later version. It comes with no warranty.</p>"
                                        "<p>The word lists are derived from SCOWL (Kevin Atkinson and contributors); "
                                        "words are judged with WordNet 3.0 (Princeton University) and Hunspell's "
                                        "en_US dictionary. Their licences allow use and redistribution with their "

@@ -1,5 +1,6 @@
 // sixfold-dict WORD...   prints each word's definition and the game's verdict on it
 // sixfold-dict --batch   reads one word per line, prints "1<TAB>word" or "0<TAB>word"
+// sixfold-dict --version prints the version of the game it belongs to
 #include "words/dictionary_check.h"
 
 #include <QCoreApplication>
@@ -10,6 +11,10 @@
 #include <string>
 
 namespace {
+
+constexpr const char* kUsage = "usage: sixfold-dict WORD...\n"
+                               "       sixfold-dict --batch < words\n"
+                               "       sixfold-dict --version\n";
 
 int judgeStandardInput()
 {
@@ -30,11 +35,19 @@ int main(int argc, char* argv[])
     QCoreApplication application(argc, argv);
     const QStringList words = QCoreApplication::arguments().mid(1);
     if (words.isEmpty()) {
-        std::fputs("usage: sixfold-dict WORD...\n       sixfold-dict --batch < words\n", stderr);
+        std::fputs(kUsage, stderr);
         return 2;
     }
     if (words.first() == QStringLiteral("--batch"))
         return judgeStandardInput();
+    if (words.first() == QStringLiteral("--version")) {
+        std::puts("sixfold-dict " SIXFOLD_VERSION);
+        return 0;
+    }
+    if (words.first() == QStringLiteral("--help")) {
+        std::fputs(kUsage, stdout);
+        return 0;
+    }
     for (const QString& word : words)
         checkWordAndReport(word);
     return 0;
