@@ -14,6 +14,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFontInfo>
+#include <QFontMetricsF>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -88,7 +89,9 @@ TEST_F(LaunchTest, LaunchSetsTheConsoleFontAndBothHandles)
     const QFont font = m_delegate.resultView->font();
     EXPECT_EQ(font.family(), QStringLiteral("Monaco"));
     EXPECT_DOUBLE_EQ(font.pointSizeF(), 14.0);
-    EXPECT_TRUE(QFontInfo(font).fixedPitch());
+    // Measured rather than asked: some monospaced fonts (Noto Sans Mono) do not report a fixed pitch.
+    const QFontMetricsF metrics(font);
+    EXPECT_DOUBLE_EQ(metrics.horizontalAdvance(QStringLiteral("iiii")), metrics.horizontalAdvance(QStringLiteral("MMMM")));
 }
 
 TEST_F(LaunchTest, FirstLaunchLoadsTheWordListAndWelcomesThePlayer)
