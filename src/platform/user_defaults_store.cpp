@@ -3,157 +3,200 @@
 #include "platform/problem_report.h"
 
 #include <QDateTime>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLockFile>
 #include <QSaveFile>
 #include <QStandardPaths>
+#include <QVariant>
 
+#include <charconv>
 #include <cmath>
-#include <limits>
 
 namespace {
 
-// Each value is an object naming its type, so the types survive the trip through JSON:
-// {"string": "ada"}, {"int32": 12}, {"int64": 1234}, {"float": 12.5}, {"dictionary": {...}}.
-// 64-bit integers beyond what a JSON number holds exactly are written as strings, and
-// floats that are not finite as "nan", "inf" or "-inf".
-constexpr int64_t kLargestExactJsonInteger = int64_t {1} << 53;
 constexpr int kLockTimeoutMs = 5000;
+// A save holds the lock for milliseconds and QLockFile fills a lock file right after making
+// it, so one still empty after this long was left by a game killed in between.
+constexpr qint64 kEmptyLockGraceMs = 1000;
+const QStringList kTypeNames {QStringLiteral("string"), QStringLiteral("int32"), QStringLiteral("int64"),
+                              QStringLiteral("float"), QStringLiteral("dictionary")};
 
-QJsonValue encodeInt64(int64_t value)
+// Whole numbers as int64_t, whatever way they were written (17, 17.0, 1.7e1); not finite
+// numbers are no value.
+std::optional<StoreScalar> numberFrom(double value)
 {
-    if (value > -kLargestExactJsonInteger && value < kLargestExactJsonInteger)
-        return QJsonValue(static_cast<double>(value));
-    return QJsonValue(QString::number(value));
+    if (!std::isfinite(value))
+        return std::nullopt;
+    if (std::trunc(value) == value && value >= -0x1p63 && value < 0x1p63)
+        return static_cast<int64_t>(value);
+    return value;
 }
 
-QJsonValue encodeFloat(float value)
+std::optional<StoreScalar> plainScalar(const QJsonValue& value)
 {
-    if (std::isnan(value))
-        return QStringLiteral("nan");
-    if (std::isinf(value))
-        return value > 0 ? QStringLiteral("inf") : QStringLiteral("-inf");
-    return QJsonValue(static_cast<double>(value)); // exact: every float is a double
+    if (value.isString())
+        return value.toString();
+    if (!value.isDouble())
+        return std::nullopt;
+    if (value.toVariant().typeId() == QMetaType::LongLong) // exact, beyond 2^53 too
+        return static_cast<int64_t>(value.toInteger());
+    return numberFrom(value.toDouble());
 }
 
-QJsonObject encodeScalar(const StoreScalar& value)
+// The older form, each value wrapped in its type: {"int64": 17}; 64-bit numbers beyond 2^53
+// were written as strings, and floats that are not finite as "nan" or "inf".
+std::optional<StoreScalar> typedScalar(const QJsonValue& wrapped)
 {
-    return std::visit(
-        [](const auto& v) -> QJsonObject {
-            using T = std::decay_t<decltype(v)>;
-            if constexpr (std::is_same_v<T, QString>)
-                return {{QStringLiteral("string"), v}};
-            else if constexpr (std::is_same_v<T, int32_t>)
-                return {{QStringLiteral("int32"), v}};
-            else if constexpr (std::is_same_v<T, int64_t>)
-                return {{QStringLiteral("int64"), encodeInt64(v)}};
-            else
-                return {{QStringLiteral("float"), encodeFloat(v)}};
-        },
-        value);
-}
-
-QJsonObject encode(const StoreValue& value)
-{
-    if (const auto* dictionary = std::get_if<StoreDictionary>(&value)) {
-        QJsonObject entries;
-        for (const auto& [key, entry] : *dictionary)
-            entries.insert(key, encodeScalar(entry));
-        return {{QStringLiteral("dictionary"), entries}};
-    }
-    return std::visit(
-        [](const auto& v) -> QJsonObject {
-            if constexpr (std::is_same_v<std::decay_t<decltype(v)>, StoreDictionary>)
-                return {};
-            else
-                return encodeScalar(v);
-        },
-        value);
-}
-
-std::optional<float> decodeFloat(const QJsonValue& value)
-{
-    if (value.isDouble()) {
-        const double number = value.toDouble();
-        if (std::abs(number) > std::numeric_limits<float>::max())
-            return std::nullopt;
-        return static_cast<float>(number);
-    }
-    const QString text = value.toString();
-    if (text == QStringLiteral("nan"))
-        return NAN;
-    if (text == QStringLiteral("inf"))
-        return INFINITY;
-    if (text == QStringLiteral("-inf"))
-        return -INFINITY;
-    return std::nullopt;
-}
-
-std::optional<int64_t> decodeInt64(const QJsonValue& value)
-{
-    if (value.isDouble()) {
-        const double number = value.toDouble();
-        if (!(std::abs(number) < 9.2e18))
-            return std::nullopt;
-        return static_cast<int64_t>(number);
-    }
-    bool ok = false;
-    const qlonglong number = value.toString().toLongLong(&ok);
-    return ok ? std::optional<int64_t>(number) : std::nullopt;
-}
-
-std::optional<StoreScalar> decodeScalar(const QJsonValue& encoded)
-{
-    const QJsonObject object = encoded.toObject();
+    const QJsonObject object = wrapped.toObject();
     if (object.size() != 1)
         return std::nullopt;
     const QString type = object.begin().key();
     const QJsonValue value = object.begin().value();
-    if (type == QStringLiteral("string") && value.isString())
-        return value.toString();
-    if (type == QStringLiteral("int32") && value.isDouble())
-        return static_cast<int32_t>(value.toInt());
-    if (type == QStringLiteral("int64")) {
-        if (const auto number = decodeInt64(value))
-            return *number;
+    if (type == QStringLiteral("string"))
+        return value.isString() ? std::optional<StoreScalar>(value.toString()) : std::nullopt;
+    if (type == QStringLiteral("int64") && value.isString()) {
+        bool ok = false;
+        const qlonglong number = value.toString().toLongLong(&ok);
+        return ok ? std::optional<StoreScalar>(static_cast<int64_t>(number)) : std::nullopt;
     }
-    if (type == QStringLiteral("float")) {
-        if (const auto number = decodeFloat(value))
-            return *number;
-    }
+    if (kTypeNames.contains(type) && type != QStringLiteral("dictionary") && value.isDouble())
+        return plainScalar(value);
     return std::nullopt;
 }
 
-std::optional<StoreValue> decode(const QJsonValue& encoded)
+bool isTyped(const QJsonObject& object)
 {
-    const QJsonObject object = encoded.toObject();
-    if (object.size() == 1 && object.contains(QStringLiteral("dictionary"))) {
-        StoreDictionary dictionary;
-        const QJsonObject entries = object.value(QStringLiteral("dictionary")).toObject();
-        for (auto entry = entries.begin(); entry != entries.end(); ++entry) {
-            if (auto scalar = decodeScalar(entry.value()))
-                dictionary.emplace(entry.key(), std::move(*scalar));
-        }
-        return dictionary;
-    }
-    if (auto scalar = decodeScalar(encoded))
+    return object.size() == 1 && kTypeNames.contains(object.begin().key());
+}
+
+// The value, and whether every part of it was understood (only then may it be rewritten).
+std::pair<std::optional<StoreValue>, bool> decode(const QJsonValue& encoded)
+{
+    const auto asValue = [](auto&& scalar) -> std::optional<StoreValue> {
+        if (!scalar)
+            return std::nullopt;
         return std::visit([](auto&& v) -> StoreValue { return std::move(v); }, std::move(*scalar));
-    return std::nullopt;
+    };
+    if (!encoded.isObject()) {
+        auto value = asValue(plainScalar(encoded));
+        return {value, value.has_value()};
+    }
+    const QJsonObject object = encoded.toObject();
+    const bool typedDictionary = isTyped(object) && object.begin().key() == QStringLiteral("dictionary");
+    if (isTyped(object) && !typedDictionary) {
+        auto value = asValue(typedScalar(encoded));
+        return {value, value.has_value()};
+    }
+    if (typedDictionary && !object.begin().value().isObject())
+        return {std::nullopt, false};
+    const QJsonObject entries = typedDictionary ? object.begin().value().toObject() : object;
+    StoreDictionary dictionary;
+    for (auto entry = entries.begin(); entry != entries.end(); ++entry) {
+        if (auto scalar = typedDictionary ? typedScalar(entry.value()) : plainScalar(entry.value()))
+            dictionary.emplace(entry.key(), std::move(*scalar));
+    }
+    const bool whole = static_cast<qsizetype>(dictionary.size()) == entries.size();
+    return {StoreValue(std::move(dictionary)), whole};
 }
 
-// An unreadable document is kept for the player to look at, out of the game's way.
-void moveAside(const QString& filePath)
+// JSON text for any value, escaped as QJsonDocument escapes it.
+QByteArray compactJson(const QJsonValue& value)
 {
-    const QString aside = filePath + QStringLiteral(".corrupt-")
-        + QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-hhmmss-zzz"));
-    QFile::rename(filePath, aside);
-    reportProblem(QStringLiteral("The saved statistics in %1 could not be read; they were moved to %2 and play goes on with none.\n")
-                      .arg(QDir::toNativeSeparators(filePath), QDir::toNativeSeparators(aside))
-                      .toUtf8());
+    const QByteArray array = QJsonDocument(QJsonArray {value}).toJson(QJsonDocument::Compact);
+    return array.mid(1, array.size() - 2);
+}
+
+QByteArray charsOf(auto value, auto... format)
+{
+    char text[400];
+    const auto end = std::to_chars(std::begin(text), std::end(text), value, format...).ptr;
+    return QByteArray(text, static_cast<qsizetype>(end - text));
+}
+
+// Numbers that are not whole keep a decimal point or an exponent, so they read back as they
+// were written; a float gets the fewest digits that read back (through a double) as itself.
+QByteArray numberText(double value)
+{
+    if (!std::isfinite(value))
+        return "null";
+    QByteArray text = charsOf(value);
+    if (!text.contains('.') && !text.contains('e'))
+        text += ".0";
+    return text;
+}
+
+QByteArray numberText(float value)
+{
+    if (!std::isfinite(value))
+        return "null";
+    QByteArray text = charsOf(value, std::chars_format::fixed);
+    if (!text.contains('.'))
+        text += ".0";
+    return static_cast<float>(text.toDouble()) == value ? text : numberText(static_cast<double>(value));
+}
+
+QByteArray scalarText(const StoreScalar& scalar)
+{
+    return std::visit(
+        [](const auto& v) -> QByteArray {
+            using T = std::decay_t<decltype(v)>;
+            if constexpr (std::is_same_v<T, QString>)
+                return compactJson(v);
+            else if constexpr (std::is_same_v<T, int64_t>)
+                return QByteArray::number(static_cast<qlonglong>(v));
+            else
+                return numberText(v);
+        },
+        scalar);
+}
+
+QByteArray valueText(const StoreValue& value)
+{
+    const auto* dictionary = std::get_if<StoreDictionary>(&value);
+    if (!dictionary)
+        return std::visit(
+            [](const auto& v) -> QByteArray {
+                if constexpr (std::is_same_v<std::decay_t<decltype(v)>, StoreDictionary>)
+                    return {};
+                else
+                    return scalarText(v);
+            },
+            value);
+    if (dictionary->empty())
+        return "{}";
+    // A lone entry named like a type would read back as that type: it keeps the older form.
+    if (dictionary->size() == 1 && kTypeNames.contains(dictionary->begin()->first)) {
+        const auto& [key, scalar] = *dictionary->begin();
+        const QByteArray inner = std::holds_alternative<QString>(scalar) ? "{\"string\": " + scalarText(scalar) + "}"
+            : std::holds_alternative<int64_t>(scalar)                    ? "{\"int64\": \"" + scalarText(scalar) + "\"}"
+                                                                          : "{\"float\": " + scalarText(scalar) + "}";
+        return "{\"dictionary\": {" + compactJson(key) + ": " + inner + "}}";
+    }
+    QByteArray text = "{\n";
+    for (const auto& [key, scalar] : *dictionary)
+        text += "        " + compactJson(key) + ": " + scalarText(scalar) + ",\n";
+    text.chop(2);
+    return text + "\n    }";
+}
+
+// Known entries in plain form; the rest exactly as they were found.
+QByteArray documentText(const std::map<QString, std::variant<StoreValue, QJsonValue>>& entries)
+{
+    if (entries.empty())
+        return "{}\n";
+    QByteArray text = "{\n";
+    for (const auto& [key, entry] : entries) {
+        const auto* value = std::get_if<StoreValue>(&entry);
+        text += "    " + compactJson(key) + ": " + (value ? valueText(*value) : compactJson(std::get<QJsonValue>(entry))) + ",\n";
+    }
+    text.chop(2);
+    return text + "\n}\n";
 }
 
 std::optional<QJsonObject> parseObject(const QByteArray& bytes)
@@ -169,39 +212,49 @@ StoreDocument decodeObject(const QJsonObject& object)
 {
     StoreDocument document;
     for (auto entry = object.begin(); entry != object.end(); ++entry) {
-        if (auto value = decode(entry.value()))
+        if (auto value = decode(entry.value()).first)
             document.emplace(entry.key(), std::move(*value));
     }
     return document;
 }
 
-// The document as it is on disk now; an unreadable one is moved aside and reads as empty.
-// Entries of a shape this version does not know are kept as they are, so a write never
-// drops them.
-QJsonObject readDocument(const QString& filePath)
+// Waits for the lock; an empty lock file past its grace, or one whose holder is gone (which
+// QLockFile itself sees), is taken at once.
+bool takeLock(QLockFile& lock)
 {
-    QFile file(filePath);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    const auto object = parseObject(file.readAll());
-    file.close();
-    if (!object) {
-        moveAside(filePath);
-        return {};
+    const QDeadlineTimer deadline(kLockTimeoutMs);
+    for (;;) {
+        if (lock.tryLock(0))
+            return true;
+        if (lock.error() != QLockFile::LockFailedError || deadline.hasExpired())
+            return false;
+        qint64 pid = 0;
+        QString host, application;
+        const QDateTime made = QFileInfo(lock.fileName()).lastModified();
+        if (!lock.getLockInfo(&pid, &host, &application) && made.msecsTo(QDateTime::currentDateTime()) > kEmptyLockGraceMs)
+            lock.removeStaleLockFile();
+        else if (lock.tryLock(50))
+            return true;
     }
-    return *object;
 }
 
-bool writeDocument(const QString& filePath, const QJsonObject& document)
+// What a save killed before its commit leaves: QSaveFile's "defaults.json.XXXXXX".
+void removeLeftoverTemporaries(const QString& filePath)
 {
-    QSaveFile file(filePath);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    file.write(QJsonDocument(document).toJson(QJsonDocument::Indented));
-    return file.commit();
+    const QFileInfo info(filePath);
+    QDir folder = info.absoluteDir();
+    const QStringList leftovers =
+        folder.entryList({info.fileName() + QStringLiteral(".??????")}, QDir::Files | QDir::Hidden | QDir::System);
+    for (const QString& name : leftovers)
+        folder.remove(name);
 }
 
 } // namespace
+
+struct UserDefaultsStore::Read {
+    QJsonObject document;
+    bool isWritable = true; // false: what is on disk could not be read, and must stay
+};
 
 std::optional<StoreDocument> decodeStoreDocument(const QByteArray& bytes)
 {
@@ -211,10 +264,10 @@ std::optional<StoreDocument> decodeStoreDocument(const QByteArray& bytes)
 
 QByteArray encodeStoreDocument(const StoreDocument& document)
 {
-    QJsonObject object;
+    std::map<QString, std::variant<StoreValue, QJsonValue>> entries;
     for (const auto& [key, value] : document)
-        object.insert(key, encode(value));
-    return QJsonDocument(object).toJson(QJsonDocument::Indented);
+        entries.emplace(key, value);
+    return documentText(entries);
 }
 
 UserDefaultsStore::UserDefaultsStore(QString filePath)
@@ -228,10 +281,51 @@ QString UserDefaultsStore::standardFilePath()
     return QDir(config).filePath(QStringLiteral("sixfold/defaults.json"));
 }
 
+void UserDefaultsStore::reportOnce(const QString& message)
+{
+    if (m_hasReported)
+        return;
+    reportProblem(message.toUtf8());
+    m_hasReported = true;
+}
+
+// The document as it is on disk now. One that does not parse is moved aside for the player
+// to look at and reads as empty; one that cannot be read, or moved, reads as empty and must
+// not be written over.
+UserDefaultsStore::Read UserDefaultsStore::readDocument()
+{
+    const QString shown = QDir::toNativeSeparators(m_filePath);
+    QFile file(m_filePath);
+    if (!file.exists())
+        return {};
+    QByteArray bytes;
+    if (file.open(QIODevice::ReadOnly))
+        bytes = file.readAll();
+    if (!file.isOpen() || file.error() != QFileDevice::NoError) {
+        reportOnce(QStringLiteral("The saved statistics in %1 cannot be read (%2); they are left as they are and play goes on without saving.\n")
+                       .arg(shown, file.errorString()));
+        return {{}, false};
+    }
+    file.close();
+    if (const auto object = parseObject(bytes))
+        return {*object, true};
+    const QString aside = m_filePath + QStringLiteral(".corrupt-")
+        + QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-hhmmss-zzz"));
+    if (!QFile::rename(m_filePath, aside)) {
+        reportOnce(QStringLiteral("The saved statistics in %1 could not be read, nor moved aside; they are left as they are and play goes on without saving.\n")
+                       .arg(shown));
+        return {{}, false};
+    }
+    reportProblem(QStringLiteral("The saved statistics in %1 could not be read; they were moved to %2 and play goes on with none.\n")
+                      .arg(shown, QDir::toNativeSeparators(aside))
+                      .toUtf8());
+    return {};
+}
+
 std::optional<StoreValue> UserDefaultsStore::objectForKey(const QString& key)
 {
-    const QJsonObject document = readDocument(m_filePath);
-    return document.contains(key) ? decode(document.value(key)) : std::nullopt;
+    const QJsonObject document = readDocument().document;
+    return document.contains(key) ? decode(document.value(key)).first : std::nullopt;
 }
 
 void UserDefaultsStore::setObject(const QString& key, const StoreValue& value)
@@ -239,22 +333,55 @@ void UserDefaultsStore::setObject(const QString& key, const StoreValue& value)
     setObjects({{key, value}});
 }
 
-void UserDefaultsStore::setObjects(const std::vector<std::pair<QString, StoreValue>>& values)
+bool UserDefaultsStore::setObjects(const std::vector<std::pair<QString, StoreValue>>& values)
+{
+    return edit([&](const StoreDocument&) { return values; });
+}
+
+bool UserDefaultsStore::updateObject(const QString& key, const Change& change,
+                                     const std::vector<std::pair<QString, StoreValue>>& alsoSet)
+{
+    return edit([&](const StoreDocument& stored) {
+        const auto found = stored.find(key);
+        Changes changes = alsoSet;
+        changes.emplace_back(key, change(found == stored.end() ? std::nullopt : std::optional<StoreValue>(found->second)));
+        return changes;
+    });
+}
+
+// Every step of the write is checked (QSaveFile's commit alone reports success when its
+// buffered write failed), and on any failure the old document stays whole.
+bool UserDefaultsStore::edit(const std::function<Changes(const StoreDocument& stored)>& changes)
 {
     QDir().mkpath(QFileInfo(m_filePath).absolutePath());
     QLockFile lock(m_filePath + QStringLiteral(".lock"));
-    bool written = lock.tryLock(kLockTimeoutMs);
-    if (written) {
-        QJsonObject document = readDocument(m_filePath);
-        const QJsonObject before = document;
-        for (const auto& [key, value] : values)
-            document.insert(key, encode(value));
-        written = document == before || writeDocument(m_filePath, document);
+    bool isWritten = false;
+    Read read;
+    if (takeLock(lock) && (read = readDocument()).isWritable) {
+        removeLeftoverTemporaries(m_filePath);
+        std::map<QString, std::variant<StoreValue, QJsonValue>> entries;
+        for (auto entry = read.document.begin(); entry != read.document.end(); ++entry) {
+            auto [value, isWhole] = decode(entry.value());
+            if (isWhole)
+                entries.emplace(entry.key(), std::move(*value));
+            else
+                entries.emplace(entry.key(), entry.value());
+        }
+        for (auto& [key, value] : changes(decodeObject(read.document)))
+            entries.insert_or_assign(key, std::move(value));
+        const QByteArray text = documentText(entries);
+        QFile current(m_filePath);
+        if (current.open(QIODevice::ReadOnly) && current.readAll() == text)
+            return true;
+        QSaveFile file(m_filePath);
+        if (file.open(QIODevice::WriteOnly)) {
+            if (file.write(text) != text.size() || !file.flush())
+                file.cancelWriting();
+            isWritten = file.commit();
+        }
     }
-    if (!written && !m_reportedWriteFailure) {
-        reportProblem(QStringLiteral("The statistics cannot be saved in %1; play goes on without saving.\n")
-                          .arg(QDir::toNativeSeparators(m_filePath))
-                          .toUtf8());
-        m_reportedWriteFailure = true;
-    }
+    if (!isWritten && read.isWritable)
+        reportOnce(QStringLiteral("The statistics cannot be saved in %1; play goes on without saving.\n")
+                       .arg(QDir::toNativeSeparators(m_filePath)));
+    return isWritten;
 }

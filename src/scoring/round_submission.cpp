@@ -3,6 +3,7 @@
 #include "console/log_console.h"
 #include "grid/grid.h"
 #include "scoring/puzzle_check.h"
+#include "stats/stats_persistence.h"
 #include "stats/user_stats.h"
 
 namespace {
@@ -13,20 +14,7 @@ constexpr int32_t kListedRows = 10;
 
 void foldRoundIntoStats(int32_t computerScore)
 {
-    UserStats& stats = gCurrStats;
-    stats.computerTotalScores += static_cast<int64_t>(computerScore);
-    stats.totalScores += static_cast<int64_t>(gPuzzleStats.roundScore);
-    stats.totalWordsMade += gPuzzleStats.wordsMade;
-    stats.totalPuzzlesSubmitted += 1;
-
-    const float puzzles = static_cast<float>(stats.totalPuzzlesSubmitted);
-    const float words = static_cast<float>(stats.totalWordsMade);
-    stats.averageScore = static_cast<float>(stats.totalScores) / puzzles;
-    stats.averageValidWordsPerPuzzle = static_cast<float>(
-        5.0 * (static_cast<double>(words) / (static_cast<double>(puzzles) * 5.0)));
-    // Until the player's first valid word there is no average word score to speak of.
-    stats.averageWordScore = stats.totalWordsMade == 0 ? 0.0f : static_cast<float>(stats.totalScores) / words;
-    stats.computerAverage = static_cast<float>(stats.computerTotalScores) / puzzles;
+    submitRound({.score = gPuzzleStats.roundScore, .computerScore = computerScore, .wordsMade = gPuzzleStats.wordsMade, .puzzles = 1});
 }
 
 void displayComputerWords()

@@ -3,7 +3,7 @@
 #include <cstdint>
 
 // Adds the round just checked (gPuzzleStats) and the computer's score for it to the
-// player's totals, and recomputes the four averages from the totals.
+// player's totals, as stored now, and recomputes the four averages from the totals.
 void foldRoundIntoStats(int32_t computerScore);
 
 // Writes the top ten rows of the board with the computer's letters, as a picture twenty

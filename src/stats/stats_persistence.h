@@ -11,7 +11,18 @@ void loadPrefs();
 void loadUserStats();
 
 // Stores gCurrStats as the record of gUserName, whole, and makes gUserName the last player.
+// When another game has changed that record since this one loaded it, its figures are
+// taken instead, keeping this game's better bests.
 void saveStats();
+
+struct RoundTotals;
+
+// Adds a submitted round to the record of gUserName as it is stored now (another game may
+// have added rounds since this one loaded it), under the store's lock, keeping the better of
+// the stored and the current bests; the result becomes gCurrStats. With one game running
+// that is gCurrStats plus the round. When the store cannot be written the round is added in
+// memory and again at the next submission that can be stored.
+void submitRound(const RoundTotals& round);
 
 // Stores gUserName as the last player, and nothing else (at quit).
 void saveLastUser();

@@ -21,6 +21,21 @@ struct UserStats {
     int32_t bestRoundScore = 0;
 };
 
+// What submitted rounds add to a player's totals.
+struct RoundTotals {
+    int64_t score = 0;
+    int64_t computerScore = 0;
+    int32_t wordsMade = 0;
+    int32_t puzzles = 0;
+};
+
+// Adds `rounds` to the totals, each held at its type's limits rather than overflowing, and
+// recomputes the four averages from the totals.
+void addRounds(UserStats& stats, const RoundTotals& rounds);
+
+// Adds `more` to `sum`, held at the limits as above.
+void addRounds(RoundTotals& sum, const RoundTotals& more);
+
 // The current player's statistics: loaded at launch and at a change of player, changed by
 // every check and submission, saved at every refresh of the statistics panel.
 extern UserStats gCurrStats;
