@@ -18,18 +18,21 @@ struct Lookup {
     bool coversText = false;          // the term is the whole text, not only its start
 };
 
-// Surrounding white space is no part of what was typed as a word: "garden " and " garden"
-// are judged as "garden". Anything else after the term ("cat-xy") keeps it from covering.
-Lookup lookUp(const QString& text)
+enum class Leading { Trimmed, AsTyped };
+
+// White space after the word is no part of it, so "garden " is judged as "garden"; anything
+// else after the term ("cat-xy") keeps it from covering the text. Check Word looks its text
+// up as typed, where a leading space finds no term.
+Lookup lookUp(const QString& text, Leading leading)
 {
-    const QString word = text.trimmed();
+    const QString word = leading == Leading::Trimmed ? text.trimmed() : text;
     const TermRange range = termRangeInString(word, 0);
     Lookup lookup;
     if (range.length == 0)
         return lookup;
     lookup.found = true;
     lookup.definition = copyTextDefinition(word, range);
-    lookup.coversText = range.location == 0 && range.length == word.size();
+    lookup.coversText = range.location == 0 && range.length == word.trimmed().size();
     return lookup;
 }
 
@@ -49,14 +52,14 @@ bool isWord(const QString& word)
 {
     if (word.toUtf8().isEmpty())
         return false;
-    const Lookup lookup = lookUp(word);
+    const Lookup lookup = lookUp(word, Leading::Trimmed);
     return lookup.coversText && lookup.definition && checkDefinition(*lookup.definition);
 }
 
 void checkWordAndReport(const QString& text)
 {
     const QByteArray typed = text.toUtf8();
-    const Lookup lookup = lookUp(text);
+    const Lookup lookup = lookUp(text, Leading::AsTyped);
     if (!lookup.found) {
         myPrintf("'%s' is not a word.\n", typed.constData());
         return;

@@ -13,6 +13,7 @@ bool checkDefinition(const QString& definition);
 // is not, though "cat" starts it.
 bool isWord(const QString& word);
 
-// Looks up `text` and writes the definition of the term found at its start, then the verdict,
-// which is isWord's: a term shorter than the text leaves the text "not a word".
+// Looks up `text` exactly as typed and writes the definition of the term found at its start,
+// then the verdict: a word only when that term is the whole text (white space after it
+// aside) and its definition passes. A leading space finds no term, so " garden" is not a word.
 void checkWordAndReport(const QString& text);

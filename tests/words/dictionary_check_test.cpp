@@ -53,6 +53,8 @@ TEST_F(DictionaryCheckTest, ReportGivesTheDefinitionFoundAtTheStartThenTheVerdic
         {"garden", "garden\nnoun\n", "\n\n'garden' is a word\n"},
         {"ice ax", "ice ax\nnoun\n", "'ice ax' is a word\n"},
         {"CAT-XY", "cat\nnoun\n", "\n\n'CAT-XY' is not a word.\n"},
+        {"garden ", "garden\nnoun\n", "'garden ' is a word\n"},
+        {" garden", "' garden' is not a word.\n", "' garden' is not a word.\n"}, // as typed
         {"London", "london\n", "\n'London' is not a word.\n"},
         {"catxyz", "'catxyz' is not a word.\n", "'catxyz' is not a word.\n"},
     };
