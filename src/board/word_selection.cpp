@@ -6,6 +6,9 @@
 #include "words/vowels.h"
 #include "words/word_list.h"
 
+#include <algorithm>
+#include <vector>
+
 namespace {
 
 constexpr int64_t kDrawsPerListWord = 100;
@@ -13,62 +16,111 @@ constexpr int kFreshStarts = 5;
 constexpr int32_t kWord1CrossIndex = 3;
 constexpr int32_t kLastIndex = 5;
 
-// Draws into `word` until `meets` accepts it; false when `draws` run out first.
-template <typename Condition>
-bool drawUntil(std::array<char, 32>& word, int64_t draws, Condition meets)
+bool isAsciiLetter(char c)
 {
-    for (int64_t i = 0; i < draws; ++i) {
-        getRandomNLetterWord(word.data(), gWordSize);
-        if (meets(word.data()))
-            return true;
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
+
+// The layout reads six letters from every word and crosses them at the indexes found here;
+// a damaged list's blank lines, short words and stray punctuation must never reach it.
+bool holdsSixLetters(const char* word)
+{
+    for (int32_t i = 0; i < gWordSize; ++i) {
+        if (!isAsciiLetter(word[i]))
+            return false;
     }
-    return false;
+    return word[gWordSize] == 0;
 }
 
-std::optional<PuzzleWords> drawChain(int64_t drawsPerStep)
+// The rows of the list that can take part in a puzzle; a sound list gives all of them,
+// so every word is still drawn with the same chance.
+std::vector<int64_t> usableRows()
 {
-    PuzzleWords puzzle;
-    auto& words = puzzle.words;
-    char crossLetter[2] = {0, 0};
-
-    getRandomNLetterWord(words[0].data(), gWordSize);
-    puzzle.vowelIndex = getNthVowel(words[0].data(), 1);
-
-    const char vowel = words[0][puzzle.vowelIndex];
-    if (!drawUntil(words[1], drawsPerStep, [&](const char* word) { return word[0] == vowel; }))
-        return std::nullopt;
-    crossLetter[0] = words[1][kWord1CrossIndex];
-
-    if (!drawUntil(words[2], drawsPerStep, [&](const char* word) {
-            puzzle.word2Cross = textContains(word, crossLetter, 1);
-            return puzzle.word2Cross != -1 && puzzle.word2Cross <= puzzle.vowelIndex
-                && puzzle.word2Cross < kLastIndex;
-        }))
-        return std::nullopt;
-    crossLetter[0] = words[2][puzzle.word2Cross];
-
-    const char word2Last = words[2][kLastIndex];
-    if (!drawUntil(words[3], drawsPerStep, [&](const char* word) { return word[0] == word2Last; }))
-        return std::nullopt;
-    crossLetter[0] = words[3][kLastIndex];
-
-    if (!drawUntil(words[4], drawsPerStep, [&](const char* word) {
-            puzzle.word4Cross = textContains(word, crossLetter, 1);
-            return puzzle.word4Cross != -1;
-        }))
-        return std::nullopt;
-    return puzzle;
+    std::vector<int64_t> rows;
+    rows.reserve(static_cast<size_t>(std::max(gSixListMax - 1, 0)));
+    for (int64_t row = 1; row < gSixListMax && row < kSixWordRows; ++row) {
+        if (holdsSixLetters(gSixWords[row]))
+            rows.push_back(row);
+    }
+    return rows;
 }
+
+class ChainDrawer {
+public:
+    explicit ChainDrawer(std::vector<int64_t> rows)
+        : m_rows(std::move(rows))
+        , m_drawsPerStep(kDrawsPerListWord * static_cast<int64_t>(m_rows.size()))
+    {
+    }
+
+    std::optional<PuzzleWords> drawChain() const
+    {
+        PuzzleWords puzzle;
+        auto& words = puzzle.words;
+        char crossLetter[2] = {0, 0};
+
+        if (!drawUntil(words[0], [&](const char* word) {
+                puzzle.vowelIndex = getNthVowel(word, 1);
+                return puzzle.vowelIndex < gWordSize;
+            }))
+            return std::nullopt;
+
+        const char vowel = words[0][puzzle.vowelIndex];
+        if (!drawUntil(words[1], [&](const char* word) { return word[0] == vowel; }))
+            return std::nullopt;
+        crossLetter[0] = words[1][kWord1CrossIndex];
+
+        if (!drawUntil(words[2], [&](const char* word) {
+                puzzle.word2Cross = textContains(word, crossLetter, 1);
+                return puzzle.word2Cross != -1 && puzzle.word2Cross <= puzzle.vowelIndex
+                    && puzzle.word2Cross < kLastIndex;
+            }))
+            return std::nullopt;
+        crossLetter[0] = words[2][puzzle.word2Cross];
+
+        const char word2Last = words[2][kLastIndex];
+        if (!drawUntil(words[3], [&](const char* word) { return word[0] == word2Last; }))
+            return std::nullopt;
+        crossLetter[0] = words[3][kLastIndex];
+
+        if (!drawUntil(words[4], [&](const char* word) {
+                puzzle.word4Cross = textContains(word, crossLetter, 1);
+                return puzzle.word4Cross != -1;
+            }))
+            return std::nullopt;
+        return puzzle;
+    }
+
+private:
+    // Draws usable words into `word` until `meets` accepts one; false when the step's draws
+    // run out first.
+    template <typename Condition>
+    bool drawUntil(std::array<char, 32>& word, Condition meets) const
+    {
+        for (int64_t i = 0; i < m_drawsPerStep; ++i) {
+            const int64_t row = m_rows[static_cast<size_t>(rnd(static_cast<uint32_t>(m_rows.size())))];
+            int32_t length = 0;
+            getNthWord(row, word.data(), &length, nullptr);
+            if (meets(word.data()))
+                return true;
+        }
+        return false;
+    }
+
+    std::vector<int64_t> m_rows;
+    int64_t m_drawsPerStep;
+};
 
 } // namespace
 
 std::optional<PuzzleWords> selectPuzzleWords()
 {
-    const int64_t listSize = gSixListMax - 1;
-    if (listSize < 1)
+    std::vector<int64_t> rows = usableRows();
+    if (rows.empty())
         return std::nullopt;
-    for (int start = 0; start < kFreshStarts; ++start) {
-        if (auto puzzle = drawChain(kDrawsPerListWord * listSize))
+    const ChainDrawer drawer(std::move(rows));
+    for (int start = 0; start <= kFreshStarts; ++start) {
+        if (auto puzzle = drawer.drawChain())
             return puzzle;
     }
     return std::nullopt;

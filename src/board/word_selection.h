@@ -17,9 +17,11 @@ struct PuzzleWords {
     int32_t word4Cross = 0;
 };
 
-// Draws the five words from the word list. Every step draws a bounded number of times
-// and, when it runs out, the chain starts again from word 0; after a few fresh starts the
-// list is judged unable to make a puzzle and nothing is returned (at once for an empty list).
+// Draws the five words from the rows of the word list that hold six ASCII letters; blank
+// or damaged rows are never drawn. Every step, word 0's included (it needs a vowel), draws
+// at most 100 times the number of such rows and, when it runs out, the chain starts again
+// from word 0; when the first chain and five fresh starts all fail, the list is judged
+// unable to make a puzzle and nothing is returned (at once when no row holds six letters).
 std::optional<PuzzleWords> selectPuzzleWords();
 
 // The letter score of the five words together.

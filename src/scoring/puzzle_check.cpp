@@ -46,18 +46,37 @@ SlotSnapshot readSlot(int32_t x, int32_t y, int32_t direction, int32_t length)
     return slot;
 }
 
-// Only the first byte of a cell's text counts; the letters stop at the first position
-// without a field or with an empty field.
-void slotLetters(const SlotSnapshot& slot, char (&letters)[32])
+bool isAsciiLetter(QChar c)
 {
-    std::memset(letters, 0, sizeof letters);
+    return (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z');
+}
+
+// What a slot spells: each cell's first character, kept whole so that a letter beyond ASCII
+// reaches the console as typed, up to the first position without a field or with an empty
+// field. `isSixLetters` tells whether every one of six cells holds an ASCII letter; only
+// then may the dictionary judge the slot, since a word it finds in "AA-QZQ" or "CAT XY" is
+// shorter than the slot.
+struct SlotText {
+    QString shown;
+    bool isSixLetters = false;
+};
+
+SlotText slotText(const SlotSnapshot& slot)
+{
+    SlotText text;
+    text.isSixLetters = slot.length == gWordSize;
     for (int32_t k = 0; k < slot.length; ++k) {
-        if (!slot.hasField[k])
-            return;
-        letters[k] = slot.cells[k].toUtf8().constData()[0];
-        if (letters[k] == 0)
-            return;
+        const QString& cell = slot.cells[k];
+        if (!slot.hasField[k] || cell.isEmpty()) {
+            text.isSixLetters = false;
+            break;
+        }
+        const qsizetype units = cell[0].isHighSurrogate() && cell.size() > 1 ? 2 : 1;
+        text.shown += cell.left(units);
+        if (units != 1 || !isAsciiLetter(cell[0]))
+            text.isSixLetters = false;
     }
+    return text;
 }
 
 } // namespace
@@ -86,21 +105,19 @@ std::vector<SlotVerdict> judgeBoard(const BoardSnapshot& board)
     gPuzzleStats = {};
     std::vector<SlotVerdict> verdicts;
     for (const SlotSnapshot& slot : board) {
-        char letters[32];
-        slotLetters(slot, letters);
-        const bool valid = isWord(QString::fromUtf8(letters))
-            && static_cast<int32_t>(std::strlen(letters)) == slot.length;
-        if (!valid) {
-            myPrintf("'%s' is not a word.\n", letters);
+        const SlotText text = slotText(slot);
+        if (!text.isSixLetters || !isWord(text.shown)) {
+            myPrintf("'%s' is not a word.\n", text.shown.toUtf8().constData());
             verdicts.push_back({});
             continue;
         }
-        myPrintf("'%s' is a word.\n", letters);
-        const int32_t score = scoreWord(letters);
+        const QByteArray letters = text.shown.toLatin1();
+        myPrintf("'%s' is a word.\n", letters.constData());
+        const int32_t score = scoreWord(letters.constData());
         if (score > gCurrStats.bestWordScore) {
             myPrintf("   New best word!\n");
             gCurrStats.bestWordScore = score;
-            std::strncpy(gCurrStats.bestWord, letters, sizeof gCurrStats.bestWord - 1);
+            std::strncpy(gCurrStats.bestWord, letters.constData(), sizeof gCurrStats.bestWord - 1);
             gCurrStats.bestWord[sizeof gCurrStats.bestWord - 1] = 0;
         }
         if (gPuzzleStats.wordsMade < static_cast<int32_t>(std::size(gPuzzleStats.wordScores)))

@@ -39,8 +39,9 @@ struct SlotVerdict {
 // Reads every slot of gGrid from its fields.
 BoardSnapshot readBoardSnapshot();
 
-// Judges each slot with the dictionary and by its length and reports it on the console,
-// in order; counts the valid ones in gPuzzleStats and raises the player's best word.
+// Judges each slot and reports it on the console, in order: a slot is a word only when its
+// six cells hold six ASCII letters that the dictionary takes as one whole word.
+// Counts the valid ones in gPuzzleStats and raises the player's best word.
 std::vector<SlotVerdict> judgeBoard(const BoardSnapshot& board);
 
 // Colours each slot's typed letters green (a word) or red (not a word).

@@ -11,13 +11,29 @@ constexpr const char* kPartOfSpeechTerms[] = {
     "indefinite article", "preposition", "interjection", "commercial city", "ensign",
 };
 
-// A term was found, but a definition that does not come back judges as no word at all.
-std::optional<QString> definitionAtStart(const QString& text, TermRange* range)
+// What the dictionary says of the term at the start of a text.
+struct Lookup {
+    bool found = false;               // a term starts the text
+    std::optional<QString> definition; // a found term without a definition is no word at all
+    bool coversText = false;          // the term is the whole text, not only its start
+};
+
+enum class Leading { Trimmed, AsTyped };
+
+// White space after the word is no part of it, so "garden " is judged as "garden"; anything
+// else after the term ("cat-xy") keeps it from covering the text. Check Word looks its text
+// up as typed, where a leading space finds no term.
+Lookup lookUp(const QString& text, Leading leading)
 {
-    *range = termRangeInString(text, 0);
-    if (range->length == 0)
-        return std::nullopt;
-    return copyTextDefinition(text, *range);
+    const QString word = leading == Leading::Trimmed ? text.trimmed() : text;
+    const TermRange range = termRangeInString(word, 0);
+    Lookup lookup;
+    if (range.length == 0)
+        return lookup;
+    lookup.found = true;
+    lookup.definition = copyTextDefinition(word, range);
+    lookup.coversText = range.location == 0 && range.length == word.trimmed().size();
+    return lookup;
 }
 
 } // namespace
@@ -36,23 +52,21 @@ bool isWord(const QString& word)
 {
     if (word.toUtf8().isEmpty())
         return false;
-    TermRange range;
-    const auto definition = definitionAtStart(word, &range);
-    return definition && checkDefinition(*definition);
+    const Lookup lookup = lookUp(word, Leading::Trimmed);
+    return lookup.coversText && lookup.definition && checkDefinition(*lookup.definition);
 }
 
 void checkWordAndReport(const QString& text)
 {
     const QByteArray typed = text.toUtf8();
-    TermRange range;
-    const auto definition = definitionAtStart(text, &range);
-    if (range.length == 0) {
+    const Lookup lookup = lookUp(text, Leading::AsTyped);
+    if (!lookup.found) {
         myPrintf("'%s' is not a word.\n", typed.constData());
         return;
     }
-    if (definition)
-        myPrintf("%s\n", definition->toUtf8().constData());
-    if (definition && checkDefinition(*definition))
+    if (lookup.definition)
+        myPrintf("%s\n", lookup.definition->toUtf8().constData());
+    if (lookup.coversText && lookup.definition && checkDefinition(*lookup.definition))
         myPrintf("'%s' is a word\n", typed.constData());
     else
         myPrintf("'%s' is not a word.\n", typed.constData());

@@ -8,9 +8,12 @@
 // "commercial city", "ensign".
 bool checkDefinition(const QString& definition);
 
-// True when the dictionary finds a term at the start of `word` whose definition passes.
-// The term need not cover the whole word; the puzzle check adds that requirement.
+// True when the term the dictionary finds at the start of `word` is the whole of `word`
+// (surrounding white space aside) and its definition passes: "ice ax" is a word, "cat-xy"
+// is not, though "cat" starts it.
 bool isWord(const QString& word);
 
-// Looks up `text` as typed and writes the definition and the verdict to the console.
+// Looks up `text` exactly as typed and writes the definition of the term found at its start,
+// then the verdict: a word only when that term is the whole text (white space after it
+// aside) and its definition passes. A leading space finds no term, so " garden" is not a word.
 void checkWordAndReport(const QString& text);

@@ -5,8 +5,12 @@
 #include <cstdlib>
 #include <cstring>
 
+RandomSource gRandomSource;
+
 int32_t rnd(uint32_t upperBound)
 {
+    if (gRandomSource && upperBound > 1)
+        return static_cast<int32_t>(gRandomSource(upperBound));
     return static_cast<int32_t>(arc4random_uniform(upperBound));
 }
 

@@ -1,6 +1,13 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
+
+// Where rnd takes its numbers from when set: called with an upper bound of 2 or more, it must
+// return a value below it. Empty in the game (arc4random_uniform); set by tests that need a
+// repeatable sequence of boards, and cleared by them.
+using RandomSource = std::function<uint32_t(uint32_t upperBound)>;
+extern RandomSource gRandomSource;
 
 // A uniformly distributed integer in 0 .. upperBound - 1, free of modulo bias; 0 for an
 // upper bound of 0 or 1.

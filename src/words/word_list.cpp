@@ -55,18 +55,21 @@ private:
             return;
         if (m_column == kLettersPerRow) {
             m_lineTooLong = true;
-            ++m_overLongLines;
             std::memset(gSixWords[m_row], 0, kSixWordRowSize);
             return;
         }
         gSixWords[m_row][m_column++] = byte;
     }
 
+    // Only a line feed makes a line: an over-long fragment after the last one is no part
+    // of the list, so it is not reported either.
     void endLine()
     {
         if (tableIsFull())
             ++m_linesPastCapacity;
-        else if (!m_lineTooLong)
+        else if (m_lineTooLong)
+            ++m_overLongLines;
+        else
             gSixWords[m_row++][m_column] = 0;
         m_column = 0;
         m_lineTooLong = false;

@@ -1,184 +1,119 @@
 #include "scoring/puzzle_check.h"
 
-#include "app/app_delegate.h"
 #include "board/board_layout.h"
 #include "cells/cell_look.h"
 #include "cells/my_text_field.h"
 #include "stats/user_stats.h"
 #include "support/board_fixtures.h"
 #include "support/globals.h"
-#include "window/window_handle.h"
 
-#include <QLabel>
-#include <QMainWindow>
-#include <QPushButton>
-#include <QTest>
+#include <QStringList>
 
 #include <string>
 
 namespace {
 
-QWidget* const viaFocus = nullptr;
-
-class PuzzleCheckTest : public GameTest {
-protected:
-    void layOut(const PuzzleWords& puzzle)
-    {
-        m_delegate.window()->show();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(m_delegate.window()));
-        gWindow = m_delegate.window();
-        layOutBoard(puzzle, m_delegate.window());
-    }
-
-    static void fill(int32_t x, int32_t y, int32_t dx, int32_t dy, const char* letters)
-    {
-        for (int32_t k = 0; letters[k]; ++k) {
-            if (letters[k] != '.')
-                fieldAt(x + k * dx, y + k * dy)->setText(QString(QChar(letters[k])));
-        }
-    }
-
-    std::string check()
-    {
-        testing::internal::CaptureStdout();
-        m_delegate.CheckAllWords(nullptr);
-        return testing::internal::GetCapturedStdout();
-    }
-
-    QString shownScore() const { return m_delegate.theScore->text(); }
-
-    AppDelegate m_delegate;
-};
-
-PuzzleWords alpacaBoard()
+// Runs `action` and returns what it wrote to standard output.
+template <typename Action>
+std::string printedBy(Action action)
 {
-    return puzzleOf({"alpaca", "alpaca", "alpaca", "alpaca", "alpaca"}, 0, 0, 0);
-}
-
-TEST_F(PuzzleCheckTest, UntouchedBoardRejectsEverySlotAndColoursNothing)
-{
-    layOut(workedExample());
-    EXPECT_EQ(check(), "'' is not a word.\n"
-                       "'' is not a word.\n"
-                       "'A' is not a word.\n"
-                       "'' is not a word.\n"
-                       "'N' is not a word.\n");
-    EXPECT_EQ(shownScore(), "0");
-    EXPECT_EQ(gPuzzleStats.wordsMade, 0);
-    EXPECT_EQ(gPuzzleStats.roundScore, 0);
-    EXPECT_EQ(textColor(fieldAt(2, 0)), kInputTextColour);
-    EXPECT_EQ(textColor(fieldAt(1, 0)), kFixedTextColour);
-}
-
-TEST_F(PuzzleCheckTest, TypedWordIsGreenScoredAndTheBestWord)
-{
-    layOut(workedExample());
-    QTest::keyClicks(viaFocus, "grden");
-    const std::string messages = check();
-    EXPECT_EQ(messages.substr(0, messages.find('\n', messages.find('\n') + 1) + 1),
-              "'GARDEN' is a word.\n   New best word!\n");
-    EXPECT_TRUE(messages.ends_with("New best round score!\n")) << messages;
-    for (int32_t x : {0, 2, 3, 4, 5})
-        EXPECT_EQ(textColor(fieldAt(x, 0)), kValidWordColour) << x;
-    EXPECT_EQ(textColor(fieldAt(1, 0)), kFixedTextColour);
-    EXPECT_EQ(shownScore(), "8");
-    EXPECT_EQ(gPuzzleStats.wordsMade, 1);
-    EXPECT_EQ(gPuzzleStats.wordScores[0], 8);
-    EXPECT_EQ(gPuzzleStats.roundScore, 8);
-    EXPECT_STREQ(gCurrStats.bestWord, "GARDEN");
-    EXPECT_EQ(gCurrStats.bestWordScore, 8);
-    EXPECT_EQ(gCurrStats.bestRoundScore, 8);
-}
-
-TEST_F(PuzzleCheckTest, NonWordsAndPartWordsAreRedWithTheirLettersSoFar)
-{
-    layOut(workedExample());
-    fill(0, 3, 1, 0, "C.XSE.");  // CHXSEN
-    fill(3, 8, 1, 0, "OI");      // OIL, then an empty cell
-    const std::string messages = check();
-    EXPECT_NE(messages.find("'CHXSEN' is not a word.\n"), std::string::npos);
-    EXPECT_NE(messages.find("'OIL' is not a word.\n"), std::string::npos);
-    for (int32_t x : {0, 2, 3, 4})
-        EXPECT_EQ(textColor(fieldAt(x, 3)), kInvalidWordColour) << x;
-    EXPECT_EQ(textColor(fieldAt(5, 3)), kFixedTextColour);
-    EXPECT_EQ(textColor(fieldAt(3, 8)), kInvalidWordColour);
-    EXPECT_EQ(textColor(fieldAt(6, 8)), kInputTextColour);
-    EXPECT_EQ(textColor(fieldAt(5, 8)), kFixedTextColour);
-    EXPECT_EQ(shownScore(), "0");
-}
-
-TEST_F(PuzzleCheckTest, SameWordInEverySlotScoresEveryTimeDownBeforeAcross)
-{
-    layOut(alpacaBoard());
-    fill(0, 0, 1, 0, ".LPACA");
-    fill(0, 0, 0, 1, ".LP.CA");
-    fill(0, 3, 1, 0, ".LPAC.");
-    fill(5, 3, 0, 1, ".LPAC.");
-    fill(5, 8, 1, 0, ".LPACA");
-    EXPECT_EQ(check(), "'ALPACA' is a word.\n   New best word!\n"
-                       "'ALPACA' is a word.\n"
-                       "'ALPACA' is a word.\n"
-                       "'ALPACA' is a word.\n"
-                       "'ALPACA' is a word.\n"
-                       "New best round score!\n");
-    EXPECT_EQ(gPuzzleStats.wordsMade, 5);
-    EXPECT_EQ(gPuzzleStats.roundScore, 50);
-    for (int32_t score : gPuzzleStats.wordScores)
-        EXPECT_EQ(score, 10);
-    EXPECT_EQ(shownScore(), "50");
-}
-
-TEST_F(PuzzleCheckTest, CheckingAgainRepeatsAllButTheNewBests)
-{
-    layOut(workedExample());
-    fill(0, 0, 1, 0, "G.RDEN");
-    const std::string first = check();
-    const std::string second = check();
-    EXPECT_NE(first.find("New best"), std::string::npos);
-    EXPECT_EQ(second.find("New best"), std::string::npos);
-    EXPECT_EQ(gPuzzleStats.wordsMade, 1);
-    EXPECT_EQ(gPuzzleStats.roundScore, 8);
-    EXPECT_EQ(shownScore(), "8");
-}
-
-TEST_F(PuzzleCheckTest, EqualScoreIsNoNewBest)
-{
-    layOut(workedExample());
-    gCurrStats.bestWordScore = 8;
-    gCurrStats.bestRoundScore = 8;
-    std::strcpy(gCurrStats.bestWord, "PLANET");
-    fill(0, 0, 1, 0, "G.RDEN");
-    EXPECT_EQ(check().find("New best"), std::string::npos);
-    EXPECT_STREQ(gCurrStats.bestWord, "PLANET");
-}
-
-TEST_F(PuzzleCheckTest, AcrossWordOfASharedStartCanSetTheBestWord)
-{
-    layOut(alpacaBoard());
-    fill(0, 0, 1, 0, ".LPACA");
-    const std::string messages = check();
-    EXPECT_EQ(messages.rfind("'A' is not a word.\n'ALPACA' is a word.\n   New best word!\n", 0), 0u) << messages;
-    EXPECT_STREQ(gCurrStats.bestWord, "ALPACA");
-}
-
-TEST_F(PuzzleCheckTest, OnlyTheFirstCharacterOfACellCounts)
-{
-    layOut(workedExample());
-    fill(0, 0, 1, 0, "G.RDEN");
-    fieldAt(2, 0)->setText(QStringLiteral("RXY"));
-    EXPECT_EQ(check().rfind("'GARDEN' is a word.\n", 0), 0u);
-}
-
-TEST_F(PuzzleCheckTest, CheckAllWordsButtonRunsTheCheck)
-{
-    layOut(workedExample());
-    fill(0, 0, 1, 0, "G.RDEN");
-    auto* button = m_delegate.window()->findChild<QPushButton*>(QStringLiteral("checkAllWordsButton"));
-    ASSERT_NE(button, nullptr);
     testing::internal::CaptureStdout();
-    QTest::mouseClick(button, Qt::LeftButton);
-    testing::internal::GetCapturedStdout();
-    EXPECT_EQ(shownScore(), "8");
+    action();
+    return testing::internal::GetCapturedStdout();
+}
+
+// A slot as typed: one cell per entry, "" an empty cell.
+SlotSnapshot slotOf(const QStringList& cells)
+{
+    SlotSnapshot slot;
+    slot.length = gWordSize;
+    for (int k = 0; k < gWordSize && k < cells.size(); ++k) {
+        slot.cells[k] = cells[k];
+        slot.hasField[k] = true;
+    }
+    return slot;
+}
+
+// One cell per character; '.' is an empty cell.
+SlotSnapshot slotOf(const char* typed)
+{
+    QStringList cells;
+    for (const char32_t c : QString::fromUtf8(typed).toUcs4())
+        cells << (c == U'.' ? QString() : QString::fromUcs4(&c, 1));
+    return slotOf(cells);
+}
+
+using PuzzleCheckTest = GameTest;
+
+TEST_F(PuzzleCheckTest, SlotIsAWordOnlyWhenSixLettersSpellOneWholeWord)
+{
+    const struct {
+        SlotSnapshot slot;
+        const char* message;
+    } cases[] = {
+        {slotOf("GARDEN"), "'GARDEN' is a word.\n"},
+        {slotOf({"G", "A", "RXY", "D", "E", "N"}), "'GARDEN' is a word.\n"}, // a cell's first letter
+        {slotOf("AA-QZQ"), "'AA-QZQ' is not a word.\n"}, // once scored as "aa"
+        {slotOf("CAT XY"), "'CAT XY' is not a word.\n"},
+        {slotOf("ICE AX"), "'ICE AX' is not a word.\n"}, // a term, but a space is no letter
+        {slotOf("4BACUS"), "'4BACUS' is not a word.\n"},
+        {slotOf("ÉARDEN"), "'ÉARDEN' is not a word.\n"}, // once half a character on the console
+        {slotOf("GARDÉN"), "'GARDÉN' is not a word.\n"},
+        {slotOf("\U0001D400ARDEN"), "'\U0001D400ARDEN' is not a word.\n"},
+        {slotOf("GAR.EN"), "'GAR' is not a word.\n"},
+        {slotOf("QZXVBN"), "'QZXVBN' is not a word.\n"},
+        {slotOf({"G", "A", "R", "D", "E"}), "'GARDE' is not a word.\n"}, // a position without a field
+    };
+    for (const auto& row : cases) {
+        gPuzzleStats = {};
+        std::vector<SlotVerdict> verdicts;
+        EXPECT_EQ(printedBy([&] { verdicts = judgeBoard({row.slot}); }).substr(0, std::strlen(row.message)),
+                  row.message);
+        const bool expected = std::string(row.message).ends_with("is a word.\n");
+        ASSERT_EQ(verdicts.size(), 1u);
+        EXPECT_EQ(verdicts[0].isWord, expected) << row.message;
+        EXPECT_EQ(gPuzzleStats.wordsMade, expected ? 1 : 0) << row.message;
+    }
+}
+
+TEST_F(PuzzleCheckTest, WordsAreCountedInOrderAndRaiseTheBestsOnlyWhenBeaten)
+{
+    gCurrStats.bestWordScore = 9;
+    std::strcpy(gCurrStats.bestWord, "SILVER");
+    const BoardSnapshot board {slotOf("GARDEN"), slotOf("GARDE."), slotOf("SILVER"), slotOf("JOCKEY"),
+                               slotOf("ALPACA")};
+    std::vector<SlotVerdict> verdicts;
+    EXPECT_EQ(printedBy([&] { verdicts = judgeBoard(board); }),
+              "'GARDEN' is a word.\n'GARDE' is not a word.\n'SILVER' is a word.\n"
+              "'JOCKEY' is a word.\n   New best word!\n'ALPACA' is a word.\n");
+    EXPECT_EQ(gPuzzleStats.wordsMade, 4);
+    EXPECT_EQ(std::vector<int32_t>(std::begin(gPuzzleStats.wordScores), std::end(gPuzzleStats.wordScores)),
+              (std::vector<int32_t> {8, 9, 22, 10, 0}));
+    EXPECT_EQ(gPuzzleStats.roundScore, 49);
+    EXPECT_EQ(verdicts[3].score, 22);
+    EXPECT_STREQ(gCurrStats.bestWord, "JOCKEY");
+    EXPECT_EQ(gCurrStats.bestWordScore, 22);
+
+    EXPECT_EQ(printedBy([] { recordRoundScore(49); }), "New best round score!\n");
+    EXPECT_EQ(printedBy([] { recordRoundScore(49); }), "");
+    EXPECT_EQ(gCurrStats.bestRoundScore, 49);
+}
+
+TEST_F(PuzzleCheckTest, BoardIsReadDownBeforeAcrossAndOnlyTypedLettersAreColoured)
+{
+    layOutBoard(puzzleOf({"alpaca", "alpaca", "alpaca", "alpaca", "alpaca"}, 0, 0, 0), nullptr);
+    for (int32_t x = 1; x < 6; ++x)
+        fieldAt(x, 0)->setText(QString(QChar(u"ALPACA"[x])));
+    fieldAt(1, 3)->setText(QStringLiteral("X"));
+    int32_t total = 0;
+    EXPECT_EQ(printedBy([&] { total = checkBoardWords(); }),
+              "'A' is not a word.\n'ALPACA' is a word.\n   New best word!\n'AX' is not a word.\n"
+              "'A' is not a word.\n'A' is not a word.\n");
+    EXPECT_EQ(total, 10);
+    EXPECT_EQ(textColor(fieldAt(1, 0)), kValidWordColour);
+    EXPECT_EQ(textColor(fieldAt(1, 3)), kInvalidWordColour);
+    EXPECT_EQ(textColor(fieldAt(0, 0)), kFixedTextColour);
+    EXPECT_EQ(textColor(fieldAt(2, 3)), kInputTextColour);
 }
 
 } // namespace

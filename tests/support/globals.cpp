@@ -7,6 +7,7 @@
 #include "stats/user_stats.h"
 #include "window/console_view.h"
 #include "window/window_handle.h"
+#include "words/picking.h"
 #include "words/word_list.h"
 
 #include <QPlainTextEdit>
@@ -20,6 +21,7 @@ void resetGlobals()
     std::memset(gSixWords, 0, sizeof gSixWords);
     gSixListMax = 1;
     gWordList.reset();
+    gRandomSource = nullptr;
     clearBoard();
     gCurrStats = {};
     gPuzzleStats = {};

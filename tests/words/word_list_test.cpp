@@ -4,6 +4,7 @@
 #include "support/temporary_resources.h"
 
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -18,120 +19,71 @@ protected:
         return testing::internal::GetCapturedStdout();
     }
 
-    static QByteArray linesOfWords(int count)
+    static std::vector<std::string> storedRows(int count)
     {
-        QByteArray bytes;
-        for (int i = 0; i < count; ++i)
-            bytes += "abacus\n";
-        return bytes;
+        std::vector<std::string> rows;
+        for (int row = 0; row < count; ++row)
+            rows.emplace_back(gSixWords[row]);
+        return rows;
     }
 
     TemporaryResources m_resources;
 };
 
-TEST_F(WordListTest, EachLineFillsTheNextRowAndRowZeroStaysEmpty)
+TEST_F(WordListTest, EachLineFillsTheNextRow)
 {
-    EXPECT_EQ(loadSixWords("abacus\nbeacon\ncactus\n"), "");
-    EXPECT_EQ(gSixListMax, 4);
-    EXPECT_STREQ(gSixWords[0], "");
-    EXPECT_STREQ(gSixWords[1], "abacus");
-    EXPECT_STREQ(gSixWords[2], "beacon");
-    EXPECT_STREQ(gSixWords[3], "cactus");
+    const struct {
+        const char* bytes;
+        std::vector<std::string> rows; // from row 0, one row past the list
+        int32_t listMax;
+        const char* messages;
+    } cases[] = {
+        {"abacus\nbeacon\ncactus\n", {"", "abacus", "beacon", "cactus", ""}, 4, ""},
+        {"abacus\r\nbeacon\r\ncactus\r\n", {"", "abacus", "beacon", "cactus", ""}, 4, ""},
+        {"abacus\nbeacon\ncactus", {"", "abacus", "beacon", "cactus"}, 3, ""},
+        {" aba cus\n\tbea\tcon \ncac\xc3\xa9tus\n", {"", "abacus", "beacon", "cactus"}, 4, ""},
+        {"abacus\n\nbeacon\n", {"", "abacus", "", "beacon"}, 4, ""},
+        {"abacus\nabacuses\nbeacon\ncactuses\ncactus\n", {"", "abacus", "beacon", "cactus", ""}, 4,
+         "The word list has 2 line(s) longer than six letters; they were skipped.\n"},
+        {"abacus\nbeaconsfield\n", {"", "abacus", ""}, 2,
+         "The word list has 1 line(s) longer than six letters; they were skipped.\n"},
+        {"abacus\nbeaconsfield", {"", "abacus", ""}, 2, ""}, // after the last line feed: not a line
+    };
+    for (const auto& row : cases) {
+        resetGlobals();
+        EXPECT_EQ(loadSixWords(row.bytes), row.messages) << row.bytes;
+        EXPECT_EQ(gSixListMax, row.listMax) << row.bytes;
+        EXPECT_EQ(storedRows(static_cast<int>(row.rows.size())), row.rows) << row.bytes;
+    }
 }
 
-TEST_F(WordListTest, CarriageReturnLineEndsReadTheSame)
+TEST_F(WordListTest, TableTakesItsCapacityAndReportsLinesPastIt)
 {
-    loadSixWords("abacus\r\nbeacon\r\ncactus\r\n");
-    EXPECT_EQ(gSixListMax, 4);
-    EXPECT_STREQ(gSixWords[1], "abacus");
-    EXPECT_STREQ(gSixWords[3], "cactus");
+    QByteArray full;
+    for (int i = 1; i < kSixWordRows; ++i)
+        full += "abacus\n";
+    EXPECT_EQ(loadSixWords(full), "");
+    EXPECT_EQ(gSixListMax, kSixWordRows);
+    EXPECT_EQ(loadSixWords(full + "beacon\ncactus\nfinal"),
+              "The word list holds more than 12874 words; 2 line(s) were not stored.\n");
+    EXPECT_EQ(gSixListMax, kSixWordRows);
+    EXPECT_STREQ(gSixWords[kSixWordRows - 1], "abacus");
 }
 
-TEST_F(WordListTest, WordAfterTheLastLineFeedIsStoredButNotCounted)
-{
-    loadSixWords("abacus\nbeacon\ncactus");
-    EXPECT_EQ(gSixListMax, 3);
-    EXPECT_STREQ(gSixWords[3], "cactus");
-}
-
-TEST_F(WordListTest, SpacesTabsAndBytesAboveAsciiAreSkipped)
-{
-    loadSixWords(" aba cus\n\tbea\tcon \ncac\xc3\xa9tus\n");
-    EXPECT_EQ(gSixListMax, 4);
-    EXPECT_STREQ(gSixWords[1], "abacus");
-    EXPECT_STREQ(gSixWords[2], "beacon");
-    EXPECT_STREQ(gSixWords[3], "cactus");
-}
-
-TEST_F(WordListTest, BlankLineStoresAnEmptyWord)
-{
-    loadSixWords("abacus\n\nbeacon\n");
-    EXPECT_EQ(gSixListMax, 4);
-    EXPECT_STREQ(gSixWords[2], "");
-    EXPECT_STREQ(gSixWords[3], "beacon");
-}
-
-TEST_F(WordListTest, MissingFileSaysNullListOnceAndLeavesTheTable)
+TEST_F(WordListTest, MissingFilesSayNullListAndLeaveTheTable)
 {
     EXPECT_EQ(loadSixWords("abacus\n"), "");
-    const TemporaryResources withoutWordFile;
-    testing::internal::CaptureStdout();
-    loadSixWordList();
-    EXPECT_EQ(testing::internal::GetCapturedStdout(), "Null list.\n");
-    EXPECT_EQ(gSixListMax, 2);
-    EXPECT_STREQ(gSixWords[1], "abacus");
-    EXPECT_EQ(gWordList, nullptr);
-}
-
-TEST_F(WordListTest, OverLongLinesAreSkippedAndReportedOnce)
-{
-    const std::string messages = loadSixWords("abacus\nabacuses\nbeacon\ncactuses\ncactus\n");
-    EXPECT_EQ(messages, "The word list has 2 line(s) longer than six letters; they were skipped.\n");
-    EXPECT_EQ(gSixListMax, 4);
-    EXPECT_STREQ(gSixWords[1], "abacus");
-    EXPECT_STREQ(gSixWords[2], "beacon");
-    EXPECT_STREQ(gSixWords[3], "cactus");
-    EXPECT_STREQ(gSixWords[4], "");
-}
-
-TEST_F(WordListTest, OverLongLastLineLeavesNoPartOfItBehind)
-{
-    loadSixWords("abacus\nbeaconsfield\n");
-    EXPECT_EQ(gSixListMax, 2);
-    EXPECT_STREQ(gSixWords[2], "");
-}
-
-TEST_F(WordListTest, FullTableTakesEveryLineWithoutComplaint)
-{
-    EXPECT_EQ(loadSixWords(linesOfWords(kSixWordRows - 1)), "");
-    EXPECT_EQ(gSixListMax, kSixWordRows);
-    EXPECT_STREQ(gSixWords[kSixWordRows - 1], "abacus");
-}
-
-TEST_F(WordListTest, LinesPastTheTableAreDroppedAndReported)
-{
-    const std::string messages = loadSixWords(linesOfWords(kSixWordRows - 1) + "beacon\ncactus\nfinal");
-    EXPECT_EQ(messages, "The word list holds more than 12874 words; 2 line(s) were not stored.\n");
-    EXPECT_EQ(gSixListMax, kSixWordRows);
-    EXPECT_STREQ(gSixWords[kSixWordRows - 1], "abacus");
-}
-
-TEST_F(WordListTest, SecondWordFileLoadsWithoutTouchingTheTable)
-{
-    loadSixWords("abacus\n");
     m_resources.write(QStringLiteral("words_alpha.txt"), "a\naardvark\n");
     loadWordList();
     ASSERT_NE(gWordList, nullptr);
     EXPECT_EQ(*gWordList, "a\naardvark\n");
+    const TemporaryResources empty;
+    testing::internal::CaptureStdout();
+    loadSixWordList();
+    loadWordList();
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), "Null list.\nNull list.\n");
     EXPECT_EQ(gSixListMax, 2);
     EXPECT_STREQ(gSixWords[1], "abacus");
-}
-
-TEST_F(WordListTest, MissingSecondWordFileSaysNullList)
-{
-    testing::internal::CaptureStdout();
-    loadWordList();
-    EXPECT_EQ(testing::internal::GetCapturedStdout(), "Null list.\n");
     EXPECT_EQ(gWordList, nullptr);
 }
 
