@@ -1,4 +1,5 @@
 #include "app/app_delegate.h"
+#include "platform/application_name.h"
 
 #include <QApplication>
 #include <QMainWindow>
@@ -6,8 +7,7 @@
 int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
-    QApplication::setOrganizationName(QStringLiteral("sixfold"));
-    QApplication::setApplicationName(QStringLiteral("sixfold"));
+    nameApplication();
     QApplication::setApplicationVersion(QStringLiteral(SIXFOLD_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("org.sixfold.Sixfold"));
 

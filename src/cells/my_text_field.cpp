@@ -43,6 +43,11 @@ myTextField::myTextField(QWidget* parent)
     connect(this, &QLineEdit::textEdited, this, &myTextField::textDidChange);
 }
 
+void myTextField::forgetTabPress()
+{
+    g_plainTabIsDown = false;
+}
+
 bool myTextField::event(QEvent* event)
 {
     if (event->type() == QEvent::KeyPress) {
