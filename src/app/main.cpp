@@ -1,4 +1,5 @@
 #include "app/app_delegate.h"
+#include "app/quit_on_signals.h"
 #include "platform/application_name.h"
 
 #include <QApplication>
@@ -11,6 +12,7 @@ int main(int argc, char* argv[])
     QApplication::setApplicationVersion(QStringLiteral(SIXFOLD_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("org.sixfold.Sixfold"));
 
+    QuitOnSignals quitOnSignals;
     AppDelegate delegate;
     QObject::connect(&application, &QCoreApplication::aboutToQuit, &delegate,
                      [&delegate] { delegate.applicationWillTerminate(nullptr); });
