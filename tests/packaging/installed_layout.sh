@@ -19,7 +19,10 @@ desktop-file-validate "$prefix/share/applications/org.sixfold.Sixfold.desktop"
 appstreamcli validate --no-net "$prefix/share/metainfo/org.sixfold.Sixfold.metainfo.xml" >/dev/null
 
 # Function words come only from the installed data folder.
-"$prefix/bin/sixfold-dict" its | grep -qx pronoun || { echo "sixfold-dict did not find its data"; exit 1; }
+# (Read whole first: each message leaves at once, so a reader that stops early would
+# end the writer with SIGPIPE.)
+definition=$("$prefix/bin/sixfold-dict" its)
+grep -qx pronoun <<< "$definition" || { echo "sixfold-dict did not find its data"; exit 1; }
 
 export XDG_CONFIG_HOME=$prefix/config QT_QPA_PLATFORM=offscreen QT_LOGGING_RULES="sixfold.app.debug=true"
 status=0
