@@ -26,6 +26,9 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QMainWindow>
+#include <QPlainTextEdit>
+
+#include <utility>
 
 namespace {
 
@@ -35,17 +38,51 @@ const QString kStatsFontFamily = QStringLiteral("Geneva");
 constexpr qreal kStatsFontPoints = 14.0;
 constexpr int kLongestUserName = sizeof gUserName - 1;
 
+// Controls are found by name, so any window made from the form binds alike; the signals
+// are pointers to members, so a misspelt one does not compile, where a string-based
+// connection would only warn at run time and leave the button dead.
+template <typename Source, typename... Args>
+void bindAction(AppDelegate* delegate, QMainWindow* window, const char* name, void (Source::*signal)(Args...),
+                void (AppDelegate::*action)(QObject*))
+{
+    auto* source = window->findChild<Source*>(QLatin1String(name));
+    if (!source) {
+        qCWarning(lcApp, "The window has no control named '%s'; its action stays unbound.", name);
+        return;
+    }
+    QObject::connect(source, signal, delegate, [delegate, source, action] { (delegate->*action)(source); });
+}
+
+// The board's cells go with the window: they are children of its content view.
+void moveBoardInto(QWidget* contentView)
+{
+    for (const auto& column : gGrid) {
+        for (const GridCell& cell : column) {
+            if (cell.field && contentView) {
+                cell.field->setParent(contentView);
+                cell.field->show();
+            }
+        }
+    }
+}
+
 } // namespace
+
+std::unique_ptr<QMainWindow> loadMainWindow()
+{
+    auto window = std::make_unique<QMainWindow>();
+    Ui::MainWindow form;
+    form.setupUi(window.get());
+    window->setFixedSize(window->sizeHint());
+    return window;
+}
 
 AppDelegate::AppDelegate(QObject* parent)
     : QObject(parent)
-    , _window(std::make_unique<QMainWindow>())
+    , _window(loadMainWindow())
 {
-    Ui::MainWindow form;
-    form.setupUi(_window.get());
-    _window->setFixedSize(_window->sizeHint());
-    takeOutlets(form);
-    connectActions(form);
+    takeOutlets();
+    connectActions();
 }
 
 AppDelegate::~AppDelegate() = default;
@@ -57,44 +94,68 @@ QMainWindow* AppDelegate::window() const
 
 void AppDelegate::setWindow(std::unique_ptr<QMainWindow> window)
 {
-    _window = std::move(window);
+    const bool launched = gWindow && gWindow == _window.get();
+    // The old window lives to the end of this call, so what it shows can move over.
+    const std::unique_ptr<QMainWindow> old = std::exchange(_window, std::move(window));
+    const QPlainTextEdit* oldConsole = resultView;
+    const QLabel* oldLabels[] = {theScore, compScore, statsField};
+    takeOutlets();
+    connectActions();
+    if (!launched || !_window)
+        return;
+    gWindow = _window.get();
+    if (oldConsole && resultView)
+        resultView->setPlainText(oldConsole->toPlainText());
+    attachConsoleView(resultView);
+    if (oldLabels[0] && theScore)
+        setIntValue(theScore, intValue(oldLabels[0]->text()));
+    if (oldLabels[1] && compScore)
+        setIntValue(compScore, intValue(oldLabels[1]->text()));
+    if (oldLabels[2] && statsField)
+        showStatsText(oldLabels[2]->text());
+    moveBoardInto(_window->centralWidget());
 }
 
-// The one place that reaches into the form: everything else goes through the outlets.
-void AppDelegate::takeOutlets(const Ui::MainWindow& form)
+// Everything else reaches the window's controls through the outlets.
+void AppDelegate::takeOutlets()
 {
-    resultView = form.resultView;
-    theWord = form.theWord;
-    theScore = form.theScore;
-    compScore = form.compScore;
-    statsField = form.statsField;
-    newUserName = form.newUserName;
+    const auto outlet = [this]<typename T>(T*& outlet, const char* name) {
+        outlet = _window ? _window->findChild<T*>(QLatin1String(name)) : nullptr;
+    };
+    outlet(resultView, "resultView");
+    outlet(theWord, "theWord");
+    outlet(theScore, "theScore");
+    outlet(compScore, "compScore");
+    outlet(statsField, "statsField");
+    outlet(newUserName, "newUserName");
+    // The form's "0" becomes a value a screen reader hears with its caption.
+    for (QLabel* value : {theScore, compScore}) {
+        if (value)
+            setIntValue(value, intValue(value->text()));
+    }
 }
 
-// Pointer-to-member connections: a misspelt action does not compile, where a string-based
-// connection from the form would only warn at run time and leave the button dead.
-void AppDelegate::connectActions(const Ui::MainWindow& form)
+void AppDelegate::connectActions()
 {
-    const auto bind = [this](QAbstractButton* button, void (AppDelegate::*action)(QObject*)) {
-        connect(button, &QAbstractButton::clicked, this, [this, button, action] { (this->*action)(button); });
-    };
-    bind(form.checkWordButton, &AppDelegate::CheckWord);
-    bind(form.checkAllWordsButton, &AppDelegate::CheckAllWords);
-    bind(form.newPuzzleButton, &AppDelegate::GenerateNewPuzzle);
-    bind(form.changeUserButton, &AppDelegate::ChangeUser);
-    bind(form.submitButton, &AppDelegate::SubmitScore);
-
-    const auto bindKey = [this](auto* source, auto signal, void (AppDelegate::*action)(QObject*)) {
-        connect(source, signal, this, [this, source, action] { (this->*action)(source); });
-    };
-    bindKey(form.theWord, &QLineEdit::returnPressed, &AppDelegate::CheckWord);
-    bindKey(form.newUserName, &QLineEdit::returnPressed, &AppDelegate::ChangeUser);
-    bindKey(form.actionNewPuzzle, &QAction::triggered, &AppDelegate::GenerateNewPuzzle);
-    bindKey(form.actionCheckAllWords, &QAction::triggered, &AppDelegate::CheckAllWords);
-    bindKey(form.actionSubmit, &QAction::triggered, &AppDelegate::SubmitScore);
-    connect(form.actionQuit, &QAction::triggered, qApp, &QCoreApplication::quit, Qt::QueuedConnection);
-    connect(form.actionHowToPlay, &QAction::triggered, this, [this] { showHelp(HelpPage::HowToPlay); });
-    connect(form.actionAbout, &QAction::triggered, this, [this] { showHelp(HelpPage::About); });
+    if (!_window)
+        return;
+    QMainWindow* w = _window.get();
+    bindAction(this, w, "checkWordButton", &QAbstractButton::clicked, &AppDelegate::CheckWord);
+    bindAction(this, w, "checkAllWordsButton", &QAbstractButton::clicked, &AppDelegate::CheckAllWords);
+    bindAction(this, w, "newPuzzleButton", &QAbstractButton::clicked, &AppDelegate::GenerateNewPuzzle);
+    bindAction(this, w, "changeUserButton", &QAbstractButton::clicked, &AppDelegate::ChangeUser);
+    bindAction(this, w, "submitButton", &QAbstractButton::clicked, &AppDelegate::SubmitScore);
+    bindAction(this, w, "theWord", &QLineEdit::returnPressed, &AppDelegate::CheckWord);
+    bindAction(this, w, "newUserName", &QLineEdit::returnPressed, &AppDelegate::ChangeUser);
+    bindAction(this, w, "actionNewPuzzle", &QAction::triggered, &AppDelegate::GenerateNewPuzzle);
+    bindAction(this, w, "actionCheckAllWords", &QAction::triggered, &AppDelegate::CheckAllWords);
+    bindAction(this, w, "actionSubmit", &QAction::triggered, &AppDelegate::SubmitScore);
+    if (auto* quit = w->findChild<QAction*>(QStringLiteral("actionQuit")))
+        connect(quit, &QAction::triggered, qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+    if (auto* help = w->findChild<QAction*>(QStringLiteral("actionHowToPlay")))
+        connect(help, &QAction::triggered, this, [this] { showHelp(HelpPage::HowToPlay); });
+    if (auto* about = w->findChild<QAction*>(QStringLiteral("actionAbout")))
+        connect(about, &QAction::triggered, this, [this] { showHelp(HelpPage::About); });
 }
 
 void AppDelegate::showHelp(HelpPage page)
@@ -144,11 +205,17 @@ void AppDelegate::applicationWillTerminate(QObject* /*notification*/)
 
 void AppDelegate::updateStatsDisplay()
 {
-    const QFont font = namedFont(kStatsFontFamily, kStatsFontPoints, QFont::SansSerif);
-    const std::string text = statsText(gCurrStats);
-    statsField->setFont(font);
-    statsField->setText(QString::fromStdString(text));
+    showStatsText(QString::fromStdString(statsText(gCurrStats)));
     saveStats();
+}
+
+// A label's accessible name hides its text from a screen reader, so the nine lines are
+// its description as well.
+void AppDelegate::showStatsText(const QString& text)
+{
+    statsField->setFont(namedFont(kStatsFontFamily, kStatsFontPoints, QFont::SansSerif));
+    statsField->setText(text);
+    statsField->setAccessibleDescription(text);
 }
 
 void AppDelegate::displayComputerWords()

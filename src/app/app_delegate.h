@@ -9,10 +9,10 @@ class QLabel;
 class QLineEdit;
 class QMainWindow;
 class QPlainTextEdit;
+class QString;
 
-namespace Ui {
-class MainWindow;
-}
+// A main window built from the form, at its fixed size, with none of its controls bound.
+std::unique_ptr<QMainWindow> loadMainWindow();
 
 // The controller: it loads the main window from its form, holds the window's outlets,
 // runs the launch and termination steps and receives the player's five actions.
@@ -24,6 +24,10 @@ public:
     ~AppDelegate() override;
 
     QMainWindow* window() const;
+
+    // Replaces the window, deleting the old one: the outlets and actions are taken from the
+    // new window (an outlet it lacks becomes null), and after launch the console, the
+    // window handle and the board's cells move to it.
     void setWindow(std::unique_ptr<QMainWindow> window);
 
     void applicationDidFinishLaunching(QObject* notification);
@@ -57,9 +61,10 @@ public:
 private:
     enum class HelpPage { HowToPlay, About };
 
-    void takeOutlets(const Ui::MainWindow& form);
+    void takeOutlets();
+    void connectActions();
+    void showStatsText(const QString& text);
     void showHelp(HelpPage page);
-    void connectActions(const Ui::MainWindow& form);
 
     std::unique_ptr<QMainWindow> _window;
 };

@@ -1,4 +1,6 @@
 #include "app/app_delegate.h"
+#include "app/quit_on_signals.h"
+#include "platform/application_name.h"
 
 #include <QApplication>
 #include <QMainWindow>
@@ -6,11 +8,11 @@
 int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
-    QApplication::setOrganizationName(QStringLiteral("sixfold"));
-    QApplication::setApplicationName(QStringLiteral("sixfold"));
+    nameApplication();
     QApplication::setApplicationVersion(QStringLiteral(SIXFOLD_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("org.sixfold.Sixfold"));
 
+    QuitOnSignals quitOnSignals;
     AppDelegate delegate;
     QObject::connect(&application, &QCoreApplication::aboutToQuit, &delegate,
                      [&delegate] { delegate.applicationWillTerminate(nullptr); });

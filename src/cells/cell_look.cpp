@@ -19,6 +19,21 @@ void setTextColor(QLineEdit* field, const QColor& colour)
     setColour(field, QPalette::Text, colour);
 }
 
+void setWordCheck(QLineEdit* field, WordCheck check)
+{
+    switch (check) {
+    case WordCheck::NotChecked:
+        field->setAccessibleDescription(QString());
+        break;
+    case WordCheck::Word:
+        field->setAccessibleDescription(QStringLiteral("Checked: part of a word"));
+        break;
+    case WordCheck::NotWord:
+        field->setAccessibleDescription(QStringLiteral("Checked: not part of a word"));
+        break;
+    }
+}
+
 void setBackgroundColor(QLineEdit* field, const QColor& colour)
 {
     setColour(field, QPalette::Base, colour);

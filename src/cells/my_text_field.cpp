@@ -6,6 +6,8 @@
 #include "grid/grid.h"
 #include "window/window_handle.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QPoint>
@@ -35,16 +37,59 @@ QString lastCharacterUpperCased(const QString& text)
     return QString::fromUcs4(&upper, 1);
 }
 
+// A fixed cell keeps the focus, as every cell does, but Qt's line edit tells a screen
+// reader it is editable even when read-only. This one says read-only and not editable;
+// its name already holds the letter.
+class FixedCellAccessible : public QAccessibleWidget {
+public:
+    explicit FixedCellAccessible(QLineEdit* field)
+        : QAccessibleWidget(field, QAccessible::EditableText)
+    {
+    }
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.readOnly = true;
+        state.editable = false;
+        return state;
+    }
+
+    QString text(QAccessible::Text what) const override
+    {
+        return what == QAccessible::Value ? static_cast<QLineEdit*>(widget())->text() : QAccessibleWidget::text(what);
+    }
+};
+
+QAccessibleInterface* accessibleFixedCell(const QString& className, QObject* object)
+{
+    auto* field = className == QLatin1String("myTextField") ? static_cast<myTextField*>(object) : nullptr;
+    return field && field->isReadOnly() ? new FixedCellAccessible(field) : nullptr;
+}
+
 } // namespace
 
 myTextField::myTextField(QWidget* parent)
     : QLineEdit(parent)
 {
+    static const bool factoryInstalled = (QAccessible::installFactory(accessibleFixedCell), true);
+    Q_UNUSED(factoryInstalled);
     connect(this, &QLineEdit::textEdited, this, &myTextField::textDidChange);
+}
+
+void myTextField::forgetTabPress()
+{
+    g_plainTabIsDown = false;
 }
 
 bool myTextField::event(QEvent* event)
 {
+    // An interface made before the cell became fixed (Qt makes one as soon as the cell is
+    // named) describes the wrong kind of cell; the next query makes the right one.
+    if (event->type() == QEvent::ReadOnlyChange) {
+        if (QAccessibleInterface* stale = QAccessible::queryAccessibleInterface(this))
+            QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(stale));
+    }
     if (event->type() == QEvent::KeyPress) {
         auto* keyEvent = static_cast<QKeyEvent*>(event);
         if (keyEvent->key() == Qt::Key_Backtab || keyEvent->key() == Qt::Key_Tab)
@@ -136,6 +181,7 @@ void myTextField::textDidChange()
     const qsizetype byteLength = typed.toUtf8().size();
     const int keyCode = m_currentKeyCode;
     setTextColor(this, kInputTextColour);
+    setWordCheck(this, WordCheck::NotChecked);
     if (byteLength >= 1)
         setText(lastCharacterUpperCased(typed));
     const auto position = boardPosition();

@@ -22,6 +22,10 @@ public:
     static myTextField* findNextField(int32_t x, int32_t y);
     static myTextField* findPreviousField(int32_t x, int32_t y);
 
+    // Forgets a plain Tab pressed whose release has not arrived. Tab state is shared by all
+    // fields, since the release lands in whichever field the press moved the focus to.
+    static void forgetTabPress();
+
 protected:
     bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;

@@ -48,7 +48,10 @@ void myPrintf(const char* format, ...)
 
     if (g_sink)
         g_sink(QString::fromUtf8(message.c_str()));
-    std::printf("%s", message.c_str());
+    // Each message leaves at once, so a pipe or a file sees it while the game runs and
+    // keeps it however the process ends.
+    std::fputs(message.c_str(), stdout);
+    std::fflush(stdout);
 }
 
 void reportPlatformProblemsOnConsole()

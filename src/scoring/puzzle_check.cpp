@@ -143,6 +143,8 @@ void colourBoard(const BoardSnapshot& board, const std::vector<SlotVerdict>& ver
             const GridCell& cell = gGrid[cx][cy];
             if (cell.editable && cell.field && !cell.field->text().isEmpty())
                 setTextColor(cell.field.get(), colour);
+            if (cell.editable && cell.field)
+                setWordCheck(cell.field.get(), verdicts[i].isWord ? WordCheck::Word : WordCheck::NotWord);
         }
     }
 }

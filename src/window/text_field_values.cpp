@@ -5,9 +5,30 @@
 #include <algorithm>
 #include <limits>
 
+namespace {
+
+// The caption beside a value: the sibling label whose buddy it is.
+const QLabel* captionOf(const QLabel* field)
+{
+    if (!field->parentWidget())
+        return nullptr;
+    for (const QLabel* label : field->parentWidget()->findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) {
+        if (label->buddy() == field)
+            return label;
+    }
+    return nullptr;
+}
+
+} // namespace
+
 void setIntValue(QLabel* field, int32_t value)
 {
-    field->setText(QString::number(value));
+    const QString text = QString::number(value);
+    field->setText(text);
+    // A screen reader hears a label's accessible name instead of its text, so the name
+    // carries the number.
+    const QLabel* caption = captionOf(field);
+    field->setAccessibleName(caption ? caption->text() + QStringLiteral(": ") + text : text);
 }
 
 int32_t intValue(const QString& text)

@@ -6,7 +6,8 @@
 
 class QLabel;
 
-// Shows `value` in decimal as the whole text of `field`.
+// Shows `value` in decimal as the whole text of `field`, and names the field for a screen
+// reader by its caption (the label whose buddy it is) and the value: "Your score: 12".
 void setIntValue(QLabel* field, int32_t value);
 
 // The integer a text field's text reads as: leading white space, an optional sign and the

@@ -7,9 +7,11 @@
 #include "stats/user_stats.h"
 #include "support/board_fixtures.h"
 #include "support/globals.h"
+#include "window/text_field_values.h"
 #include "window/window_handle.h"
 #include "words/word_list.h"
 
+#include <QAccessible>
 #include <QLabel>
 #include <QMainWindow>
 #include <QPointer>
@@ -29,7 +31,7 @@ protected:
         m_delegate.applicationDidFinishLaunching(nullptr);
         testing::internal::GetCapturedStdout();
         layOutBoard(workedExample(), m_delegate.window());
-        m_delegate.compScore->setText(QStringLiteral("40"));
+        setIntValue(m_delegate.compScore, 40);
     }
 
     std::string submit()
@@ -129,6 +131,37 @@ TEST_F(RoundTest, SubmissionIsSavedAtOnce)
     testing::internal::GetCapturedStdout();
     EXPECT_EQ(gCurrStats.totalPuzzlesSubmitted, 1);
     EXPECT_STREQ(gCurrStats.bestWord, "GARDEN");
+}
+
+// What a screen reader is told, read the way it reads it.
+TEST_F(RoundTest, ScreenReaderHearsScoresStatisticsAndVerdicts)
+{
+    const auto heard = [](QObject* widget, QAccessible::Text what) {
+        return QAccessible::queryAccessibleInterface(widget)->text(what);
+    };
+    const auto state = [](QObject* widget) { return QAccessible::queryAccessibleInterface(widget)->state(); };
+    fillWord(0, 0, 1, 0, "GARDEN");
+    m_delegate.CheckAllWords(nullptr);
+    EXPECT_EQ(heard(m_delegate.theScore, QAccessible::Name), "Your score: 8");
+    EXPECT_EQ(heard(m_delegate.compScore, QAccessible::Name), "Computer's score: 40");
+    EXPECT_EQ(heard(m_delegate.window()->findChild<QLabel*>("theScoreLabel"), QAccessible::Name), "Your score");
+
+    const QString stats = heard(m_delegate.statsField, QAccessible::Description);
+    EXPECT_EQ(stats, m_delegate.statsField->text());
+    EXPECT_EQ(stats.split(u'\n', Qt::SkipEmptyParts).size(), 9) << stats.toStdString();
+
+    EXPECT_TRUE(state(fieldAt(1, 0)).readOnly); // the fixed A of GARDEN and ANCHOR
+    EXPECT_FALSE(state(fieldAt(1, 0)).editable);
+    EXPECT_TRUE(state(fieldAt(1, 0)).focusable);
+    EXPECT_TRUE(state(fieldAt(0, 0)).editable);
+    EXPECT_FALSE(state(fieldAt(0, 0)).readOnly);
+
+    EXPECT_EQ(heard(fieldAt(0, 0), QAccessible::Description), "Checked: part of a word");
+    EXPECT_EQ(heard(fieldAt(1, 1), QAccessible::Description), "Checked: not part of a word"); // ANCHOR, empty
+    EXPECT_EQ(heard(fieldAt(1, 0), QAccessible::Description), "");
+    fieldAt(0, 0)->setFocus();
+    QTest::keyClick(fieldAt(0, 0), Qt::Key_B);
+    EXPECT_EQ(heard(fieldAt(0, 0), QAccessible::Description), ""); // a new letter, not yet checked
 }
 
 } // namespace

@@ -35,8 +35,10 @@ done
 zcat "$prefix/share/doc/sixfold/changelog.Debian.gz" | head -n 1 | grep -q "^sixfold ($version-" \
     || { echo "changelog lacks version $version"; exit 1; }
 
-# Function words come only from the installed data folder.
-"$prefix/games/sixfold-dict" its | grep -qx pronoun || { echo "sixfold-dict did not find its data"; exit 1; }
+# Function words come only from the installed data folder. (Read whole first: each message
+# leaves at once, so a reader that stops early would end the writer with SIGPIPE.)
+definition=$("$prefix/games/sixfold-dict" its)
+grep -qx pronoun <<< "$definition" || { echo "sixfold-dict did not find its data"; exit 1; }
 
 export XDG_CONFIG_HOME=$prefix/config XDG_DATA_HOME=$prefix/data QT_QPA_PLATFORM=offscreen \
        QT_LOGGING_RULES="sixfold.app.debug=true"

@@ -24,12 +24,19 @@ TEST(TextFieldValuesTest, IntValueHoldsAtTheThirtyTwoBitLimits)
     EXPECT_EQ(intValue(QStringLiteral("-99999999999999999999")), -2147483647 - 1);
 }
 
-TEST(TextFieldValuesTest, SetIntValueShowsTheNumberInDecimal)
+TEST(TextFieldValuesTest, SetIntValueShowsTheNumberAndNamesItWithItsCaption)
 {
-    QLabel field;
-    setIntValue(&field, -40);
-    EXPECT_EQ(field.text(), QStringLiteral("-40"));
-    EXPECT_EQ(intValue(field.text()), -40);
+    QWidget panel;
+    auto* field = new QLabel(&panel);
+    new QLabel(QStringLiteral("Not its caption"), &panel);
+    setIntValue(field, -40);
+    EXPECT_EQ(field->text(), QStringLiteral("-40"));
+    EXPECT_EQ(field->accessibleName(), QStringLiteral("-40"));
+    auto* caption = new QLabel(QStringLiteral("Your score"), &panel);
+    caption->setBuddy(field);
+    setIntValue(field, 12);
+    EXPECT_EQ(field->text(), QStringLiteral("12"));
+    EXPECT_EQ(field->accessibleName(), QStringLiteral("Your score: 12"));
 }
 
 } // namespace

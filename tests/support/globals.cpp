@@ -1,5 +1,6 @@
 #include "support/globals.h"
 
+#include "cells/my_text_field.h"
 #include "console/log_console.h"
 #include "grid/grid.h"
 #include "platform/user_defaults_store.h"
@@ -27,6 +28,7 @@ void resetGlobals()
     gPuzzleStats = {};
     std::memset(gUserName, 0, sizeof gUserName);
     gPrefsDict.reset();
+    myTextField::forgetTabPress();
 }
 
 void GameTest::SetUp()

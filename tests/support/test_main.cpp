@@ -1,3 +1,4 @@
+#include "platform/application_name.h"
 #include "support/globals.h"
 
 #include "window/console_view.h"
@@ -18,8 +19,7 @@ int main(int argc, char* argv[])
     qputenv("XDG_CONFIG_HOME", (home.path() + QStringLiteral("/config")).toUtf8());
 
     QApplication application(argc, argv);
-    QApplication::setOrganizationName(QStringLiteral("sixfold"));
-    QApplication::setApplicationName(QStringLiteral("sixfold"));
+    nameApplication();
     attachConsoleView(nullptr);
     ::testing::InitGoogleTest(&argc, argv);
     const int result = RUN_ALL_TESTS();

@@ -1,5 +1,6 @@
 #include "platform/dictionary/definition_builder.h"
 
+#include "platform/dictionary/add_once.h"
 #include "platform/dictionary/function_words.h"
 #include "platform/dictionary/spelling_dictionary.h"
 #include "platform/dictionary/wordnet_database.h"
@@ -51,13 +52,6 @@ std::vector<std::string> possibleBases(const std::string& stem)
     if (n >= 2 && stem[n - 1] == 'i')
         bases.push_back(stem.substr(0, n - 1) + "y");
     return bases;
-}
-
-template <typename T>
-void addOnce(std::vector<T>& list, const T& item)
-{
-    if (std::find(list.begin(), list.end(), item) == list.end())
-        list.push_back(item);
 }
 
 } // namespace

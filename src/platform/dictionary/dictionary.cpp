@@ -8,6 +8,7 @@
 #include "platform/resources.h"
 
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace {
@@ -55,13 +56,18 @@ private:
     bool m_reported = false;
 };
 
-DictionaryPaths g_paths = DictionaryPaths::installed();
+// Decided at the first look-up, not before main: the installed paths ask where the
+// resources are, which a test or a later setting may still change.
+std::optional<DictionaryPaths> g_paths;
 std::unique_ptr<Dictionary> g_dictionary;
 
 Dictionary& dictionary()
 {
-    if (!g_dictionary)
-        g_dictionary = std::make_unique<Dictionary>(g_paths);
+    if (!g_dictionary) {
+        if (!g_paths)
+            g_paths = DictionaryPaths::installed();
+        g_dictionary = std::make_unique<Dictionary>(*g_paths);
+    }
     return *g_dictionary;
 }
 

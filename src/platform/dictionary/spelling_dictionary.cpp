@@ -1,5 +1,7 @@
 #include "platform/dictionary/spelling_dictionary.h"
 
+#include "platform/dictionary/add_once.h"
+
 #include <QFile>
 #include <QFileInfo>
 
@@ -14,12 +16,6 @@ std::string capitalised(std::string word)
     if (!word.empty() && word[0] >= 'a' && word[0] <= 'z')
         word[0] = static_cast<char>(word[0] - 'a' + 'A');
     return word;
-}
-
-void addOnce(std::vector<PartOfSpeech>& list, PartOfSpeech pos)
-{
-    if (std::find(list.begin(), list.end(), pos) == list.end())
-        list.push_back(pos);
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "platform/dictionary/wordnet_database.h"
 
+#include "platform/dictionary/add_once.h"
 #include "platform/dictionary/morphy.h"
 
 #include <QDir>
@@ -44,12 +45,6 @@ std::string glossWithoutExamples(std::string_view gloss)
     while (!kept.empty() && (kept.back() == ' ' || kept.back() == ';'))
         kept.remove_suffix(1);
     return std::string(kept);
-}
-
-void addOnce(std::vector<std::string>& list, std::string item)
-{
-    if (std::find(list.begin(), list.end(), item) == list.end())
-        list.push_back(std::move(item));
 }
 
 } // namespace

@@ -1,0 +1,9 @@
+#include "platform/application_name.h"
+
+#include <QCoreApplication>
+
+void nameApplication()
+{
+    QCoreApplication::setOrganizationName(QString::fromLatin1(kApplicationName));
+    QCoreApplication::setApplicationName(QString::fromLatin1(kApplicationName));
+}
