@@ -98,6 +98,13 @@ private:
     HistoryStatus fail(const QString& reason);
     QString migrate(QSqlDatabase& db);
     bool insert(const RoundRecord& round, QString* error, bool* isDamaged);
+    struct Tally {
+        QMap<int, int> scoreCounts;
+        WinRecord wins;
+        int rounds = 0;
+    };
+    Tally tally(const QString& player);
+    QList<RoundScores> roundScores(const QString& player, int count, int total);
     std::optional<QSqlQuery> run(const QString& sql, const QVariantList& values = {});
 
     enum class State { Closed, Open, Failed };
