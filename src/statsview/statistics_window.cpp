@@ -34,8 +34,11 @@ constexpr int kMostBars = 12;
 void fillDistribution(QChart& chart, const QMap<int, int>& counts)
 {
     chart.removeAllSeries();
-    for (QAbstractAxis* axis : chart.axes())
+    // A removed axis is the caller's again.
+    for (QAbstractAxis* axis : chart.axes()) {
         chart.removeAxis(axis);
+        delete axis;
+    }
     if (counts.isEmpty())
         return;
     const int low = counts.firstKey();
