@@ -1,0 +1,37 @@
+// Makes a history of seeded rounds for three players, and optionally a picture of the
+// statistics window on it (docs/statistics.png is made this way).
+//   make_history FILE ROUNDS [PICTURE.png]
+#include "sample_rounds.h"
+
+#include "history/history_database.h"
+#include "statsview/statistics_window.h"
+
+#include <QApplication>
+
+#include <cstdio>
+
+int main(int argc, char* argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    if (argc < 3 || argc > 4) {
+        std::fputs("usage: make_history FILE ROUNDS [PICTURE.png]\n", stderr);
+        return 2;
+    }
+    HistoryDatabase history(QString::fromLocal8Bit(argv[1]));
+    if (const HistoryStatus status = history.open(); !status.isDone) {
+        std::fputs(qPrintable(status.message), stderr);
+        return 1;
+    }
+    SampleRounds::fill(history, std::atoi(argv[2]), 2026, QDateTime::fromSecsSinceEpoch(1767225600, Qt::UTC));
+    if (argc == 4) {
+        StatisticsWindow window(history, QStringLiteral("ada"));
+        window.resize(1100, 760);
+        window.show();
+        QApplication::processEvents();
+        if (!window.grab().save(QString::fromLocal8Bit(argv[3])))
+            return 1;
+    }
+    return 0;
+}

@@ -1,0 +1,41 @@
+#include "history/history_csv.h"
+
+QByteArray csvField(const QString& text)
+{
+    QByteArray field = text.toUtf8();
+    if (!field.contains(',') && !field.contains('"') && !field.contains('\r') && !field.contains('\n'))
+        return field;
+    field.replace('"', "\"\"");
+    return '"' + field + '"';
+}
+
+namespace {
+
+QByteArray resultOf(const RoundRecord& round)
+{
+    if (round.roundScore > round.computerScore)
+        return "won";
+    return round.roundScore == round.computerScore ? "drawn" : "lost";
+}
+
+} // namespace
+
+QByteArray roundsToCsv(const QList<RoundRecord>& rounds)
+{
+    QByteArray csv = "played_at,player,round_score,computer_score,result,words_made,computer_words";
+    for (int slot = 1; slot <= kRoundSlots; ++slot)
+        csv += ",slot_" + QByteArray::number(slot) + ",slot_" + QByteArray::number(slot) + "_score";
+    csv += "\r\n";
+    for (const RoundRecord& round : rounds) {
+        QStringList words;
+        for (const SlotRecord& slot : round.wordSlots)
+            words << slot.solution;
+        csv += round.playedAt.toUTC().toString(Qt::ISODate).toUtf8() + ',' + csvField(round.player) + ','
+            + QByteArray::number(round.roundScore) + ',' + QByteArray::number(round.computerScore) + ','
+            + resultOf(round) + ',' + QByteArray::number(round.wordsMade) + ',' + csvField(words.join(u' '));
+        for (const SlotRecord& slot : round.wordSlots)
+            csv += ',' + csvField(slot.letters) + ',' + QByteArray::number(slot.score);
+        csv += "\r\n";
+    }
+    return csv;
+}

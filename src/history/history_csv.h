@@ -1,0 +1,16 @@
+#pragma once
+
+#include "history/round_record.h"
+
+#include <QByteArray>
+#include <QList>
+
+// The header line and one line per round, oldest first, in UTF-8 with CRLF line ends and
+// RFC 4180 quoting. Columns: played_at (ISO 8601 UTC, seconds), player, round_score,
+// computer_score, result (won, drawn or lost), words_made, computer_words (five words,
+// space separated), then slot_1 .. slot_5 (the letters as left, a space per empty cell)
+// each followed by its score (slot_1_score .. slot_5_score; 0 when not a word).
+QByteArray roundsToCsv(const QList<RoundRecord>& rounds);
+
+// One field, quoted when it holds a comma, a double quote, a CR or an LF.
+QByteArray csvField(const QString& text);

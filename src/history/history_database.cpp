@@ -1,0 +1,435 @@
+#include "history/history_database.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSet>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QStandardPaths>
+
+#include <algorithm>
+#include <atomic>
+
+namespace {
+
+// Step i takes the schema from version i to version i + 1; a later version appends a step
+// and never edits an earlier one, so every old file follows the same path.
+const QList<QStringList> kMigrations = {
+    {
+        QStringLiteral("CREATE TABLE rounds ("
+                       " id INTEGER PRIMARY KEY,"
+                       " player TEXT NOT NULL,"
+                       " played_at INTEGER NOT NULL," // milliseconds since 1970, UTC
+                       " computer_words TEXT NOT NULL," // five words, chain order, space separated
+                       " computer_score INTEGER NOT NULL,"
+                       " round_score INTEGER NOT NULL,"
+                       " words_made INTEGER NOT NULL)"),
+        // Covers every per-player figure, so none of them reads the table itself.
+        QStringLiteral("CREATE INDEX rounds_by_player ON rounds (player, played_at, id, round_score, computer_score)"),
+        QStringLiteral("CREATE TABLE slots ("
+                       " round_id INTEGER NOT NULL REFERENCES rounds (id),"
+                       " slot INTEGER NOT NULL," // 0 .. 4 in chain order
+                       " player TEXT NOT NULL,"
+                       " x INTEGER NOT NULL,"
+                       " y INTEGER NOT NULL,"
+                       " down INTEGER NOT NULL,"
+                       " letters TEXT NOT NULL,"
+                       " is_word INTEGER NOT NULL,"
+                       " score INTEGER NOT NULL,"
+                       " PRIMARY KEY (round_id, slot)) WITHOUT ROWID"),
+        QStringLiteral("CREATE INDEX slots_best_words ON slots (player, score DESC, round_id) WHERE is_word = 1"),
+    },
+};
+static_assert(HistoryDatabase::kSchemaVersion == 1, "add a migration step with the new version");
+
+// A file that is not a database or whose pages do not add up; anything else (locked,
+// read-only, missing folder) is left where it is.
+bool isDamage(const QSqlError& error)
+{
+    const int code = error.nativeErrorCode().toInt() & 0xff;
+    return code == 11 /* SQLITE_CORRUPT */ || code == 26 /* SQLITE_NOTADB */;
+}
+
+QDateTime fromStored(const QVariant& milliseconds)
+{
+    return QDateTime::fromMSecsSinceEpoch(milliseconds.toLongLong(), Qt::UTC);
+}
+
+constexpr auto kRoundColumns = "id, player, played_at, computer_words, computer_score, round_score, words_made";
+
+RoundRecord roundFromRow(const QSqlQuery& row)
+{
+    RoundRecord round;
+    round.player = row.value(1).toString();
+    round.playedAt = fromStored(row.value(2));
+    const QStringList words = row.value(3).toString().split(u' ');
+    for (int slot = 0; slot < kRoundSlots && slot < words.size(); ++slot)
+        round.wordSlots[slot].solution = words[slot];
+    round.computerScore = row.value(4).toInt();
+    round.roundScore = row.value(5).toInt();
+    round.wordsMade = row.value(6).toInt();
+    return round;
+}
+
+// Columns from `first` on: slot, x, y, down, letters, is_word, score.
+void readSlot(const QSqlQuery& row, int first, RoundRecord& round)
+{
+    const int index = row.value(first).toInt();
+    if (index < 0 || index >= kRoundSlots)
+        return;
+    SlotRecord& slot = round.wordSlots[index];
+    slot.x = row.value(first + 1).toInt();
+    slot.y = row.value(first + 2).toInt();
+    slot.direction = row.value(first + 3).toBool() ? SlotDirection::Down : SlotDirection::Across;
+    slot.letters = row.value(first + 4).toString();
+    slot.isWord = row.value(first + 5).toBool();
+    slot.score = row.value(first + 6).toInt();
+}
+
+} // namespace
+
+QString HistoryDatabase::standardFilePath()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)
+        + QStringLiteral("/sixfold/history.sqlite");
+}
+
+HistoryDatabase::HistoryDatabase(QString filePath)
+    : m_filePath(std::move(filePath))
+{
+    static std::atomic<int> instances {0};
+    m_connection = QStringLiteral("sixfold-history-%1").arg(++instances);
+}
+
+HistoryDatabase::~HistoryDatabase()
+{
+    disconnect();
+}
+
+HistoryStatus HistoryDatabase::open()
+{
+    if (m_state != State::Closed)
+        return {m_state == State::Open, {}};
+    bool isDamaged = false;
+    QString error = connect(&isDamaged);
+    if (error.isEmpty()) {
+        m_state = State::Open;
+        return {true, {}};
+    }
+    if (!isDamaged)
+        return fail(error);
+    const QString aside = moveAside();
+    if (aside.isEmpty())
+        return fail(QStringLiteral("it is damaged and could not be moved aside"));
+    error = connect(&isDamaged);
+    if (!error.isEmpty())
+        return fail(error);
+    m_state = State::Open;
+    return {true, QStringLiteral("The history %1 was damaged; it is kept as %2 and a new history begins.\n")
+                      .arg(m_filePath, aside)};
+}
+
+HistoryStatus HistoryDatabase::fail(const QString& reason)
+{
+    disconnect();
+    m_state = State::Failed;
+    return {false, QStringLiteral("Rounds are not recorded until the next start: the history %1 failed (%2).\n")
+                       .arg(m_filePath, reason)};
+}
+
+QString HistoryDatabase::connect(bool* isDamaged)
+{
+    *isDamaged = false;
+    disconnect();
+    QDir().mkpath(QFileInfo(m_filePath).absolutePath());
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connection);
+    if (!db.isValid())
+        return QStringLiteral("the SQLite driver of Qt is not installed");
+    db.setDatabaseName(m_filePath);
+    // Another running game may be writing; wait for it rather than fail.
+    db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=5000"));
+    if (!db.open())
+        return db.lastError().text();
+    QSqlQuery query(db);
+    // WAL lets a reader and a writer work at once; with it, NORMAL sync stays safe against
+    // crashes and keeps a commit off the disk's flush.
+    for (const char* pragma : {"PRAGMA journal_mode=WAL", "PRAGMA synchronous=NORMAL"}) {
+        if (!query.exec(QString::fromLatin1(pragma))) {
+            *isDamaged = isDamage(query.lastError());
+            return query.lastError().text();
+        }
+    }
+    return migrate(db);
+}
+
+QString HistoryDatabase::migrate(QSqlDatabase& db)
+{
+    QSqlQuery query(db);
+    const auto version = [&query]() -> std::optional<int> {
+        if (!query.exec(QStringLiteral("PRAGMA user_version")) || !query.next())
+            return std::nullopt;
+        return query.value(0).toInt();
+    };
+    const std::optional<int> found = version();
+    if (found == kSchemaVersion)
+        return {};
+    if (!found)
+        return query.lastError().text();
+    // Another game may upgrade at the same moment: take the write lock, then look again.
+    if (!query.exec(QStringLiteral("BEGIN IMMEDIATE")))
+        return query.lastError().text();
+    QString error;
+    const int from = version().value_or(kSchemaVersion + 1);
+    if (from > kSchemaVersion)
+        error = QStringLiteral("schema version %1 is newer than this game's %2").arg(from).arg(kSchemaVersion);
+    for (int step = from; error.isEmpty() && step < kSchemaVersion; ++step) {
+        for (const QString& statement : kMigrations[step]) {
+            if (!query.exec(statement)) {
+                error = query.lastError().text();
+                break;
+            }
+        }
+    }
+    if (error.isEmpty() && query.exec(QStringLiteral("PRAGMA user_version=%1").arg(kSchemaVersion))
+        && query.exec(QStringLiteral("COMMIT")))
+        return {};
+    if (error.isEmpty())
+        error = query.lastError().text();
+    query.exec(QStringLiteral("ROLLBACK"));
+    return error;
+}
+
+void HistoryDatabase::disconnect()
+{
+    if (!QSqlDatabase::contains(m_connection))
+        return;
+    QSqlDatabase::database(m_connection, false).close();
+    QSqlDatabase::removeDatabase(m_connection);
+}
+
+QString HistoryDatabase::moveAside()
+{
+    disconnect();
+    const QString aside = m_filePath + QStringLiteral(".corrupt-")
+        + QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMdd'T'HHmmss'Z'"));
+    if (!QFile::rename(m_filePath, aside))
+        return {};
+    // The log and index belong to the damaged file; a new file must not replay them.
+    QFile::rename(m_filePath + QStringLiteral("-wal"), aside + QStringLiteral("-wal"));
+    QFile::remove(m_filePath + QStringLiteral("-shm"));
+    return aside;
+}
+
+HistoryStatus HistoryDatabase::recordRound(const RoundRecord& round)
+{
+    HistoryStatus status = open();
+    if (!status.isDone)
+        return status;
+    QString error;
+    bool isDamaged = false;
+    if (insert(round, &error, &isDamaged))
+        return status;
+    if (isDamaged) {
+        // Damage found only now, past the open: start over once with a new file.
+        m_state = State::Closed;
+        const QString aside = moveAside();
+        if (!aside.isEmpty()) {
+            status = open();
+            if (status.isDone && insert(round, &error, &isDamaged))
+                return {true, QStringLiteral("The history %1 was damaged; it is kept as %2 and a new history begins.\n")
+                                  .arg(m_filePath, aside)};
+            if (!status.isDone)
+                return status;
+        }
+    }
+    return fail(error);
+}
+
+bool HistoryDatabase::insert(const RoundRecord& round, QString* error, bool* isDamaged)
+{
+    QSqlDatabase db = QSqlDatabase::database(m_connection, false);
+    QSqlQuery query(db);
+    const auto failed = [&](const QSqlError& sqlError) {
+        *error = sqlError.text();
+        *isDamaged = isDamage(sqlError);
+        query.finish();
+        db.rollback();
+        return false;
+    };
+    if (!db.transaction())
+        return failed(db.lastError());
+    QStringList words;
+    for (const SlotRecord& slot : round.wordSlots)
+        words << slot.solution;
+    const QDateTime playedAt = round.playedAt.isValid() ? round.playedAt : QDateTime::currentDateTimeUtc();
+    // Qt binds a null string as NULL; a player or slot left without text is still a round.
+    query.prepare(QStringLiteral("INSERT INTO rounds (player, played_at, computer_words, computer_score,"
+                                 " round_score, words_made) VALUES (COALESCE(?, ''), ?, COALESCE(?, ''), ?, ?, ?)"));
+    for (const QVariant& value : {QVariant(round.player), QVariant(playedAt.toMSecsSinceEpoch()),
+                                  QVariant(words.join(u' ')), QVariant(round.computerScore),
+                                  QVariant(round.roundScore), QVariant(round.wordsMade)})
+        query.addBindValue(value);
+    if (!query.exec())
+        return failed(query.lastError());
+    const qlonglong roundId = query.lastInsertId().toLongLong();
+    query.prepare(QStringLiteral("INSERT INTO slots (round_id, slot, player, x, y, down, letters, is_word, score)"
+                                 " VALUES (?, ?, COALESCE(?, ''), ?, ?, ?, COALESCE(?, ''), ?, ?)"));
+    for (int index = 0; index < kRoundSlots; ++index) {
+        const SlotRecord& slot = round.wordSlots[index];
+        for (const QVariant& value : {QVariant(roundId), QVariant(index), QVariant(round.player),
+                                      QVariant(slot.x), QVariant(slot.y),
+                                      QVariant(slot.direction == SlotDirection::Down ? 1 : 0),
+                                      QVariant(slot.letters), QVariant(slot.isWord ? 1 : 0), QVariant(slot.score)})
+            query.addBindValue(value);
+        if (!query.exec())
+            return failed(query.lastError());
+    }
+    query.finish();
+    if (!db.commit())
+        return failed(db.lastError());
+    return true;
+}
+
+std::optional<QSqlQuery> HistoryDatabase::run(const QString& sql, const QVariantList& values)
+{
+    if (!open().isDone)
+        return std::nullopt;
+    QSqlQuery query(QSqlDatabase::database(m_connection, false));
+    query.setForwardOnly(true);
+    query.prepare(sql);
+    for (const QVariant& value : values)
+        query.addBindValue(value);
+    if (!query.exec())
+        return std::nullopt;
+    return query;
+}
+
+QStringList HistoryDatabase::players()
+{
+    QStringList names;
+    if (auto query = run(QStringLiteral("SELECT DISTINCT player FROM rounds ORDER BY player")))
+        while (query->next())
+            names << query->value(0).toString();
+    return names;
+}
+
+QList<RoundScores> HistoryDatabase::roundScores(const QString& player, int count)
+{
+    int total = 0;
+    if (auto query = run(QStringLiteral("SELECT COUNT(*) FROM rounds WHERE player = ?"), {player}); query && query->next())
+        total = query->value(0).toInt();
+    return roundScores(player, count, total);
+}
+
+QList<RoundScores> HistoryDatabase::roundScores(const QString& player, int count, int total)
+{
+    QList<RoundScores> rounds;
+    const int wanted = count < 0 ? total : std::min(count, total);
+    auto query = run(QStringLiteral("SELECT played_at, round_score, computer_score FROM rounds WHERE player = ?"
+                                    " ORDER BY played_at DESC, id DESC LIMIT ?"),
+                     {player, wanted});
+    if (!query)
+        return rounds;
+    rounds.reserve(wanted);
+    int number = total;
+    while (query->next())
+        rounds.append({number--, fromStored(query->value(0)), query->value(1).toInt(), query->value(2).toInt()});
+    std::reverse(rounds.begin(), rounds.end());
+    return rounds;
+}
+
+QMap<int, int> HistoryDatabase::scoreCounts(const QString& player)
+{
+    return tally(player).scoreCounts;
+}
+
+WinRecord HistoryDatabase::winRecord(const QString& player)
+{
+    return tally(player).wins;
+}
+
+// One pass over the player's rounds in time order, straight from the index: cheaper than
+// one aggregate query per figure, which would each read the same rows.
+HistoryDatabase::Tally HistoryDatabase::tally(const QString& player)
+{
+    Tally tally;
+    auto query = run(QStringLiteral("SELECT round_score, computer_score FROM rounds WHERE player = ?"
+                                    " ORDER BY played_at, id"),
+                     {player});
+    WinRecord& wins = tally.wins;
+    while (query && query->next()) {
+        const int score = query->value(0).toInt();
+        const int computerScore = query->value(1).toInt();
+        ++tally.scoreCounts[score];
+        ++tally.rounds;
+        if (score > computerScore) {
+            ++wins.won;
+            wins.longestStreak = std::max(wins.longestStreak, ++wins.currentStreak);
+        } else {
+            ++(score == computerScore ? wins.drawn : wins.lost);
+            wins.currentStreak = 0;
+        }
+    }
+    return tally;
+}
+
+QList<BestWord> HistoryDatabase::bestWords(const QString& player, int count)
+{
+    QList<BestWord> words;
+    auto query = run(QStringLiteral("SELECT s.letters, s.score, r.played_at FROM slots s JOIN rounds r ON r.id = s.round_id"
+                                    " WHERE s.player = ? AND s.is_word = 1 ORDER BY s.score DESC, s.round_id"),
+                     {player});
+    QSet<QString> seen;
+    while (query && words.size() < count && query->next()) {
+        const QString word = query->value(0).toString().toUpper();
+        if (seen.contains(word))
+            continue;
+        seen.insert(word);
+        words.append({word, query->value(1).toInt(), fromStored(query->value(2))});
+    }
+    return words;
+}
+
+std::optional<RoundRecord> HistoryDatabase::lastRound(const QString& player)
+{
+    auto query = run(QStringLiteral("SELECT %1 FROM rounds WHERE player = ? ORDER BY played_at DESC, id DESC LIMIT 1")
+                         .arg(QLatin1String(kRoundColumns)),
+                     {player});
+    if (!query || !query->next())
+        return std::nullopt;
+    RoundRecord round = roundFromRow(*query);
+    auto slotRows = run(QStringLiteral("SELECT slot, x, y, down, letters, is_word, score FROM slots WHERE round_id = ?"),
+                     {query->value(0)});
+    while (slotRows && slotRows->next())
+        readSlot(*slotRows, 0, round);
+    return round;
+}
+
+QList<RoundRecord> HistoryDatabase::allRounds(const QString& player)
+{
+    QList<RoundRecord> rounds;
+    auto query = run(QStringLiteral("SELECT r.id, r.player, r.played_at, r.computer_words, r.computer_score,"
+                                    " r.round_score, r.words_made, s.slot, s.x, s.y, s.down, s.letters, s.is_word, s.score"
+                                    " FROM rounds r LEFT JOIN slots s ON s.round_id = r.id WHERE r.player = ?"
+                                    " ORDER BY r.played_at, r.id, s.slot"),
+                     {player});
+    qlonglong current = -1;
+    while (query && query->next()) {
+        if (query->value(0).toLongLong() != current) {
+            current = query->value(0).toLongLong();
+            rounds.append(roundFromRow(*query));
+        }
+        if (!query->isNull(7))
+            readSlot(*query, 7, rounds.last());
+    }
+    return rounds;
+}
+
+PlayerStatistics HistoryDatabase::statistics(const QString& player, int lastRounds)
+{
+    Tally figures = tally(player);
+    return {roundScores(player, lastRounds, figures.rounds), std::move(figures.scoreCounts), figures.wins,
+            bestWords(player), lastRound(player)};
+}

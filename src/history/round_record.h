@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QDateTime>
+#include <QString>
+
+#include <array>
+
+enum class SlotDirection { Across, Down };
+
+// One of the five word places of a round, with the computer's word for it and what the
+// player left in it. Together the five slots redraw the board: a cell that two slots share
+// is a crossing cell, which showed the computer's letter.
+struct SlotRecord {
+    int x = 0; // start cell, 0 <= x, y < 20
+    int y = 0;
+    SlotDirection direction = SlotDirection::Across;
+    QString solution; // the computer's six-letter word
+    QString letters; // the six cells as the player left them, a space for an empty cell
+    bool isWord = false;
+    int score = 0; // 0 unless isWord
+
+    bool operator==(const SlotRecord&) const = default;
+};
+
+inline constexpr int kRoundSlots = 5;
+
+// One submitted round, everything needed to show it again.
+struct RoundRecord {
+    QString player;
+    QDateTime playedAt; // UTC; kept to the millisecond
+    int computerScore = 0;
+    std::array<SlotRecord, kRoundSlots> wordSlots; // chain order: across, down, across, down, across
+    int roundScore = 0;
+    int wordsMade = 0;
+
+    bool operator==(const RoundRecord&) const = default;
+};

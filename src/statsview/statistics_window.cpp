@@ -1,0 +1,253 @@
+#include "statsview/statistics_window.h"
+
+#include "history/history_csv.h"
+#include "history/history_database.h"
+#include "statsview/round_board_view.h"
+
+#include <QBarCategoryAxis>
+#include <QBarSeries>
+#include <QBarSet>
+#include <QChart>
+#include <QChartView>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFileDialog>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineSeries>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSaveFile>
+#include <QTableWidget>
+#include <QValueAxis>
+
+#include <array>
+
+namespace {
+
+constexpr int kRecentRounds = 100;
+constexpr int kMostBars = 12;
+
+// Round scores in buckets of a width that keeps the chart to about a dozen bars.
+void fillDistribution(QChart& chart, const QMap<int, int>& counts)
+{
+    chart.removeAllSeries();
+    // A removed axis is the caller's again.
+    for (QAbstractAxis* axis : chart.axes()) {
+        chart.removeAxis(axis);
+        delete axis;
+    }
+    if (counts.isEmpty())
+        return;
+    const int low = counts.firstKey();
+    const int high = counts.lastKey();
+    const auto floorTo = [](int value, int width) { return value - ((value % width) + width) % width; };
+    int width = 1;
+    for (int scale = 1, step = 0; (floorTo(high, width) - floorTo(low, width)) / width + 1 > kMostBars; ++step) {
+        width = std::array {2, 5, 10}[step % 3] * scale;
+        if (step % 3 == 2)
+            scale *= 10;
+    }
+    const int first = floorTo(low, width);
+    auto* rounds = new QBarSet(QObject::tr("Rounds"));
+    QStringList labels;
+    for (int bucket = first; bucket <= high; bucket += width) {
+        int total = 0;
+        for (auto it = counts.lowerBound(bucket); it != counts.end() && it.key() < bucket + width; ++it)
+            total += it.value();
+        *rounds << total;
+        labels << (width == 1 ? QString::number(bucket) : QStringLiteral("%1–%2").arg(bucket).arg(bucket + width - 1));
+    }
+    auto* series = new QBarSeries;
+    series->append(rounds);
+    chart.addSeries(series);
+    auto* scores = new QBarCategoryAxis;
+    scores->append(labels);
+    scores->setTitleText(QObject::tr("Round score"));
+    auto* howMany = new QValueAxis;
+    howMany->setLabelFormat(QStringLiteral("%d"));
+    howMany->setTitleText(QObject::tr("Rounds"));
+    chart.addAxis(scores, Qt::AlignBottom);
+    chart.addAxis(howMany, Qt::AlignLeft);
+    series->attachAxis(scores);
+    series->attachAxis(howMany);
+    howMany->applyNiceNumbers();
+}
+
+QChartView* viewOf(QChart* chart, const QString& name)
+{
+    auto* view = new QChartView(chart);
+    view->setRenderHint(QPainter::Antialiasing);
+    view->setMinimumSize(380, 260);
+    view->setAccessibleName(name);
+    return view;
+}
+
+} // namespace
+
+StatisticsWindow::StatisticsWindow(HistoryDatabase& history, const QString& player, QWidget* parent)
+    : QDialog(parent)
+    , m_history(history)
+    , m_players(new QComboBox)
+    , m_allRounds(new QCheckBox(tr("&All rounds")))
+    , m_scoreChart(new QChart)
+    , m_yourScores(new QLineSeries)
+    , m_computerScores(new QLineSeries)
+    , m_roundAxis(new QValueAxis)
+    , m_scoreAxis(new QValueAxis)
+    , m_distributionChart(new QChart)
+    , m_record(new QLabel)
+    , m_bestWords(new QTableWidget(0, 3))
+    , m_lastRound(new RoundBoardView)
+{
+    setWindowTitle(tr("Statistics"));
+    m_failure = m_history.open().message;
+
+    auto* playerLabel = new QLabel(tr("&Player:"));
+    playerLabel->setBuddy(m_players);
+    m_players->setAccessibleName(tr("Player"));
+    m_players->addItems(m_history.players());
+    if (m_players->findText(player) < 0)
+        m_players->addItem(player);
+    m_players->setCurrentText(player);
+    m_allRounds->setAccessibleName(tr("Show all rounds"));
+    auto* exportButton = new QPushButton(tr("&Export CSV…"));
+    exportButton->setAccessibleName(tr("Export CSV"));
+    auto* closeButton = new QPushButton(tr("Close"));
+
+    m_yourScores->setName(tr("You"));
+    m_computerScores->setName(tr("Computer"));
+    m_scoreChart->setTitle(tr("Score per round"));
+    m_scoreChart->addSeries(m_yourScores);
+    m_scoreChart->addSeries(m_computerScores);
+    m_roundAxis->setTitleText(tr("Round"));
+    m_roundAxis->setLabelFormat(QStringLiteral("%d"));
+    m_scoreAxis->setTitleText(tr("Score"));
+    m_scoreAxis->setLabelFormat(QStringLiteral("%d"));
+    m_scoreChart->addAxis(m_roundAxis, Qt::AlignBottom);
+    m_scoreChart->addAxis(m_scoreAxis, Qt::AlignLeft);
+    for (QLineSeries* series : {m_yourScores, m_computerScores}) {
+        series->attachAxis(m_roundAxis);
+        series->attachAxis(m_scoreAxis);
+    }
+    m_distributionChart->setTitle(tr("Your round scores"));
+    m_distributionChart->legend()->hide();
+
+    m_record->setAccessibleName(tr("Rounds won, drawn and lost"));
+    m_record->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_bestWords->setAccessibleName(tr("Your best words"));
+    m_bestWords->setHorizontalHeaderLabels({tr("Word"), tr("Score"), tr("Round")});
+    m_bestWords->verticalHeader()->hide();
+    m_bestWords->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_bestWords->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    m_bestWords->horizontalHeader()->setStretchLastSection(true);
+
+    auto* controls = new QHBoxLayout;
+    controls->addWidget(playerLabel);
+    controls->addWidget(m_players, 1);
+    controls->addWidget(m_allRounds);
+    controls->addStretch(1);
+    controls->addWidget(exportButton);
+    controls->addWidget(closeButton);
+    auto* bestWordsLabel = new QLabel(tr("Your best words"));
+    auto* lastRoundLabel = new QLabel(tr("Last round"));
+    auto* grid = new QGridLayout(this);
+    grid->addLayout(controls, 0, 0, 1, 2);
+    grid->addWidget(viewOf(m_scoreChart, tr("Score per round")), 1, 0);
+    grid->addWidget(viewOf(m_distributionChart, tr("Distribution of your round scores")), 1, 1);
+    grid->addWidget(m_record, 2, 0, 1, 2);
+    grid->addWidget(bestWordsLabel, 3, 0);
+    grid->addWidget(lastRoundLabel, 3, 1);
+    grid->addWidget(m_bestWords, 4, 0);
+    grid->addWidget(m_lastRound, 4, 1, Qt::AlignTop | Qt::AlignHCenter);
+
+    connect(m_players, &QComboBox::currentTextChanged, this, &StatisticsWindow::reload);
+    connect(m_allRounds, &QCheckBox::toggled, this, &StatisticsWindow::showRounds);
+    connect(exportButton, &QPushButton::clicked, this, &StatisticsWindow::chooseExportFile);
+    connect(closeButton, &QPushButton::clicked, this, &QDialog::close);
+    reload();
+}
+
+QString StatisticsWindow::showFor(HistoryDatabase& history, const QString& player, QWidget* parent)
+{
+    auto* window = new StatisticsWindow(history, player, parent);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->show();
+    return window->failureMessage();
+}
+
+QString StatisticsWindow::player() const
+{
+    return m_players->currentText();
+}
+
+void StatisticsWindow::showPlayer(const QString& player)
+{
+    if (m_players->findText(player) < 0)
+        m_players->addItem(player);
+    m_players->setCurrentText(player);
+}
+
+void StatisticsWindow::reload()
+{
+    const PlayerStatistics figures = m_history.statistics(player(), kRecentRounds);
+    showRounds();
+    fillDistribution(*m_distributionChart, figures.scoreCounts);
+    const WinRecord& wins = figures.wins;
+    m_record->setText(tr("Won %1, drawn %2, lost %3 against the computer. Rounds won in a row: %4 now, %5 at most.")
+                          .arg(wins.won)
+                          .arg(wins.drawn)
+                          .arg(wins.lost)
+                          .arg(wins.currentStreak)
+                          .arg(wins.longestStreak));
+    m_record->setAccessibleDescription(m_record->text());
+    m_bestWords->setRowCount(int(figures.bestWords.size()));
+    for (int row = 0; row < figures.bestWords.size(); ++row) {
+        const BestWord& best = figures.bestWords[row];
+        const QStringList cells {best.word, QString::number(best.score),
+                                 best.playedAt.toLocalTime().toString(QStringLiteral("yyyy-MM-dd hh:mm"))};
+        for (int column = 0; column < 3; ++column)
+            m_bestWords->setItem(row, column, new QTableWidgetItem(cells[column]));
+    }
+    m_lastRound->setRound(figures.lastRound);
+}
+
+void StatisticsWindow::showRounds()
+{
+    const QList<RoundScores> rounds = m_history.roundScores(player(), m_allRounds->isChecked() ? -1 : kRecentRounds);
+    QList<QPointF> yours;
+    QList<QPointF> computers;
+    int high = 10;
+    for (const RoundScores& round : rounds) {
+        yours.append(QPointF(round.number, round.score));
+        computers.append(QPointF(round.number, round.computerScore));
+        high = std::max({high, round.score, round.computerScore});
+    }
+    m_yourScores->replace(yours);
+    m_computerScores->replace(computers);
+    const int first = rounds.isEmpty() ? 1 : rounds.first().number;
+    const int last = rounds.isEmpty() ? 1 : rounds.last().number;
+    m_roundAxis->setRange(first, std::max(last, first + 1));
+    m_scoreAxis->setRange(0, high);
+    m_scoreAxis->applyNiceNumbers();
+}
+
+bool StatisticsWindow::exportCsv(const QString& filePath, QString* error)
+{
+    QSaveFile file(filePath);
+    if (file.open(QIODevice::WriteOnly) && file.write(roundsToCsv(m_history.allRounds(player()))) >= 0 && file.commit())
+        return true;
+    *error = file.errorString();
+    return false;
+}
+
+void StatisticsWindow::chooseExportFile()
+{
+    const QString path = QFileDialog::getSaveFileName(this, tr("Export rounds"), player() + QStringLiteral("-rounds.csv"),
+                                                      tr("CSV files (*.csv)"));
+    QString error;
+    if (!path.isEmpty() && !exportCsv(path, &error))
+        QMessageBox::warning(this, tr("Export rounds"), tr("The rounds could not be written: %1").arg(error));
+}

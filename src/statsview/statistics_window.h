@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QDialog>
+
+class HistoryDatabase;
+class QBarCategoryAxis;
+class QBarSeries;
+class QCheckBox;
+class QChart;
+class QComboBox;
+class QLabel;
+class QLineSeries;
+class QTableWidget;
+class QValueAxis;
+class RoundBoardView;
+
+// A player's history in charts and figures, read through the history database only. The
+// database must outlive the window. Choosing another player shows that player's history.
+class StatisticsWindow : public QDialog {
+    Q_OBJECT
+public:
+    StatisticsWindow(HistoryDatabase& history, const QString& player, QWidget* parent = nullptr);
+
+    // Opens a window for `player` that deletes itself when closed. Returns the history's
+    // failure message for the console, or an empty string.
+    static QString showFor(HistoryDatabase& history, const QString& player, QWidget* parent = nullptr);
+
+    QString player() const;
+    void showPlayer(const QString& player);
+    // Writes the shown player's rounds as CSV; false with `error` set when it cannot.
+    bool exportCsv(const QString& filePath, QString* error);
+    QString failureMessage() const { return m_failure; }
+
+private:
+    void reload();
+    void showRounds();
+    void chooseExportFile();
+
+    HistoryDatabase& m_history;
+    QString m_failure;
+    QComboBox* m_players;
+    QCheckBox* m_allRounds;
+    QChart* m_scoreChart;
+    QLineSeries* m_yourScores;
+    QLineSeries* m_computerScores;
+    QValueAxis* m_roundAxis;
+    QValueAxis* m_scoreAxis;
+    QChart* m_distributionChart;
+    QLabel* m_record;
+    QTableWidget* m_bestWords;
+    RoundBoardView* m_lastRound;
+};
