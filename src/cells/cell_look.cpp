@@ -14,6 +14,36 @@ void setColour(QLineEdit* field, QPalette::ColorRole role, const QColor& colour)
 
 } // namespace
 
+VerdictColours gVerdictColours;
+
+void showVerdict(QLineEdit* field, LetterVerdict verdict)
+{
+    switch (verdict) {
+    case LetterVerdict::Unchecked:
+        setTextColor(field, kInputTextColour);
+        break;
+    case LetterVerdict::Word:
+        setTextColor(field, gVerdictColours.word);
+        break;
+    case LetterVerdict::NotWord:
+        setTextColor(field, gVerdictColours.nonWord);
+        break;
+    }
+    QFont font = field->font();
+    font.setUnderline(verdict == LetterVerdict::Word);
+    font.setStrikeOut(verdict == LetterVerdict::NotWord);
+    field->setFont(font);
+}
+
+LetterVerdict shownVerdict(const QLineEdit* field)
+{
+    if (field->font().underline())
+        return LetterVerdict::Word;
+    if (field->font().strikeOut())
+        return LetterVerdict::NotWord;
+    return LetterVerdict::Unchecked;
+}
+
 void setTextColor(QLineEdit* field, const QColor& colour)
 {
     setColour(field, QPalette::Text, colour);

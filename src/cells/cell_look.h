@@ -11,6 +11,26 @@ inline const QColor kFixedTextColour = QColor::fromRgbF(0.0f, 0.0f, 1.0f, 1.0f);
 inline const QColor kValidWordColour = QColor::fromRgbF(0.0f, 0.8f, 0.2f, 1.0f);
 inline const QColor kInvalidWordColour = QColor::fromRgbF(1.0f, 0.0f, 0.0f, 1.0f);
 
+// The colour-blind safe pair: a blue and an orange that stay apart for every common kind
+// of colour blindness.
+inline const QColor kSafeValidWordColour = QColor::fromRgb(0x00, 0x72, 0xb2);
+inline const QColor kSafeInvalidWordColour = QColor::fromRgb(0xd5, 0x5e, 0x00);
+
+// The colours a check shows a word's letters and a non-word's in.
+struct VerdictColours {
+    QColor word = kValidWordColour;
+    QColor nonWord = kInvalidWordColour;
+};
+
+// Written at launch and whenever the player changes the word colours; the standard pair until then.
+extern VerdictColours gVerdictColours;
+
+// A check's verdict on a typed letter, shown by its colour and, for those who cannot tell
+// the colours apart, by its line: underlined in a word, struck through in a non-word.
+enum class LetterVerdict { Unchecked, Word, NotWord };
+void showVerdict(QLineEdit* field, LetterVerdict verdict);
+LetterVerdict shownVerdict(const QLineEdit* field);
+
 void setTextColor(QLineEdit* field, const QColor& colour);
 void setBackgroundColor(QLineEdit* field, const QColor& colour);
 QColor textColor(const QLineEdit* field);

@@ -135,7 +135,7 @@ void myTextField::textDidChange()
     const QString typed = text();
     const qsizetype byteLength = typed.toUtf8().size();
     const int keyCode = m_currentKeyCode;
-    setTextColor(this, kInputTextColour);
+    showVerdict(this, LetterVerdict::Unchecked);
     if (byteLength >= 1)
         setText(lastCharacterUpperCased(typed));
     const auto position = boardPosition();
