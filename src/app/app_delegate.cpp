@@ -2,11 +2,16 @@
 
 #include "app/app_log.h"
 #include "app/help_texts.h"
+#include "app/preferences_dialog.h"
+#include "app/shortcut_help.h"
 #include "board/board_layout.h"
 #include "board/word_selection.h"
 #include "cells/my_text_field.h"
 #include "console/log_console.h"
 #include "grid/grid.h"
+#include "keep/kept_board_store.h"
+#include "prefs/preferences.h"
+#include "resume/board_keeper.h"
 #include "scoring/puzzle_check.h"
 #include "scoring/round_submission.h"
 #include "stats/stats_persistence.h"
@@ -26,6 +31,7 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QMainWindow>
+#include <QSettings>
 
 namespace {
 
@@ -95,6 +101,10 @@ void AppDelegate::connectActions(const Ui::MainWindow& form)
     connect(form.actionQuit, &QAction::triggered, qApp, &QCoreApplication::quit, Qt::QueuedConnection);
     connect(form.actionHowToPlay, &QAction::triggered, this, [this] { showHelp(HelpPage::HowToPlay); });
     connect(form.actionAbout, &QAction::triggered, this, [this] { showHelp(HelpPage::About); });
+    connect(form.actionKeyboardShortcuts, &QAction::triggered, this, [this] { showHelp(HelpPage::KeyboardShortcuts); });
+    connect(form.actionResume, &QAction::triggered, this, &AppDelegate::resumePreviousBoard);
+    form.actionPreferences->setShortcut(preferencesShortcut());
+    connect(form.actionPreferences, &QAction::triggered, this, &AppDelegate::showPreferences);
 }
 
 void AppDelegate::showHelp(HelpPage page)
@@ -102,10 +112,24 @@ void AppDelegate::showHelp(HelpPage page)
     auto* box = new QMessageBox(_window.get());
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setIcon(QMessageBox::Information);
-    box->setWindowTitle(page == HelpPage::About ? tr("About Sixfold") : tr("How to Play"));
     box->setTextFormat(Qt::RichText);
-    box->setText(page == HelpPage::About ? aboutText() : howToPlayText());
-    box->setObjectName(page == HelpPage::About ? QStringLiteral("aboutBox") : QStringLiteral("howToPlayBox"));
+    switch (page) {
+    case HelpPage::HowToPlay:
+        box->setWindowTitle(tr("How to Play"));
+        box->setText(howToPlayText());
+        box->setObjectName(QStringLiteral("howToPlayBox"));
+        break;
+    case HelpPage::About:
+        box->setWindowTitle(tr("About Sixfold"));
+        box->setText(aboutText());
+        box->setObjectName(QStringLiteral("aboutBox"));
+        break;
+    case HelpPage::KeyboardShortcuts:
+        box->setWindowTitle(tr("Keyboard Shortcuts"));
+        box->setText(keyboardShortcutsText());
+        box->setObjectName(QStringLiteral("keyboardShortcutsBox"));
+        break;
+    }
     box->open();
 }
 
@@ -118,7 +142,13 @@ void AppDelegate::applicationDidFinishLaunching(QObject* /*notification*/)
     gWindow = _window.get();
     loadSixWordList();
     loadPrefs();
-    createBoard();
+    QSettings settings(preferencesFilePath(), QSettings::IniFormat);
+    const Preferences preferences = loadPreferences(settings);
+    applyWordColours(preferences.wordColours);
+    m_keeper = std::make_unique<BoardKeeper>(KeptBoardStore(KeptBoardStore::defaultFilePath()), window(), compScore, theScore);
+    if (!m_keeper->launch(preferences.resumesAtLaunch))
+        createBoard();
+    m_keeper->boardDealt();
     updateStatsDisplay();
 }
 
@@ -140,6 +170,8 @@ int32_t AppDelegate::createBoard()
 void AppDelegate::applicationWillTerminate(QObject* /*notification*/)
 {
     saveLastUser();
+    if (m_keeper)
+        m_keeper->saveNow();
 }
 
 void AppDelegate::updateStatsDisplay()
@@ -169,10 +201,14 @@ void AppDelegate::CheckAllWords(QObject* /*sender*/)
     const int32_t roundTotal = checkBoardWords();
     setIntValue(theScore, roundTotal);
     recordRoundScore(roundTotal);
+    if (m_keeper)
+        m_keeper->boardChanged();
 }
 
 void AppDelegate::GenerateNewPuzzle(QObject* /*sender*/)
 {
+    if (m_keeper)
+        m_keeper->boardLeaving(m_isSubmitting ? BoardKeeper::Leaving::Submitted : BoardKeeper::Leaving::Unfinished);
     for (const auto& column : gGrid) {
         for (const GridCell& cell : column) {
             if (cell.field) {
@@ -183,6 +219,8 @@ void AppDelegate::GenerateNewPuzzle(QObject* /*sender*/)
     }
     setIntValue(theScore, 0);
     createBoard();
+    if (m_keeper)
+        m_keeper->boardDealt();
 }
 
 // A name is taken exactly as typed. One that does not fit is refused rather than cut,
@@ -215,5 +253,26 @@ void AppDelegate::SubmitScore(QObject* /*sender*/)
     foldRoundIntoStats(intValue(compScore->text()));
     updateStatsDisplay();
     displayComputerWords();
+    m_isSubmitting = true;
     GenerateNewPuzzle(nullptr);
+    m_isSubmitting = false;
+}
+
+void AppDelegate::resumePreviousBoard()
+{
+    if (m_keeper)
+        m_keeper->resumeKept();
+}
+
+void AppDelegate::showPreferences()
+{
+    QSettings settings(preferencesFilePath(), QSettings::IniFormat);
+    auto* dialog = new PreferencesDialog(loadPreferences(settings), _window.get());
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &QDialog::accepted, this, [dialog] {
+        QSettings settings(preferencesFilePath(), QSettings::IniFormat);
+        savePreferences(settings, dialog->chosen());
+        applyWordColours(dialog->chosen().wordColours);
+    });
+    dialog->open();
 }

@@ -9,6 +9,7 @@ class QLabel;
 class QLineEdit;
 class QMainWindow;
 class QPlainTextEdit;
+class BoardKeeper;
 
 namespace Ui {
 class MainWindow;
@@ -46,6 +47,13 @@ public:
     void ChangeUser(QObject* sender);
     void SubmitScore(QObject* sender);
 
+    // Game > Resume Previous Board: swaps the board shown with the kept one.
+    void resumePreviousBoard();
+    // Game > Preferences: opens the dialog; its choices take effect and are saved on OK.
+    void showPreferences();
+    // Null before launch.
+    BoardKeeper* boardKeeper() const { return m_keeper.get(); }
+
     // Outlets: controls of the window, which owns them.
     QPlainTextEdit* resultView = nullptr; // the log console
     QLineEdit* theWord = nullptr;         // a word typed for a dictionary check
@@ -55,11 +63,13 @@ public:
     QLineEdit* newUserName = nullptr;     // the name typed to change player
 
 private:
-    enum class HelpPage { HowToPlay, About };
+    enum class HelpPage { HowToPlay, About, KeyboardShortcuts };
 
     void takeOutlets(const Ui::MainWindow& form);
     void showHelp(HelpPage page);
     void connectActions(const Ui::MainWindow& form);
 
     std::unique_ptr<QMainWindow> _window;
+    std::unique_ptr<BoardKeeper> m_keeper;
+    bool m_isSubmitting = false; // while Submit deals the next board
 };
