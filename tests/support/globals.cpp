@@ -1,5 +1,6 @@
 #include "support/globals.h"
 
+#include "cells/cell_look.h"
 #include "console/log_console.h"
 #include "grid/grid.h"
 #include "platform/user_defaults_store.h"
@@ -25,10 +26,12 @@ void resetGlobals()
     gPuzzleStats = {};
     std::memset(gUserName, 0, sizeof gUserName);
     gPrefsDict.reset();
+    gVerdictColours = {};
 }
 
 void GameTest::SetUp()
 {
     qputenv("XDG_CONFIG_HOME", m_configHome.path().toUtf8());
+    qputenv("XDG_DATA_HOME", m_dataHome.path().toUtf8());
     resetGlobals();
 }
