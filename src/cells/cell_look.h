@@ -3,6 +3,7 @@
 #include <QColor>
 
 class QLineEdit;
+class QPainter;
 
 // The colours of the board's cells, all sRGB.
 inline const QColor kCellBackground = QColor::fromRgbF(0.8f, 0.8f, 0.8f, 1.0f);
@@ -26,10 +27,14 @@ struct VerdictColours {
 extern VerdictColours gVerdictColours;
 
 // A check's verdict on a typed letter, shown by its colour and, for those who cannot tell
-// the colours apart, by its line: underlined in a word, struck through in a non-word.
+// the colours apart, by a line: a bar under a word's letter, a non-word's struck through.
+// The font's own underline would fall below a cell this small, so the bar is painted.
 enum class LetterVerdict { Unchecked, Word, NotWord };
 void showVerdict(QLineEdit* field, LetterVerdict verdict);
 LetterVerdict shownVerdict(const QLineEdit* field);
+
+// Paints the bar under a word's letter; called by the field after it paints itself.
+void paintVerdictMark(QPainter& painter, const QLineEdit* field);
 
 void setTextColor(QLineEdit* field, const QColor& colour);
 void setBackgroundColor(QLineEdit* field, const QColor& colour);

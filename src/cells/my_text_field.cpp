@@ -109,10 +109,11 @@ bool myTextField::moveByArrowKey(const QKeyEvent* event)
 void myTextField::paintEvent(QPaintEvent* event)
 {
     QLineEdit::paintEvent(event);
+    QPainter painter(this);
+    paintVerdictMark(painter, this);
     if (!hasFocus())
         return;
     // The player must always see which cell takes the next letter.
-    QPainter painter(this);
     painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
     painter.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
 }

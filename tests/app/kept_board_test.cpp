@@ -197,6 +197,32 @@ TEST_F(KeptBoardTest, AKeptBoardThatIsNoBoardIsMovedAsideAndPlayGoesOn)
     EXPECT_EQ(trigger("actionResume"), "No board is kept to resume.\n");
 }
 
+// Pixels of the cell that are not its background: its letter and any mark.
+int inkOf(QLineEdit* field)
+{
+    const QImage image = field->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    int ink = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x)
+            ink += image.pixel(x, y) != kCellBackground.rgb();
+    }
+    return ink;
+}
+
+// The ink a verdict adds to the cell beyond its letter: the mark readable without colour.
+int markInk(QLineEdit* field)
+{
+    const LetterVerdict shown = shownVerdict(field);
+    const int marked = inkOf(field);
+    showVerdict(field, LetterVerdict::Unchecked);
+    const int plain = inkOf(field);
+    showVerdict(field, shown);
+    return marked - plain;
+}
+
+// A line at least half the cell wide, one pixel thick.
+constexpr int kLeastMarkInk = 16;
+
 // Garden (a word) in row 0, GXXXXX (not a word) in row 3 of the worked example.
 TEST_F(KeptBoardTest, CheckedLettersShowTheirVerdictByLineAndByTheChosenColours)
 {
@@ -220,9 +246,11 @@ TEST_F(KeptBoardTest, CheckedLettersShowTheirVerdictByLineAndByTheChosenColours)
                                                      std::tuple {fieldAt(2, 3), LetterVerdict::NotWord, nonWord},
                                                      std::tuple {fieldAt(1, 1), LetterVerdict::Unchecked, kInputTextColour}}) {
             EXPECT_EQ(shownVerdict(field), verdict);
-            EXPECT_EQ(field->font().underline(), verdict == LetterVerdict::Word);
-            EXPECT_EQ(field->font().strikeOut(), verdict == LetterVerdict::NotWord);
             EXPECT_EQ(textColor(field), colour);
+            if (verdict == LetterVerdict::Unchecked)
+                EXPECT_EQ(markInk(field), 0);
+            else
+                EXPECT_GE(markInk(field), kLeastMarkInk);
         }
         // A letter typed again is unchecked until the next check.
         QTest::keyClick(fieldAt(2, 3), 'o');
