@@ -208,7 +208,7 @@ void AppDelegate::CheckAllWords(QObject* /*sender*/)
 void AppDelegate::GenerateNewPuzzle(QObject* /*sender*/)
 {
     if (m_keeper)
-        m_keeper->boardLeaving(m_isSubmitting ? BoardKeeper::Leaving::Submitted : BoardKeeper::Leaving::Unfinished);
+        m_keeper->boardLeaving();
     for (const auto& column : gGrid) {
         for (const GridCell& cell : column) {
             if (cell.field) {
@@ -249,13 +249,13 @@ void AppDelegate::ChangeUser(QObject* /*sender*/)
 
 void AppDelegate::SubmitScore(QObject* /*sender*/)
 {
+    if (m_keeper)
+        m_keeper->boardSubmitted();
     CheckAllWords(nullptr);
     foldRoundIntoStats(intValue(compScore->text()));
     updateStatsDisplay();
     displayComputerWords();
-    m_isSubmitting = true;
     GenerateNewPuzzle(nullptr);
-    m_isSubmitting = false;
 }
 
 void AppDelegate::resumePreviousBoard()

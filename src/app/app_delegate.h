@@ -71,5 +71,4 @@ private:
 
     std::unique_ptr<QMainWindow> _window;
     std::unique_ptr<BoardKeeper> m_keeper;
-    bool m_isSubmitting = false; // while Submit deals the next board
 };

@@ -49,15 +49,22 @@ bool BoardKeeper::launch(bool resumes)
     return true;
 }
 
-void BoardKeeper::boardLeaving(Leaving how)
+void BoardKeeper::boardSubmitted()
+{
+    m_isShownSubmitted = true;
+    write(WriteWhen::Changed);
+}
+
+void BoardKeeper::boardLeaving()
 {
     std::optional<BoardDocument> shown = shownBoard();
-    if (how == Leaving::Unfinished && isWorthKeeping(shown))
+    if (isWorthKeeping(shown))
         m_kept = std::move(shown);
 }
 
 void BoardKeeper::boardDealt()
 {
+    m_isShownSubmitted = false;
     watchBoard();
     write(WriteWhen::Changed);
     if (isWorthKeeping(m_kept))
@@ -77,6 +84,7 @@ void BoardKeeper::resumeKept()
         return;
     }
     std::optional<BoardDocument> shown = shownBoard();
+    m_isShownSubmitted = false;
     showBoard(*m_kept, m_window, m_computerScore, m_playerScore);
     m_kept = std::move(shown);
     watchBoard();
@@ -133,5 +141,7 @@ void BoardKeeper::watchBoard()
 
 std::optional<BoardDocument> BoardKeeper::shownBoard() const
 {
+    if (m_isShownSubmitted)
+        return std::nullopt;
     return readShownBoard(m_computerScore, m_playerScore);
 }

@@ -28,10 +28,13 @@ public:
     // With `resumes` it shows that board at once and returns true; else the caller deals.
     bool launch(bool resumes);
 
-    // The shown board is about to be replaced by a dealt one: kept when it is unfinished,
-    // dropped for good when it was submitted.
-    enum class Leaving { Unfinished, Submitted };
-    void boardLeaving(Leaving how);
+    // The shown board is being submitted: from now on it is never kept, and it leaves the
+    // file at once, before the round reaches the statistics, so that no crash can let it be
+    // resumed and scored twice.
+    void boardSubmitted();
+
+    // The shown board is about to be replaced by a dealt one: kept when it is unfinished.
+    void boardLeaving();
 
     // A board was dealt or shown: watch its cells, write what is to be kept, and say on
     // the console when a kept board waits.
@@ -70,5 +73,6 @@ private:
     QLabel* m_playerScore;
     std::optional<BoardDocument> m_kept;
     std::optional<QByteArray> m_written; // what the file holds as far as this game knows
+    bool m_isShownSubmitted = false;
     QTimer m_saveTimer;
 };
