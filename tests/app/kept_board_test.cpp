@@ -1,5 +1,6 @@
 #include "app/app_delegate.h"
 
+#include "app/preferences_dialog.h"
 #include "app/shortcut_help.h"
 #include "board/board_layout.h"
 #include "cells/cell_look.h"
@@ -14,6 +15,8 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -258,6 +261,29 @@ TEST_F(KeptBoardTest, CheckedLettersShowTheirVerdictByLineAndByTheChosenColours)
         EXPECT_EQ(textColor(fieldAt(2, 3)), kInputTextColour);
         quit();
     }
+}
+
+TEST_F(KeptBoardTest, PreferencesChosenInTheDialogAreSavedApartAndRecolourTheBoard)
+{
+    launch();
+    layOutBoard(workedExample(), m_game->window());
+    fieldAt(0, 0)->setText(QStringLiteral("X"));
+    trigger("actionCheckAllWords");
+    trigger("actionPreferences");
+    auto* dialog = m_game->window()->findChild<PreferencesDialog*>();
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(dialog->chosen(), Preferences {});
+    auto* colours = dialog->findChild<QComboBox*>(QStringLiteral("wordColours"));
+    colours->setCurrentIndex(colours->findData(static_cast<int>(WordColours::ColourBlindSafe)));
+    dialog->findChild<QCheckBox*>(QStringLiteral("resumesAtLaunch"))->setChecked(true);
+    dialog->accept();
+
+    EXPECT_EQ(textColor(fieldAt(0, 0)), kSafeInvalidWordColour);
+    QSettings settings(configHome() + QStringLiteral("/sixfold/sixfold.conf"), QSettings::IniFormat);
+    EXPECT_EQ(loadPreferences(settings), (Preferences {WordColours::ColourBlindSafe, true}));
+    QFile statistics(configHome() + QStringLiteral("/sixfold/defaults.json"));
+    ASSERT_TRUE(statistics.open(QIODevice::ReadOnly));
+    EXPECT_FALSE(statistics.readAll().contains("olour"));
 }
 
 TEST_F(KeptBoardTest, KeyboardShortcutsListEveryShortcutOfTheMenus)
