@@ -2,11 +2,16 @@
 
 #include "app/app_log.h"
 #include "app/help_texts.h"
+#include "app/preferences_dialog.h"
+#include "app/shortcut_help.h"
 #include "board/board_layout.h"
 #include "board/word_selection.h"
 #include "cells/my_text_field.h"
 #include "console/log_console.h"
 #include "grid/grid.h"
+#include "keep/kept_board_store.h"
+#include "prefs/preferences.h"
+#include "resume/board_keeper.h"
 #include "scoring/puzzle_check.h"
 #include "scoring/round_submission.h"
 #include "stats/stats_persistence.h"
@@ -27,6 +32,7 @@
 #include <QMessageBox>
 #include <QMainWindow>
 #include <QPlainTextEdit>
+#include <QSettings>
 
 #include <utility>
 
@@ -156,6 +162,14 @@ void AppDelegate::connectActions()
         connect(help, &QAction::triggered, this, [this] { showHelp(HelpPage::HowToPlay); });
     if (auto* about = w->findChild<QAction*>(QStringLiteral("actionAbout")))
         connect(about, &QAction::triggered, this, [this] { showHelp(HelpPage::About); });
+    if (auto* keys = w->findChild<QAction*>(QStringLiteral("actionKeyboardShortcuts")))
+        connect(keys, &QAction::triggered, this, [this] { showHelp(HelpPage::KeyboardShortcuts); });
+    if (auto* resume = w->findChild<QAction*>(QStringLiteral("actionResume")))
+        connect(resume, &QAction::triggered, this, &AppDelegate::resumePreviousBoard);
+    if (auto* preferences = w->findChild<QAction*>(QStringLiteral("actionPreferences"))) {
+        preferences->setShortcut(preferencesShortcut());
+        connect(preferences, &QAction::triggered, this, &AppDelegate::showPreferences);
+    }
 }
 
 void AppDelegate::showHelp(HelpPage page)
@@ -163,10 +177,24 @@ void AppDelegate::showHelp(HelpPage page)
     auto* box = new QMessageBox(_window.get());
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setIcon(QMessageBox::Information);
-    box->setWindowTitle(page == HelpPage::About ? tr("About Sixfold") : tr("How to Play"));
     box->setTextFormat(Qt::RichText);
-    box->setText(page == HelpPage::About ? aboutText() : howToPlayText());
-    box->setObjectName(page == HelpPage::About ? QStringLiteral("aboutBox") : QStringLiteral("howToPlayBox"));
+    switch (page) {
+    case HelpPage::HowToPlay:
+        box->setWindowTitle(tr("How to Play"));
+        box->setText(howToPlayText());
+        box->setObjectName(QStringLiteral("howToPlayBox"));
+        break;
+    case HelpPage::About:
+        box->setWindowTitle(tr("About Sixfold"));
+        box->setText(aboutText());
+        box->setObjectName(QStringLiteral("aboutBox"));
+        break;
+    case HelpPage::KeyboardShortcuts:
+        box->setWindowTitle(tr("Keyboard Shortcuts"));
+        box->setText(keyboardShortcutsText());
+        box->setObjectName(QStringLiteral("keyboardShortcutsBox"));
+        break;
+    }
     box->open();
 }
 
@@ -179,7 +207,13 @@ void AppDelegate::applicationDidFinishLaunching(QObject* /*notification*/)
     gWindow = _window.get();
     loadSixWordList();
     loadPrefs();
-    createBoard();
+    QSettings settings(preferencesFilePath(), QSettings::IniFormat);
+    const Preferences preferences = loadPreferences(settings);
+    applyWordColours(preferences.wordColours);
+    m_keeper = std::make_unique<BoardKeeper>(KeptBoardStore(KeptBoardStore::defaultFilePath()), window(), compScore, theScore);
+    if (!m_keeper->launch(preferences.resumesAtLaunch))
+        createBoard();
+    m_keeper->boardDealt();
     updateStatsDisplay();
 }
 
@@ -201,6 +235,8 @@ int32_t AppDelegate::createBoard()
 void AppDelegate::applicationWillTerminate(QObject* /*notification*/)
 {
     saveLastUser();
+    if (m_keeper)
+        m_keeper->saveNow();
 }
 
 void AppDelegate::updateStatsDisplay()
@@ -236,10 +272,14 @@ void AppDelegate::CheckAllWords(QObject* /*sender*/)
     const int32_t roundTotal = checkBoardWords();
     setIntValue(theScore, roundTotal);
     recordRoundScore(roundTotal);
+    if (m_keeper)
+        m_keeper->boardChanged();
 }
 
 void AppDelegate::GenerateNewPuzzle(QObject* /*sender*/)
 {
+    if (m_keeper)
+        m_keeper->boardLeaving();
     for (const auto& column : gGrid) {
         for (const GridCell& cell : column) {
             if (cell.field) {
@@ -250,6 +290,8 @@ void AppDelegate::GenerateNewPuzzle(QObject* /*sender*/)
     }
     setIntValue(theScore, 0);
     createBoard();
+    if (m_keeper)
+        m_keeper->boardDealt();
 }
 
 // A name is taken exactly as typed. One that does not fit is refused rather than cut,
@@ -278,9 +320,30 @@ void AppDelegate::ChangeUser(QObject* /*sender*/)
 
 void AppDelegate::SubmitScore(QObject* /*sender*/)
 {
+    if (m_keeper)
+        m_keeper->boardSubmitted();
     CheckAllWords(nullptr);
     foldRoundIntoStats(intValue(compScore->text()));
     updateStatsDisplay();
     displayComputerWords();
     GenerateNewPuzzle(nullptr);
+}
+
+void AppDelegate::resumePreviousBoard()
+{
+    if (m_keeper)
+        m_keeper->resumeKept();
+}
+
+void AppDelegate::showPreferences()
+{
+    QSettings settings(preferencesFilePath(), QSettings::IniFormat);
+    auto* dialog = new PreferencesDialog(loadPreferences(settings), _window.get());
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &QDialog::accepted, this, [dialog] {
+        QSettings settings(preferencesFilePath(), QSettings::IniFormat);
+        savePreferences(settings, dialog->chosen());
+        applyWordColours(dialog->chosen().wordColours);
+    });
+    dialog->open();
 }

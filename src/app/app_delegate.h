@@ -10,6 +10,7 @@ class QLineEdit;
 class QMainWindow;
 class QPlainTextEdit;
 class QString;
+class BoardKeeper;
 
 // A main window built from the form, at its fixed size, with none of its controls bound.
 std::unique_ptr<QMainWindow> loadMainWindow();
@@ -50,6 +51,13 @@ public:
     void ChangeUser(QObject* sender);
     void SubmitScore(QObject* sender);
 
+    // Game > Resume Previous Board: swaps the board shown with the kept one.
+    void resumePreviousBoard();
+    // Game > Preferences: opens the dialog; its choices take effect and are saved on OK.
+    void showPreferences();
+    // Null before launch.
+    BoardKeeper* boardKeeper() const { return m_keeper.get(); }
+
     // Outlets: controls of the window, which owns them.
     QPlainTextEdit* resultView = nullptr; // the log console
     QLineEdit* theWord = nullptr;         // a word typed for a dictionary check
@@ -59,7 +67,7 @@ public:
     QLineEdit* newUserName = nullptr;     // the name typed to change player
 
 private:
-    enum class HelpPage { HowToPlay, About };
+    enum class HelpPage { HowToPlay, About, KeyboardShortcuts };
 
     void takeOutlets();
     void connectActions();
@@ -67,4 +75,5 @@ private:
     void showHelp(HelpPage page);
 
     std::unique_ptr<QMainWindow> _window;
+    std::unique_ptr<BoardKeeper> m_keeper;
 };

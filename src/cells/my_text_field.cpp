@@ -154,10 +154,11 @@ bool myTextField::moveByArrowKey(const QKeyEvent* event)
 void myTextField::paintEvent(QPaintEvent* event)
 {
     QLineEdit::paintEvent(event);
+    QPainter painter(this);
+    paintVerdictMark(painter, this);
     if (!hasFocus())
         return;
     // The player must always see which cell takes the next letter.
-    QPainter painter(this);
     painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
     painter.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
 }
@@ -180,8 +181,8 @@ void myTextField::textDidChange()
     const QString typed = text();
     const qsizetype byteLength = typed.toUtf8().size();
     const int keyCode = m_currentKeyCode;
-    setTextColor(this, kInputTextColour);
-    setWordCheck(this, WordCheck::NotChecked);
+    showVerdict(this, LetterVerdict::Unchecked);
+    describeVerdict(this, LetterVerdict::Unchecked);
     if (byteLength >= 1)
         setText(lastCharacterUpperCased(typed));
     const auto position = boardPosition();

@@ -133,7 +133,7 @@ void colourBoard(const BoardSnapshot& board, const std::vector<SlotVerdict>& ver
 {
     for (size_t i = 0; i < board.size() && i < verdicts.size(); ++i) {
         const SlotSnapshot& slot = board[i];
-        const QColor& colour = verdicts[i].isWord ? kValidWordColour : kInvalidWordColour;
+        const LetterVerdict verdict = verdicts[i].isWord ? LetterVerdict::Word : LetterVerdict::NotWord;
         const Direction step = stepOf(slot.direction);
         for (int32_t k = 0; k < slot.length; ++k) {
             const int32_t cx = slot.x + k * step.dx;
@@ -142,9 +142,9 @@ void colourBoard(const BoardSnapshot& board, const std::vector<SlotVerdict>& ver
                 break;
             const GridCell& cell = gGrid[cx][cy];
             if (cell.editable && cell.field && !cell.field->text().isEmpty())
-                setTextColor(cell.field.get(), colour);
+                showVerdict(cell.field.get(), verdict);
             if (cell.editable && cell.field)
-                setWordCheck(cell.field.get(), verdicts[i].isWord ? WordCheck::Word : WordCheck::NotWord);
+                describeVerdict(cell.field.get(), verdict);
         }
     }
 }

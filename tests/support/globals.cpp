@@ -1,6 +1,7 @@
 #include "support/globals.h"
 
 #include "cells/my_text_field.h"
+#include "cells/cell_look.h"
 #include "console/log_console.h"
 #include "grid/grid.h"
 #include "platform/user_defaults_store.h"
@@ -29,10 +30,12 @@ void resetGlobals()
     std::memset(gUserName, 0, sizeof gUserName);
     gPrefsDict.reset();
     myTextField::forgetTabPress();
+    gVerdictColours = {};
 }
 
 void GameTest::SetUp()
 {
     qputenv("XDG_CONFIG_HOME", m_configHome.path().toUtf8());
+    qputenv("XDG_DATA_HOME", m_dataHome.path().toUtf8());
     resetGlobals();
 }

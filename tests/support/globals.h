@@ -11,8 +11,8 @@
 // and the counters of the last check.
 void resetGlobals();
 
-// A test that starts and ends with the globals as at program start, with a settings
-// folder of its own that starts empty.
+// A test that starts and ends with the globals as at program start, with settings
+// and data folders of its own that start empty.
 class GameTest : public ::testing::Test {
 protected:
     void SetUp() override;
@@ -20,7 +20,10 @@ protected:
 
     // The folder XDG_CONFIG_HOME names during the test.
     QString configHome() const { return m_configHome.path(); }
+    // The folder XDG_DATA_HOME names during the test, where the kept board is.
+    QString dataHome() const { return m_dataHome.path(); }
 
 private:
     QTemporaryDir m_configHome;
+    QTemporaryDir m_dataHome;
 };

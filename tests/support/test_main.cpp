@@ -17,6 +17,7 @@ int main(int argc, char* argv[])
     QTemporaryDir home;
     qputenv("HOME", home.path().toUtf8());
     qputenv("XDG_CONFIG_HOME", (home.path() + QStringLiteral("/config")).toUtf8());
+    qputenv("XDG_DATA_HOME", (home.path() + QStringLiteral("/data")).toUtf8());
 
     QApplication application(argc, argv);
     nameApplication();

@@ -1,0 +1,54 @@
+#include "app/preferences_dialog.h"
+
+#include "cells/cell_look.h"
+#include "grid/grid.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QLineEdit>
+
+PreferencesDialog::PreferencesDialog(const Preferences& shown, QWidget* parent)
+    : QDialog(parent)
+    , m_wordColours(new QComboBox)
+    , m_resumesAtLaunch(new QCheckBox(tr("&Resume the kept board at launch")))
+{
+    setWindowTitle(tr("Preferences"));
+    setObjectName(QStringLiteral("preferencesDialog"));
+    m_wordColours->setObjectName(QStringLiteral("wordColours"));
+    m_wordColours->addItem(tr("Standard (green and red)"), static_cast<int>(WordColours::Standard));
+    m_wordColours->addItem(tr("Colour-blind safe (blue and orange)"), static_cast<int>(WordColours::ColourBlindSafe));
+    m_wordColours->setCurrentIndex(m_wordColours->findData(static_cast<int>(shown.wordColours)));
+    m_resumesAtLaunch->setObjectName(QStringLiteral("resumesAtLaunch"));
+    m_resumesAtLaunch->setChecked(shown.resumesAtLaunch);
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto* form = new QFormLayout(this);
+    form->addRow(tr("&Word colours:"), m_wordColours);
+    form->addRow(m_resumesAtLaunch);
+    form->addRow(buttons);
+}
+
+Preferences PreferencesDialog::chosen() const
+{
+    Preferences preferences;
+    preferences.wordColours = static_cast<WordColours>(m_wordColours->currentData().toInt());
+    preferences.resumesAtLaunch = m_resumesAtLaunch->isChecked();
+    return preferences;
+}
+
+void applyWordColours(WordColours colours)
+{
+    gVerdictColours = colours == WordColours::ColourBlindSafe
+        ? VerdictColours {kSafeValidWordColour, kSafeInvalidWordColour}
+        : VerdictColours {};
+    for (const auto& column : gGrid) {
+        for (const GridCell& cell : column) {
+            if (cell.field && cell.editable)
+                showVerdict(cell.field.get(), shownVerdict(cell.field.get()));
+        }
+    }
+}

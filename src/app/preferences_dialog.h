@@ -1,0 +1,25 @@
+#pragma once
+
+#include "prefs/preferences.h"
+
+#include <QDialog>
+
+class QCheckBox;
+class QComboBox;
+
+// Game > Preferences: the word colours and whether launch resumes the kept board.
+class PreferencesDialog : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit PreferencesDialog(const Preferences& shown, QWidget* parent = nullptr);
+
+    Preferences chosen() const;
+
+private:
+    QComboBox* m_wordColours;
+    QCheckBox* m_resumesAtLaunch;
+};
+
+// Shows every checked letter of the board in the colours chosen, from now on.
+void applyWordColours(WordColours colours);

@@ -1,0 +1,36 @@
+#include "prefs/preferences.h"
+
+#include <QSettings>
+#include <QStandardPaths>
+
+namespace {
+
+const QString kWordColoursKey = QStringLiteral("board/wordColours");
+const QString kResumeAtLaunchKey = QStringLiteral("board/resumeAtLaunch");
+const QString kStandardName = QStringLiteral("standard");
+const QString kColourBlindSafeName = QStringLiteral("colour-blind-safe");
+
+} // namespace
+
+QString preferencesFilePath()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QStringLiteral("/sixfold/sixfold.conf");
+}
+
+Preferences loadPreferences(QSettings& settings)
+{
+    Preferences preferences;
+    if (settings.value(kWordColoursKey).toString() == kColourBlindSafeName)
+        preferences.wordColours = WordColours::ColourBlindSafe;
+    const QVariant resumes = settings.value(kResumeAtLaunchKey);
+    preferences.resumesAtLaunch = resumes.toString() == QStringLiteral("true");
+    return preferences;
+}
+
+void savePreferences(QSettings& settings, const Preferences& preferences)
+{
+    settings.setValue(kWordColoursKey,
+                      preferences.wordColours == WordColours::ColourBlindSafe ? kColourBlindSafeName : kStandardName);
+    settings.setValue(kResumeAtLaunchKey, preferences.resumesAtLaunch ? QStringLiteral("true") : QStringLiteral("false"));
+    settings.sync();
+}

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+
+class QSettings;
+
+// Which pair of colours tells a word from a non-word after a check.
+enum class WordColours { Standard, ColourBlindSafe };
+
+// The player's preferences. The defaults are the game as it always was.
+struct Preferences {
+    WordColours wordColours = WordColours::Standard;
+    bool resumesAtLaunch = false; // launch brings back the kept board instead of dealing one
+
+    bool operator==(const Preferences&) const = default;
+};
+
+// $XDG_CONFIG_HOME/sixfold/sixfold.conf, an INI file; never the statistics document.
+QString preferencesFilePath();
+
+// Reads the preferences; a key that is missing or holds anything unknown reads as its default.
+Preferences loadPreferences(QSettings& settings);
+void savePreferences(QSettings& settings, const Preferences& preferences);
