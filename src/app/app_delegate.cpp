@@ -3,20 +3,24 @@
 #include "app/app_log.h"
 #include "app/help_texts.h"
 #include "app/preferences_dialog.h"
+#include "app/round_history.h"
 #include "app/shortcut_help.h"
 #include "board/board_layout.h"
 #include "board/word_selection.h"
 #include "cells/my_text_field.h"
 #include "console/log_console.h"
 #include "grid/grid.h"
+#include "history/history_database.h"
 #include "keep/kept_board_store.h"
 #include "prefs/preferences.h"
 #include "resume/board_keeper.h"
+#include "resume/board_reading.h"
 #include "scoring/puzzle_check.h"
 #include "scoring/round_submission.h"
 #include "stats/stats_persistence.h"
 #include "stats/stats_text.h"
 #include "stats/user_stats.h"
+#include "statsview/statistics_window.h"
 #include "window/console_view.h"
 #include "window/named_font.h"
 #include "window/text_field_values.h"
@@ -28,6 +32,7 @@
 #include <QLineEdit>
 #include <QAction>
 #include <QApplication>
+#include <QDateTime>
 #include <QLabel>
 #include <QMessageBox>
 #include <QMainWindow>
@@ -164,6 +169,8 @@ void AppDelegate::connectActions()
         connect(about, &QAction::triggered, this, [this] { showHelp(HelpPage::About); });
     if (auto* keys = w->findChild<QAction*>(QStringLiteral("actionKeyboardShortcuts")))
         connect(keys, &QAction::triggered, this, [this] { showHelp(HelpPage::KeyboardShortcuts); });
+    if (auto* statistics = w->findChild<QAction*>(QStringLiteral("actionStatistics")))
+        connect(statistics, &QAction::triggered, this, &AppDelegate::showStatistics);
     if (auto* resume = w->findChild<QAction*>(QStringLiteral("actionResume")))
         connect(resume, &QAction::triggered, this, &AppDelegate::resumePreviousBoard);
     if (auto* preferences = w->findChild<QAction*>(QStringLiteral("actionPreferences"))) {
@@ -269,7 +276,7 @@ void AppDelegate::CheckWord(QObject* /*sender*/)
 
 void AppDelegate::CheckAllWords(QObject* /*sender*/)
 {
-    const int32_t roundTotal = checkBoardWords();
+    const int32_t roundTotal = checkBoardWords(&m_lastCheck);
     setIntValue(theScore, roundTotal);
     recordRoundScore(roundTotal);
     if (m_keeper)
@@ -325,8 +332,35 @@ void AppDelegate::SubmitScore(QObject* /*sender*/)
     CheckAllWords(nullptr);
     foldRoundIntoStats(intValue(compScore->text()));
     updateStatsDisplay();
+    recordRoundInHistory();
     displayComputerWords();
     GenerateNewPuzzle(nullptr);
+}
+
+HistoryDatabase& AppDelegate::history()
+{
+    if (!m_history)
+        m_history = std::make_unique<HistoryDatabase>();
+    return *m_history;
+}
+
+// The history is extra: whatever befalls it, the statistics are saved already and play goes on.
+void AppDelegate::recordRoundInHistory()
+{
+    const std::optional<BoardDocument> shown = readShownBoard(compScore, theScore);
+    if (!shown)
+        return;
+    const RoundRecord round = roundRecordOf(QString::fromUtf8(gUserName), QDateTime::currentDateTimeUtc(), *shown, m_lastCheck);
+    const HistoryStatus status = history().recordRound(round);
+    if (!status.message.isEmpty())
+        myPrintf("%s", status.message.toUtf8().constData());
+}
+
+void AppDelegate::showStatistics()
+{
+    const QString message = StatisticsWindow::showFor(history(), QString::fromUtf8(gUserName), window());
+    if (!message.isEmpty())
+        myPrintf("%s", message.toUtf8().constData());
 }
 
 void AppDelegate::resumePreviousBoard()

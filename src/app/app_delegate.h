@@ -1,5 +1,7 @@
 #pragma once
 
+#include "scoring/puzzle_check.h"
+
 #include <QObject>
 
 #include <cstdint>
@@ -11,6 +13,7 @@ class QMainWindow;
 class QPlainTextEdit;
 class QString;
 class BoardKeeper;
+class HistoryDatabase;
 
 // A main window built from the form, at its fixed size, with none of its controls bound.
 std::unique_ptr<QMainWindow> loadMainWindow();
@@ -55,6 +58,8 @@ public:
     void resumePreviousBoard();
     // Game > Preferences: opens the dialog; its choices take effect and are saved on OK.
     void showPreferences();
+    // Game > Statistics: the history of the current player's rounds.
+    void showStatistics();
     // Null before launch.
     BoardKeeper* boardKeeper() const { return m_keeper.get(); }
 
@@ -76,4 +81,9 @@ private:
 
     std::unique_ptr<QMainWindow> _window;
     std::unique_ptr<BoardKeeper> m_keeper;
+    // Opened at the first submission or the first look at the statistics, never at launch.
+    HistoryDatabase& history();
+    void recordRoundInHistory();
+    std::unique_ptr<HistoryDatabase> m_history;
+    BoardCheck m_lastCheck; // what the latest Check All Words read and judged
 };

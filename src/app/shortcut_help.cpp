@@ -29,6 +29,7 @@ QString keyboardShortcutsText()
         {QStringLiteral("Ctrl+Return"), "Submit"},
         {QStringLiteral("Ctrl+N"), "New Puzzle"},
         {QStringLiteral("Ctrl+R"), "Resume Previous Board (again: back to the board before)"},
+        {QStringLiteral("Ctrl+H"), "Statistics: the history of your rounds"},
         {preferencesShortcut().toString(QKeySequence::NativeText), "Preferences"},
         {QStringLiteral("Return in the word field"), "Check Word"},
         {QStringLiteral("Return in the name field"), "Change User"},

@@ -149,11 +149,13 @@ void colourBoard(const BoardSnapshot& board, const std::vector<SlotVerdict>& ver
     }
 }
 
-int32_t checkBoardWords()
+int32_t checkBoardWords(BoardCheck* check)
 {
-    const BoardSnapshot board = readBoardSnapshot();
-    const std::vector<SlotVerdict> verdicts = judgeBoard(board);
-    colourBoard(board, verdicts);
+    BoardCheck local;
+    BoardCheck& result = check ? *check : local;
+    result.board = readBoardSnapshot();
+    result.verdicts = judgeBoard(result.board);
+    colourBoard(result.board, result.verdicts);
     return gPuzzleStats.roundScore;
 }
 

@@ -47,8 +47,15 @@ std::vector<SlotVerdict> judgeBoard(const BoardSnapshot& board);
 // Colours each slot's typed letters green (a word) or red (not a word).
 void colourBoard(const BoardSnapshot& board, const std::vector<SlotVerdict>& verdicts);
 
-// Reads, judges and colours the board; returns the round total.
-int32_t checkBoardWords();
+// What one check read and how it judged each slot, in checking order.
+struct BoardCheck {
+    BoardSnapshot board;
+    std::vector<SlotVerdict> verdicts;
+};
+
+// Reads, judges and colours the board; returns the round total. With `check`, also hands
+// back what it read and judged.
+int32_t checkBoardWords(BoardCheck* check = nullptr);
 
 // Raises the player's best round score, with its message, when `roundTotal` beats it.
 void recordRoundScore(int32_t roundTotal);

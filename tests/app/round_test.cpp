@@ -3,6 +3,7 @@
 #include "board/board_layout.h"
 #include "cells/my_text_field.h"
 #include "grid/grid.h"
+#include "history/history_database.h"
 #include "scoring/puzzle_check.h"
 #include "stats/user_stats.h"
 #include "support/board_fixtures.h"
@@ -70,6 +71,22 @@ TEST_F(RoundTest, FirstSubmissionFoldsTheRoundIntoTheStatistics)
     EXPECT_EQ(gCurrStats.computerAverage, 40.0f);
     EXPECT_EQ(gCurrStats.bestRoundScore, 17);
     EXPECT_EQ(m_delegate.statsField->text().split(u'\n').value(3), "    Average Word Score: 8.50");
+
+    // The same submission lands in the history, once, slot by slot in the order the words chain.
+    HistoryDatabase history(dataHome() + QStringLiteral("/sixfold/history.sqlite"));
+    const QList<RoundRecord> rounds = history.allRounds(QString::fromUtf8(gUserName));
+    ASSERT_EQ(rounds.size(), 1);
+    const RoundRecord& round = rounds.front();
+    EXPECT_EQ(round.computerScore, 40);
+    EXPECT_EQ(round.roundScore, 17);
+    EXPECT_EQ(round.wordsMade, 2);
+    const auto slot = [&](int i) {
+        const SlotRecord& s = round.wordSlots[static_cast<size_t>(i)];
+        return std::tuple(s.solution, s.letters, s.isWord, s.score, s.direction);
+    };
+    EXPECT_EQ(slot(0), std::tuple(QStringLiteral("garden"), QStringLiteral("GARDEN"), true, 8, SlotDirection::Across));
+    EXPECT_EQ(slot(1), std::tuple(QStringLiteral("anchor"), QStringLiteral("A  H  "), false, 0, SlotDirection::Down));
+    EXPECT_EQ(slot(4), std::tuple(QStringLiteral("silver"), QStringLiteral("SILVER"), true, 9, SlotDirection::Across));
 }
 
 TEST_F(RoundTest, SubmittingAnUntouchedBoardCountsTheRoundOnly)

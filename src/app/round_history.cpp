@@ -1,0 +1,58 @@
+#include "app/round_history.h"
+
+#include <QDateTime>
+#include <QString>
+
+namespace {
+
+const SlotSnapshot* checkedSlot(const BoardCheck& check, const PlacedWord& word, size_t* index)
+{
+    const int32_t direction = word.isAcross ? DirAcross : DirDown;
+    for (size_t i = 0; i < check.board.size() && i < check.verdicts.size(); ++i) {
+        const SlotSnapshot& slot = check.board[i];
+        if (slot.x == word.x && slot.y == word.y && slot.direction == direction) {
+            *index = i;
+            return &slot;
+        }
+    }
+    return nullptr;
+}
+
+QString lettersAsLeft(const SlotSnapshot& slot)
+{
+    QString letters(gWordSize, u' ');
+    for (int32_t k = 0; k < slot.length; ++k) {
+        if (!slot.cells[k].isEmpty())
+            letters[k] = slot.cells[k].front();
+    }
+    return letters;
+}
+
+} // namespace
+
+RoundRecord roundRecordOf(const QString& player, const QDateTime& playedAt, const BoardDocument& shown,
+                          const BoardCheck& check)
+{
+    RoundRecord round;
+    round.player = player;
+    round.playedAt = playedAt.toUTC();
+    round.computerScore = shown.computerScore;
+    for (size_t w = 0; w < shown.words.size(); ++w) {
+        const PlacedWord& word = shown.words[w];
+        SlotRecord& slot = round.wordSlots[w];
+        slot.x = word.x;
+        slot.y = word.y;
+        slot.direction = word.isAcross ? SlotDirection::Across : SlotDirection::Down;
+        slot.solution = word.letters;
+        slot.letters = QString(gWordSize, u' ');
+        size_t index = 0;
+        if (const SlotSnapshot* checked = checkedSlot(check, word, &index)) {
+            slot.letters = lettersAsLeft(*checked);
+            slot.isWord = check.verdicts[index].isWord;
+            slot.score = check.verdicts[index].score;
+        }
+        round.roundScore += slot.score;
+        round.wordsMade += slot.isWord ? 1 : 0;
+    }
+    return round;
+}

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "history/round_record.h"
+#include "keep/board_document.h"
+#include "scoring/puzzle_check.h"
+
+class QDateTime;
+class QString;
+
+// The round just checked, as the history keeps it: the five slots in the order the words
+// chain, each with the computer's word, the cells as the player left them (a space for an
+// empty one) and the verdict the check gave it.
+RoundRecord roundRecordOf(const QString& player, const QDateTime& playedAt, const BoardDocument& shown,
+                          const BoardCheck& check);
