@@ -60,7 +60,7 @@ protected:
     {
         m_game->applicationWillTerminate(nullptr);
         m_game.reset();
-        resetGlobals();
+        resetGame();
     }
 
     std::string trigger(const char* actionName)

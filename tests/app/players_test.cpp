@@ -59,7 +59,7 @@ TEST_F(PlayersTest, PlayerComesBackWithTheirStatisticsAfterARestart)
         first.updateStatsDisplay();
         first.applicationWillTerminate(nullptr);
     }
-    resetGlobals(); // a new process
+    resetGame(); // a new process
     AppDelegate second;
     launch(second);
     EXPECT_EQ(m_launchMessages, "");

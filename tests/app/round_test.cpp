@@ -141,7 +141,7 @@ TEST_F(RoundTest, SubmissionIsSavedAtOnce)
 {
     fillWord(0, 0, 1, 0, "GARDEN");
     submit();
-    resetGlobals();
+    resetGame();
     AppDelegate restarted;
     testing::internal::CaptureStdout();
     restarted.applicationDidFinishLaunching(nullptr);

@@ -1,6 +1,5 @@
 #include "board/board_layout.h"
 
-#include "app/app_delegate.h"
 #include "cells/cell_look.h"
 #include "cells/my_text_field.h"
 #include "grid/grid.h"
@@ -34,7 +33,7 @@ protected:
         EXPECT_EQ(gGrid[x][y].direction, direction) << x << "," << y;
     }
 
-    AppDelegate m_delegate;
+    BoardWindow m_delegate;
 };
 
 TEST_F(BoardLayoutTest, WorkedExampleIsLaidOutCellForCell)

@@ -80,7 +80,7 @@ TEST_F(WordSelectionTest, OnlyRowsOfSixLettersAreDrawn)
         {{"bcdfgb", "alpaca"}, true},
     };
     for (const auto& list : lists) {
-        resetGlobals();
+        resetGame();
         seed(1);
         int row = 1;
         for (const char* listed : list.rows)

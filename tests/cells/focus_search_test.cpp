@@ -20,11 +20,11 @@ void recordTrace(QtMsgType, const QMessageLogContext& context, const QString& me
 }
 
 // Hand-made boards: each cell is placed with its kind and direction, nothing else.
-class FocusSearchTest : public GameTest {
+class FocusSearchTest : public CellsTest {
 protected:
     void SetUp() override
     {
-        GameTest::SetUp();
+        CellsTest::SetUp();
         QLoggingCategory::setFilterRules(QStringLiteral("sixfold.cells.debug=true"));
         g_trace.clear();
         m_previousHandler = qInstallMessageHandler(recordTrace);
@@ -34,7 +34,7 @@ protected:
     {
         qInstallMessageHandler(m_previousHandler);
         QLoggingCategory::setFilterRules({});
-        GameTest::TearDown();
+        CellsTest::TearDown();
     }
 
     static myTextField* inputCell(int32_t x, int32_t y, int32_t direction)

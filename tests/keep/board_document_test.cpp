@@ -1,13 +1,11 @@
 #include "keep/board_document.h"
 #include "keep/kept_board_store.h"
-#include "prefs/preferences.h"
 
 #include <QDir>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QSettings>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -139,33 +137,6 @@ TEST_F(KeptBoardStoreTest, ADocumentThatIsNoBoardIsMovedAsideAndKeptWhole)
     QFile moved(QFileInfo(path()).absolutePath() + u'/' + aside.first());
     ASSERT_TRUE(moved.open(QIODevice::ReadOnly));
     EXPECT_EQ(moved.readAll(), "{\"version\": 1, \"words\": \"garden\"}");
-}
-
-struct PreferencesRow {
-    const char* colours;
-    const char* resumes;
-    Preferences expected;
-};
-
-TEST(PreferencesTest, ReadsWhatIsWrittenAndTheDefaultForAnythingElse)
-{
-    QTemporaryDir folder;
-    const QString file = folder.filePath(QStringLiteral("sixfold.conf"));
-    for (const Preferences chosen : {Preferences {}, Preferences {WordColours::ColourBlindSafe, true},
-                                     Preferences {WordColours::Standard, true}}) {
-        QSettings settings(file, QSettings::IniFormat);
-        savePreferences(settings, chosen);
-        QSettings again(file, QSettings::IniFormat);
-        EXPECT_EQ(loadPreferences(again), chosen);
-    }
-    for (const PreferencesRow& row : {PreferencesRow {"purple", "yes", {}},
-                                      PreferencesRow {"colour-blind-safe", "1", {WordColours::ColourBlindSafe, false}},
-                                      PreferencesRow {"", "true", {WordColours::Standard, true}}}) {
-        QSettings settings(file, QSettings::IniFormat);
-        settings.setValue(QStringLiteral("board/wordColours"), QString::fromLatin1(row.colours));
-        settings.setValue(QStringLiteral("board/resumeAtLaunch"), QString::fromLatin1(row.resumes));
-        EXPECT_EQ(loadPreferences(settings), row.expected) << row.colours;
-    }
 }
 
 } // namespace

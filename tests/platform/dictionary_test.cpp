@@ -1,6 +1,6 @@
 #include "platform/dictionary/dictionary.h"
 
-#include "support/globals.h"
+#include "support/layer_test.h"
 
 #include <QStringList>
 #include <QTemporaryDir>
@@ -29,7 +29,7 @@ qsizetype termLength(const QString& text)
     return termRangeInString(text, 0).length;
 }
 
-using DictionaryTest = GameTest;
+using DictionaryTest = PlatformTest;
 
 TEST_F(DictionaryTest, BaseWordsAndInflectionsOfEveryPartOfSpeech)
 {

@@ -1,6 +1,6 @@
 #include "platform/resources.h"
 
-#include "support/globals.h"
+#include "support/layer_test.h"
 #include "support/temporary_resources.h"
 
 #include <QFileInfo>
@@ -8,7 +8,7 @@
 
 namespace {
 
-using ResourcesTest = GameTest;
+using ResourcesTest = PlatformTest;
 
 TEST_F(ResourcesTest, DefaultFolderHoldsTheShippedDataFiles)
 {

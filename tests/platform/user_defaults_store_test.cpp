@@ -1,6 +1,6 @@
 #include "platform/user_defaults_store.h"
 
-#include "support/globals.h"
+#include "support/layer_test.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -13,7 +13,7 @@
 
 namespace {
 
-class UserDefaultsStoreTest : public GameTest {
+class UserDefaultsStoreTest : public PlatformTest {
 protected:
     QString storePath() const { return QDir(configHome()).filePath(QStringLiteral("sixfold/defaults.json")); }
 

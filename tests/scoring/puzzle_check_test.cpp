@@ -1,6 +1,5 @@
 #include "scoring/puzzle_check.h"
 
-#include "board/board_layout.h"
 #include "cells/cell_look.h"
 #include "cells/my_text_field.h"
 #include "stats/user_stats.h"
@@ -97,23 +96,6 @@ TEST_F(PuzzleCheckTest, WordsAreCountedInOrderAndRaiseTheBestsOnlyWhenBeaten)
     EXPECT_EQ(printedBy([] { recordRoundScore(49); }), "New best round score!\n");
     EXPECT_EQ(printedBy([] { recordRoundScore(49); }), "");
     EXPECT_EQ(gCurrStats.bestRoundScore, 49);
-}
-
-TEST_F(PuzzleCheckTest, BoardIsReadDownBeforeAcrossAndOnlyTypedLettersAreColoured)
-{
-    layOutBoard(puzzleOf({"alpaca", "alpaca", "alpaca", "alpaca", "alpaca"}, 0, 0, 0), nullptr);
-    for (int32_t x = 1; x < 6; ++x)
-        fieldAt(x, 0)->setText(QString(QChar(u"ALPACA"[x])));
-    fieldAt(1, 3)->setText(QStringLiteral("X"));
-    int32_t total = 0;
-    EXPECT_EQ(printedBy([&] { total = checkBoardWords(); }),
-              "'A' is not a word.\n'ALPACA' is a word.\n   New best word!\n'AX' is not a word.\n"
-              "'A' is not a word.\n'A' is not a word.\n");
-    EXPECT_EQ(total, 10);
-    EXPECT_EQ(textColor(fieldAt(1, 0)), kValidWordColour);
-    EXPECT_EQ(textColor(fieldAt(1, 3)), kInvalidWordColour);
-    EXPECT_EQ(textColor(fieldAt(0, 0)), kFixedTextColour);
-    EXPECT_EQ(textColor(fieldAt(2, 3)), kInputTextColour);
 }
 
 } // namespace

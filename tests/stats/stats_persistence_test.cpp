@@ -3,7 +3,7 @@
 #include "platform/login_name.h"
 #include "platform/user_defaults_store.h"
 #include "stats/user_stats.h"
-#include "support/globals.h"
+#include "support/core_resets.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -14,7 +14,7 @@
 
 namespace {
 
-class StatsPersistenceTest : public GameTest {
+class StatsPersistenceTest : public StatsTest {
 protected:
     static QString storePath() { return UserDefaultsStore::standardFilePath(); }
 

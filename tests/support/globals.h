@@ -1,29 +1,37 @@
 #pragma once
 
-#include "support/printers.h"
+#include "support/core_resets.h"
 
-#include <QTemporaryDir>
+#include "cells/cell_look.h"
+#include "cells/my_text_field.h"
+#include "grid/grid.h"
+#include "scoring/puzzle_check.h"
+#include "window/console_view.h"
+#include "window/window_handle.h"
 
-#include <gtest/gtest.h>
+// The console shows messages on gTextView once a test sets it, and never keeps a view.
+inline void resetWindow()
+{
+    attachConsoleView(nullptr);
+    gWindow = nullptr;
+}
 
-// Puts every global of the game back to its state at program start: the word table, the
-// board (releasing its fields), the console and window handles, the player's statistics
-// and the counters of the last check.
-void resetGlobals();
+inline void resetCells()
+{
+    resetWindow();
+    clearBoard();
+    myTextField::forgetTabPress();
+    gVerdictColours = {};
+}
 
-// A test that starts and ends with the globals as at program start, with settings
-// and data folders of its own that start empty.
-class GameTest : public ::testing::Test {
-protected:
-    void SetUp() override;
-    void TearDown() override { resetGlobals(); }
+inline void resetGame()
+{
+    resetWords();
+    resetCells();
+    resetStats();
+    gPuzzleStats = {};
+}
 
-    // The folder XDG_CONFIG_HOME names during the test.
-    QString configHome() const { return m_configHome.path(); }
-    // The folder XDG_DATA_HOME names during the test, where the kept board is.
-    QString dataHome() const { return m_dataHome.path(); }
-
-private:
-    QTemporaryDir m_configHome;
-    QTemporaryDir m_dataHome;
-};
+using WindowTest = LayerTest<resetWindow>;
+using CellsTest = LayerTest<resetCells>;
+using GameTest = LayerTest<resetGame>;

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "platform/resources.h"
+
 #include <QByteArray>
+#include <QFile>
 #include <QString>
 #include <QTemporaryDir>
 
@@ -8,11 +11,20 @@
 // object lives.
 class TemporaryResources {
 public:
-    TemporaryResources();
-    ~TemporaryResources();
+    TemporaryResources()
+        : m_previousDirectory(resourceDirectory())
+    {
+        setResourceDirectory(m_directory.path());
+    }
+    ~TemporaryResources() { setResourceDirectory(m_previousDirectory); }
 
     // Writes `bytes` as the resource file `fileName` (for example "SixLetterWords.txt").
-    void write(const QString& fileName, const QByteArray& bytes) const;
+    void write(const QString& fileName, const QByteArray& bytes) const
+    {
+        QFile file(m_directory.filePath(fileName));
+        if (file.open(QIODevice::WriteOnly))
+            file.write(bytes);
+    }
 
 private:
     QTemporaryDir m_directory;

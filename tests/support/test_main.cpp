@@ -1,10 +1,13 @@
-#include "platform/application_name.h"
-#include "support/globals.h"
-
-#include "window/console_view.h"
-
-#include <QApplication>
+// The main of every test program. Widget tests get a QApplication on the offscreen
+// platform; the others a QCoreApplication, so they link no widgets at all.
 #include <QTemporaryDir>
+#ifdef SIXFOLD_TEST_WIDGETS
+#include <QApplication>
+using TestApplication = QApplication;
+#else
+#include <QCoreApplication>
+using TestApplication = QCoreApplication;
+#endif
 
 #include <gtest/gtest.h>
 
@@ -13,17 +16,13 @@ int main(int argc, char* argv[])
     // Test discovery runs this program outside ctest's environment, where no display exists.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    // No test ever reads or writes the real player's home or settings.
+    // No test ever reads or writes the real player's home, settings or data.
     QTemporaryDir home;
     qputenv("HOME", home.path().toUtf8());
     qputenv("XDG_CONFIG_HOME", (home.path() + QStringLiteral("/config")).toUtf8());
     qputenv("XDG_DATA_HOME", (home.path() + QStringLiteral("/data")).toUtf8());
 
-    QApplication application(argc, argv);
-    nameApplication();
-    attachConsoleView(nullptr);
+    TestApplication application(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
-    const int result = RUN_ALL_TESTS();
-    resetGlobals();
-    return result;
+    return RUN_ALL_TESTS();
 }

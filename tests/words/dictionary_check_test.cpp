@@ -1,13 +1,13 @@
 #include "words/dictionary_check.h"
 
-#include "support/globals.h"
+#include "support/core_resets.h"
 #include "words/word_list.h"
 
 #include <string>
 
 namespace {
 
-using DictionaryCheckTest = GameTest;
+using DictionaryCheckTest = WordsTest;
 
 std::string reportOn(const QString& text)
 {

@@ -1,7 +1,6 @@
 #include "words/picking.h"
 
-#include "support/board_fixtures.h"
-#include "support/globals.h"
+#include "support/core_resets.h"
 #include "words/word_list.h"
 
 #include <array>
@@ -10,7 +9,7 @@
 
 namespace {
 
-class PickingTest : public GameTest {
+class PickingTest : public WordsTest {
 protected:
     static std::string draw()
     {

@@ -1,6 +1,6 @@
 #include "words/word_list.h"
 
-#include "support/globals.h"
+#include "support/core_resets.h"
 #include "words/vowels.h"
 
 #include <set>
@@ -10,11 +10,11 @@ namespace {
 
 // The puzzle chains five words through shared letters; it can always finish only when the
 // shipped list meets these rules. A regenerated list that breaks one would hang a draw.
-class ShippedWordListTest : public GameTest {
+class ShippedWordListTest : public WordsTest {
 protected:
     void SetUp() override
     {
-        GameTest::SetUp();
+        WordsTest::SetUp();
         testing::internal::CaptureStdout();
         loadSixWordList();
         m_messages = testing::internal::GetCapturedStdout();

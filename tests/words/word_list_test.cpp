@@ -1,6 +1,6 @@
 #include "words/word_list.h"
 
-#include "support/globals.h"
+#include "support/core_resets.h"
 #include "support/temporary_resources.h"
 
 #include <string>
@@ -8,7 +8,7 @@
 
 namespace {
 
-class WordListTest : public GameTest {
+class WordListTest : public WordsTest {
 protected:
     // Loads `bytes` as the six-letter word file and returns what the load wrote.
     std::string loadSixWords(const QByteArray& bytes)
@@ -50,7 +50,7 @@ TEST_F(WordListTest, EachLineFillsTheNextRow)
         {"abacus\nbeaconsfield", {"", "abacus", ""}, 2, ""}, // after the last line feed: not a line
     };
     for (const auto& row : cases) {
-        resetGlobals();
+        resetWords();
         EXPECT_EQ(loadSixWords(row.bytes), row.messages) << row.bytes;
         EXPECT_EQ(gSixListMax, row.listMax) << row.bytes;
         EXPECT_EQ(storedRows(static_cast<int>(row.rows.size())), row.rows) << row.bytes;

@@ -1,6 +1,5 @@
 #include "cells/my_text_field.h"
 
-#include "app/app_delegate.h"
 #include "board/board_layout.h"
 #include "cells/cell_look.h"
 #include "support/board_fixtures.h"
@@ -20,11 +19,11 @@ QWidget* const viaFocus = nullptr;
 
 // The worked example on the real window: garden across row 0 with a fixed A at (1, 0),
 // anchor down column 1, chosen across row 3, normal down column 5, silver across row 8.
-class CellTypingTest : public GameTest {
+class CellTypingTest : public CellsTest {
 protected:
     void SetUp() override
     {
-        GameTest::SetUp();
+        CellsTest::SetUp();
         m_delegate.window()->show();
         ASSERT_TRUE(QTest::qWaitForWindowActive(m_delegate.window()));
         gWindow = m_delegate.window();
@@ -43,7 +42,7 @@ protected:
 
     static QWidget* focused() { return QApplication::focusWidget(); }
 
-    AppDelegate m_delegate;
+    BoardWindow m_delegate;
 };
 
 TEST_F(CellTypingTest, TypedLetterIsUpperCasedAndTheFocusMovesOnPastTheFixedCell)

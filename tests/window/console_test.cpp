@@ -10,11 +10,11 @@
 
 namespace {
 
-class LogConsoleTest : public GameTest {
+class LogConsoleTest : public WindowTest {
 protected:
     void SetUp() override
     {
-        GameTest::SetUp();
+        WindowTest::SetUp();
         gTextView = &m_console;
     }
 

@@ -9,7 +9,7 @@
 
 namespace {
 
-class GridTest : public GameTest {
+class GridTest : public LayerTest<clearBoard> {
 protected:
     static bool isEmptyPosition(const GridCell& cell)
     {

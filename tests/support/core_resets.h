@@ -1,0 +1,38 @@
+#pragma once
+
+#include "support/layer_test.h"
+
+#include "stats/user_stats.h"
+#include "platform/user_defaults_store.h"
+#include "words/picking.h"
+#include "words/word_list.h"
+
+#include <cstring>
+#include <initializer_list>
+
+inline void resetWords()
+{
+    std::memset(gSixWords, 0, sizeof gSixWords);
+    gSixListMax = 1;
+    gWordList.reset();
+    gRandomSource = nullptr;
+}
+
+inline void resetStats()
+{
+    gCurrStats = {};
+    std::memset(gUserName, 0, sizeof gUserName);
+    gPrefsDict.reset();
+}
+
+using WordsTest = LayerTest<resetWords>;
+using StatsTest = LayerTest<resetStats>;
+
+// Makes `words` the word list, in order from row 1.
+inline void useWordList(std::initializer_list<const char*> words)
+{
+    int row = 1;
+    for (const char* word : words)
+        std::strncpy(gSixWords[row++], word, kSixWordRowSize - 1);
+    gSixListMax = row;
+}

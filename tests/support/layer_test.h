@@ -1,0 +1,37 @@
+#pragma once
+
+// Each layer's globals back to their state at program start. A test resets the layers of
+// the library it links and no others: these headers hold the resets of the Qt Core layers
+// (core_resets.h) and of the widget layers (globals.h).
+
+#include "support/printers.h"
+
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+inline void resetNothing() {}
+
+// A test with settings and data folders of its own that start empty, and the globals of
+// its layer as at program start before and after it.
+template <void (*Reset)()>
+class LayerTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        qputenv("XDG_CONFIG_HOME", m_configHome.path().toUtf8());
+        qputenv("XDG_DATA_HOME", m_dataHome.path().toUtf8());
+        Reset();
+    }
+    void TearDown() override { Reset(); }
+
+    // The folders XDG_CONFIG_HOME and XDG_DATA_HOME name during the test.
+    QString configHome() const { return m_configHome.path(); }
+    QString dataHome() const { return m_dataHome.path(); }
+
+private:
+    QTemporaryDir m_configHome;
+    QTemporaryDir m_dataHome;
+};
+
+using PlatformTest = LayerTest<resetNothing>;
