@@ -15,6 +15,8 @@
 #include <QStandardPaths>
 #include <QVariant>
 
+#include <algorithm>
+#include <cctype>
 #include <charconv>
 #include <cmath>
 
@@ -185,18 +187,81 @@ QByteArray valueText(const StoreValue& value)
     return text + "\n    }";
 }
 
+// An entry to write: a value to encode, or the text another save wrote, to keep as it is.
+using Entry = std::variant<StoreValue, QByteArray>;
+
 // Known entries in plain form; the rest exactly as they were found.
-QByteArray documentText(const std::map<QString, std::variant<StoreValue, QJsonValue>>& entries)
+QByteArray documentText(const std::map<QString, Entry>& entries)
 {
     if (entries.empty())
         return "{}\n";
     QByteArray text = "{\n";
     for (const auto& [key, entry] : entries) {
         const auto* value = std::get_if<StoreValue>(&entry);
-        text += "    " + compactJson(key) + ": " + (value ? valueText(*value) : compactJson(std::get<QJsonValue>(entry))) + ",\n";
+        text += "    " + compactJson(key) + ": " + (value ? valueText(*value) : std::get<QByteArray>(entry)) + ",\n";
     }
     text.chop(2);
     return text + "\n}\n";
+}
+
+// The text of each top-level member's value as it stands in `bytes`, a JSON object that
+// parses. Once parsed, 0.0 and 0 are the same number; kept as text, an entry this save does
+// not change keeps the decimal point and the digits it was written with.
+std::map<QString, QByteArray> memberTexts(const QByteArray& bytes)
+{
+    std::map<QString, QByteArray> texts;
+    qsizetype i = bytes.indexOf('{') + 1;
+    const auto skipSpace = [&] {
+        while (i < bytes.size() && std::isspace(static_cast<unsigned char>(bytes[i])))
+            ++i;
+    };
+    const auto skipString = [&] {
+        for (++i; i < bytes.size() && bytes[i] != '"'; ++i)
+            i += bytes[i] == '\\' ? 1 : 0;
+        ++i;
+    };
+    for (;;) {
+        skipSpace();
+        if (i >= bytes.size() || bytes[i] != '"')
+            break;
+        const qsizetype keyStart = i;
+        skipString();
+        const QString key = QJsonDocument::fromJson("[" + bytes.mid(keyStart, i - keyStart) + "]").array().at(0).toString();
+        skipSpace();
+        ++i; // the colon
+        skipSpace();
+        const qsizetype valueStart = i;
+        for (int depth = 0; i < bytes.size(); ++i) {
+            const char c = bytes[i];
+            if (c == '"') {
+                skipString();
+                --i;
+            } else if (c == '{' || c == '[') {
+                ++depth;
+            } else if ((c == '}' || c == ']') && depth-- == 0) {
+                break;
+            } else if (c == ',' && depth == 0) {
+                break;
+            }
+        }
+        texts[key] = bytes.mid(valueStart, i - valueStart).trimmed();
+        if (i >= bytes.size() || bytes[i] != ',')
+            break;
+        ++i;
+    }
+    return texts;
+}
+
+// An entry in the older, typed form, or a record holding typed values: rewritten plain.
+bool isTypedForm(const QJsonValue& value)
+{
+    if (!value.isObject())
+        return false;
+    const QJsonObject object = value.toObject();
+    if (isTyped(object))
+        return true;
+    return std::any_of(object.begin(), object.end(),
+                       [](const QJsonValue& member) { return member.isObject() && isTyped(member.toObject()); });
 }
 
 std::optional<QJsonObject> parseObject(const QByteArray& bytes)
@@ -253,6 +318,7 @@ void removeLeftoverTemporaries(const QString& filePath)
 
 struct UserDefaultsStore::Read {
     QJsonObject document;
+    QByteArray bytes; // the document's text as read
     bool isWritable = true; // false: what is on disk could not be read, and must stay
 };
 
@@ -264,7 +330,7 @@ std::optional<StoreDocument> decodeStoreDocument(const QByteArray& bytes)
 
 QByteArray encodeStoreDocument(const StoreDocument& document)
 {
-    std::map<QString, std::variant<StoreValue, QJsonValue>> entries;
+    std::map<QString, Entry> entries;
     for (const auto& [key, value] : document)
         entries.emplace(key, value);
     return documentText(entries);
@@ -304,17 +370,17 @@ UserDefaultsStore::Read UserDefaultsStore::readDocument()
     if (!file.isOpen() || file.error() != QFileDevice::NoError) {
         reportOnce(QStringLiteral("The saved statistics in %1 cannot be read (%2); they are left as they are and play goes on without saving.\n")
                        .arg(shown, file.errorString()));
-        return {{}, false};
+        return {{}, {}, false};
     }
     file.close();
     if (const auto object = parseObject(bytes))
-        return {*object, true};
+        return {*object, bytes, true};
     const QString aside = m_filePath + QStringLiteral(".corrupt-")
         + QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-hhmmss-zzz"));
     if (!QFile::rename(m_filePath, aside)) {
         reportOnce(QStringLiteral("The saved statistics in %1 could not be read, nor moved aside; they are left as they are and play goes on without saving.\n")
                        .arg(shown));
-        return {{}, false};
+        return {{}, {}, false};
     }
     reportProblem(QStringLiteral("The saved statistics in %1 could not be read; they were moved to %2 and play goes on with none.\n")
                       .arg(shown, QDir::toNativeSeparators(aside))
@@ -359,13 +425,15 @@ bool UserDefaultsStore::edit(const std::function<Changes(const StoreDocument& st
     Read read;
     if (takeLock(lock) && (read = readDocument()).isWritable) {
         removeLeftoverTemporaries(m_filePath);
-        std::map<QString, std::variant<StoreValue, QJsonValue>> entries;
+        std::map<QString, Entry> entries;
+        const std::map<QString, QByteArray> texts = memberTexts(read.bytes);
         for (auto entry = read.document.begin(); entry != read.document.end(); ++entry) {
             auto [value, isWhole] = decode(entry.value());
-            if (isWhole)
-                entries.emplace(entry.key(), std::move(*value));
+            const auto text = texts.find(entry.key());
+            if ((isWhole && isTypedForm(entry.value())) || text == texts.end())
+                entries.emplace(entry.key(), isWhole ? Entry(std::move(*value)) : Entry(compactJson(entry.value())));
             else
-                entries.emplace(entry.key(), entry.value());
+                entries.emplace(entry.key(), text->second);
         }
         for (auto& [key, value] : changes(decodeObject(read.document)))
             entries.insert_or_assign(key, std::move(value));

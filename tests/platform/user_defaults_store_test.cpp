@@ -100,7 +100,7 @@ TEST_F(UserDefaultsStoreTest, TypedDocumentIsReadWholeAndRewrittenPlain)
     const QByteArray text = document();
     EXPECT_FALSE(text.contains("\"string\"")) << text.constData();
     EXPECT_TRUE(text.contains("\"totalScores\": 9007199254740993")) << text.constData();
-    EXPECT_TRUE(text.contains("\"later\": [1,{\"x\":2}]")) << text.constData();  // unknown: kept as it was
+    EXPECT_TRUE(text.contains("\"later\": [1, {\"x\": 2}]")) << text.constData(); // unknown: kept as it was, to the letter
     EXPECT_TRUE(text.contains("\"nan\"")) << text.constData();                   // not understood whole: kept
     EXPECT_EQ(std::get<StoreDictionary>(*store.objectForKey("ada")), ada);
     EXPECT_EQ(std::get<QString>(*store.objectForKey("LastUser")), QStringLiteral("cy"));
