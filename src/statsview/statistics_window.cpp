@@ -29,6 +29,18 @@ namespace {
 
 constexpr int kRecentRounds = 100;
 constexpr int kMostBars = 12;
+constexpr int kMostTicks = 6;
+
+// Counts and round numbers are whole: ticks fall on whole numbers, so that no two labels
+// read the same, however few rounds there are.
+void setWholeRange(QValueAxis& axis, int low, int high)
+{
+    const int step = std::max(1, (high - low + kMostTicks - 2) / (kMostTicks - 1));
+    const int steps = std::max(1, (high - low + step - 1) / step);
+    axis.setRange(low, low + steps * step);
+    axis.setTickCount(steps + 1);
+    axis.setLabelFormat(QStringLiteral("%d"));
+}
 
 // Round scores in buckets of a width that keeps the chart to about a dozen bars.
 void fillDistribution(QChart& chart, const QMap<int, int>& counts)
@@ -67,13 +79,15 @@ void fillDistribution(QChart& chart, const QMap<int, int>& counts)
     scores->append(labels);
     scores->setTitleText(QObject::tr("Round score"));
     auto* howMany = new QValueAxis;
-    howMany->setLabelFormat(QStringLiteral("%d"));
     howMany->setTitleText(QObject::tr("Rounds"));
     chart.addAxis(scores, Qt::AlignBottom);
     chart.addAxis(howMany, Qt::AlignLeft);
     series->attachAxis(scores);
     series->attachAxis(howMany);
-    howMany->applyNiceNumbers();
+    int most = 1;
+    for (int bar = 0; bar < rounds->count(); ++bar)
+        most = std::max(most, static_cast<int>(rounds->at(bar)));
+    setWholeRange(*howMany, 0, most);
 }
 
 QChartView* viewOf(QChart* chart, const QString& name)
@@ -129,6 +143,7 @@ StatisticsWindow::StatisticsWindow(HistoryDatabase& history, const QString& play
     m_scoreChart->addAxis(m_roundAxis, Qt::AlignBottom);
     m_scoreChart->addAxis(m_scoreAxis, Qt::AlignLeft);
     for (QLineSeries* series : {m_yourScores, m_computerScores}) {
+        series->setPointsVisible(true); // a single round is a point, not a line
         series->attachAxis(m_roundAxis);
         series->attachAxis(m_scoreAxis);
     }
@@ -229,7 +244,7 @@ void StatisticsWindow::showRounds()
     m_computerScores->replace(computers);
     const int first = rounds.isEmpty() ? 1 : rounds.first().number;
     const int last = rounds.isEmpty() ? 1 : rounds.last().number;
-    m_roundAxis->setRange(first, std::max(last, first + 1));
+    setWholeRange(*m_roundAxis, first, std::max(last, first + 1));
     m_scoreAxis->setRange(0, high);
     m_scoreAxis->applyNiceNumbers();
 }
