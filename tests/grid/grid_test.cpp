@@ -1,84 +1,37 @@
 #include "grid/grid.h"
 
-#include "support/globals.h"
+#include "support/layer_test.h"
 
 #include <QPointer>
-#include <QWidget>
 
 #include <memory>
+#include <tuple>
 
-namespace {
+using GridTest = LayerTest<clearBoard>;
 
-class GridTest : public LayerTest<clearBoard> {
-protected:
-    static bool isEmptyPosition(const GridCell& cell)
-    {
-        return cell.shownLetter == 0 && cell.solutionLetter == 0 && cell.editable == 0
-            && cell.wordStart == 0 && cell.wordLength == 0 && cell.direction == 0 && !cell.field;
-    }
-
-    static bool boardIsEmpty()
-    {
-        for (const auto& column : gGrid)
-            for (const GridCell& cell : column)
-                if (!isEmptyPosition(cell))
-                    return false;
-        return true;
-    }
-};
-
-TEST_F(GridTest, ClearingEmptiesEveryPosition)
+TEST_F(GridTest, ClearingEmptiesEveryPositionAndEachFieldIsReleasedExactlyOnceWhereverItLives)
 {
+    auto window = std::make_unique<QWidget>();
+    QPointer<QLineEdit> offWindow = new QLineEdit;
+    QPointer<QLineEdit> onWindow = new QLineEdit(window.get());
     GridCell& cell = gGrid[19][19];
-    cell.shownLetter = 'A';
-    cell.solutionLetter = 'a';
-    cell.editable = 1;
-    cell.wordStart = 1;
-    cell.wordLength = 6;
-    cell.direction = DirBoth;
-    cell.field.reset(new QLineEdit);
-    gGrid[0][7].direction = DirDown;
+    std::tie(cell.shownLetter, cell.solutionLetter, cell.editable, cell.wordStart, cell.wordLength, cell.direction) =
+        std::tuple('A', 'a', 1, 1, 6, int32_t {DirBoth});
+    gGrid[19][19].field.reset(offWindow);
+    gGrid[0][0].field.reset(onWindow);
+    gGrid[5][8].field.reset(new QLineEdit(window.get()));
     clearBoard();
-    EXPECT_TRUE(boardIsEmpty());
-}
-
-TEST_F(GridTest, ClearingReleasesAFieldOffTheWindow)
-{
-    QPointer<QLineEdit> field = new QLineEdit;
-    gGrid[3][4].field.reset(field);
-    clearBoard();
-    EXPECT_TRUE(field.isNull());
-}
-
-TEST_F(GridTest, ClearingReleasesAFieldStillOnTheWindow)
-{
-    QWidget contentView;
-    QPointer<QLineEdit> field = new QLineEdit(&contentView);
-    gGrid[0][0].field.reset(field);
-    clearBoard();
-    EXPECT_TRUE(field.isNull());
-    EXPECT_TRUE(contentView.children().isEmpty());
-}
-
-TEST_F(GridTest, FieldDeletedWithItsWindowIsNotReleasedAgain)
-{
-    auto contentView = std::make_unique<QWidget>();
-    gGrid[5][8].field.reset(new QLineEdit(contentView.get()));
-    contentView.reset();
+    EXPECT_TRUE(offWindow.isNull() && onWindow.isNull() && window->children().isEmpty());
+    for (const auto& column : gGrid)
+        for (const GridCell& each : column)
+            ASSERT_TRUE(!each.shownLetter && !each.solutionLetter && !each.editable && !each.wordStart && !each.wordLength
+                        && !each.direction && !each.field);
+    gGrid[5][8].field.reset(new QLineEdit(window.get()));
+    window.reset(); // the window goes first: the board sees the field gone and deletes nothing twice
     EXPECT_FALSE(gGrid[5][8].field);
-    clearBoard();
-    clearBoard();
-    EXPECT_TRUE(boardIsEmpty());
-}
-
-TEST_F(GridTest, ReplacingAFieldReleasesTheOldOne)
-{
     QPointer<QLineEdit> old = new QLineEdit;
     gGrid[1][1].field.reset(old);
-    auto* replacement = new QLineEdit;
-    gGrid[1][1].field.reset(replacement);
-    EXPECT_TRUE(old.isNull());
-    EXPECT_EQ(gGrid[1][1].field.get(), replacement);
+    gGrid[1][1].field.reset(new QLineEdit); // a replaced field goes at once
+    EXPECT_TRUE(old.isNull() && gGrid[1][1].field);
+    clearBoard();
 }
-
-} // namespace

@@ -1,0 +1,108 @@
+#include "cells/arrow_navigation.h"
+#include "cells/cell_look.h"
+#include "cells/my_text_field.h"
+
+#include "support/globals.h"
+
+#include <QAccessible>
+#include <QLoggingCategory>
+
+#include <string>
+#include <tuple>
+#include <vector>
+
+struct Cell { int32_t x, y; char kind; int32_t direction; }; // kind 'I' an input cell, 'F' a fixed one
+constexpr int A = DirAcross, D = DirDown;
+constexpr int32_t kNone = -1;
+static std::string g_trace;
+
+// Hand-made boards: each cell placed with its kind and direction, nothing else.
+static void place(const std::vector<Cell>& cells)
+{
+    clearBoard();
+    for (const Cell& cell : cells) {
+        gGrid[cell.x][cell.y].field.reset(new myTextField);
+        gGrid[cell.x][cell.y].editable = cell.kind == 'I';
+        gGrid[cell.x][cell.y].direction = cell.direction;
+    }
+}
+
+static QLineEdit* fieldOf(int32_t x, int32_t y) { return x == kNone ? nullptr : gGrid[x][y].field.get(); }
+
+TEST_F(CellsTest, FocusMovesOneStepAlongTheWordOrTwoOverOneFixedCellAndNeverOffTheBoard)
+{
+    const struct { std::vector<Cell> board; bool next; int32_t x, y, toX, toY; const char* trace; } cases[] = {
+        {{{3, 5, 'I', A}, {4, 5, 'I', A}}, true, 3, 5, 4, 5, "Finding next 3,5.|It's horizontal.|"},
+        {{{3, 5, 'I', A}, {4, 5, 'F', D}, {5, 5, 'I', A}}, true, 3, 5, 5, 5, "Finding next 3,5.|It's horizontal.|"},
+        {{{3, 5, 'I', A}, {4, 5, 'F', D}, {5, 5, 'F', D}, {6, 5, 'I', A}}, true, 3, 5, kNone, 0, "Finding next 3,5.|It's horizontal.|"},
+        {{{3, 2, 'I', A}, {5, 2, 'I', A}}, true, 3, 2, kNone, 0, "Finding next 3,2.|It's horizontal.|Next is nil.|"},
+        {{{2, 1, 'I', D}, {3, 1, 'I', A}, {2, 2, 'I', D}}, true, 2, 1, 2, 2, "Finding next 2,1.|It's vertical.|"},
+        {{{2, 1, 'I', D}, {2, 2, 'F', A}, {2, 3, 'I', D}}, true, 2, 1, 2, 3, "Finding next 2,1.|It's vertical.|"},
+        {{{2, 0, 'F', D}, {2, 1, 'I', D}}, false, 2, 1, kNone, 0, "Finding previous 2,1.|It's vertical.|"},
+        {{{2, 0, 'I', D}}, false, 2, 0, kNone, 0, "Finding previous 2,0.|It's vertical.|Previous is nil.|"},
+        {{{2, 4, 'I', D}, {2, 5, 'I', D}}, false, 2, 5, 2, 4, "Finding previous 2,5.|It's vertical.|"},
+        {{{1, 3, 'I', D}, {2, 3, 'F', D}, {3, 3, 'I', A}}, false, 3, 3, 1, 3, "Finding previous 3,3.|It's horizontal.|"},
+        {{{0, 0, 'F', DirBoth}, {1, 0, 'I', A}, {0, 1, 'I', D}}, true, 0, 0, kNone, 0, "Finding next 0,0.|"},
+        {{{0, 0, 'F', DirBoth}, {1, 0, 'I', A}}, false, 1, 0, kNone, 0, "Finding previous 1,0.|It's horizontal.|"},
+        {{}, false, 20, 3, kNone, 0, "Finding previous 20,3.|"},
+        {{{18, 6, 'I', A}, {19, 6, 'F', D}}, true, 18, 6, kNone, 0, "Finding next 18,6.|It's horizontal.|"},
+        {{{4, 19, 'I', D}}, true, 4, 19, kNone, 0, "Finding next 4,19.|It's vertical.|Next is nil.|"},
+    };
+    QLoggingCategory::setFilterRules(QStringLiteral("sixfold.cells.debug=true"));
+    const QtMessageHandler previous = qInstallMessageHandler([](QtMsgType, const QMessageLogContext& context, const QString& line) {
+        if (std::string(context.category) == "sixfold.cells")
+            g_trace += line.toStdString() + "|";
+    });
+    for (const auto& row : cases) {
+        place(row.board);
+        g_trace.clear();
+        myTextField* found = row.next ? myTextField::findNextField(row.x, row.y) : myTextField::findPreviousField(row.x, row.y);
+        EXPECT_EQ(found, fieldOf(row.toX, row.toY)) << row.trace;
+        EXPECT_EQ(g_trace, row.trace);
+    }
+    qInstallMessageHandler(previous);
+    QLoggingCategory::setFilterRules({});
+}
+
+// Straight ahead counts one a cell, each cell off the line three.
+TEST_F(CellsTest, ArrowKeysGoToTheNearestInputCellThatWay)
+{
+    place({{2, 2, 'I', A}, {5, 2, 'I', A}, {4, 2, 'F', D}, {3, 3, 'I', D}, {2, 6, 'I', D}, {0, 2, 'I', A}, {9, 9, 'F', A}});
+    const struct { int32_t dx, dy, toX, toY; } cases[] = {{1, 0, 5, 2}, {0, 1, 2, 6}, {-1, 0, 0, 2}, {0, -1, kNone, 0}};
+    for (const auto& row : cases)
+        EXPECT_EQ(nearestInputCell(2, 2, row.dx, row.dy), fieldOf(row.toX, row.toY)) << row.dx << "," << row.dy;
+    place({{2, 2, 'I', A}, {3, 3, 'I', A}, {6, 2, 'I', A}});
+    EXPECT_EQ(nearestInputCell(2, 2, 1, 0), fieldOf(3, 3)); // a tie goes to the cell found first
+}
+
+TEST_F(CellsTest, VerdictShowsByColourLineAndDescription)
+{
+    gVerdictColours = {Qt::blue, Qt::magenta};
+    myTextField field;
+    field.resize(40, 32);
+    const struct { const char* text; LetterVerdict verdict; QColor colour; bool struck, bar; const char* description; } cases[] = {
+        {"A", LetterVerdict::Word, Qt::blue, false, true, "Checked: part of a word"},
+        {"", LetterVerdict::Word, Qt::blue, false, false, "Checked: part of a word"},
+        {"A", LetterVerdict::NotWord, Qt::magenta, true, false, "Checked: not part of a word"},
+        {"A", LetterVerdict::Unchecked, kInputTextColour, false, false, ""},
+    };
+    for (const auto& row : cases) {
+        field.setText(QString::fromUtf8(row.text));
+        showVerdict(&field, row.verdict);
+        describeVerdict(&field, row.verdict);
+        const bool bar = field.grab().toImage().pixelColor(20, 29) == row.colour; // under the letter
+        EXPECT_EQ(std::tuple(shownVerdict(&field), textColor(&field), field.font().strikeOut(), bar, field.accessibleDescription()),
+                  std::tuple(row.verdict, row.colour, row.struck, row.bar, QString::fromUtf8(row.description))) << row.text;
+    }
+}
+
+TEST_F(CellsTest, FixedCellTellsAScreenReaderItIsReadOnlyAndGivesItsLetter)
+{
+    myTextField field;
+    field.setText(QStringLiteral("H"));
+    const QAccessible::State input = QAccessible::queryAccessibleInterface(&field)->state();
+    EXPECT_TRUE(input.editable && !input.readOnly);
+    field.setReadOnly(true);
+    const QAccessibleInterface* fixed = QAccessible::queryAccessibleInterface(&field);
+    EXPECT_TRUE(fixed->state().readOnly && !fixed->state().editable && fixed->text(QAccessible::Value) == QStringLiteral("H"));
+}

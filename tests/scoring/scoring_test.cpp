@@ -1,0 +1,92 @@
+#include "scoring/puzzle_check.h"
+#include "scoring/round_submission.h"
+#include "scoring/word_score.h"
+
+#include "support/globals.h"
+#include "support/printed.h"
+
+// One cell per character; '.' is an empty cell.
+static SlotSnapshot slotOf(const char* typed, int32_t length = gWordSize)
+{
+    SlotSnapshot slot;
+    slot.length = length;
+    int k = 0;
+    for (const char32_t c : QString::fromUtf8(typed).toUcs4()) {
+        slot.hasField[k] = true;
+        slot.cells[k++] = c == U'.' ? QString() : QString::fromUcs4(&c, 1);
+    }
+    return slot;
+}
+
+TEST(ScoringTest, EveryLetterHasItsValueInEitherCaseAndEveryOtherByteIsWorthOne)
+{
+    const int32_t values[] = {1, 3, 3, 2, 1, 4, 2, 4, 1, 8, 5, 1, 3, 1, 1, 3, 10, 1, 1, 1, 1, 4, 4, 8, 4, 10};
+    for (char letter = 'a'; letter <= 'z'; ++letter)
+        EXPECT_EQ(scoreWord(std::string(1, letter).c_str()), values[letter - 'a']) << letter;
+    EXPECT_EQ(std::tuple(scoreWord("ABCDEFGHIJKLMNOPQRSTUVWXYZ"), scoreWord(""), scoreWord("quizzy"), scoreWord("a-b 7"), scoreWord("[`{@"),
+                         scoreWord("\xc3\xa9")), std::tuple(87, 0, 36, 7, 4, 2));
+}
+
+TEST_F(GameTest, SlotIsAWordOnlyWhenSixAsciiLettersSpellOneWholeWordAndIsShownWhole)
+{
+    const struct { SlotSnapshot slot; const char* message; } cases[] = {
+        {slotOf("GARDEN"), "'GARDEN' is a word.\n"}, {slotOf("garden"), "'garden' is a word.\n"}, {slotOf("AA-QZQ"), "'AA-QZQ' is not a word.\n"},
+        {slotOf("CAT XY"), "'CAT XY' is not a word.\n"}, {slotOf("ICE AX"), "'ICE AX' is not a word.\n"}, {slotOf("4BACUS"), "'4BACUS' is not a word.\n"},
+        {slotOf("ÉARDEN"), "'ÉARDEN' is not a word.\n"}, {slotOf("GARDÉN"), "'GARDÉN' is not a word.\n"}, {slotOf("GAR.EN"), "'GAR' is not a word.\n"},
+        {slotOf("\U0001D400ARDEN"), "'\U0001D400ARDEN' is not a word.\n"}, {slotOf("QZXVBN"), "'QZXVBN' is not a word.\n"},
+        {slotOf("GARDE"), "'GARDE' is not a word.\n"}, {slotOf("GARDEN", 5), "'GARDE' is not a word.\n"},
+    };
+    for (const auto& row : cases) {
+        std::vector<SlotVerdict> verdicts;
+        EXPECT_EQ(printedBy([&] { verdicts = judgeBoard({row.slot}); }).substr(0, std::strlen(row.message)), row.message);
+        EXPECT_TRUE(verdicts.size() == 1 && verdicts[0].isWord == (gPuzzleStats.wordsMade == 1)
+                    && verdicts[0].isWord == std::string(row.message).ends_with("is a word.\n")) << row.message;
+    }
+}
+
+TEST_F(GameTest, WordsAreCountedInOrderAndRaiseTheBestsOnlyWhenBeaten)
+{
+    gCurrStats = {.bestWord = "SILVER", .bestWordScore = 9, .bestRoundScore = 49};
+    const BoardSnapshot board {slotOf("GARDEN"), slotOf("GARDE."), slotOf("SILVER"), slotOf("JOCKEY"), slotOf("ALPACA")};
+    std::vector<SlotVerdict> verdicts;
+    EXPECT_EQ(printedBy([&] { verdicts = judgeBoard(board); }), "'GARDEN' is a word.\n'GARDE' is not a word.\n'SILVER' is a word.\n"
+                                                              "'JOCKEY' is a word.\n   New best word!\n'ALPACA' is a word.\n");
+    EXPECT_EQ(std::vector<int32_t>(std::begin(gPuzzleStats.wordScores), std::end(gPuzzleStats.wordScores)), (std::vector<int32_t> {8, 9, 22, 10, 0}));
+    EXPECT_EQ(std::tuple(gPuzzleStats.wordsMade, gPuzzleStats.roundScore, verdicts[3].score, verdicts[1].score, std::string(gCurrStats.bestWord),
+                         gCurrStats.bestWordScore), std::tuple(4, 49, 22, 0, "JOCKEY", 22));
+    EXPECT_EQ(printedBy([] { recordRoundScore(49); recordRoundScore(48); recordRoundScore(50); }), "New best round score!\n");
+    EXPECT_EQ(gCurrStats.bestRoundScore, 50);
+    foldRoundIntoStats(40); // no store open: the round is added in memory
+    EXPECT_EQ(std::tuple(gCurrStats.totalScores, gCurrStats.computerTotalScores, gCurrStats.totalWordsMade, gCurrStats.totalPuzzlesSubmitted),
+              std::tuple(49, 40, 4, 1));
+}
+
+TEST_F(GameTest, OnlyTypedLettersOfInputCellsAreColouredAndEveryInputCellIsDescribed)
+{
+    for (int32_t x = 0; x < 4; ++x) {
+        gGrid[x][19].field.reset(new myTextField);
+        gGrid[x][19].field->setText(x == 2 ? QString() : QStringLiteral("A"));
+        gGrid[x][19].editable = x != 1;
+    }
+    SlotSnapshot slot = slotOf("A.A.A.");
+    slot.y = 19;
+    colourBoard({slot, slot}, {{true, 8}});
+    const auto look = [](int32_t x) { return std::tuple(textColor(gGrid[x][19].field.get()), gGrid[x][19].field->accessibleDescription()); };
+    EXPECT_EQ(look(0), std::tuple(kValidWordColour, QStringLiteral("Checked: part of a word")));
+    EXPECT_EQ(std::tuple(look(1), look(2)), std::tuple(std::tuple(QColor(kInputTextColour), QString()), // fixed: untouched
+                                                       std::tuple(QColor(kInputTextColour), QStringLiteral("Checked: part of a word"))));
+    slot.direction = DirDown;
+    colourBoard({slot}, {{}});
+    EXPECT_EQ(look(0), std::tuple(kInvalidWordColour, QStringLiteral("Checked: not part of a word")));
+}
+
+TEST_F(GameTest, ComputerWordsShowTheTopTenRowsTwentyWide)
+{
+    gGrid[0][0].solutionLetter = 'g';
+    gGrid[19][9].solutionLetter = 'z';
+    gGrid[3][10].solutionLetter = 'x'; // below the listed rows
+    std::string expected = "Computer Words for Previous Puzzle: \n  g" + std::string(19, ' ') + "\n";
+    for (int row = 1; row < 9; ++row)
+        expected += "  " + std::string(20, ' ') + "\n";
+    EXPECT_EQ(printedBy(displayComputerWords), expected + "  " + std::string(19, ' ') + "z\n");
+}

@@ -1,0 +1,153 @@
+#include "stats/stats_persistence.h"
+#include "stats/stats_text.h"
+
+#include "platform/login_name.h"
+#include "platform/user_defaults_store.h"
+#include "support/core_resets.h"
+#include "support/printed.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QProcess>
+
+#include <limits>
+
+constexpr const char* kWelcome = "You appear to be a new user, welcome!\n";
+constexpr int64_t kMax64 = std::numeric_limits<int64_t>::max();
+constexpr float kHuge = static_cast<float>(kMax64) / 2147483647.0f;
+using StatsStoreTest = StatsTest;
+
+static void writeDocument(const QByteArray& text)
+{
+    QDir().mkpath(QFileInfo(UserDefaultsStore::standardFilePath()).absolutePath());
+    QFile file(UserDefaultsStore::standardFilePath());
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(text) == text.size());
+}
+
+static QByteArray document()
+{
+    QFile file(UserDefaultsStore::standardFilePath());
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// The document holds `entry` as one whole line.
+static bool holds(const QByteArray& entry) { return document().contains(entry + ",\n") || document().contains(entry + "\n"); }
+
+TEST(StatsTextTest, NineLinesWithTwoDecimalsForAverages)
+{
+    UserStats stats {.userName = "ada", .averageScore = 8.5f, .averageValidWordsPerPuzzle = 1.25f, .averageWordScore = 12.57f,
+                     .computerAverage = 40.5f, .totalWordsMade = 3, .totalPuzzlesSubmitted = 2, .bestWord = "QUIZZY",
+                     .bestWordScore = 36, .bestRoundScore = 49};
+    EXPECT_EQ(statsText(stats), "Stats for ada:\n    Average Score: 8.50\n    Average Valid Words Per Puzzle: 1.25\n"
+                                "    Average Word Score: 12.57\n    Total Puzzle Submissions: 2\n    Total Words Made: 3\n"
+                                "    Computer Average: 40.50\n    Best Word: 'QUIZZY', 36 points\n    Best Round Score: 49\n");
+}
+
+TEST_F(StatsStoreTest, FirstRunWelcomesTheLoginUserAndSavesAllElevenKeys)
+{
+    EXPECT_EQ(printedBy(loadPrefs), kWelcome);
+    EXPECT_TRUE(QString::fromUtf8(gUserName) == loginUserName() && QByteArray(gCurrStats.userName) == gUserName) << gUserName;
+    saveStats();
+    EXPECT_EQ(document().count(": "), 13); // LastUser, the record, and its eleven keys
+}
+
+// One record key at a time goes through a load and a save: the kind of the key decides.
+TEST_F(StatsStoreTest, KeyReadsByItsKindAndOutOfRangeReadsAsAbsent)
+{
+    const struct { const char* key; QByteArray json, written; } cases[] = {
+        {"totalPuzzlesSubmitted", "2147483647", "2147483647"}, {"totalPuzzlesSubmitted", "2147483648", "0"}, {"totalWordsMade", "7.0", "7"},
+        {"totalPuzzlesSubmitted", "-2147483649", "0"}, {"totalPuzzlesSubmitted", "{\"int64\": 5000000000}", "0"}, {"totalWordsMade", "2.5", "0"},
+        {"totalWordsMade", "\"7\"", "0"}, {"totalScores", "9223372036854775807", "9223372036854775807"}, {"totalScores", "1e19", "0"},
+        {"totalScores", "16777217", "16777217"}, {"totalScores", "9007199254740993", "9007199254740993"}, {"bestWordScore", "36", "36"},
+        {"computerTotalScores", "{\"int64\": \"-9223372036854775808\"}", "-9223372036854775808"}, {"averageScore", "17.25", "17.25"},
+        {"averageScore", "1e39", "0.0"}, {"averageScore", "{\"float\": \"inf\"}", "0.0"}, {"averageValidWordsPerPuzzle", "3", "3.0"},
+        {"computerAverage", "{\"float\": 12.569999694824219}", "12.57"}, {"averageWordScore", "12", "12"}, {"averageWordScore", "12.57", "0"},
+        {"bestRoundScore", "-7", "-7"}, {"bestWord", "\"ÉÉÉÉ\"", "\"ÉÉÉ\""}, {"bestWord", "5", "\"\""},
+    };
+    for (const auto& row : cases) {
+        const QByteArray entry = "{\"" + QByteArray(row.key) + "\": " + row.json + "}";
+        writeDocument(row.json.startsWith('{') ? R"({"LastUser": {"string": "ada"}, "ada": {"dictionary": )" + entry + "}}"
+                                               : R"({"LastUser": "ada", "ada": )" + entry + "}");
+        EXPECT_EQ(printedBy(loadPrefs), "");
+        saveStats();
+        EXPECT_TRUE(holds("\"" + QByteArray(row.key) + "\": " + row.written)) << row.json.constData() << document().constData();
+    }
+}
+
+TEST_F(StatsStoreTest, LastUserThatCannotBeAPlayerIsAbsentAndAnotherPlayerStartsAfresh)
+{
+    for (const QByteArray& stored : {QByteArray("\"LastUser\""), QByteArray("\"\""), QByteArray("5"),
+                                     '"' + QByteArray(32, 'n') + '"', QByteArray("{\"string\": \"LastUser\"}")}) {
+        writeDocument("{\"LastUser\": " + stored + "}");
+        printedBy(loadPrefs);
+        EXPECT_EQ(QString::fromUtf8(gUserName), loginUserName()) << stored.constData();
+    }
+    writeDocument(R"({"LastUser": "ada", "ada": {"foreign": 1, "bestWord": "QUIZZY", "averageWordScore": 12, "totalWordsMade": 5}})");
+    EXPECT_EQ(printedBy(loadPrefs), "");
+    EXPECT_STREQ(gCurrStats.bestWord, "QUIZZY");
+    gCurrStats.averageWordScore = 12.57f;
+    saveStats();
+    EXPECT_TRUE(!document().contains("foreign") && holds("\"averageWordScore\": 12")); // the record replaced whole
+    setUserName(QByteArray(31, 'n') + "xyz"); // cut to 31 bytes; another player starts afresh
+    EXPECT_EQ(printedBy(loadUserStats), kWelcome);
+    EXPECT_TRUE(QByteArray(gUserName) == QByteArray(31, 'n') && gCurrStats.bestWord[0] == 0 && gCurrStats.totalWordsMade == 0);
+    saveLastUser(); // at quit: the name only
+    EXPECT_TRUE(!document().contains("\"" + QByteArray(31, 'n') + "\": {") && holds("\"LastUser\": \"" + QByteArray(31, 'n') + "\""));
+}
+
+// The averages come from the totals after each submission and what is stored reads back the same.
+TEST_F(StatsStoreTest, AveragesFollowTheTotalsOverOneTwoAndThreeRoundsAndSaturate)
+{
+    const struct { std::vector<RoundTotals> rounds; RoundTotals total; float averageScore, words, wordScore, computer; } cases[] = {
+        {{{17, 40, 2, 1}}, {17, 40, 2, 1}, 17.0f, 2.0f, 8.5f, 40.0f},
+        {{{0, 40, 0, 1}}, {0, 40, 0, 1}, 0.0f, 0.0f, 0.0f, 40.0f},
+        {{{17, 40, 2, 1}, {0, 41, 0, 1}}, {17, 81, 2, 2}, 8.5f, 1.0f, 8.5f, 40.5f},
+        {{{10, 30, 1, 1}, {20, 30, 3, 1}, {5, 31, 1, 1}}, {35, 91, 5, 3}, 35.0f / 3.0f, 5.0f / 3.0f, 7.0f, 91.0f / 3.0f},
+        {{{kMax64 - 1, kMax64, 2147483647, 2147483646}, {5, 5, 5, 5}}, {kMax64, kMax64, 2147483647, 2147483647}, kHuge, 1.0f, kHuge, kHuge},
+    };
+    for (const auto& row : cases) {
+        writeDocument(R"({"LastUser": "ada", "ada": {"bestRoundScore": 30}})");
+        printedBy(loadPrefs);
+        for (const RoundTotals& round : row.rounds)
+            submitRound(round);
+        const UserStats s = gCurrStats;
+        EXPECT_EQ(std::tuple(s.totalScores, s.computerTotalScores, s.totalWordsMade, s.totalPuzzlesSubmitted, s.bestRoundScore),
+                  std::tuple(row.total.score, row.total.computerScore, row.total.wordsMade, row.total.puzzles, 30));
+        EXPECT_EQ(std::tuple(s.averageScore, s.averageValidWordsPerPuzzle, s.averageWordScore, s.computerAverage),
+                  std::tuple(row.averageScore, row.words, row.wordScore, row.computer)) << row.total.score;
+    }
+    RoundTotals sum {kMax64 - 1, -kMax64, 2147483646, -2147483647}; // rounds kept while the store cannot be written
+    addRounds(sum, {5, -5, 5, -5});
+    EXPECT_TRUE(sum.score == kMax64 && sum.computerScore == -kMax64 - 1 && sum.wordsMade == 2147483647 && sum.puzzles == -2147483647 - 1);
+}
+
+// Another game stored rounds since this one loaded: a submission adds to them and keeps the better bests.
+TEST_F(StatsStoreTest, SubmissionAddsToWhatAnotherGameStored)
+{
+    writeDocument(R"({"LastUser": "ada", "ada": {"totalPuzzlesSubmitted": 5, "totalScores": 50, "bestWord": "GARDEN", "bestWordScore": 12, "bestRoundScore": 20}})");
+    printedBy(loadPrefs);
+    saveStats();
+    writeDocument(R"({"LastUser": "ada", "ada": {"totalPuzzlesSubmitted": 6, "totalScores": 60, "bestWord": "GARDEN", "bestWordScore": 12, "bestRoundScore": 25}})");
+    std::strcpy(gCurrStats.bestWord, "QUIZZY");
+    gCurrStats.bestWordScore = 36;
+    submitRound({.score = 10, .computerScore = 7, .wordsMade = 2, .puzzles = 1});
+    loadUserStats();
+    EXPECT_EQ(std::tuple(gCurrStats.totalPuzzlesSubmitted, gCurrStats.totalScores, gCurrStats.averageScore, gCurrStats.bestRoundScore,
+                         std::string(gCurrStats.bestWord)), std::tuple(7, 70, 10.0f, 25, "QUIZZY"));
+}
+
+TEST_F(StatsStoreTest, TwoProcessesSubmittingForOnePlayerBothCount)
+{
+    const QString writer = QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("store_writer"));
+    const QString path = UserDefaultsStore::standardFilePath();
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QProcess first, second;
+    first.start(writer, {path, "ada", "30", "rounds"});
+    second.start(writer, {path, "ada", "30", "rounds"});
+    ASSERT_TRUE(first.waitForFinished(60000) && second.waitForFinished(60000));
+    gPrefsDict = std::make_unique<UserDefaultsStore>(path);
+    setUserName("ada");
+    loadUserStats();
+    EXPECT_EQ(std::tuple(gCurrStats.totalPuzzlesSubmitted, gCurrStats.totalScores, gCurrStats.totalWordsMade, gCurrStats.computerAverage),
+              std::tuple(60, 600, 120, 7.0f));
+}

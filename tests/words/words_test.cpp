@@ -1,0 +1,149 @@
+#include "support/core_resets.h"
+#include "support/printed.h"
+#include "support/temporary_resources.h"
+#include "words/dictionary_check.h"
+#include "words/text_search.h"
+#include "words/vowels.h"
+
+#include <set>
+#include <tuple>
+#include <vector>
+
+TEST_F(WordsTest, EachLineFillsTheNextRowAndWhatCannotBeStoredIsReportedOnce)
+{
+    const QByteArray full = QByteArray("abacus\n").repeated(kSixWordRows - 2) + "zygote\n";
+    const QByteArray fullList = QByteArray("abacus ").repeated(kSixWordRows - 2) + "zygote ";
+    const struct { QByteArray bytes, list, after, messages; } cases[] = { // list: the rows, each and a space
+        {"abacus\r\nbeacon\r\n", "abacus beacon ", "", ""},
+        {"abacus\n\nbeacon\n", "abacus  beacon ", "", ""},
+        {" aba cus\n\tbea\tcon \ncac\xc3\xa9tus\n", "abacus beacon cactus ", "", ""},
+        {"abacus\ngardens\nbeacon\ncactuses\ncactus\n", "abacus beacon cactus ", "",
+         "The word list has 2 line(s) longer than six letters; they were skipped.\n"},
+        {"abacus\nbeaconsfield\n", "abacus ", "", // the cut row is cleared
+         "The word list has 1 line(s) longer than six letters; they were skipped.\n"},
+        {"abacus\nbeacon", "abacus ", "beacon", ""}, // only a line feed ends a line
+        {"abacus\nbeaconsfield", "abacus ", "", ""},
+        {full, fullList, "", ""},
+        {full + "beacon\ncactus\nfinal", fullList, "", "The word list holds more than 12874 words; 2 line(s) were not stored.\n"},
+    };
+    for (const auto& row : cases) {
+        resetWords();
+        EXPECT_EQ(printedBy([&] { storeSixWordList(row.bytes); }), row.messages.toStdString());
+        QByteArray list;
+        for (int i = 1; i < gSixListMax; ++i)
+            list += QByteArray(gSixWords[i]) + ' ';
+        EXPECT_EQ(list, row.list) << row.bytes.left(40).constData();
+        EXPECT_EQ(QByteArray(gSixListMax < kSixWordRows ? gSixWords[gSixListMax] : ""), row.after);
+    }
+}
+
+TEST_F(WordsTest, FilesComeFromTheResourcesAndAMissingOneLeavesTheTable)
+{
+    const TemporaryResources resources;
+    resources.write(QStringLiteral("SixLetterWords.txt"), "abacus\nbeacon\n");
+    resources.write(QStringLiteral("words_alpha.txt"), "a\naardvark\n");
+    loadSixWordList();
+    loadWordList();
+    EXPECT_EQ(*gWordList, "a\naardvark\n");
+    EXPECT_EQ(printedBy(createNewList), "abacus\nbeacon\n");
+    const TemporaryResources empty;
+    EXPECT_EQ(printedBy([] { loadSixWordList(); loadWordList(); }), "Null list.\nNull list.\n");
+    EXPECT_TRUE(QByteArray(gSixWords[2]) == "beacon" && gSixListMax == 3 && !gWordList);
+}
+
+// A regenerated list whose words cannot all be chained through shared letters would hang a draw.
+TEST_F(WordsTest, ShippedListLoadsCleanlyAndEveryWordIsAWordThatCanBeChained)
+{
+    EXPECT_EQ(printedBy(loadSixWordList), "");
+    ASSERT_GT(gSixListMax, 6000);
+    std::set<char> starts;
+    for (int row = 1; row < gSixListMax; ++row)
+        starts.insert(gSixWords[row][0]);
+    for (int row = 1; row < gSixListMax; ++row) {
+        const std::string w = gSixWords[row];
+        const auto vowel = static_cast<size_t>(getNthVowel(w.c_str(), 1));
+        ASSERT_TRUE(w.size() == 6 && w.find_first_not_of("abcdefghijklmnopqrstuvwxyz") == std::string::npos && vowel < 6) << w;
+        ASSERT_TRUE(starts.count(w[vowel]) && starts.count(w[3]) && starts.count(w[5]) && isWord(QString::fromStdString(w))) << w;
+    }
+}
+
+TEST_F(WordsTest, YIsAVowelExceptAsTheLastLetterAndCountsRunFromOne)
+{
+    const struct { const char* word; int32_t index, isVowel, nth, nthVowel, nthConsonant; } cases[] = {
+        {"rhythm", 2, 1, 1, 2, 0}, {"yearly", 0, 1, 3, 2, 5}, {"smelly", 5, 0, 5, 6, 5}, {"SMELLY", 5, 0, 2, 6, 1},
+        {"ABACUS", 0, 1, 3, 4, 5}, {"abacUs", 4, 1, 4, 6, 6}, {"abacus", 1, 0, 0, 6, 6}, {"abacus", 6, 0, -1, 6, 6},
+        {"abacus", -1, 0, 2, 2, 3}, {"crwths", 0, 0, 1, 6, 0}, {"aeiou", 4, 1, 1, 0, 5}, {"", 0, 0, 1, 0, 0},
+    };
+    for (const auto& row : cases)
+        EXPECT_EQ(std::tuple(letterIsVowel(row.word, row.index), getNthVowel(row.word, row.nth), getNthConsonant(row.word, row.nth)),
+                  std::tuple(row.isVowel, row.nthVowel, row.nthConsonant)) << row.word << " " << row.index << " " << row.nth;
+}
+
+TEST_F(WordsTest, TextContainsNeverBacksUpAfterAFailedPartialMatch)
+{
+    const struct { const char* text; const char* pattern; int8_t matchCase; int32_t found; } cases[] = {
+        {"cactus", "c", 1, 0}, {"cactus", "t", 1, 3}, {"cactus", "z", 1, -1}, {"cactus", "", 1, -1}, {"", "", 0, -1},
+        {"aab", "ab", 1, -1}, {"cab", "ab", 1, 1}, {"pronoun", "noun", 1, 3}, {"A NOUN", "noun", 0, 2}, {"A NOUN", "noun", 1, -1},
+        {"ver", "verb", 1, -1}, {"verb", "verb", 1, 0}, {"caf\xc3\xa9 noun", "noun", 0, 6}, {"\xff\xfe", "\xfe", 0, 1},
+    };
+    for (const auto& row : cases)
+        EXPECT_EQ(textContains(row.text, row.pattern, row.matchCase), row.found) << row.text << " / " << row.pattern;
+}
+
+TEST_F(WordsTest, DrawsStayBelowTheBoundAndTakeOneOfTheListRows)
+{
+    std::vector<int> counts(6);
+    for (int i = 0; i < 60000; ++i)
+        counts.at(static_cast<size_t>(rnd(6) + rnd(1) + rnd(0)))++;
+    for (const int count : counts)
+        EXPECT_TRUE(count > 9000 && count < 11000) << count;
+    char word[7] = "XXXXXX";
+    getRandomNLetterWord(word, 6); // from an empty list
+    EXPECT_STREQ(word, "");
+    useWordList({"abacus", "beacon", "cactus"});
+    gRandomSource = [](uint32_t bound) { return bound - 1; }; // the last of the list
+    getRandomNLetterWord(word, 6);
+    EXPECT_EQ(std::string(word) + std::to_string(rnd(1)), "cactus0"); // the source is asked only above one
+    std::strcpy(gSixWords[kSixWordRows - 1], "zygote");
+    for (const auto& [row, stored] : std::vector<std::pair<int64_t, const char*>> {
+             {-1, ""}, {0, ""}, {1, "abacus"}, {3, "cactus"}, {kSixWordRows - 1, "zygote"}, {kSixWordRows, ""}}) {
+        int32_t length = 0, offset = 77;
+        getNthWord(row, word, &length, &offset);
+        EXPECT_TRUE(std::string(word) == stored && length == 6 && offset == 77) << row << word;
+    }
+    EXPECT_EQ(std::tuple(findWordInList("zygote", nullptr), findWordInList("", nullptr), findWordInList("Beacon", nullptr),
+                         findWordInList("beaco", nullptr)), std::tuple(1, 1, 0, 0));
+}
+
+TEST_F(WordsTest, WordIsATermCoveringTheWholeTextWithAPartOfSpeech)
+{
+    for (const char* definition : {"quickly\nadverb\n  1. with speed\n", "x\nverb\n", "x\npronoun", "x\nnoun", "x\nconjunction",
+             "x\nindefinite article", "x\ndefinite article", "a commercial city", "an ensign", "x\nadjective", "x\npreposition", "x\ninterjection"})
+        EXPECT_TRUE(checkDefinition(QString::fromUtf8(definition))) << definition;
+    for (const char* definition : {"x\nNOUN\nVERB\nAdjective\n", "london\nname\n  London\n", ""})
+        EXPECT_FALSE(checkDefinition(QString::fromUtf8(definition))) << definition;
+    const struct { const char* text; bool isWord; } cases[] = {
+        {"garden", true}, {"GARDEN", true}, {"houses", true}, {"happier", true}, {"ice ax", true}, {" garden\t", true},
+        {"CAT-XY", false}, {"garden xyz", false}, {"aa-qzq", false}, {"ice axe x", false}, {"", false}, {"  ", false},
+        {"catxyz", false}, {"london", false}, {"qzxvbn", false},
+    };
+    for (const auto& row : cases)
+        EXPECT_EQ(isWord(QString::fromUtf8(row.text)), row.isWord) << '"' << row.text << '"';
+}
+
+TEST_F(WordsTest, ReportGivesTheDefinitionFoundAtTheStartThenTheVerdictOnTheWhole)
+{
+    const struct { const char* text; const char* begins; const char* ends; const char* absent; } cases[] = {
+        {"garden", "garden\nnoun\n", "\n\n'garden' is a word\n", "\nadjective\n"},
+        {"ice ax", "ice ax\nnoun\n", "'ice ax' is a word\n", "\nverb\n"},
+        {"CAT-XY", "cat\nnoun\n", "\n\n'CAT-XY' is not a word.\n", "is a word"},
+        {"garden ", "garden\nnoun\n", "'garden ' is a word\n", "not a word"},
+        {" garden", "' garden' is not a word.\n", "' garden' is not a word.\n", "noun"}, // as typed
+        {"London", "london\nname\n", "\n'London' is not a word.\n", "noun"},
+        {"catxyz", "'catxyz' is not a word.\n", "'catxyz' is not a word.\n", "\n'"},
+    };
+    for (const auto& row : cases) {
+        const std::string written = printedBy([&] { checkWordAndReport(QString::fromUtf8(row.text)); });
+        EXPECT_TRUE(written.starts_with(row.begins) && written.ends_with(row.ends) && written.find(row.absent) == std::string::npos) << written;
+    }
+}
