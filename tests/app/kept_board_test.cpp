@@ -33,12 +33,6 @@ protected:
         return shown ? shown->words : std::array<PlacedWord, 5> {};
     }
 
-    static void choose(Preferences preferences)
-    {
-        QSettings settings(preferencesFilePath(), QSettings::IniFormat);
-        savePreferences(settings, preferences);
-    }
-
     QString keptPath() const { return dataHome() + QStringLiteral("/sixfold/board.json"); }
 };
 
@@ -64,7 +58,8 @@ TEST_F(KeptBoardTest, UnfinishedBoardSurvivesQuitNewPuzzleAndSwaps)
     press("actionResume");
     EXPECT_EQ(shownWords(), second);
 
-    choose({WordColours::Standard, true});
+    QSettings settings(preferencesFilePath(), QSettings::IniFormat);
+    savePreferences(settings, {WordColours::Standard, true});
     press("actionResume");
     launch();
     EXPECT_EQ(shownWords(), first);

@@ -1,18 +1,75 @@
 #include "app/game_test.h"
 
-#include "app/shortcut_help.h"
 #include "history/history_database.h"
+#include "support/temporary_resources.h"
+#include "window/window_handle.h"
+#include "words/word_list.h"
 
 #include <QAccessible>
-#include <QMessageBox>
+#include <QApplication>
+#include <QFile>
 #include <QPlainTextEdit>
 #include <QPointer>
 
 namespace {
 
-using ActionsTest = GameFixture;
+using AppTest = GameFixture;
 
-TEST_F(ActionsTest, CheckWordTakesTheTextAsTypedAndEmptiesTheField)
+// The console is attached before anything can print, so the welcome reaches the window too.
+TEST_F(AppTest, FirstLaunchWelcomesOnTheConsoleDealsABoardAndSavesThePlayer)
+{
+    EXPECT_EQ(launch(), kWelcome);
+    EXPECT_EQ(m_game->resultView->toPlainText().toStdString(), kWelcome);
+    EXPECT_TRUE(gWindow == m_game->window() && gSixListMax > 6000 && intValue(m_game->compScore->text()) > 0);
+    EXPECT_EQ(m_game->window()->centralWidget()->findChildren<myTextField*>().size(), 26);
+    EXPECT_EQ(QApplication::focusWidget(), fieldAt(0, 0));
+    const QString player = QString::fromUtf8(gUserName);
+    EXPECT_EQ(statsLine(0), "Stats for " + player + ":");
+    EXPECT_EQ(m_game->statsField->accessibleDescription(), m_game->statsField->text());
+    EXPECT_TRUE(stored("LastUser") == StoreValue(player) && stored(player).has_value());
+}
+
+TEST_F(AppTest, LaunchWithoutAWordListSaysSoAndLeavesTheBoardEmpty)
+{
+    TemporaryResources resources;
+    EXPECT_EQ(launch(), "Null list.\n" + kWelcome + "The word list cannot make a puzzle, so the board stays empty.\n");
+    EXPECT_EQ(m_game->compScore->text(), "0");
+    EXPECT_FALSE(gGrid[0][0].field);
+}
+
+// Termination on its own stores the last player and nothing else: statistics changed since
+// the last save stay unsaved, and every other key is left as another game wrote it.
+TEST_F(AppTest, TerminationWritesOnlyTheLastUser)
+{
+    launch();
+    const QString player = QString::fromUtf8(gUserName);
+    UserDefaultsStore(UserDefaultsStore::standardFilePath()).setObjects({{"LastUser", QStringLiteral("bob")}, {"bob", StoreDictionary {}}});
+    const auto document = [] {
+        QFile file(UserDefaultsStore::standardFilePath());
+        return file.open(QIODevice::ReadOnly) ? decodeStoreDocument(file.readAll()) : std::nullopt;
+    };
+    auto expected = document();
+    ASSERT_TRUE(expected);
+    (*expected)["LastUser"] = player;
+    gCurrStats.totalPuzzlesSubmitted = 7;
+    m_game->applicationWillTerminate(nullptr);
+    EXPECT_EQ(document(), expected);
+}
+
+// A window set after launch takes over the outlets, the actions, the handles and the board.
+TEST_F(AppTest, ASetWindowTakesOverOutletsActionsAndBoard)
+{
+    launch();
+    const QString stats = m_game->statsField->text();
+    m_game->setWindow(loadMainWindow());
+    EXPECT_TRUE(gWindow == m_game->window() && fieldAt(0, 0)->window() == gWindow && m_game->theWord->window() == gWindow);
+    EXPECT_EQ(m_game->statsField->text(), stats);
+    m_game->theWord->setText(QStringLiteral("garden"));
+    press("checkWordButton");
+    EXPECT_TRUE(m_game->resultView->toPlainText().endsWith("'garden' is a word\n"));
+}
+
+TEST_F(AppTest, CheckWordTakesTheTextAsTypedAndEmptiesTheField)
 {
     launch();
     const struct { const char* typed; const char* starts; const char* ends; } rows[] = {
@@ -32,7 +89,7 @@ TEST_F(ActionsTest, CheckWordTakesTheTextAsTypedAndEmptiesTheField)
 }
 
 // A name is taken as typed; one that does not fit, and "LastUser", are refused whole.
-TEST_F(ActionsTest, ChangeUserSwitchesPlayersAndRefusesNamesTheStoreCannotKeep)
+TEST_F(AppTest, ChangeUserSwitchesPlayersAndRefusesNamesTheStoreCannotKeep)
 {
     launch();
     const std::string longest(31, 'n');
@@ -62,7 +119,7 @@ TEST_F(ActionsTest, ChangeUserSwitchesPlayersAndRefusesNamesTheStoreCannotKeep)
 
 // Two rounds through the Submit button: the running averages, the saved record, the history
 // rows, and the finished board's words listed after its check and before a new board.
-TEST_F(ActionsTest, SubmissionsFoldIntoRunningAveragesSavedAtOnceAndKeptInTheHistory)
+TEST_F(AppTest, SubmissionsFoldIntoRunningAveragesSavedAtOnceAndKeptInTheHistory)
 {
     launch();
     showWorkedExample(40);
@@ -105,7 +162,7 @@ TEST_F(ActionsTest, SubmissionsFoldIntoRunningAveragesSavedAtOnceAndKeptInTheHis
 }
 
 // The check shows the round's score, raises the best word, and tells a screen reader.
-TEST_F(ActionsTest, CheckAllWordsScoresTheBoardAndNewPuzzleLeavesTheStatisticsAlone)
+TEST_F(AppTest, CheckAllWordsScoresTheBoardAndNewPuzzleLeavesTheStatisticsAlone)
 {
     launch();
     showWorkedExample(40);
@@ -126,18 +183,6 @@ TEST_F(ActionsTest, CheckAllWordsScoresTheBoardAndNewPuzzleLeavesTheStatisticsAl
     EXPECT_EQ(m_game->theScore->text(), "0");
     EXPECT_EQ(m_game->window()->centralWidget()->findChildren<myTextField*>().size(), 26);
     EXPECT_EQ(m_game->window()->focusWidget(), fieldAt(0, 0));
-}
-
-TEST_F(ActionsTest, HelpListsEveryShortcutOfTheMenus)
-{
-    launch();
-    press("actionKeyboardShortcuts");
-    auto* help = m_game->window()->findChild<QMessageBox*>(QStringLiteral("keyboardShortcutsBox"));
-    ASSERT_NE(help, nullptr);
-    for (const QAction* action : m_game->window()->findChildren<QAction*>()) {
-        const QString shortcut = action->shortcut().toString(QKeySequence::NativeText).toHtmlEscaped();
-        EXPECT_TRUE(shortcut.isEmpty() || help->text().contains(shortcut)) << action->objectName().toStdString();
-    }
 }
 
 } // namespace
