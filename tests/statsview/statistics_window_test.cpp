@@ -1,58 +1,52 @@
-#include "history/history_csv.h"
-#include "history/history_database.h"
 #include "statsview/statistics_window.h"
 
-#include <QApplication>
+#include "history/history_csv.h"
+#include "history/history_database.h"
+
+#include <QBarSeries>
+#include <QBarSet>
+#include <QChartView>
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>
+#include <QLineSeries>
 #include <QTableWidget>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
-namespace {
-
-RoundRecord roundOf(const QString& player, int score, const QString& word)
-{
-    RoundRecord round;
-    round.player = player;
-    round.playedAt = QDateTime::fromSecsSinceEpoch(1796000000 + score, Qt::UTC);
-    round.computerScore = 20;
-    round.roundScore = score;
-    round.wordSlots[0] = {0, 0, SlotDirection::Across, "GARDEN", word, true, score};
-    return round;
-}
-
-TEST(StatisticsWindowTest, ChoosingAPlayerShowsTheirFiguresAndExportsTheirRounds)
+TEST(StatisticsWindowTest, ChoosingAPlayerShowsTheirFiguresChartsAndExportsTheirRounds)
 {
     QTemporaryDir folder;
     HistoryDatabase history(folder.filePath(QStringLiteral("history.sqlite")));
-    history.recordRound(roundOf(QStringLiteral("ada"), 30, QStringLiteral("HARDEN")));
-    history.recordRound(roundOf(QStringLiteral("bob"), 10, QStringLiteral("WARDEN")));
-    history.recordRound(roundOf(QStringLiteral("bob"), 25, QStringLiteral("GOLDEN")));
+    for (const auto& [player, score, word] : {std::tuple("ada", 30, "HARDEN"), std::tuple("bob", 10, "WARDEN"), std::tuple("bob", 25, "GOLDEN")}) {
+        RoundRecord round {player, QDateTime::fromSecsSinceEpoch(1796000000 + score, Qt::UTC), 20, {}, score, 1};
+        round.wordSlots[0] = {0, 0, SlotDirection::Across, "GARDEN", word, true, score};
+        history.recordRound(round);
+    }
     StatisticsWindow window(history, QStringLiteral("ada"));
     auto* players = window.findChild<QComboBox*>();
     auto* bestWords = window.findChild<QTableWidget*>();
     ASSERT_TRUE(players && bestWords);
     EXPECT_EQ(players->count(), 2);
-
     players->setCurrentText(QStringLiteral("bob"));
     EXPECT_EQ(bestWords->rowCount(), 2);
     EXPECT_EQ(bestWords->item(0, 0)->text(), QStringLiteral("GOLDEN"));
-    const QList<QLabel*> labels = window.findChildren<QLabel*>();
-    EXPECT_TRUE(std::any_of(labels.begin(), labels.end(), [](QLabel* label) {
-        return label->text().startsWith(QStringLiteral("Won 1, drawn 0, lost 1"));
-    }));
+    const auto labels = window.findChildren<QLabel*>();
+    EXPECT_TRUE(std::any_of(labels.begin(), labels.end(), [](QLabel* label) { return label->text().startsWith("Won 1, drawn 0, lost 1"); }));
+    const auto charts = window.findChildren<QChartView*>();
+    ASSERT_EQ(charts.size(), 2);
+    const auto* yours = qobject_cast<QLineSeries*>(charts[0]->chart()->series().value(0));
+    ASSERT_TRUE(yours);
+    EXPECT_EQ(yours->points(), (QList<QPointF> {{1, 10}, {2, 25}}));
+    const auto* bars = qobject_cast<QBarSeries*>(charts[1]->chart()->series().value(0));
+    ASSERT_TRUE(bars && bars->barSets().size() == 1);
+    // Scores 10 and 25 go in buckets of two, 10-11 to 24-25, to keep within a dozen bars.
+    EXPECT_TRUE(bars->barSets()[0]->count() == 8 && bars->barSets()[0]->at(0) == 1 && bars->barSets()[0]->at(1) == 0 && bars->barSets()[0]->at(7) == 1);
 
     QString error;
-    const QString csv = folder.filePath(QStringLiteral("bob.csv"));
-    ASSERT_TRUE(window.exportCsv(csv, &error));
-    QFile file(csv);
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(file.readAll(), roundsToCsv(history.allRounds(QStringLiteral("bob"))));
-    EXPECT_FALSE(window.exportCsv(folder.filePath(QStringLiteral("missing/bob.csv")), &error));
-    EXPECT_FALSE(error.isEmpty());
+    ASSERT_TRUE(window.exportCsv(folder.filePath("bob.csv"), &error));
+    QFile file(folder.filePath("bob.csv"));
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly) && file.readAll() == roundsToCsv(history.allRounds("bob")));
+    EXPECT_TRUE(!window.exportCsv(folder.filePath("missing/bob.csv"), &error) && !error.isEmpty());
 }
-
-} // namespace

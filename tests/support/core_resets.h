@@ -1,9 +1,8 @@
 #pragma once
 
-#include "support/layer_test.h"
-
-#include "stats/user_stats.h"
 #include "platform/user_defaults_store.h"
+#include "stats/user_stats.h"
+#include "support/layer_test.h"
 #include "words/picking.h"
 #include "words/word_list.h"
 
@@ -31,8 +30,7 @@ using StatsTest = LayerTest<resetStats>;
 // Makes `words` the word list, in order from row 1.
 inline void useWordList(std::initializer_list<const char*> words)
 {
-    int row = 1;
+    gSixListMax = 1;
     for (const char* word : words)
-        std::strncpy(gSixWords[row++], word, kSixWordRowSize - 1);
-    gSixListMax = row;
+        std::strncpy(gSixWords[gSixListMax++], word, kSixWordRowSize - 1);
 }

@@ -1,11 +1,10 @@
 #pragma once
 
-#include "support/core_resets.h"
-
 #include "cells/cell_look.h"
 #include "cells/my_text_field.h"
 #include "grid/grid.h"
 #include "scoring/puzzle_check.h"
+#include "support/core_resets.h"
 #include "window/console_view.h"
 #include "window/window_handle.h"
 

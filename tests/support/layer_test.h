@@ -1,14 +1,18 @@
 #pragma once
 
 // Each layer's globals back to their state at program start. A test resets the layers of
-// the library it links and no others: these headers hold the resets of the Qt Core layers
-// (core_resets.h) and of the widget layers (globals.h).
+// the library it links and no others: core_resets.h holds those of the Qt Core layers,
+// globals.h those of the widget layers.
 
-#include "support/printers.h"
-
+#include <QString>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <ostream>
+
+// Lets failed expectations show Qt strings as text.
+inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
 
 inline void resetNothing() {}
 
@@ -25,7 +29,6 @@ protected:
     }
     void TearDown() override { Reset(); }
 
-    // The folders XDG_CONFIG_HOME and XDG_DATA_HOME name during the test.
     QString configHome() const { return m_configHome.path(); }
     QString dataHome() const { return m_dataHome.path(); }
 

@@ -2,20 +2,13 @@
 
 #include "platform/resources.h"
 
-#include <QByteArray>
 #include <QFile>
-#include <QString>
 #include <QTemporaryDir>
 
-// An empty resource folder that the game reads instead of the one before while this
-// object lives.
+// An empty resource folder that the game reads instead of the one before while this lives.
 class TemporaryResources {
 public:
-    TemporaryResources()
-        : m_previousDirectory(resourceDirectory())
-    {
-        setResourceDirectory(m_directory.path());
-    }
+    TemporaryResources() { setResourceDirectory(m_directory.path()); }
     ~TemporaryResources() { setResourceDirectory(m_previousDirectory); }
 
     // Writes `bytes` as the resource file `fileName` (for example "SixLetterWords.txt").
@@ -27,6 +20,6 @@ public:
     }
 
 private:
+    QString m_previousDirectory = resourceDirectory();
     QTemporaryDir m_directory;
-    QString m_previousDirectory;
 };

@@ -1,0 +1,90 @@
+#pragma once
+
+#include "app/app_delegate.h"
+#include "board/board_layout.h"
+#include "platform/user_defaults_store.h"
+#include "support/board_fixtures.h"
+#include "support/globals.h"
+#include "support/printed_by.h"
+#include "window/text_field_values.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QTest>
+
+#include <memory>
+
+inline const std::string kWelcome = "You appear to be a new user, welcome!\n";
+
+// Games launched one after another over the same settings and data folders, as a player
+// quits and starts the game again.
+class GameFixture : public GameTest {
+protected:
+    void TearDown() override { m_game.reset(), GameTest::TearDown(); }
+
+    // Quits the running game, if any, and launches a new one; returns what the launch printed.
+    std::string launch()
+    {
+        if (m_game)
+            quit();
+        m_game = std::make_unique<AppDelegate>();
+        m_game->window()->show();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(m_game->window()));
+        return printedBy([this] { m_game->applicationDidFinishLaunching(nullptr); });
+    }
+
+    void quit()
+    {
+        m_game->applicationWillTerminate(nullptr);
+        m_game.reset();
+        resetGame(); // as a new process starts
+    }
+
+    // Clicks the button, or triggers the menu action, of that name; returns what it printed.
+    std::string press(const char* name)
+    {
+        QObject* control = m_game->window()->findChild<QObject*>(QLatin1String(name));
+        return printedBy([control] {
+            if (auto* button = qobject_cast<QAbstractButton*>(control))
+                QTest::mouseClick(button, Qt::LeftButton);
+            else if (auto* action = qobject_cast<QAction*>(control))
+                action->trigger();
+        });
+    }
+
+    // Types `keys` and then `last` (with its modifiers) where the focus is, as a keyboard
+    // does; returns what they printed.
+    static std::string typeThen(const char* keys, Qt::Key last, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    {
+        QWidget* const viaFocus = nullptr;
+        return printedBy([&] {
+            QTest::keyClicks(viaFocus, QString::fromLatin1(keys));
+            QTest::keyClick(viaFocus, last, modifiers);
+        });
+    }
+
+    // The worked example in place of the dealt board, with this computer score.
+    void showWorkedExample(int32_t computerScore)
+    {
+        layOutBoard(workedExample(), m_game->window());
+        setIntValue(m_game->compScore, computerScore);
+    }
+
+    static void fillAcross(int32_t x, int32_t y, const char* letters)
+    {
+        for (int32_t k = 0; letters[k]; ++k)
+            fieldAt(x + k, y)->setText(QString(QChar(letters[k])));
+    }
+
+    QString statsLine(int line) const { return m_game->statsField->text().split(u'\n').value(line); }
+
+    static std::optional<StoreValue> stored(const QString& key)
+    {
+        return UserDefaultsStore(UserDefaultsStore::standardFilePath()).objectForKey(key);
+    }
+
+    std::unique_ptr<AppDelegate> m_game;
+};
