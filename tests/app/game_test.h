@@ -5,7 +5,7 @@
 #include "platform/user_defaults_store.h"
 #include "support/board_fixtures.h"
 #include "support/globals.h"
-#include "support/printed_by.h"
+#include "support/printed.h"
 #include "window/text_field_values.h"
 
 #include <QAbstractButton>

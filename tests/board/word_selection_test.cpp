@@ -2,7 +2,7 @@
 
 #include "board/board_layout.h"
 #include "support/globals.h"
-#include "support/printed_by.h"
+#include "support/printed.h"
 
 #include <random>
 
