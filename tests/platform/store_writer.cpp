@@ -1,10 +1,6 @@
-// Saves again and again as a separate process, for the store's crash, failure and
-// concurrency tests:   store_writer FILE KEY SAVES [MODE]
-// Without a mode it saves KEY's count counting on from the one stored and says each
-// completed save on standard output. "full" first limits the size of any file it writes to
-// 1 KiB (a full disk), "unprivileged" first drops root's right to read and write what its
-// mode bits forbid; both then save a record too large for that limit. "rounds" submits SAVES
-// rounds of 10 points, 2 words and 7 computer points for the player KEY, as a game does.
+// store_writer FILE KEY SAVES [MODE]: saves KEY's count on from the one stored, saying each save done.
+// "full" caps files at 1 KiB (a full disk); "unprivileged" drops root's right to ignore mode bits;
+// "rounds" submits SAVES rounds of 10 points, 2 words and 7 computer points for the player KEY.
 #include "platform/user_defaults_store.h"
 #include "stats/stats_persistence.h"
 #include "stats/user_stats.h"
@@ -18,15 +14,13 @@
 
 #include <csignal>
 #include <cstdio>
-#include <cstring>
 
 int main(int argc, char* argv[])
 {
     QCoreApplication application(argc, argv);
     if (argc < 4)
         return 2;
-    const QString file = QString::fromLocal8Bit(argv[1]);
-    const QString key = QString::fromLocal8Bit(argv[2]);
+    const QString file = QString::fromLocal8Bit(argv[1]), key = QString::fromLocal8Bit(argv[2]);
     const int saves = std::atoi(argv[3]);
     const std::string mode = argc > 4 ? argv[4] : "";
     if (mode == "rounds") {
@@ -53,9 +47,8 @@ int main(int argc, char* argv[])
     }
     UserDefaultsStore store(file);
     int64_t count = std::get<int64_t>(store.objectForKey(key).value_or(int64_t {0}));
-    const QString padding(mode.empty() ? 300 : 4000, u'p');
     for (int i = 0; i < saves; ++i) {
-        store.setObjects({{key, ++count}, {"padding", padding}});
+        store.setObjects({{key, ++count}, {"padding", QString(mode.empty() ? 300 : 4000, u'p')}}); // past 1 KiB
         std::printf("%lld\n", static_cast<long long>(count));
         std::fflush(stdout);
     }

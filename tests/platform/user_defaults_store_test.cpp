@@ -54,8 +54,8 @@ TEST_F(StoreTest, ValuesAreWrittenPlainAndReadByRangeWholenessAndKind)
         {Dictionary {{"float", 12.57f}}, R"({"dictionary": {"float": {"float": 12.57}}})", Dictionary {{"float", 12.57}}},
         {Dictionary {{"int64", int64_t {5}}}, R"({"dictionary": {"int64": {"int64": "5"}}})", Dictionary {{"int64", int64_t {5}}}},
         {Dictionary {{"string", QString("a")}}, R"({"dictionary": {"string": {"string": "a"}}})", Dictionary {{"string", QString("a")}}},
-        {{}, "17.0", int64_t {17}}, {{}, "1.7e1", int64_t {17}}, {{}, "-0.5", -0.5}, {{}, "1e19", 1e19},
-        {{}, "9223372036854775808.0", 0x1p63}, {{}, "-9223372036854775808.0", kMin}, {{}, "true", {}}, {{}, "[1]", {}},
+        {{}, "1.7e1", int64_t {17}}, {{}, "-0.5", -0.5}, {{}, "9223372036854775808.0", 0x1p63}, {{}, "true", {}},
+        {{}, "-9223372036854775808.0", kMin}, {{}, "[1]", {}},
         {{}, R"({"string": 5})", {}}, {{}, R"({"int32": 4})", int64_t {4}}, {{}, R"({"int64": "12x"})", {}},
         {{}, R"({"int64": 12})", int64_t {12}}, {{}, R"({"float": 17.25})", 17.25}, {{}, R"({"float": "nan"})", {}},
         {{}, R"({"dictionary": 5})", {}}, {{}, R"({"bogus": 4})", Dictionary {{"bogus", int64_t {4}}}},
@@ -70,9 +70,7 @@ TEST_F(StoreTest, ValuesAreWrittenPlainAndReadByRangeWholenessAndKind)
         EXPECT_EQ(document && document->count("x") ? Optional(document->at("x")) : std::nullopt, row.read) << row.json;
     }
     EXPECT_EQ(encodeStoreDocument({{"b", int64_t {1}}, {"a", 0.5}}), "{\n    \"a\": 0.5,\n    \"b\": 1\n}\n");
-    EXPECT_EQ(encodeStoreDocument({}), "{}\n");
-    for (const char* notAnObject : {"", "[1, 2]", "{", "\"ada\""})
-        EXPECT_FALSE(decodeStoreDocument(notAnObject).has_value()) << notAnObject;
+    EXPECT_FALSE(decodeStoreDocument("[1, 2]") || decodeStoreDocument("{") || decodeStoreDocument(""));
 }
 
 // What is understood whole is rewritten plain; the rest is kept exactly as it was found.
@@ -110,7 +108,6 @@ TEST_F(StoreTest, NextSaveClearsWhatAKilledSaveLeftAndMovesATornDocumentAside)
         QStringList said;
         setProblemReporter([&](const QByteArray& message) { said << QString::fromUtf8(message); });
         EXPECT_TRUE(UserDefaultsStore(path()).setObjects({{"LastUser", QString("ada")}}));
-        setProblemReporter({});
         const QString aside = files().filter("corrupt").value(0);
         ASSERT_EQ(files(), QStringList({"defaults.json", aside}));
         EXPECT_EQ(said, QStringList {"The saved statistics in " + path() + " could not be read; they were moved to "
@@ -118,6 +115,7 @@ TEST_F(StoreTest, NextSaveClearsWhatAKilledSaveLeftAndMovesATornDocumentAside)
         EXPECT_EQ(read(aside), "{\"torn");
         QFile::remove(path(aside));
     }
+    setProblemReporter({});
 }
 
 // Each failure is said once over two saves, and what is on disk stays as it was. Tests run as
@@ -149,19 +147,13 @@ TEST_F(StoreTest, NothingOnDiskIsLostAndThePlayerHearsOnce)
     }
 }
 
-TEST_F(StoreTest, TwoProcessesSavingAtOnceKeepBothRecords)
-{
-    QProcess ada, bob;
-    start(ada, "ada", 60), start(bob, "bob", 60);
-    ASSERT_TRUE(ada.waitForFinished(60000) && bob.waitForFinished(60000));
-    EXPECT_EQ(UserDefaultsStore(path()).objectForKey("ada"), Optional(int64_t {60}));
-    EXPECT_EQ(UserDefaultsStore(path()).objectForKey("bob"), Optional(int64_t {60}));
-}
-
-// Each round lets the saver complete a seeded number of saves and kills it during the next.
-TEST_F(StoreTest, KillingASaverAtAnyMomentLosesNoCompletedSave)
+// Each round lets a saver complete a seeded number of saves and kills it during the next, while
+// another saver runs all along.
+TEST_F(StoreTest, TwoSaversKeepBothRecordsAndAKilledOneLosesNoCompletedSave)
 {
     UserDefaultsStore(path()).setObject("LastUser", QString("keeper"));
+    QProcess other;
+    start(other, "other", 100);
     QRandomGenerator random(20240611);
     int64_t completed = 0;
     for (int round = 0; round < 10; ++round) {
@@ -171,8 +163,7 @@ TEST_F(StoreTest, KillingASaverAtAnyMomentLosesNoCompletedSave)
         QByteArray output;
         while (!output.endsWith(target) && writer.waitForReadyRead(10000))
             output += writer.readAllStandardOutput();
-        writer.kill();
-        writer.waitForFinished();
+        writer.kill(), writer.waitForFinished();
         completed = std::max<int64_t>(completed, (output + writer.readAllStandardOutput()).trimmed().split('\n').constLast().toLongLong());
         UserDefaultsStore store(path());
         const int64_t stored = std::get<int64_t>(store.objectForKey("victim").value_or(int64_t {0}));
@@ -180,6 +171,8 @@ TEST_F(StoreTest, KillingASaverAtAnyMomentLosesNoCompletedSave)
         ASSERT_EQ(store.objectForKey("LastUser"), Optional(QString("keeper")));
         completed = stored;
     }
+    ASSERT_TRUE(other.waitForFinished(60000));
+    EXPECT_EQ(UserDefaultsStore(path()).objectForKey("other"), Optional(int64_t {100}));
 }
 
 } // namespace
