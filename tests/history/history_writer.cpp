@@ -1,6 +1,4 @@
-// Records ROUNDS rounds for PLAYER as fast as it can, as a second running game would: the
-// history's concurrency test starts two of these at once.
-//   history_writer FILE PLAYER ROUNDS
+// history_writer FILE PLAYER ROUNDS: records ROUNDS rounds for PLAYER as fast as it can, as a second game would.
 #include "history/history_database.h"
 
 #include <QCoreApplication>
@@ -10,18 +8,13 @@
 int main(int argc, char* argv[])
 {
     QCoreApplication application(argc, argv);
-    if (argc != 4)
-        return 2;
     HistoryDatabase history(QString::fromLocal8Bit(argv[1]));
     RoundRecord round;
     round.player = QString::fromLocal8Bit(argv[2]);
-    for (int i = 0, rounds = std::atoi(argv[3]); i < rounds; ++i) {
+    for (int i = 0; argc == 4 && i < std::atoi(argv[3]); ++i) {
         round.roundScore = i;
-        const HistoryStatus status = history.recordRound(round);
-        if (!status.isDone) {
-            std::fputs(qPrintable(status.message), stderr);
-            return 1;
-        }
+        if (const HistoryStatus status = history.recordRound(round); !status.isDone)
+            return std::fputs(qPrintable(status.message), stderr), 1;
     }
-    return 0;
+    return argc == 4 ? 0 : 2;
 }

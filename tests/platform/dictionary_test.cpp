@@ -1,144 +1,96 @@
 #include "platform/dictionary/dictionary.h"
+#include "platform/dictionary/morphy.h"
+#include "platform/problem_report.h"
 
 #include "support/layer_test.h"
 
-#include <QStringList>
-#include <QTemporaryDir>
+#include <QRegularExpression>
 
 namespace {
+
+using DictionaryTest = PlatformTest;
 
 QString definitionOf(const QString& text)
 {
     return copyTextDefinition(text, termRangeInString(text, 0)).value_or(QString());
 }
 
-// The lines of a definition that name a part of speech: every line not indented, but the first.
-QStringList labelsOf(const QString& text)
+// The headword line (with the bases an inflection comes from) and the labels, exactly: a
+// wrong part of speech shows as much as a missing one.
+TEST_F(DictionaryTest, HeadwordBasesAndLabels)
 {
-    QStringList labels;
-    const QStringList lines = definitionOf(text).split(u'\n', Qt::SkipEmptyParts);
-    for (qsizetype i = 1; i < lines.size(); ++i) {
-        if (!lines[i].startsWith(u' '))
-            labels << lines[i];
-    }
-    return labels;
-}
-
-qsizetype termLength(const QString& text)
-{
-    return termRangeInString(text, 0).length;
-}
-
-using DictionaryTest = PlatformTest;
-
-TEST_F(DictionaryTest, BaseWordsAndInflectionsOfEveryPartOfSpeech)
-{
-    EXPECT_TRUE(labelsOf("houses").contains("noun"));
-    EXPECT_TRUE(labelsOf("geese").contains("noun"));
-    EXPECT_TRUE(labelsOf("walked").contains("verb"));
-    EXPECT_TRUE(labelsOf("bigger").contains("adjective"));
-    EXPECT_TRUE(labelsOf("running").contains("verb"));
-    EXPECT_TRUE(labelsOf("quickly").contains("adverb"));
-    EXPECT_EQ(termLength("houses"), 6);
-}
-
-TEST_F(DictionaryTest, FunctionWordsOfEveryClass)
-{
-    EXPECT_EQ(labelsOf("myself"), QStringList {"pronoun"});
-    EXPECT_TRUE(labelsOf("during").contains("preposition"));
-    EXPECT_TRUE(labelsOf("unless").contains("conjunction"));
-    EXPECT_TRUE(labelsOf("the").contains("definite article"));
-    EXPECT_TRUE(labelsOf("an").contains("indefinite article"));
-    EXPECT_TRUE(labelsOf("should").contains("verb"));
-    EXPECT_TRUE(labelsOf("yippee").contains("interjection"));
-    EXPECT_TRUE(labelsOf("how").contains("adverb"));
-}
-
-TEST_F(DictionaryTest, ItsIsAPronounNotAPluralOfIt)
-{
-    EXPECT_EQ(labelsOf("its"), QStringList {"pronoun"});
-}
-
-TEST_F(DictionaryTest, FormsOnlyTheSpellingDictionaryKnowsGetAPartOfSpeech)
-{
-    EXPECT_TRUE(labelsOf("sweaty").contains("adjective"));
-    EXPECT_TRUE(labelsOf("tabbed").contains("verb"));
-    EXPECT_TRUE(labelsOf("hottie").contains("noun"));
-    EXPECT_FALSE(labelsOf("rewind").isEmpty());
-}
-
-TEST_F(DictionaryTest, LongestTermAtTheStartWins)
-{
-    const TermRange range = termRangeInString("ice cream is cold", 0);
-    EXPECT_EQ(range.location, 0);
-    EXPECT_EQ(range.length, 9);
-    EXPECT_EQ(termLength("cat xyz"), 3);
-    EXPECT_EQ(termRangeInString("a cat", 2).length, 3);
-}
-
-TEST_F(DictionaryTest, TermsEndAtAWordBoundary)
-{
-    EXPECT_EQ(termLength("catxyz"), 0);
-    EXPECT_EQ(termLength("gardens9"), 0);
-    EXPECT_EQ(termLength(" garden"), 0);
-    EXPECT_EQ(termLength(""), 0);
-}
-
-TEST_F(DictionaryTest, CaseIsIgnored)
-{
-    EXPECT_EQ(termLength("GARDEN"), 6);
-    EXPECT_TRUE(labelsOf("GaRdEn").contains("noun"));
-}
-
-TEST_F(DictionaryTest, ProperNamesAreNamesNotNouns)
-{
-    for (const char* name : {"london", "thomas", "boston", "monday"}) {
-        const QStringList labels = labelsOf(name);
-        EXPECT_TRUE(labels.contains("name")) << name;
-        EXPECT_FALSE(labels.contains("noun")) << name;
+    const struct { const char* word; const char* headword; QStringList labels; } rows[] = {
+        {"Houses", "houses (house)", {"noun", "verb"}}, {"geese", "geese (goose)", {"noun"}}, // geese: an exception list
+        {"walked", "walked (walk)", {"verb"}}, {"bigger", "bigger (big)", {"adjective"}}, // walk is a noun, walked is not
+        {"happier", "happier (happy)", {"adjective"}}, {"women", "women (woman)", {"noun"}},
+        {"glasses", "glasses (glass)", {"noun", "verb"}}, {"quickly", "quickly", {"adverb"}},
+        {"its", "its", {"pronoun"}}, {"can", "can", {"verb", "noun"}}, // the function words first: "its" is no plural of "it"
+        {"like", "like", {"preposition", "noun", "verb", "adjective"}}, {"the", "the", {"definite article"}},
+        {"an", "an", {"indefinite article"}}, {"unless", "unless", {"conjunction"}}, {"yippee", "yippee", {"interjection"}},
+        {"london", "london", {"name"}}, {"bill", "bill", {"noun", "verb"}}, {"march", "march", {"noun", "verb", "name"}},
+        // Known only to the spelling dictionary; tabbed undoes a doubled consonant, bossily and burier a y turned to i.
+        {"sweaty", "sweaty", {"adjective"}}, {"selfies", "selfies", {"noun"}}, {"tabbed", "tabbed (tab)", {"verb"}},
+        {"bossily", "bossily (bossy)", {"adverb"}}, {"burier", "burier (bury)", {"adjective"}},
+    };
+    for (const auto& row : rows) { // the labels are the lines not indented, after the headword
+        const QStringList lines = definitionOf(row.word).split(u'\n', Qt::SkipEmptyParts);
+        EXPECT_EQ(lines.value(0), row.headword);
+        EXPECT_EQ(lines.mid(1).filter(QRegularExpression("^\\S")), row.labels) << row.word;
     }
 }
 
-TEST_F(DictionaryTest, CommonWordsThatAreAlsoNamesKeepTheirCommonSenses)
+TEST_F(DictionaryTest, WholeDefinitions)
 {
-    for (const char* word : {"bill", "frank", "march"})
-        EXPECT_TRUE(labelsOf(word).contains("noun") || labelsOf(word).contains("verb")) << word;
+    EXPECT_EQ(definitionOf("netflix"), "netflix\nname\n  Netflix\n"); // a name only the spelling dictionary knows
+    EXPECT_EQ(definitionOf("snarkier"), "snarkier\nadjective\n  1. a form of snarky\n");
+    const QString running = definitionOf("running"); // three glosses at most
+    EXPECT_TRUE(running.startsWith("running (run)\nnoun\n  1. (American football) a play") && running.contains("\n  3. ")
+                && !running.contains("\n  4. ")) << running.toStdString();
 }
 
-TEST_F(DictionaryTest, RandomStringsAreNoTerms)
+TEST_F(DictionaryTest, LongestTermEndingAtAWordBoundary)
 {
-    for (const char* text : {"qzxvbn", "xkcdqj", "bzzzrt", "aeiouy", "ptkfff"})
-        EXPECT_EQ(termLength(text), 0) << text;
+    const struct { const char* text; qsizetype offset; qsizetype length; } rows[] = {
+        {"ice cream is cold", 0, 9}, {"cat xyz", 0, 3}, {"a cat", 2, 3}, {"GARDEN", 0, 6}, {"don't", 0, 5},
+        {"it\u2019s", 0, 4}, {"catxyz", 0, 0}, {"gardens9", 0, 0}, {" garden", 0, 0}, {"", 0, 0}, {"cat", 3, 0},
+        {"cat", -1, 0}, {"qzxvbn", 0, 0}, {"beyonce", 0, 0}, {"the cat", 4, 3},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(termRangeInString(row.text, row.offset).length, row.length) << row.text << "@" << row.offset;
+    EXPECT_TRUE(copyTextDefinition("the cat", {4, 3})->startsWith("cat\nnoun\n"));
+    for (const TermRange range : {TermRange {0, 6}, TermRange {0, 0}, TermRange {2, 5}, TermRange {-1, 3}})
+        EXPECT_FALSE(copyTextDefinition("catxyz", range).has_value()) << range.location << "+" << range.length;
 }
 
-TEST_F(DictionaryTest, DefinitionIsHeadwordThenLabelledNumberedGlosses)
+TEST_F(DictionaryTest, BasesSuggestedForEachPartOfSpeech)
 {
-    const QStringList lines = definitionOf("Houses").split(u'\n');
-    ASSERT_GE(lines.size(), 3);
-    EXPECT_EQ(lines[0], "houses (house)");
-    EXPECT_EQ(lines[1], "noun");
-    EXPECT_TRUE(lines[2].startsWith("  1. ")) << lines[2].toStdString();
+    using V = std::vector<std::string>;
+    EXPECT_EQ(detachmentCandidates("boxes", PartOfSpeech::Noun), (V {"boxe", "box"}));
+    EXPECT_EQ(detachmentCandidates("glass", PartOfSpeech::Noun), V {}); // not glas + s
+    EXPECT_EQ(detachmentCandidates("s", PartOfSpeech::Noun), V {});
+    EXPECT_EQ(detachmentCandidates("flies", PartOfSpeech::Verb), (V {"flie", "fly", "flie", "fli"}));
+    EXPECT_EQ(detachmentCandidates("nicest", PartOfSpeech::Adjective), (V {"nic", "nice"}));
+    EXPECT_EQ(detachmentCandidates("quickly", PartOfSpeech::Adverb), V {});
 }
 
-TEST_F(DictionaryTest, NoDefinitionWithoutATerm)
-{
-    EXPECT_FALSE(copyTextDefinition("catxyz", {0, 6}).has_value());
-    EXPECT_FALSE(copyTextDefinition("cat", {0, 0}).has_value());
-    EXPECT_FALSE(copyTextDefinition("cat", {2, 5}).has_value());
-}
-
+// Any one of the three sources missing: said once, and nothing is a word.
 TEST_F(DictionaryTest, MissingDataIsReportedOnceAndNothingIsATerm)
 {
-    QTemporaryDir empty;
-    setDictionaryPaths({empty.path(), empty.filePath("en_US.aff"), empty.filePath("en_US.dic"),
-                        empty.filePath("function_words.txt")});
-    testing::internal::CaptureStdout();
-    EXPECT_EQ(termLength("garden"), 0);
-    EXPECT_EQ(termLength("house"), 0);
-    const std::string messages = testing::internal::GetCapturedStdout();
+    QStringList said;
+    setProblemReporter([&](const QByteArray& message) { said << QString::fromUtf8(message); });
+    for (QString DictionaryPaths::*missing : {&DictionaryPaths::wordNetDirectory, &DictionaryPaths::functionWordsFile,
+                                              &DictionaryPaths::spellingWordsFile}) {
+        DictionaryPaths paths = DictionaryPaths::installed();
+        paths.*missing = "/nonexistent/missing";
+        setDictionaryPaths(paths);
+        said.clear();
+        EXPECT_FALSE(termRangeInString("garden", 0).length || termRangeInString("the", 0).length || copyTextDefinition("the", {0, 3}));
+        ASSERT_EQ(said.size(), 1);
+        EXPECT_TRUE(said[0].startsWith("The English dictionary could not be opened (looked for ") && said[0].contains(paths.*missing)
+                    && said[0].endsWith("; every word will be judged not a word.\n")) << said[0].toStdString();
+    }
+    setProblemReporter({});
     setDictionaryPaths(DictionaryPaths::installed());
-    EXPECT_EQ(std::count(messages.begin(), messages.end(), '\n'), 1);
-    EXPECT_NE(messages.find("dictionary could not be opened"), std::string::npos);
 }
 
 } // namespace

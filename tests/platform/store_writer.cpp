@@ -1,11 +1,6 @@
-// Saves again and again as a separate process, for the store's crash, failure and
-// concurrency tests:
-//   store_writer FILE KEY SAVES [MODE]
-// Without a mode it saves KEY's record counting on from the count stored and says each
-// completed save on standard output. "full" first limits the size of any file it writes to
-// 1 KiB (a full disk), "unprivileged" first drops root's right to read and write what its
-// mode bits forbid; both then save a record too large for that limit. "rounds" submits SAVES
-// rounds of 10 points, 2 words and 7 computer points for the player KEY, as a game does.
+// store_writer FILE KEY SAVES [MODE]: saves KEY's count on from the one stored, saying each save done.
+// "full" caps files at 1 KiB (a full disk); "unprivileged" drops root's right to ignore mode bits;
+// "rounds" submits SAVES rounds of 10 points, 2 words and 7 computer points for the player KEY.
 #include "platform/user_defaults_store.h"
 #include "stats/stats_persistence.h"
 #include "stats/user_stats.h"
@@ -19,31 +14,16 @@
 
 #include <csignal>
 #include <cstdio>
-#include <cstring>
-
-namespace {
-
-void dropFileRightsOfRoot()
-{
-    __user_cap_header_struct header {_LINUX_CAPABILITY_VERSION_3, 0};
-    __user_cap_data_struct data[2] {};
-    syscall(SYS_capget, &header, data);
-    data[0].effective &= ~((1u << CAP_DAC_OVERRIDE) | (1u << CAP_DAC_READ_SEARCH));
-    syscall(SYS_capset, &header, data);
-}
-
-} // namespace
 
 int main(int argc, char* argv[])
 {
     QCoreApplication application(argc, argv);
     if (argc < 4)
         return 2;
-    const QString file = QString::fromLocal8Bit(argv[1]);
-    const QString key = QString::fromLocal8Bit(argv[2]);
+    const QString file = QString::fromLocal8Bit(argv[1]), key = QString::fromLocal8Bit(argv[2]);
     const int saves = std::atoi(argv[3]);
-    const char* mode = argc > 4 ? argv[4] : "";
-    if (std::strcmp(mode, "rounds") == 0) {
+    const std::string mode = argc > 4 ? argv[4] : "";
+    if (mode == "rounds") {
         gPrefsDict = std::make_unique<UserDefaultsStore>(file);
         setUserName(key.toUtf8());
         loadUserStats();
@@ -54,23 +34,21 @@ int main(int argc, char* argv[])
         }
         return 0;
     }
-    if (std::strcmp(mode, "full") == 0) {
+    if (mode == "full") {
         std::signal(SIGXFSZ, SIG_IGN);
         const rlimit limit {1024, 1024};
         setrlimit(RLIMIT_FSIZE, &limit);
-    } else if (std::strcmp(mode, "unprivileged") == 0) {
-        dropFileRightsOfRoot();
+    } else if (mode == "unprivileged") {
+        __user_cap_header_struct header {_LINUX_CAPABILITY_VERSION_3, 0};
+        __user_cap_data_struct data[2] {};
+        syscall(SYS_capget, &header, data);
+        data[0].effective &= ~((1u << CAP_DAC_OVERRIDE) | (1u << CAP_DAC_READ_SEARCH));
+        syscall(SYS_capset, &header, data);
     }
     UserDefaultsStore store(file);
-    int64_t count = 0;
-    if (const auto stored = store.objectForKey(key)) {
-        if (const auto* record = std::get_if<StoreDictionary>(&*stored))
-            count = std::get<int64_t>(record->at(QStringLiteral("count")));
-    }
-    const QString padding(*mode ? 4000 : 300, u'p');
+    int64_t count = std::get<int64_t>(store.objectForKey(key).value_or(int64_t {0}));
     for (int i = 0; i < saves; ++i) {
-        ++count;
-        store.setObject(key, StoreDictionary {{QStringLiteral("count"), count}, {QStringLiteral("padding"), padding}});
+        store.setObjects({{key, ++count}, {"padding", QString(mode.empty() ? 300 : 4000, u'p')}}); // past 1 KiB
         std::printf("%lld\n", static_cast<long long>(count));
         std::fflush(stdout);
     }

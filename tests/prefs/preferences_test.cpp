@@ -5,33 +5,20 @@
 
 #include <gtest/gtest.h>
 
-namespace {
-
-struct PreferencesRow {
-    const char* colours;
-    const char* resumes;
-    Preferences expected;
-};
-
 TEST(PreferencesTest, ReadsWhatIsWrittenAndTheDefaultForAnythingElse)
 {
     QTemporaryDir folder;
-    const QString file = folder.filePath(QStringLiteral("sixfold.conf"));
-    for (const Preferences chosen : {Preferences {}, Preferences {WordColours::ColourBlindSafe, true},
-                                     Preferences {WordColours::Standard, true}}) {
-        QSettings settings(file, QSettings::IniFormat);
+    QSettings settings(folder.filePath("sixfold.conf"), QSettings::IniFormat);
+    for (const Preferences chosen : {Preferences {WordColours::ColourBlindSafe, true}, Preferences {}, {WordColours::Standard, true}}) {
         savePreferences(settings, chosen);
-        QSettings again(file, QSettings::IniFormat);
-        EXPECT_EQ(loadPreferences(again), chosen);
+        EXPECT_EQ(loadPreferences(*std::make_unique<QSettings>(settings.fileName(), QSettings::IniFormat)), chosen);
     }
-    for (const PreferencesRow& row : {PreferencesRow {"purple", "yes", {}},
-                                      PreferencesRow {"colour-blind-safe", "1", {WordColours::ColourBlindSafe, false}},
-                                      PreferencesRow {"", "true", {WordColours::Standard, true}}}) {
-        QSettings settings(file, QSettings::IniFormat);
-        settings.setValue(QStringLiteral("board/wordColours"), QString::fromLatin1(row.colours));
-        settings.setValue(QStringLiteral("board/resumeAtLaunch"), QString::fromLatin1(row.resumes));
-        EXPECT_EQ(loadPreferences(settings), row.expected) << row.colours;
+    const struct { const char* colours; const char* resumes; Preferences expected; } rows[] = {
+        {"purple", "yes", {}}, {"colour-blind-safe", "1", {WordColours::ColourBlindSafe, false}},
+        {"Colour-blind-safe", "true", {WordColours::Standard, true}}, {"standard", "True", {}}};
+    for (const auto& row : rows) {
+        settings.setValue("board/wordColours", row.colours);
+        settings.setValue("board/resumeAtLaunch", row.resumes);
+        EXPECT_EQ(loadPreferences(settings), row.expected) << row.colours << " " << row.resumes;
     }
 }
-
-} // namespace
