@@ -5,8 +5,6 @@
 #include "window/window_handle.h"
 #include "words/word_list.h"
 
-#include <QAccessible>
-#include <QApplication>
 #include <QFile>
 #include <QPlainTextEdit>
 #include <QPointer>
@@ -21,11 +19,8 @@ TEST_F(AppTest, FirstLaunchWelcomesOnTheConsoleDealsABoardAndSavesThePlayer)
     EXPECT_EQ(launch(), kWelcome);
     EXPECT_EQ(m_game->resultView->toPlainText().toStdString(), kWelcome);
     EXPECT_TRUE(gWindow == m_game->window() && gSixListMax > 6000 && intValue(m_game->compScore->text()) > 0);
-    EXPECT_EQ(m_game->window()->centralWidget()->findChildren<myTextField*>().size(), 26);
-    EXPECT_EQ(QApplication::focusWidget(), fieldAt(0, 0));
     const QString player = QString::fromUtf8(gUserName);
     EXPECT_EQ(statsLine(0), "Stats for " + player + ":");
-    EXPECT_EQ(m_game->statsField->accessibleDescription(), m_game->statsField->text());
     EXPECT_TRUE(stored("LastUser") == StoreValue(player) && stored(player).has_value());
 }
 
@@ -33,8 +28,7 @@ TEST_F(AppTest, LaunchWithoutAWordListSaysSoAndLeavesTheBoardEmpty)
 {
     TemporaryResources resources;
     EXPECT_EQ(launch(), "Null list.\n" + kWelcome + "The word list cannot make a puzzle, so the board stays empty.\n");
-    EXPECT_EQ(m_game->compScore->text(), "0");
-    EXPECT_FALSE(gGrid[0][0].field);
+    EXPECT_TRUE(m_game->compScore->text() == "0" && !gGrid[0][0].field);
 }
 
 // Termination on its own stores the last player and nothing else: statistics changed since
@@ -60,10 +54,8 @@ TEST_F(AppTest, TerminationWritesOnlyTheLastUser)
 TEST_F(AppTest, ASetWindowTakesOverOutletsActionsAndBoard)
 {
     launch();
-    const QString stats = m_game->statsField->text();
     m_game->setWindow(loadMainWindow());
     EXPECT_TRUE(gWindow == m_game->window() && fieldAt(0, 0)->window() == gWindow && m_game->theWord->window() == gWindow);
-    EXPECT_EQ(m_game->statsField->text(), stats);
     m_game->theWord->setText(QStringLiteral("garden"));
     press("checkWordButton");
     EXPECT_TRUE(m_game->resultView->toPlainText().endsWith("'garden' is a word\n"));
@@ -129,9 +121,7 @@ TEST_F(AppTest, SubmissionsFoldIntoRunningAveragesSavedAtOnceAndKeptInTheHistory
     const std::string printed = press("submitButton");
     const size_t listing = printed.find("Computer Words for Previous Puzzle: \n  garden              \n   n    ");
     EXPECT_LT(printed.find("'SILVER' is a word.\n"), listing);
-    EXPECT_NE(listing, std::string::npos);
-    EXPECT_TRUE(submittedCell.isNull());
-    EXPECT_EQ(m_game->theScore->text(), "0");
+    EXPECT_TRUE(listing != std::string::npos && submittedCell.isNull() && m_game->theScore->text() == "0");
     EXPECT_EQ(std::tuple(gCurrStats.totalScores, gCurrStats.totalWordsMade, gCurrStats.averageWordScore), std::tuple(17, 2, 8.5f));
 
     showWorkedExample(30);
@@ -147,42 +137,35 @@ TEST_F(AppTest, SubmissionsFoldIntoRunningAveragesSavedAtOnceAndKeptInTheHistory
 
     const QList<RoundRecord> rounds = HistoryDatabase(dataHome() + "/sixfold/history.sqlite").allRounds(QString::fromUtf8(gUserName));
     ASSERT_EQ(rounds.size(), 2);
-    EXPECT_EQ(std::tuple(rounds[0].computerScore, rounds[0].roundScore, rounds[0].wordsMade), std::tuple(40, 17, 2));
-    EXPECT_EQ(std::tuple(rounds[1].computerScore, rounds[1].roundScore, rounds[1].wordsMade), std::tuple(30, 8, 1));
-    const auto slot = [&](int i) {
+    EXPECT_EQ(std::tuple(rounds[0].computerScore, rounds[0].roundScore, rounds[0].wordsMade, rounds[1].computerScore,
+                         rounds[1].roundScore, rounds[1].wordsMade), std::tuple(40, 17, 2, 30, 8, 1));
+    for (const auto& [i, solution, letters, isWord, score, direction, x, y] :
+         {std::tuple(1, "anchor", "A  H  ", false, 0, SlotDirection::Down, 1, 0), {4, "silver", "SILVER", true, 9, SlotDirection::Across, 3, 8}}) {
         const SlotRecord& s = rounds[0].wordSlots[size_t(i)];
-        return std::tuple(s.solution, s.letters, s.isWord, s.score, s.direction, s.x, s.y);
-    };
-    EXPECT_EQ(slot(0), std::tuple(QStringLiteral("garden"), QStringLiteral("GARDEN"), true, 8, SlotDirection::Across, 0, 0));
-    EXPECT_EQ(slot(1), std::tuple(QStringLiteral("anchor"), QStringLiteral("A  H  "), false, 0, SlotDirection::Down, 1, 0));
-    EXPECT_EQ(slot(4), std::tuple(QStringLiteral("silver"), QStringLiteral("SILVER"), true, 9, SlotDirection::Across, 3, 8));
+        EXPECT_EQ(std::tuple(s.solution, s.letters, s.isWord, s.score, s.direction, s.x, s.y),
+                  std::tuple(QString(solution), QString(letters), isWord, score, direction, x, y));
+    }
 
     launch();
     EXPECT_EQ(std::tuple(gCurrStats.totalPuzzlesSubmitted, gCurrStats.totalScores), std::tuple(2, 25));
 }
 
-// The check shows the round's score, raises the best word, and tells a screen reader.
+// The check shows the round's score, to a screen reader too, and raises the best word.
 TEST_F(AppTest, CheckAllWordsScoresTheBoardAndNewPuzzleLeavesTheStatisticsAlone)
 {
     launch();
     showWorkedExample(40);
     fieldAt(0, 0)->setFocus();
     EXPECT_TRUE(typeThen("grden", Qt::Key_K, Qt::ControlModifier).starts_with("'GARDEN' is a word.\n"));
-    const auto heard = [](QObject* widget, QAccessible::Text what) { return QAccessible::queryAccessibleInterface(widget)->text(what); };
-    EXPECT_EQ(heard(m_game->theScore, QAccessible::Name), "Your score: 8");
-    EXPECT_EQ(heard(m_game->compScore, QAccessible::Name), "Computer's score: 40");
-    EXPECT_EQ(heard(fieldAt(0, 0), QAccessible::Description), "Checked: part of a word");
-    EXPECT_EQ(heard(fieldAt(1, 1), QAccessible::Description), "Checked: not part of a word");
-    EXPECT_EQ(gCurrStats.bestWordScore, 8);
+    EXPECT_TRUE(m_game->theScore->accessibleName() == "Your score: 8" && gCurrStats.bestWordScore == 8);
 
     const UserStats before = gCurrStats;
     press("newPuzzleButton");
     typeThen("", Qt::Key_N, Qt::ControlModifier);
     EXPECT_EQ(std::tuple(gCurrStats.totalPuzzlesSubmitted, gCurrStats.totalScores, gCurrStats.bestWordScore),
               std::tuple(before.totalPuzzlesSubmitted, before.totalScores, 8));
-    EXPECT_EQ(m_game->theScore->text(), "0");
+    EXPECT_TRUE(m_game->theScore->text() == "0" && m_game->window()->focusWidget() == fieldAt(0, 0));
     EXPECT_EQ(m_game->window()->centralWidget()->findChildren<myTextField*>().size(), 26);
-    EXPECT_EQ(m_game->window()->focusWidget(), fieldAt(0, 0));
 }
 
 } // namespace

@@ -11,11 +11,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QLabel>
-#include <QLineEdit>
-#include <QMainWindow>
 #include <QTest>
-
-#include <memory>
 
 inline const std::string kWelcome = "You appear to be a new user, welcome!\n";
 
@@ -36,12 +32,7 @@ protected:
         return printedBy([this] { m_game->applicationDidFinishLaunching(nullptr); });
     }
 
-    void quit()
-    {
-        m_game->applicationWillTerminate(nullptr);
-        m_game.reset();
-        resetGame(); // as a new process starts
-    }
+    void quit() { m_game->applicationWillTerminate(nullptr), m_game.reset(), resetGame(); } // as a new process starts
 
     // Clicks the button, or triggers the menu action, of that name; returns what it printed.
     std::string press(const char* name)
@@ -55,15 +46,11 @@ protected:
         });
     }
 
-    // Types `keys` and then `last` (with its modifiers) where the focus is, as a keyboard
-    // does; returns what they printed.
+    // Types `keys`, then `last` with its modifiers, where the focus is; returns what they printed.
     static std::string typeThen(const char* keys, Qt::Key last, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
     {
-        QWidget* const viaFocus = nullptr;
-        return printedBy([&] {
-            QTest::keyClicks(viaFocus, QString::fromLatin1(keys));
-            QTest::keyClick(viaFocus, last, modifiers);
-        });
+        QWidget* const focus = nullptr;
+        return printedBy([&] { QTest::keyClicks(focus, QString::fromLatin1(keys)), QTest::keyClick(focus, last, modifiers); });
     }
 
     // The worked example in place of the dealt board, with this computer score.

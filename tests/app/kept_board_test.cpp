@@ -29,27 +29,30 @@ protected:
     std::array<PlacedWord, 5> shownWords() const
     {
         const auto shown = readShownBoard(m_game->compScore, m_game->theScore);
-        EXPECT_TRUE(shown);
         return shown ? shown->words : std::array<PlacedWord, 5> {};
     }
 
-    QString keptPath() const { return dataHome() + QStringLiteral("/sixfold/board.json"); }
+    QString keptPath() const { return dataHome() + "/sixfold/board.json"; }
 };
 
-// Quitting keeps the board; the next launch offers it (or shows it, when the player asked for
-// that), and New Puzzle and Ctrl+R swap the two boards back and forth.
-TEST_F(KeptBoardTest, UnfinishedBoardSurvivesQuitNewPuzzleAndSwaps)
+// A keystroke reaches the file without waiting for quit; the next launch offers the board (or
+// shows it, when the player asked for that), and New Puzzle and Ctrl+R swap two boards.
+TEST_F(KeptBoardTest, UnfinishedBoardSurvivesAKeystrokeQuitAndNewPuzzleAndSwaps)
 {
     EXPECT_EQ(launch(), kWelcome);
     const auto first = shownWords();
+    QSignalSpy saved(m_game->boardKeeper(), &BoardKeeper::saved);
     const auto [x, y] = type('q');
+    ASSERT_TRUE(saved.wait(5000));
+    const auto kept = KeptBoardStore(keptPath()).load().board;
+    ASSERT_TRUE(kept && kept->typed.size() == 1u);
+    EXPECT_EQ(std::tuple(kept->typed[0].x, kept->typed[0].y, kept->typed[0].letter), std::tuple(x, y, QStringLiteral("Q")));
+
     const QString computerScore = m_game->compScore->text();
     EXPECT_NE(launch().find("Ctrl+R"), std::string::npos);
     EXPECT_NE(shownWords(), first);
     press("actionResume");
-    EXPECT_EQ(shownWords(), first);
-    EXPECT_EQ(gGrid[x][y].field->text(), "Q");
-    EXPECT_EQ(m_game->compScore->text(), computerScore);
+    EXPECT_TRUE(shownWords() == first && gGrid[x][y].field->text() == "Q" && m_game->compScore->text() == computerScore);
 
     EXPECT_NE(press("actionNewPuzzle").find("Ctrl+R"), std::string::npos);
     const auto second = shownWords();
@@ -62,8 +65,7 @@ TEST_F(KeptBoardTest, UnfinishedBoardSurvivesQuitNewPuzzleAndSwaps)
     savePreferences(settings, {WordColours::Standard, true});
     press("actionResume");
     launch();
-    EXPECT_EQ(shownWords(), first);
-    EXPECT_EQ(gGrid[x][y].field->text(), "Q");
+    EXPECT_TRUE(shownWords() == first && gGrid[x][y].field->text() == "Q");
     EXPECT_EQ(press("actionResume"), kNothingKept);
 }
 
@@ -73,10 +75,8 @@ TEST_F(KeptBoardTest, ASubmittedBoardIsNeverResumed)
         launch();
         const auto submitted = shownWords();
         type('q');
-        if (submitsAResumedBoard) {
-            press("actionNewPuzzle");
-            press("actionResume");
-        }
+        if (submitsAResumedBoard)
+            press("actionNewPuzzle"), press("actionResume");
         typeThen("", Qt::Key_Return, Qt::ControlModifier);
         EXPECT_EQ(gCurrStats.totalPuzzlesSubmitted, 1);
         press("actionResume");
@@ -89,33 +89,21 @@ TEST_F(KeptBoardTest, ASubmittedBoardIsNeverResumed)
     }
 }
 
-TEST_F(KeptBoardTest, AKeystrokeIsWrittenWithoutWaitingForQuit)
-{
-    launch();
-    QSignalSpy saved(m_game->boardKeeper(), &BoardKeeper::saved);
-    const auto [x, y] = type('q');
-    ASSERT_TRUE(saved.wait(5000));
-    const auto kept = KeptBoardStore(keptPath()).load().board;
-    ASSERT_TRUE(kept && kept->typed.size() == 1u);
-    EXPECT_EQ(std::tuple(kept->typed[0].x, kept->typed[0].y, kept->typed[0].letter), std::tuple(x, y, QStringLiteral("Q")));
-}
-
 TEST_F(KeptBoardTest, PreferencesChosenInTheDialogAreSavedApartAndRecolourTheBoard)
 {
     launch();
     showWorkedExample(40);
-    fieldAt(0, 0)->setText(QStringLiteral("X"));
+    fieldAt(0, 0)->setText("X");
     press("actionCheckAllWords");
     press("actionPreferences");
     auto* dialog = m_game->window()->findChild<PreferencesDialog*>();
-    ASSERT_NE(dialog, nullptr);
-    EXPECT_EQ(dialog->chosen(), Preferences {});
-    auto* colours = dialog->findChild<QComboBox*>(QStringLiteral("wordColours"));
+    ASSERT_TRUE(dialog && dialog->chosen() == Preferences {});
+    auto* colours = dialog->findChild<QComboBox*>("wordColours");
     colours->setCurrentIndex(colours->findData(static_cast<int>(WordColours::ColourBlindSafe)));
-    dialog->findChild<QCheckBox*>(QStringLiteral("resumesAtLaunch"))->setChecked(true);
+    dialog->findChild<QCheckBox*>("resumesAtLaunch")->setChecked(true);
     dialog->accept();
     EXPECT_EQ(textColor(fieldAt(0, 0)), kSafeInvalidWordColour);
-    QSettings settings(configHome() + QStringLiteral("/sixfold/sixfold.conf"), QSettings::IniFormat);
+    QSettings settings(configHome() + "/sixfold/sixfold.conf", QSettings::IniFormat);
     EXPECT_EQ(loadPreferences(settings), (Preferences {WordColours::ColourBlindSafe, true}));
     QFile statistics(UserDefaultsStore::standardFilePath()); // the player's record keeps no preference
     EXPECT_TRUE(statistics.open(QIODevice::ReadOnly) && !statistics.readAll().contains("olour"));

@@ -10,30 +10,19 @@
 
 namespace {
 
-class BoardLayoutTest : public GameTest {
-protected:
-    void SetUp() override
-    {
-        GameTest::SetUp();
-        m_board.window()->show();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(m_board.window()));
-    }
+using BoardLayoutTest = GameTest;
 
-    // Input cells as their lower-case solution letter, fixed cells as the text they show.
-    static std::vector<std::string> shownRows()
-    {
-        return boardRows([](const GridCell& cell) {
-            return !cell.field ? '.' : cell.editable ? cell.solutionLetter : cell.field->text().toStdString()[0];
-        });
-    }
-
-    BoardWindow m_board;
-};
-
-TEST_F(BoardLayoutTest, WorkedExampleIsLaidOutCellForCellWithItsWordStarts)
+// The worked example cell for cell; a first word starting with a vowel shares its cell, and a
+// new board releases the old one.
+TEST_F(BoardLayoutTest, BoardsAreLaidOutCellForCellWithTheirWordStartsAndReplaceTheOld)
 {
-    layOutBoard(workedExample(), m_board.window());
-    EXPECT_EQ(shownRows(), (std::vector<std::string> {"gArden..........", ".n..............", ".c..............",
+    BoardWindow board;
+    board.window()->show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(board.window()));
+    layOutBoard(workedExample(), board.window());
+    // Input cells as their lower-case solution letter, fixed cells as the text they show.
+    EXPECT_EQ(boardRows([](const GridCell& cell) { return !cell.field ? '.' : cell.editable ? cell.solutionLetter : cell.field->text().toStdString()[0]; }),
+              (std::vector<std::string> {"gArden..........", ".n..............", ".c..............",
                                                       "cHoseN..........", ".o...o..........", ".r...r..........",
                                                       ".....m..........", ".....a..........", "...siLver......."}));
     // x, y, word start, direction: the five starts, then cells inside the words.
@@ -51,15 +40,11 @@ TEST_F(BoardLayoutTest, WorkedExampleIsLaidOutCellForCellWithItsWordStarts)
     EXPECT_EQ(fieldAt(0, 0)->geometry(), QRect(32, 36, 32, 32));
     EXPECT_EQ(fieldAt(5, 8)->geometry(), QRect(202, 308, 32, 32));
     EXPECT_TRUE(fieldAt(5, 8)->isVisible());
-}
 
-TEST_F(BoardLayoutTest, FirstWordStartingWithAVowelSharesItsCellAndANewBoardReleasesTheOld)
-{
-    layOutBoard(workedExample(), m_board.window());
     QPointer<myTextField> old = fieldAt(3, 8);
-    layOutBoard(puzzleOf({"alpaca", "alpaca", "alpaca", "alpaca", "alpaca"}, 0, 0, 0), m_board.window());
+    layOutBoard(puzzleOf({"alpaca", "alpaca", "alpaca", "alpaca", "alpaca"}, 0, 0, 0), board.window());
     EXPECT_TRUE(old.isNull());
-    EXPECT_EQ(m_board.window()->centralWidget()->findChildren<myTextField*>().size(), 26);
+    EXPECT_EQ(board.window()->centralWidget()->findChildren<myTextField*>().size(), 26);
     EXPECT_EQ(std::tuple(gGrid[0][0].editable, gGrid[0][0].wordStart, gGrid[0][0].direction), std::tuple(0, 1, DirBoth));
     EXPECT_EQ(std::tuple(gGrid[0][3].wordStart, gGrid[5][8].wordStart, gGrid[5][8].direction), std::tuple(1, 1, DirAcross));
     EXPECT_EQ(QApplication::focusWidget(), fieldAt(0, 0));

@@ -13,8 +13,7 @@ protected:
     // Makes every draw repeatable and counts the draws.
     void seed(uint32_t value)
     {
-        m_random.seed(value);
-        m_draws = 0;
+        m_random.seed(value), m_draws = 0;
         gRandomSource = [this](uint32_t upperBound) { return ++m_draws, std::uniform_int_distribution<uint32_t>(0, upperBound - 1)(m_random); };
     }
 
@@ -48,16 +47,6 @@ TEST_F(WordSelectionTest, OnlySixLetterRowsAreDrawnAndAHopelessListGivesUpInBoun
             EXPECT_STREQ(puzzle->words[i].data(), "alpaca");
         EXPECT_TRUE(!puzzle || std::tuple(puzzle->vowelIndex, puzzle->word2Cross, puzzle->word4Cross) == std::tuple(0, 0, 0));
     }
-}
-
-int letterValue(char letter)
-{
-    const char* const byValue[] = {"", "aeilnorstu", "dg", "bcmp", "fhvwy", "k", "", "", "jx", "", "qz"};
-    for (int value = 1; value <= 10; ++value) {
-        if (std::strchr(byValue[value], letter) && letter)
-            return value;
-    }
-    return -1000;
 }
 
 // Many boards from the shipped list and a damaged copy of it, each checked against the rules
@@ -94,7 +83,7 @@ TEST_F(WordSelectionTest, DealtBoardsChainAtTheirRulesCrossingsAndScore)
             ASSERT_EQ(w[i][6], 0);
             for (int32_t k = 0; k < 6; ++k) {
                 ASSERT_EQ(gGrid[starts[i][0] + k * starts[i][2]][starts[i][1] + k * starts[i][3]].solutionLetter, w[i][k]) << i;
-                value += letterValue(w[i][k]);
+                value += std::array {1, 3, 3, 2, 1, 4, 2, 4, 1, 8, 5, 1, 3, 1, 1, 3, 10, 1, 1, 1, 1, 4, 4, 8, 4, 10}.at(size_t(w[i][k] - 'a'));
             }
         }
         EXPECT_EQ(computerScore(*puzzle), value);

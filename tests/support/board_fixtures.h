@@ -32,23 +32,9 @@ template <typename CellCharacter>
 std::vector<std::string> boardRows(CellCharacter characterOf)
 {
     std::vector<std::string> rows(9, std::string(16, '.'));
-    for (int32_t y = 0; y < 9; ++y) {
-        for (int32_t x = 0; x < 16; ++x)
-            rows[y][x] = characterOf(gGrid[x][y]);
-    }
+    for (int32_t i = 0; i < 9 * 16; ++i)
+        rows[i / 16][i % 16] = characterOf(gGrid[i % 16][i / 16]);
     return rows;
-}
-
-// The computer's letter of each cell, '.' at an empty position.
-inline std::vector<std::string> solutionRows()
-{
-    return boardRows([](const GridCell& cell) { return cell.solutionLetter ? cell.solutionLetter : '.'; });
-}
-
-// Each cell's kind: 'I' input, 'F' fixed, '.' empty.
-inline std::vector<std::string> cellKindRows()
-{
-    return boardRows([](const GridCell& cell) { return !cell.field ? '.' : cell.editable ? 'I' : 'F'; });
 }
 
 inline myTextField* fieldAt(int32_t x, int32_t y) { return qobject_cast<myTextField*>(gGrid[x][y].field.get()); }

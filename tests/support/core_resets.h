@@ -17,12 +17,7 @@ inline void resetWords()
     gRandomSource = nullptr;
 }
 
-inline void resetStats()
-{
-    gCurrStats = {};
-    std::memset(gUserName, 0, sizeof gUserName);
-    gPrefsDict.reset();
-}
+inline void resetStats() { gCurrStats = {}, std::memset(gUserName, 0, sizeof gUserName), gPrefsDict.reset(); }
 
 using WordsTest = LayerTest<resetWords>;
 using StatsTest = LayerTest<resetStats>;

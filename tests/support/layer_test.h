@@ -23,8 +23,7 @@ class LayerTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        qputenv("XDG_CONFIG_HOME", m_configHome.path().toUtf8());
-        qputenv("XDG_DATA_HOME", m_dataHome.path().toUtf8());
+        qputenv("XDG_CONFIG_HOME", m_configHome.path().toUtf8()), qputenv("XDG_DATA_HOME", m_dataHome.path().toUtf8());
         Reset();
     }
     void TearDown() override { Reset(); }

@@ -14,8 +14,7 @@ public:
     // Writes `bytes` as the resource file `fileName` (for example "SixLetterWords.txt").
     void write(const QString& fileName, const QByteArray& bytes) const
     {
-        QFile file(m_directory.filePath(fileName));
-        if (file.open(QIODevice::WriteOnly))
+        if (QFile file(m_directory.filePath(fileName)); file.open(QIODevice::WriteOnly))
             file.write(bytes);
     }
 

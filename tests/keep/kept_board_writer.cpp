@@ -1,0 +1,15 @@
+// Keeps a board again and again, its player score counting up, and says each finished save
+// on standard output until the crash test kills it.   kept_board_writer FILE
+#include "keep/kept_board_store.h"
+
+#include <cstdio>
+
+int main(int argc, char* argv[])
+{
+    const KeptBoardStore store(QString::fromLocal8Bit(argc == 2 ? argv[1] : ""));
+    BoardDocument board {{PlacedWord {"garden", 0, 0, true}, {"anchor", 1, 0, false}, {"chosen", 0, 3, true},
+                          {"normal", 5, 3, false}, {"silver", 3, 8, true}}, {{0, 0, "G", CellVerdict::None}}, 0, 0};
+    for (board.playerScore = 1; argc == 2 && store.save(board); ++board.playerScore)
+        std::printf("%d\n", board.playerScore), std::fflush(stdout);
+    return 1;
+}
