@@ -28,16 +28,13 @@ int main(int argc, char* argv[])
         setUserName(key.toUtf8());
         loadUserStats();
         saveStats();
-        for (int i = 0; i < saves; ++i) {
-            submitRound({.score = 10, .computerScore = 7, .wordsMade = 2, .puzzles = 1});
-            saveStats();
-        }
+        for (int i = 0; i < saves; ++i)
+            submitRound({.score = 10, .computerScore = 7, .wordsMade = 2, .puzzles = 1}), saveStats();
         return 0;
     }
     if (mode == "full") {
-        std::signal(SIGXFSZ, SIG_IGN);
         const rlimit limit {1024, 1024};
-        setrlimit(RLIMIT_FSIZE, &limit);
+        std::signal(SIGXFSZ, SIG_IGN), setrlimit(RLIMIT_FSIZE, &limit);
     } else if (mode == "unprivileged") {
         __user_cap_header_struct header {_LINUX_CAPABILITY_VERSION_3, 0};
         __user_cap_data_struct data[2] {};
@@ -47,10 +44,9 @@ int main(int argc, char* argv[])
     }
     UserDefaultsStore store(file);
     int64_t count = std::get<int64_t>(store.objectForKey(key).value_or(int64_t {0}));
-    for (int i = 0; i < saves; ++i) {
-        store.setObjects({{key, ++count}, {"padding", QString(mode.empty() ? 300 : 4000, u'p')}}); // past 1 KiB
-        std::printf("%lld\n", static_cast<long long>(count));
-        std::fflush(stdout);
+    for (int i = 0; i < saves; ++i) { // the padding takes a save past 1 KiB
+        store.setObjects({{key, ++count}, {"padding", QString(mode.empty() ? 300 : 4000, u'p')}});
+        std::printf("%lld\n", static_cast<long long>(count)), std::fflush(stdout);
     }
     return 0;
 }

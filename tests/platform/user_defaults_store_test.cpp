@@ -24,18 +24,15 @@ protected:
         QFile file(path(name));
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
-    void write(const QString& name, const QByteArray& bytes) const
+    void write(const QString& name, const QByteArray& bytes, int age = 0) const // age in seconds
     {
-        QDir().mkpath(path(""));
-        QFile file(path(name));
-        if (file.open(QIODevice::WriteOnly))
-            file.write(bytes);
+        QFile file((QDir().mkpath(path("")), path(name)));
+        (void)(file.open(QIODevice::WriteOnly) && file.write(bytes) >= 0 && file.flush()
+               && file.setFileTime(QDateTime::currentDateTime().addSecs(-age), QFile::FileModificationTime));
     }
     QStringList files() const { return QDir(path("")).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot); }
     void start(QProcess& writer, const QString& key, int saves, const QString& mode = {}) const
-    {
-        writer.start(QCoreApplication::applicationDirPath() + "/store_writer", {path(), key, QString::number(saves), mode});
-    }
+    { writer.start(QCoreApplication::applicationDirPath() + "/store_writer", {path(), key, QString::number(saves), mode}); }
 };
 
 // Each row: the value written (when there is one), its text, and what reading that text gives. Whole
@@ -44,19 +41,18 @@ protected:
 TEST_F(StoreTest, ValuesAreWrittenPlainAndReadByRangeWholenessAndKind)
 {
     const struct { Optional value; const char* json; Optional read; } rows[] = {
-        {int64_t {16777217}, "16777217", int64_t {16777217}}, {k2p53, "9007199254740993", k2p53},
-        {kMax, "9223372036854775807", kMax}, {kMin, "-9223372036854775808", kMin}, {2.0, "2.0", int64_t {2}},
-        {0.1, "0.1", 0.1}, {1e300, "1e+300", 1e300}, {HUGE_VAL, "null", {}}, {12.57f, "12.57", 12.57}, {NAN, "null", {}},
+        {int64_t {16777217}, "16777217", int64_t {16777217}}, {k2p53, "9007199254740993", k2p53}, {2.0, "2.0", int64_t {2}},
+        {kMax, "9223372036854775807", kMax}, {kMin, "-9223372036854775808", kMin}, {0.1, "0.1", 0.1}, {NAN, "null", {}},
+        {1e300, "1e+300", 1e300}, {HUGE_VAL, "null", {}}, {12.57f, "12.57", 12.57}, {Dictionary {}, "{}", Dictionary {}},
         {3e9f, "3000000000.0", int64_t {3000000000}}, {16777217.0f, "16777216.0", int64_t {16777216}},
-        {QString("Zoë \"q\""), "\"Zoë \\\"q\\\"\"", QString("Zoë \"q\"")}, {Dictionary {}, "{}", Dictionary {}},
+        {QString("Zoë \"q\""), "\"Zoë \\\"q\\\"\"", QString("Zoë \"q\"")}, {{}, "true", {}}, {{}, "[1]", {}},
         {Dictionary {{"a", int64_t {1}}, {"b", QString("s")}}, "{\n        \"a\": 1,\n        \"b\": \"s\"\n    }",
          Dictionary {{"a", int64_t {1}}, {"b", QString("s")}}},
         {Dictionary {{"float", 12.57f}}, R"({"dictionary": {"float": {"float": 12.57}}})", Dictionary {{"float", 12.57}}},
         {Dictionary {{"int64", int64_t {5}}}, R"({"dictionary": {"int64": {"int64": "5"}}})", Dictionary {{"int64", int64_t {5}}}},
         {Dictionary {{"string", QString("a")}}, R"({"dictionary": {"string": {"string": "a"}}})", Dictionary {{"string", QString("a")}}},
-        {{}, "1.7e1", int64_t {17}}, {{}, "-0.5", -0.5}, {{}, "9223372036854775808.0", 0x1p63}, {{}, "true", {}},
-        {{}, "-9223372036854775808.0", kMin}, {{}, "[1]", {}},
-        {{}, R"({"string": 5})", {}}, {{}, R"({"int32": 4})", int64_t {4}}, {{}, R"({"int64": "12x"})", {}},
+        {{}, "1.7e1", int64_t {17}}, {{}, "-0.5", -0.5}, {{}, "9223372036854775808.0", 0x1p63}, {{}, R"({"string": 5})", {}},
+        {{}, "-9223372036854775808.0", kMin}, {{}, R"({"int32": 4})", int64_t {4}}, {{}, R"({"int64": "12x"})", {}},
         {{}, R"({"int64": 12})", int64_t {12}}, {{}, R"({"float": 17.25})", 17.25}, {{}, R"({"float": "nan"})", {}},
         {{}, R"({"dictionary": 5})", {}}, {{}, R"({"bogus": 4})", Dictionary {{"bogus", int64_t {4}}}},
         {{}, R"({"int32": 4, "more": "m"})", Dictionary {{"int32", int64_t {4}}, {"more", QString("m")}}},
@@ -100,13 +96,7 @@ TEST_F(StoreTest, TypedDocumentIsRewrittenPlainKeepingWhatItDoesNotUnderstand)
 TEST_F(StoreTest, NextSaveClearsWhatAKilledSaveLeftAndMovesATornDocumentAside)
 {
     for (const QByteArray& lock : {QByteArray(), "999999999\nsixfold\n" + QSysInfo::machineHostName().toUtf8() + "\n"}) {
-        write("defaults.json.lock", lock);
-        QFile file(path("defaults.json.lock"));
-        if (file.open(QIODevice::ReadWrite))
-            file.setFileTime(QDateTime::currentDateTime().addSecs(-10), QFile::FileModificationTime);
-        file.close();
-        write("defaults.json.aB3xYz", "{\"half");
-        write("defaults.json", "{\"torn");
+        write("defaults.json.lock", lock, 10), write("defaults.json.aB3xYz", "{\"half"), write("defaults.json", "{\"torn");
         QStringList said;
         setProblemReporter([&](const QByteArray& message) { said << QString::fromUtf8(message); });
         EXPECT_TRUE(UserDefaultsStore(path()).setObjects({{"LastUser", QString("ada")}}));
@@ -130,20 +120,18 @@ TEST_F(StoreTest, NothingOnDiskIsLostAndThePlayerHearsOnce)
         {"unprivileged", "corrupt in a locked folder", "could not be read, nor moved aside"}};
     for (const auto& row : rows) {
         const QByteArray old = row.setUp.startsWith("corrupt") ? "{\"torn" : "{\n    \"LastUser\": \"ada\"\n}\n";
-        QDir(path()).removeRecursively();
-        QFile::remove(path());
+        QDir(path()).removeRecursively(), QFile::remove(path());
         row.setUp == "folder" ? (void)QDir().mkpath(path()) : write("defaults.json", old);
         QFile::setPermissions(path(), row.setUp == "read-only" ? QFile::WriteOwner : QFile::ReadOwner | QFile::WriteOwner);
-        if (row.setUp.startsWith("corrupt"))
-            QFile::setPermissions(path(""), QFile::ReadOwner | QFile::ExeOwner);
+        QFile::setPermissions(path(""), row.setUp.startsWith("corrupt") ? QFile::ReadOwner | QFile::ExeOwner
+                                                                          : QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         QProcess writer;
         start(writer, "ada", 2, row.mode);
         ASSERT_TRUE(writer.waitForFinished(60000));
         const QString output = QString::fromUtf8(writer.readAllStandardOutput());
         for (const QString& changed : {path(""), path()})
             QFile::setPermissions(changed, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        EXPECT_EQ(output.count("play goes on without saving"), 1) << output.toStdString();
-        EXPECT_TRUE(output.contains(row.message)) << output.toStdString();
+        EXPECT_TRUE(output.count("play goes on without saving") == 1 && output.contains(row.message)) << output.toStdString();
         EXPECT_EQ(read(), row.setUp == "folder" ? QByteArray() : old) << row.mode;
         EXPECT_EQ(files(), QStringList {"defaults.json"}) << row.mode;
     }
