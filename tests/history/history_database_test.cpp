@@ -1,3 +1,4 @@
+#include "history/history_csv.h"
 #include "history/history_database.h"
 
 #include <QCoreApplication>
@@ -14,11 +15,10 @@ const QDateTime kStart = QDateTime::fromMSecsSinceEpoch(1796000000123, Qt::UTC);
 // The board of garden, anchor, chosen, normal, silver; the player made two words.
 RoundRecord roundOf(const QString& player, int score, int computerScore, int minute = 0)
 {
+    using enum SlotDirection;
     return {player, kStart.addSecs(60 * minute), computerScore,
-            {{{0, 0, SlotDirection::Across, "GARDEN", "HARDEN", true, 11}, {1, 0, SlotDirection::Down, "ANCHOR", "A  H  ", false, 0},
-              {0, 3, SlotDirection::Across, "CHOSEN", "CHOSEN", true, 12}, {5, 3, SlotDirection::Down, "NORMAL", "NXRMAL", false, 0},
-              {3, 8, SlotDirection::Across, "SILVER", "", false, 0}}},
-            score, 2};
+            {{{0, 0, Across, "GARDEN", "HARDEN", true, 11}, {1, 0, Down, "ANCHOR", "A  H  ", false, 0}, {0, 3, Across, "CHOSEN", "CHOSEN", true, 12},
+              {5, 3, Down, "NORMAL", "NXRMAL", false, 0}, {3, 8, Across, "SILVER", "", false, 0}}}, score, 2};
 }
 
 class HistoryTest : public ::testing::Test {
@@ -26,18 +26,6 @@ protected:
     QString path() const { return m_folder.filePath("sixfold/history.sqlite"); }
     QTemporaryDir m_folder;
 };
-
-TEST_F(HistoryTest, RecordedRoundComesBackExactlyAsOneRow)
-{
-    HistoryDatabase history(path());
-    EXPECT_FALSE(QFile::exists(path())) << "opened before the first use";
-    const RoundRecord round = roundOf("Zoë, \"the\" player", 23, 40);
-    EXPECT_EQ(history.recordRound(round).message, QString());
-    EXPECT_EQ(history.lastRound(round.player), round);
-    EXPECT_EQ(history.allRounds(round.player), QList<RoundRecord> {round});
-    EXPECT_EQ(history.players(), QStringList {round.player});
-    EXPECT_FALSE(history.lastRound("ada").has_value());
-}
 
 TEST_F(HistoryTest, TwoGamesWritingAtOnceBothLand)
 {
@@ -52,10 +40,8 @@ TEST_F(HistoryTest, TwoGamesWritingAtOnceBothLand)
 
 TEST_F(HistoryTest, DamagedFileIsMovedAsideWholeAndRecordingGoesOn)
 {
-    QDir().mkpath(m_folder.filePath("sixfold"));
-    QFile file(path());
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(QByteArray(8192, 'x')) == 8192);
-    file.close();
+    QFile file((QDir().mkpath(m_folder.filePath("sixfold")), path()));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(QByteArray(8192, 'x')) == 8192 && file.flush());
     HistoryDatabase history(path());
     const HistoryStatus first = history.recordRound(roundOf("ada", 10, 20));
     const QString aside = m_folder.filePath("sixfold/") + QDir(m_folder.filePath("sixfold")).entryList({"*.corrupt-*"}).value(0);
@@ -75,8 +61,7 @@ TEST_F(HistoryTest, UnusableHistoryTurnsOffWithOneMessageAndKeepsTheFile)
         // The schema version is the big-endian word at byte 60 of the file.
         ASSERT_TRUE(newer ? HistoryDatabase(path()).open().isDone && file.open(QIODevice::ReadWrite) && file.seek(63)
                           : file.open(QIODevice::WriteOnly));
-        ASSERT_EQ(file.write(newer ? "\x02" : ""), newer ? 1 : 0);
-        file.close();
+        ASSERT_TRUE(file.write(newer ? "\x02" : "") == (newer ? 1 : 0) && file.flush());
         HistoryDatabase history(path());
         const HistoryStatus first = history.recordRound(roundOf("ada", 10, 20));
         EXPECT_TRUE(!first.isDone && first.message.startsWith("Rounds are not recorded until the next start: the history " + path() + " failed ("));
@@ -86,28 +71,21 @@ TEST_F(HistoryTest, UnusableHistoryTurnsOffWithOneMessageAndKeepsTheFile)
     }
 }
 
-// Rounds won, drawn, lost, oldest first, each its own player's; written newest first, so only the time orders them.
-TEST_F(HistoryTest, WinsDrawsLossesAndStreaksInTimeOrder)
-{
-    const struct { const char* rounds; WinRecord expected; } rows[] = {
-        {"", {0, 0, 0, 0, 0}}, {"WWW", {3, 0, 0, 3, 3}}, {"WWLW", {3, 0, 1, 1, 2}}, {"LWWWDWW", {5, 1, 1, 2, 3}},
-        {"WWWL", {3, 0, 1, 0, 3}}, {"DLD", {0, 2, 1, 0, 0}}};
-    HistoryDatabase history(path());
-    for (const auto& row : rows) {
-        for (int i = int(strlen(row.rounds)) - 1; i >= 0; --i)
-            history.recordRound(roundOf(row.rounds, row.rounds[i] == 'W' ? 21 : row.rounds[i] == 'D' ? 20 : 19, 20, i));
-        EXPECT_EQ(history.winRecord(row.rounds), row.expected) << row.rounds;
-    }
-}
-
-TEST_F(HistoryTest, ScoreCountsLatestRoundsAndBestWordsArePerPlayer)
+TEST_F(HistoryTest, RoundsComeBackExactlyAndEveryFigureIsPerPlayer)
 {
     HistoryDatabase history(path());
+    EXPECT_FALSE(QFile::exists(path())) << "opened before the first use";
+    const RoundRecord round = roundOf("Zoë, \"the\" player", 23, 40);
+    EXPECT_EQ(history.recordRound(round).message, QString());
+    EXPECT_EQ(history.lastRound(round.player), round);
+    EXPECT_EQ(history.allRounds(round.player), QList<RoundRecord> {round});
+    EXPECT_EQ(history.players(), QStringList {round.player});
+    EXPECT_FALSE(history.lastRound("ada").has_value());
     const int scores[] = {10, 25, 10, 0, 25, 10};
     for (int i = 0; i < 6; ++i) {
-        RoundRecord round = roundOf("ada", scores[i], 7, i);
-        round.wordSlots[4] = {3, 8, SlotDirection::Across, "SILVER", QString("quizz%1").arg(i % 3), i < 3, 30 + i % 2};
-        history.recordRound(round);
+        RoundRecord played = roundOf("ada", scores[i], 7, i);
+        played.wordSlots[4] = {3, 8, SlotDirection::Across, "SILVER", QString("quizz%1").arg(i % 3), i < 3, 30 + i % 2};
+        history.recordRound(played);
     }
     RoundRecord other = roundOf("bob", 99, 7);
     other.wordSlots[4] = {3, 8, SlotDirection::Across, "SILVER", "ZEPHYR", true, 99};
@@ -121,7 +99,29 @@ TEST_F(HistoryTest, ScoreCountsLatestRoundsAndBestWordsArePerPlayer)
     EXPECT_EQ(history.bestWords("ada", 3), (QList<BestWord> {{"QUIZZ1", 31, kStart.addSecs(60)}, {"QUIZZ0", 30, kStart},
                                                             {"QUIZZ2", 30, kStart.addSecs(120)}}));
     EXPECT_EQ(ada.bestWords.size(), 5) << "CHOSEN and HARDEN once each, after the three";
-    EXPECT_EQ(history.players(), (QStringList {"ada", "bob"}));
+    EXPECT_EQ(history.players(), (QStringList {"Zoë, \"the\" player", "ada", "bob"}));
+    // Rounds won, drawn, lost, oldest first, each its own player's; written newest first, so only the time orders them.
+    const struct { const char* rounds; WinRecord expected; } rows[] = {
+        {"", {0, 0, 0, 0, 0}}, {"WWW", {3, 0, 0, 3, 3}}, {"WWLW", {3, 0, 1, 1, 2}}, {"LWWWDWW", {5, 1, 1, 2, 3}},
+        {"WWWL", {3, 0, 1, 0, 3}}, {"DLD", {0, 2, 1, 0, 0}}};
+    for (const auto& row : rows) {
+        for (int i = int(strlen(row.rounds)) - 1; i >= 0; --i)
+            history.recordRound(roundOf(row.rounds, row.rounds[i] == 'W' ? 21 : row.rounds[i] == 'D' ? 20 : 19, 20, i));
+        EXPECT_EQ(history.winRecord(row.rounds), row.expected) << row.rounds;
+    }
+}
+
+TEST(HistoryCsvTest, KnownHistoryExportsByteForByte)
+{
+    RoundRecord won = roundOf("Zoë, \"Z\"", 41, 40); // shown in UTC to the second, whatever the offset it was kept in
+    won.playedAt = kStart.addMSecs(876).toOffsetFromUtc(3600);
+    const QByteArray header = "played_at,player,round_score,computer_score,result,words_made,computer_words,slot_1,slot_1_score,"
+                              "slot_2,slot_2_score,slot_3,slot_3_score,slot_4,slot_4_score,slot_5,slot_5_score\r\n";
+    const QByteArray rest = "2,GARDEN ANCHOR CHOSEN NORMAL SILVER,HARDEN,11,A  H  ,0,CHOSEN,12,NXRMAL,0,,0\r\n";
+    EXPECT_EQ(roundsToCsv({won, roundOf("line\nbreak", 40, 40), roundOf("a\rb", 39, 40)}),
+              header + "2026-11-30T00:53:20Z,\"Zoë, \"\"Z\"\"\",41,40,won," + rest + "2026-11-30T00:53:20Z,\"line\nbreak\",40,40,drawn,"
+                  + rest + "2026-11-30T00:53:20Z,\"a\rb\",39,40,lost," + rest);
+    EXPECT_EQ(roundsToCsv({}), header);
 }
 
 } // namespace

@@ -11,10 +11,8 @@ int main(int argc, char* argv[])
     HistoryDatabase history(QString::fromLocal8Bit(argv[1]));
     RoundRecord round;
     round.player = QString::fromLocal8Bit(argv[2]);
-    for (int i = 0; argc == 4 && i < std::atoi(argv[3]); ++i) {
-        round.roundScore = i;
+    for (; argc == 4 && round.roundScore < std::atoi(argv[3]); ++round.roundScore)
         if (const HistoryStatus status = history.recordRound(round); !status.isDone)
             return std::fputs(qPrintable(status.message), stderr), 1;
-    }
     return argc == 4 ? 0 : 2;
 }
