@@ -1,13 +1,17 @@
 #include "keep/board_document.h"
 #include "keep/kept_board_store.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QProcess>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <random>
 
 namespace {
 
@@ -27,13 +31,19 @@ void patch(QJsonObject& root, const QString& path, const QJsonValue& value)
         return value.isUndefined() ? root.remove(path) : (void)(root[path] = value);
     QJsonArray array = root[part[0]].toArray();
     QJsonObject item = array[part[1].toInt()].toObject();
-    item[part[2]] = value;
-    array[part[1].toInt()] = item;
-    root[part[0]] = array;
+    item[part[2]] = value, array[part[1].toInt()] = item, root[part[0]] = array;
 }
 
-TEST(BoardDocumentTest, DamagedDocumentsAreRefusedWithTheirReason)
+// Every field comes back, at the edges of the chain and of the scores too; a damaged document is refused with its reason.
+TEST(BoardDocumentTest, EveryBoardADealCanLayRoundTripsAndDamagedOnesAreRefused)
 {
+    BoardDocument corner {{PlacedWord {"animal", 0, 0, true}, {"anchor", 0, 0, false}, {"hollow", 0, 3, true},
+                           {"within", 5, 3, false}, {"button", 0, 8, true}}, {{4, 0, "M", CellVerdict::None}}, 1000000, 0};
+    BoardDocument far {{PlacedWord {"gardex", 0, 0, true}, {"xyzmab", 5, 0, false}, {"ccccmq", 1, 3, true},
+                        {"qddddr", 6, 3, false}, {"reeeee", 6, 8, true}}, {}, 0, 1000000};
+    for (const BoardDocument& board : {workedBoard(), corner, far})
+        EXPECT_EQ(readBoardDocument(writeBoardDocument(board)), board);
+    EXPECT_EQ(crossingCells(workedBoard()), (std::vector<std::pair<int, int>> {{1, 0}, {1, 3}, {5, 3}, {5, 8}}));
     const QString notSix = "word %1 is not six letters on the board", notChained = "the words do not chain across the board";
     const QString notBlank = "a typed letter is not on a blank cell of its own", score = "a score is missing or out of range";
     const QString notOne = "a typed letter is not one character with a verdict";
@@ -46,8 +56,7 @@ TEST(BoardDocumentTest, DamagedDocumentsAreRefusedWithTheirReason)
         {notSix.arg(2), "words/1/across", 0}, {"word 2 runs the wrong way", "words/1/across", true},
         {"word 5 runs the wrong way", "words/4/across", false}, {notChained, "words/2/x", 1}, {notChained, "words/4/y", 9},
         {notChained, "words/0/x", 1}, {notChained, "words/3/y", 2}, {notChained, "words/1/x", 6},
-        {"two words disagree at column 2, row 1", "words/1/letters", "bnchor"},
-        {"two words disagree at column 2, row 4", "words/1/letters", "ancxor"},
+        {"two words disagree at column 2, row 1", "words/1/letters", "bnchor"}, {"two words disagree at column 2, row 4", "words/1/letters", "ancxor"},
         {"two words disagree at column 6, row 9", "words/4/letters", "sixver"}, {notBlank, "typed", cell(1, 3)},
         {notBlank, "typed", cell(10, 10)}, {notBlank, "typed", cell(6, 0)}, {notBlank, "typed", cell(2, 0) + cell(2, 0)},
         {notOne, "typed", cell(2, 0, "")}, {notOne, "typed", cell(2, 0, "ABC")}, {notOne, "typed", cell(2, 0, "A", "maybe")},
@@ -64,18 +73,6 @@ TEST(BoardDocumentTest, DamagedDocumentsAreRefusedWithTheirReason)
     EXPECT_EQ(reason, "not a JSON object");
 }
 
-// Every field comes back, at the edges of the chain and of the scores too.
-TEST(BoardDocumentTest, RoundTripsEveryBoardADealCanLay)
-{
-    BoardDocument corner {{PlacedWord {"animal", 0, 0, true}, {"anchor", 0, 0, false}, {"hollow", 0, 3, true},
-                           {"within", 5, 3, false}, {"button", 0, 8, true}}, {{4, 0, "M", CellVerdict::None}}, 1000000, 0};
-    BoardDocument far {{PlacedWord {"gardex", 0, 0, true}, {"xyzmab", 5, 0, false}, {"ccccmq", 1, 3, true},
-                        {"qddddr", 6, 3, false}, {"reeeee", 6, 8, true}}, {}, 0, 1000000};
-    for (const BoardDocument& board : {workedBoard(), corner, far})
-        EXPECT_EQ(readBoardDocument(writeBoardDocument(board)), board);
-    EXPECT_EQ(crossingCells(workedBoard()), (std::vector<std::pair<int, int>> {{1, 0}, {1, 3}, {5, 3}, {5, 8}}));
-}
-
 TEST(KeptBoardStoreTest, SavesLoadsRemovesAndMovesANonBoardAside)
 {
     QTemporaryDir folder;
@@ -85,14 +82,36 @@ TEST(KeptBoardStoreTest, SavesLoadsRemovesAndMovesANonBoardAside)
     EXPECT_EQ(store.load().board, workedBoard());
     EXPECT_TRUE(store.remove() && !QFile::exists(store.filePath()));
     QFile file(store.filePath());
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write("{\"version\": 1}"));
-    file.close();
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write("{\"version\": 1}") && file.flush());
     const KeptBoardStore::Loaded loaded = store.load();
-    const QStringList aside = QDir(folder.filePath("sixfold")).entryList({"board.json.corrupt-*"});
-    ASSERT_EQ(aside.size(), 1);
+    const QString aside = QDir(folder.filePath("sixfold")).entryList({"board.json.corrupt-*"}).value(0);
     EXPECT_EQ(loaded.problem, "The kept board was not a board (not five words); it is moved to " + folder.filePath("sixfold/")
-                                  + aside[0] + " and a fresh board is dealt.");
+                                  + aside + " and a fresh board is dealt.");
     EXPECT_FALSE(loaded.board.has_value() || QFile::exists(store.filePath()));
+}
+
+// A game killed at any moment keeps the last board it finished writing, whole: never a
+// half-written file, never one moved aside at the next launch.
+TEST(KeptBoardCrashTest, AKillPartWayLeavesTheLastAnnouncedSaveWhole)
+{
+    std::mt19937 random(12);
+    QTemporaryDir folder;
+    const QString path = folder.filePath("sixfold/board.json");
+    for (int round = 0; round < 4; ++round) {
+        QProcess writer;
+        writer.start(QCoreApplication::applicationDirPath() + "/kept_board_writer", {path});
+        const qsizetype wanted = 1 + random() % 30;
+        QByteArray said;
+        while (said.count('\n') < wanted && writer.waitForReadyRead(10000))
+            said += writer.readAllStandardOutput();
+        writer.kill();
+        ASSERT_TRUE(writer.waitForFinished());
+        const int announced = (said + writer.readAllStandardOutput()).trimmed().split('\n').last().toInt();
+        const KeptBoardStore::Loaded loaded = KeptBoardStore(path).load();
+        ASSERT_TRUE(loaded.board && loaded.problem.isEmpty()) << loaded.problem.toStdString();
+        // The kill may land after a save was made and before it was announced.
+        EXPECT_TRUE(loaded.board->playerScore == announced || loaded.board->playerScore == announced + 1);
+    }
 }
 
 } // namespace
