@@ -10,10 +10,17 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QFile>
 #include <QLabel>
 #include <QTest>
 
 inline const std::string kWelcome = "You appear to be a new user, welcome!\n";
+
+inline QByteArray fileText(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
 
 // Games launched one after another over the same settings and data folders, as a player
 // quits and starts the game again.
@@ -38,12 +45,8 @@ protected:
     std::string press(const char* name)
     {
         QObject* control = m_game->window()->findChild<QObject*>(QLatin1String(name));
-        return printedBy([control] {
-            if (auto* button = qobject_cast<QAbstractButton*>(control))
-                QTest::mouseClick(button, Qt::LeftButton);
-            else if (auto* action = qobject_cast<QAction*>(control))
-                action->trigger();
-        });
+        auto* button = qobject_cast<QAbstractButton*>(control);
+        return printedBy([&] { button ? QTest::mouseClick(button, Qt::LeftButton) : qobject_cast<QAction*>(control)->trigger(); });
     }
 
     // Types `keys`, then `last` with its modifiers, where the focus is; returns what they printed.

@@ -1,6 +1,5 @@
 #include "board/board_layout.h"
 
-#include "cells/cell_look.h"
 #include "support/board_fixtures.h"
 #include "support/globals.h"
 
@@ -17,8 +16,7 @@ using BoardLayoutTest = GameTest;
 TEST_F(BoardLayoutTest, BoardsAreLaidOutCellForCellWithTheirWordStartsAndReplaceTheOld)
 {
     BoardWindow board;
-    board.window()->show();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(board.window()));
+    ASSERT_TRUE((board.window()->show(), QTest::qWaitForWindowActive(board.window())));
     layOutBoard(workedExample(), board.window());
     // Input cells as their lower-case solution letter, fixed cells as the text they show.
     EXPECT_EQ(boardRows([](const GridCell& cell) { return !cell.field ? '.' : cell.editable ? cell.solutionLetter : cell.field->text().toStdString()[0]; }),
@@ -28,25 +26,21 @@ TEST_F(BoardLayoutTest, BoardsAreLaidOutCellForCellWithTheirWordStartsAndReplace
     // x, y, word start, direction: the five starts, then cells inside the words.
     const int32_t cells[][4] = {{0, 0, 1, DirAcross}, {1, 0, 1, DirDown}, {0, 3, 1, DirAcross}, {5, 3, 1, DirDown},
                                 {3, 8, 1, DirAcross}, {1, 3, 0, DirDown}, {2, 3, 0, DirAcross}, {5, 8, 0, DirDown}};
-    for (const auto& [x, y, start, direction] : cells) {
+    for (const auto& [x, y, start, direction] : cells)
         EXPECT_EQ(std::tuple(gGrid[x][y].wordStart, gGrid[x][y].wordLength, gGrid[x][y].direction),
                   std::tuple(start, start ? 6 : 0, direction)) << x << "," << y;
-    }
     for (const auto& [x, y] : {std::pair(1, 0), std::pair(1, 3), std::pair(5, 3), std::pair(5, 8)})
         EXPECT_TRUE(fieldAt(x, y)->isReadOnly() && gGrid[x][y].shownLetter == gGrid[x][y].solutionLetter && textColor(fieldAt(x, y)) == kFixedTextColour);
-    EXPECT_EQ(textColor(fieldAt(0, 0)), kInputTextColour);
-    EXPECT_EQ(fieldAt(1, 0)->accessibleName(), "Row 1, column 2, fixed letter A");
-    EXPECT_EQ(fieldAt(3, 8)->accessibleName(), "Row 9, column 4");
-    EXPECT_EQ(fieldAt(0, 0)->geometry(), QRect(32, 36, 32, 32));
-    EXPECT_EQ(fieldAt(5, 8)->geometry(), QRect(202, 308, 32, 32));
-    EXPECT_TRUE(fieldAt(5, 8)->isVisible());
+    EXPECT_TRUE(textColor(fieldAt(0, 0)) == kInputTextColour && fieldAt(5, 8)->isVisible());
+    EXPECT_EQ(std::pair(fieldAt(1, 0)->accessibleName(), fieldAt(3, 8)->accessibleName()), std::pair(QString("Row 1, column 2, fixed letter A"), QString("Row 9, column 4")));
+    EXPECT_EQ(std::pair(fieldAt(0, 0)->geometry(), fieldAt(5, 8)->geometry()), std::pair(QRect(32, 36, 32, 32), QRect(202, 308, 32, 32)));
 
     QPointer<myTextField> old = fieldAt(3, 8);
     layOutBoard(puzzleOf({"alpaca", "alpaca", "alpaca", "alpaca", "alpaca"}, 0, 0, 0), board.window());
     EXPECT_TRUE(old.isNull());
     EXPECT_EQ(board.window()->centralWidget()->findChildren<myTextField*>().size(), 26);
-    EXPECT_EQ(std::tuple(gGrid[0][0].editable, gGrid[0][0].wordStart, gGrid[0][0].direction), std::tuple(0, 1, DirBoth));
-    EXPECT_EQ(std::tuple(gGrid[0][3].wordStart, gGrid[5][8].wordStart, gGrid[5][8].direction), std::tuple(1, 1, DirAcross));
+    EXPECT_EQ(std::tuple(gGrid[0][0].editable, gGrid[0][0].wordStart, gGrid[0][0].direction, gGrid[0][3].wordStart, gGrid[5][8].wordStart, gGrid[5][8].direction),
+              std::tuple(0, 1, DirBoth, 1, 1, DirAcross));
     EXPECT_EQ(QApplication::focusWidget(), fieldAt(0, 0));
 }
 

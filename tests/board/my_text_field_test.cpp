@@ -58,18 +58,14 @@ TEST(CellTypingTest, KeysFillTheWordAndMoveTheFocusAlongIt)
     for (const auto& row : rows) {
         resetCells();
         BoardWindow board;
-        board.window()->show();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(board.window()));
-        gWindow = board.window();
-        layOutBoard(workedExample(), board.window());
-        fieldAt(row.x, row.y)->setFocus();
-        QCoreApplication::processEvents();
+        ASSERT_TRUE((board.window()->show(), QTest::qWaitForWindowActive(board.window())));
+        layOutBoard(workedExample(), gWindow = board.window());
+        fieldAt(row.x, row.y)->setFocus(), QCoreApplication::processEvents();
         typeKeys(QString::fromUtf8(row.keys));
         QString texts;
         for (int32_t k = 0; k < 6; ++k)
             texts += (row.column ? fieldAt(1, k) : fieldAt(k, 0))->text().leftJustified(1, u'.');
-        EXPECT_EQ(texts, QString::fromUtf8(row.texts)) << row.keys;
-        EXPECT_EQ(QApplication::focusWidget(), fieldAt(row.toX, row.toY)) << row.keys;
+        EXPECT_EQ(std::pair(texts, QApplication::focusWidget()), std::pair(QString::fromUtf8(row.texts), static_cast<QWidget*>(fieldAt(row.toX, row.toY)))) << row.keys;
     }
     resetCells();
 }

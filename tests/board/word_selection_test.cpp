@@ -35,22 +35,19 @@ TEST_F(WordSelectionTest, OnlySixLetterRowsAreDrawnAndAHopelessListGivesUpInBoun
         {{"alpaca", "al", "alp-ca", "a1paca", "alpaca"}, true, 5},
     };
     for (const auto& list : lists) {
-        gSixListMax = 1;
-        for (const char* row : list.rows)
-            std::strncpy(gSixWords[gSixListMax++], row, kSixWordRowSize - 1);
+        useWordList(list.rows);
         seed(1);
         const auto puzzle = selectPuzzleWords();
         SCOPED_TRACE(list.rows.empty() ? "" : list.rows[0]);
-        EXPECT_EQ(m_draws, list.draws);
-        ASSERT_EQ(puzzle.has_value(), list.dealt);
+        ASSERT_EQ(std::pair(m_draws, puzzle.has_value()), std::pair(list.draws, list.dealt));
         for (int i = 0; puzzle && i < gNumWords; ++i)
             EXPECT_STREQ(puzzle->words[i].data(), "alpaca");
         EXPECT_TRUE(!puzzle || std::tuple(puzzle->vowelIndex, puzzle->word2Cross, puzzle->word4Cross) == std::tuple(0, 0, 0));
     }
 }
 
-// Many boards from the shipped list and a damaged copy of it, each checked against the rules
-// of the chain, the layout and the score, worked out apart from the code.
+// Many boards from the shipped list and a damaged copy, each checked against the rules of the
+// chain, the layout (crossing words share a cell) and the score, worked out apart from the code.
 TEST_F(WordSelectionTest, DealtBoardsChainAtTheirRulesCrossingsAndScore)
 {
     loadSixWordList();
@@ -69,15 +66,12 @@ TEST_F(WordSelectionTest, DealtBoardsChainAtTheirRulesCrossingsAndScore)
         SCOPED_TRACE(testing::Message() << w[0].data() << " " << w[1].data() << " " << w[2].data() << " " << w[3].data() << " " << w[4].data());
         const std::string_view first(w[0].data());
         ASSERT_EQ(v, int32_t(std::min(first.find_first_of("aeiou"), first.substr(0, 5).find('y'))));
-        EXPECT_EQ(w[1][0], w[0][v]);
         EXPECT_EQ(c2, int32_t(std::string_view(w[2].data()).find(w[1][3])));
         EXPECT_TRUE(c2 <= v && c2 < 5);
-        EXPECT_EQ(w[3][0], w[2][5]);
         EXPECT_EQ(c4, int32_t(std::string_view(w[4].data()).find(w[3][5])));
 
         layOutBoard(*puzzle, nullptr);
-        const int32_t x3 = v - c2 + 5;
-        const int32_t starts[5][4] = {{0, 0, 1, 0}, {v, 0, 0, 1}, {v - c2, 3, 1, 0}, {x3, 3, 0, 1}, {x3 - c4, 8, 1, 0}};
+        const int32_t starts[5][4] = {{0, 0, 1, 0}, {v, 0, 0, 1}, {v - c2, 3, 1, 0}, {v - c2 + 5, 3, 0, 1}, {v - c2 + 5 - c4, 8, 1, 0}};
         int value = 0;
         for (int i = 0; i < 5; ++i) {
             ASSERT_EQ(w[i][6], 0);

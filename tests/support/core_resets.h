@@ -23,7 +23,8 @@ using WordsTest = LayerTest<resetWords>;
 using StatsTest = LayerTest<resetStats>;
 
 // Makes `words` the word list, in order from row 1.
-inline void useWordList(std::initializer_list<const char*> words)
+template <typename Words = std::initializer_list<const char*>>
+void useWordList(const Words& words)
 {
     gSixListMax = 1;
     for (const char* word : words)

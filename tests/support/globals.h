@@ -11,21 +11,9 @@
 // The console shows messages on gTextView once a test sets it, and never keeps a view.
 inline void resetWindow() { attachConsoleView(nullptr), gWindow = nullptr; }
 
-inline void resetCells()
-{
-    resetWindow();
-    clearBoard();
-    myTextField::forgetTabPress();
-    gVerdictColours = {};
-}
+inline void resetCells() { resetWindow(), clearBoard(), myTextField::forgetTabPress(), gVerdictColours = {}; }
 
-inline void resetGame()
-{
-    resetWords();
-    resetCells();
-    resetStats();
-    gPuzzleStats = {};
-}
+inline void resetGame() { resetWords(), resetCells(), resetStats(), gPuzzleStats = {}; }
 
 using WindowTest = LayerTest<resetWindow>;
 using CellsTest = LayerTest<resetCells>;

@@ -1,5 +1,6 @@
+#include "app/game_test.h"
+
 #include <QCoreApplication>
-#include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -10,10 +11,24 @@
 
 namespace {
 
-QByteArray fileText(const QString& path)
+// Starts the program `name` built beside the tests, with `input` as its whole standard input.
+bool started(QProcess& program, const char* name, const QStringList& arguments = {}, const QByteArray& input = {})
 {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    program.start(QCoreApplication::applicationDirPath() + '/' + name, arguments);
+    program.write(input), program.closeWriteChannel();
+    return program.waitForStarted();
+}
+
+// One verdict a line, with the line as given less a carriage return; a word needs the
+// whole line, and an empty line is no word. Without a word the tool says how to use it.
+TEST(DictionaryToolTest, BatchJudgesEachLineWholeAndNoWordShowsTheUsage)
+{
+    QProcess batch, bare;
+    ASSERT_TRUE(started(batch, "sixfold-dict", {"--batch"}, "garden\nCAT-XY\nice ax\r\nzzqx\n\nits") && started(bare, "sixfold-dict"));
+    ASSERT_TRUE(batch.waitForFinished() && bare.waitForFinished());
+    EXPECT_EQ(std::pair(batch.exitCode(), bare.exitCode()), std::pair(0, 2));
+    EXPECT_EQ(batch.readAllStandardOutput(), "1\tgarden\n0\tCAT-XY\n1\tice ax\n0\tzzqx\n0\t\n1\tits\n");
+    EXPECT_TRUE(bare.readAllStandardError().startsWith("usage: sixfold-dict WORD..."));
 }
 
 // The built game run as a player runs it, with settings of its own and its standard output
@@ -26,13 +41,11 @@ TEST_P(LaunchedGame, QuitSignalEndsTheGameTheNormalWay)
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert("XDG_CONFIG_HOME", folder.filePath("config"));
     environment.insert("XDG_DATA_HOME", folder.filePath("data"));
-    environment.insert("QT_QPA_PLATFORM", "offscreen");
     environment.insert("ASAN_OPTIONS", "detect_leaks=0"); // the toolkit's own allocations outlive a signal
     QProcess game;
     game.setProcessEnvironment(environment);
     game.setStandardOutputFile(folder.filePath("out"));
-    game.start(QCoreApplication::applicationDirPath() + "/sixfold", {});
-    ASSERT_TRUE(game.waitForStarted());
+    ASSERT_TRUE(started(game, "sixfold"));
     // The welcome reaches the file while the game still runs.
     ASSERT_TRUE(QTest::qWaitFor([&] { return fileText(folder.filePath("out")) == "You appear to be a new user, welcome!\n"; }, 30000));
     ASSERT_EQ(game.state(), QProcess::Running);
