@@ -7,7 +7,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    const auto document = decodeStoreDocument(QByteArray(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size)));
+    const auto document = decodeStoreDocument(QByteArray::fromRawData(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size)));
     if (document && decodeStoreDocument(encodeStoreDocument(*document)) != document)
         std::abort();
     return 0;

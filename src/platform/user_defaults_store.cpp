@@ -114,6 +114,23 @@ QByteArray compactJson(const QJsonValue& value)
     return array.mid(1, array.size() - 2);
 }
 
+// Keys and names are nearly always printable ASCII: quoted directly, without building a
+// document for each; anything else goes through QJsonDocument's own escaping.
+QByteArray compactJson(const QString& text)
+{
+    QByteArray quoted;
+    quoted.reserve(text.size() + 2);
+    quoted += '"';
+    for (const QChar c : text) {
+        if (c.unicode() < 0x20 || c.unicode() > 0x7e)
+            return compactJson(QJsonValue(text));
+        if (c == u'"' || c == u'\\')
+            quoted += '\\';
+        quoted += static_cast<char>(c.unicode());
+    }
+    return quoted + '"';
+}
+
 QByteArray charsOf(auto value, auto... format)
 {
     char text[400];
