@@ -61,7 +61,7 @@ TEST_F(StatsStoreTest, KeyReadsByItsKindAndOutOfRangeReadsAsAbsent)
         {"totalScores", "16777217", "16777217"}, {"totalScores", "9007199254740993", "9007199254740993"}, {"bestWordScore", "36", "36"},
         {"computerTotalScores", "{\"int64\": \"-9223372036854775808\"}", "-9223372036854775808"}, {"averageScore", "17.25", "17.25"},
         {"averageScore", "1e39", "0.0"}, {"averageScore", "{\"float\": \"inf\"}", "0.0"}, {"averageValidWordsPerPuzzle", "3", "3.0"},
-        {"computerAverage", "{\"float\": 12.569999694824219}", "12.57"}, {"averageWordScore", "12", "12"}, {"averageWordScore", "12.57", "0"},
+        {"computerAverage", "{\"float\": 12.569999694824219}", "12.57"}, {"averageWordScore", "12", "12"}, {"averageWordScore", "12.57", "0"}, {"averageWordScore", "-2147483648", "-2147483648"},
         {"bestRoundScore", "-7", "-7"}, {"bestWord", "\"ÉÉÉÉ\"", "\"ÉÉÉ\""}, {"bestWord", "5", "\"\""},
     };
     for (const auto& row : cases) {
