@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game writes its messages to standard output, so benchmark reports go to standard
 // error and standard output goes nowhere.
 #include <QApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A new puzzle is made at launch and after every submission; making one must be
 // unnoticeable.
 #include "app/app_delegate.h"

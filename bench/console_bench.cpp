@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The console takes about 230 messages per round submission, most of them when it is
 // already nearly full: one append must stay far below a frame.
 #include "app/app_delegate.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The dictionary judges every slot of every check. Measured side by side with WordNet's own
 // C library doing the least it can on the same words: morphology plus an index look-up,
 // no definition at all.

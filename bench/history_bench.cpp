@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The history must never slow a submission down, and the statistics window must open at
 // once on a long history: one round's write with its commit, and every query the window
 // runs on 100,000 rounds.

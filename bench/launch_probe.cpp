@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game's start, exactly as its main() runs it, until the first board has been laid out
 // and painted.
 #include "app/app_delegate.h"

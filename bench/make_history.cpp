@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Makes a history of seeded rounds for three players, and optionally a picture of the
 // statistics window on it (docs/statistics.png is made this way).
 //   make_history FILE ROUNDS [PICTURE.png]

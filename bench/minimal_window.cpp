@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The least a Qt Widgets program does to show a window the game's size: the yardstick for
 // the game's start.
 #include "first_paint.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A submission checks the board, saves the statistics and lists the computer's words, about
 // 230 console messages into a console that may be nearly full: it must fit in a frame.
 #include "app/app_delegate.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // sixfold-dict WORD...   prints each word's definition and the game's verdict on it
 // sixfold-dict --batch   reads one word per line, prints "1<TAB>word" or "0<TAB>word"
 // sixfold-dict --version prints the version of the game it belongs to

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where the focus goes from a cell: one step along the cell's own direction, or two when
 // the first step is a fixed cell. It never turns onto a crossing word and never reads
 // outside the board.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "cells/my_text_field.h"
 
 #include "cells/arrow_navigation.h"

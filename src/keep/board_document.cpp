@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "keep/board_document.h"
 
 #include <QJsonArray>

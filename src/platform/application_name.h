@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The one name the game goes by, as organisation and application alike: the toolkit builds

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "scoring/round_submission.h"
 
 #include "console/log_console.h"

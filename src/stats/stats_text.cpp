@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "stats/stats_text.h"
 
 #include "stats/user_stats.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "stats/user_stats.h"
 
 #include "platform/user_defaults_store.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "statsview/round_board_view.h"
 
 #include <QAccessible>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/named_font.h"
 
 QFont namedFont(const QString& family, qreal points, QFont::StyleHint fallback)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "words/picking.h"
 
 #include "words/word_list.h"

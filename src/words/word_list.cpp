@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "words/word_list.h"
 
 #include "console/log_console.h"

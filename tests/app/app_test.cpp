@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/game_test.h"
 
 #include "history/history_database.h"

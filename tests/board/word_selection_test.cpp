@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "board/word_selection.h"
 
 #include "board/board_layout.h"

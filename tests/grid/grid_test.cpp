@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "grid/grid.h"
 
 #include "support/layer_test.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // history_writer FILE PLAYER ROUNDS: records ROUNDS rounds for PLAYER as fast as it can, as a second game would.
 #include "history/history_database.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Keeps a board again and again, its player score counting up, and says each finished save
 // on standard output until the crash test kills it.   kept_board_writer FILE
 #include "keep/kept_board_store.h"

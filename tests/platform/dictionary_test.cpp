@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/dictionary/dictionary.h"
 #include "platform/dictionary/morphy.h"
 #include "platform/problem_report.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "scoring/puzzle_check.h"
 #include "scoring/round_submission.h"
 #include "scoring/word_score.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "statsview/statistics_window.h"
 
 #include "history/history_csv.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Widget tests get a QApplication on the offscreen platform, the others a QCoreApplication.
 #include <QTemporaryDir>
 #ifdef SIXFOLD_TEST_WIDGETS

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "console/log_console.h"
 #include "window/text_field_values.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "support/core_resets.h"
 #include "support/printed.h"
 #include "support/temporary_resources.h"

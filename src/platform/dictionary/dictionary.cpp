@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/dictionary/dictionary.h"
 
 #include "platform/dictionary/definition_builder.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/dictionary/spelling_dictionary.h"
 
 #include "platform/dictionary/add_once.h"

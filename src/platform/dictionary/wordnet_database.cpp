@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/dictionary/wordnet_database.h"
 
 #include "platform/dictionary/add_once.h"
