@@ -443,21 +443,24 @@ bool UserDefaultsStore::edit(const std::function<Changes(const StoreDocument& st
     Read read;
     if (takeLock(lock) && (read = readDocument()).isWritable) {
         removeLeftoverTemporaries(m_filePath);
+        StoreDocument stored;
         std::map<QString, Entry> entries;
         const std::map<QString, QByteArray> texts = memberTexts(read.bytes);
         for (auto entry = read.document.begin(); entry != read.document.end(); ++entry) {
-            auto [value, isWhole] = decode(entry.value());
+            const auto [value, isWhole] = decode(entry.value());
+            if (value)
+                stored.emplace(entry.key(), *value);
             const auto text = texts.find(entry.key());
             if ((isWhole && isTypedForm(entry.value())) || text == texts.end())
-                entries.emplace(entry.key(), isWhole ? Entry(std::move(*value)) : Entry(compactJson(entry.value())));
+                entries.emplace(entry.key(), isWhole ? Entry(*value) : Entry(compactJson(entry.value())));
             else
                 entries.emplace(entry.key(), text->second);
         }
-        for (auto& [key, value] : changes(decodeObject(read.document)))
+        for (auto& [key, value] : changes(stored))
             entries.insert_or_assign(key, std::move(value));
+        // What the lock let us read is what is on disk: a write that would change nothing is skipped.
         const QByteArray text = documentText(entries);
-        QFile current(m_filePath);
-        if (current.open(QIODevice::ReadOnly) && current.readAll() == text)
+        if (text == read.bytes)
             return true;
         QSaveFile file(m_filePath);
         if (file.open(QIODevice::WriteOnly)) {
