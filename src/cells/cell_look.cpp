@@ -90,8 +90,3 @@ QColor textColor(const QLineEdit* field)
 {
     return field->palette().color(QPalette::Text);
 }
-
-QColor backgroundColor(const QLineEdit* field)
-{
-    return field->palette().color(QPalette::Base);
-}

@@ -44,4 +44,3 @@ void describeVerdict(QLineEdit* field, LetterVerdict verdict);
 void setTextColor(QLineEdit* field, const QColor& colour);
 void setBackgroundColor(QLineEdit* field, const QColor& colour);
 QColor textColor(const QLineEdit* field);
-QColor backgroundColor(const QLineEdit* field);

@@ -125,11 +125,6 @@ void BoardKeeper::write(WriteWhen when)
     emit saved();
 }
 
-bool BoardKeeper::hasKeptBoard() const
-{
-    return isWorthKeeping(m_kept);
-}
-
 void BoardKeeper::watchBoard()
 {
     for (const auto& column : gGrid) {

@@ -51,8 +51,6 @@ public:
     // termination, so that of two games the one left last is the one kept.
     void saveNow();
 
-    bool hasKeptBoard() const;
-    const std::optional<BoardDocument>& keptBoard() const { return m_kept; }
 
     // The longest a change waits before it is written; a change is never delayed further
     // by the ones after it, so a crash loses at most this much typing.

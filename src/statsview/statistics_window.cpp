@@ -124,9 +124,7 @@ StatisticsWindow::StatisticsWindow(HistoryDatabase& history, const QString& play
     playerLabel->setBuddy(m_players);
     m_players->setAccessibleName(tr("Player"));
     m_players->addItems(m_history.players());
-    if (m_players->findText(player) < 0)
-        m_players->addItem(player);
-    m_players->setCurrentText(player);
+    showPlayer(player);
     m_allRounds->setAccessibleName(tr("Show all rounds"));
     auto* exportButton = new QPushButton(tr("&Export CSV…"));
     exportButton->setAccessibleName(tr("Export CSV"));
