@@ -7,7 +7,7 @@
 #include "board/word_selection.h"
 #include "console/log_console.h"
 #include "grid/grid.h"
-#include "platform/dictionary/dictionary.h"
+#include "dictionary/dictionary.h"
 #include "window/console_view.h"
 #include "words/dictionary_check.h"
 

@@ -2,7 +2,7 @@
 #include "words/dictionary_check.h"
 
 #include "console/log_console.h"
-#include "platform/dictionary/dictionary.h"
+#include "dictionary/dictionary.h"
 #include "words/text_search.h"
 
 namespace {

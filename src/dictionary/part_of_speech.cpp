@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "platform/dictionary/part_of_speech.h"
+#include "dictionary/part_of_speech.h"
 
 namespace {
 

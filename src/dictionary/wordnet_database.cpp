@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "platform/dictionary/wordnet_database.h"
+#include "dictionary/wordnet_database.h"
 
-#include "platform/dictionary/add_once.h"
-#include "platform/dictionary/morphy.h"
+#include "dictionary/add_once.h"
+#include "dictionary/morphy.h"
 
 #include <QDir>
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "platform/dictionary/morphy.h"
+#include "dictionary/morphy.h"
 
 namespace {
 

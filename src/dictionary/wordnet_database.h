@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "platform/dictionary/part_of_speech.h"
-#include "platform/dictionary/sorted_line_file.h"
+#include "dictionary/part_of_speech.h"
+#include "dictionary/sorted_line_file.h"
 
 #include <array>
 #include <cstdint>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "platform/dictionary/function_words.h"
+#include "dictionary/function_words.h"
 
 #include <QFile>
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "platform/dictionary/part_of_speech.h"
+#include "dictionary/part_of_speech.h"
 
 #include <string>
 #include <string_view>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "platform/dictionary/sorted_line_file.h"
+#include "dictionary/sorted_line_file.h"
 
 #include <cstring>
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "platform/dictionary/spelling_dictionary.h"
+#include "dictionary/spelling_dictionary.h"
 
-#include "platform/dictionary/add_once.h"
+#include "dictionary/add_once.h"
 
 #include <QFile>
 #include <QFileInfo>

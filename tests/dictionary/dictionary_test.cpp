@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "platform/dictionary/dictionary.h"
-#include "platform/dictionary/morphy.h"
+#include "dictionary/dictionary.h"
+#include "dictionary/morphy.h"
 #include "platform/problem_report.h"
 
 #include "support/layer_test.h"

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "platform/dictionary/definition_builder.h"
+#include "dictionary/definition_builder.h"
 
-#include "platform/dictionary/add_once.h"
-#include "platform/dictionary/function_words.h"
-#include "platform/dictionary/spelling_dictionary.h"
-#include "platform/dictionary/wordnet_database.h"
+#include "dictionary/add_once.h"
+#include "dictionary/function_words.h"
+#include "dictionary/spelling_dictionary.h"
+#include "dictionary/wordnet_database.h"
 
 #include <algorithm>
 #include <cctype>
