@@ -41,11 +41,15 @@ myTextField* fieldAt(Step step)
     return qobject_cast<myTextField*>(gGrid[step.x][step.y].field.get());
 }
 
+int32_t directionAt(int32_t x, int32_t y)
+{
+    return isOnBoard({x, y}) ? gGrid[x][y].direction : 0;
+}
+
 // `delta` is +1 to search forward, -1 backward. A step off the board counts as a cell
 // without a field, which is also what stops a backward search at index 0 or 1.
-myTextField* searchAlongWord(int32_t x, int32_t y, int32_t delta, const char* nothingThereLine)
+myTextField* searchAlongWord(int32_t x, int32_t y, int32_t direction, int32_t delta, const char* nothingThereLine)
 {
-    const int32_t direction = isOnBoard({x, y}) ? gGrid[x][y].direction : 0;
     Step first {};
     Step second {};
     if (direction == DirAcross) {
@@ -73,11 +77,21 @@ myTextField* searchAlongWord(int32_t x, int32_t y, int32_t delta, const char* no
 myTextField* myTextField::findNextField(int32_t x, int32_t y)
 {
     qCDebug(lcCells, "Finding next %d,%d.", x, y);
-    return searchAlongWord(x, y, +1, "Next is nil.");
+    return searchAlongWord(x, y, directionAt(x, y), +1, "Next is nil.");
 }
 
 myTextField* myTextField::findPreviousField(int32_t x, int32_t y)
 {
     qCDebug(lcCells, "Finding previous %d,%d.", x, y);
-    return searchAlongWord(x, y, -1, "Previous is nil.");
+    return searchAlongWord(x, y, directionAt(x, y), -1, "Previous is nil.");
+}
+
+// The shared first cell of two words has no next cell of its own, yet it holds the focus
+// when a round begins there: keys pressed in it lead into the across word, the first one.
+myTextField* myTextField::findFieldAfter(int32_t x, int32_t y)
+{
+    if (directionAt(x, y) != DirBoth)
+        return findNextField(x, y);
+    qCDebug(lcCells, "Finding next %d,%d.", x, y);
+    return searchAlongWord(x, y, DirAcross, +1, "Next is nil.");
 }

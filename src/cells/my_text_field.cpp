@@ -9,6 +9,7 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QPoint>
@@ -105,7 +106,7 @@ bool myTextField::event(QEvent* event)
 
 void myTextField::keyPressEvent(QKeyEvent* event)
 {
-    if (moveByArrowKey(event))
+    if (moveByArrowKey(event) || passOnFromFixedCell(event))
         return;
     m_currentKeyCode = gameKeyCode(event->key());
     QLineEdit::keyPressEvent(event);
@@ -119,7 +120,7 @@ void myTextField::keyReleaseEvent(QKeyEvent* event)
         g_plainTabIsDown = false;
     const auto position = boardPosition();
     if (tabReleased && position)
-        moveFocusTo(findNextField(position->x(), position->y()));
+        moveFocusTo(findFieldAfter(position->x(), position->y()));
     QLineEdit::keyReleaseEvent(event);
 }
 
@@ -149,6 +150,24 @@ bool myTextField::moveByArrowKey(const QKeyEvent* event)
     if (!position || event->modifiers() != Qt::NoModifier)
         return false;
     moveFocusTo(nearestInputCell(position->x(), position->y(), dx, dy));
+    return true;
+}
+
+// A fixed cell takes no letter, yet it holds the focus when a round begins on one: a
+// character typed there is typed into the next input cell of the word instead, replacing
+// its letter, and the focus goes on from that cell.
+bool myTextField::passOnFromFixedCell(QKeyEvent* event)
+{
+    const QString text = event->text();
+    const bool isCharacter = !text.isEmpty() && text.front().category() != QChar::Other_Control
+        && !(event->modifiers() & (Qt::ControlModifier | Qt::MetaModifier));
+    const auto position = isReadOnly() && isCharacter ? boardPosition() : std::nullopt;
+    myTextField* const target = position ? findFieldAfter(position->x(), position->y()) : nullptr;
+    if (!target || !gWindow)
+        return false;
+    moveFocusTo(target);
+    target->selectAll();
+    QCoreApplication::sendEvent(target, event);
     return true;
 }
 

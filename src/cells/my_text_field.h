@@ -23,6 +23,10 @@ public:
     static myTextField* findNextField(int32_t x, int32_t y);
     static myTextField* findPreviousField(int32_t x, int32_t y);
 
+    // Where a key pressed in the cell at (x, y) leads: findNextField, except that the shared
+    // first cell of an across and a down word leads along the across word.
+    static myTextField* findFieldAfter(int32_t x, int32_t y);
+
     // Forgets a plain Tab pressed whose release has not arrived. Tab state is shared by all
     // fields, since the release lands in whichever field the press moved the focus to.
     static void forgetTabPress();
@@ -38,6 +42,7 @@ protected:
 private:
     void textDidChange();
     bool moveByArrowKey(const QKeyEvent* event);
+    bool passOnFromFixedCell(QKeyEvent* event);
     std::optional<QPoint> boardPosition() const;
     void moveFocusTo(myTextField* target);
 
