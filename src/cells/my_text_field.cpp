@@ -3,12 +3,12 @@
 
 #include "cells/arrow_navigation.h"
 #include "cells/cell_look.h"
+#include "cells/fixed_cell_accessible.h"
 #include "cells/key_codes.h"
 #include "grid/grid.h"
 #include "window/window_handle.h"
 
 #include <QAccessible>
-#include <QAccessibleWidget>
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QPainter>
@@ -37,36 +37,6 @@ QString lastCharacterUpperCased(const QString& text)
     const char32_t codePoint = text.mid(start).toUcs4().value(0);
     const char32_t upper = QChar::toUpper(codePoint);
     return QString::fromUcs4(&upper, 1);
-}
-
-// A fixed cell keeps the focus, as every cell does, but Qt's line edit tells a screen
-// reader it is editable even when read-only. This one says read-only and not editable;
-// its name already holds the letter.
-class FixedCellAccessible : public QAccessibleWidget {
-public:
-    explicit FixedCellAccessible(QLineEdit* field)
-        : QAccessibleWidget(field, QAccessible::EditableText)
-    {
-    }
-
-    QAccessible::State state() const override
-    {
-        QAccessible::State state = QAccessibleWidget::state();
-        state.readOnly = true;
-        state.editable = false;
-        return state;
-    }
-
-    QString text(QAccessible::Text what) const override
-    {
-        return what == QAccessible::Value ? static_cast<QLineEdit*>(widget())->text() : QAccessibleWidget::text(what);
-    }
-};
-
-QAccessibleInterface* accessibleFixedCell(const QString& className, QObject* object)
-{
-    auto* field = className == QLatin1String("myTextField") ? static_cast<myTextField*>(object) : nullptr;
-    return field && field->isReadOnly() ? new FixedCellAccessible(field) : nullptr;
 }
 
 } // namespace

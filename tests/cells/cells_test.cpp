@@ -97,6 +97,7 @@ TEST_F(CellsTest, VerdictShowsByColourLineAndDescription)
     }
 }
 
+// A reader reads and brailles a cell's letter through its text interface.
 TEST_F(CellsTest, FixedCellTellsAScreenReaderItIsReadOnlyAndGivesItsLetter)
 {
     myTextField field;
@@ -104,6 +105,8 @@ TEST_F(CellsTest, FixedCellTellsAScreenReaderItIsReadOnlyAndGivesItsLetter)
     const QAccessible::State input = QAccessible::queryAccessibleInterface(&field)->state();
     EXPECT_TRUE(input.editable && !input.readOnly);
     field.setReadOnly(true);
-    const QAccessibleInterface* fixed = QAccessible::queryAccessibleInterface(&field);
+    QAccessibleInterface* fixed = QAccessible::queryAccessibleInterface(&field);
     EXPECT_TRUE(fixed->state().readOnly && !fixed->state().editable && fixed->text(QAccessible::Value) == QStringLiteral("H"));
+    ASSERT_TRUE(fixed->textInterface() && !fixed->editableTextInterface());
+    EXPECT_EQ(fixed->textInterface()->text(0, 1), QStringLiteral("H"));
 }
