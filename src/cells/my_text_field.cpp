@@ -27,16 +27,24 @@ bool isPlainTab(const QKeyEvent* event)
     return event->key() == Qt::Key_Tab && !(event->modifiers() & Qt::ShiftModifier);
 }
 
-// The last character of `text`, a whole code point even outside the Basic Multilingual
-// Plane, upper-cased one to one.
+// Each code point of `text`, even outside the Basic Multilingual Plane, upper-cased one to one.
+QString upperCasedOneToOne(const QString& text)
+{
+    QString upperCased;
+    for (const char32_t codePoint : text.toUcs4()) {
+        const char32_t upper = QChar::toUpper(codePoint);
+        upperCased += QString::fromUcs4(&upper, 1);
+    }
+    return upperCased;
+}
+
+// The last character of `text`, a whole code point, upper-cased one to one.
 QString lastCharacterUpperCased(const QString& text)
 {
     qsizetype start = text.size() - 1;
     if (start > 0 && text[start].isLowSurrogate() && text[start - 1].isHighSurrogate())
         --start;
-    const char32_t codePoint = text.mid(start).toUcs4().value(0);
-    const char32_t upper = QChar::toUpper(codePoint);
-    return QString::fromUcs4(&upper, 1);
+    return upperCasedOneToOne(text.mid(start));
 }
 
 } // namespace
@@ -78,9 +86,23 @@ void myTextField::keyPressEvent(QKeyEvent* event)
 {
     if (moveByArrowKey(event) || passOnFromFixedCell(event))
         return;
+    // A letter goes in as its capital, so that the text changes once and a screen reader
+    // hears the capital alone, not the small letter first.
+    QKeyEvent upperCased(event->type(), event->key(), event->modifiers(), event->nativeScanCode(), event->nativeVirtualKey(),
+                         event->nativeModifiers(), upperCasedOneToOne(event->text()), event->isAutoRepeat(), event->count(),
+                         event->device());
     m_currentKeyCode = gameKeyCode(event->key());
-    QLineEdit::keyPressEvent(event);
+    QLineEdit::keyPressEvent(&upperCased);
     m_currentKeyCode = kNoKeyCode;
+    event->setAccepted(upperCased.isAccepted());
+}
+
+void myTextField::inputMethodEvent(QInputMethodEvent* event)
+{
+    QInputMethodEvent upperCased(event->preeditString(), event->attributes());
+    upperCased.setCommitString(upperCasedOneToOne(event->commitString()), event->replacementStart(), event->replacementLength());
+    QLineEdit::inputMethodEvent(&upperCased);
+    event->setAccepted(upperCased.isAccepted());
 }
 
 void myTextField::keyReleaseEvent(QKeyEvent* event)
@@ -173,8 +195,8 @@ void myTextField::textDidChange()
     const int keyCode = m_currentKeyCode;
     showVerdict(this, LetterVerdict::Unchecked);
     describeVerdict(this, LetterVerdict::Unchecked);
-    if (byteLength >= 1)
-        setText(lastCharacterUpperCased(typed));
+    if (const QString letter = lastCharacterUpperCased(typed); byteLength >= 1 && letter != typed)
+        setText(letter);
     const auto position = boardPosition();
     if (position && byteLength > 0)
         moveFocusTo(findNextField(position->x(), position->y()));

@@ -7,6 +7,7 @@
 
 #include <QAccessible>
 #include <QLoggingCategory>
+#include <QTest>
 
 #include <string>
 #include <tuple>
@@ -109,4 +110,23 @@ TEST_F(CellsTest, FixedCellTellsAScreenReaderItIsReadOnlyAndGivesItsLetter)
     EXPECT_TRUE(fixed->state().readOnly && !fixed->state().editable && fixed->text(QAccessible::Value) == QStringLiteral("H"));
     ASSERT_TRUE(fixed->textInterface() && !fixed->editableTextInterface());
     EXPECT_EQ(fixed->textInterface()->text(0, 1), QStringLiteral("H"));
+}
+
+// A screen reader is told of every change of a cell's text: typing over an empty cell or a
+// selected letter changes it once, straight to the capital.
+TEST_F(CellsTest, ATypedLetterIsAnnouncedOnceInCapitals)
+{
+    myTextField field;
+    QStringList changes;
+    QObject::connect(&field, &QLineEdit::textChanged, [&changes](const QString& text) { changes << text; });
+    for (const char* before : {"", "A"}) {
+        field.setText(QString::fromLatin1(before)), field.selectAll();
+        changes.clear();
+        QTest::keyClick(&field, 'q');
+        EXPECT_EQ(changes, QStringList {QStringLiteral("Q")}) << before;
+    }
+    QInputMethodEvent composed; // an accented letter from an input method
+    composed.setCommitString(QStringLiteral("é"));
+    field.selectAll(), changes.clear(), QCoreApplication::sendEvent(&field, &composed);
+    EXPECT_EQ(changes, QStringList {QStringLiteral("É")});
 }
