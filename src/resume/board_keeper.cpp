@@ -7,6 +7,8 @@
 
 #include <QLineEdit>
 
+#include <utility>
+
 namespace {
 
 bool isWorthKeeping(const std::optional<BoardDocument>& board)
@@ -65,10 +67,12 @@ void BoardKeeper::boardLeaving()
 
 void BoardKeeper::boardDealt()
 {
-    m_isShownSubmitted = false;
+    // After a Submit the player has just read the computer's words; the kept board was
+    // announced when it was left.
+    const bool isAfterSubmit = std::exchange(m_isShownSubmitted, false);
     watchBoard();
     write(WriteWhen::Changed);
-    if (isWorthKeeping(m_kept))
+    if (isWorthKeeping(m_kept) && !isAfterSubmit)
         myPrintf("A board left unfinished is kept: Ctrl+R (Game > Resume Previous Board) brings it back.\n");
 }
 

@@ -38,7 +38,7 @@ public:
     void boardLeaving();
 
     // A board was dealt or shown: watch its cells, write what is to be kept, and say on
-    // the console when a kept board waits.
+    // the console when a kept board waits, unless the board replaces a submitted one.
     void boardDealt();
 
     // Something on the shown board changed (a letter, a check): written within kSaveDelayMs.

@@ -50,6 +50,7 @@ TEST_F(KeptBoardTest, UnfinishedBoardSurvivesAKeystrokeQuitAndNewPuzzleAndSwaps)
     EXPECT_TRUE(shownWords() == first && gGrid[x][y].field->text() == "Q" && m_game->compScore->text() == computerScore);
 
     EXPECT_NE(press("actionNewPuzzle").find("Ctrl+R"), std::string::npos);
+    EXPECT_EQ(typeThen("", Qt::Key_Return, Qt::ControlModifier).find("Ctrl+R"), std::string::npos); // Submit
     const auto second = shownWords();
     QTest::keyClick(m_game->window(), Qt::Key_R, Qt::ControlModifier);
     EXPECT_EQ(shownWords(), first);
