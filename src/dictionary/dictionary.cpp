@@ -10,12 +10,20 @@
 
 #include <memory>
 #include <optional>
+#include <string_view>
 #include <vector>
 
 namespace {
 
 // Terms of more words than this are not looked for.
 constexpr int kMostWordsInATerm = 6;
+
+// A hyphen joins two parts of a term; one that leads, ends it or follows another joins nothing,
+// whatever a source makes of the rest.
+bool hyphensJoinParts(std::string_view term)
+{
+    return !term.starts_with('-') && !term.ends_with('-') && term.find("--") == std::string_view::npos;
+}
 
 class Dictionary {
 public:
@@ -42,6 +50,8 @@ public:
 
     bool isTerm(const std::string& term)
     {
+        if (!hyphensJoinParts(term))
+            return false;
         const bool singleWord = term.find(' ') == std::string::npos;
         return m_functionWords.find(term) || m_wordNet.knows(wordNetForm(term))
             || (singleWord && m_spelling.spelling(term) != SpellingDictionary::Spelling::Unknown);

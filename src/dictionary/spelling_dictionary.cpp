@@ -144,9 +144,17 @@ SpellingDictionary::Spelling SpellingDictionary::spelling(const std::string& wor
     if (word.empty() || !filesExist())
         return Spelling::Unknown;
     load();
-    if (m_hunspell->spell(word))
+    if (isListed(word))
         return Spelling::LowerCase;
-    return m_hunspell->spell(capitalised(word)) ? Spelling::OnlyCapitalised : Spelling::Unknown;
+    return isListed(capitalised(word)) ? Spelling::OnlyCapitalised : Spelling::Unknown;
+}
+
+// en_US.aff sets no BREAK patterns, so Hunspell splits a text at its hyphens, drops one at
+// either end and takes the text when the parts are words: "ox-cat", "-best", "----es". Such
+// a text has no analysis, while an entry written with a hyphen and its affixed forms have one.
+bool SpellingDictionary::isListed(const std::string& form)
+{
+    return m_hunspell->spell(form) && (form.find('-') == std::string::npos || !m_hunspell->analyze(form).empty());
 }
 
 // Hunspell's analysis reads " st:walk fl:D": the stem, and the flag of the class that made

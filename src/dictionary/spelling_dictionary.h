@@ -30,7 +30,8 @@ public:
     bool filesExist() const;
 
     // How `word` (lower case) is spelt in the dictionary: as written, only with a capital
-    // (a name: "london"), or not at all.
+    // (a name: "london"), or not at all. A hyphenated text counts only as an entry or its
+    // affixed form, never because the parts between its hyphens are words.
     Spelling spelling(const std::string& word);
 
     // The stems of `word` and the parts of speech its affixes give.
@@ -50,6 +51,7 @@ private:
     };
 
     void load();
+    bool isListed(const std::string& form);
     void readAffixClasses();
     void readEntryFlags();
     unsigned kindsOfFlags(const std::string& flags) const;

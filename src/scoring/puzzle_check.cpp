@@ -47,36 +47,35 @@ SlotSnapshot readSlot(int32_t x, int32_t y, int32_t direction, int32_t length)
     return slot;
 }
 
-bool isAsciiLetter(QChar c)
-{
-    return (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z');
-}
-
 // What a slot spells: each cell's first character, kept whole so that a letter beyond ASCII
 // reaches the console as typed, up to the first position without a field or with an empty
-// field. `isSixLetters` tells whether every one of six cells holds an ASCII letter; only
-// then may the dictionary judge the slot, since a word it finds in "AA-QZQ" or "CAT XY" is
-// shorter than the slot.
+// field. `isJudged` tells whether six cells each hold an ASCII character; only then does the
+// dictionary judge the slot, on its whole text, hyphen or apostrophe included ("E-MAIL",
+// "DIDN'T"). Scores and the best word count bytes, so a character beyond ASCII never makes a
+// word; nor does white space at either end, which the dictionary would pass over and so judge
+// less than the slot (" HOUSE").
 struct SlotText {
     QString shown;
-    bool isSixLetters = false;
+    bool isJudged = false;
 };
 
 SlotText slotText(const SlotSnapshot& slot)
 {
     SlotText text;
-    text.isSixLetters = slot.length == gWordSize;
+    text.isJudged = slot.length == gWordSize;
     for (int32_t k = 0; k < slot.length; ++k) {
         const QString& cell = slot.cells[k];
         if (!slot.hasField[k] || cell.isEmpty()) {
-            text.isSixLetters = false;
+            text.isJudged = false;
             break;
         }
         const qsizetype units = cell[0].isHighSurrogate() && cell.size() > 1 ? 2 : 1;
         text.shown += cell.left(units);
-        if (units != 1 || !isAsciiLetter(cell[0]))
-            text.isSixLetters = false;
+        if (cell[0].unicode() > 0x7f)
+            text.isJudged = false;
     }
+    if (text.shown.trimmed().size() != text.shown.size())
+        text.isJudged = false;
     return text;
 }
 
@@ -107,7 +106,7 @@ std::vector<SlotVerdict> judgeBoard(const BoardSnapshot& board)
     std::vector<SlotVerdict> verdicts;
     for (const SlotSnapshot& slot : board) {
         const SlotText text = slotText(slot);
-        if (!text.isSixLetters || !isWord(text.shown)) {
+        if (!text.isJudged || !isWord(text.shown)) {
             myPrintf("'%s' is not a word.\n", text.shown.toUtf8().constData());
             verdicts.push_back({});
             continue;

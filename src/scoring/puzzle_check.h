@@ -41,7 +41,7 @@ struct SlotVerdict {
 BoardSnapshot readBoardSnapshot();
 
 // Judges each slot and reports it on the console, in order: a slot is a word only when its
-// six cells hold six ASCII letters that the dictionary takes as one whole word.
+// six cells hold six ASCII characters that the dictionary takes as one whole word ("E-MAIL").
 // Counts the valid ones in gPuzzleStats and raises the player's best word.
 std::vector<SlotVerdict> judgeBoard(const BoardSnapshot& board);
 

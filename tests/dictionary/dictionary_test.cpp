@@ -5,6 +5,7 @@
 
 #include "support/layer_test.h"
 
+#include <QFile>
 #include <QRegularExpression>
 
 namespace {
@@ -60,8 +61,8 @@ TEST_F(DictionaryTest, LongestTermEndingAtAWordBoundary)
         EXPECT_FALSE(copyTextDefinition("catxyz", range).has_value()) << range.location << "+" << range.length;
 }
 
-// Any one of the three sources missing: said once, and nothing is a word.
-TEST_F(DictionaryTest, MissingDataIsReportedOnceAndNothingIsATerm)
+// Any one of the three sources missing: said once, and nothing is a word; nor is a misplaced hyphen where listed.
+TEST_F(DictionaryTest, MissingDataIsReportedOnceAndNothingIsATermNorAListedMisplacedHyphen)
 {
     QStringList said;
     setProblemReporter([&](const QByteArray& message) { said << QString::fromUtf8(message); });
@@ -75,6 +76,11 @@ TEST_F(DictionaryTest, MissingDataIsReportedOnceAndNothingIsATerm)
                     && said[0].endsWith("; every word will be judged not a word.\n")) << said.join("").toStdString();
     }
     setProblemReporter({});
+    QFile file(dataHome() + "/words.txt");
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write("ox-bed\tnoun\tx\n-ism\tnoun\tx\nism-\tnoun\tx\nbe--st\tnoun\tx\n") && file.flush());
+    setDictionaryPaths({"/usr/share/wordnet", "/usr/share/hunspell/en_US.aff", "/usr/share/hunspell/en_US.dic", file.fileName()});
+    EXPECT_EQ(std::tuple(termRangeInString("ox-bed", 0).length, termRangeInString("-ism", 0).length, termRangeInString("be--st", 0).length,
+                         copyTextDefinition("ism-", {0, 4}).has_value()), std::tuple(6, 0, 2, false));
     setDictionaryPaths(DictionaryPaths::installed());
 }
 

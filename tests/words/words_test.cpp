@@ -126,7 +126,8 @@ TEST_F(WordsTest, WordIsATermCoveringTheWholeTextWithAPartOfSpeech)
     const struct { const char* text; bool isWord; } cases[] = {
         {"garden", true}, {"GARDEN", true}, {"houses", true}, {"happier", true}, {"ice ax", true}, {" garden\t", true},
         {"CAT-XY", false}, {"garden xyz", false}, {"aa-qzq", false}, {"ice axe x", false}, {"", false}, {"  ", false},
-        {"catxyz", false}, {"london", false}, {"qzxvbn", false},
+        {"catxyz", false}, {"london", false}, {"qzxvbn", false}, {"e-mail", true}, {"DIDN'T", true}, {"egg xy", false}, {"ox-cat", false},
+        {"egg-ab", false}, {"ox-bed", false}, {"--best", false}, {"-best", false}, {"-----s", false}, // hyphens split by the spell checker
     };
     for (const auto& row : cases)
         EXPECT_EQ(isWord(QString::fromUtf8(row.text)), row.isWord) << '"' << row.text << '"';
