@@ -3,6 +3,8 @@
 
 #include "history/history_csv.h"
 #include "history/history_database.h"
+#include "statsview/round_board_view.h"
+#include "support/in_child.h"
 
 #include <QBarSeries>
 #include <QBarSet>
@@ -47,7 +49,26 @@ TEST(StatisticsWindowTest, ChoosingAPlayerShowsTheirFiguresChartsAndExportsTheir
 
     QString error;
     ASSERT_TRUE(window.exportCsv(folder.filePath("bob.csv"), &error));
+    // A full disk fails the export and keeps the file that was there.
+    EXPECT_TRUE(holdsInChild(ChildLimit::FullDisk, [&] { return !window.exportCsv(folder.filePath("bob.csv"), &error) && !error.isEmpty(); }));
     QFile file(folder.filePath("bob.csv"));
     EXPECT_TRUE(file.open(QIODevice::ReadOnly) && file.readAll() == roundsToCsv(history.allRounds("bob")));
     EXPECT_TRUE(!window.exportCsv(folder.filePath("missing/bob.csv"), &error) && !error.isEmpty());
+}
+
+// A character beyond the Basic Multilingual Plane takes one cell of the redrawn round, so the
+// letters after it keep their own cells and the sixth is drawn.
+TEST(RoundBoardViewTest, EachCellDrawsOneWholeCharacter)
+{
+    QImage drawn[2];
+    for (const int i : {0, 1}) {
+        RoundRecord round;
+        for (int slot = 0; slot < kRoundSlots; ++slot)
+            round.wordSlots[size_t(slot)] = {0, 2 * slot, SlotDirection::Across, "GARDEN", slot ? "" : i ? "\U00010400ARDEX" : "\U00010400ARDEN"};
+        RoundBoardView view;
+        view.setRound(round);
+        view.resize(view.sizeHint());
+        drawn[i] = view.grab().toImage();
+    }
+    EXPECT_TRUE(drawn[0] != drawn[1]);
 }
