@@ -104,10 +104,8 @@ TEST_F(KeptBoardTest, PreferencesChosenInTheDialogAreSavedApartAndRecolourTheBoa
     const QByteArray record = fileText(UserDefaultsStore::standardFilePath()); // keeps no preference
     EXPECT_TRUE(record.contains("LastUser") && !record.contains("olour"));
     QFile::remove(settings.fileName()), QDir().mkdir(settings.fileName()); // a folder where the file was
-    std::string printed;
-    for (int i = 0; i < 2; ++i)
-        press("actionPreferences"), printed += printedBy([this] { m_game->window()->findChildren<PreferencesDialog*>().constLast()->accept(); });
-    EXPECT_EQ(printed, "The preferences cannot be saved in " + settings.fileName().toStdString() + "; they hold until the game quits.\n");
+    const auto accept = [this] { return press("actionPreferences") + printedBy([this] { m_game->window()->findChildren<PreferencesDialog*>().constLast()->accept(); }); };
+    EXPECT_EQ(accept() + accept(), "The preferences cannot be saved in " + settings.fileName().toStdString() + "; they hold until the game quits.\n");
 }
 
 } // namespace
