@@ -54,14 +54,11 @@ TEST(StatisticsWindowTest, ChoosingAPlayerShowsTheirFiguresChartsAndExportsTheir
 
     QString error;
     ASSERT_TRUE(window.exportCsv(folder.filePath("bob.csv"), &error));
-    if (const pid_t child = fork(); child == 0) { // a full disk: a child that cannot write past 16 bytes
-        const rlimit full {16, 16};
-        std::signal(SIGXFSZ, SIG_IGN), setrlimit(RLIMIT_FSIZE, &full);
-        _exit(window.exportCsv(folder.filePath("bob.csv"), &error) || error.isEmpty());
-    } else {
-        int status = 1;
-        EXPECT_TRUE(waitpid(child, &status, 0) == child && status == 0) << "a failed export reports success";
-    }
+    const pid_t child = fork(); // a full disk: a child that cannot write past 16 bytes
+    if (const rlimit full {16, 16}; child == 0)
+        std::signal(SIGXFSZ, SIG_IGN), setrlimit(RLIMIT_FSIZE, &full), _exit(window.exportCsv(folder.filePath("bob.csv"), &error) || error.isEmpty());
+    int status = 1;
+    EXPECT_TRUE(waitpid(child, &status, 0) == child && status == 0) << "a failed export reports success";
     QFile file(folder.filePath("bob.csv"));
     EXPECT_TRUE(file.open(QIODevice::ReadOnly) && file.readAll() == roundsToCsv(history.allRounds("bob")));
     EXPECT_TRUE(!window.exportCsv(folder.filePath("missing/bob.csv"), &error) && !error.isEmpty());
