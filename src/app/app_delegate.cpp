@@ -34,6 +34,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QDateTime>
+#include <QDir>
 #include <QLabel>
 #include <QMessageBox>
 #include <QMainWindow>
@@ -375,9 +376,11 @@ void AppDelegate::showPreferences()
     QSettings settings(preferencesFilePath(), QSettings::IniFormat);
     auto* dialog = new PreferencesDialog(loadPreferences(settings), _window.get());
     dialog->setAttribute(Qt::WA_DeleteOnClose);
-    connect(dialog, &QDialog::accepted, this, [dialog] {
+    connect(dialog, &QDialog::accepted, this, [this, dialog] {
         QSettings settings(preferencesFilePath(), QSettings::IniFormat);
-        savePreferences(settings, dialog->chosen());
+        if (!savePreferences(settings, dialog->chosen()) && !std::exchange(m_hasReportedUnsavedPreferences, true))
+            myPrintf("The preferences cannot be saved in %s; they hold until the game quits.\n",
+                     qUtf8Printable(QDir::toNativeSeparators(settings.fileName())));
         applyWordColours(dialog->chosen().wordColours);
     });
     dialog->open();

@@ -87,4 +87,5 @@ private:
     void recordRoundInHistory();
     std::unique_ptr<HistoryDatabase> m_history;
     BoardCheck m_lastCheck; // what the latest Check All Words read and judged
+    bool m_hasReportedUnsavedPreferences = false; // said once a run, like every other file's failure
 };

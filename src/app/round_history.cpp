@@ -19,12 +19,14 @@ const SlotSnapshot* checkedSlot(const BoardCheck& check, const PlacedWord& word,
     return nullptr;
 }
 
+// A cell holds one character, which beyond the Basic Multilingual Plane is two UTF-16 units:
+// both are kept, or half a pair would run into the next cell.
 QString lettersAsLeft(const SlotSnapshot& slot)
 {
-    QString letters(gWordSize, u' ');
-    for (int32_t k = 0; k < slot.length; ++k) {
-        if (!slot.cells[k].isEmpty())
-            letters[k] = slot.cells[k].front();
+    QString letters;
+    for (int32_t k = 0; k < gWordSize; ++k) {
+        const QString& cell = k < slot.length ? slot.cells[k] : QString();
+        letters += cell.isEmpty() ? QString(u' ') : cell.left(cell.front().isHighSurrogate() ? 2 : 1);
     }
     return letters;
 }

@@ -3,7 +3,9 @@
 
 QByteArray csvField(const QString& text)
 {
-    QByteArray field = text.toUtf8();
+    // A spreadsheet runs a cell that starts like a formula; the apostrophe makes it text.
+    static constexpr QStringView kFormulaStarts = u"=+-@";
+    QByteArray field = (!text.isEmpty() && kFormulaStarts.contains(text.front()) ? u'\'' + text : text).toUtf8();
     if (!field.contains(',') && !field.contains('"') && !field.contains('\r') && !field.contains('\n'))
         return field;
     field.replace('"', "\"\"");

@@ -13,5 +13,6 @@
 // each followed by its score (slot_1_score .. slot_5_score; 0 when not a word).
 QByteArray roundsToCsv(const QList<RoundRecord>& rounds);
 
-// One field, quoted when it holds a comma, a double quote, a CR or an LF.
+// One field, quoted when it holds a comma, a double quote, a CR or an LF; a text that starts
+// with =, +, - or @ gets an apostrophe in front, so that a spreadsheet does not run it.
 QByteArray csvField(const QString& text);

@@ -28,10 +28,11 @@ Preferences loadPreferences(QSettings& settings)
     return preferences;
 }
 
-void savePreferences(QSettings& settings, const Preferences& preferences)
+bool savePreferences(QSettings& settings, const Preferences& preferences)
 {
     settings.setValue(kWordColoursKey,
                       preferences.wordColours == WordColours::ColourBlindSafe ? kColourBlindSafeName : kStandardName);
     settings.setValue(kResumeAtLaunchKey, preferences.resumesAtLaunch ? QStringLiteral("true") : QStringLiteral("false"));
     settings.sync();
+    return settings.status() == QSettings::NoError;
 }

@@ -21,4 +21,6 @@ QString preferencesFilePath();
 
 // Reads the preferences; a key that is missing or holds anything unknown reads as its default.
 Preferences loadPreferences(QSettings& settings);
-void savePreferences(QSettings& settings, const Preferences& preferences);
+// Writes the preferences and syncs them to the file; false when the file could not be written
+// (a folder in its place, no permission, a full disk, a file QSettings cannot parse).
+bool savePreferences(QSettings& settings, const Preferences& preferences);

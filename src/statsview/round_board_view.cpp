@@ -12,23 +12,32 @@ constexpr int kCaption = 20;
 constexpr int kGap = 2 * kCell;
 
 struct Cell {
-    QChar letter;
-    QChar solution;
+    QString letter; // one character, which may be two UTF-16 units
+    QString solution;
     int crossings = 0; // slots through this cell; two at a crossing
     bool isWord = false;
 };
 
 using Board = QMap<QPair<int, int>, Cell>;
 
+// Character k of a slot's text, upper-cased one to one as the board does; a space past its end.
+QString characterAt(const QList<uint>& characters, int k)
+{
+    const char32_t character = QChar::toUpper(k < characters.size() ? char32_t(characters[k]) : U' ');
+    return QString::fromUcs4(&character, 1);
+}
+
 Board cellsOf(const RoundRecord& round)
 {
     Board board;
     for (const SlotRecord& slot : round.wordSlots) {
+        const QList<uint> letters = slot.letters.toUcs4();
+        const QList<uint> solution = slot.solution.toUcs4();
         for (int k = 0; k < 6; ++k) {
             const bool isDown = slot.direction == SlotDirection::Down;
             Cell& cell = board[{slot.x + (isDown ? 0 : k), slot.y + (isDown ? k : 0)}];
-            cell.letter = k < slot.letters.size() ? slot.letters[k].toUpper() : QChar(u' ');
-            cell.solution = k < slot.solution.size() ? slot.solution[k].toUpper() : QChar(u' ');
+            cell.letter = characterAt(letters, k);
+            cell.solution = characterAt(solution, k);
             cell.isWord = slot.isWord;
             ++cell.crossings;
         }

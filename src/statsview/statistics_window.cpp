@@ -248,12 +248,16 @@ void StatisticsWindow::showRounds()
     m_scoreAxis->applyNiceNumbers();
 }
 
+// QSaveFile's commit reports success after a buffered write that failed (a full disk leaves
+// an empty or cut file), so every step is checked and a failure keeps the file that was there.
 bool StatisticsWindow::exportCsv(const QString& filePath, QString* error)
 {
+    const QByteArray csv = roundsToCsv(m_history.allRounds(player()));
     QSaveFile file(filePath);
-    if (file.open(QIODevice::WriteOnly) && file.write(roundsToCsv(m_history.allRounds(player()))) >= 0 && file.commit())
+    if (file.open(QIODevice::WriteOnly) && file.write(csv) == csv.size() && file.flush() && file.commit())
         return true;
     *error = file.errorString();
+    file.cancelWriting();
     return false;
 }
 

@@ -28,7 +28,8 @@ public:
 
     QString player() const;
     void showPlayer(const QString& player);
-    // Writes the shown player's rounds as CSV; false with `error` set when it cannot.
+    // Writes the shown player's rounds as CSV; false with `error` set when it cannot, and
+    // then a file already at `filePath` is left as it was.
     bool exportCsv(const QString& filePath, QString* error);
     QString failureMessage() const { return m_failure; }
 

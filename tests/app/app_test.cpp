@@ -109,6 +109,7 @@ TEST_F(AppTest, CheckAndTwoSubmissionsFoldIntoRunningAveragesSavedAndKeptButNewP
     EXPECT_TRUE(typeThen("grden", Qt::Key_K, Qt::ControlModifier).starts_with("'GARDEN' is a word.\n"));
     EXPECT_TRUE(m_game->theScore->accessibleName() == "Your score: 8" && gCurrStats.bestWordScore == 8);
     fillAcross(3, 8, "SILVER"); // 9
+    fieldAt(1, 1)->setText("\U00010400"); // two UTF-16 units in one cell
     QPointer<myTextField> submittedCell = fieldAt(0, 0);
     const std::string printed = press("submitButton");
     const size_t listing = printed.find("Computer Words for Previous Puzzle: \n  garden              \n   n    ");
@@ -131,7 +132,7 @@ TEST_F(AppTest, CheckAndTwoSubmissionsFoldIntoRunningAveragesSavedAndKeptButNewP
     EXPECT_EQ(std::tuple(rounds[0].computerScore, rounds[0].roundScore, rounds[0].wordsMade, rounds[1].computerScore,
                          rounds[1].roundScore, rounds[1].wordsMade), std::tuple(40, 17, 2, 30, 8, 1));
     for (const auto& [i, solution, letters, isWord, score, direction, x, y] :
-         {std::tuple(1, "anchor", "A  H  ", false, 0, SlotDirection::Down, 1, 0), {4, "silver", "SILVER", true, 9, SlotDirection::Across, 3, 8}}) {
+         {std::tuple(1, "anchor", "A\U00010400 H  ", false, 0, SlotDirection::Down, 1, 0), {4, "silver", "SILVER", true, 9, SlotDirection::Across, 3, 8}}) {
         const SlotRecord& s = rounds[0].wordSlots[size_t(i)];
         EXPECT_EQ(std::tuple(s.solution, s.letters, s.isWord, s.score, s.direction, s.x, s.y),
                   std::tuple(QString(solution), QString(letters), isWord, score, direction, x, y));

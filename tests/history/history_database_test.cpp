@@ -123,6 +123,9 @@ TEST(HistoryCsvTest, KnownHistoryExportsByteForByte)
               header + "2026-11-30T00:53:20Z,\"Zoë, \"\"Z\"\"\",41,40,won," + rest + "2026-11-30T00:53:20Z,\"line\nbreak\",40,40,drawn,"
                   + rest + "2026-11-30T00:53:20Z,\"a\rb\",39,40,lost," + rest);
     EXPECT_EQ(roundsToCsv({}), header);
+    // A field a spreadsheet would run as a formula goes behind an apostrophe.
+    for (const auto& [player, field] : {std::pair("=1+2", "'=1+2"), {"+1", "'+1"}, {"-1", "'-1"}, {"@A1", "'@A1"}, {"=a,b", "\"'=a,b\""}, {"a=b", "a=b"}})
+        EXPECT_EQ(roundsToCsv({roundOf(player, 41, 40)}), header + "2026-11-30T00:53:20Z," + field + ",41,40,won," + rest) << player;
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 
 #include "history/history_csv.h"
 #include "history/history_database.h"
+#include "statsview/round_board_view.h"
 
 #include <QBarSeries>
 #include <QBarSet>
@@ -15,6 +16,12 @@
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <csignal>
 
 TEST(StatisticsWindowTest, ChoosingAPlayerShowsTheirFiguresChartsAndExportsTheirRounds)
 {
@@ -47,7 +54,26 @@ TEST(StatisticsWindowTest, ChoosingAPlayerShowsTheirFiguresChartsAndExportsTheir
 
     QString error;
     ASSERT_TRUE(window.exportCsv(folder.filePath("bob.csv"), &error));
+    const pid_t child = fork(); // a full disk: a child that cannot write past 16 bytes
+    if (const rlimit full {16, 16}; child == 0)
+        std::signal(SIGXFSZ, SIG_IGN), setrlimit(RLIMIT_FSIZE, &full), _exit(window.exportCsv(folder.filePath("bob.csv"), &error) || error.isEmpty());
+    int status = 1;
+    EXPECT_TRUE(waitpid(child, &status, 0) == child && status == 0) << "a failed export reports success";
     QFile file(folder.filePath("bob.csv"));
     EXPECT_TRUE(file.open(QIODevice::ReadOnly) && file.readAll() == roundsToCsv(history.allRounds("bob")));
     EXPECT_TRUE(!window.exportCsv(folder.filePath("missing/bob.csv"), &error) && !error.isEmpty());
+}
+
+// A character beyond the Basic Multilingual Plane takes one cell of the redrawn round.
+TEST(RoundBoardViewTest, EachCellDrawsOneWholeCharacter)
+{
+    const auto drawn = [](const char* letters) {
+        RoundRecord round; // five slots apart, so no cell is a crossing
+        for (int slot = 0; slot < kRoundSlots; ++slot)
+            round.wordSlots[size_t(slot)] = {0, 2 * slot, SlotDirection::Across, "GARDEN", letters};
+        RoundBoardView view;
+        view.setRound(round), view.resize(view.sizeHint());
+        return view.grab().toImage();
+    };
+    EXPECT_TRUE(drawn("\U00010400ARDEN") != drawn("\U00010400ARDEX")) << "the sixth letter is not drawn";
 }
