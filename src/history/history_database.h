@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "history/round_figures.h"
 #include "history/round_record.h"
 
 #include <QList>
@@ -19,38 +20,9 @@ struct HistoryStatus {
     QString message;
 };
 
-// A point of the score chart: the round's number in the player's history (from 1).
-struct RoundScores {
-    int number = 0;
-    QDateTime playedAt;
-    int score = 0;
-    int computerScore = 0;
-
-    bool operator==(const RoundScores&) const = default;
-};
-
-// Rounds set against the computer's score, and runs of rounds won in time order.
-struct WinRecord {
-    int won = 0;
-    int drawn = 0;
-    int lost = 0;
-    int currentStreak = 0; // rounds won since the last round not won
-    int longestStreak = 0;
-
-    bool operator==(const WinRecord&) const = default;
-};
-
-struct BestWord {
-    QString word;
-    int score = 0;
-    QDateTime playedAt; // the first round that made it
-
-    bool operator==(const BestWord&) const = default;
-};
-
 // Everything the statistics window shows for one player.
 struct PlayerStatistics {
-    QList<RoundScores> rounds; // oldest first
+    QList<RoundScores> rounds; // oldest first, the last `lastRounds` of statistics()
     QMap<int, int> scoreCounts; // round score -> rounds
     WinRecord wins;
     QList<BestWord> bestWords; // best first, each word once, at most ten
@@ -85,11 +57,10 @@ public:
     QStringList players();
     // The player's last `count` rounds (all of them when count < 0), oldest first.
     QList<RoundScores> roundScores(const QString& player, int count);
-    QMap<int, int> scoreCounts(const QString& player);
-    WinRecord winRecord(const QString& player);
-    QList<BestWord> bestWords(const QString& player, int count = 10);
+    QList<BestWord> bestWords(const QString& player, int count = RoundFigures::kBestWordCount);
     std::optional<RoundRecord> lastRound(const QString& player);
     QList<RoundRecord> allRounds(const QString& player); // oldest first, for export
+    // lastRounds < 0 for all of them.
     PlayerStatistics statistics(const QString& player, int lastRounds = 100);
 
 private:
@@ -99,13 +70,6 @@ private:
     HistoryStatus fail(const QString& reason);
     QString migrate(QSqlDatabase& db);
     bool insert(const RoundRecord& round, QString* error, bool* isDamaged);
-    struct Tally {
-        QMap<int, int> scoreCounts;
-        WinRecord wins;
-        int rounds = 0;
-    };
-    Tally tally(const QString& player);
-    QList<RoundScores> roundScores(const QString& player, int count, int total);
     std::optional<QSqlQuery> run(const QString& sql, const QVariantList& values = {});
 
     enum class State { Closed, Open, Failed };
