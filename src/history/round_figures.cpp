@@ -69,8 +69,6 @@ void BestWords::offer(const QString& letters, int score, const QDateTime& played
         m_words.erase(kept);
     }
     const auto at = std::find_if(m_words.begin(), m_words.end(), [score](const BestWord& best) { return best.score < score; });
-    if (at - m_words.begin() >= m_count)
-        return;
     m_words.insert(at, {word, score, playedAt});
     if (m_words.size() > m_count)
         m_words.removeLast();
