@@ -317,10 +317,15 @@ QStringList HistoryDatabase::players()
 
 QList<RoundScores> HistoryDatabase::roundScores(const QString& player, int count)
 {
-    QList<RoundScores> rounds;
     int total = 0;
     if (auto query = run(QStringLiteral("SELECT COUNT(*) FROM rounds WHERE player = ?"), {player}); query && query->next())
         total = query->value(0).toInt();
+    return roundScores(player, count, total);
+}
+
+QList<RoundScores> HistoryDatabase::roundScores(const QString& player, int count, int total)
+{
+    QList<RoundScores> rounds;
     const int wanted = count < 0 ? total : std::min(count, total);
     auto query = run(QStringLiteral("SELECT played_at, round_score, computer_score FROM rounds WHERE player = ?"
                                     " ORDER BY played_at DESC, id DESC LIMIT ?"),
@@ -332,6 +337,17 @@ QList<RoundScores> HistoryDatabase::roundScores(const QString& player, int count
     while (query->next())
         rounds.append({number--, fromStored(query->value(0)), query->value(1).toInt(), query->value(2).toInt()});
     std::reverse(rounds.begin(), rounds.end());
+    return rounds;
+}
+
+// Every round's scores in time order, straight from the index; the figures need no more.
+QList<RoundScores> HistoryDatabase::scoresInOrder(const QString& player)
+{
+    QList<RoundScores> rounds;
+    auto query = run(QStringLiteral("SELECT round_score, computer_score FROM rounds WHERE player = ? ORDER BY played_at, id"),
+                     {player});
+    while (query && query->next())
+        rounds.append({int(rounds.size()) + 1, {}, query->value(0).toInt(), query->value(1).toInt()});
     return rounds;
 }
 
@@ -385,9 +401,7 @@ QList<RoundRecord> HistoryDatabase::allRounds(const QString& player)
 
 PlayerStatistics HistoryDatabase::statistics(const QString& player, int lastRounds)
 {
-    QList<RoundScores> rounds = roundScores(player, -1);
-    PlayerStatistics figures {{}, RoundFigures::scoreCounts(rounds), RoundFigures::winRecord(rounds), bestWords(player),
-                              lastRound(player)};
-    figures.rounds = lastRounds < 0 ? std::move(rounds) : rounds.mid(std::max<qsizetype>(0, rounds.size() - lastRounds));
-    return figures;
+    const QList<RoundScores> scores = scoresInOrder(player);
+    return {roundScores(player, lastRounds, int(scores.size())), RoundFigures::scoreCounts(scores),
+            RoundFigures::winRecord(scores), bestWords(player), lastRound(player)};
 }

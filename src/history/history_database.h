@@ -22,7 +22,7 @@ struct HistoryStatus {
 
 // Everything the statistics window shows for one player.
 struct PlayerStatistics {
-    QList<RoundScores> rounds; // oldest first, the last `lastRounds` of statistics()
+    QList<RoundScores> rounds; // oldest first
     QMap<int, int> scoreCounts; // round score -> rounds
     WinRecord wins;
     QList<BestWord> bestWords; // best first, each word once, at most ten
@@ -60,7 +60,6 @@ public:
     QList<BestWord> bestWords(const QString& player, int count = RoundFigures::kBestWordCount);
     std::optional<RoundRecord> lastRound(const QString& player);
     QList<RoundRecord> allRounds(const QString& player); // oldest first, for export
-    // lastRounds < 0 for all of them.
     PlayerStatistics statistics(const QString& player, int lastRounds = 100);
 
 private:
@@ -70,6 +69,8 @@ private:
     HistoryStatus fail(const QString& reason);
     QString migrate(QSqlDatabase& db);
     bool insert(const RoundRecord& round, QString* error, bool* isDamaged);
+    QList<RoundScores> roundScores(const QString& player, int count, int total);
+    QList<RoundScores> scoresInOrder(const QString& player); // without the times
     std::optional<QSqlQuery> run(const QString& sql, const QVariantList& values = {});
 
     enum class State { Closed, Open, Failed };
