@@ -3,6 +3,7 @@
 
 #include "history/history_csv.h"
 #include "history/history_database.h"
+#include "history/round_figures.h"
 #include "statsview/round_board_view.h"
 
 #include <QBarCategoryAxis>
