@@ -4,7 +4,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSet>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -341,56 +340,28 @@ QList<RoundScores> HistoryDatabase::roundScores(const QString& player, int count
     return rounds;
 }
 
-QMap<int, int> HistoryDatabase::scoreCounts(const QString& player)
+// Every round's scores in time order, straight from the index; the figures need no more.
+QList<RoundScores> HistoryDatabase::scoresInOrder(const QString& player)
 {
-    return tally(player).scoreCounts;
-}
-
-WinRecord HistoryDatabase::winRecord(const QString& player)
-{
-    return tally(player).wins;
-}
-
-// One pass over the player's rounds in time order, straight from the index: cheaper than
-// one aggregate query per figure, which would each read the same rows.
-HistoryDatabase::Tally HistoryDatabase::tally(const QString& player)
-{
-    Tally tally;
-    auto query = run(QStringLiteral("SELECT round_score, computer_score FROM rounds WHERE player = ?"
-                                    " ORDER BY played_at, id"),
+    QList<RoundScores> rounds;
+    auto query = run(QStringLiteral("SELECT round_score, computer_score FROM rounds WHERE player = ? ORDER BY played_at, id"),
                      {player});
-    WinRecord& wins = tally.wins;
-    while (query && query->next()) {
-        const int score = query->value(0).toInt();
-        const int computerScore = query->value(1).toInt();
-        ++tally.scoreCounts[score];
-        ++tally.rounds;
-        if (score > computerScore) {
-            ++wins.won;
-            wins.longestStreak = std::max(wins.longestStreak, ++wins.currentStreak);
-        } else {
-            ++(score == computerScore ? wins.drawn : wins.lost);
-            wins.currentStreak = 0;
-        }
-    }
-    return tally;
+    while (query && query->next())
+        rounds.append({int(rounds.size()) + 1, {}, query->value(0).toInt(), query->value(1).toInt()});
+    return rounds;
 }
 
+// The rows come best first, straight from the index, so the reading stops at the tenth
+// word however long the history.
 QList<BestWord> HistoryDatabase::bestWords(const QString& player, int count)
 {
-    QList<BestWord> words;
+    RoundFigures::BestWords best(count);
     auto query = run(QStringLiteral("SELECT s.letters, s.score, r.played_at FROM slots s JOIN rounds r ON r.id = s.round_id"
                                     " WHERE s.player = ? AND s.is_word = 1 ORDER BY s.score DESC, s.round_id"),
                      {player});
-    QSet<QString> seen;
-    while (query && words.size() < count && query->next()) {
-        const QString word = query->value(0).toString().toUpper();
-        if (seen.contains(word))
-            continue;
-        seen.insert(word);
-        words.append({word, query->value(1).toInt(), fromStored(query->value(2))});
-    }
-    return words;
+    while (query && !best.isFull() && query->next())
+        best.offer(query->value(0).toString(), query->value(1).toInt(), fromStored(query->value(2)));
+    return best.words();
 }
 
 std::optional<RoundRecord> HistoryDatabase::lastRound(const QString& player)
@@ -430,7 +401,7 @@ QList<RoundRecord> HistoryDatabase::allRounds(const QString& player)
 
 PlayerStatistics HistoryDatabase::statistics(const QString& player, int lastRounds)
 {
-    Tally figures = tally(player);
-    return {roundScores(player, lastRounds, figures.rounds), std::move(figures.scoreCounts), figures.wins,
-            bestWords(player), lastRound(player)};
+    const QList<RoundScores> scores = scoresInOrder(player);
+    return {roundScores(player, lastRounds, int(scores.size())), RoundFigures::scoreCounts(scores),
+            RoundFigures::winRecord(scores), bestWords(player), lastRound(player)};
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "history/round_figures.h"
 #include "history/round_record.h"
 
 #include <QList>
@@ -17,35 +18,6 @@ class QSqlQuery;
 struct HistoryStatus {
     bool isDone = false;
     QString message;
-};
-
-// A point of the score chart: the round's number in the player's history (from 1).
-struct RoundScores {
-    int number = 0;
-    QDateTime playedAt;
-    int score = 0;
-    int computerScore = 0;
-
-    bool operator==(const RoundScores&) const = default;
-};
-
-// Rounds set against the computer's score, and runs of rounds won in time order.
-struct WinRecord {
-    int won = 0;
-    int drawn = 0;
-    int lost = 0;
-    int currentStreak = 0; // rounds won since the last round not won
-    int longestStreak = 0;
-
-    bool operator==(const WinRecord&) const = default;
-};
-
-struct BestWord {
-    QString word;
-    int score = 0;
-    QDateTime playedAt; // the first round that made it
-
-    bool operator==(const BestWord&) const = default;
 };
 
 // Everything the statistics window shows for one player.
@@ -85,9 +57,7 @@ public:
     QStringList players();
     // The player's last `count` rounds (all of them when count < 0), oldest first.
     QList<RoundScores> roundScores(const QString& player, int count);
-    QMap<int, int> scoreCounts(const QString& player);
-    WinRecord winRecord(const QString& player);
-    QList<BestWord> bestWords(const QString& player, int count = 10);
+    QList<BestWord> bestWords(const QString& player, int count = RoundFigures::kBestWordCount);
     std::optional<RoundRecord> lastRound(const QString& player);
     QList<RoundRecord> allRounds(const QString& player); // oldest first, for export
     PlayerStatistics statistics(const QString& player, int lastRounds = 100);
@@ -99,13 +69,8 @@ private:
     HistoryStatus fail(const QString& reason);
     QString migrate(QSqlDatabase& db);
     bool insert(const RoundRecord& round, QString* error, bool* isDamaged);
-    struct Tally {
-        QMap<int, int> scoreCounts;
-        WinRecord wins;
-        int rounds = 0;
-    };
-    Tally tally(const QString& player);
     QList<RoundScores> roundScores(const QString& player, int count, int total);
+    QList<RoundScores> scoresInOrder(const QString& player); // without the times
     std::optional<QSqlQuery> run(const QString& sql, const QVariantList& values = {});
 
     enum class State { Closed, Open, Failed };

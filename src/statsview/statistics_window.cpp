@@ -3,6 +3,7 @@
 
 #include "history/history_csv.h"
 #include "history/history_database.h"
+#include "history/round_figures.h"
 #include "statsview/round_board_view.h"
 
 #include <QBarCategoryAxis>
@@ -24,12 +25,9 @@
 #include <QTableWidget>
 #include <QValueAxis>
 
-#include <array>
-
 namespace {
 
 constexpr int kRecentRounds = 100;
-constexpr int kMostBars = 12;
 constexpr int kMostTicks = 6;
 
 // Counts and round numbers are whole: ticks fall on whole numbers, so that no two labels
@@ -43,8 +41,7 @@ void setWholeRange(QValueAxis& axis, int low, int high)
     axis.setLabelFormat(QStringLiteral("%d"));
 }
 
-// Round scores in buckets of a width that keeps the chart to about a dozen bars.
-void fillDistribution(QChart& chart, const QMap<int, int>& counts)
+void fillDistribution(QChart& chart, const QList<ScoreBucket>& buckets)
 {
     chart.removeAllSeries();
     // A removed axis is the caller's again.
@@ -52,26 +49,16 @@ void fillDistribution(QChart& chart, const QMap<int, int>& counts)
         chart.removeAxis(axis);
         delete axis;
     }
-    if (counts.isEmpty())
+    if (buckets.isEmpty())
         return;
-    const int low = counts.firstKey();
-    const int high = counts.lastKey();
-    const auto floorTo = [](int value, int width) { return value - ((value % width) + width) % width; };
-    int width = 1;
-    for (int scale = 1, step = 0; (floorTo(high, width) - floorTo(low, width)) / width + 1 > kMostBars; ++step) {
-        width = std::array {2, 5, 10}[step % 3] * scale;
-        if (step % 3 == 2)
-            scale *= 10;
-    }
-    const int first = floorTo(low, width);
     auto* rounds = new QBarSet(QObject::tr("Rounds"));
     QStringList labels;
-    for (int bucket = first; bucket <= high; bucket += width) {
-        int total = 0;
-        for (auto it = counts.lowerBound(bucket); it != counts.end() && it.key() < bucket + width; ++it)
-            total += it.value();
-        *rounds << total;
-        labels << (width == 1 ? QString::number(bucket) : QStringLiteral("%1–%2").arg(bucket).arg(bucket + width - 1));
+    int most = 1;
+    for (const ScoreBucket& bucket : buckets) {
+        *rounds << bucket.rounds;
+        labels << (bucket.low == bucket.high ? QString::number(bucket.low)
+                                             : QStringLiteral("%1–%2").arg(bucket.low).arg(bucket.high));
+        most = std::max(most, bucket.rounds);
     }
     auto* series = new QBarSeries;
     series->append(rounds);
@@ -85,9 +72,6 @@ void fillDistribution(QChart& chart, const QMap<int, int>& counts)
     chart.addAxis(howMany, Qt::AlignLeft);
     series->attachAxis(scores);
     series->attachAxis(howMany);
-    int most = 1;
-    for (int bar = 0; bar < rounds->count(); ++bar)
-        most = std::max(most, static_cast<int>(rounds->at(bar)));
     setWholeRange(*howMany, 0, most);
 }
 
@@ -208,7 +192,7 @@ void StatisticsWindow::reload()
 {
     const PlayerStatistics figures = m_history.statistics(player(), kRecentRounds);
     showRounds();
-    fillDistribution(*m_distributionChart, figures.scoreCounts);
+    fillDistribution(*m_distributionChart, RoundFigures::scoreBuckets(figures.scoreCounts));
     const WinRecord& wins = figures.wins;
     m_record->setText(tr("Won %1, drawn %2, lost %3 against the computer. Rounds won in a row: %4 now, %5 at most.")
                           .arg(wins.won)

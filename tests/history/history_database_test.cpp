@@ -7,6 +7,8 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
+#include <climits>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -96,19 +98,62 @@ TEST_F(HistoryTest, RoundsComeBackExactlyAndEveryFigureIsPerPlayer)
     EXPECT_EQ(ada.rounds, (QList<RoundScores> {{5, kStart.addSecs(240), 25, 7}, {6, kStart.addSecs(300), 10, 7}}));
     EXPECT_EQ(history.roundScores("ada", 7).size(), 6);
     EXPECT_EQ(ada.lastRound->playedAt, kStart.addSecs(300));
-    EXPECT_EQ(ada.wins, (WinRecord {5, 0, 1, 2, 3}));
     EXPECT_EQ(history.bestWords("ada", 3), (QList<BestWord> {{"QUIZZ1", 31, kStart.addSecs(60)}, {"QUIZZ0", 30, kStart},
                                                             {"QUIZZ2", 30, kStart.addSecs(120)}}));
     EXPECT_EQ(ada.bestWords.size(), 5) << "CHOSEN and HARDEN once each, after the three";
     EXPECT_EQ(history.players(), (QStringList {"Zoë, \"the\" player", "ada", "bob"}));
-    // Rounds won, drawn, lost, oldest first, each its own player's; written newest first, so only the time orders them.
+    // Written newest first, so only the time orders them.
+    for (int i = 6; i >= 0; --i)
+        history.recordRound(roundOf("cy", "LWWWDWW"[i] == 'W' ? 21 : "LWWWDWW"[i] == 'D' ? 20 : 19, 20, i));
+    EXPECT_EQ(history.statistics("cy").wins, (WinRecord {5, 1, 1, 2, 3}));
+}
+
+TEST(RoundFiguresTest, WinsDrawsLossesAndRunsOfWinsOldestFirst)
+{
     const struct { const char* rounds; WinRecord expected; } rows[] = {
         {"", {0, 0, 0, 0, 0}}, {"WWW", {3, 0, 0, 3, 3}}, {"WWLW", {3, 0, 1, 1, 2}}, {"LWWWDWW", {5, 1, 1, 2, 3}},
         {"WWWL", {3, 0, 1, 0, 3}}, {"DLD", {0, 2, 1, 0, 0}}};
     for (const auto& row : rows) {
-        for (int i = int(strlen(row.rounds)) - 1; i >= 0; --i)
-            history.recordRound(roundOf(row.rounds, row.rounds[i] == 'W' ? 21 : row.rounds[i] == 'D' ? 20 : 19, 20, i));
-        EXPECT_EQ(history.winRecord(row.rounds), row.expected) << row.rounds;
+        QList<RoundScores> rounds;
+        for (const char* round = row.rounds; *round; ++round)
+            rounds.append({0, kStart, *round == 'W' ? 21 : *round == 'D' ? 20 : 19, 20});
+        EXPECT_EQ(RoundFigures::winRecord(rounds), row.expected) << row.rounds;
+    }
+}
+
+TEST(RoundFiguresTest, ScoresFallInEvenBucketsOfTheFewestWidthsThatFit)
+{
+    const struct { QMap<int, int> counts; qint64 low; qint64 width; QList<int> rounds; } rows[] = {
+        {{}, 0, 1, {}}, {{{7, 2}}, 7, 1, {2}}, {{{0, 1}, {12, 1}}, 0, 2, {1, 0, 0, 0, 0, 0, 1}},
+        {{{0, 1}, {11, 1}}, 0, 1, {1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1}}, {{{-3, 1}, {20, 2}}, -5, 5, {1, 0, 0, 0, 0, 2}},
+        {{{0, 1}, {49, 2}, {50, 4}, {550, 1}}, 0, 50, {3, 4, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1}},
+        {{{1, 1}, {1000, 1}}, 0, 100, {1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1}}, // an edited history's buckets still end:
+        {{{INT_MIN, 1}, {INT_MAX, 1}}, -2500000000, 500000000, {1, 0, 0, 0, 0, 0, 0, 0, 0, 1}}};
+    for (const auto& row : rows) {
+        QList<ScoreBucket> expected;
+        for (qint64 low = row.low; const int rounds : row.rounds) {
+            expected.append({low, low + row.width - 1, rounds});
+            low += row.width;
+        }
+        EXPECT_EQ(RoundFigures::scoreBuckets(row.counts), expected) << row.counts.size() << " scores from " << row.low;
+    }
+}
+
+TEST(RoundFiguresTest, BestWordsCountEachWordOnceAtItsBestInOrder)
+{
+    const QDateTime t[] = {kStart, kStart.addSecs(60), kStart.addSecs(120), kStart.addSecs(180)};
+    const struct { QList<BestWord> offered; int count; QList<BestWord> expected; } rows[] = {
+        {{{"quizz", 30, t[0]}, {"QUIZZ", 30, t[1]}}, 10, {{"QUIZZ", 30, t[0]}}},
+        {{{"jazz", 20, t[0]}, {"quizz", 30, t[1]}, {"JAZZ", 35, t[2]}}, 10, {{"JAZZ", 35, t[2]}, {"QUIZZ", 30, t[1]}}},
+        {{{"AAA", 10, t[0]}, {"BBB", 10, t[1]}, {"CCC", 12, t[2]}}, 10, {{"CCC", 12, t[2]}, {"AAA", 10, t[0]}, {"BBB", 10, t[1]}}},
+        {{{"AAA", 10, t[0]}, {"BBB", 20, t[1]}, {"CCC", 15, t[2]}, {"DDD", 5, t[3]}}, 2, {{"BBB", 20, t[1]}, {"CCC", 15, t[2]}}},
+        {{{"AAA", 10, t[0]}}, 2, {{"AAA", 10, t[0]}}}};
+    for (const auto& row : rows) {
+        RoundFigures::BestWords best(row.count);
+        for (const BestWord& word : row.offered)
+            best.offer(word.word, word.score, word.playedAt);
+        EXPECT_EQ(best.words(), row.expected) << row.offered[0].word.toStdString();
+        EXPECT_EQ(best.isFull(), row.expected.size() == row.count);
     }
 }
 
