@@ -6,10 +6,12 @@
 #include "prefs/preferences.h"
 #include "resume/board_keeper.h"
 #include "resume/board_reading.h"
+#include "support/root_rights.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
+#include <QProcess>
 #include <QSettings>
 #include <QSignalSpy>
 
@@ -43,7 +45,13 @@ TEST_F(KeptBoardTest, UnfinishedBoardSurvivesAKeystrokeQuitAndNewPuzzleAndSwaps)
     ASSERT_TRUE(kept && kept->typed.size() == 1u);
     EXPECT_EQ(std::tuple(kept->typed[0].x, kept->typed[0].y, kept->typed[0].letter), std::tuple(x, y, QStringLiteral("Q")));
 
+    // The file's computer score is not trusted: a resumed board shows that of its words.
     const QString computerScore = m_game->compScore->text();
+    quit();
+    KeptBoardStore store(dataHome() + "/sixfold/board.json");
+    BoardDocument tampered = *store.load().board;
+    tampered.computerScore = 1000000;
+    store.save(tampered);
     EXPECT_NE(launch().find("Ctrl+R"), std::string::npos);
     EXPECT_NE(shownWords(), first);
     press("actionResume");
@@ -64,21 +72,54 @@ TEST_F(KeptBoardTest, UnfinishedBoardSurvivesAKeystrokeQuitAndNewPuzzleAndSwaps)
     EXPECT_EQ(press("actionResume"), kNothingKept);
 }
 
+// Resumed or not, and from a data folder the game may not write (without root's rights): the
+// board that cannot be removed is remembered as submitted, the message says why.
 TEST_F(KeptBoardTest, ASubmittedBoardIsNeverResumed)
 {
-    for (const bool submitsAResumedBoard : {false, true}) {
+    const QString folder = dataHome() + "/sixfold";
+    for (const int row : {2, 0, 1}) {
         launch();
         const auto submitted = shownWords();
         type('q');
-        if (submitsAResumedBoard)
+        if (row > 0)
             press("actionNewPuzzle"), press("actionResume");
-        typeThen("", Qt::Key_Return, Qt::ControlModifier);
+        QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner | (row < 2 ? QFile::WriteOwner : QFile::Permissions()));
+        setRootsFileRights(row < 2);
+        const std::string said = typeThen("", Qt::Key_Return, Qt::ControlModifier);
+        setRootsFileRights(true), QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        EXPECT_EQ(said.find("(Permission denied); it is remembered as submitted in " + configHome().toStdString()) != std::string::npos, row == 2) << said;
         EXPECT_EQ(gCurrStats.totalPuzzlesSubmitted, 1);
         press("actionResume");
         EXPECT_NE(shownWords(), submitted);
         EXPECT_EQ(launch().find("Ctrl+R"), std::string::npos);
         EXPECT_EQ(press("actionResume"), kNothingKept);
-        EXPECT_FALSE(QFile::exists(dataHome() + "/sixfold/board.json"));
+        EXPECT_FALSE(QFile::exists(folder + "/board.json"));
+        quit();
+        QFile::remove(UserDefaultsStore::standardFilePath());
+    }
+}
+
+// Another game holds the kept board while this one resumes and submits it: the other never
+// writes it back; and when the other submits it first, this one does not score it again.
+TEST_F(KeptBoardTest, ABoardSubmittedInOneGameIsNeitherWrittenBackNorScoredInAnother)
+{
+    const QString path = dataHome() + "/sixfold/board.json";
+    for (const QString other : {"save", "submit"}) {
+        launch();
+        type('q');
+        press("actionNewPuzzle");
+        QProcess game;
+        game.start(QCoreApplication::applicationDirPath() + "/kept_board_writer", {path, "load", "wait", other});
+        ASSERT_TRUE(game.waitForReadyRead(10000) && game.readLine() == "loaded\n");
+        press("actionResume");
+        if (other == "submit")
+            game.write("\n"), game.waitForFinished();
+        const std::string said = typeThen("", Qt::Key_Return, Qt::ControlModifier);
+        EXPECT_EQ(gCurrStats.totalPuzzlesSubmitted, other == "save" ? 1 : 0) << said;
+        game.write("\n"), game.waitForFinished();
+        EXPECT_EQ(game.readAll(), other == "save" ? "submitted already\n" : "done\n");
+        EXPECT_EQ(launch().find("Ctrl+R"), std::string::npos);
+        EXPECT_EQ(press("actionResume"), kNothingKept);
         quit();
         QFile::remove(UserDefaultsStore::standardFilePath());
     }
