@@ -218,7 +218,8 @@ void AppDelegate::applicationDidFinishLaunching(QObject* /*notification*/)
     QSettings settings(preferencesFilePath(), QSettings::IniFormat);
     const Preferences preferences = loadPreferences(settings);
     applyWordColours(preferences.wordColours);
-    m_keeper = std::make_unique<BoardKeeper>(KeptBoardStore(KeptBoardStore::defaultFilePath(), KeptBoardStore::defaultSpareRecordPath()), window(), compScore, theScore);
+    KeptBoardStore store(KeptBoardStore::defaultFilePath(), KeptBoardStore::defaultSpareRecordPath());
+    m_keeper = std::make_unique<BoardKeeper>(std::move(store), window(), compScore, theScore);
     if (!m_keeper->launch(preferences.resumesAtLaunch))
         createBoard();
     m_keeper->boardDealt();

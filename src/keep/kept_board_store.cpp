@@ -19,6 +19,10 @@ constexpr qint64 kLargestDocument = 1 << 20;
 constexpr qint64 kLargestRecord = 64 << 10;
 constexpr qsizetype kIdentitiesKeptAfterTrim = 500;
 
+// Whether this game holds the lock beside the board, which every change of the board or the
+// record other than an append waits for.
+enum class Lock { Held, NotHeld };
+
 QString lockPath(const QString& filePath)
 {
     return filePath + QStringLiteral(".lock");
@@ -46,7 +50,7 @@ struct OnDisk {
     bool isKept = true;
 };
 
-OnDisk readKept(const QString& path, bool locked)
+OnDisk readKept(const QString& path, Lock lock)
 {
     const QFileInfo info(path);
     if (!info.exists())
@@ -63,7 +67,7 @@ OnDisk readKept(const QString& path, bool locked)
     }
     file.close();
     // Without the lock another game may be mid-write; leave its file alone.
-    if (!locked)
+    if (lock == Lock::NotHeld)
         return {std::nullopt, QStringLiteral("The kept board %1 is not a board (%2); it is left as it is.").arg(path, reason), false};
     const QString aside = path + QStringLiteral(".corrupt-")
         + QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMddThhmmsszzz"));
@@ -80,7 +84,7 @@ bool isRecorded(const QString& recordPath, const QString& identity)
 
 // Adds the identity to the record; the reason when it cannot. A write cut short is taken
 // back, so that a torn line never runs into the next identity.
-QString record(const QString& recordPath, const QString& identity, bool locked)
+QString record(const QString& recordPath, const QString& identity, Lock lock)
 {
     QFile file(recordPath);
     if (!QDir().mkpath(QFileInfo(recordPath).absolutePath()))
@@ -97,10 +101,11 @@ QString record(const QString& recordPath, const QString& identity, bool locked)
         return reason;
     }
     // Trimming rewrites the record, which only the lock's holder may do.
-    if (!locked || file.size() <= kLargestRecord)
+    if (lock == Lock::NotHeld || file.size() <= kLargestRecord)
         return {};
     file.close();
-    file.open(QIODevice::ReadOnly);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
     const QList<QByteArray> lines = file.readAll().trimmed().split('\n');
     const QByteArray kept = lines.mid(lines.size() - kIdentitiesKeptAfterTrim).join('\n') + '\n';
     QSaveFile trimmed(recordPath);
@@ -142,7 +147,7 @@ KeptBoardStore::Loaded KeptBoardStore::load() const
     QLockFile lock(lockPath(m_filePath));
     lock.setStaleLockTime(kLockTimeoutMs);
     const bool locked = lock.tryLock(kLockTimeoutMs);
-    OnDisk onDisk = readKept(m_filePath, locked);
+    OnDisk onDisk = readKept(m_filePath, locked ? Lock::Held : Lock::NotHeld);
     if (!onDisk.board || !isSubmitted(boardIdentity(*onDisk.board)))
         return {std::move(onDisk.board), onDisk.problem};
     // Left behind by a game that could not remove it, or written back by one that still held it.
@@ -155,20 +160,23 @@ KeptBoardStore::Loaded KeptBoardStore::load() const
 
 KeptBoardStore::Outcome KeptBoardStore::save(const BoardDocument& board, QString* problem) const
 {
-    const auto fail = [&](const QString& reason, bool isSentence = false) {
+    const auto fail = [&](const QString& sentence) {
         if (problem)
-            *problem = isSentence ? reason : QStringLiteral("The board cannot be kept in %1 (%2); the file is left as it was.").arg(m_filePath, reason);
+            *problem = sentence;
         return Outcome::Failed;
     };
+    const auto cannot = [&](const QString& reason) {
+        return fail(QStringLiteral("The board cannot be kept in %1 (%2); the file is left as it was.").arg(m_filePath, reason));
+    };
     if (!QDir().mkpath(QFileInfo(m_filePath).absolutePath()))
-        return fail(QStringLiteral("its folder cannot be made"));
+        return cannot(QStringLiteral("its folder cannot be made"));
     QLockFile lock(lockPath(m_filePath));
     lock.setStaleLockTime(kLockTimeoutMs);
     if (!lock.tryLock(kLockTimeoutMs))
-        return fail(lockFault(lock));
-    const OnDisk onDisk = readKept(m_filePath, true);
+        return cannot(lockFault(lock));
+    const OnDisk onDisk = readKept(m_filePath, Lock::Held);
     if (!onDisk.isKept)
-        return fail(onDisk.problem, true);
+        return fail(onDisk.problem);
     if (problem)
         *problem = onDisk.problem;
     if (isSubmitted(boardIdentity(board)))
@@ -190,25 +198,25 @@ KeptBoardStore::Outcome KeptBoardStore::save(const BoardDocument& board, QString
     }
     if (file.commit())
         return Outcome::Done;
-    return fail(reason.isEmpty() ? file.errorString() : reason);
+    return cannot(reason.isEmpty() ? file.errorString() : reason);
 }
 
 KeptBoardStore::Outcome KeptBoardStore::submit(const QString& identity, QString* problem) const
 {
     QLockFile lock(lockPath(m_filePath));
     lock.setStaleLockTime(kLockTimeoutMs);
-    const bool locked = lock.tryLock(kLockTimeoutMs);
+    const Lock held = lock.tryLock(kLockTimeoutMs) ? Lock::Held : Lock::NotHeld;
     if (isSubmitted(identity))
         return Outcome::Submitted;
     QString where = recordPath();
-    QString unrecorded = record(where, identity, locked);
-    if (!unrecorded.isEmpty() && !m_spareRecordPath.isEmpty() && record(m_spareRecordPath, identity, locked).isEmpty())
+    QString unrecorded = record(where, identity, held);
+    if (!unrecorded.isEmpty() && !m_spareRecordPath.isEmpty() && record(m_spareRecordPath, identity, held).isEmpty())
         where = m_spareRecordPath, unrecorded.clear();
-    const OnDisk onDisk = readKept(m_filePath, locked);
+    const OnDisk onDisk = readKept(m_filePath, held);
     if (!onDisk.board || boardIdentity(*onDisk.board) != identity)
         return Outcome::Done;
     QFile file(m_filePath);
-    const QString cause = !locked ? lockFault(lock) : file.remove() ? QString() : file.errorString();
+    const QString cause = held == Lock::NotHeld ? lockFault(lock) : file.remove() ? QString() : file.errorString();
     if (!cause.isEmpty() && problem) {
         *problem = unrecorded.isEmpty()
             ? QStringLiteral("The submitted board cannot be removed from %1 (%2); it is remembered as submitted in %3 and is never resumed.")
@@ -232,7 +240,7 @@ bool KeptBoardStore::remove(const QString& identity, QString* problem) const
     lock.setStaleLockTime(kLockTimeoutMs);
     QString cause;
     if (lock.tryLock(kLockTimeoutMs)) {
-        const OnDisk onDisk = readKept(m_filePath, true);
+        const OnDisk onDisk = readKept(m_filePath, Lock::Held);
         QFile file(m_filePath);
         if (!onDisk.board || boardIdentity(*onDisk.board) != identity || file.remove())
             return true;

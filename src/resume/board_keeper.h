@@ -74,8 +74,8 @@ private:
     std::optional<BoardDocument> m_kept;
     std::optional<QByteArray> m_written; // what the file holds as far as this game knows
     QString m_writtenId;                 // and the identity of that board
-    QString m_shownId;
-    QString m_lastProblem; // said once, until a write succeeds
+    QString m_shownId;                   // dealt here, or the resumed board's
+    QString m_lastProblem;               // said once, until a write succeeds
     bool m_isShownSubmitted = false;
     QTimer m_saveTimer;
 };

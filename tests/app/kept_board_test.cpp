@@ -45,13 +45,11 @@ TEST_F(KeptBoardTest, UnfinishedBoardSurvivesAKeystrokeQuitAndNewPuzzleAndSwaps)
     ASSERT_TRUE(kept && kept->typed.size() == 1u);
     EXPECT_EQ(std::tuple(kept->typed[0].x, kept->typed[0].y, kept->typed[0].letter), std::tuple(x, y, QStringLiteral("Q")));
 
-    // The file's computer score is not trusted: a resumed board shows that of its words.
     const QString computerScore = m_game->compScore->text();
-    quit();
-    KeptBoardStore store(dataHome() + "/sixfold/board.json");
+    quit(); // the file's computer score is not trusted: a resumed board shows that of its words
+    const KeptBoardStore store(dataHome() + "/sixfold/board.json");
     BoardDocument tampered = *store.load().board;
-    tampered.computerScore = 1000000;
-    store.save(tampered);
+    tampered.computerScore = 1000000, store.save(tampered);
     EXPECT_NE(launch().find("Ctrl+R"), std::string::npos);
     EXPECT_NE(shownWords(), first);
     press("actionResume");
@@ -72,54 +70,39 @@ TEST_F(KeptBoardTest, UnfinishedBoardSurvivesAKeystrokeQuitAndNewPuzzleAndSwaps)
     EXPECT_EQ(press("actionResume"), kNothingKept);
 }
 
-// Resumed or not, and from a data folder the game may not write (without root's rights): the
-// board that cannot be removed is remembered as submitted, the message says why.
-TEST_F(KeptBoardTest, ASubmittedBoardIsNeverResumed)
+// Resumed or not; from a data folder the game may not write (the message says why); while
+// another game holds it and writes it back at quit, or submits it first.
+TEST_F(KeptBoardTest, ASubmittedBoardIsNeverResumedNorScoredTwice)
 {
     const QString folder = dataHome() + "/sixfold";
-    for (const int row : {2, 0, 1}) {
+    for (const QString row : {"read-only", "dealt", "resumed", "save", "submit"}) {
         launch();
         const auto submitted = shownWords();
         type('q');
-        if (row > 0)
-            press("actionNewPuzzle"), press("actionResume");
-        QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner | (row < 2 ? QFile::WriteOwner : QFile::Permissions()));
-        setRootsFileRights(row < 2);
+        QProcess other;
+        if (row != "dealt")
+            press("actionNewPuzzle");
+        if (row == "save" || row == "submit") {
+            other.start(QCoreApplication::applicationDirPath() + "/kept_board_writer", {folder + "/board.json", "load", "wait", row});
+            ASSERT_TRUE(other.waitForReadyRead(10000) && other.readLine() == "loaded\n");
+        }
+        if (row != "dealt")
+            press("actionResume");
+        if (row == "submit")
+            other.write("\n"), other.waitForFinished();
+        QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner | (row != "read-only" ? QFile::WriteOwner : QFile::Permissions()));
+        setRootsFileRights(row != "read-only");
         const std::string said = typeThen("", Qt::Key_Return, Qt::ControlModifier);
         setRootsFileRights(true), QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        EXPECT_EQ(said.find("(Permission denied); it is remembered as submitted in " + configHome().toStdString()) != std::string::npos, row == 2) << said;
-        EXPECT_EQ(gCurrStats.totalPuzzlesSubmitted, 1);
+        if (row == "save")
+            other.write("\n"), other.waitForFinished();
+        EXPECT_EQ(said.find("(Permission denied); it is remembered as submitted in " + configHome().toStdString()) != std::string::npos, row == "read-only") << said;
+        EXPECT_EQ(gCurrStats.totalPuzzlesSubmitted, row == "submit" ? 0 : 1);
         press("actionResume");
         EXPECT_NE(shownWords(), submitted);
         EXPECT_EQ(launch().find("Ctrl+R"), std::string::npos);
         EXPECT_EQ(press("actionResume"), kNothingKept);
         EXPECT_FALSE(QFile::exists(folder + "/board.json"));
-        quit();
-        QFile::remove(UserDefaultsStore::standardFilePath());
-    }
-}
-
-// Another game holds the kept board while this one resumes and submits it: the other never
-// writes it back; and when the other submits it first, this one does not score it again.
-TEST_F(KeptBoardTest, ABoardSubmittedInOneGameIsNeitherWrittenBackNorScoredInAnother)
-{
-    const QString path = dataHome() + "/sixfold/board.json";
-    for (const QString other : {"save", "submit"}) {
-        launch();
-        type('q');
-        press("actionNewPuzzle");
-        QProcess game;
-        game.start(QCoreApplication::applicationDirPath() + "/kept_board_writer", {path, "load", "wait", other});
-        ASSERT_TRUE(game.waitForReadyRead(10000) && game.readLine() == "loaded\n");
-        press("actionResume");
-        if (other == "submit")
-            game.write("\n"), game.waitForFinished();
-        const std::string said = typeThen("", Qt::Key_Return, Qt::ControlModifier);
-        EXPECT_EQ(gCurrStats.totalPuzzlesSubmitted, other == "save" ? 1 : 0) << said;
-        game.write("\n"), game.waitForFinished();
-        EXPECT_EQ(game.readAll(), other == "save" ? "submitted already\n" : "done\n");
-        EXPECT_EQ(launch().find("Ctrl+R"), std::string::npos);
-        EXPECT_EQ(press("actionResume"), kNothingKept);
         quit();
         QFile::remove(UserDefaultsStore::standardFilePath());
     }

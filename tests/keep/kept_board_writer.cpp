@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // kept_board_writer FILE: keeps a board again and again, its player score counting up, and says
 // each finished save on standard output until the crash test kills it.
-// kept_board_writer FILE STEP...: takes the steps in turn, saying what "load", "save" and
-// "submit" did on a line each; "wait" waits for a line on standard input, "full" caps files at
-// 200 bytes (a full disk), "unprivileged" meets mode bits as their owner would.
+// kept_board_writer FILE STEP...: takes the steps in turn ("load", "save", "submit"; "wait" for
+// a line on standard input, "full" caps files at 200 bytes as a full disk, "unprivileged"
+// meets mode bits as their owner would), saying what each did on a line.
 #include "keep/kept_board_store.h"
 #include "support/root_rights.h"
 
@@ -20,26 +20,22 @@ int main(int argc, char* argv[])
                           {"normal", 5, 3, false}, {"silver", 3, 8, true}}, {{0, 0, "G", CellVerdict::None}}, 0, 0, {}};
     for (board.playerScore = 1; argc == 2 && store.save(board) == KeptBoardStore::Outcome::Done; ++board.playerScore)
         std::printf("%d\n", board.playerScore), std::fflush(stdout);
-    const char* const outcomes[] = {"done", "failed", "submitted already"};
     for (int i = 2; i < argc; ++i) {
         const std::string step = argv[i];
+        const rlimit limit {200, 200};
         QString said;
-        KeptBoardStore::Outcome outcome = KeptBoardStore::Outcome::Done;
-        if (step == "full") {
-            const rlimit limit {200, 200};
+        if (step == "full")
             std::signal(SIGXFSZ, SIG_IGN), setrlimit(RLIMIT_FSIZE, &limit);
-        } else if (step == "unprivileged") {
+        else if (step == "unprivileged")
             setRootsFileRights(false);
-        } else if (step == "wait") {
+        else if (step == "wait")
             std::getchar();
-        } else if (step == "load") {
+        else if (step == "load") {
             const KeptBoardStore::Loaded loaded = store.load();
             board = loaded.board.value_or(board), said = loaded.board ? "loaded" : loaded.problem;
-        } else {
-            outcome = step == "save" ? store.save(board, &said) : store.submit(boardIdentity(board), &said);
-        }
-        if (step == "load" || step == "save" || step == "submit")
-            std::printf("%s\n", (said.isEmpty() ? QString(outcomes[static_cast<int>(outcome)]) : said).toUtf8().constData()), std::fflush(stdout);
+        } else if ((step == "save" ? store.save(board, &said) : store.submit(boardIdentity(board), &said)) == KeptBoardStore::Outcome::Submitted)
+            said = "submitted already";
+        std::printf("%s\n", said.isEmpty() ? "done" : said.toUtf8().constData()), std::fflush(stdout);
     }
     return argc == 2;
 }
