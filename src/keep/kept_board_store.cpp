@@ -215,8 +215,11 @@ KeptBoardStore::Outcome KeptBoardStore::submit(const QString& identity, QString*
     const OnDisk onDisk = readKept(m_filePath, held);
     if (!onDisk.board || boardIdentity(*onDisk.board) != identity)
         return Outcome::Done;
+    // Only another game's lock holds the removal back: a lock that cannot be made (a full
+    // disk) is none, and removing the board is what frees the space.
     QFile file(m_filePath);
-    const QString cause = held == Lock::NotHeld ? lockFault(lock) : file.remove() ? QString() : file.errorString();
+    const bool isHeldElsewhere = held == Lock::NotHeld && lock.error() == QLockFile::LockFailedError;
+    const QString cause = isHeldElsewhere ? lockFault(lock) : file.remove() ? QString() : file.errorString();
     if (!cause.isEmpty() && problem) {
         *problem = unrecorded.isEmpty()
             ? QStringLiteral("The submitted board cannot be removed from %1 (%2); it is remembered as submitted in %3 and is never resumed.")
