@@ -9,6 +9,8 @@
 #include <QSaveFile>
 #include <QStandardPaths>
 
+#include <algorithm>
+
 namespace {
 
 // Long enough to wait out another game's write, short enough that a stuck lock never
@@ -107,7 +109,7 @@ QString record(const QString& recordPath, const QString& identity, Lock lock)
     if (!file.open(QIODevice::ReadOnly))
         return {};
     const QList<QByteArray> lines = file.readAll().trimmed().split('\n');
-    const QByteArray kept = lines.mid(lines.size() - kIdentitiesKeptAfterTrim).join('\n') + '\n';
+    const QByteArray kept = lines.mid(std::max<qsizetype>(0, lines.size() - kIdentitiesKeptAfterTrim)).join('\n') + '\n';
     QSaveFile trimmed(recordPath);
     if (trimmed.open(QIODevice::WriteOnly) && (trimmed.write(kept) != kept.size() || !trimmed.flush()))
         trimmed.cancelWriting();
