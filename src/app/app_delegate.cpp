@@ -219,7 +219,8 @@ void AppDelegate::applicationDidFinishLaunching(QObject* /*notification*/)
     QSettings settings(preferencesFilePath(), QSettings::IniFormat);
     const Preferences preferences = loadPreferences(settings);
     applyWordColours(preferences.wordColours);
-    m_keeper = std::make_unique<BoardKeeper>(KeptBoardStore(KeptBoardStore::defaultFilePath()), window(), compScore, theScore);
+    KeptBoardStore store(KeptBoardStore::defaultFilePath(), KeptBoardStore::defaultSpareRecordPath());
+    m_keeper = std::make_unique<BoardKeeper>(std::move(store), window(), compScore, theScore);
     if (!m_keeper->launch(preferences.resumesAtLaunch))
         createBoard();
     m_keeper->boardDealt();
@@ -329,8 +330,10 @@ void AppDelegate::ChangeUser(QObject* /*sender*/)
 
 void AppDelegate::SubmitScore(QObject* /*sender*/)
 {
-    if (m_keeper)
-        m_keeper->boardSubmitted();
+    if (m_keeper && !m_keeper->boardSubmitted()) {
+        GenerateNewPuzzle(nullptr);
+        return;
+    }
     CheckAllWords(nullptr);
     foldRoundIntoStats(intValue(compScore->text()));
     updateStatsDisplay();

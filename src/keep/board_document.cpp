@@ -4,6 +4,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QStringList>
 
 #include <algorithm>
 #include <set>
@@ -24,6 +25,15 @@ const QString kYKey = QStringLiteral("y");
 const QString kAcrossKey = QStringLiteral("across");
 const QString kLetterKey = QStringLiteral("letter");
 const QString kVerdictKey = QStringLiteral("verdict");
+const QString kIdKey = QStringLiteral("id");
+
+// An identity is one line of the record of submitted boards, and short.
+bool isIdentity(const QString& id)
+{
+    return !id.isEmpty() && id.size() <= 64 && std::all_of(id.begin(), id.end(), [](QChar c) {
+        return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || (c >= u'0' && c <= u'9') || c == u'.' || c == u'-';
+    });
+}
 
 QString verdictName(CellVerdict verdict)
 {
@@ -108,6 +118,16 @@ QString chainFault(const std::array<PlacedWord, 5>& w)
 
 } // namespace
 
+QString boardIdentity(const BoardDocument& board)
+{
+    if (!board.id.isEmpty())
+        return board.id;
+    QStringList parts;
+    for (const PlacedWord& word : board.words)
+        parts << QStringLiteral("%1.%2.%3").arg(word.letters).arg(word.x).arg(word.y);
+    return parts.join(u'-');
+}
+
 std::vector<std::pair<int, int>> crossingCells(const BoardDocument& board)
 {
     const int v = board.words[1].x;
@@ -127,8 +147,10 @@ QByteArray writeBoardDocument(const BoardDocument& board)
         typed.append(QJsonObject {{kXKey, cell.x}, {kYKey, cell.y}, {kLetterKey, cell.letter},
                                   {kVerdictKey, verdictName(cell.verdict)}});
     }
-    const QJsonObject root {{kVersionKey, kDocumentVersion}, {kWordsKey, words}, {kTypedKey, typed},
-                            {kComputerScoreKey, board.computerScore}, {kPlayerScoreKey, board.playerScore}};
+    QJsonObject root {{kVersionKey, kDocumentVersion}, {kWordsKey, words}, {kTypedKey, typed},
+                      {kComputerScoreKey, board.computerScore}, {kPlayerScoreKey, board.playerScore}};
+    if (!board.id.isEmpty())
+        root.insert(kIdKey, board.id);
     return QJsonDocument(root).toJson(QJsonDocument::Indented);
 }
 
@@ -150,6 +172,11 @@ std::optional<BoardDocument> readBoardDocument(const QByteArray& bytes, QString*
         return fail(QStringLiteral("an unknown version"));
 
     BoardDocument board;
+    if (root.contains(kIdKey)) {
+        board.id = root.value(kIdKey).toString();
+        if (!isIdentity(board.id))
+            return fail(QStringLiteral("an identity that is not one"));
+    }
     const QJsonArray words = root.value(kWordsKey).toArray();
     if (words.size() != 5)
         return fail(QStringLiteral("not five words"));

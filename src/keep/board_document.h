@@ -29,12 +29,14 @@ struct TypedCell {
 
 // A board in progress, with nothing that needs a widget: the five words in the order they
 // chain (across, down, across, down, across), the letters typed, and the two scores shown.
-// The fixed letters are where the words cross and follow from the words.
+// The fixed letters are where the words cross and follow from the words. The identity tells
+// one deal from another, so that a board submitted in one game is known in every other.
 struct BoardDocument {
     std::array<PlacedWord, 5> words;
     std::vector<TypedCell> typed;
     int computerScore = 0;
     int playerScore = 0;
+    QString id; // letters, digits, '.', '-'; empty in a document kept before boards had one
 
     bool operator==(const BoardDocument&) const = default;
 };
@@ -55,6 +57,10 @@ QByteArray writeBoardDocument(const BoardDocument& board);
 // that is not JSON, misses a field, places a word off the board or off the chain, lets two
 // words disagree where they cross, or puts a typed letter anywhere but a blank cell of a word.
 std::optional<BoardDocument> readBoardDocument(const QByteArray& bytes, QString* error = nullptr);
+
+// The board's identity: its id, or for a board kept without one its words and where they lie,
+// the same in every game that reads it.
+QString boardIdentity(const BoardDocument& board);
 
 // Where the five words cross, each cell once: the letters the player cannot change.
 std::vector<std::pair<int, int>> crossingCells(const BoardDocument& board);

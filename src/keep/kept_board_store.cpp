@@ -9,22 +9,119 @@
 #include <QSaveFile>
 #include <QStandardPaths>
 
+#include <algorithm>
+
 namespace {
 
 // Long enough to wait out another game's write, short enough that a stuck lock never
 // freezes a keystroke for long; a lock left by a killed game is taken over after this.
 constexpr int kLockTimeoutMs = 2000;
 constexpr qint64 kLargestDocument = 1 << 20;
+// The record is read at every write; past this (about 1700 boards) only the newest are kept.
+constexpr qint64 kLargestRecord = 64 << 10;
+constexpr qsizetype kIdentitiesKeptAfterTrim = 500;
+
+// Whether this game holds the lock beside the board, which every change of the board or the
+// record other than an append waits for.
+enum class Lock { Held, NotHeld };
 
 QString lockPath(const QString& filePath)
 {
     return filePath + QStringLiteral(".lock");
 }
 
+// Why the lock was not taken, in words the player can act on.
+QString lockFault(const QLockFile& lock)
+{
+    switch (lock.error()) {
+    case QLockFile::LockFailedError:
+        return QStringLiteral("another game holds it");
+    case QLockFile::PermissionError:
+        return QStringLiteral("Permission denied");
+    default:
+        return QStringLiteral("its lock file cannot be written; the disk may be full");
+    }
+}
+
+// What the file holds. `isKept` is false when what is there must stay as it is: a file
+// that cannot be read, that is no regular file (opening a FIFO would wait for a writer
+// for ever), or that is no board while another game may be writing it.
+struct OnDisk {
+    std::optional<BoardDocument> board;
+    QString problem;
+    bool isKept = true;
+};
+
+OnDisk readKept(const QString& path, Lock lock)
+{
+    const QFileInfo info(path);
+    if (!info.exists())
+        return {};
+    if (!info.isFile())
+        return {std::nullopt, QStringLiteral("The kept board %1 is not a regular file; it is left as it is and no board is kept.").arg(path), false};
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {std::nullopt, QStringLiteral("The kept board %1 cannot be read (%2); it is left as it is and no board is kept.").arg(path, file.errorString()), false};
+    QString reason = QStringLiteral("it is larger than any board");
+    if (file.size() <= kLargestDocument) {
+        if (auto board = readBoardDocument(file.readAll(), &reason))
+            return {std::move(board), {}, true};
+    }
+    file.close();
+    // Without the lock another game may be mid-write; leave its file alone.
+    if (lock == Lock::NotHeld)
+        return {std::nullopt, QStringLiteral("The kept board %1 is not a board (%2); it is left as it is.").arg(path, reason), false};
+    const QString aside = path + QStringLiteral(".corrupt-")
+        + QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMddThhmmsszzz"));
+    if (!QFile::rename(path, aside))
+        return {std::nullopt, QStringLiteral("The kept board %1 is not a board (%2) and cannot be moved aside.").arg(path, reason), false};
+    return {std::nullopt, QStringLiteral("The kept board was not a board (%1); it is moved to %2.").arg(reason, aside), true};
+}
+
+bool isRecorded(const QString& recordPath, const QString& identity)
+{
+    QFile file(recordPath);
+    return !identity.isEmpty() && QFileInfo(recordPath).isFile() && file.open(QIODevice::ReadOnly) && file.readAll().split('\n').contains(identity.toLatin1());
+}
+
+// Adds the identity to the record; the reason when it cannot. A write cut short is taken
+// back, so that a torn line never runs into the next identity.
+QString record(const QString& recordPath, const QString& identity, Lock lock)
+{
+    QFile file(recordPath);
+    if (!QDir().mkpath(QFileInfo(recordPath).absolutePath()))
+        return QStringLiteral("its folder cannot be made");
+    if (file.exists() && !QFileInfo(recordPath).isFile())
+        return QStringLiteral("%1 is not a regular file").arg(recordPath);
+    const QByteArray line = identity.toLatin1() + '\n';
+    if (!file.open(QIODevice::Append))
+        return file.errorString();
+    const qint64 before = file.size();
+    if (file.write(line) != line.size() || !file.flush()) {
+        const QString reason = file.errorString();
+        file.resize(before);
+        return reason;
+    }
+    // Trimming rewrites the record, which only the lock's holder may do.
+    if (lock == Lock::NotHeld || file.size() <= kLargestRecord)
+        return {};
+    file.close();
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    const QList<QByteArray> lines = file.readAll().trimmed().split('\n');
+    const QByteArray kept = lines.mid(std::max<qsizetype>(0, lines.size() - kIdentitiesKeptAfterTrim)).join('\n') + '\n';
+    QSaveFile trimmed(recordPath);
+    if (trimmed.open(QIODevice::WriteOnly) && (trimmed.write(kept) != kept.size() || !trimmed.flush()))
+        trimmed.cancelWriting();
+    trimmed.commit();
+    return {};
+}
+
 } // namespace
 
-KeptBoardStore::KeptBoardStore(QString filePath)
+KeptBoardStore::KeptBoardStore(QString filePath, QString spareRecordPath)
     : m_filePath(std::move(filePath))
+    , m_spareRecordPath(std::move(spareRecordPath))
 {
 }
 
@@ -34,6 +131,17 @@ QString KeptBoardStore::defaultFilePath()
         + QStringLiteral("/sixfold/board.json");
 }
 
+QString KeptBoardStore::defaultSpareRecordPath()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
+        + QStringLiteral("/sixfold/submitted-boards");
+}
+
+QString KeptBoardStore::recordPath() const
+{
+    return QFileInfo(m_filePath).absolutePath() + QStringLiteral("/submitted-boards");
+}
+
 KeptBoardStore::Loaded KeptBoardStore::load() const
 {
     if (!QFileInfo::exists(m_filePath))
@@ -41,57 +149,111 @@ KeptBoardStore::Loaded KeptBoardStore::load() const
     QLockFile lock(lockPath(m_filePath));
     lock.setStaleLockTime(kLockTimeoutMs);
     const bool locked = lock.tryLock(kLockTimeoutMs);
+    OnDisk onDisk = readKept(m_filePath, locked ? Lock::Held : Lock::NotHeld);
+    if (!onDisk.board || !isSubmitted(boardIdentity(*onDisk.board)))
+        return {std::move(onDisk.board), onDisk.problem};
+    // Left behind by a game that could not remove it, or written back by one that still held it.
     QFile file(m_filePath);
-    if (!file.open(QIODevice::ReadOnly))
-        return {std::nullopt, QStringLiteral("The kept board %1 cannot be read (%2).").arg(m_filePath, file.errorString())};
-    QString reason = QStringLiteral("it is larger than any board");
-    if (file.size() <= kLargestDocument) {
-        if (auto board = readBoardDocument(file.readAll(), &reason))
-            return {std::move(board), {}};
-    }
-    file.close();
-    // Without the lock another game may be mid-write; leave its file alone and just start afresh.
-    if (!locked)
-        return {std::nullopt, QStringLiteral("The kept board %1 is not a board (%2); it is left as it is.").arg(m_filePath, reason)};
-    const QString aside = m_filePath + QStringLiteral(".corrupt-")
-        + QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMddThhmmsszzz"));
-    if (!QFile::rename(m_filePath, aside))
-        return {std::nullopt, QStringLiteral("The kept board %1 is not a board (%2) and cannot be moved aside.").arg(m_filePath, reason)};
-    return {std::nullopt, QStringLiteral("The kept board was not a board (%1); it is moved to %2 and a fresh board is dealt.").arg(reason, aside)};
+    if (locked && file.remove())
+        return {};
+    return {std::nullopt, QStringLiteral("The kept board %1 was submitted already and cannot be removed (%2); it is not resumed.")
+                              .arg(m_filePath, locked ? file.errorString() : lockFault(lock))};
 }
 
-bool KeptBoardStore::save(const BoardDocument& board, QString* problem) const
+KeptBoardStore::Outcome KeptBoardStore::save(const BoardDocument& board, QString* problem) const
 {
-    const auto fail = [&](const QString& reason) {
+    const auto fail = [&](const QString& sentence) {
         if (problem)
-            *problem = QStringLiteral("The board cannot be kept in %1 (%2).").arg(m_filePath, reason);
-        return false;
+            *problem = sentence;
+        return Outcome::Failed;
+    };
+    const auto cannot = [&](const QString& reason) {
+        return fail(QStringLiteral("The board cannot be kept in %1 (%2); the file is left as it was.").arg(m_filePath, reason));
     };
     if (!QDir().mkpath(QFileInfo(m_filePath).absolutePath()))
-        return fail(QStringLiteral("its folder cannot be made"));
+        return cannot(QStringLiteral("its folder cannot be made"));
     QLockFile lock(lockPath(m_filePath));
     lock.setStaleLockTime(kLockTimeoutMs);
     if (!lock.tryLock(kLockTimeoutMs))
-        return fail(QStringLiteral("another game holds it"));
+        return cannot(lockFault(lock));
+    const OnDisk onDisk = readKept(m_filePath, Lock::Held);
+    if (!onDisk.isKept)
+        return fail(onDisk.problem);
+    if (problem)
+        *problem = onDisk.problem;
+    if (isSubmitted(boardIdentity(board)))
+        return Outcome::Submitted;
+    // Every step is checked: commit() alone renames even after a write failed. Unbuffered,
+    // since a failed buffered write says "Unknown error"; a short write says why only when
+    // the rest is tried.
+    const QByteArray text = writeBoardDocument(board);
     QSaveFile file(m_filePath);
-    if (!file.open(QIODevice::WriteOnly))
-        return fail(file.errorString());
-    file.write(writeBoardDocument(board));
-    if (!file.commit())
-        return fail(file.errorString());
-    return true;
+    QString reason;
+    if (file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+        qint64 written = 0, part = 0;
+        while (written < text.size() && (part = file.write(text.constData() + written, text.size() - written)) > 0)
+            written += part;
+        if (written != text.size() || !file.flush()) {
+            reason = file.errorString();
+            file.cancelWriting();
+        }
+    }
+    if (file.commit())
+        return Outcome::Done;
+    return cannot(reason.isEmpty() ? file.errorString() : reason);
 }
 
-bool KeptBoardStore::remove(QString* problem) const
+KeptBoardStore::Outcome KeptBoardStore::submit(const QString& identity, QString* problem) const
+{
+    QLockFile lock(lockPath(m_filePath));
+    lock.setStaleLockTime(kLockTimeoutMs);
+    const Lock held = lock.tryLock(kLockTimeoutMs) ? Lock::Held : Lock::NotHeld;
+    if (isSubmitted(identity))
+        return Outcome::Submitted;
+    QString where = recordPath();
+    QString unrecorded = record(where, identity, held);
+    if (!unrecorded.isEmpty() && !m_spareRecordPath.isEmpty() && record(m_spareRecordPath, identity, held).isEmpty())
+        where = m_spareRecordPath, unrecorded.clear();
+    const OnDisk onDisk = readKept(m_filePath, held);
+    if (!onDisk.board || boardIdentity(*onDisk.board) != identity)
+        return Outcome::Done;
+    // Only another game's lock holds the removal back: a lock that cannot be made (a full
+    // disk) is none, and removing the board is what frees the space.
+    QFile file(m_filePath);
+    const bool isHeldElsewhere = held == Lock::NotHeld && lock.error() == QLockFile::LockFailedError;
+    const QString cause = isHeldElsewhere ? lockFault(lock) : file.remove() ? QString() : file.errorString();
+    if (!cause.isEmpty() && problem) {
+        *problem = unrecorded.isEmpty()
+            ? QStringLiteral("The submitted board cannot be removed from %1 (%2); it is remembered as submitted in %3 and is never resumed.")
+                  .arg(m_filePath, cause, where)
+            : QStringLiteral("The submitted board cannot be removed from %1 (%2) nor remembered as submitted (%3), and may come back.")
+                  .arg(m_filePath, cause, unrecorded);
+    }
+    return Outcome::Done;
+}
+
+bool KeptBoardStore::isSubmitted(const QString& identity) const
+{
+    return isRecorded(recordPath(), identity) || (!m_spareRecordPath.isEmpty() && isRecorded(m_spareRecordPath, identity));
+}
+
+bool KeptBoardStore::remove(const QString& identity, QString* problem) const
 {
     if (!QFileInfo::exists(m_filePath))
         return true;
     QLockFile lock(lockPath(m_filePath));
     lock.setStaleLockTime(kLockTimeoutMs);
-    const bool locked = lock.tryLock(kLockTimeoutMs);
-    if (locked && QFile::remove(m_filePath))
-        return true;
+    QString cause;
+    if (lock.tryLock(kLockTimeoutMs)) {
+        const OnDisk onDisk = readKept(m_filePath, Lock::Held);
+        QFile file(m_filePath);
+        if (!onDisk.board || boardIdentity(*onDisk.board) != identity || file.remove())
+            return true;
+        cause = file.errorString();
+    } else {
+        cause = lockFault(lock);
+    }
     if (problem)
-        *problem = QStringLiteral("The submitted board cannot be removed from %1, and may come back.").arg(m_filePath);
+        *problem = QStringLiteral("The kept board cannot be removed from %1 (%2).").arg(m_filePath, cause);
     return false;
 }

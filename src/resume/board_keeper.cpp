@@ -6,6 +6,7 @@
 #include "resume/board_reading.h"
 
 #include <QLineEdit>
+#include <QUuid>
 
 #include <utility>
 
@@ -14,12 +15,6 @@ namespace {
 bool isWorthKeeping(const std::optional<BoardDocument>& board)
 {
     return board && !board->typed.empty();
-}
-
-void report(const QString& sentence)
-{
-    if (!sentence.isEmpty())
-        myPrintf("%s\n", sentence.toUtf8().constData());
 }
 
 } // namespace
@@ -43,19 +38,29 @@ bool BoardKeeper::launch(bool resumes)
     report(loaded.problem);
     m_kept = std::move(loaded.board);
     if (m_kept)
-        m_written = writeBoardDocument(*m_kept);
+        m_written = writeBoardDocument(*m_kept), m_writtenId = boardIdentity(*m_kept);
     if (!resumes || !isWorthKeeping(m_kept))
         return false;
     showBoard(*m_kept, m_window, m_computerScore, m_playerScore);
+    m_shownId = boardIdentity(*m_kept);
     m_kept.reset();
     watchBoard();
     return true;
 }
 
-void BoardKeeper::boardSubmitted()
+bool BoardKeeper::boardSubmitted()
 {
     m_isShownSubmitted = true;
+    QString problem;
+    const bool isFirst = m_store.submit(m_shownId, &problem) != KeptBoardStore::Outcome::Submitted;
+    report(problem);
+    if (!isFirst)
+        myPrintf("This board was submitted already, in another game; it is not scored again.\n");
+    // Gone from the file, or remembered as submitted where it could not be removed.
+    if (m_writtenId == m_shownId)
+        m_written = QByteArray(), m_writtenId.clear();
     write(WriteWhen::Changed);
+    return isFirst;
 }
 
 void BoardKeeper::boardLeaving()
@@ -63,6 +68,7 @@ void BoardKeeper::boardLeaving()
     std::optional<BoardDocument> shown = shownBoard();
     if (isWorthKeeping(shown))
         m_kept = std::move(shown);
+    m_shownId.clear();
 }
 
 void BoardKeeper::boardDealt()
@@ -70,6 +76,8 @@ void BoardKeeper::boardDealt()
     // After a Submit the player has just read the computer's words; the kept board was
     // announced when it was left.
     const bool isAfterSubmit = std::exchange(m_isShownSubmitted, false);
+    if (m_shownId.isEmpty())
+        m_shownId = QUuid::createUuid().toString(QUuid::WithoutBraces);
     watchBoard();
     write(WriteWhen::Changed);
     if (isWorthKeeping(m_kept) && !isAfterSubmit)
@@ -88,9 +96,15 @@ void BoardKeeper::resumeKept()
         myPrintf("No board is kept to resume.\n");
         return;
     }
+    if (m_store.isSubmitted(boardIdentity(*m_kept))) {
+        m_kept.reset();
+        myPrintf("The kept board was submitted in another game, so it is not resumed.\n");
+        return;
+    }
     std::optional<BoardDocument> shown = shownBoard();
     m_isShownSubmitted = false;
     showBoard(*m_kept, m_window, m_computerScore, m_playerScore);
+    m_shownId = boardIdentity(*m_kept);
     m_kept = std::move(shown);
     watchBoard();
     write(WriteWhen::Changed);
@@ -104,28 +118,42 @@ void BoardKeeper::saveNow()
 void BoardKeeper::write(WriteWhen when)
 {
     m_saveTimer.stop();
-    const std::optional<BoardDocument> shown = shownBoard();
-    const std::optional<BoardDocument>& toKeep = isWorthKeeping(shown) ? shown : m_kept;
+    std::optional<BoardDocument> shown = shownBoard();
     QString problem;
-    if (isWorthKeeping(toKeep)) {
+    for (;;) {
+        std::optional<BoardDocument>& toKeep = isWorthKeeping(shown) ? shown : m_kept;
+        if (!isWorthKeeping(toKeep))
+            break;
         QByteArray bytes = writeBoardDocument(*toKeep);
         if (when == WriteWhen::Changed && bytes == m_written)
             return;
-        if (!m_store.save(*toKeep, &problem)) {
+        switch (m_store.save(*toKeep, &problem)) {
+        case KeptBoardStore::Outcome::Done:
+            report(problem);
+            m_written = std::move(bytes), m_writtenId = boardIdentity(*toKeep);
+            m_lastProblem.clear();
+            emit saved();
+            return;
+        case KeptBoardStore::Outcome::Failed:
             report(problem);
             return;
+        case KeptBoardStore::Outcome::Submitted:
+            // Another game submitted it: it is never kept again, nor scored here.
+            if (&toKeep == &shown) {
+                m_isShownSubmitted = true;
+                myPrintf("This board was submitted in another game; it is no longer kept and is not scored again.\n");
+            }
+            toKeep.reset();
         }
-        m_written = std::move(bytes);
-    } else {
-        // Only a board this game read or wrote is taken away; another game's stays.
-        if (!m_written || m_written->isEmpty())
-            return;
-        if (!m_store.remove(&problem)) {
-            report(problem);
-            return;
-        }
-        m_written = QByteArray();
     }
+    // Only a board this game read or wrote is taken away; another game's stays.
+    if (!m_written || m_written->isEmpty())
+        return;
+    if (!m_store.remove(m_writtenId, &problem)) {
+        report(problem);
+        return;
+    }
+    m_written = QByteArray(), m_writtenId.clear();
     emit saved();
 }
 
@@ -143,5 +171,17 @@ std::optional<BoardDocument> BoardKeeper::shownBoard() const
 {
     if (m_isShownSubmitted)
         return std::nullopt;
-    return readShownBoard(m_computerScore, m_playerScore);
+    std::optional<BoardDocument> board = readShownBoard(m_computerScore, m_playerScore);
+    if (board)
+        board->id = m_shownId;
+    return board;
+}
+
+// A write fails again at every keystroke while its cause lasts: said once.
+void BoardKeeper::report(const QString& sentence)
+{
+    if (sentence.isEmpty() || sentence == m_lastProblem)
+        return;
+    m_lastProblem = sentence;
+    myPrintf("%s\n", sentence.toUtf8().constData());
 }

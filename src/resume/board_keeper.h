@@ -31,8 +31,8 @@ public:
 
     // The shown board is being submitted: from now on it is never kept, and it leaves the
     // file at once, before the round reaches the statistics, so that no crash can let it be
-    // resumed and scored twice.
-    void boardSubmitted();
+    // resumed and scored twice. False when a game submitted it before: it is not scored again.
+    bool boardSubmitted();
 
     // The shown board is about to be replaced by a dealt one: kept when it is unfinished.
     void boardLeaving();
@@ -65,6 +65,7 @@ private:
     void write(WriteWhen when);
     void watchBoard();
     std::optional<BoardDocument> shownBoard() const;
+    void report(const QString& sentence);
 
     KeptBoardStore m_store;
     QMainWindow* m_window;
@@ -72,6 +73,9 @@ private:
     QLabel* m_playerScore;
     std::optional<BoardDocument> m_kept;
     std::optional<QByteArray> m_written; // what the file holds as far as this game knows
+    QString m_writtenId;                 // and the identity of that board
+    QString m_shownId;                   // dealt here, or the resumed board's
+    QString m_lastProblem;               // said once, until a write succeeds
     bool m_isShownSubmitted = false;
     QTimer m_saveTimer;
 };

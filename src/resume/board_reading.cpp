@@ -106,8 +106,9 @@ void showBoard(const BoardDocument& board, QMainWindow* window, QLabel* computer
         field->blockSignals(wasBlocked);
         showVerdict(field, shownOf(typed.verdict));
     }
+    // Recomputed: the file's own figure would reach the statistics unchecked.
     if (computerScore)
-        setIntValue(computerScore, board.computerScore);
+        setIntValue(computerScore, ::computerScore(puzzle));
     if (playerScore)
         setIntValue(playerScore, board.playerScore);
 }

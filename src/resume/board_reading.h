@@ -13,5 +13,6 @@ class QMainWindow;
 std::optional<BoardDocument> readShownBoard(const QLabel* computerScore, const QLabel* playerScore);
 
 // Lays `board` out as a dealt board is laid out, then puts back its typed letters with their
-// verdicts and its two scores, the focus on the first cell.
+// verdicts and the player's score, the focus on the first cell. The computer's score is that
+// of its words, whatever the document says.
 void showBoard(const BoardDocument& board, QMainWindow* window, QLabel* computerScore, QLabel* playerScore);

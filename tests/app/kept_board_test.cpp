@@ -6,11 +6,13 @@
 #include "prefs/preferences.h"
 #include "resume/board_keeper.h"
 #include "resume/board_reading.h"
+#include "support/root_rights.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QSettings>
 #include <QSignalSpy>
 
@@ -45,6 +47,10 @@ TEST_F(KeptBoardTest, UnfinishedBoardSurvivesAKeystrokeQuitAndNewPuzzleAndSwaps)
     EXPECT_EQ(std::tuple(kept->typed[0].x, kept->typed[0].y, kept->typed[0].letter), std::tuple(x, y, QStringLiteral("Q")));
 
     const QString computerScore = m_game->compScore->text();
+    quit(); // the file's computer score is not trusted: a resumed board shows that of its words
+    const KeptBoardStore store(dataHome() + "/sixfold/board.json");
+    BoardDocument tampered = *store.load().board;
+    tampered.computerScore = 1000000, store.save(tampered);
     EXPECT_NE(launch().find("Ctrl+R"), std::string::npos);
     EXPECT_NE(shownWords(), first);
     press("actionResume");
@@ -66,21 +72,39 @@ TEST_F(KeptBoardTest, UnfinishedBoardSurvivesAKeystrokeQuitAndNewPuzzleAndSwaps)
     EXPECT_EQ(press("actionResume"), kNothingKept);
 }
 
-TEST_F(KeptBoardTest, ASubmittedBoardIsNeverResumed)
+// Resumed or not; from a data folder the game may not write (the message says why); while
+// another game holds it and writes it back at quit, or submits it first.
+TEST_F(KeptBoardTest, ASubmittedBoardIsNeverResumedNorScoredTwice)
 {
-    for (const bool submitsAResumedBoard : {false, true}) {
+    const QString folder = dataHome() + "/sixfold";
+    for (const QString row : {"read-only", "dealt", "resumed", "save", "submit"}) {
         launch();
         const auto submitted = shownWords();
         type('q');
-        if (submitsAResumedBoard)
-            press("actionNewPuzzle"), press("actionResume");
-        typeThen("", Qt::Key_Return, Qt::ControlModifier);
-        EXPECT_EQ(gCurrStats.totalPuzzlesSubmitted, 1);
+        QProcess other;
+        if (row != "dealt")
+            press("actionNewPuzzle");
+        if (row == "save" || row == "submit") {
+            other.start(QCoreApplication::applicationDirPath() + "/kept_board_writer", {folder + "/board.json", "load", "wait", row});
+            ASSERT_TRUE(other.waitForReadyRead(10000) && other.readLine() == "loaded\n");
+        }
+        if (row != "dealt")
+            press("actionResume");
+        if (row == "submit")
+            other.write("\n"), other.waitForFinished();
+        QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner | (row != "read-only" ? QFile::WriteOwner : QFile::Permissions()));
+        setRootsFileRights(row != "read-only");
+        const std::string said = typeThen("", Qt::Key_Return, Qt::ControlModifier);
+        setRootsFileRights(true), QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        if (row == "save")
+            other.write("\n"), other.waitForFinished();
+        EXPECT_EQ(said.find("(Permission denied); it is remembered as submitted in " + configHome().toStdString()) != std::string::npos, row == "read-only") << said;
+        EXPECT_EQ(gCurrStats.totalPuzzlesSubmitted, row == "submit" ? 0 : 1);
         press("actionResume");
         EXPECT_NE(shownWords(), submitted);
         EXPECT_EQ(launch().find("Ctrl+R"), std::string::npos);
         EXPECT_EQ(press("actionResume"), kNothingKept);
-        EXPECT_FALSE(QFile::exists(dataHome() + "/sixfold/board.json"));
+        EXPECT_FALSE(QFile::exists(folder + "/board.json"));
         quit();
         QFile::remove(UserDefaultsStore::standardFilePath());
     }

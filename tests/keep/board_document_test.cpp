@@ -12,6 +12,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <random>
 
 namespace {
@@ -21,7 +23,7 @@ BoardDocument workedBoard()
 {
     return {{PlacedWord {"garden", 0, 0, true}, {"anchor", 1, 0, false}, {"chosen", 0, 3, true}, {"normal", 5, 3, false},
              {"silver", 3, 8, true}},
-            {{0, 0, "G", CellVerdict::Word}, {2, 3, "X", CellVerdict::NotWord}, {5, 5, "\U0001D538", CellVerdict::None}}, 40, 8};
+            {{0, 0, "G", CellVerdict::Word}, {2, 3, "X", CellVerdict::NotWord}, {5, 5, "\U0001D538", CellVerdict::None}}, 40, 8, {}};
 }
 
 // Sets `value` at "key" or "array/index/key"; an undefined value removes the key.
@@ -39,9 +41,9 @@ void patch(QJsonObject& root, const QString& path, const QJsonValue& value)
 TEST(BoardDocumentTest, EveryBoardADealCanLayRoundTripsAndDamagedOnesAreRefused)
 {
     BoardDocument corner {{PlacedWord {"animal", 0, 0, true}, {"anchor", 0, 0, false}, {"hollow", 0, 3, true},
-                           {"within", 5, 3, false}, {"button", 0, 8, true}}, {{4, 0, "M", CellVerdict::None}}, 1000000, 0};
+                           {"within", 5, 3, false}, {"button", 0, 8, true}}, {{4, 0, "M", CellVerdict::None}}, 1000000, 0, "0f1e-ab.C9"};
     BoardDocument far {{PlacedWord {"gardex", 0, 0, true}, {"xyzmab", 5, 0, false}, {"ccccmq", 1, 3, true},
-                        {"qddddr", 6, 3, false}, {"reeeee", 6, 8, true}}, {}, 0, 1000000};
+                        {"qddddr", 6, 3, false}, {"reeeee", 6, 8, true}}, {}, 0, 1000000, {}};
     for (const BoardDocument& board : {workedBoard(), corner, far})
         EXPECT_EQ(readBoardDocument(writeBoardDocument(board)), board);
     EXPECT_EQ(crossingCells(workedBoard()), (std::vector<std::pair<int, int>> {{1, 0}, {1, 3}, {5, 3}, {5, 8}}));
@@ -61,6 +63,7 @@ TEST(BoardDocumentTest, EveryBoardADealCanLayRoundTripsAndDamagedOnesAreRefused)
         {"two words disagree at column 6, row 9", "words/4/letters", "sixver"}, {notBlank, "typed", cell(1, 3)},
         {notBlank, "typed", cell(10, 10)}, {notBlank, "typed", cell(6, 0)}, {notBlank, "typed", cell(2, 0) + cell(2, 0)},
         {notOne, "typed", cell(2, 0, "")}, {notOne, "typed", cell(2, 0, "ABC")}, {notOne, "typed", cell(2, 0, "A", "maybe")},
+        {"an identity that is not one", "id", "a b"}, {"an identity that is not one", "id", 5},
         {score, "playerScore", -1}, {score, "computerScore", 1000001}, {score, "computerScore", QJsonValue::Undefined},
     };
     QString reason;
@@ -74,21 +77,52 @@ TEST(BoardDocumentTest, EveryBoardADealCanLayRoundTripsAndDamagedOnesAreRefused)
     EXPECT_EQ(reason, "not a JSON object");
 }
 
-TEST(KeptBoardStoreTest, SavesLoadsRemovesAndMovesANonBoardAside)
+// A board kept before boards had an identity is known by its words.
+TEST(KeptBoardStoreTest, SavesLoadsSubmitsRemovesAndMovesANonBoardAside)
 {
     QTemporaryDir folder;
     const KeptBoardStore store(folder.filePath("sixfold/board.json"));
-    EXPECT_FALSE(store.load().board.has_value() || !store.load().problem.isEmpty() || !store.remove());
-    ASSERT_TRUE(store.save(workedBoard()));
-    EXPECT_EQ(store.load().board, workedBoard());
-    EXPECT_TRUE(store.remove() && !QFile::exists(store.filePath()));
+    EXPECT_FALSE(store.load().board.has_value() || !store.load().problem.isEmpty() || !store.remove("x"));
+    const QString identity = "garden.0.0-anchor.1.0-chosen.0.3-normal.5.3-silver.3.8";
+    ASSERT_EQ(store.save(workedBoard()), KeptBoardStore::Outcome::Done);
+    EXPECT_TRUE(store.load().board == workedBoard() && boardIdentity(workedBoard()) == identity);
+    EXPECT_TRUE(store.remove("x") && QFile::exists(store.filePath()) && store.remove(identity) && !QFile::exists(store.filePath()));
+    store.save(workedBoard());
+    QFile record(folder.filePath("sixfold/submitted-boards")); // past 64 KiB only the newest 500 are kept
+    ASSERT_TRUE(record.open(QIODevice::WriteOnly) && record.write(QByteArray(70000 / 8, 'x').replace("x", "old-one\n")) && record.flush());
+    EXPECT_EQ(store.submit(identity), KeptBoardStore::Outcome::Done);
+    record.close(), record.open(QIODevice::ReadOnly);
+    EXPECT_EQ(record.readAll(), QByteArray("old-one\n").repeated(499) + identity.toLatin1() + "\n");
+    EXPECT_FALSE(QFile::exists(store.filePath()) || store.isSubmitted("x") || !store.isSubmitted(identity));
     QFile file(store.filePath());
     ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write("{\"version\": 1}") && file.flush());
     const KeptBoardStore::Loaded loaded = store.load();
     const QString aside = QDir(folder.filePath("sixfold")).entryList({"board.json.corrupt-*"}).value(0);
-    EXPECT_EQ(loaded.problem, "The kept board was not a board (not five words); it is moved to " + folder.filePath("sixfold/")
-                                  + aside + " and a fresh board is dealt.");
+    EXPECT_EQ(loaded.problem, "The kept board was not a board (not five words); it is moved to " + folder.filePath("sixfold/") + aside + ".");
     EXPECT_FALSE(loaded.board.has_value() || QFile::exists(store.filePath()));
+}
+
+// What cannot be written, read or opened stays as it is, said at each step: under a file-size
+// limit (a full disk), a file only its owner may write, a FIFO.
+TEST(KeptBoardStoreTest, AFileThatCannotBeWrittenReadOrOpenedStaysAsItIs)
+{
+    const struct { const char* steps; QString said; int lines; } rows[] = {
+        {"full save", "(File too large); the file is left as it was.", 1},
+        {"unprivileged load save", "cannot be read (Permission denied); it is left as it is and no board is kept.", 2},
+        {"load save", "is not a regular file; it is left as it is and no board is kept.", 2}};
+    for (const auto& row : rows) {
+        QTemporaryDir folder;
+        const QString path = folder.filePath("board.json");
+        const bool isFifo = QByteArray(row.steps) == "load save";
+        isFifo ? (void)mkfifo(path.toLocal8Bit().constData(), 0600) : (void)KeptBoardStore(path).save(workedBoard());
+        QFile::setPermissions(path, QFile::WriteOwner);
+        QProcess writer;
+        writer.start(QCoreApplication::applicationDirPath() + "/kept_board_writer", QStringList {path} + QString(row.steps).split(' '));
+        EXPECT_TRUE(writer.waitForFinished(10000)) << row.steps; // a FIFO once hung the reader
+        const QStringList said = QString::fromUtf8(writer.readAllStandardOutput()).trimmed().split('\n');
+        EXPECT_EQ(said.filter(row.said).size(), row.lines) << said.join('\n').toStdString();
+        EXPECT_TRUE(isFifo ? !QFileInfo(path).isFile() : KeptBoardStore(path).load().board == workedBoard()) << row.steps;
+    }
 }
 
 // A game killed at any moment keeps the last board it finished writing, whole: never a
