@@ -23,37 +23,37 @@ void setColour(QLineEdit* field, QPalette::ColorRole role, const QColor& colour)
 
 VerdictColours gVerdictColours;
 
-void showVerdict(QLineEdit* field, LetterVerdict verdict)
+void showVerdict(QLineEdit* field, Verdict verdict)
 {
     switch (verdict) {
-    case LetterVerdict::Unchecked:
+    case Verdict::Unchecked:
         setTextColor(field, kInputTextColour);
         break;
-    case LetterVerdict::Word:
+    case Verdict::Word:
         setTextColor(field, gVerdictColours.word);
         break;
-    case LetterVerdict::NotWord:
+    case Verdict::NotWord:
         setTextColor(field, gVerdictColours.nonWord);
         break;
     }
     field->setProperty(kVerdictProperty, static_cast<int>(verdict));
     QFont font = field->font();
-    font.setStrikeOut(verdict == LetterVerdict::NotWord);
+    font.setStrikeOut(verdict == Verdict::NotWord);
     field->setFont(font);
     field->update();
 }
 
-LetterVerdict shownVerdict(const QLineEdit* field)
+Verdict shownVerdict(const QLineEdit* field)
 {
     const int shown = field->property(kVerdictProperty).toInt();
-    return shown == static_cast<int>(LetterVerdict::Word) || shown == static_cast<int>(LetterVerdict::NotWord)
-        ? static_cast<LetterVerdict>(shown)
-        : LetterVerdict::Unchecked;
+    return shown == static_cast<int>(Verdict::Word) || shown == static_cast<int>(Verdict::NotWord)
+        ? static_cast<Verdict>(shown)
+        : Verdict::Unchecked;
 }
 
 void paintVerdictMark(QPainter& painter, const QLineEdit* field)
 {
-    if (shownVerdict(field) != LetterVerdict::Word || field->text().isEmpty())
+    if (shownVerdict(field) != Verdict::Word || field->text().isEmpty())
         return;
     const QRectF cell = field->rect();
     const qreal y = cell.bottom() - kMarkFromBottom;
@@ -66,16 +66,16 @@ void setTextColor(QLineEdit* field, const QColor& colour)
     setColour(field, QPalette::Text, colour);
 }
 
-void describeVerdict(QLineEdit* field, LetterVerdict verdict)
+void describeVerdict(QLineEdit* field, Verdict verdict)
 {
     switch (verdict) {
-    case LetterVerdict::Unchecked:
+    case Verdict::Unchecked:
         field->setAccessibleDescription(QString());
         break;
-    case LetterVerdict::Word:
+    case Verdict::Word:
         field->setAccessibleDescription(QStringLiteral("Checked: part of a word"));
         break;
-    case LetterVerdict::NotWord:
+    case Verdict::NotWord:
         field->setAccessibleDescription(QStringLiteral("Checked: not part of a word"));
         break;
     }

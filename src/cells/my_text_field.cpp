@@ -182,8 +182,8 @@ void myTextField::textDidChange()
     const QString typed = text();
     const qsizetype byteLength = typed.toUtf8().size();
     const int keyCode = m_currentKeyCode;
-    showVerdict(this, LetterVerdict::Unchecked);
-    describeVerdict(this, LetterVerdict::Unchecked);
+    showVerdict(this, Verdict::Unchecked);
+    describeVerdict(this, Verdict::Unchecked);
     if (byteLength >= 1)
         setText(lastCharacterUpperCased(typed));
     const auto position = boardPosition();

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "model/board_geometry.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -8,15 +10,11 @@
 #include <optional>
 #include <vector>
 
-// What the last check said of the slot a typed letter lies in.
-enum class CellVerdict { None, Word, NotWord };
-
-// One of the five words as laid on the board: its first cell and the way it runs.
+// One of the five words as laid on the board.
 struct PlacedWord {
     QString letters; // six lower-case ASCII letters
-    int x = 0;       // 0 <= x, y < 20, the board's columns and rows
-    int y = 0;
-    bool isAcross = true;
+    Placement place;
+    bool operator==(const PlacedWord&) const = default;
 };
 
 // A letter the player typed, where it stands and how the last check judged it.
@@ -24,14 +22,15 @@ struct TypedCell {
     int x = 0;
     int y = 0;
     QString letter; // one character as shown
-    CellVerdict verdict = CellVerdict::None;
+    Verdict verdict = Verdict::Unchecked;
+    bool operator==(const TypedCell&) const = default;
 };
 
 // A board in progress, with nothing that needs a widget: the five words in the order they
 // chain (across, down, across, down, across), the letters typed, and the two scores shown.
 // The fixed letters are where the words cross and follow from the words.
 struct BoardDocument {
-    std::array<PlacedWord, 5> words;
+    std::array<PlacedWord, kWordCount> words;
     std::vector<TypedCell> typed;
     int computerScore = 0;
     int playerScore = 0;
@@ -39,14 +38,8 @@ struct BoardDocument {
     bool operator==(const BoardDocument&) const = default;
 };
 
-inline bool operator==(const PlacedWord& a, const PlacedWord& b)
-{
-    return a.letters == b.letters && a.x == b.x && a.y == b.y && a.isAcross == b.isAcross;
-}
-inline bool operator==(const TypedCell& a, const TypedCell& b)
-{
-    return a.x == b.x && a.y == b.y && a.letter == b.letter && a.verdict == b.verdict;
-}
+// Where the words lie, in chain order.
+ChainPlacements placementsOf(const BoardDocument& board);
 
 // The document as indented JSON.
 QByteArray writeBoardDocument(const BoardDocument& board);
@@ -56,5 +49,6 @@ QByteArray writeBoardDocument(const BoardDocument& board);
 // words disagree where they cross, or puts a typed letter anywhere but a blank cell of a word.
 std::optional<BoardDocument> readBoardDocument(const QByteArray& bytes, QString* error = nullptr);
 
-// Where the five words cross, each cell once: the letters the player cannot change.
-std::vector<std::pair<int, int>> crossingCells(const BoardDocument& board);
+// Where the five words cross, each cell once: the letters the player cannot change. None
+// when the words do not chain.
+std::vector<BoardCell> crossingCells(const BoardDocument& board);

@@ -15,42 +15,15 @@
 
 namespace {
 
-PlacedWord readWord(int x, int y, bool isAcross)
+PlacedWord readWord(Placement place)
 {
-    PlacedWord word {{}, x, y, isAcross};
+    PlacedWord word {{}, place};
     for (int k = 0; k < gWordSize; ++k) {
-        const int cx = isAcross ? x + k : x;
-        const int cy = isAcross ? y : y + k;
-        const char letter = cx < gGridSize && cy < gGridSize ? gGrid[cx][cy].solutionLetter : 0;
+        const BoardCell at = place.cell(k);
+        const char letter = at.x < gGridSize && at.y < gGridSize ? gGrid[at.x][at.y].solutionLetter : 0;
         word.letters += QChar::fromLatin1(static_cast<char>(std::tolower(static_cast<unsigned char>(letter))));
     }
     return word;
-}
-
-CellVerdict verdictOf(LetterVerdict shown)
-{
-    switch (shown) {
-    case LetterVerdict::Word:
-        return CellVerdict::Word;
-    case LetterVerdict::NotWord:
-        return CellVerdict::NotWord;
-    case LetterVerdict::Unchecked:
-        break;
-    }
-    return CellVerdict::None;
-}
-
-LetterVerdict shownOf(CellVerdict verdict)
-{
-    switch (verdict) {
-    case CellVerdict::Word:
-        return LetterVerdict::Word;
-    case CellVerdict::NotWord:
-        return LetterVerdict::NotWord;
-    case CellVerdict::None:
-        break;
-    }
-    return LetterVerdict::Unchecked;
 }
 
 } // namespace
@@ -64,16 +37,16 @@ std::optional<BoardDocument> readShownBoard(const QLabel* computerScore, const Q
         for (int y = 0; y < gGridSize; ++y) {
             const GridCell& cell = gGrid[x][y];
             if (cell.wordStart && (cell.direction == DirAcross || cell.direction == DirBoth))
-                across.push_back(readWord(x, y, true));
+                across.push_back(readWord({{x, y}, Direction::Across}));
             if (cell.wordStart && (cell.direction == DirDown || cell.direction == DirBoth))
-                down.push_back(readWord(x, y, false));
+                down.push_back(readWord({{x, y}, Direction::Down}));
             if (cell.field && cell.editable && !cell.field->text().isEmpty())
-                board.typed.push_back({x, y, cell.field->text(), verdictOf(shownVerdict(cell.field.get()))});
+                board.typed.push_back({x, y, cell.field->text(), shownVerdict(cell.field.get())});
         }
     }
     if (across.size() != 3 || down.size() != 2)
         return std::nullopt;
-    const auto byRow = [](const PlacedWord& a, const PlacedWord& b) { return a.y < b.y; };
+    const auto byRow = [](const PlacedWord& a, const PlacedWord& b) { return a.place.start.y < b.place.start.y; };
     std::sort(across.begin(), across.end(), byRow);
     std::sort(down.begin(), down.end(), byRow);
     board.words = {across[0], down[0], across[1], down[1], across[2]};
@@ -87,14 +60,14 @@ std::optional<BoardDocument> readShownBoard(const QLabel* computerScore, const Q
 
 void showBoard(const BoardDocument& board, QMainWindow* window, QLabel* computerScore, QLabel* playerScore)
 {
-    PuzzleWords puzzle;
+    const std::optional<ChainCrossings> chain = chainOf(placementsOf(board));
+    if (!chain)
+        return;
+    PuzzleWords puzzle {{}, chain->vowelIndex, chain->word2Cross, chain->word4Cross};
     for (int i = 0; i < gNumWords; ++i) {
         const QByteArray letters = board.words[i].letters.toLatin1();
         std::copy_n(letters.constData(), std::min<qsizetype>(letters.size(), 31), puzzle.words[i].begin());
     }
-    puzzle.vowelIndex = board.words[1].x;
-    puzzle.word2Cross = board.words[1].x - board.words[2].x;
-    puzzle.word4Cross = board.words[3].x - board.words[4].x;
     layOutBoard(puzzle, window);
     for (const TypedCell& typed : board.typed) {
         QLineEdit* field = gGrid[typed.x][typed.y].field.get();
@@ -104,7 +77,7 @@ void showBoard(const BoardDocument& board, QMainWindow* window, QLabel* computer
         const bool wasBlocked = field->blockSignals(true);
         field->setText(typed.letter);
         field->blockSignals(wasBlocked);
-        showVerdict(field, shownOf(typed.verdict));
+        showVerdict(field, typed.verdict);
     }
     if (computerScore)
         setIntValue(computerScore, board.computerScore);

@@ -15,14 +15,14 @@ PuzzleStats gPuzzleStats;
 
 namespace {
 
-struct Direction {
+struct Step {
     int32_t dx;
     int32_t dy;
 };
 
-Direction stepOf(int32_t direction)
+Step stepOf(int32_t direction)
 {
-    return direction == DirAcross ? Direction {1, 0} : Direction {0, 1};
+    return direction == DirAcross ? Step {1, 0} : Step {0, 1};
 }
 
 SlotSnapshot readSlot(int32_t x, int32_t y, int32_t direction, int32_t length)
@@ -32,7 +32,7 @@ SlotSnapshot readSlot(int32_t x, int32_t y, int32_t direction, int32_t length)
     slot.y = y;
     slot.direction = direction;
     slot.length = std::min(length, gWordSize);
-    const Direction step = stepOf(direction);
+    const Step step = stepOf(direction);
     for (int32_t k = 0; k < slot.length; ++k) {
         const int32_t cx = x + k * step.dx;
         const int32_t cy = y + k * step.dy;
@@ -134,8 +134,8 @@ void colourBoard(const BoardSnapshot& board, const std::vector<SlotVerdict>& ver
 {
     for (size_t i = 0; i < board.size() && i < verdicts.size(); ++i) {
         const SlotSnapshot& slot = board[i];
-        const LetterVerdict verdict = verdicts[i].isWord ? LetterVerdict::Word : LetterVerdict::NotWord;
-        const Direction step = stepOf(slot.direction);
+        const Verdict verdict = verdicts[i].isWord ? Verdict::Word : Verdict::NotWord;
+        const Step step = stepOf(slot.direction);
         for (int32_t k = 0; k < slot.length; ++k) {
             const int32_t cx = slot.x + k * step.dx;
             const int32_t cy = slot.y + k * step.dy;

@@ -25,7 +25,7 @@ Board cellsOf(const RoundRecord& round)
     Board board;
     for (const SlotRecord& slot : round.wordSlots) {
         for (int k = 0; k < 6; ++k) {
-            const bool isDown = slot.direction == SlotDirection::Down;
+            const bool isDown = slot.direction == Direction::Down;
             Cell& cell = board[{slot.x + (isDown ? 0 : k), slot.y + (isDown ? k : 0)}];
             cell.letter = k < slot.letters.size() ? slot.letters[k].toUpper() : QChar(u' ');
             cell.solution = k < slot.solution.size() ? slot.solution[k].toUpper() : QChar(u' ');

@@ -131,7 +131,7 @@ TEST_F(AppTest, CheckAndTwoSubmissionsFoldIntoRunningAveragesSavedAndKeptButNewP
     EXPECT_EQ(std::tuple(rounds[0].computerScore, rounds[0].roundScore, rounds[0].wordsMade, rounds[1].computerScore,
                          rounds[1].roundScore, rounds[1].wordsMade), std::tuple(40, 17, 2, 30, 8, 1));
     for (const auto& [i, solution, letters, isWord, score, direction, x, y] :
-         {std::tuple(1, "anchor", "A  H  ", false, 0, SlotDirection::Down, 1, 0), {4, "silver", "SILVER", true, 9, SlotDirection::Across, 3, 8}}) {
+         {std::tuple(1, "anchor", "A  H  ", false, 0, Direction::Down, 1, 0), {4, "silver", "SILVER", true, 9, Direction::Across, 3, 8}}) {
         const SlotRecord& s = rounds[0].wordSlots[size_t(i)];
         EXPECT_EQ(std::tuple(s.solution, s.letters, s.isWord, s.score, s.direction, s.x, s.y),
                   std::tuple(QString(solution), QString(letters), isWord, score, direction, x, y));
