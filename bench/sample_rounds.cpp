@@ -2,7 +2,7 @@
 #include "sample_rounds.h"
 
 #include "history/history_database.h"
-#include "scoring/word_score.h"
+#include "model/word_score.h"
 
 #include <QFile>
 #include <QPoint>

@@ -348,7 +348,7 @@ HistoryDatabase& AppDelegate::history()
 // The history is extra: whatever befalls it, the statistics are saved already and play goes on.
 void AppDelegate::recordRoundInHistory()
 {
-    const std::optional<BoardDocument> shown = readShownBoard(compScore, theScore);
+    const std::optional<BoardState> shown = readShownBoard(compScore, theScore);
     if (!shown)
         return;
     const RoundRecord round = roundRecordOf(QString::fromUtf8(gUserName), QDateTime::currentDateTimeUtc(), *shown, m_lastCheck);

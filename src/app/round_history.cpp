@@ -31,7 +31,7 @@ QString lettersAsLeft(const SlotSnapshot& slot)
 
 } // namespace
 
-RoundRecord roundRecordOf(const QString& player, const QDateTime& playedAt, const BoardDocument& shown,
+RoundRecord roundRecordOf(const QString& player, const QDateTime& playedAt, const BoardState& shown,
                           const BoardCheck& check)
 {
     RoundRecord round;

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "board/word_selection.h"
 
-#include "scoring/word_score.h"
+#include "model/word_score.h"
 #include "words/picking.h"
 #include "words/text_search.h"
 #include "words/vowels.h"

@@ -64,7 +64,7 @@ bool isWordText(const QString& letters)
 }
 
 // The five words must lie as a dealt board lays them, the crossing letters agreeing.
-QString chainFault(const BoardDocument& board)
+QString chainFault(const BoardState& board)
 {
     const ChainPlacements places = placementsOf(board);
     for (int i = 0; i < kWordCount; ++i) {
@@ -85,24 +85,7 @@ QString chainFault(const BoardDocument& board)
 
 } // namespace
 
-ChainPlacements placementsOf(const BoardDocument& board)
-{
-    ChainPlacements places;
-    for (int i = 0; i < kWordCount; ++i)
-        places[i] = board.words[i].place;
-    return places;
-}
-
-std::vector<BoardCell> crossingCells(const BoardDocument& board)
-{
-    const std::optional<ChainCrossings> chain = chainOf(placementsOf(board));
-    if (!chain)
-        return {};
-    const auto cells = crossingCells(*chain);
-    return {cells.begin(), cells.end()};
-}
-
-QByteArray writeBoardDocument(const BoardDocument& board)
+QByteArray writeBoardDocument(const BoardState& board)
 {
     QJsonArray words;
     for (const PlacedWord& word : board.words) {
@@ -119,9 +102,9 @@ QByteArray writeBoardDocument(const BoardDocument& board)
     return QJsonDocument(root).toJson(QJsonDocument::Indented);
 }
 
-std::optional<BoardDocument> readBoardDocument(const QByteArray& bytes, QString* error)
+std::optional<BoardState> readBoardDocument(const QByteArray& bytes, QString* error)
 {
-    const auto fail = [error](const QString& reason) -> std::optional<BoardDocument> {
+    const auto fail = [error](const QString& reason) -> std::optional<BoardState> {
         if (error)
             *error = reason;
         return std::nullopt;
@@ -136,7 +119,7 @@ std::optional<BoardDocument> readBoardDocument(const QByteArray& bytes, QString*
     if (intIn(root.value(kVersionKey), kDocumentVersion, kDocumentVersion) != kDocumentVersion)
         return fail(QStringLiteral("an unknown version"));
 
-    BoardDocument board;
+    BoardState board;
     const QJsonArray words = root.value(kWordsKey).toArray();
     if (words.size() != kWordCount)
         return fail(QStringLiteral("not five words"));

@@ -60,7 +60,7 @@ KeptBoardStore::Loaded KeptBoardStore::load() const
     return {std::nullopt, QStringLiteral("The kept board was not a board (%1); it is moved to %2 and a fresh board is dealt.").arg(reason, aside)};
 }
 
-bool KeptBoardStore::save(const BoardDocument& board, QString* problem) const
+bool KeptBoardStore::save(const BoardState& board, QString* problem) const
 {
     const auto fail = [&](const QString& reason) {
         if (problem)

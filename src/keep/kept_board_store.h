@@ -21,7 +21,7 @@ public:
     QString filePath() const { return m_filePath; }
 
     struct Loaded {
-        std::optional<BoardDocument> board; // none when there is no readable board
+        std::optional<BoardState> board; // none when there is no readable board
         QString problem;                    // a sentence for the console when the file could not be used
     };
 
@@ -30,7 +30,7 @@ public:
     Loaded load() const;
 
     // Replaces the kept board; on failure returns false with a sentence in `problem`.
-    bool save(const BoardDocument& board, QString* problem = nullptr) const;
+    bool save(const BoardState& board, QString* problem = nullptr) const;
 
     // Forgets the kept board; true when none is left.
     bool remove(QString* problem = nullptr) const;

@@ -9,7 +9,7 @@
 
 namespace {
 
-bool isWorthKeeping(const std::optional<BoardDocument>& board)
+bool isWorthKeeping(const std::optional<BoardState>& board)
 {
     return board && !board->typed.empty();
 }
@@ -58,7 +58,7 @@ void BoardKeeper::boardSubmitted()
 
 void BoardKeeper::boardLeaving()
 {
-    std::optional<BoardDocument> shown = shownBoard();
+    std::optional<BoardState> shown = shownBoard();
     if (isWorthKeeping(shown))
         m_kept = std::move(shown);
 }
@@ -84,7 +84,7 @@ void BoardKeeper::resumeKept()
         myPrintf("No board is kept to resume.\n");
         return;
     }
-    std::optional<BoardDocument> shown = shownBoard();
+    std::optional<BoardState> shown = shownBoard();
     m_isShownSubmitted = false;
     showBoard(*m_kept, m_window, m_computerScore, m_playerScore);
     m_kept = std::move(shown);
@@ -100,8 +100,8 @@ void BoardKeeper::saveNow()
 void BoardKeeper::write(WriteWhen when)
 {
     m_saveTimer.stop();
-    const std::optional<BoardDocument> shown = shownBoard();
-    const std::optional<BoardDocument>& toKeep = isWorthKeeping(shown) ? shown : m_kept;
+    const std::optional<BoardState> shown = shownBoard();
+    const std::optional<BoardState>& toKeep = isWorthKeeping(shown) ? shown : m_kept;
     QString problem;
     if (isWorthKeeping(toKeep)) {
         QByteArray bytes = writeBoardDocument(*toKeep);
@@ -135,7 +135,7 @@ void BoardKeeper::watchBoard()
     }
 }
 
-std::optional<BoardDocument> BoardKeeper::shownBoard() const
+std::optional<BoardState> BoardKeeper::shownBoard() const
 {
     if (m_isShownSubmitted)
         return std::nullopt;

@@ -28,11 +28,11 @@ PlacedWord readWord(Placement place)
 
 } // namespace
 
-std::optional<BoardDocument> readShownBoard(const QLabel* computerScore, const QLabel* playerScore)
+std::optional<BoardState> readShownBoard(const QLabel* computerScore, const QLabel* playerScore)
 {
     std::vector<PlacedWord> across;
     std::vector<PlacedWord> down;
-    BoardDocument board;
+    BoardState board;
     for (int x = 0; x < gGridSize; ++x) {
         for (int y = 0; y < gGridSize; ++y) {
             const GridCell& cell = gGrid[x][y];
@@ -58,7 +58,7 @@ std::optional<BoardDocument> readShownBoard(const QLabel* computerScore, const Q
     return board;
 }
 
-void showBoard(const BoardDocument& board, QMainWindow* window, QLabel* computerScore, QLabel* playerScore)
+void showBoard(const BoardState& board, QMainWindow* window, QLabel* computerScore, QLabel* playerScore)
 {
     const std::optional<ChainCrossings> chain = chainOf(placementsOf(board));
     if (!chain)

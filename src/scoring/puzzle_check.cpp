@@ -3,7 +3,7 @@
 
 #include "cells/cell_look.h"
 #include "console/log_console.h"
-#include "scoring/word_score.h"
+#include "model/word_score.h"
 #include "stats/user_stats.h"
 #include "words/dictionary_check.h"
 

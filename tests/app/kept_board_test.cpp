@@ -27,7 +27,7 @@ protected:
         return cell;
     }
 
-    auto shownWords() const { return readShownBoard(m_game->compScore, m_game->theScore).value_or(BoardDocument {}).words; }
+    auto shownWords() const { return readShownBoard(m_game->compScore, m_game->theScore).value_or(BoardState {}).words; }
 };
 
 // A keystroke reaches the file without waiting for quit; the next launch offers the board (or

@@ -17,7 +17,7 @@
 namespace {
 
 // garden, anchor, chosen, normal, silver crossing at (1, 0), (1, 3), (5, 3), (5, 8); a letter of each verdict.
-BoardDocument workedBoard()
+BoardState workedBoard()
 {
     return {{PlacedWord {"garden", {{0, 0}, Direction::Across}}, {"anchor", {{1, 0}, Direction::Down}}, {"chosen", {{0, 3}, Direction::Across}}, {"normal", {{5, 3}, Direction::Down}},
              {"silver", {{3, 8}, Direction::Across}}},
@@ -38,11 +38,11 @@ void patch(QJsonObject& root, const QString& path, const QJsonValue& value)
 // Every field comes back, at the edges of the chain and of the scores too; a damaged document is refused with its reason.
 TEST(BoardDocumentTest, EveryBoardADealCanLayRoundTripsAndDamagedOnesAreRefused)
 {
-    BoardDocument corner {{PlacedWord {"animal", {{0, 0}, Direction::Across}}, {"anchor", {{0, 0}, Direction::Down}}, {"hollow", {{0, 3}, Direction::Across}},
+    BoardState corner {{PlacedWord {"animal", {{0, 0}, Direction::Across}}, {"anchor", {{0, 0}, Direction::Down}}, {"hollow", {{0, 3}, Direction::Across}},
                            {"within", {{5, 3}, Direction::Down}}, {"button", {{0, 8}, Direction::Across}}}, {{4, 0, "M", Verdict::Unchecked}}, 1000000, 0};
-    BoardDocument far {{PlacedWord {"gardex", {{0, 0}, Direction::Across}}, {"xyzmab", {{5, 0}, Direction::Down}}, {"ccccmq", {{1, 3}, Direction::Across}},
+    BoardState far {{PlacedWord {"gardex", {{0, 0}, Direction::Across}}, {"xyzmab", {{5, 0}, Direction::Down}}, {"ccccmq", {{1, 3}, Direction::Across}},
                         {"qddddr", {{6, 3}, Direction::Down}}, {"reeeee", {{6, 8}, Direction::Across}}}, {}, 0, 1000000};
-    for (const BoardDocument& board : {workedBoard(), corner, far})
+    for (const BoardState& board : {workedBoard(), corner, far})
         EXPECT_EQ(readBoardDocument(writeBoardDocument(board)), board);
     EXPECT_EQ(crossingCells(workedBoard()), (std::vector<BoardCell> {{1, 0}, {1, 3}, {5, 3}, {5, 8}}));
     const QString notSix = "word %1 is not six letters on the board", notChained = "the words do not chain across the board";
