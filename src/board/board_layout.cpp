@@ -6,6 +6,7 @@
 #include "cells/my_text_field.h"
 #include "grid/grid.h"
 #include "model/board_geometry.h"
+#include "model/game_model.h"
 #include "window/named_font.h"
 
 #include <QMainWindow>
@@ -136,6 +137,10 @@ void placeFields(QMainWindow* window)
 void layOutBoard(const PuzzleWords& puzzle, QMainWindow* window)
 {
     clearBoard();
+    std::array<QString, kWordCount> words;
+    for (int i = 0; i < kWordCount; ++i)
+        words[i] = QString::fromLatin1(puzzle.words[i].data(), kWordLength);
+    gameModel().deal(words, chainCrossings(puzzle));
     fillBoard(puzzle);
     placeFields(window);
     if (window)

@@ -1,13 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cells/cell_look.h"
 
+#include "cells/my_text_field.h"
+#include "grid/grid.h"
+#include "model/game_model.h"
+
 #include <QLineEdit>
 #include <QPainter>
 #include <QPalette>
 
 namespace {
 
-const char* const kVerdictProperty = "sixfoldVerdict";
 constexpr qreal kMarkThickness = 2;
 constexpr qreal kMarkFromBottom = 2.5;
 constexpr qreal kMarkInset = 8;
@@ -36,24 +39,28 @@ void showVerdict(QLineEdit* field, Verdict verdict)
         setTextColor(field, gVerdictColours.nonWord);
         break;
     }
-    field->setProperty(kVerdictProperty, static_cast<int>(verdict));
+    if (auto* cell = qobject_cast<myTextField*>(field))
+        cell->setShownVerdict(verdict);
     QFont font = field->font();
     font.setStrikeOut(verdict == Verdict::NotWord);
     field->setFont(font);
     field->update();
 }
 
-Verdict shownVerdict(const QLineEdit* field)
+void showBoardVerdicts()
 {
-    const int shown = field->property(kVerdictProperty).toInt();
-    return shown == static_cast<int>(Verdict::Word) || shown == static_cast<int>(Verdict::NotWord)
-        ? static_cast<Verdict>(shown)
-        : Verdict::Unchecked;
+    for (int32_t x = 0; x < gGridSize; ++x) {
+        for (int32_t y = 0; y < gGridSize; ++y) {
+            const GridCell& cell = gGrid[x][y];
+            if (cell.field && cell.editable)
+                showVerdict(cell.field.get(), gameModel().verdictAt({x, y}));
+        }
+    }
 }
 
-void paintVerdictMark(QPainter& painter, const QLineEdit* field)
+void paintVerdictMark(QPainter& painter, const QLineEdit* field, Verdict verdict)
 {
-    if (shownVerdict(field) != Verdict::Word || field->text().isEmpty())
+    if (verdict != Verdict::Word || field->text().isEmpty())
         return;
     const QRectF cell = field->rect();
     const qreal y = cell.bottom() - kMarkFromBottom;

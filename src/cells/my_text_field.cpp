@@ -5,6 +5,7 @@
 #include "cells/cell_look.h"
 #include "cells/key_codes.h"
 #include "grid/grid.h"
+#include "model/game_model.h"
 #include "window/window_handle.h"
 
 #include <QAccessible>
@@ -76,6 +77,18 @@ myTextField::myTextField(QWidget* parent)
     static const bool factoryInstalled = (QAccessible::installFactory(accessibleFixedCell), true);
     Q_UNUSED(factoryInstalled);
     connect(this, &QLineEdit::textEdited, this, &myTextField::textDidChange);
+    // Whatever changes a cell's letter, the game model hears of it.
+    // (The field's text now, not the signal's: a change made while one is announced is
+    // announced first.)
+    connect(this, &QLineEdit::textChanged, this, [this] {
+        if (const auto position = boardPosition())
+            gameModel().setLetter({position->x(), position->y()}, text());
+    });
+}
+
+void myTextField::setShownVerdict(Verdict verdict)
+{
+    m_shownVerdict = verdict;
 }
 
 void myTextField::forgetTabPress()
@@ -156,7 +169,7 @@ void myTextField::paintEvent(QPaintEvent* event)
 {
     QLineEdit::paintEvent(event);
     QPainter painter(this);
-    paintVerdictMark(painter, this);
+    paintVerdictMark(painter, this, m_shownVerdict);
     if (!hasFocus())
         return;
     // The player must always see which cell takes the next letter.

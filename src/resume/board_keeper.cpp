@@ -139,5 +139,5 @@ std::optional<BoardState> BoardKeeper::shownBoard() const
 {
     if (m_isShownSubmitted)
         return std::nullopt;
-    return readShownBoard(m_computerScore, m_playerScore);
+    return readShownBoard();
 }

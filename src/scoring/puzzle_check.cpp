@@ -3,6 +3,7 @@
 
 #include "cells/cell_look.h"
 #include "console/log_console.h"
+#include "model/game_model.h"
 #include "model/word_score.h"
 #include "stats/user_stats.h"
 #include "words/dictionary_check.h"
@@ -38,10 +39,9 @@ SlotSnapshot readSlot(int32_t x, int32_t y, int32_t direction, int32_t length)
         const int32_t cy = y + k * step.dy;
         if (cx >= gGridSize || cy >= gGridSize)
             break;
-        const GridCell& cell = gGrid[cx][cy];
-        if (cell.field) {
+        if (gGrid[cx][cy].field) {
             slot.hasField[k] = true;
-            slot.cells[k] = cell.field->text();
+            slot.cells[k] = gameModel().letterAt({cx, cy});
         }
     }
     return slot;
@@ -78,6 +78,24 @@ SlotText slotText(const SlotSnapshot& slot)
             text.isSixLetters = false;
     }
     return text;
+}
+
+// The model holds the verdicts by word, in chain order; the check reads them by start cell.
+void keepVerdicts(const BoardCheck& check)
+{
+    const std::optional<BoardState>& board = gameModel().board();
+    if (!board)
+        return;
+    std::array<bool, kWordCount> isWord {};
+    for (size_t i = 0; i < check.board.size() && i < check.verdicts.size(); ++i) {
+        const SlotSnapshot& slot = check.board[i];
+        const Placement place {{slot.x, slot.y}, slot.direction == DirAcross ? Direction::Across : Direction::Down};
+        for (int w = 0; w < kWordCount; ++w) {
+            if (board->words[w].place == place)
+                isWord[w] = check.verdicts[i].isWord;
+        }
+    }
+    gameModel().applyCheck(isWord, gPuzzleStats.roundScore);
 }
 
 } // namespace
@@ -156,6 +174,7 @@ int32_t checkBoardWords(BoardCheck* check)
     BoardCheck& result = check ? *check : local;
     result.board = readBoardSnapshot();
     result.verdicts = judgeBoard(result.board);
+    keepVerdicts(result);
     colourBoard(result.board, result.verdicts);
     return gPuzzleStats.roundScore;
 }

@@ -27,7 +27,7 @@ protected:
         return cell;
     }
 
-    auto shownWords() const { return readShownBoard(m_game->compScore, m_game->theScore).value_or(BoardState {}).words; }
+    auto shownWords() const { return readShownBoard().value_or(BoardState {}).words; }
 };
 
 // A keystroke reaches the file without waiting for quit; the next launch offers the board (or
@@ -87,7 +87,7 @@ TEST_F(KeptBoardTest, ASubmittedBoardIsNeverResumed)
 TEST_F(KeptBoardTest, PreferencesChosenInTheDialogAreSavedApartAndRecolourTheBoard)
 {
     launch();
-    showWorkedExample(40);
+    showWorkedExample();
     fieldAt(0, 0)->setText("X");
     press("actionCheckAllWords");
     press("actionPreferences");
