@@ -2,7 +2,7 @@
 #include "sample_rounds.h"
 
 #include "history/history_database.h"
-#include "scoring/word_score.h"
+#include "model/word_score.h"
 
 #include <QFile>
 #include <QPoint>
@@ -76,7 +76,7 @@ RoundRecord SampleRounds::next(const QString& player, const QDateTime& playedAt,
         SlotRecord& record = round.wordSlots[slot];
         record.x = starts[slot].x();
         record.y = starts[slot].y();
-        record.direction = slot % 2 ? SlotDirection::Down : SlotDirection::Across;
+        record.direction = slot % 2 ? Direction::Down : Direction::Across;
         record.solution = words[slot];
         round.computerScore += scoreOf(words[slot]);
         const auto [first, second] = crossings[slot];

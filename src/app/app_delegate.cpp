@@ -13,6 +13,7 @@
 #include "grid/grid.h"
 #include "history/history_database.h"
 #include "keep/kept_board_store.h"
+#include "model/game_model.h"
 #include "prefs/preferences.h"
 #include "resume/board_keeper.h"
 #include "resume/board_reading.h"
@@ -111,7 +112,7 @@ void AppDelegate::setWindow(std::unique_ptr<QMainWindow> window)
     // The old window lives to the end of this call, so what it shows can move over.
     const std::unique_ptr<QMainWindow> old = std::exchange(_window, std::move(window));
     const QPlainTextEdit* oldConsole = resultView;
-    const QLabel* oldLabels[] = {theScore, compScore, statsField};
+    const QLabel* oldStats = statsField;
     takeOutlets();
     connectActions();
     if (!launched || !_window)
@@ -120,12 +121,12 @@ void AppDelegate::setWindow(std::unique_ptr<QMainWindow> window)
     if (oldConsole && resultView)
         resultView->setPlainText(oldConsole->toPlainText());
     attachConsoleView(resultView);
-    if (oldLabels[0] && theScore)
-        setIntValue(theScore, intValue(oldLabels[0]->text()));
-    if (oldLabels[1] && compScore)
-        setIntValue(compScore, intValue(oldLabels[1]->text()));
-    if (oldLabels[2] && statsField)
-        showStatsText(oldLabels[2]->text());
+    if (theScore)
+        setIntValue(theScore, gameModel().playerScore());
+    if (compScore)
+        setIntValue(compScore, gameModel().computerScore());
+    if (oldStats && statsField)
+        showStatsText(oldStats->text());
     moveBoardInto(_window->centralWidget());
 }
 
@@ -142,10 +143,10 @@ void AppDelegate::takeOutlets()
     outlet(statsField, "statsField");
     outlet(newUserName, "newUserName");
     // The form's "0" becomes a value a screen reader hears with its caption.
-    for (QLabel* value : {theScore, compScore}) {
-        if (value)
-            setIntValue(value, intValue(value->text()));
-    }
+    if (theScore)
+        setIntValue(theScore, gameModel().playerScore());
+    if (compScore)
+        setIntValue(compScore, gameModel().computerScore());
 }
 
 void AppDelegate::connectActions()
@@ -232,12 +233,13 @@ int32_t AppDelegate::createBoard()
     const std::optional<PuzzleWords> puzzle = selectPuzzleWords();
     if (!puzzle) {
         myPrintf("The word list cannot make a puzzle, so the board stays empty.\n");
-        setIntValue(compScore, 0);
         clearBoard();
+        gameModel().clear();
+        setIntValue(compScore, 0);
         return 1;
     }
-    setIntValue(compScore, computerScore(*puzzle));
     layOutBoard(*puzzle, window());
+    setIntValue(compScore, gameModel().computerScore());
     qCDebug(lcApp, "Board laid out with %d cells.", static_cast<int>(window() ? window()->findChildren<myTextField*>().size() : 0));
     return 1;
 }
@@ -280,7 +282,7 @@ void AppDelegate::CheckWord(QObject* /*sender*/)
 void AppDelegate::CheckAllWords(QObject* /*sender*/)
 {
     const int32_t roundTotal = checkBoardWords(&m_lastCheck);
-    setIntValue(theScore, roundTotal);
+    setIntValue(theScore, gameModel().playerScore());
     recordRoundScore(roundTotal);
     if (m_keeper)
         m_keeper->boardChanged();
@@ -335,7 +337,7 @@ void AppDelegate::SubmitScore(QObject* /*sender*/)
         return;
     }
     CheckAllWords(nullptr);
-    foldRoundIntoStats(intValue(compScore->text()));
+    foldRoundIntoStats(gameModel().computerScore());
     updateStatsDisplay();
     recordRoundInHistory();
     displayComputerWords();
@@ -352,7 +354,7 @@ HistoryDatabase& AppDelegate::history()
 // The history is extra: whatever befalls it, the statistics are saved already and play goes on.
 void AppDelegate::recordRoundInHistory()
 {
-    const std::optional<BoardDocument> shown = readShownBoard(compScore, theScore);
+    const std::optional<BoardState> shown = readShownBoard();
     if (!shown)
         return;
     const RoundRecord round = roundRecordOf(QString::fromUtf8(gUserName), QDateTime::currentDateTimeUtc(), *shown, m_lastCheck);

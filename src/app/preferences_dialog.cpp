@@ -46,10 +46,5 @@ void applyWordColours(WordColours colours)
     gVerdictColours = colours == WordColours::ColourBlindSafe
         ? VerdictColours {kSafeValidWordColour, kSafeInvalidWordColour}
         : VerdictColours {};
-    for (const auto& column : gGrid) {
-        for (const GridCell& cell : column) {
-            if (cell.field && cell.editable)
-                showVerdict(cell.field.get(), shownVerdict(cell.field.get()));
-        }
-    }
+    showBoardVerdicts();
 }

@@ -8,10 +8,10 @@ namespace {
 
 const SlotSnapshot* checkedSlot(const BoardCheck& check, const PlacedWord& word, size_t* index)
 {
-    const int32_t direction = word.isAcross ? DirAcross : DirDown;
+    const int32_t direction = word.place.direction == Direction::Across ? DirAcross : DirDown;
     for (size_t i = 0; i < check.board.size() && i < check.verdicts.size(); ++i) {
         const SlotSnapshot& slot = check.board[i];
-        if (slot.x == word.x && slot.y == word.y && slot.direction == direction) {
+        if (slot.x == word.place.start.x && slot.y == word.place.start.y && slot.direction == direction) {
             *index = i;
             return &slot;
         }
@@ -33,7 +33,7 @@ QString lettersAsLeft(const SlotSnapshot& slot)
 
 } // namespace
 
-RoundRecord roundRecordOf(const QString& player, const QDateTime& playedAt, const BoardDocument& shown,
+RoundRecord roundRecordOf(const QString& player, const QDateTime& playedAt, const BoardState& shown,
                           const BoardCheck& check)
 {
     RoundRecord round;
@@ -43,9 +43,9 @@ RoundRecord roundRecordOf(const QString& player, const QDateTime& playedAt, cons
     for (size_t w = 0; w < shown.words.size(); ++w) {
         const PlacedWord& word = shown.words[w];
         SlotRecord& slot = round.wordSlots[w];
-        slot.x = word.x;
-        slot.y = word.y;
-        slot.direction = word.isAcross ? SlotDirection::Across : SlotDirection::Down;
+        slot.x = word.place.start.x;
+        slot.y = word.place.start.y;
+        slot.direction = word.place.direction;
         slot.solution = word.letters;
         slot.letters = QString(gWordSize, u' ');
         size_t index = 0;

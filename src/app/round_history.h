@@ -11,5 +11,5 @@ class QString;
 // The round just checked, as the history keeps it: the five slots in the order the words
 // chain, each with the computer's word, the cells as the player left them (a space for an
 // empty one) and the verdict the check gave it.
-RoundRecord roundRecordOf(const QString& player, const QDateTime& playedAt, const BoardDocument& shown,
+RoundRecord roundRecordOf(const QString& player, const QDateTime& playedAt, const BoardState& shown,
                           const BoardCheck& check);

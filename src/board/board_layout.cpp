@@ -5,6 +5,8 @@
 #include "cells/cell_look.h"
 #include "cells/my_text_field.h"
 #include "grid/grid.h"
+#include "model/board_geometry.h"
+#include "model/game_model.h"
 #include "window/named_font.h"
 
 #include <QMainWindow>
@@ -65,12 +67,14 @@ public:
         cell.field->setAccessibleName(QStringLiteral("Row %1, column %2, fixed letter %3").arg(y + 1).arg(x + 1).arg(QChar(shown)));
     }
 
+    // A word that begins where another already begins (only at (0, 0), when word 0 starts
+    // with its vowel) makes the cell start both.
     static void startWord(int32_t x, int32_t y, int32_t direction)
     {
         GridCell& cell = gGrid[x][y];
+        cell.direction = cell.wordStart == 1 && cell.direction != direction ? DirBoth : direction;
         cell.wordStart = 1;
         cell.wordLength = gWordSize;
-        cell.direction = direction;
     }
 
     char letter(int word, int32_t index) const { return m_words[word][index]; }
@@ -83,40 +87,21 @@ private:
 void fillBoard(const PuzzleWords& puzzle)
 {
     BoardBuilder board(puzzle);
-    const int32_t v = puzzle.vowelIndex;
-    const int32_t x2 = v - puzzle.word2Cross;
-    const int32_t x3 = x2 + gWordSize - 1;
-    const int32_t x4 = x3 - puzzle.word4Cross;
-
-    for (int32_t i = 0; i < gWordSize; ++i)
-        board.addInputCell(i, 0, board.letter(0, i), DirAcross);
-    gGrid[0][0].wordStart = 1;
-    gGrid[0][0].wordLength = gWordSize;
-    board.makeFixed(v, 0, board.letter(0, v));
-
-    for (int32_t j = 1; j < gWordSize; ++j)
-        board.addInputCell(v, j, board.letter(1, j), DirDown);
-    if (gGrid[v][0].wordStart == 1) {
-        gGrid[v][0].wordLength = gWordSize;
-        gGrid[v][0].direction = DirBoth;
-    } else {
-        board.startWord(v, 0, DirDown);
+    const ChainCrossings chain = chainCrossings(puzzle);
+    const ChainPlacements words = placeChain(chain);
+    for (int32_t i = 0; i < gNumWords; ++i) {
+        const Placement& word = words[i];
+        const int32_t direction = word.direction == Direction::Across ? DirAcross : DirDown;
+        for (int32_t k = 0; k < gWordSize; ++k) {
+            const BoardCell cell = word.cell(k);
+            board.addInputCellUnlessPresent(cell.x, cell.y, board.letter(i, k), direction);
+        }
+        board.startWord(word.start.x, word.start.y, direction);
     }
-    board.makeFixed(v, 3, board.letter(1, 3));
-
-    for (int32_t k = 0; k < gWordSize; ++k)
-        board.addInputCellUnlessPresent(x2 + k, 3, board.letter(2, k), DirAcross);
-    board.startWord(x2, 3, DirAcross);
-    board.makeFixed(x3, 3, board.letter(2, gWordSize - 1));
-
-    for (int32_t j = 1; j < gWordSize; ++j)
-        board.addInputCell(x3, 3 + j, board.letter(3, j), DirDown);
-    board.startWord(x3, 3, DirDown);
-    board.makeFixed(x3, 8, board.letter(3, gWordSize - 1));
-
-    for (int32_t k = 0; k < gWordSize; ++k)
-        board.addInputCellUnlessPresent(x4 + k, 8, board.letter(4, k), DirAcross);
-    board.startWord(x4, 8, DirAcross);
+    // Each crossing shows the letter of the earlier of its two words.
+    const auto crossings = crossingCells(chain);
+    for (int32_t i = 0; i < kCrossingCount; ++i)
+        board.makeFixed(crossings[i].x, crossings[i].y, board.letter(i, words[i].indexOf(crossings[i])));
 }
 
 // The board's frames are reckoned from the bottom left with y growing upward; this is the
@@ -152,6 +137,10 @@ void placeFields(QMainWindow* window)
 void layOutBoard(const PuzzleWords& puzzle, QMainWindow* window)
 {
     clearBoard();
+    std::array<QString, kWordCount> words;
+    for (int i = 0; i < kWordCount; ++i)
+        words[i] = QString::fromLatin1(puzzle.words[i].data(), kWordLength);
+    gameModel().deal(words, chainCrossings(puzzle));
     fillBoard(puzzle);
     placeFields(window);
     if (window)

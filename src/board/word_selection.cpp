@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "board/word_selection.h"
 
-#include "scoring/word_score.h"
+#include "model/word_score.h"
 #include "words/picking.h"
 #include "words/text_search.h"
 #include "words/vowels.h"
@@ -14,8 +14,7 @@ namespace {
 
 constexpr int64_t kDrawsPerListWord = 100;
 constexpr int kFreshStarts = 5;
-constexpr int32_t kWord1CrossIndex = 3;
-constexpr int32_t kLastIndex = 5;
+constexpr int32_t kLastIndex = kWordLength - 1;
 
 bool isAsciiLetter(char c)
 {
@@ -73,8 +72,7 @@ public:
 
         if (!drawUntil(words[2], [&](const char* word) {
                 puzzle.word2Cross = textContains(word, crossLetter, 1);
-                return puzzle.word2Cross != -1 && puzzle.word2Cross <= puzzle.vowelIndex
-                    && puzzle.word2Cross < kLastIndex;
+                return puzzle.word2Cross != -1 && isValidChain(chainCrossings(puzzle));
             }))
             return std::nullopt;
         crossLetter[0] = words[2][puzzle.word2Cross];

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "grid/grid.h"
+#include "model/board_geometry.h"
 
 #include <array>
 #include <cstdint>
@@ -17,6 +18,11 @@ struct PuzzleWords {
     int32_t word2Cross = 0; // 0 .. vowelIndex, and below 5 so words 1 and 3 never overlap
     int32_t word4Cross = 0;
 };
+
+inline ChainCrossings chainCrossings(const PuzzleWords& puzzle)
+{
+    return {puzzle.vowelIndex, puzzle.word2Cross, puzzle.word4Cross};
+}
 
 // Draws the five words from the rows of the word list that hold six ASCII letters; blank
 // or damaged rows are never drawn. Every step, word 0's included (it needs a vowel), draws

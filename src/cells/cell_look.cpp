@@ -1,13 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cells/cell_look.h"
 
+#include "cells/my_text_field.h"
+#include "grid/grid.h"
+#include "model/game_model.h"
+
 #include <QLineEdit>
 #include <QPainter>
 #include <QPalette>
 
 namespace {
 
-const char* const kVerdictProperty = "sixfoldVerdict";
 constexpr qreal kMarkThickness = 2;
 constexpr qreal kMarkFromBottom = 2.5;
 constexpr qreal kMarkInset = 8;
@@ -23,37 +26,41 @@ void setColour(QLineEdit* field, QPalette::ColorRole role, const QColor& colour)
 
 VerdictColours gVerdictColours;
 
-void showVerdict(QLineEdit* field, LetterVerdict verdict)
+void showVerdict(QLineEdit* field, Verdict verdict)
 {
     switch (verdict) {
-    case LetterVerdict::Unchecked:
+    case Verdict::Unchecked:
         setTextColor(field, kInputTextColour);
         break;
-    case LetterVerdict::Word:
+    case Verdict::Word:
         setTextColor(field, gVerdictColours.word);
         break;
-    case LetterVerdict::NotWord:
+    case Verdict::NotWord:
         setTextColor(field, gVerdictColours.nonWord);
         break;
     }
-    field->setProperty(kVerdictProperty, static_cast<int>(verdict));
+    if (auto* cell = qobject_cast<myTextField*>(field))
+        cell->setShownVerdict(verdict);
     QFont font = field->font();
-    font.setStrikeOut(verdict == LetterVerdict::NotWord);
+    font.setStrikeOut(verdict == Verdict::NotWord);
     field->setFont(font);
     field->update();
 }
 
-LetterVerdict shownVerdict(const QLineEdit* field)
+void showBoardVerdicts()
 {
-    const int shown = field->property(kVerdictProperty).toInt();
-    return shown == static_cast<int>(LetterVerdict::Word) || shown == static_cast<int>(LetterVerdict::NotWord)
-        ? static_cast<LetterVerdict>(shown)
-        : LetterVerdict::Unchecked;
+    for (int32_t x = 0; x < gGridSize; ++x) {
+        for (int32_t y = 0; y < gGridSize; ++y) {
+            const GridCell& cell = gGrid[x][y];
+            if (cell.field && cell.editable)
+                showVerdict(cell.field.get(), gameModel().verdictAt({x, y}));
+        }
+    }
 }
 
-void paintVerdictMark(QPainter& painter, const QLineEdit* field)
+void paintVerdictMark(QPainter& painter, const QLineEdit* field, Verdict verdict)
 {
-    if (shownVerdict(field) != LetterVerdict::Word || field->text().isEmpty())
+    if (verdict != Verdict::Word || field->text().isEmpty())
         return;
     const QRectF cell = field->rect();
     const qreal y = cell.bottom() - kMarkFromBottom;
@@ -66,16 +73,16 @@ void setTextColor(QLineEdit* field, const QColor& colour)
     setColour(field, QPalette::Text, colour);
 }
 
-void describeVerdict(QLineEdit* field, LetterVerdict verdict)
+void describeVerdict(QLineEdit* field, Verdict verdict)
 {
     switch (verdict) {
-    case LetterVerdict::Unchecked:
+    case Verdict::Unchecked:
         field->setAccessibleDescription(QString());
         break;
-    case LetterVerdict::Word:
+    case Verdict::Word:
         field->setAccessibleDescription(QStringLiteral("Checked: part of a word"));
         break;
-    case LetterVerdict::NotWord:
+    case Verdict::NotWord:
         field->setAccessibleDescription(QStringLiteral("Checked: not part of a word"));
         break;
     }

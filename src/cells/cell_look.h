@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "model/board_geometry.h"
+
 #include <QColor>
 
 class QLineEdit;
@@ -30,16 +32,19 @@ extern VerdictColours gVerdictColours;
 // A check's verdict on a typed letter, shown by its colour and, for those who cannot tell
 // the colours apart, by a line: a bar under a word's letter, a non-word's struck through.
 // The font's own underline would fall below a cell this small, so the bar is painted.
-enum class LetterVerdict { Unchecked, Word, NotWord };
-void showVerdict(QLineEdit* field, LetterVerdict verdict);
-LetterVerdict shownVerdict(const QLineEdit* field);
+// The verdict itself is the game model's; the field only shows it.
+void showVerdict(QLineEdit* field, Verdict verdict);
 
 // Paints the bar under a word's letter; called by the field after it paints itself.
-void paintVerdictMark(QPainter& painter, const QLineEdit* field);
+void paintVerdictMark(QPainter& painter, const QLineEdit* field, Verdict verdict);
+
+// Shows every typed cell of the board as the game model judged it: after a check, and
+// when the player picks other colours.
+void showBoardVerdicts();
 
 // What a screen reader hears of an input cell besides its name: the verdict on its slot,
 // for every cell of the slot, typed or empty.
-void describeVerdict(QLineEdit* field, LetterVerdict verdict);
+void describeVerdict(QLineEdit* field, Verdict verdict);
 
 void setTextColor(QLineEdit* field, const QColor& colour);
 void setBackgroundColor(QLineEdit* field, const QColor& colour);

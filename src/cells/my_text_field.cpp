@@ -6,6 +6,7 @@
 #include "cells/fixed_cell_accessible.h"
 #include "cells/key_codes.h"
 #include "grid/grid.h"
+#include "model/game_model.h"
 #include "window/window_handle.h"
 
 #include <QAccessible>
@@ -55,6 +56,18 @@ myTextField::myTextField(QWidget* parent)
     static const bool factoryInstalled = (QAccessible::installFactory(accessibleFixedCell), true);
     Q_UNUSED(factoryInstalled);
     connect(this, &QLineEdit::textEdited, this, &myTextField::textDidChange);
+    // Whatever changes a cell's letter, the game model hears of it.
+    // (The field's text now, not the signal's: a change made while one is announced is
+    // announced first.)
+    connect(this, &QLineEdit::textChanged, this, [this] {
+        if (const auto position = boardPosition())
+            gameModel().setLetter({position->x(), position->y()}, text());
+    });
+}
+
+void myTextField::setShownVerdict(Verdict verdict)
+{
+    m_shownVerdict = verdict;
 }
 
 void myTextField::forgetTabPress()
@@ -167,7 +180,7 @@ void myTextField::paintEvent(QPaintEvent* event)
 {
     QLineEdit::paintEvent(event);
     QPainter painter(this);
-    paintVerdictMark(painter, this);
+    paintVerdictMark(painter, this, m_shownVerdict);
     if (!hasFocus())
         return;
     // The player must always see which cell takes the next letter.
@@ -193,8 +206,8 @@ void myTextField::textDidChange()
     const QString typed = text();
     const qsizetype byteLength = typed.toUtf8().size();
     const int keyCode = m_currentKeyCode;
-    showVerdict(this, LetterVerdict::Unchecked);
-    describeVerdict(this, LetterVerdict::Unchecked);
+    showVerdict(this, Verdict::Unchecked);
+    describeVerdict(this, Verdict::Unchecked);
     if (const QString letter = lastCharacterUpperCased(typed); byteLength >= 1 && letter != typed)
         setText(letter);
     const auto position = boardPosition();

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "model/board_geometry.h"
+
 #include <QLineEdit>
 
 #include <cstdint>
@@ -31,6 +33,10 @@ public:
     // fields, since the release lands in whichever field the press moved the focus to.
     static void forgetTabPress();
 
+    // What the field paints of its letter's verdict; set by showVerdict, never read as the
+    // verdict itself, which is the game model's.
+    void setShownVerdict(Verdict verdict);
+
 protected:
     bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
@@ -50,4 +56,5 @@ private:
     // The game's code of the key being pressed while the base class handles it; none for
     // a change made without a key (a paste from the context menu).
     int m_currentKeyCode = 0;
+    Verdict m_shownVerdict = Verdict::Unchecked;
 };

@@ -2,12 +2,13 @@
 #pragma once
 
 #include "grid/owned_field.h"
+#include "model/board_geometry.h"
 
 #include <cstdint>
 
-inline constexpr int32_t gGridSize = 20;
-inline constexpr int32_t gWordSize = 6;
-inline constexpr int32_t gNumWords = 5;
+inline constexpr int32_t gGridSize = kBoardSize;
+inline constexpr int32_t gWordSize = kWordLength;
+inline constexpr int32_t gNumWords = kWordCount;
 
 // Which way the word(s) beginning in a cell run.
 enum : int32_t {

@@ -82,7 +82,7 @@ void readSlot(const QSqlQuery& row, int first, RoundRecord& round)
     SlotRecord& slot = round.wordSlots[index];
     slot.x = row.value(first + 1).toInt();
     slot.y = row.value(first + 2).toInt();
-    slot.direction = row.value(first + 3).toBool() ? SlotDirection::Down : SlotDirection::Across;
+    slot.direction = row.value(first + 3).toBool() ? Direction::Down : Direction::Across;
     slot.letters = row.value(first + 4).toString();
     slot.isWord = row.value(first + 5).toBool();
     slot.score = row.value(first + 6).toInt();
@@ -280,7 +280,7 @@ bool HistoryDatabase::insert(const RoundRecord& round, QString* error, bool* isD
         const SlotRecord& slot = round.wordSlots[index];
         for (const QVariant& value : {QVariant(roundId), QVariant(index), QVariant(round.player),
                                       QVariant(slot.x), QVariant(slot.y),
-                                      QVariant(slot.direction == SlotDirection::Down ? 1 : 0),
+                                      QVariant(slot.direction == Direction::Down ? 1 : 0),
                                       QVariant(slot.letters), QVariant(slot.isWord ? 1 : 0), QVariant(slot.score)})
             query.addBindValue(value);
         if (!query.exec())

@@ -1,20 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "model/board_geometry.h"
+
 #include <QDateTime>
 #include <QString>
 
 #include <array>
 
-enum class SlotDirection { Across, Down };
-
 // One of the five word places of a round, with the computer's word for it and what the
 // player left in it. Together the five slots redraw the board: a cell that two slots share
 // is a crossing cell, which showed the computer's letter.
 struct SlotRecord {
-    int x = 0; // start cell, 0 <= x, y < 20
+    int x = 0; // start cell, 0 <= x, y < kBoardSize
     int y = 0;
-    SlotDirection direction = SlotDirection::Across;
+    Direction direction = Direction::Across;
     QString solution; // the computer's six-letter word
     QString letters; // the six cells as the player left them, a space for an empty cell
     bool isWord = false;
@@ -23,7 +23,7 @@ struct SlotRecord {
     bool operator==(const SlotRecord&) const = default;
 };
 
-inline constexpr int kRoundSlots = 5;
+inline constexpr int kRoundSlots = kWordCount;
 
 // One submitted round, everything needed to show it again.
 struct RoundRecord {

@@ -11,7 +11,6 @@
 
 namespace {
 
-constexpr int kWordLength = 6;
 constexpr int kDocumentVersion = 1;
 
 const QString kVersionKey = QStringLiteral("version");
@@ -35,22 +34,22 @@ bool isIdentity(const QString& id)
     });
 }
 
-QString verdictName(CellVerdict verdict)
+QString verdictName(Verdict verdict)
 {
     switch (verdict) {
-    case CellVerdict::Word:
+    case Verdict::Word:
         return QStringLiteral("word");
-    case CellVerdict::NotWord:
+    case Verdict::NotWord:
         return QStringLiteral("not a word");
-    case CellVerdict::None:
+    case Verdict::Unchecked:
         break;
     }
     return QStringLiteral("unchecked");
 }
 
-std::optional<CellVerdict> verdictNamed(const QString& name)
+std::optional<Verdict> verdictNamed(const QString& name)
 {
-    for (CellVerdict verdict : {CellVerdict::None, CellVerdict::Word, CellVerdict::NotWord}) {
+    for (Verdict verdict : {Verdict::Unchecked, Verdict::Word, Verdict::NotWord}) {
         if (verdictName(verdict) == name)
             return verdict;
     }
@@ -74,73 +73,44 @@ bool isWordText(const QString& letters)
         && std::all_of(letters.begin(), letters.end(), [](QChar c) { return c >= u'a' && c <= u'z'; });
 }
 
-QChar letterAt(const PlacedWord& word, int x, int y)
+// The five words must lie as a dealt board lays them, the crossing letters agreeing.
+QString chainFault(const BoardState& board)
 {
-    return word.letters.at(word.isAcross ? x - word.x : y - word.y);
-}
-
-bool covers(const PlacedWord& word, int x, int y)
-{
-    if (word.isAcross)
-        return y == word.y && x >= word.x && x < word.x + kWordLength;
-    return x == word.x && y >= word.y && y < word.y + kWordLength;
-}
-
-// The five words must lie as a dealt board lays them: word 0 across from the corner, each
-// next word starting or crossing where the one before says, the crossing letters agreeing.
-QString chainFault(const std::array<PlacedWord, 5>& w)
-{
-    constexpr bool across[5] = {true, false, true, false, true};
-    for (int i = 0; i < 5; ++i) {
-        if (w[i].isAcross != across[i])
+    const ChainPlacements places = placementsOf(board);
+    for (int i = 0; i < kWordCount; ++i) {
+        if (places[i].direction != (i % 2 == 0 ? Direction::Across : Direction::Down))
             return QStringLiteral("word %1 runs the wrong way").arg(i + 1);
     }
-    const int v = w[1].x;
-    const int x3 = w[2].x + kWordLength - 1;
-    const bool placed = w[0].x == 0 && w[0].y == 0 && v <= kWordLength - 1 && w[1].y == 0
-        && w[2].y == 3 && v - w[2].x >= 0 && v - w[2].x <= 4
-        && w[3].x == x3 && w[3].y == 3
-        && w[4].y == 8 && x3 - w[4].x >= 0 && x3 - w[4].x <= kWordLength - 1;
-    if (!placed)
+    const std::optional<ChainCrossings> chain = chainOf(places);
+    if (!chain)
         return QStringLiteral("the words do not chain across the board");
-    for (const auto& [x, y] : {std::pair {v, 0}, {v, 3}, {x3, 3}, {x3, 8}}) {
-        QChar shared;
-        for (const PlacedWord& word : w) {
-            if (!covers(word, x, y))
-                continue;
-            if (!shared.isNull() && letterAt(word, x, y) != shared)
-                return QStringLiteral("two words disagree at column %1, row %2").arg(x + 1).arg(y + 1);
-            shared = letterAt(word, x, y);
-        }
+    const auto crossings = crossingCells(*chain);
+    for (int i = 0; i < kCrossingCount; ++i) {
+        const BoardCell cell = crossings[i];
+        if (board.words[i].letters.at(places[i].indexOf(cell)) != board.words[i + 1].letters.at(places[i + 1].indexOf(cell)))
+            return QStringLiteral("two words disagree at column %1, row %2").arg(cell.x + 1).arg(cell.y + 1);
     }
     return {};
 }
 
 } // namespace
 
-QString boardIdentity(const BoardDocument& board)
+QString boardIdentity(const BoardState& board)
 {
     if (!board.id.isEmpty())
         return board.id;
     QStringList parts;
     for (const PlacedWord& word : board.words)
-        parts << QStringLiteral("%1.%2.%3").arg(word.letters).arg(word.x).arg(word.y);
+        parts << QStringLiteral("%1.%2.%3").arg(word.letters).arg(word.place.start.x).arg(word.place.start.y);
     return parts.join(u'-');
 }
 
-std::vector<std::pair<int, int>> crossingCells(const BoardDocument& board)
-{
-    const int v = board.words[1].x;
-    const int x3 = board.words[3].x;
-    return {{v, 0}, {v, 3}, {x3, 3}, {x3, 8}};
-}
-
-QByteArray writeBoardDocument(const BoardDocument& board)
+QByteArray writeBoardDocument(const BoardState& board)
 {
     QJsonArray words;
     for (const PlacedWord& word : board.words) {
-        words.append(QJsonObject {{kLettersKey, word.letters}, {kXKey, word.x}, {kYKey, word.y},
-                                  {kAcrossKey, word.isAcross}});
+        words.append(QJsonObject {{kLettersKey, word.letters}, {kXKey, word.place.start.x}, {kYKey, word.place.start.y},
+                                  {kAcrossKey, word.place.direction == Direction::Across}});
     }
     QJsonArray typed;
     for (const TypedCell& cell : board.typed) {
@@ -154,9 +124,9 @@ QByteArray writeBoardDocument(const BoardDocument& board)
     return QJsonDocument(root).toJson(QJsonDocument::Indented);
 }
 
-std::optional<BoardDocument> readBoardDocument(const QByteArray& bytes, QString* error)
+std::optional<BoardState> readBoardDocument(const QByteArray& bytes, QString* error)
 {
-    const auto fail = [error](const QString& reason) -> std::optional<BoardDocument> {
+    const auto fail = [error](const QString& reason) -> std::optional<BoardState> {
         if (error)
             *error = reason;
         return std::nullopt;
@@ -171,39 +141,40 @@ std::optional<BoardDocument> readBoardDocument(const QByteArray& bytes, QString*
     if (intIn(root.value(kVersionKey), kDocumentVersion, kDocumentVersion) != kDocumentVersion)
         return fail(QStringLiteral("an unknown version"));
 
-    BoardDocument board;
+    BoardState board;
     if (root.contains(kIdKey)) {
         board.id = root.value(kIdKey).toString();
         if (!isIdentity(board.id))
             return fail(QStringLiteral("an identity that is not one"));
     }
     const QJsonArray words = root.value(kWordsKey).toArray();
-    if (words.size() != 5)
+    if (words.size() != kWordCount)
         return fail(QStringLiteral("not five words"));
-    for (int i = 0; i < 5; ++i) {
+    for (int i = 0; i < kWordCount; ++i) {
         const QJsonObject word = words.at(i).toObject();
-        const auto x = intIn(word.value(kXKey), 0, 19);
-        const auto y = intIn(word.value(kYKey), 0, 19);
+        const auto x = intIn(word.value(kXKey), 0, kBoardSize - 1);
+        const auto y = intIn(word.value(kYKey), 0, kBoardSize - 1);
         const QString letters = word.value(kLettersKey).toString();
         if (!x || !y || !word.value(kAcrossKey).isBool() || !isWordText(letters))
             return fail(QStringLiteral("word %1 is not six letters on the board").arg(i + 1));
-        board.words[i] = {letters, *x, *y, word.value(kAcrossKey).toBool()};
+        board.words[i] = {letters, {{*x, *y}, word.value(kAcrossKey).toBool() ? Direction::Across : Direction::Down}};
     }
-    if (const QString fault = chainFault(board.words); !fault.isEmpty())
+    if (const QString fault = chainFault(board); !fault.isEmpty())
         return fail(fault);
 
     const auto crossings = crossingCells(board);
-    std::set<std::pair<int, int>> seen;
+    std::set<BoardCell> seen;
     for (const QJsonValue& value : root.value(kTypedKey).toArray()) {
         const QJsonObject cell = value.toObject();
-        const auto x = intIn(cell.value(kXKey), 0, 19);
-        const auto y = intIn(cell.value(kYKey), 0, 19);
+        const auto x = intIn(cell.value(kXKey), 0, kBoardSize - 1);
+        const auto y = intIn(cell.value(kYKey), 0, kBoardSize - 1);
         const QString letter = cell.value(kLetterKey).toString();
         const auto verdict = verdictNamed(cell.value(kVerdictKey).toString());
+        const BoardCell at {x.value_or(-1), y.value_or(-1)};
         const bool onBlankCell = x && y
-            && std::any_of(board.words.begin(), board.words.end(), [&](const PlacedWord& w) { return covers(w, *x, *y); })
-            && std::find(crossings.begin(), crossings.end(), std::pair {*x, *y}) == crossings.end();
-        if (!onBlankCell || !seen.insert({*x, *y}).second)
+            && std::any_of(board.words.begin(), board.words.end(), [&](const PlacedWord& w) { return w.place.covers(at); })
+            && std::find(crossings.begin(), crossings.end(), at) == crossings.end();
+        if (!onBlankCell || !seen.insert(at).second)
             return fail(QStringLiteral("a typed letter is not on a blank cell of its own"));
         if (letter.isEmpty() || letter.size() > 2 || !verdict)
             return fail(QStringLiteral("a typed letter is not one character with a verdict"));

@@ -47,7 +47,7 @@ QString lockFault(const QLockFile& lock)
 // that cannot be read, that is no regular file (opening a FIFO would wait for a writer
 // for ever), or that is no board while another game may be writing it.
 struct OnDisk {
-    std::optional<BoardDocument> board;
+    std::optional<BoardState> board;
     QString problem;
     bool isKept = true;
 };
@@ -160,7 +160,7 @@ KeptBoardStore::Loaded KeptBoardStore::load() const
                               .arg(m_filePath, locked ? file.errorString() : lockFault(lock))};
 }
 
-KeptBoardStore::Outcome KeptBoardStore::save(const BoardDocument& board, QString* problem) const
+KeptBoardStore::Outcome KeptBoardStore::save(const BoardState& board, QString* problem) const
 {
     const auto fail = [&](const QString& sentence) {
         if (problem)

@@ -25,7 +25,7 @@ public:
     QString filePath() const { return m_filePath; }
 
     struct Loaded {
-        std::optional<BoardDocument> board; // none when there is no readable board
+        std::optional<BoardState> board; // none when there is no readable board
         QString problem;                    // a sentence for the console when the file could not be used
     };
 
@@ -40,7 +40,7 @@ public:
     // Replaces the kept board, leaving the old file whole when any step fails (Failed, with a
     // sentence in `problem`). Never writes over a file it cannot read, nor keeps a board that
     // a game submitted (Submitted).
-    Outcome save(const BoardDocument& board, QString* problem = nullptr) const;
+    Outcome save(const BoardState& board, QString* problem = nullptr) const;
 
     // The board of this identity is being submitted: remembered as submitted, and removed
     // from the file when the file holds it. Submitted when a game submitted it before, so

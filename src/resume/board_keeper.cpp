@@ -12,7 +12,7 @@
 
 namespace {
 
-bool isWorthKeeping(const std::optional<BoardDocument>& board)
+bool isWorthKeeping(const std::optional<BoardState>& board)
 {
     return board && !board->typed.empty();
 }
@@ -65,7 +65,7 @@ bool BoardKeeper::boardSubmitted()
 
 void BoardKeeper::boardLeaving()
 {
-    std::optional<BoardDocument> shown = shownBoard();
+    std::optional<BoardState> shown = shownBoard();
     if (isWorthKeeping(shown))
         m_kept = std::move(shown);
     m_shownId.clear();
@@ -101,7 +101,7 @@ void BoardKeeper::resumeKept()
         myPrintf("The kept board was submitted in another game, so it is not resumed.\n");
         return;
     }
-    std::optional<BoardDocument> shown = shownBoard();
+    std::optional<BoardState> shown = shownBoard();
     m_isShownSubmitted = false;
     showBoard(*m_kept, m_window, m_computerScore, m_playerScore);
     m_shownId = boardIdentity(*m_kept);
@@ -118,10 +118,10 @@ void BoardKeeper::saveNow()
 void BoardKeeper::write(WriteWhen when)
 {
     m_saveTimer.stop();
-    std::optional<BoardDocument> shown = shownBoard();
+    std::optional<BoardState> shown = shownBoard();
     QString problem;
     for (;;) {
-        std::optional<BoardDocument>& toKeep = isWorthKeeping(shown) ? shown : m_kept;
+        std::optional<BoardState>& toKeep = isWorthKeeping(shown) ? shown : m_kept;
         if (!isWorthKeeping(toKeep))
             break;
         QByteArray bytes = writeBoardDocument(*toKeep);
@@ -167,11 +167,11 @@ void BoardKeeper::watchBoard()
     }
 }
 
-std::optional<BoardDocument> BoardKeeper::shownBoard() const
+std::optional<BoardState> BoardKeeper::shownBoard() const
 {
     if (m_isShownSubmitted)
         return std::nullopt;
-    std::optional<BoardDocument> board = readShownBoard(m_computerScore, m_playerScore);
+    std::optional<BoardState> board = readShownBoard();
     if (board)
         board->id = m_shownId;
     return board;

@@ -64,14 +64,14 @@ private:
     enum class WriteWhen { Changed, Always };
     void write(WriteWhen when);
     void watchBoard();
-    std::optional<BoardDocument> shownBoard() const;
+    std::optional<BoardState> shownBoard() const;
     void report(const QString& sentence);
 
     KeptBoardStore m_store;
     QMainWindow* m_window;
     QLabel* m_computerScore;
     QLabel* m_playerScore;
-    std::optional<BoardDocument> m_kept;
+    std::optional<BoardState> m_kept;
     std::optional<QByteArray> m_written; // what the file holds as far as this game knows
     QString m_writtenId;                 // and the identity of that board
     QString m_shownId;                   // dealt here, or the resumed board's

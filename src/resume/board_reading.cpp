@@ -5,6 +5,7 @@
 #include "board/word_selection.h"
 #include "cells/cell_look.h"
 #include "grid/grid.h"
+#include "model/game_model.h"
 #include "window/text_field_values.h"
 
 #include <QLabel>
@@ -13,89 +14,27 @@
 #include <algorithm>
 #include <cctype>
 
-namespace {
-
-PlacedWord readWord(int x, int y, bool isAcross)
+std::optional<BoardState> readShownBoard()
 {
-    PlacedWord word {{}, x, y, isAcross};
-    for (int k = 0; k < gWordSize; ++k) {
-        const int cx = isAcross ? x + k : x;
-        const int cy = isAcross ? y : y + k;
-        const char letter = cx < gGridSize && cy < gGridSize ? gGrid[cx][cy].solutionLetter : 0;
-        word.letters += QChar::fromLatin1(static_cast<char>(std::tolower(static_cast<unsigned char>(letter))));
-    }
-    return word;
-}
-
-CellVerdict verdictOf(LetterVerdict shown)
-{
-    switch (shown) {
-    case LetterVerdict::Word:
-        return CellVerdict::Word;
-    case LetterVerdict::NotWord:
-        return CellVerdict::NotWord;
-    case LetterVerdict::Unchecked:
-        break;
-    }
-    return CellVerdict::None;
-}
-
-LetterVerdict shownOf(CellVerdict verdict)
-{
-    switch (verdict) {
-    case CellVerdict::Word:
-        return LetterVerdict::Word;
-    case CellVerdict::NotWord:
-        return LetterVerdict::NotWord;
-    case CellVerdict::None:
-        break;
-    }
-    return LetterVerdict::Unchecked;
-}
-
-} // namespace
-
-std::optional<BoardDocument> readShownBoard(const QLabel* computerScore, const QLabel* playerScore)
-{
-    std::vector<PlacedWord> across;
-    std::vector<PlacedWord> down;
-    BoardDocument board;
-    for (int x = 0; x < gGridSize; ++x) {
-        for (int y = 0; y < gGridSize; ++y) {
-            const GridCell& cell = gGrid[x][y];
-            if (cell.wordStart && (cell.direction == DirAcross || cell.direction == DirBoth))
-                across.push_back(readWord(x, y, true));
-            if (cell.wordStart && (cell.direction == DirDown || cell.direction == DirBoth))
-                down.push_back(readWord(x, y, false));
-            if (cell.field && cell.editable && !cell.field->text().isEmpty())
-                board.typed.push_back({x, y, cell.field->text(), verdictOf(shownVerdict(cell.field.get()))});
-        }
-    }
-    if (across.size() != 3 || down.size() != 2)
-        return std::nullopt;
-    const auto byRow = [](const PlacedWord& a, const PlacedWord& b) { return a.y < b.y; };
-    std::sort(across.begin(), across.end(), byRow);
-    std::sort(down.begin(), down.end(), byRow);
-    board.words = {across[0], down[0], across[1], down[1], across[2]};
-    board.computerScore = computerScore ? std::max(0, intValue(computerScore->text())) : 0;
-    board.playerScore = playerScore ? std::max(0, intValue(playerScore->text())) : 0;
+    const std::optional<BoardState>& board = gameModel().board();
     // Only a board that would read back is worth keeping.
-    if (!readBoardDocument(writeBoardDocument(board)))
+    if (!board || !readBoardDocument(writeBoardDocument(*board)))
         return std::nullopt;
     return board;
 }
 
-void showBoard(const BoardDocument& board, QMainWindow* window, QLabel* computerScore, QLabel* playerScore)
+void showBoard(const BoardState& board, QMainWindow* window, QLabel* computerScore, QLabel* playerScore)
 {
-    PuzzleWords puzzle;
+    const std::optional<ChainCrossings> chain = chainOf(placementsOf(board));
+    if (!chain)
+        return;
+    PuzzleWords puzzle {{}, chain->vowelIndex, chain->word2Cross, chain->word4Cross};
     for (int i = 0; i < gNumWords; ++i) {
         const QByteArray letters = board.words[i].letters.toLatin1();
         std::copy_n(letters.constData(), std::min<qsizetype>(letters.size(), 31), puzzle.words[i].begin());
     }
-    puzzle.vowelIndex = board.words[1].x;
-    puzzle.word2Cross = board.words[1].x - board.words[2].x;
-    puzzle.word4Cross = board.words[3].x - board.words[4].x;
     layOutBoard(puzzle, window);
+    gameModel().show(board);
     for (const TypedCell& typed : board.typed) {
         QLineEdit* field = gGrid[typed.x][typed.y].field.get();
         if (!field || !gGrid[typed.x][typed.y].editable)
@@ -104,11 +43,10 @@ void showBoard(const BoardDocument& board, QMainWindow* window, QLabel* computer
         const bool wasBlocked = field->blockSignals(true);
         field->setText(typed.letter);
         field->blockSignals(wasBlocked);
-        showVerdict(field, shownOf(typed.verdict));
     }
-    // Recomputed: the file's own figure would reach the statistics unchecked.
+    showBoardVerdicts();
     if (computerScore)
-        setIntValue(computerScore, ::computerScore(puzzle));
+        setIntValue(computerScore, gameModel().computerScore());
     if (playerScore)
-        setIntValue(playerScore, board.playerScore);
+        setIntValue(playerScore, gameModel().playerScore());
 }

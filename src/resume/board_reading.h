@@ -8,11 +8,11 @@
 class QLabel;
 class QMainWindow;
 
-// The board shown now, with the scores its two labels show; none when no board of five
-// chained words is laid out.
-std::optional<BoardDocument> readShownBoard(const QLabel* computerScore, const QLabel* playerScore);
+// The board shown now, as the game model holds it; none when no board of five chained
+// words is laid out.
+std::optional<BoardState> readShownBoard();
 
 // Lays `board` out as a dealt board is laid out, then puts back its typed letters with their
-// verdicts and the player's score, the focus on the first cell. The computer's score is that
-// of its words, whatever the document says.
-void showBoard(const BoardDocument& board, QMainWindow* window, QLabel* computerScore, QLabel* playerScore);
+// verdicts and its player's score, the focus on the first cell. The computer's score is the
+// letter value of its words, whatever the board says.
+void showBoard(const BoardState& board, QMainWindow* window, QLabel* computerScore, QLabel* playerScore);

@@ -3,7 +3,8 @@
 
 #include "cells/cell_look.h"
 #include "console/log_console.h"
-#include "scoring/word_score.h"
+#include "model/game_model.h"
+#include "model/word_score.h"
 #include "stats/user_stats.h"
 #include "words/dictionary_check.h"
 
@@ -15,14 +16,14 @@ PuzzleStats gPuzzleStats;
 
 namespace {
 
-struct Direction {
+struct Step {
     int32_t dx;
     int32_t dy;
 };
 
-Direction stepOf(int32_t direction)
+Step stepOf(int32_t direction)
 {
-    return direction == DirAcross ? Direction {1, 0} : Direction {0, 1};
+    return direction == DirAcross ? Step {1, 0} : Step {0, 1};
 }
 
 SlotSnapshot readSlot(int32_t x, int32_t y, int32_t direction, int32_t length)
@@ -32,16 +33,15 @@ SlotSnapshot readSlot(int32_t x, int32_t y, int32_t direction, int32_t length)
     slot.y = y;
     slot.direction = direction;
     slot.length = std::min(length, gWordSize);
-    const Direction step = stepOf(direction);
+    const Step step = stepOf(direction);
     for (int32_t k = 0; k < slot.length; ++k) {
         const int32_t cx = x + k * step.dx;
         const int32_t cy = y + k * step.dy;
         if (cx >= gGridSize || cy >= gGridSize)
             break;
-        const GridCell& cell = gGrid[cx][cy];
-        if (cell.field) {
+        if (gGrid[cx][cy].field) {
             slot.hasField[k] = true;
-            slot.cells[k] = cell.field->text();
+            slot.cells[k] = gameModel().letterAt({cx, cy});
         }
     }
     return slot;
@@ -77,6 +77,24 @@ SlotText slotText(const SlotSnapshot& slot)
     if (text.shown.trimmed().size() != text.shown.size())
         text.isJudged = false;
     return text;
+}
+
+// The model holds the verdicts by word, in chain order; the check reads them by start cell.
+void keepVerdicts(const BoardCheck& check)
+{
+    const std::optional<BoardState>& board = gameModel().board();
+    if (!board)
+        return;
+    std::array<bool, kWordCount> isWord {};
+    for (size_t i = 0; i < check.board.size() && i < check.verdicts.size(); ++i) {
+        const SlotSnapshot& slot = check.board[i];
+        const Placement place {{slot.x, slot.y}, slot.direction == DirAcross ? Direction::Across : Direction::Down};
+        for (int w = 0; w < kWordCount; ++w) {
+            if (board->words[w].place == place)
+                isWord[w] = check.verdicts[i].isWord;
+        }
+    }
+    gameModel().applyCheck(isWord, gPuzzleStats.roundScore);
 }
 
 } // namespace
@@ -133,8 +151,8 @@ void colourBoard(const BoardSnapshot& board, const std::vector<SlotVerdict>& ver
 {
     for (size_t i = 0; i < board.size() && i < verdicts.size(); ++i) {
         const SlotSnapshot& slot = board[i];
-        const LetterVerdict verdict = verdicts[i].isWord ? LetterVerdict::Word : LetterVerdict::NotWord;
-        const Direction step = stepOf(slot.direction);
+        const Verdict verdict = verdicts[i].isWord ? Verdict::Word : Verdict::NotWord;
+        const Step step = stepOf(slot.direction);
         for (int32_t k = 0; k < slot.length; ++k) {
             const int32_t cx = slot.x + k * step.dx;
             const int32_t cy = slot.y + k * step.dy;
@@ -155,6 +173,7 @@ int32_t checkBoardWords(BoardCheck* check)
     BoardCheck& result = check ? *check : local;
     result.board = readBoardSnapshot();
     result.verdicts = judgeBoard(result.board);
+    keepVerdicts(result);
     colourBoard(result.board, result.verdicts);
     return gPuzzleStats.roundScore;
 }

@@ -34,7 +34,7 @@ Board cellsOf(const RoundRecord& round)
         const QList<uint> letters = slot.letters.toUcs4();
         const QList<uint> solution = slot.solution.toUcs4();
         for (int k = 0; k < 6; ++k) {
-            const bool isDown = slot.direction == SlotDirection::Down;
+            const bool isDown = slot.direction == Direction::Down;
             Cell& cell = board[{slot.x + (isDown ? 0 : k), slot.y + (isDown ? k : 0)}];
             cell.letter = characterAt(letters, k);
             cell.solution = characterAt(solution, k);

@@ -104,7 +104,7 @@ TEST_F(AppTest, ChangeUserSwitchesPlayersAndRefusesNamesTheStoreCannotKeep)
 TEST_F(AppTest, CheckAndTwoSubmissionsFoldIntoRunningAveragesSavedAndKeptButNewPuzzleDoesNot)
 {
     launch();
-    showWorkedExample(40);
+    showWorkedExample();
     fieldAt(0, 0)->setFocus();
     EXPECT_TRUE(typeThen("grden", Qt::Key_K, Qt::ControlModifier).starts_with("'GARDEN' is a word.\n"));
     EXPECT_TRUE(m_game->theScore->accessibleName() == "Your score: 8" && gCurrStats.bestWordScore == 8);
@@ -116,23 +116,23 @@ TEST_F(AppTest, CheckAndTwoSubmissionsFoldIntoRunningAveragesSavedAndKeptButNewP
     EXPECT_LT(printed.find("'SILVER' is a word.\n"), listing);
     EXPECT_TRUE(listing != std::string::npos && submittedCell.isNull() && m_game->theScore->text() == "0");
 
-    showWorkedExample(30);
+    showWorkedExample();
     fillAcross(0, 0, "GARDEN");
     press("submitButton");
     EXPECT_EQ(std::tuple(gCurrStats.totalScores, gCurrStats.totalWordsMade, gCurrStats.totalPuzzlesSubmitted,
                          gCurrStats.computerTotalScores, gCurrStats.bestRoundScore),
-              std::tuple(25, 3, 2, 70, 17));
+              std::tuple(25, 3, 2, 94, 17));
     EXPECT_EQ(std::tuple(gCurrStats.averageScore, gCurrStats.averageValidWordsPerPuzzle, gCurrStats.computerAverage),
-              std::tuple(12.5f, 1.5f, 35.0f));
+              std::tuple(12.5f, 1.5f, 47.0f));
     EXPECT_FLOAT_EQ(gCurrStats.averageWordScore, 25.0f / 3);
     EXPECT_EQ(statsLine(1), "    Average Score: 12.50");
 
     const QList<RoundRecord> rounds = HistoryDatabase(dataHome() + "/sixfold/history.sqlite").allRounds(QString::fromUtf8(gUserName));
     ASSERT_EQ(rounds.size(), 2);
     EXPECT_EQ(std::tuple(rounds[0].computerScore, rounds[0].roundScore, rounds[0].wordsMade, rounds[1].computerScore,
-                         rounds[1].roundScore, rounds[1].wordsMade), std::tuple(40, 17, 2, 30, 8, 1));
+                         rounds[1].roundScore, rounds[1].wordsMade), std::tuple(47, 17, 2, 47, 8, 1));
     for (const auto& [i, solution, letters, isWord, score, direction, x, y] :
-         {std::tuple(1, "anchor", "A\U00010400 H  ", false, 0, SlotDirection::Down, 1, 0), {4, "silver", "SILVER", true, 9, SlotDirection::Across, 3, 8}}) {
+         {std::tuple(1, "anchor", "A\U00010400 H  ", false, 0, Direction::Down, 1, 0), {4, "silver", "SILVER", true, 9, Direction::Across, 3, 8}}) {
         const SlotRecord& s = rounds[0].wordSlots[size_t(i)];
         EXPECT_EQ(std::tuple(s.solution, s.letters, s.isWord, s.score, s.direction, s.x, s.y),
                   std::tuple(QString(solution), QString(letters), isWord, score, direction, x, y));

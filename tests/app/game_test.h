@@ -57,12 +57,13 @@ protected:
         return printedBy([&] { QTest::keyClicks(focus, QString::fromLatin1(keys)), QTest::keyClick(focus, last, modifiers); });
     }
 
-    // The worked example in place of the dealt board, with this computer score.
-    void showWorkedExample(int32_t computerScore)
+    // The worked example in place of the dealt board; the computer scores 47 for it.
+    void showWorkedExample()
     {
         layOutBoard(workedExample(), m_game->window());
-        setIntValue(m_game->compScore, computerScore);
+        setIntValue(m_game->compScore, kWorkedExampleScore);
     }
+    static constexpr int32_t kWorkedExampleScore = 47;
 
     static void fillAcross(int32_t x, int32_t y, const char* letters)
     {

@@ -30,7 +30,7 @@ protected:
         return cell;
     }
 
-    auto shownWords() const { return readShownBoard(m_game->compScore, m_game->theScore).value_or(BoardDocument {}).words; }
+    auto shownWords() const { return readShownBoard().value_or(BoardState {}).words; }
 };
 
 // A keystroke reaches the file without waiting for quit; the next launch offers the board (or
@@ -49,7 +49,7 @@ TEST_F(KeptBoardTest, UnfinishedBoardSurvivesAKeystrokeQuitAndNewPuzzleAndSwaps)
     const QString computerScore = m_game->compScore->text();
     quit(); // the file's computer score is not trusted: a resumed board shows that of its words
     const KeptBoardStore store(dataHome() + "/sixfold/board.json");
-    BoardDocument tampered = *store.load().board;
+    BoardState tampered = *store.load().board;
     tampered.computerScore = 1000000, store.save(tampered);
     EXPECT_NE(launch().find("Ctrl+R"), std::string::npos);
     EXPECT_NE(shownWords(), first);
@@ -113,7 +113,7 @@ TEST_F(KeptBoardTest, ASubmittedBoardIsNeverResumedNorScoredTwice)
 TEST_F(KeptBoardTest, PreferencesChosenInTheDialogAreSavedApartAndRecolourTheBoard)
 {
     launch();
-    showWorkedExample(40);
+    showWorkedExample();
     fieldAt(0, 0)->setText("X");
     press("actionCheckAllWords");
     press("actionPreferences");

@@ -18,7 +18,7 @@ const QDateTime kStart = QDateTime::fromMSecsSinceEpoch(1796000000123, Qt::UTC);
 // The board of garden, anchor, chosen, normal, silver; the player made two words.
 RoundRecord roundOf(const QString& player, int score, int computerScore, int minute = 0)
 {
-    using enum SlotDirection;
+    using enum Direction;
     return {player, kStart.addSecs(60 * minute), computerScore,
             {{{0, 0, Across, "GARDEN", "HARDEN", true, 11}, {1, 0, Down, "ANCHOR", "A  H  ", false, 0}, {0, 3, Across, "CHOSEN", "CHOSEN", true, 12},
               {5, 3, Down, "NORMAL", "NXRMAL", false, 0}, {3, 8, Across, "SILVER", "", false, 0}}}, score, 2};
@@ -87,11 +87,11 @@ TEST_F(HistoryTest, RoundsComeBackExactlyAndEveryFigureIsPerPlayer)
     const int scores[] = {10, 25, 10, 0, 25, 10};
     for (int i = 0; i < 6; ++i) {
         RoundRecord played = roundOf("ada", scores[i], 7, i);
-        played.wordSlots[4] = {3, 8, SlotDirection::Across, "SILVER", QString("quizz%1").arg(i % 3), i < 3, 30 + i % 2};
+        played.wordSlots[4] = {3, 8, Direction::Across, "SILVER", QString("quizz%1").arg(i % 3), i < 3, 30 + i % 2};
         history.recordRound(played);
     }
     RoundRecord other = roundOf("bob", 99, 7);
-    other.wordSlots[4] = {3, 8, SlotDirection::Across, "SILVER", "ZEPHYR", true, 99};
+    other.wordSlots[4] = {3, 8, Direction::Across, "SILVER", "ZEPHYR", true, 99};
     history.recordRound(other);
     const PlayerStatistics ada = history.statistics("ada", 2);
     EXPECT_EQ(ada.scoreCounts, (QMap<int, int> {{0, 1}, {10, 3}, {25, 2}}));

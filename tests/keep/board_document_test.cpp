@@ -19,11 +19,11 @@
 namespace {
 
 // garden, anchor, chosen, normal, silver crossing at (1, 0), (1, 3), (5, 3), (5, 8); a letter of each verdict.
-BoardDocument workedBoard()
+BoardState workedBoard()
 {
-    return {{PlacedWord {"garden", 0, 0, true}, {"anchor", 1, 0, false}, {"chosen", 0, 3, true}, {"normal", 5, 3, false},
-             {"silver", 3, 8, true}},
-            {{0, 0, "G", CellVerdict::Word}, {2, 3, "X", CellVerdict::NotWord}, {5, 5, "\U0001D538", CellVerdict::None}}, 40, 8, {}};
+    return {{PlacedWord {"garden", {{0, 0}, Direction::Across}}, {"anchor", {{1, 0}, Direction::Down}}, {"chosen", {{0, 3}, Direction::Across}}, {"normal", {{5, 3}, Direction::Down}},
+             {"silver", {{3, 8}, Direction::Across}}},
+            {{0, 0, "G", Verdict::Word}, {2, 3, "X", Verdict::NotWord}, {5, 5, "\U0001D538", Verdict::Unchecked}}, 40, 8, {}};
 }
 
 // Sets `value` at "key" or "array/index/key"; an undefined value removes the key.
@@ -38,15 +38,15 @@ void patch(QJsonObject& root, const QString& path, const QJsonValue& value)
 }
 
 // Every field comes back, at the edges of the chain and of the scores too; a damaged document is refused with its reason.
-TEST(BoardDocumentTest, EveryBoardADealCanLayRoundTripsAndDamagedOnesAreRefused)
+TEST(BoardStateTest, EveryBoardADealCanLayRoundTripsAndDamagedOnesAreRefused)
 {
-    BoardDocument corner {{PlacedWord {"animal", 0, 0, true}, {"anchor", 0, 0, false}, {"hollow", 0, 3, true},
-                           {"within", 5, 3, false}, {"button", 0, 8, true}}, {{4, 0, "M", CellVerdict::None}}, 1000000, 0, "0f1e-ab.C9"};
-    BoardDocument far {{PlacedWord {"gardex", 0, 0, true}, {"xyzmab", 5, 0, false}, {"ccccmq", 1, 3, true},
-                        {"qddddr", 6, 3, false}, {"reeeee", 6, 8, true}}, {}, 0, 1000000, {}};
-    for (const BoardDocument& board : {workedBoard(), corner, far})
+    BoardState corner {{PlacedWord {"animal", {{0, 0}, Direction::Across}}, {"anchor", {{0, 0}, Direction::Down}}, {"hollow", {{0, 3}, Direction::Across}},
+                           {"within", {{5, 3}, Direction::Down}}, {"button", {{0, 8}, Direction::Across}}}, {{4, 0, "M", Verdict::Unchecked}}, 1000000, 0, "0f1e-ab.C9"};
+    BoardState far {{PlacedWord {"gardex", {{0, 0}, Direction::Across}}, {"xyzmab", {{5, 0}, Direction::Down}}, {"ccccmq", {{1, 3}, Direction::Across}},
+                        {"qddddr", {{6, 3}, Direction::Down}}, {"reeeee", {{6, 8}, Direction::Across}}}, {}, 0, 1000000, {}};
+    for (const BoardState& board : {workedBoard(), corner, far})
         EXPECT_EQ(readBoardDocument(writeBoardDocument(board)), board);
-    EXPECT_EQ(crossingCells(workedBoard()), (std::vector<std::pair<int, int>> {{1, 0}, {1, 3}, {5, 3}, {5, 8}}));
+    EXPECT_EQ(crossingCells(workedBoard()), (std::vector<BoardCell> {{1, 0}, {1, 3}, {5, 3}, {5, 8}}));
     const QString notSix = "word %1 is not six letters on the board", notChained = "the words do not chain across the board";
     const QString notBlank = "a typed letter is not on a blank cell of its own", score = "a score is missing or out of range";
     const QString notOne = "a typed letter is not one character with a verdict";

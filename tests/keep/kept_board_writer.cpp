@@ -16,8 +16,8 @@
 int main(int argc, char* argv[])
 {
     const KeptBoardStore store(QString::fromLocal8Bit(argc >= 2 ? argv[1] : ""));
-    BoardDocument board {{PlacedWord {"garden", 0, 0, true}, {"anchor", 1, 0, false}, {"chosen", 0, 3, true},
-                          {"normal", 5, 3, false}, {"silver", 3, 8, true}}, {{0, 0, "G", CellVerdict::None}}, 0, 0, {}};
+    BoardState board {{PlacedWord {"garden", {{0, 0}, Direction::Across}}, {"anchor", {{1, 0}, Direction::Down}}, {"chosen", {{0, 3}, Direction::Across}},
+                          {"normal", {{5, 3}, Direction::Down}}, {"silver", {{3, 8}, Direction::Across}}}, {{0, 0, "G", Verdict::Unchecked}}, 0, 0, {}};
     for (board.playerScore = 1; argc == 2 && store.save(board) == KeptBoardStore::Outcome::Done; ++board.playerScore)
         std::printf("%d\n", board.playerScore), std::fflush(stdout);
     for (int i = 2; i < argc; ++i) {

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "scoring/puzzle_check.h"
 #include "scoring/round_submission.h"
-#include "scoring/word_score.h"
 
 #include "support/globals.h"
 #include "support/printed.h"
@@ -17,15 +16,6 @@ static SlotSnapshot slotOf(const char* typed, int32_t length = gWordSize)
         slot.cells[k++] = c == U'.' ? QString() : QString::fromUcs4(&c, 1);
     }
     return slot;
-}
-
-TEST(ScoringTest, EveryLetterHasItsValueInEitherCaseAndEveryOtherByteIsWorthOne)
-{
-    const int32_t values[] = {1, 3, 3, 2, 1, 4, 2, 4, 1, 8, 5, 1, 3, 1, 1, 3, 10, 1, 1, 1, 1, 4, 4, 8, 4, 10};
-    for (char letter = 'a'; letter <= 'z'; ++letter)
-        EXPECT_EQ(scoreWord(std::string(1, letter).c_str()), values[letter - 'a']) << letter;
-    EXPECT_EQ(std::tuple(scoreWord("ABCDEFGHIJKLMNOPQRSTUVWXYZ"), scoreWord(""), scoreWord("quizzy"), scoreWord("a-b 7"), scoreWord("[`{@"),
-                         scoreWord("\xc3\xa9")), std::tuple(87, 0, 36, 7, 4, 2));
 }
 
 TEST_F(GameTest, SlotIsAWordWhenTheDictionaryTakesItsWholeTextOfSixAsciiCharactersAndIsShownWhole)

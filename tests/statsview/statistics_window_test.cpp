@@ -29,7 +29,7 @@ TEST(StatisticsWindowTest, ChoosingAPlayerShowsTheirFiguresChartsAndExportsTheir
     HistoryDatabase history(folder.filePath(QStringLiteral("history.sqlite")));
     for (const auto& [player, score, word] : {std::tuple("ada", 30, "HARDEN"), std::tuple("bob", 10, "WARDEN"), std::tuple("bob", 25, "GOLDEN")}) {
         RoundRecord round {player, QDateTime::fromSecsSinceEpoch(1796000000 + score, Qt::UTC), 20, {}, score, 1};
-        round.wordSlots[0] = {0, 0, SlotDirection::Across, "GARDEN", word, true, score};
+        round.wordSlots[0] = {0, 0, Direction::Across, "GARDEN", word, true, score};
         history.recordRound(round);
     }
     StatisticsWindow window(history, QStringLiteral("ada"));
@@ -70,7 +70,7 @@ TEST(RoundBoardViewTest, EachCellDrawsOneWholeCharacter)
     const auto drawn = [](const char* letters) {
         RoundRecord round; // five slots apart, so no cell is a crossing
         for (int slot = 0; slot < kRoundSlots; ++slot)
-            round.wordSlots[size_t(slot)] = {0, 2 * slot, SlotDirection::Across, "GARDEN", letters};
+            round.wordSlots[size_t(slot)] = {0, 2 * slot, Direction::Across, "GARDEN", letters};
         RoundBoardView view;
         view.setRound(round), view.resize(view.sizeHint());
         return view.grab().toImage();

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "scoring/word_score.h"
+#include "model/word_score.h"
 
 namespace {
 

@@ -1,0 +1,46 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "model/board_state.h"
+
+#include <optional>
+
+// The board on show and what the round has said of it: the letters typed, each letter's
+// verdict from the last check, and both scores. The widgets show it and report what the
+// player does; keeping, recolouring, checking and submitting read it, never a widget.
+class GameModel {
+public:
+    const std::optional<BoardState>& board() const { return m_board; }
+
+    // A dealt board: nothing typed, nothing judged, the computer's score its words' value.
+    void deal(const std::array<QString, kWordCount>& words, const ChainCrossings& chain);
+    // A kept board shown again with its letters and verdicts. The computer's score is
+    // recomputed from the words, never taken from the board handed in.
+    void show(BoardState board);
+    void clear() { m_board.reset(); }
+
+    // The player typed into (or emptied) a blank cell: the old letter's verdict goes with it.
+    // Ignored off the board's blank cells.
+    void setLetter(BoardCell cell, const QString& letter);
+    // What a cell shows: a typed letter, a crossing's fixed letter in capitals, or nothing.
+    QString letterAt(BoardCell cell) const;
+    Verdict verdictAt(BoardCell cell) const;
+    bool isFixed(BoardCell cell) const;
+
+    // A check judged the slots (in chain order): each typed letter takes its slot's verdict,
+    // and the round total becomes the player's score.
+    void applyCheck(const std::array<bool, kWordCount>& isWord, int playerScore);
+
+    int computerScore() const { return m_board ? m_board->computerScore : 0; }
+    int playerScore() const { return m_board ? m_board->playerScore : 0; }
+    void setPlayerScore(int score);
+
+private:
+    TypedCell* typedAt(BoardCell cell);
+    const TypedCell* typedAt(BoardCell cell) const;
+
+    std::optional<BoardState> m_board;
+};
+
+// The game's one model, for the widgets that show it.
+GameModel& gameModel();

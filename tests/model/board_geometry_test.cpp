@@ -1,0 +1,74 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "model/board_geometry.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+namespace {
+
+// Every chain a deal can make is laid out on the board, reads back from its places, and
+// crosses each next word exactly at its crossing cell; any other chain is refused.
+TEST(BoardGeometryTest, EveryDealableChainLaysOutAndReadsBack)
+{
+    int valid = 0;
+    for (int v = -1; v <= kWordLength; ++v) {
+        for (int c2 = -1; c2 <= kWordLength; ++c2) {
+            for (int c4 = -1; c4 <= kWordLength; ++c4) {
+                const ChainCrossings chain {v, c2, c4};
+                const bool dealable = v >= 0 && v <= 5 && c2 >= 0 && c2 <= v && c2 <= 4 && c4 >= 0 && c4 <= 5;
+                ASSERT_EQ(isValidChain(chain), dealable) << v << ' ' << c2 << ' ' << c4;
+                if (!dealable)
+                    continue;
+                ++valid;
+                const ChainPlacements words = placeChain(chain);
+                EXPECT_EQ(chainOf(words), chain);
+                std::set<BoardCell> cells;
+                for (const Placement& word : words) {
+                    for (int k = 0; k < kWordLength; ++k) {
+                        const BoardCell at = word.cell(k);
+                        EXPECT_TRUE(at.x >= 0 && at.x < kBoardSize && at.y >= 0 && at.y < kBoardSize);
+                        EXPECT_EQ(word.indexOf(at), k);
+                        cells.insert(at);
+                    }
+                }
+                EXPECT_EQ(cells.size(), size_t(kWordCount * kWordLength - kCrossingCount)) << "words overlap beyond their crossings";
+                const auto crossings = crossingCells(chain);
+                for (int i = 0; i < kCrossingCount; ++i)
+                    EXPECT_TRUE(words[i].covers(crossings[i]) && words[i + 1].covers(crossings[i]));
+            }
+        }
+    }
+    EXPECT_EQ(valid, (1 + 2 + 3 + 4 + 5 + 5) * 6);
+
+    ChainPlacements moved = placeChain({2, 1, 3});
+    moved[4].start.y += 1;
+    EXPECT_EQ(chainOf(moved), std::nullopt);
+    moved = placeChain({2, 1, 3});
+    moved[3].direction = Direction::Across;
+    EXPECT_EQ(chainOf(moved), std::nullopt);
+}
+
+TEST(BoardGeometryTest, PlacementsKnowTheirCells)
+{
+    const Placement across {{3, 8}, Direction::Across};
+    const Placement down {{5, 3}, Direction::Down};
+    EXPECT_EQ(across.cell(5), (BoardCell {8, 8}));
+    EXPECT_EQ(down.cell(5), (BoardCell {5, 8}));
+    for (const BoardCell outside : {BoardCell {2, 8}, BoardCell {9, 8}, BoardCell {4, 7}})
+        EXPECT_EQ(across.indexOf(outside), -1);
+    EXPECT_EQ(down.indexOf({5, 2}), -1);
+    EXPECT_EQ(down.indexOf({5, 9}), -1);
+    EXPECT_EQ(down.indexOf({5, 3}), 0);
+}
+
+// Column by column, top to bottom; when word 0 starts with its vowel both words start at
+// (0, 0) and the down word is read first.
+TEST(BoardGeometryTest, ChecksReadSlotsColumnByColumnDownFirst)
+{
+    EXPECT_EQ(checkingOrder(placeChain({0, 0, 5})), (std::array {1, 0, 2, 4, 3}));
+    EXPECT_EQ(checkingOrder(placeChain({2, 1, 3})), (std::array {0, 2, 1, 4, 3}));
+    EXPECT_EQ(checkingOrder(placeChain({4, 0, 0})), (std::array {0, 1, 2, 3, 4}));
+}
+
+} // namespace

@@ -1,0 +1,89 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "model/game_model.h"
+#include "model/word_score.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <tuple>
+
+namespace {
+
+// Each group of letters of one value, as the rules list them, in either case; any other
+// byte is worth one.
+TEST(WordScoreTest, LettersScoreByTheirGroupAndEveryOtherByteIsWorthOne)
+{
+    const struct { const char* letters; int32_t value; } groups[] = {
+        {"aeilnorstu", 1}, {"dg", 2}, {"bcmp", 3}, {"fhvwy", 4}, {"k", 5}, {"jx", 8}, {"qz", 10}};
+    for (const auto& [letters, value] : groups) {
+        EXPECT_EQ(scoreWord(letters), value * int32_t(std::strlen(letters))) << letters;
+        EXPECT_EQ(scoreWord(QByteArray(letters).toUpper().constData()), value * int32_t(std::strlen(letters))) << letters;
+    }
+    EXPECT_EQ(std::tuple(scoreWord(""), scoreWord("quizzy"), scoreWord("a-b 7"), scoreWord("[`{@"), scoreWord("\xc3\xa9")),
+              std::tuple(0, 36, 7, 4, 2));
+}
+
+// garden, anchor, chosen, normal, silver: crossing at (1, 0), (1, 3), (5, 3), (5, 8).
+GameModel dealtBoard()
+{
+    GameModel model;
+    model.deal({"GARDEN", "anchor", "chosen", "normal", "silver"}, {1, 1, 2});
+    return model;
+}
+
+TEST(GameModelTest, ADealtBoardShowsItsCrossingsAndScoresItsWords)
+{
+    const GameModel model = dealtBoard();
+    EXPECT_EQ(model.computerScore(), 8 + 11 + 11 + 8 + 9);
+    EXPECT_EQ(model.board()->words[0].letters, "garden");
+    const struct { BoardCell cell; const char* shown; bool fixed; } cells[] = {
+        {{1, 0}, "A", true}, {{1, 3}, "H", true}, {{5, 3}, "N", true}, {{5, 8}, "L", true},
+        {{0, 0}, "", false}, {{2, 3}, "", false}, {{7, 7}, "", false}};
+    for (const auto& [cell, shown, fixed] : cells) {
+        EXPECT_EQ(model.letterAt(cell), shown) << cell.x << ',' << cell.y;
+        EXPECT_EQ(model.isFixed(cell), fixed) << cell.x << ',' << cell.y;
+    }
+}
+
+// Typing lands only on blank cells; a check judges every typed letter by its slot; a new
+// letter or an emptied cell loses the verdict.
+TEST(GameModelTest, TypedLettersTakeTheirSlotsVerdictUntilRetyped)
+{
+    GameModel model = dealtBoard();
+    model.setLetter({1, 0}, "Z");
+    model.setLetter({7, 7}, "Z");
+    EXPECT_TRUE(model.board()->typed.empty());
+    for (const BoardCell cell : {BoardCell {0, 0}, {1, 1}, {5, 4}, {8, 8}})
+        model.setLetter(cell, "Q");
+    model.applyCheck({true, false, true, true, false}, 19);
+    EXPECT_EQ(model.playerScore(), 19);
+    EXPECT_EQ(model.verdictAt({0, 0}), Verdict::Word);
+    EXPECT_EQ(model.verdictAt({1, 1}), Verdict::NotWord);
+    EXPECT_EQ(model.verdictAt({5, 4}), Verdict::Word);
+    EXPECT_EQ(model.verdictAt({8, 8}), Verdict::NotWord);
+    EXPECT_EQ(model.verdictAt({2, 0}), Verdict::Unchecked);
+    model.setLetter({0, 0}, "G");
+    model.setLetter({1, 1}, "");
+    EXPECT_EQ(model.letterAt({0, 0}), "G");
+    EXPECT_EQ(model.verdictAt({0, 0}), Verdict::Unchecked);
+    EXPECT_EQ(model.letterAt({1, 1}), "");
+    EXPECT_EQ(model.board()->typed.size(), 3u);
+}
+
+TEST(GameModelTest, AShownBoardKeepsItsLettersButNotItsComputerScore)
+{
+    BoardState kept = *dealtBoard().board();
+    kept.typed = {{0, 0, "G", Verdict::Word}};
+    kept.computerScore = 1'000'000;
+    kept.playerScore = 8;
+    GameModel model;
+    model.show(kept);
+    EXPECT_EQ(model.computerScore(), 47);
+    EXPECT_EQ(model.playerScore(), 8);
+    EXPECT_EQ(model.verdictAt({0, 0}), Verdict::Word);
+    model.clear();
+    EXPECT_EQ(model.letterAt({0, 0}), "");
+    EXPECT_EQ(model.computerScore(), 0);
+}
+
+} // namespace
