@@ -100,11 +100,12 @@ std::pair<std::optional<StoreValue>, bool> decode(const QJsonValue& encoded)
         return {std::nullopt, false};
     const QJsonObject entries = typedDictionary ? object.begin().value().toObject() : object;
     StoreDictionary dictionary;
+    bool whole = true;
     for (auto entry = entries.begin(); entry != entries.end(); ++entry) {
-        if (auto scalar = typedDictionary ? typedScalar(entry.value()) : plainScalar(entry.value()))
-            dictionary.emplace(entry.key(), std::move(*scalar));
+        auto scalar = typedDictionary ? typedScalar(entry.value()) : plainScalar(entry.value());
+        whole = whole && scalar.has_value();
+        dictionary.emplace(entry.key(), scalar ? std::move(*scalar) : StoreScalar(std::nan("")));
     }
-    const bool whole = static_cast<qsizetype>(dictionary.size()) == entries.size();
     return {StoreValue(std::move(dictionary)), whole};
 }
 

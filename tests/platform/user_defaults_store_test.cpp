@@ -57,14 +57,17 @@ TEST_F(StoreTest, ValuesAreWrittenPlainAndReadByRangeWholenessAndKind)
         {{}, R"({"int64": 12})", int64_t {12}}, {{}, R"({"float": 17.25})", 17.25}, {{}, R"({"float": "nan"})", {}},
         {{}, R"({"dictionary": 5})", {}}, {{}, R"({"bogus": 4})", Dictionary {{"bogus", int64_t {4}}}},
         {{}, R"({"int32": 4, "more": "m"})", Dictionary {{"int32", int64_t {4}}, {"more", QString("m")}}},
-        {{}, R"({"a": 1, "b": true, "c": 0.5})", Dictionary {{"a", int64_t {1}}, {"c", 0.5}}},
-        {{}, R"({"dictionary": {"a": {"int32": 1}, "b": {"float": "inf"}, "c": 2}})", Dictionary {{"a", int64_t {1}}}},
+        {{}, R"({"a": 1, "b": true, "c": 0.5})", Dictionary {{"a", int64_t {1}}, {"b", NAN}, {"c", 0.5}}},
+        {{}, R"({"dictionary": {"a": {"int32": 1}, "b": {"float": "inf"}, "c": 2}})", Dictionary {{"a", int64_t {1}}, {"b", NAN}, {"c", NAN}}},
     };
     for (const auto& row : rows) {
         const QByteArray text = "{\n    \"x\": " + QByteArray(row.json) + "\n}\n";
         EXPECT_EQ(row.value ? encodeStoreDocument({{"x", *row.value}}) : text, text);
         const auto document = decodeStoreDocument(text);
-        EXPECT_EQ(document && document->count("x") ? Optional(document->at("x")) : std::nullopt, row.read) << row.json;
+        const Optional read = document && document->count("x") ? Optional(document->at("x")) : std::nullopt;
+        // A member that is no value reads as NaN, which equals nothing: compared by its text.
+        EXPECT_TRUE(read == row.read || (read && row.read && encodeStoreDocument({{"x", *read}}) == encodeStoreDocument({{"x", *row.read}})))
+            << row.json;
     }
     EXPECT_EQ(encodeStoreDocument({{"b", int64_t {1}}, {"a", 0.5}}), "{\n    \"a\": 0.5,\n    \"b\": 1\n}\n");
     EXPECT_FALSE(decodeStoreDocument("[1, 2]") || decodeStoreDocument("{") || decodeStoreDocument(""));
