@@ -79,7 +79,7 @@ std::optional<FieldValue> readAs(Kind kind, const StoreScalar& stored)
         return std::nullopt;
     if (kind == Kind::Float || kind == Kind::FloatStoredWhole) {
         constexpr double kLargest = std::numeric_limits<float>::max();
-        return static_cast<float>(std::clamp(number, -kLargest, kLargest));
+        return integer ? static_cast<float>(*integer) : static_cast<float>(std::clamp(number, -kLargest, kLargest));
     }
     const int64_t whole = integer ? *integer : saturated<int64_t>(number); // exact beyond 2^53 too
     if (kind == Kind::Whole32)
