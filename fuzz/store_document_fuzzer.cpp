@@ -9,7 +9,12 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     const auto document = decodeStoreDocument(QByteArray::fromRawData(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size)));
-    if (document && decodeStoreDocument(encodeStoreDocument(*document)) != document)
+    if (!document)
+        return 0;
+    // Compared as text: a member that is no value reads as NaN, which equals nothing.
+    const QByteArray text = encodeStoreDocument(*document);
+    const auto again = decodeStoreDocument(text);
+    if (!again || encodeStoreDocument(*again) != text)
         std::abort();
     return 0;
 }

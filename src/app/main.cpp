@@ -6,8 +6,13 @@
 #include <QApplication>
 #include <QMainWindow>
 
+#include <csignal>
+
 int main(int argc, char* argv[])
 {
+    // Past a file-size limit a write then fails, and is handled as a full disk is, instead
+    // of the signal ending the game.
+    std::signal(SIGXFSZ, SIG_IGN);
     QApplication application(argc, argv);
     nameApplication();
     QApplication::setApplicationVersion(QStringLiteral(SIXFOLD_VERSION));

@@ -45,8 +45,12 @@ QuitOnSignals::QuitOnSignals(QObject* parent)
     action.sa_handler = onQuitSignal;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;
-    for (size_t i = 0; i < kQuitSignals.size(); ++i)
-        ::sigaction(kQuitSignals[i], &action, &g_previous[i]);
+    for (size_t i = 0; i < kQuitSignals.size(); ++i) {
+        ::sigaction(kQuitSignals[i], nullptr, &g_previous[i]);
+        // A game started to outlive its terminal (nohup) keeps hang-ups ignored.
+        if (kQuitSignals[i] != SIGHUP || g_previous[i].sa_handler != SIG_IGN)
+            ::sigaction(kQuitSignals[i], &action, nullptr);
+    }
 }
 
 QuitOnSignals::~QuitOnSignals()

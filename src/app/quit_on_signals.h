@@ -9,7 +9,8 @@ class QSocketNotifier;
 // termination handler runs and the last player is stored, as when the player quits. A
 // desktop session sends SIGTERM at logout. The handler only writes the signal's number to
 // a socket; the event loop reads it and quits. One instance at a time; the previous
-// handlers come back when it is destroyed.
+// handlers come back when it is destroyed. A SIGHUP ignored when the game started stays
+// ignored.
 class QuitOnSignals : public QObject {
 public:
     explicit QuitOnSignals(QObject* parent = nullptr);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "history/history_database.h"
 
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -8,6 +9,7 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QStandardPaths>
+#include <QThread>
 
 #include <algorithm>
 #include <atomic>
@@ -50,6 +52,19 @@ bool isDamage(const QSqlError& error)
 {
     const int code = error.nativeErrorCode().toInt() & 0xff;
     return code == 11 /* SQLITE_CORRUPT */ || code == 26 /* SQLITE_NOTADB */;
+}
+
+// Another game holds the file for longer than the wait: this attempt fails, the next may not.
+bool isBusy(const QSqlError& error)
+{
+    const int code = error.nativeErrorCode().toInt() & 0xff;
+    return code == 5 /* SQLITE_BUSY */ || code == 6 /* SQLITE_LOCKED */;
+}
+
+// A failure of this game's own making, worded like SQLite's.
+QSqlError problem(const QString& text)
+{
+    return QSqlError(text, QString(), QSqlError::UnknownError);
 }
 
 QDateTime fromStored(const QVariant& milliseconds)
@@ -96,8 +111,9 @@ QString HistoryDatabase::standardFilePath()
         + QStringLiteral("/sixfold/history.sqlite");
 }
 
-HistoryDatabase::HistoryDatabase(QString filePath)
+HistoryDatabase::HistoryDatabase(QString filePath, int busyWaitMs)
     : m_filePath(std::move(filePath))
+    , m_busyWaitMs(busyWaitMs)
 {
     static std::atomic<int> instances {0};
     m_connection = QStringLiteral("sixfold-history-%1").arg(++instances);
@@ -112,59 +128,66 @@ HistoryStatus HistoryDatabase::open()
 {
     if (m_state != State::Closed)
         return {m_state == State::Open, {}};
-    bool isDamaged = false;
-    QString error = connect(&isDamaged);
-    if (error.isEmpty()) {
+    QSqlError error = connect();
+    if (!error.isValid()) {
         m_state = State::Open;
         return {true, {}};
     }
-    if (!isDamaged)
+    if (!isDamage(error))
         return fail(error);
     const QString aside = moveAside();
     if (aside.isEmpty())
-        return fail(QStringLiteral("it is damaged and could not be moved aside"));
-    error = connect(&isDamaged);
-    if (!error.isEmpty())
+        return fail(problem(QStringLiteral("it is damaged and could not be moved aside")));
+    error = connect();
+    if (error.isValid())
         return fail(error);
     m_state = State::Open;
     return {true, QStringLiteral("The history %1 was damaged; it is kept as %2 and a new history begins.\n")
                       .arg(m_filePath, aside)};
 }
 
-HistoryStatus HistoryDatabase::fail(const QString& reason)
+HistoryStatus HistoryDatabase::fail(const QSqlError& error)
 {
     disconnect();
+    if (isBusy(error)) {
+        m_state = State::Closed; // the next round opens the file afresh
+        return {false, QStringLiteral("This round is not recorded: the history %1 was held by another game too long (%2).\n")
+                           .arg(m_filePath, error.text())};
+    }
     m_state = State::Failed;
     return {false, QStringLiteral("Rounds are not recorded until the next start: the history %1 failed (%2).\n")
-                       .arg(m_filePath, reason)};
+                       .arg(m_filePath, error.text())};
 }
 
-QString HistoryDatabase::connect(bool* isDamaged)
+QSqlError HistoryDatabase::connect()
 {
-    *isDamaged = false;
     disconnect();
     QDir().mkpath(QFileInfo(m_filePath).absolutePath());
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connection);
     if (!db.isValid())
-        return QStringLiteral("the SQLite driver of Qt is not installed");
+        return problem(QStringLiteral("the SQLite driver of Qt is not installed"));
     db.setDatabaseName(m_filePath);
     // Another running game may be writing; wait for it rather than fail.
-    db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=5000"));
+    db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(m_busyWaitMs));
     if (!db.open())
-        return db.lastError().text();
+        return db.lastError();
     QSqlQuery query(db);
     // WAL lets a reader and a writer work at once; with it, NORMAL sync stays safe against
-    // crashes and keeps a commit off the disk's flush.
+    // crashes and keeps a commit off the disk's flush. When games open a new file at once,
+    // each tries to change its journal while holding a read lock, and SQLite answers all but
+    // one "busy" at once rather than wait (that could deadlock): try again until the wait.
+    const QDeadlineTimer deadline(m_busyWaitMs);
     for (const char* pragma : {"PRAGMA journal_mode=WAL", "PRAGMA synchronous=NORMAL"}) {
-        if (!query.exec(QString::fromLatin1(pragma))) {
-            *isDamaged = isDamage(query.lastError());
-            return query.lastError().text();
+        while (!query.exec(QString::fromLatin1(pragma))) {
+            if (!isBusy(query.lastError()) || deadline.hasExpired())
+                return query.lastError();
+            QThread::msleep(5);
         }
     }
     return migrate(db);
 }
 
-QString HistoryDatabase::migrate(QSqlDatabase& db)
+QSqlError HistoryDatabase::migrate(QSqlDatabase& db)
 {
     QSqlQuery query(db);
     const auto version = [&query]() -> std::optional<int> {
@@ -176,27 +199,27 @@ QString HistoryDatabase::migrate(QSqlDatabase& db)
     if (found == kSchemaVersion)
         return {};
     if (!found)
-        return query.lastError().text();
+        return query.lastError();
     // Another game may upgrade at the same moment: take the write lock, then look again.
     if (!query.exec(QStringLiteral("BEGIN IMMEDIATE")))
-        return query.lastError().text();
-    QString error;
+        return query.lastError();
+    QSqlError error;
     const int from = version().value_or(kSchemaVersion + 1);
     if (from > kSchemaVersion)
-        error = QStringLiteral("schema version %1 is newer than this game's %2").arg(from).arg(kSchemaVersion);
-    for (int step = from; error.isEmpty() && step < kSchemaVersion; ++step) {
+        error = problem(QStringLiteral("schema version %1 is newer than this game's %2").arg(from).arg(kSchemaVersion));
+    for (int step = from; !error.isValid() && step < kSchemaVersion; ++step) {
         for (const QString& statement : kMigrations[step]) {
             if (!query.exec(statement)) {
-                error = query.lastError().text();
+                error = query.lastError();
                 break;
             }
         }
     }
-    if (error.isEmpty() && query.exec(QStringLiteral("PRAGMA user_version=%1").arg(kSchemaVersion))
+    if (!error.isValid() && query.exec(QStringLiteral("PRAGMA user_version=%1").arg(kSchemaVersion))
         && query.exec(QStringLiteral("COMMIT")))
         return {};
-    if (error.isEmpty())
-        error = query.lastError().text();
+    if (!error.isValid())
+        error = query.lastError();
     query.exec(QStringLiteral("ROLLBACK"));
     return error;
 }
@@ -227,17 +250,16 @@ HistoryStatus HistoryDatabase::recordRound(const RoundRecord& round)
     HistoryStatus status = open();
     if (!status.isDone)
         return status;
-    QString error;
-    bool isDamaged = false;
-    if (insert(round, &error, &isDamaged))
+    QSqlError error = insert(round);
+    if (!error.isValid())
         return status;
-    if (isDamaged) {
+    if (isDamage(error)) {
         // Damage found only now, past the open: start over once with a new file.
         m_state = State::Closed;
         const QString aside = moveAside();
         if (!aside.isEmpty()) {
             status = open();
-            if (status.isDone && insert(round, &error, &isDamaged))
+            if (status.isDone && !(error = insert(round)).isValid())
                 return {true, QStringLiteral("The history %1 was damaged; it is kept as %2 and a new history begins.\n")
                                   .arg(m_filePath, aside)};
             if (!status.isDone)
@@ -247,19 +269,18 @@ HistoryStatus HistoryDatabase::recordRound(const RoundRecord& round)
     return fail(error);
 }
 
-bool HistoryDatabase::insert(const RoundRecord& round, QString* error, bool* isDamaged)
+QSqlError HistoryDatabase::insert(const RoundRecord& round)
 {
     QSqlDatabase db = QSqlDatabase::database(m_connection, false);
     QSqlQuery query(db);
     const auto failed = [&](const QSqlError& sqlError) {
-        *error = sqlError.text();
-        *isDamaged = isDamage(sqlError);
         query.finish();
         db.rollback();
-        return false;
+        return sqlError;
     };
-    if (!db.transaction())
-        return failed(db.lastError());
+    // The write lock from the start, where the busy wait applies, not on a later upgrade.
+    if (!query.exec(QStringLiteral("BEGIN IMMEDIATE")))
+        return failed(query.lastError());
     QStringList words;
     for (const SlotRecord& slot : round.wordSlots)
         words << slot.solution;
@@ -289,7 +310,7 @@ bool HistoryDatabase::insert(const RoundRecord& round, QString* error, bool* isD
     query.finish();
     if (!db.commit())
         return failed(db.lastError());
-    return true;
+    return {};
 }
 
 std::optional<QSqlQuery> HistoryDatabase::run(const QString& sql, const QVariantList& values)

@@ -6,6 +6,7 @@
 
 #include <QList>
 #include <QMap>
+#include <QSqlError>
 #include <QString>
 
 #include <optional>
@@ -30,8 +31,9 @@ struct PlayerStatistics {
 };
 
 // The history of submitted rounds, one SQLite file shared by every running game. Opened on
-// first use, never before. Any failure turns the history off for the rest of the run with
-// one message; it never throws, and play goes on without it.
+// first use, never before. A failure turns the history off for the rest of the run with one
+// message, except another game holding the file too long, which costs only that attempt; it
+// never throws, and play goes on without it.
 class HistoryDatabase {
 public:
     static constexpr int kSchemaVersion = 1;
@@ -39,7 +41,8 @@ public:
     // $XDG_DATA_HOME/sixfold/history.sqlite (normally ~/.local/share/sixfold).
     static QString standardFilePath();
 
-    explicit HistoryDatabase(QString filePath = standardFilePath());
+    // Waits up to `busyWaitMs` for another game holding the file.
+    explicit HistoryDatabase(QString filePath = standardFilePath(), int busyWaitMs = 5000);
     ~HistoryDatabase();
     HistoryDatabase(const HistoryDatabase&) = delete;
     HistoryDatabase& operator=(const HistoryDatabase&) = delete;
@@ -63,12 +66,12 @@ public:
     PlayerStatistics statistics(const QString& player, int lastRounds = 100);
 
 private:
-    QString connect(bool* isDamaged);
+    QSqlError connect();
     void disconnect();
     QString moveAside();
-    HistoryStatus fail(const QString& reason);
-    QString migrate(QSqlDatabase& db);
-    bool insert(const RoundRecord& round, QString* error, bool* isDamaged);
+    HistoryStatus fail(const QSqlError& error);
+    QSqlError migrate(QSqlDatabase& db);
+    QSqlError insert(const RoundRecord& round);
     QList<RoundScores> roundScores(const QString& player, int count, int total);
     QList<RoundScores> scoresInOrder(const QString& player); // without the times
     std::optional<QSqlQuery> run(const QString& sql, const QVariantList& values = {});
@@ -77,4 +80,5 @@ private:
     QString m_filePath;
     QString m_connection;
     State m_state = State::Closed;
+    int m_busyWaitMs;
 };

@@ -100,11 +100,12 @@ std::pair<std::optional<StoreValue>, bool> decode(const QJsonValue& encoded)
         return {std::nullopt, false};
     const QJsonObject entries = typedDictionary ? object.begin().value().toObject() : object;
     StoreDictionary dictionary;
+    bool whole = true;
     for (auto entry = entries.begin(); entry != entries.end(); ++entry) {
-        if (auto scalar = typedDictionary ? typedScalar(entry.value()) : plainScalar(entry.value()))
-            dictionary.emplace(entry.key(), std::move(*scalar));
+        auto scalar = typedDictionary ? typedScalar(entry.value()) : plainScalar(entry.value());
+        whole = whole && scalar.has_value();
+        dictionary.emplace(entry.key(), scalar ? std::move(*scalar) : StoreScalar(std::nan("")));
     }
-    const bool whole = static_cast<qsizetype>(dictionary.size()) == entries.size();
     return {StoreValue(std::move(dictionary)), whole};
 }
 
@@ -382,12 +383,14 @@ UserDefaultsStore::Read UserDefaultsStore::readDocument()
     QFile file(m_filePath);
     if (!file.exists())
         return {};
+    // Opening a FIFO would wait for a writer that never comes; a device could be endless.
+    const bool isRegular = QFileInfo(m_filePath).isFile();
     QByteArray bytes;
-    if (file.open(QIODevice::ReadOnly))
+    if (isRegular && file.open(QIODevice::ReadOnly))
         bytes = file.readAll();
     if (!file.isOpen() || file.error() != QFileDevice::NoError) {
         reportOnce(QStringLiteral("The saved statistics in %1 cannot be read (%2); they are left as they are and play goes on without saving.\n")
-                       .arg(shown, file.errorString()));
+                       .arg(shown, isRegular ? file.errorString() : QStringLiteral("not a regular file")));
         return {{}, {}, false};
     }
     file.close();

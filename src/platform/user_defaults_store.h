@@ -13,8 +13,10 @@
 #include <vector>
 
 // A stored number comes back as a whole number (int64_t) or, when it is not whole or does not
-// fit, a finite double; which kind a key wants is its reader's to decide. float is for writing
-// only: it is written in the fewest digits that read back as the same float.
+// fit, a finite double; which kind a key wants is its reader's to decide. A member of a
+// dictionary that is neither text nor a number (an object, null, true) comes back as a NaN
+// double, so its reader knows the key is there. float is for writing only: it is written in
+// the fewest digits that read back as the same float.
 using StoreScalar = std::variant<QString, int64_t, double, float>;
 using StoreDictionary = std::map<QString, StoreScalar>;
 using StoreValue = std::variant<QString, int64_t, double, float, StoreDictionary>;

@@ -6,6 +6,9 @@
 #include "platform/user_defaults_store.h"
 #include "stats/user_stats.h"
 
+#include <QStringList>
+
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <limits>
@@ -15,9 +18,9 @@ namespace {
 const QString kLastUserKey = QStringLiteral("LastUser");
 constexpr int kLongestName = sizeof gUserName - 1;
 
-// How a record key's value is stored; reading a number uses the key's kind, whatever form
-// the document gave it.
-enum class Kind { Float, Whole32, Whole64, Text };
+// How a record key's value is read and stored; reading a number uses the key's kind, whatever
+// form the document gave it. FloatStoredWhole reads as a float and is stored truncated.
+enum class Kind { Float, FloatStoredWhole, Whole32, Whole64, Text };
 
 using Member = std::variant<float UserStats::*, int32_t UserStats::*, int64_t UserStats::*, char (UserStats::*)[8]>;
 
@@ -32,7 +35,7 @@ struct RecordField {
 const RecordField kRecordFields[] = {
     {"averageScore", &UserStats::averageScore, Kind::Float},
     {"averageValidWordsPerPuzzle", &UserStats::averageValidWordsPerPuzzle, Kind::Float},
-    {"averageWordScore", &UserStats::averageWordScore, Kind::Whole32},
+    {"averageWordScore", &UserStats::averageWordScore, Kind::FloatStoredWhole},
     {"totalPuzzlesSubmitted", &UserStats::totalPuzzlesSubmitted, Kind::Whole32},
     {"totalWordsMade", &UserStats::totalWordsMade, Kind::Whole32},
     {"totalScores", &UserStats::totalScores, Kind::Whole64},
@@ -43,47 +46,45 @@ const RecordField kRecordFields[] = {
     {"bestWord", &UserStats::bestWord, Kind::Text},
 };
 
-// `value` truncated toward zero, or nothing when it is not finite or does not fit Number.
+// `value` truncated toward zero and held within Number's range.
 template <typename Number>
-std::optional<Number> truncated(double value)
+Number saturated(double value)
 {
+    if (std::isnan(value))
+        return 0;
     constexpr double kBeyond = -static_cast<double>(std::numeric_limits<Number>::min()); // 2^31 or 2^63
-    if (!std::isfinite(value) || std::trunc(value) >= kBeyond || std::trunc(value) < -kBeyond)
-        return std::nullopt;
+    if (value >= kBeyond)
+        return std::numeric_limits<Number>::max();
+    if (value < -kBeyond)
+        return std::numeric_limits<Number>::min();
     return static_cast<Number>(value);
 }
 
 using FieldValue = std::variant<float, int64_t, QString>;
 
-// The reading rules for every kind: a value of another kind, out of the kind's range, not
-// finite, or not whole where a whole number belongs, reads as absent.
+// A number of either form reads as the key's kind: truncated toward zero where a whole number
+// belongs, held at the kind's bounds beyond them. Only a value that is no number under a
+// numeric key (or no text under bestWord) reads as absent.
 std::optional<FieldValue> readAs(Kind kind, const StoreScalar& stored)
 {
     if (const auto* text = std::get_if<QString>(&stored))
         return kind == Kind::Text ? std::optional<FieldValue>(*text) : std::nullopt;
     if (kind == Kind::Text)
         return std::nullopt;
-    const double number = std::visit(
-        [](const auto& v) -> double {
-            if constexpr (std::is_same_v<std::decay_t<decltype(v)>, QString>)
-                return NAN;
-            else
-                return static_cast<double>(v);
-        },
-        stored);
-    if (kind == Kind::Float) {
-        if (!std::isfinite(number) || std::abs(number) > std::numeric_limits<float>::max())
-            return std::nullopt;
-        return std::holds_alternative<int64_t>(stored) ? static_cast<float>(std::get<int64_t>(stored)) : static_cast<float>(number);
+    const auto* integer = std::get_if<int64_t>(&stored);
+    const double number = integer ? static_cast<double>(*integer)
+        : std::holds_alternative<float>(stored) ? static_cast<double>(std::get<float>(stored))
+                                                : std::get<double>(stored);
+    if (std::isnan(number))
+        return std::nullopt;
+    if (kind == Kind::Float || kind == Kind::FloatStoredWhole) {
+        constexpr double kLargest = std::numeric_limits<float>::max();
+        return integer ? static_cast<float>(*integer) : static_cast<float>(std::clamp(number, -kLargest, kLargest));
     }
-    std::optional<int64_t> whole;
-    if (const auto* integer = std::get_if<int64_t>(&stored))
-        whole = *integer; // exact, which the double above is not beyond 2^53
-    else if (std::trunc(number) == number)
-        whole = truncated<int64_t>(number);
-    if (whole && kind == Kind::Whole32 && *whole != static_cast<int32_t>(*whole))
-        whole.reset();
-    return whole ? std::optional<FieldValue>(*whole) : std::nullopt;
+    const int64_t whole = integer ? *integer : saturated<int64_t>(number); // exact beyond 2^53 too
+    if (kind == Kind::Whole32)
+        return static_cast<int64_t>(std::clamp<int64_t>(whole, std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max()));
+    return whole;
 }
 
 void copyText(char* destination, size_t size, const QByteArray& text)
@@ -116,6 +117,18 @@ void readRecord(const StoreDictionary& record, UserStats& stats)
     }
 }
 
+// The record's keys whose values read as absent although they are there.
+QStringList unreadableKeys(const StoreDictionary& record)
+{
+    QStringList keys;
+    for (const RecordField& field : kRecordFields) {
+        const auto found = record.find(QString::fromLatin1(field.key));
+        if (found != record.end() && !readAs(field.kind, found->second))
+            keys.append(found->first);
+    }
+    return keys;
+}
+
 StoreDictionary recordOf(const UserStats& stats)
 {
     StoreDictionary record;
@@ -127,8 +140,7 @@ StoreDictionary recordOf(const UserStats& stats)
                 if constexpr (std::is_array_v<Source>)
                     return QString::fromUtf8(source);
                 else if constexpr (std::is_same_v<Source, float>)
-                    return field.kind == Kind::Float ? StoreScalar(source)
-                                                     : StoreScalar(int64_t {truncated<int32_t>(source).value_or(0)});
+                    return field.kind == Kind::Float ? StoreScalar(source) : StoreScalar(int64_t {saturated<int32_t>(source)});
                 else
                     return static_cast<int64_t>(source);
             },
@@ -173,8 +185,10 @@ bool storeRecord(const RoundTotals& rounds, const RoundTotals& round,
     const QString name = QString::fromUtf8(gUserName);
     StoredRecord& seen = lastStored();
     UserStats result;
+    QStringList unreadable;
     const bool isStored = gPrefsDict->updateObject(name, [&](const std::optional<StoreValue>& stored) {
         const auto* record = stored ? std::get_if<StoreDictionary>(&*stored) : nullptr;
+        unreadable = record ? unreadableKeys(*record) : QStringList();
         result = gCurrStats;
         if (record && (rounds.puzzles > 0 || seen.record != *record)) {
             readRecord(*record, result);
@@ -187,6 +201,9 @@ bool storeRecord(const RoundTotals& rounds, const RoundTotals& round,
         return StoreValue(recordOf(result));
     }, alsoSet);
     if (isStored) {
+        if (!unreadable.isEmpty())
+            myPrintf("The stored statistics of %s held no readable value under %s; replaced with the current figures.\n",
+                     gUserName, qPrintable(unreadable.join(QStringLiteral(", "))));
         gCurrStats = result;
         // As the store gives it back (a float reads back as a double), to compare with later.
         seen.record = std::get<StoreDictionary>(decodeStoreDocument(encodeStoreDocument({{name, recordOf(result)}}))->at(name));
@@ -220,15 +237,17 @@ void setUserName(const QByteArray& name)
     std::memcpy(gUserName, gCurrStats.userName, sizeof gUserName);
 }
 
-// A stored last player that could not be a player's name (empty, too long, or the key
-// itself, which a save would then write a record over) reads as absent.
+// A stored last player is cut to the name limit, as every name is; one that could not be a
+// player's name (empty, or the key itself, which a save would then write a record over)
+// reads as absent.
 void loadPrefs()
 {
     gPrefsDict = std::make_unique<UserDefaultsStore>(UserDefaultsStore::standardFilePath());
     const auto stored = gPrefsDict->objectForKey(kLastUserKey);
     const QString* lastUser = stored ? std::get_if<QString>(&*stored) : nullptr;
-    const bool isName = lastUser && !lastUser->isEmpty() && lastUser->toUtf8().size() <= kLongestName && *lastUser != kLastUserKey;
-    setUserName((isName ? *lastUser : loginUserName()).toUtf8());
+    const QByteArray name = lastUser ? cutAtCharacterBoundary(lastUser->toUtf8(), kLongestName) : QByteArray();
+    const bool isName = !name.isEmpty() && name != kLastUserKey.toUtf8();
+    setUserName(isName ? name : loginUserName().toUtf8());
     loadUserStats();
 }
 

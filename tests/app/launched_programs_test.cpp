@@ -10,6 +10,8 @@
 
 #include <csignal>
 
+#include <sys/resource.h>
+
 namespace {
 
 // Starts the program `name` built beside the tests, with `input` as its whole standard input.
@@ -33,27 +35,58 @@ TEST(DictionaryToolTest, BatchJudgesEachLineWholeAndNoWordShowsTheUsage)
 }
 
 // The built game run as a player runs it, with settings of its own and its standard output
-// in a file: each quit signal ends it as quitting does, so the last player is stored.
+// in a file.
+bool launched(QProcess& game, const QTemporaryDir& folder)
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("XDG_CONFIG_HOME", folder.filePath("config"));
+    environment.insert("XDG_DATA_HOME", folder.filePath("data"));
+    environment.insert("ASAN_OPTIONS", "detect_leaks=0"); // the toolkit's own allocations outlive a signal
+    game.setProcessEnvironment(environment);
+    game.setStandardOutputFile(folder.filePath("out"));
+    return started(game, "sixfold");
+}
+
+void expectNormalEndOn(int signal, QProcess& game)
+{
+    ::kill(static_cast<pid_t>(game.processId()), signal);
+    ASSERT_TRUE(game.waitForFinished(30000));
+    EXPECT_TRUE(game.exitStatus() == QProcess::NormalExit && game.exitCode() == 0) << game.readAllStandardError().toStdString();
+}
+
+// Each quit signal ends the game as quitting does, so the last player is stored.
 class LaunchedGame : public ::testing::TestWithParam<int> {};
 
 TEST_P(LaunchedGame, QuitSignalEndsTheGameTheNormalWay)
 {
     QTemporaryDir folder;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert("XDG_CONFIG_HOME", folder.filePath("config"));
-    environment.insert("XDG_DATA_HOME", folder.filePath("data"));
-    environment.insert("ASAN_OPTIONS", "detect_leaks=0"); // the toolkit's own allocations outlive a signal
     QProcess game;
-    game.setProcessEnvironment(environment);
-    game.setStandardOutputFile(folder.filePath("out"));
-    ASSERT_TRUE(started(game, "sixfold"));
+    ASSERT_TRUE(launched(game, folder));
     // The welcome reaches the file while the game still runs.
     ASSERT_TRUE(QTest::qWaitFor([&] { return fileText(folder.filePath("out")) == "You appear to be a new user, welcome!\n"; }, 30000));
     ASSERT_EQ(game.state(), QProcess::Running);
-    ::kill(static_cast<pid_t>(game.processId()), GetParam());
-    ASSERT_TRUE(game.waitForFinished(30000));
-    EXPECT_TRUE(game.exitStatus() == QProcess::NormalExit && game.exitCode() == 0) << game.readAllStandardError().toStdString();
+    expectNormalEndOn(GetParam(), game);
     EXPECT_TRUE(fileText(folder.filePath("config/sixfold/defaults.json")).contains("\"LastUser\""));
+}
+
+// Started under nohup and a file-size limit below the statistics' size: hang-ups stay
+// ignored, and the save past the limit fails as on a full disk while the game plays on.
+TEST(LaunchedGameTest, InheritedIgnoredHangUpStaysAndAFileSizeLimitOnlyFailsTheSave)
+{
+    QTemporaryDir folder;
+    QProcess game;
+    game.setChildProcessModifier([] {
+        ::signal(SIGHUP, SIG_IGN);
+        const rlimit limit {300, 300};
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+    });
+    ASSERT_TRUE(launched(game, folder));
+    const auto out = [&] { return fileText(folder.filePath("out")); };
+    ASSERT_TRUE(QTest::qWaitFor([&] { return out().contains("cannot be saved") || game.state() != QProcess::Running; }, 30000));
+    ASSERT_EQ(game.state(), QProcess::Running) << out().constData();
+    const QByteArray status = fileText(QStringLiteral("/proc/%1/status").arg(game.processId()));
+    EXPECT_TRUE(status.mid(status.indexOf("SigIgn:\t") + 8, 16).toULongLong(nullptr, 16) & (1ULL << (SIGHUP - 1))) << status.constData();
+    expectNormalEndOn(SIGTERM, game);
 }
 
 INSTANTIATE_TEST_SUITE_P(Signals, LaunchedGame, ::testing::Values(SIGTERM, SIGINT, SIGHUP));

@@ -5,6 +5,8 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QProcess>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QTemporaryDir>
 
 #include <climits>
@@ -30,15 +32,37 @@ protected:
     QTemporaryDir m_folder;
 };
 
-TEST_F(HistoryTest, TwoGamesWritingAtOnceBothLand)
+// Four games start together on a new file: each opening changes the journal at once.
+TEST_F(HistoryTest, FourGamesWritingAtOnceAllLand)
 {
-    QProcess games[2];
-    for (int i : {0, 1})
-        games[i].start(QCoreApplication::applicationDirPath() + "/history_writer", {path(), QString("game%1").arg(i), "100"});
+    QProcess games[4];
+    for (int i = 0; i < 4; ++i)
+        games[i].start(QCoreApplication::applicationDirPath() + "/history_writer", {path(), QString("game%1").arg(i), "50"});
     for (QProcess& game : games)
         EXPECT_TRUE(game.waitForFinished(60000) && game.exitCode() == 0) << game.readAllStandardError().toStdString();
     HistoryDatabase history(path());
-    EXPECT_EQ(history.roundScores("game0", -1).size() + history.roundScores("game1", -1).size(), 200);
+    qsizetype rounds = 0;
+    for (const QString& player : history.players())
+        rounds += history.roundScores(player, -1).size();
+    EXPECT_EQ(rounds, 200);
+}
+
+// Another game holds a new file's write lock past the wait: that round is lost, the history stays on.
+TEST_F(HistoryTest, LockHeldPastTheWaitCostsOnlyThatRound)
+{
+    QDir().mkpath(m_folder.filePath("sixfold"));
+    HistoryDatabase history(path(), 50);
+    {
+        QSqlDatabase other = QSqlDatabase::addDatabase("QSQLITE", "other");
+        other.setDatabaseName(path());
+        QSqlQuery hold(other);
+        ASSERT_TRUE(other.open() && hold.exec("PRAGMA user_version") && hold.exec("BEGIN IMMEDIATE"));
+        EXPECT_TRUE(history.recordRound(roundOf("ada", 10, 20)).message.contains("(database is locked"));
+        hold.exec("COMMIT");
+    }
+    QSqlDatabase::removeDatabase("other");
+    EXPECT_TRUE(history.recordRound(roundOf("ada", 30, 20, 1)).isDone);
+    EXPECT_EQ(history.roundScores("ada", -1).size(), 1);
 }
 
 TEST_F(HistoryTest, DamagedFileIsMovedAsideWholeAndRecordingGoesOn)

@@ -52,37 +52,53 @@ TEST_F(StatsStoreTest, FirstRunWelcomesTheLoginUserAndSavesAllElevenKeys)
     EXPECT_EQ(document().count(": "), 13); // LastUser, the record, and its eleven keys
 }
 
-// One record key at a time goes through a load and a save: the kind of the key decides.
-TEST_F(StatsStoreTest, KeyReadsByItsKindAndOutOfRangeReadsAsAbsent)
+// One record key at a time goes through a load and a save: the kind of the key decides, a number
+// of the other kind is converted and held at the bounds, and only no number at all reads as
+// absent, with a line naming the key its save replaces.
+TEST_F(StatsStoreTest, KeyReadsByItsKindConvertingNumbersAndSaturating)
 {
-    const struct { const char* key; QByteArray json, written; } cases[] = {
-        {"totalPuzzlesSubmitted", "2147483647", "2147483647"}, {"totalPuzzlesSubmitted", "2147483648", "0"}, {"totalWordsMade", "7.0", "7"},
-        {"totalPuzzlesSubmitted", "-2147483649", "0"}, {"totalPuzzlesSubmitted", "{\"int64\": 5000000000}", "0"}, {"totalWordsMade", "2.5", "0"},
-        {"totalWordsMade", "\"7\"", "0"}, {"totalScores", "9223372036854775807", "9223372036854775807"}, {"totalScores", "1e19", "0"},
-        {"totalScores", "16777217", "16777217"}, {"totalScores", "9007199254740993", "9007199254740993"}, {"bestWordScore", "36", "36"},
-        {"computerTotalScores", "{\"int64\": \"-9223372036854775808\"}", "-9223372036854775808"}, {"averageScore", "17.25", "17.25"},
-        {"averageScore", "1e39", "0.0"}, {"averageScore", "{\"float\": \"inf\"}", "0.0"}, {"averageValidWordsPerPuzzle", "3", "3.0"},
-        {"computerAverage", "{\"float\": 12.569999694824219}", "12.57"}, {"averageWordScore", "12", "12"}, {"averageWordScore", "12.57", "0"}, {"averageWordScore", "-2147483648", "-2147483648"},
-        {"bestRoundScore", "-7", "-7"}, {"bestWord", "\"ÉÉÉÉ\"", "\"ÉÉÉ\""}, {"bestWord", "5", "\"\""},
+    constexpr double kFloatMax = std::numeric_limits<float>::max();
+    const struct { const char* key; QByteArray json; double read; QByteArray written; } cases[] = {
+        {"totalPuzzlesSubmitted", "2147483647", 2147483647, "2147483647"}, {"totalPuzzlesSubmitted", "2147483648", 2147483647, "2147483647"},
+        {"totalPuzzlesSubmitted", "-2147483649", -2147483648.0, "-2147483648"}, {"totalPuzzlesSubmitted", "{\"int64\": 5000000000}", 2147483647, "2147483647"},
+        {"totalPuzzlesSubmitted", "3.5", 3, "3"}, {"totalWordsMade", "-2.9", -2, "-2"}, {"totalWordsMade", "7.0", 7, "7"},
+        {"totalWordsMade", "\"7\"", 0, "0"}, {"totalWordsMade", "[7]", 0, "0"}, {"totalScores", "9223372036854775807", 9223372036854775807.0, "9223372036854775807"},
+        {"totalScores", "1e19", 9223372036854775807.0, "9223372036854775807"}, {"totalScores", "-1e19", -9223372036854775808.0, "-9223372036854775808"},
+        {"totalScores", "9007199254740993", 9007199254740993.0, "9007199254740993"}, {"bestWordScore", "36.9", 36, "36"},
+        {"computerTotalScores", "{\"int64\": \"-9223372036854775808\"}", -9223372036854775808.0, "-9223372036854775808"},
+        {"averageScore", "17.25", 17.25, "17.25"}, {"averageScore", "1e39", kFloatMax, "340282346638528859811704183484516925440.0"},
+        {"averageScore", "{\"float\": \"inf\"}", 0, "0.0"}, {"averageValidWordsPerPuzzle", "3", 3, "3.0"},
+        {"computerAverage", "{\"float\": 12.569999694824219}", 12.57f, "12.57"}, {"averageWordScore", "12.57", 12.57f, "12"},
+        {"averageWordScore", "{\"float\": 8.62}", 8.62f, "8"}, {"averageWordScore", "-2147483648", -2147483648.0, "-2147483648"},
+        {"averageWordScore", "1e12", 1e12f, "2147483647"}, {"bestRoundScore", "-7", -7, "-7"}, {"bestWord", "\"ÉÉÉÉ\"", 0, "\"ÉÉÉ\""},
     };
     for (const auto& row : cases) {
         const QByteArray entry = "{\"" + QByteArray(row.key) + "\": " + row.json + "}";
         writeDocument(row.json.startsWith('{') ? R"({"LastUser": {"string": "ada"}, "ada": {"dictionary": )" + entry + "}}"
                                                : R"({"LastUser": "ada", "ada": )" + entry + "}");
         EXPECT_EQ(printedBy(loadPrefs), "");
-        saveStats();
+        const UserStats& s = gCurrStats;
+        const std::map<std::string, double> read {{"totalPuzzlesSubmitted", s.totalPuzzlesSubmitted}, {"totalWordsMade", s.totalWordsMade},
+            {"totalScores", s.totalScores}, {"computerTotalScores", s.computerTotalScores}, {"bestWordScore", s.bestWordScore},
+            {"bestRoundScore", s.bestRoundScore}, {"averageScore", s.averageScore}, {"averageValidWordsPerPuzzle", s.averageValidWordsPerPuzzle},
+            {"computerAverage", s.computerAverage}, {"averageWordScore", s.averageWordScore}, {"bestWord", 0}};
+        EXPECT_EQ(read.at(row.key), row.read) << row.json.constData();
+        const bool isNoNumber = row.read == 0 && row.written.startsWith('0');
+        EXPECT_EQ(printedBy(saveStats).find(row.key) != std::string::npos, isNoNumber) << row.json.constData();
         EXPECT_TRUE(holds("\"" + QByteArray(row.key) + "\": " + row.written)) << row.json.constData() << document().constData();
     }
 }
 
-TEST_F(StatsStoreTest, LastUserThatCannotBeAPlayerIsAbsentAndAnotherPlayerStartsAfresh)
+TEST_F(StatsStoreTest, LastUserIsCutToTheLimitOrAbsentAndAnotherPlayerStartsAfresh)
 {
-    for (const QByteArray& stored : {QByteArray("\"LastUser\""), QByteArray("\"\""), QByteArray("5"),
-                                     '"' + QByteArray(32, 'n') + '"', QByteArray("{\"string\": \"LastUser\"}")}) {
+    for (const QByteArray& stored : {QByteArray("\"LastUser\""), QByteArray("\"\""), QByteArray("5"), QByteArray("{\"string\": \"LastUser\"}")}) {
         writeDocument("{\"LastUser\": " + stored + "}");
         printedBy(loadPrefs);
         EXPECT_EQ(QString::fromUtf8(gUserName), loginUserName()) << stored.constData();
     }
+    writeDocument("{\"LastUser\": \"n" + QByteArray("é").repeated(16) + "\"}"); // 33 bytes: cut to 31, within a character
+    printedBy(loadPrefs);
+    EXPECT_EQ(QByteArray(gUserName), "n" + QByteArray("é").repeated(15));
     writeDocument(R"({"LastUser": "ada", "ada": {"foreign": 1, "bestWord": "QUIZZY", "averageWordScore": 12, "totalWordsMade": 5}})");
     EXPECT_EQ(printedBy(loadPrefs), "");
     EXPECT_STREQ(gCurrStats.bestWord, "QUIZZY");
