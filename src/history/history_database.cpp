@@ -11,7 +11,6 @@
 #include <QStandardPaths>
 
 #include <algorithm>
-#include <atomic>
 
 namespace {
 
@@ -100,8 +99,9 @@ QString HistoryDatabase::standardFilePath()
 HistoryDatabase::HistoryDatabase(QString filePath)
     : m_filePath(std::move(filePath))
 {
-    static std::atomic<int> instances {0};
-    m_connection = QStringLiteral("sixfold-history-%1").arg(++instances);
+    // Named after the object: unique among the live ones even when two copies of this code
+    // share a process (the game's module and a program that links this library).
+    m_connection = QStringLiteral("sixfold-history-%1").arg(reinterpret_cast<quintptr>(this), 0, 16);
 }
 
 HistoryDatabase::~HistoryDatabase()
