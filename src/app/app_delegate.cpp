@@ -22,6 +22,7 @@
 #include "stats/stats_text.h"
 #include "stats/user_stats.h"
 #include "window/console_view.h"
+#include "window/deferred_icons.h"
 #include "window/named_font.h"
 #include "window/text_field_values.h"
 #include "window/window_handle.h"
@@ -81,6 +82,7 @@ void moveBoardInto(QWidget* contentView)
 
 std::unique_ptr<QMainWindow> loadMainWindow()
 {
+    deferExtensionButtonIcons(); // before the form builds its menu bar
     auto window = std::make_unique<QMainWindow>();
     Ui::MainWindow form;
     form.setupUi(window.get());
