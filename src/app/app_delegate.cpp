@@ -4,6 +4,7 @@
 #include "app/app_log.h"
 #include "app/help_texts.h"
 #include "app/preferences_dialog.h"
+#include "app/round_book_loader.h"
 #include "app/round_history.h"
 #include "app/shortcut_help.h"
 #include "board/board_layout.h"
@@ -11,7 +12,6 @@
 #include "cells/my_text_field.h"
 #include "console/log_console.h"
 #include "grid/grid.h"
-#include "history/history_database.h"
 #include "keep/kept_board_store.h"
 #include "model/game_model.h"
 #include "prefs/preferences.h"
@@ -22,8 +22,8 @@
 #include "stats/stats_persistence.h"
 #include "stats/stats_text.h"
 #include "stats/user_stats.h"
-#include "statsview/statistics_window.h"
 #include "window/console_view.h"
+#include "window/deferred_icons.h"
 #include "window/named_font.h"
 #include "window/text_field_values.h"
 #include "window/window_handle.h"
@@ -84,6 +84,7 @@ void moveBoardInto(QWidget* contentView)
 
 std::unique_ptr<QMainWindow> loadMainWindow()
 {
+    deferExtensionButtonIcons(); // before the form builds its menu bar
     auto window = std::make_unique<QMainWindow>();
     Ui::MainWindow form;
     form.setupUi(window.get());
@@ -344,11 +345,15 @@ void AppDelegate::SubmitScore(QObject* /*sender*/)
     GenerateNewPuzzle(nullptr);
 }
 
-HistoryDatabase& AppDelegate::history()
+RoundBook* AppDelegate::roundBook()
 {
-    if (!m_history)
-        m_history = std::make_unique<HistoryDatabase>();
-    return *m_history;
+    if (!m_roundBook) {
+        QString problem;
+        m_roundBook = loadRoundBook(&problem);
+        if (!m_roundBook)
+            myPrintf("%s", problem.toUtf8().constData());
+    }
+    return m_roundBook.get();
 }
 
 // The history is extra: whatever befalls it, the statistics are saved already and play goes on.
@@ -358,14 +363,16 @@ void AppDelegate::recordRoundInHistory()
     if (!shown)
         return;
     const RoundRecord round = roundRecordOf(QString::fromUtf8(gUserName), QDateTime::currentDateTimeUtc(), *shown, m_lastCheck);
-    const HistoryStatus status = history().recordRound(round);
-    if (!status.message.isEmpty())
-        myPrintf("%s", status.message.toUtf8().constData());
+    RoundBook* book = roundBook();
+    const QString message = book ? book->recordRound(round) : QString();
+    if (!message.isEmpty())
+        myPrintf("%s", message.toUtf8().constData());
 }
 
 void AppDelegate::showStatistics()
 {
-    const QString message = StatisticsWindow::showFor(history(), QString::fromUtf8(gUserName), window());
+    RoundBook* book = roundBook();
+    const QString message = book ? book->showStatistics(QString::fromUtf8(gUserName), window()) : QString();
     if (!message.isEmpty())
         myPrintf("%s", message.toUtf8().constData());
 }

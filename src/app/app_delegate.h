@@ -14,7 +14,7 @@ class QMainWindow;
 class QPlainTextEdit;
 class QString;
 class BoardKeeper;
-class HistoryDatabase;
+class RoundBook;
 
 // A main window built from the form, at its fixed size, with none of its controls bound.
 std::unique_ptr<QMainWindow> loadMainWindow();
@@ -82,10 +82,11 @@ private:
 
     std::unique_ptr<QMainWindow> _window;
     std::unique_ptr<BoardKeeper> m_keeper;
-    // Opened at the first submission or the first look at the statistics, never at launch.
-    HistoryDatabase& history();
+    // Loaded at the first submission or the first look at the statistics, never at launch;
+    // null, having said why on the console, when it cannot be.
+    RoundBook* roundBook();
     void recordRoundInHistory();
-    std::unique_ptr<HistoryDatabase> m_history;
+    std::unique_ptr<RoundBook> m_roundBook;
     BoardCheck m_lastCheck; // what the latest Check All Words read and judged
     bool m_hasReportedUnsavedPreferences = false; // said once a run, like every other file's failure
 };

@@ -12,7 +12,6 @@
 #include <QThread>
 
 #include <algorithm>
-#include <atomic>
 
 namespace {
 
@@ -115,8 +114,9 @@ HistoryDatabase::HistoryDatabase(QString filePath, int busyWaitMs)
     : m_filePath(std::move(filePath))
     , m_busyWaitMs(busyWaitMs)
 {
-    static std::atomic<int> instances {0};
-    m_connection = QStringLiteral("sixfold-history-%1").arg(++instances);
+    // Named after the object: unique among the live ones even when two copies of this code
+    // share a process (the game's module and a program that links this library).
+    m_connection = QStringLiteral("sixfold-history-%1").arg(reinterpret_cast<quintptr>(this), 0, 16);
 }
 
 HistoryDatabase::~HistoryDatabase()

@@ -322,15 +322,19 @@ bool takeLock(QLockFile& lock)
     }
 }
 
-// What a save killed before its commit leaves: QSaveFile's "defaults.json.XXXXXX".
+// What a save killed before its commit leaves: QSaveFile's "defaults.json.XXXXXX". Matched
+// by hand: a wildcard filter compiles a regular expression, and loading PCRE2's compiler
+// for this one listing cost every launch half a megabyte.
 void removeLeftoverTemporaries(const QString& filePath)
 {
     const QFileInfo info(filePath);
     QDir folder = info.absoluteDir();
-    const QStringList leftovers =
-        folder.entryList({info.fileName() + QStringLiteral(".??????")}, QDir::Files | QDir::Hidden | QDir::System);
-    for (const QString& name : leftovers)
-        folder.remove(name);
+    const QString prefix = info.fileName() + u'.';
+    constexpr qsizetype kSuffixLength = 6;
+    for (const QString& name : folder.entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::NoSort)) {
+        if (name.size() == prefix.size() + kSuffixLength && name.startsWith(prefix))
+            folder.remove(name);
+    }
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 #include "window/window_handle.h"
 #include "words/word_list.h"
 
+#include <QDialog>
 #include <QPlainTextEdit>
 #include <QPointer>
 
@@ -137,6 +138,8 @@ TEST_F(AppTest, CheckAndTwoSubmissionsFoldIntoRunningAveragesSavedAndKeptButNewP
         EXPECT_EQ(std::tuple(s.solution, s.letters, s.isWord, s.score, s.direction, s.x, s.y),
                   std::tuple(QString(solution), QString(letters), isWord, score, direction, x, y));
     }
+    EXPECT_EQ(press("actionStatistics"), ""); // the window over those rounds, from the same module
+    EXPECT_EQ(m_game->window()->findChildren<QDialog*>().size(), 1);
 
     const UserStats before = gCurrStats;
     press("newPuzzleButton");

@@ -103,11 +103,12 @@ TEST_F(StoreTest, NextSaveClearsWhatAKilledSaveLeftAndMovesATornDocumentAside)
 {
     for (const QByteArray& lock : {QByteArray(), "999999999\nsixfold\n" + QSysInfo::machineHostName().toUtf8() + "\n"}) {
         write("defaults.json.lock", lock, 10), write("defaults.json.aB3xYz", "{\"half"), write("defaults.json", "{\"torn");
+        write("defaults.json.aB3xYz7", "not a temporary name");
         QStringList said;
         setProblemReporter([&](const QByteArray& message) { said << QString::fromUtf8(message); });
         EXPECT_TRUE(UserDefaultsStore(path()).setObjects({{"LastUser", QString("ada")}}));
         const QString aside = files().filter("corrupt").value(0);
-        ASSERT_EQ(files(), QStringList({"defaults.json", aside}));
+        ASSERT_EQ(files(), QStringList({"defaults.json", "defaults.json.aB3xYz7", aside}));
         EXPECT_EQ(said, QStringList {"The saved statistics in " + path() + " could not be read; they were moved to "
                                      + path(aside) + " and play goes on with none.\n"});
         EXPECT_EQ(read(aside), "{\"torn");

@@ -1,12 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "console/log_console.h"
+#include "window/deferred_icons.h"
 #include "window/text_field_values.h"
 
 #include "support/globals.h"
 #include "support/printed.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QStyle>
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -69,4 +72,19 @@ TEST_F(WindowTest, FieldValuesReadAsLeadingIntegersHeldAtTheLimitsAndAreNamedByT
     (new QLabel(QStringLiteral("Your score"), &panel))->setBuddy(field);
     setIntValue(field, 12);
     EXPECT_EQ(field->text() + u'|' + field->accessibleName(), QStringLiteral("12|Your score: 12"));
+}
+
+// The overflow buttons' icons are the style's own, only made later; a second call keeps the style.
+TEST_F(WindowTest, ExtensionButtonIconsAreTheStylesOwn)
+{
+    const auto image = [](QStyle::StandardPixmap which) { return QApplication::style()->standardIcon(which).pixmap(16).toImage(); };
+    const QImage horizontal = image(QStyle::SP_ToolBarHorizontalExtensionButton);
+    const QImage vertical = image(QStyle::SP_ToolBarVerticalExtensionButton);
+    deferExtensionButtonIcons();
+    const QStyle* deferring = QApplication::style();
+    deferExtensionButtonIcons();
+    EXPECT_EQ(QApplication::style(), deferring);
+    EXPECT_EQ(image(QStyle::SP_ToolBarHorizontalExtensionButton), horizontal);
+    EXPECT_EQ(image(QStyle::SP_ToolBarVerticalExtensionButton), vertical);
+    EXPECT_NE(horizontal, vertical);
 }

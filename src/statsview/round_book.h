@@ -1,0 +1,29 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "history/round_record.h"
+
+#include <QString>
+#include <QtGlobal>
+
+class QWidget;
+
+// The history of rounds and the window that shows it, as the game reaches them: through the
+// module sixfold-statistics, loaded at the first round or the first look at the statistics,
+// so that Qt SQL and Qt Charts are not even loaded before then. The database behind it is
+// opened at its first use.
+class RoundBook {
+public:
+    virtual ~RoundBook() = default;
+
+    // Adds a finished round; returns what to say on the console, or an empty string.
+    virtual QString recordRound(const RoundRecord& round) = 0;
+
+    // Opens the statistics window of `player` over `parent`; returns what to say on the
+    // console, or an empty string.
+    virtual QString showStatistics(const QString& player, QWidget* parent) = 0;
+};
+
+// The module's one entry point: a new book over the standard history file. The caller owns it.
+extern "C" Q_DECL_EXPORT RoundBook* sixfoldNewRoundBook();
+inline constexpr char kNewRoundBookSymbol[] = "sixfoldNewRoundBook";
