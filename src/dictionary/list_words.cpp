@@ -1,0 +1,61 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "dictionary/list_words.h"
+
+#include <algorithm>
+#include <string_view>
+
+namespace {
+
+constexpr std::string_view kSource = "SCOWL word lists, size 80";
+
+std::optional<PartOfSpeech> partOfSpeechNamed(std::string_view name)
+{
+    for (const PartOfSpeech pos : kWordNetPartsOfSpeech) {
+        if (partOfSpeechName(pos) == name)
+            return pos;
+    }
+    return std::nullopt;
+}
+
+// "<base", ">form", "+rest" or "-": how make-word-lists found the parts of speech.
+std::string glossOf(std::string_view how)
+{
+    const std::string source(kSource);
+    const std::string rest(how.substr(how.empty() ? 0 : 1));
+    if (how.starts_with('<'))
+        return "a form of " + rest + " (" + source + ")";
+    if (how.starts_with('>'))
+        return "a word of the " + source + ", which also hold its form " + rest;
+    if (how.starts_with('+'))
+        return "a word of the " + source + ", a prefix before " + rest;
+    return "a word of the " + source + "; its part of speech is read off its ending";
+}
+
+} // namespace
+
+std::optional<ListWords::Entry> ListWords::find(const std::string& word) const
+{
+    if (!m_file.isOpen() || word.empty() || word.find(' ') != std::string::npos)
+        return std::nullopt;
+    const std::optional<std::string_view> line = m_file.find(word);
+    if (!line)
+        return std::nullopt;
+    std::string_view fields = line->substr(word.size());
+    const auto nextField = [&fields] {
+        fields.remove_prefix(std::min(fields.find_first_not_of(' '), fields.size()));
+        const size_t end = std::min(fields.find(' '), fields.size());
+        const std::string_view field = fields.substr(0, end);
+        fields.remove_prefix(end);
+        return field;
+    };
+    std::string_view parts = nextField();
+    Entry entry;
+    entry.gloss = glossOf(nextField());
+    while (!parts.empty()) {
+        const size_t comma = std::min(parts.find(','), parts.size());
+        if (const auto pos = partOfSpeechNamed(parts.substr(0, comma)))
+            entry.partsOfSpeech.push_back(*pos);
+        parts.remove_prefix(std::min(comma + 1, parts.size()));
+    }
+    return entry;
+}
