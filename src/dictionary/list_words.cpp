@@ -17,7 +17,7 @@ std::optional<PartOfSpeech> partOfSpeechNamed(std::string_view name)
     return std::nullopt;
 }
 
-// "<base", ">form", "+rest" or "-": how make-word-lists found the parts of speech.
+// "<base", ">form", "+rest", "~base" or "-": how make-word-lists found the parts of speech.
 std::string glossOf(std::string_view how)
 {
     const std::string source(kSource);
@@ -26,6 +26,8 @@ std::string glossOf(std::string_view how)
         return "a form of " + rest + " (" + source + ")";
     if (how.starts_with('>'))
         return "a word of the " + source + ", which also hold its form " + rest;
+    if (how.starts_with('~'))
+        return "made from " + rest + " (" + source + ")";
     if (how.starts_with('+'))
         return "a word of the " + source + ", a prefix before " + rest;
     return "a word of the " + source + "; its part of speech is read off its ending";
