@@ -27,6 +27,7 @@ TEST_F(DictionaryTest, DefinitionsGiveHeadwordBasesAndExactLabels)
         // Known only to the spelling dictionary from sweaty on; tabbed undoes a doubled consonant, bossily and burier a y turned to i.
         {"march", "march", {"noun", "verb", "name"}}, {"sweaty", "sweaty", {"adjective"}}, {"selfies", "selfies", {"noun"}},
         {"tabbed", "tabbed (tab)", {"verb"}}, {"bossily", "bossily (bossy)", {"adverb"}}, {"burier", "burier (bury)", {"adjective"}},
+        {"cometh", "cometh", {"verb"}}, {"flappy", "flappy", {"adjective"}}, // known only to the broader word lists
     };
     for (const auto& row : rows) { // the labels are the lines not indented, after the headword
         const QStringList lines = definitionOf(row.word).split(u'\n', Qt::SkipEmptyParts);
@@ -35,6 +36,8 @@ TEST_F(DictionaryTest, DefinitionsGiveHeadwordBasesAndExactLabels)
     }
     EXPECT_EQ(definitionOf("netflix"), "netflix\nname\n  Netflix\n"); // a name only the spelling dictionary knows
     EXPECT_EQ(definitionOf("snarkier"), "snarkier\nadjective\n  1. a form of snarky\n");
+    EXPECT_EQ(definitionOf("acajou"), "acajou\nnoun\n  1. a word of the SCOWL word lists, size 80, which also hold its form acajous\n");
+    EXPECT_EQ(definitionOf("cometh"), "cometh\nverb\n  1. a form of come (SCOWL word lists, size 80)\n");
     const QString running = definitionOf("running"); // three glosses at most
     EXPECT_TRUE(running.startsWith("running (run)\nnoun\n  1. (American football) a play") && running.contains("\n  3. ")
                 && !running.contains("\n  4. ")) << running.toStdString();
@@ -60,13 +63,13 @@ TEST_F(DictionaryTest, LongestTermEndingAtAWordBoundary)
         EXPECT_FALSE(copyTextDefinition("catxyz", range).has_value()) << range.location << "+" << range.length;
 }
 
-// Any one of the three sources missing: said once, and nothing is a word.
+// Any one of the sources missing: said once, and nothing is a word.
 TEST_F(DictionaryTest, MissingDataIsReportedOnceAndNothingIsATerm)
 {
     QStringList said;
     setProblemReporter([&](const QByteArray& message) { said << QString::fromUtf8(message); });
     for (QString DictionaryPaths::*missing : {&DictionaryPaths::wordNetDirectory, &DictionaryPaths::functionWordsFile,
-                                              &DictionaryPaths::spellingWordsFile}) {
+                                              &DictionaryPaths::spellingWordsFile, &DictionaryPaths::listWordsFile}) {
         DictionaryPaths paths = DictionaryPaths::installed();
         paths.*missing = "/nonexistent/missing";
         setDictionaryPaths(paths), said.clear();
