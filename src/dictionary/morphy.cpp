@@ -14,6 +14,14 @@ constexpr Rule kVerbRules[] = {{"s", ""}, {"ies", "y"}, {"es", "e"}, {"es", ""},
                                {"ed", "e"}, {"ed", ""}, {"ing", "e"}, {"ing", ""}};
 constexpr Rule kAdjectiveRules[] = {{"er", ""}, {"est", ""}, {"er", "e"}, {"est", "e"}};
 
+// A verb takes "es" only after a hiss or an o (fixes, pushes, goes); elsewhere the rule
+// would make "bowles" of bowl and "keenes" of keen.
+bool endsInSibilantOrO(std::string_view base)
+{
+    return base.ends_with('s') || base.ends_with('x') || base.ends_with('z') || base.ends_with("ch")
+        || base.ends_with("sh") || base.ends_with('o');
+}
+
 template <size_t N>
 std::vector<std::string> applyRules(std::string_view word, const Rule (&rules)[N])
 {
@@ -22,6 +30,8 @@ std::vector<std::string> applyRules(std::string_view word, const Rule (&rules)[N
         if (word.size() <= rule.suffix.size() || !word.ends_with(rule.suffix))
             continue;
         std::string base(word.substr(0, word.size() - rule.suffix.size()));
+        if (rule.suffix == "es" && rule.ending.empty() && !endsInSibilantOrO(base))
+            continue;
         base += rule.ending;
         candidates.push_back(std::move(base));
     }

@@ -43,7 +43,9 @@ TEST_F(DictionaryTest, DefinitionsGiveHeadwordBasesAndExactLabels)
                 && !running.contains("\n  4. ")) << running.toStdString();
     using V = std::vector<std::string>;
     EXPECT_EQ(detachmentCandidates("boxes", PartOfSpeech::Noun), (V {"boxe", "box"}));
-    EXPECT_EQ(detachmentCandidates("flies", PartOfSpeech::Verb), (V {"flie", "fly", "flie", "fli"}));
+    EXPECT_EQ(detachmentCandidates("flies", PartOfSpeech::Verb), (V {"flie", "fly", "flie"})); // "es" only after a hiss or o
+    EXPECT_EQ(detachmentCandidates("fixes", PartOfSpeech::Verb), (V {"fixe", "fixe", "fix"}));
+    EXPECT_EQ(detachmentCandidates("keenes", PartOfSpeech::Verb), (V {"keene", "keene"})); // not keen + es
     EXPECT_EQ(detachmentCandidates("nicest", PartOfSpeech::Adjective), (V {"nic", "nice"}));
     EXPECT_TRUE(detachmentCandidates("glass", PartOfSpeech::Noun).empty() && detachmentCandidates("s", PartOfSpeech::Noun).empty()
                 && detachmentCandidates("quickly", PartOfSpeech::Adverb).empty()); // not glas + s

@@ -129,6 +129,7 @@ TEST_F(WordsTest, WordIsATermCoveringTheWholeTextWithAPartOfSpeech)
         {"catxyz", false}, {"london", false}, {"qzxvbn", false},
         // The broader word lists' words count; their names written in lower case do not.
         {"acajou", true}, {"homies", true}, {"barton", false}, {"chopin", false}, {"boston", false},
+        {"bowles", false}, {"fixes", true}, {"echoes", true},
     };
     for (const auto& row : cases)
         EXPECT_EQ(isWord(QString::fromUtf8(row.text)), row.isWord) << '"' << row.text << '"';
