@@ -46,7 +46,8 @@ TEST_F(DictionaryTest, DefinitionsGiveHeadwordBasesAndExactLabels)
     EXPECT_EQ(detachmentCandidates("flies", PartOfSpeech::Verb), (V {"flie", "fly", "flie"})); // "es" only after a hiss or o
     EXPECT_EQ(detachmentCandidates("fixes", PartOfSpeech::Verb), (V {"fixe", "fixe", "fix"}));
     EXPECT_EQ(detachmentCandidates("keenes", PartOfSpeech::Verb), (V {"keene", "keene"})); // not keen + es
-    EXPECT_EQ(detachmentCandidates("nicest", PartOfSpeech::Adjective), (V {"nic", "nice"}));
+    EXPECT_EQ(detachmentCandidates("runing", PartOfSpeech::Verb), (V {"rune"})); // run doubles its n
+    EXPECT_EQ(detachmentCandidates("nicest", PartOfSpeech::Adjective), (V {"nice"})); // not nic + est
     EXPECT_TRUE(detachmentCandidates("glass", PartOfSpeech::Noun).empty() && detachmentCandidates("s", PartOfSpeech::Noun).empty()
                 && detachmentCandidates("quickly", PartOfSpeech::Adverb).empty()); // not glas + s
 }
