@@ -24,7 +24,7 @@ public:
         : m_spelling(paths.spellingAffixFile, paths.spellingWordsFile)
     {
         const bool opened = m_wordNet.open(paths.wordNetDirectory) && m_functionWords.load(paths.functionWordsFile)
-            && m_spelling.filesExist() && (paths.listWordsFile.isEmpty() || m_listWords.open(paths.listWordsFile));
+            && m_spelling.filesExist() && m_listWords.open(paths.listWordsFile);
         if (!opened)
             m_missingData = paths.wordNetDirectory + QStringLiteral(", ") + paths.functionWordsFile + QStringLiteral(", ")
                 + paths.listWordsFile + QStringLiteral(" or ") + paths.spellingWordsFile;

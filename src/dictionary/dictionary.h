@@ -17,7 +17,7 @@ struct DictionaryPaths {
     QString spellingAffixFile;
     QString spellingWordsFile;
     QString functionWordsFile;
-    QString listWordsFile; // optional: without it the broader lists' words are not known
+    QString listWordsFile;
 
     // WordNet and Hunspell as Debian installs them, the function and list words among the resources.
     static DictionaryPaths installed();
