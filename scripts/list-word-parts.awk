@@ -5,13 +5,14 @@
 #   an inflection of a known word: plural (-s, -es, -ies, -men, and the Latin -ae, -i, -a),
 #     past or -ing (verb), -est or -er with an -est beside it (adjective), archaic -eth (verb)
 #   a known word's inflection in the lists: -ed or -ing (verb), else -s (noun); -est (adjective)
-#   un-, re- or out- before a WordNet lemma: that lemma's parts of speech
+#   un- before a WordNet adjective (adjective), re- or out- before a WordNet verb (verb)
 #   a derivation from a known word: -ly (adverb), -y (adjective)
 #   a derivational ending alone: -ic, -ous, -able ... (adjective), -ness, -ism ... (noun), -ize (verb)
 # "how" is <base (an inflection of base), >form (the lists hold its inflection form), +rest
 # (a prefix before rest), ~base (made from base) or - (read off its ending).
 FNR == 1 { file++ }
-file == 1 { wn[$1] = ($1 in wn) ? wn[$1] "," $2 : $2; known[$1] = 1; next }
+# (Through a variable: some awks make the element before they test for it.)
+file == 1 { parts = ($1 in wn) ? wn[$1] "," $2 : $2; wn[$1] = parts; known[$1] = 1; next }
 file < 4 { known[$0] = 1; next }
 function has(w) { return w in known }
 # The word an ending was added to: as it stands, with a silent e, with a doubled consonant
@@ -70,11 +71,13 @@ function add(p) { if (index("," parts ",", "," p ",") == 0) parts = parts (parts
         else if (w ~ /[^aeiou]y$/ && has(substr(w, 1, n - 1) "ies")) { add("noun"); form = ">" substr(w, 1, n - 1) "ies" }
         if (has(w "est") || has(w "st")) { add("adjective"); if (form == "") form = ">" (has(w "est") ? w "est" : w "st") }
     }
+    # un- before an adjective makes one; re- and out- before a verb make verbs.
     if (form == "") {
-        split("un re out", prefixes, " ")
-        for (k = 1; k <= 3; k++) {
+        split("un adjective re verb out verb", prefixes, " ")
+        for (k = 1; k <= 5; k += 2) {
             rest = substr(w, length(prefixes[k]) + 1)
-            if (substr(w, 1, length(prefixes[k])) == prefixes[k] && (rest in wn)) { parts = wn[rest]; form = "+" rest; break }
+            if (substr(w, 1, length(prefixes[k])) == prefixes[k] && length(rest) >= 4 \
+                && index("," wn[rest] ",", "," prefixes[k + 1] ",")) { add(prefixes[k + 1]); form = "+" rest; break }
         }
     }
     if (form == "" && w ~ /[^aeiouy]y$/ && (b = base(substr(w, 1, n - 1), "noun")) != "") { add("adjective"); form = "~" b }

@@ -18,7 +18,7 @@ std::optional<PartOfSpeech> partOfSpeechNamed(std::string_view name)
 }
 
 // "<base", ">form", "+rest", "~base" or "-": how make-word-lists found the parts of speech.
-std::string glossOf(std::string_view how)
+std::string glossOf(std::string_view word, std::string_view how)
 {
     const std::string source(kSource);
     const std::string rest(how.substr(how.empty() ? 0 : 1));
@@ -28,8 +28,8 @@ std::string glossOf(std::string_view how)
         return "a word of the " + source + ", which also hold its form " + rest;
     if (how.starts_with('~'))
         return "made from " + rest + " (" + source + ")";
-    if (how.starts_with('+'))
-        return "a word of the " + source + ", a prefix before " + rest;
+    if (how.starts_with('+') && word.ends_with(rest))
+        return std::string(word.substr(0, word.size() - rest.size())) + "- and " + rest + " (" + source + ")";
     return "a word of the " + source + "; its part of speech is read off its ending";
 }
 
@@ -52,7 +52,7 @@ std::optional<ListWords::Entry> ListWords::find(const std::string& word) const
     };
     std::string_view parts = nextField();
     Entry entry;
-    entry.gloss = glossOf(nextField());
+    entry.gloss = glossOf(word, nextField());
     while (!parts.empty()) {
         const size_t comma = std::min(parts.find(','), parts.size());
         if (const auto pos = partOfSpeechNamed(parts.substr(0, comma)))
