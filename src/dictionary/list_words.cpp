@@ -8,6 +8,20 @@ namespace {
 
 constexpr std::string_view kSource = "SCOWL word lists, size 80";
 
+// A six-letter lower-case word as a number that sorts as the word does.
+std::optional<uint32_t> packed(std::string_view word)
+{
+    if (word.size() != 6)
+        return std::nullopt;
+    uint32_t key = 0;
+    for (const char c : word) {
+        if (c < 'a' || c > 'z')
+            return std::nullopt;
+        key = key << 5 | static_cast<uint32_t>(c - 'a');
+    }
+    return key;
+}
+
 std::optional<PartOfSpeech> partOfSpeechNamed(std::string_view name)
 {
     for (const PartOfSpeech pos : kWordNetPartsOfSpeech) {
@@ -35,9 +49,26 @@ std::string glossOf(std::string_view word, std::string_view how)
 
 } // namespace
 
+bool ListWords::open(const QString& path)
+{
+    if (!m_file.open(path))
+        return false;
+    std::string_view rest = m_file.contents();
+    while (!rest.empty()) {
+        const std::string_view line = rest.substr(0, rest.find('\n'));
+        if (const auto key = packed(line.substr(0, line.find(' '))))
+            m_sixLetterWords.push_back(*key);
+        rest.remove_prefix(std::min(line.size() + 1, rest.size()));
+    }
+    std::sort(m_sixLetterWords.begin(), m_sixLetterWords.end());
+    return true;
+}
+
 std::optional<ListWords::Entry> ListWords::find(const std::string& word) const
 {
     if (!m_file.isOpen() || word.empty() || word.find(' ') != std::string::npos)
+        return std::nullopt;
+    if (const auto key = packed(word); key && !std::binary_search(m_sixLetterWords.begin(), m_sixLetterWords.end(), *key))
         return std::nullopt;
     const std::optional<std::string_view> line = m_file.find(word);
     if (!line)
