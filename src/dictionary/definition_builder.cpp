@@ -3,6 +3,7 @@
 
 #include "dictionary/add_once.h"
 #include "dictionary/function_words.h"
+#include "dictionary/list_words.h"
 #include "dictionary/spelling_dictionary.h"
 #include "dictionary/wordnet_database.h"
 
@@ -64,10 +65,11 @@ std::string wordNetForm(std::string term)
 }
 
 DefinitionBuilder::DefinitionBuilder(const WordNetDatabase& wordNet, const FunctionWords& functionWords,
-                                     SpellingDictionary& spelling)
+                                     SpellingDictionary& spelling, const ListWords& listWords)
     : m_wordNet(wordNet)
     , m_functionWords(functionWords)
     , m_spelling(spelling)
+    , m_listWords(listWords)
 {
 }
 
@@ -85,6 +87,8 @@ std::string DefinitionBuilder::definitionOf(const std::string& term)
     }
     if (entry.sections.empty() && entry.names.empty())
         entry = spellingEntry(term);
+    if (entry.sections.empty() && entry.names.empty())
+        entry = listEntry(term);
     return render(term, entry);
 }
 
@@ -181,6 +185,18 @@ DefinitionBuilder::Entry DefinitionBuilder::spellingEntry(const std::string& ter
     }
     if (entry.sections.empty())
         addEndingSections(entry, term);
+    return entry;
+}
+
+// Only the broader lists know the word: the gloss says so, and the parts of speech are those
+// the list's generator could place (none, and the word is not shown as one).
+DefinitionBuilder::Entry DefinitionBuilder::listEntry(const std::string& term) const
+{
+    Entry entry;
+    if (const std::optional<ListWords::Entry> listed = m_listWords.find(term)) {
+        for (const PartOfSpeech pos : listed->partsOfSpeech)
+            addSection(entry, {std::string(partOfSpeechName(pos)), {listed->gloss}});
+    }
     return entry;
 }
 

@@ -7,18 +7,19 @@
 #include <vector>
 
 class FunctionWords;
+class ListWords;
 class SpellingDictionary;
 class WordNetDatabase;
 
 // WordNet joins the words of a collocation with '_'.
 std::string wordNetForm(std::string term);
 
-// Writes the definition text of a term (lower case) from the three sources, consulted in
-// order: the function words, WordNet, Hunspell.
+// Writes the definition text of a term (lower case) from the four sources, consulted in
+// order: the function words, WordNet, Hunspell, the broader word lists.
 class DefinitionBuilder {
 public:
     DefinitionBuilder(const WordNetDatabase& wordNet, const FunctionWords& functionWords,
-                      SpellingDictionary& spelling);
+                      SpellingDictionary& spelling, const ListWords& listWords);
 
     std::string definitionOf(const std::string& term);
 
@@ -37,6 +38,7 @@ private:
     Entry functionWordEntry(const std::string& term) const;
     Entry wordNetEntry(const std::string& term, bool inflected) const;
     Entry spellingEntry(const std::string& term);
+    Entry listEntry(const std::string& term) const;
     void addWordNetSenses(Entry& entry, const std::string& lemma, PartOfSpeech pos) const;
     void addEndingSections(Entry& entry, const std::string& term);
     static void addSection(Entry& entry, const Section& section);
@@ -45,4 +47,5 @@ private:
     const WordNetDatabase& m_wordNet;
     const FunctionWords& m_functionWords;
     SpellingDictionary& m_spelling;
+    const ListWords& m_listWords;
 };

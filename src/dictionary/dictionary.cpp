@@ -3,6 +3,7 @@
 
 #include "dictionary/definition_builder.h"
 #include "dictionary/function_words.h"
+#include "dictionary/list_words.h"
 #include "dictionary/spelling_dictionary.h"
 #include "dictionary/wordnet_database.h"
 #include "platform/problem_report.h"
@@ -31,10 +32,10 @@ public:
         : m_spelling(paths.spellingAffixFile, paths.spellingWordsFile)
     {
         const bool opened = m_wordNet.open(paths.wordNetDirectory) && m_functionWords.load(paths.functionWordsFile)
-            && m_spelling.filesExist();
+            && m_spelling.filesExist() && m_listWords.open(paths.listWordsFile);
         if (!opened)
-            m_missingData = paths.wordNetDirectory + QStringLiteral(", ") + paths.functionWordsFile
-                + QStringLiteral(" or ") + paths.spellingWordsFile;
+            m_missingData = paths.wordNetDirectory + QStringLiteral(", ") + paths.functionWordsFile + QStringLiteral(", ")
+                + paths.listWordsFile + QStringLiteral(" or ") + paths.spellingWordsFile;
     }
 
     // Says once, at the first look-up, that the data is missing.
@@ -54,15 +55,17 @@ public:
             return false;
         const bool singleWord = term.find(' ') == std::string::npos;
         return m_functionWords.find(term) || m_wordNet.knows(wordNetForm(term))
-            || (singleWord && m_spelling.spelling(term) != SpellingDictionary::Spelling::Unknown);
+            || (singleWord && m_spelling.spelling(term) != SpellingDictionary::Spelling::Unknown)
+            || m_listWords.find(term);
     }
 
-    DefinitionBuilder definer() { return DefinitionBuilder(m_wordNet, m_functionWords, m_spelling); }
+    DefinitionBuilder definer() { return DefinitionBuilder(m_wordNet, m_functionWords, m_spelling, m_listWords); }
 
 private:
     WordNetDatabase m_wordNet;
     FunctionWords m_functionWords;
     SpellingDictionary m_spelling;
+    ListWords m_listWords;
     QString m_missingData;
     bool m_reported = false;
 };
@@ -109,7 +112,8 @@ DictionaryPaths DictionaryPaths::installed()
 {
     return {QStringLiteral("/usr/share/wordnet"), QStringLiteral("/usr/share/hunspell/en_US.aff"),
             QStringLiteral("/usr/share/hunspell/en_US.dic"),
-            pathForResource(QStringLiteral("function_words"), QStringLiteral("txt")).value_or(QString())};
+            pathForResource(QStringLiteral("function_words"), QStringLiteral("txt")).value_or(QString()),
+            pathForResource(QStringLiteral("ListWords"), QStringLiteral("txt")).value_or(QString())};
 }
 
 void setDictionaryPaths(const DictionaryPaths& paths)

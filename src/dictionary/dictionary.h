@@ -17,8 +17,9 @@ struct DictionaryPaths {
     QString spellingAffixFile;
     QString spellingWordsFile;
     QString functionWordsFile;
+    QString listWordsFile;
 
-    // WordNet and Hunspell as Debian installs them, the function words among the resources.
+    // WordNet and Hunspell as Debian installs them, the function and list words among the resources.
     static DictionaryPaths installed();
 };
 

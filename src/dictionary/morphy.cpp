@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "dictionary/morphy.h"
 
+#include <algorithm>
+
 namespace {
 
 struct Rule {
@@ -14,6 +16,34 @@ constexpr Rule kVerbRules[] = {{"s", ""}, {"ies", "y"}, {"es", "e"}, {"es", ""},
                                {"ed", "e"}, {"ed", ""}, {"ing", "e"}, {"ing", ""}};
 constexpr Rule kAdjectiveRules[] = {{"er", ""}, {"est", ""}, {"er", "e"}, {"est", "e"}};
 
+// A verb takes "es" only after a hiss or an o (fixes, pushes, goes); elsewhere the rule
+// would make "bowles" of bowl and "keenes" of keen.
+bool endsInSibilantOrO(std::string_view base)
+{
+    return base.ends_with('s') || base.ends_with('x') || base.ends_with('z') || base.ends_with("ch")
+        || base.ends_with("sh") || base.ends_with('o');
+}
+
+// A word of one short vowel and a final consonant doubles it before -ed, -ing, -er and -est
+// (run, running): "runing" is no form of run.
+bool mustDouble(std::string_view base)
+{
+    const auto isVowel = [](char c) { return c == 'a' || c == 'e' || c == 'i' || c == 'o' || c == 'u'; };
+    const size_t n = base.size();
+    if (n < 2 || isVowel(base[n - 1]) || base[n - 1] == 'w' || base[n - 1] == 'x' || base[n - 1] == 'y' || !isVowel(base[n - 2]))
+        return false;
+    return std::count_if(base.begin(), base.end(), isVowel) == 1;
+}
+
+bool takesEndingAsItStands(std::string_view base, std::string_view suffix)
+{
+    if (suffix == "s")
+        return true;
+    if (suffix == "es")
+        return endsInSibilantOrO(base);
+    return !mustDouble(base); // -ed, -ing, -er, -est
+}
+
 template <size_t N>
 std::vector<std::string> applyRules(std::string_view word, const Rule (&rules)[N])
 {
@@ -22,6 +52,8 @@ std::vector<std::string> applyRules(std::string_view word, const Rule (&rules)[N
         if (word.size() <= rule.suffix.size() || !word.ends_with(rule.suffix))
             continue;
         std::string base(word.substr(0, word.size() - rule.suffix.size()));
+        if (rule.ending.empty() && !takesEndingAsItStands(base, rule.suffix))
+            continue;
         base += rule.ending;
         candidates.push_back(std::move(base));
     }

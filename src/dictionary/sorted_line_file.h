@@ -19,6 +19,9 @@ public:
     // The whole line whose first word is `key`, without its line end.
     std::optional<std::string_view> find(std::string_view key) const;
 
+    // The whole mapped file; empty when not open.
+    std::string_view contents() const { return {m_data, m_size}; }
+
     // The line that starts at byte `offset`; empty when the offset lies outside the file.
     std::string_view lineAt(qint64 offset) const;
 

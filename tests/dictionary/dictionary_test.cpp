@@ -28,6 +28,7 @@ TEST_F(DictionaryTest, DefinitionsGiveHeadwordBasesAndExactLabels)
         // Known only to the spelling dictionary from sweaty on; tabbed undoes a doubled consonant, bossily and burier a y turned to i.
         {"march", "march", {"noun", "verb", "name"}}, {"sweaty", "sweaty", {"adjective"}}, {"selfies", "selfies", {"noun"}},
         {"tabbed", "tabbed (tab)", {"verb"}}, {"bossily", "bossily (bossy)", {"adverb"}}, {"burier", "burier (bury)", {"adjective"}},
+        {"cometh", "cometh", {"verb"}}, {"flappy", "flappy", {"adjective"}}, // known only to the broader word lists
     };
     for (const auto& row : rows) { // the labels are the lines not indented, after the headword
         const QStringList lines = definitionOf(row.word).split(u'\n', Qt::SkipEmptyParts);
@@ -36,13 +37,18 @@ TEST_F(DictionaryTest, DefinitionsGiveHeadwordBasesAndExactLabels)
     }
     EXPECT_EQ(definitionOf("netflix"), "netflix\nname\n  Netflix\n"); // a name only the spelling dictionary knows
     EXPECT_EQ(definitionOf("snarkier"), "snarkier\nadjective\n  1. a form of snarky\n");
+    EXPECT_EQ(definitionOf("acajou"), "acajou\nnoun\n  1. a word of the SCOWL word lists, size 80, which also hold its form acajous\n");
+    EXPECT_EQ(definitionOf("cometh"), "cometh\nverb\n  1. a form of come (SCOWL word lists, size 80)\n");
     const QString running = definitionOf("running"); // three glosses at most
     EXPECT_TRUE(running.startsWith("running (run)\nnoun\n  1. (American football) a play") && running.contains("\n  3. ")
                 && !running.contains("\n  4. ")) << running.toStdString();
     using V = std::vector<std::string>;
     EXPECT_EQ(detachmentCandidates("boxes", PartOfSpeech::Noun), (V {"boxe", "box"}));
-    EXPECT_EQ(detachmentCandidates("flies", PartOfSpeech::Verb), (V {"flie", "fly", "flie", "fli"}));
-    EXPECT_EQ(detachmentCandidates("nicest", PartOfSpeech::Adjective), (V {"nic", "nice"}));
+    EXPECT_EQ(detachmentCandidates("flies", PartOfSpeech::Verb), (V {"flie", "fly", "flie"})); // "es" only after a hiss or o
+    EXPECT_EQ(detachmentCandidates("fixes", PartOfSpeech::Verb), (V {"fixe", "fixe", "fix"}));
+    EXPECT_EQ(detachmentCandidates("keenes", PartOfSpeech::Verb), (V {"keene", "keene"})); // not keen + es
+    EXPECT_EQ(detachmentCandidates("runing", PartOfSpeech::Verb), (V {"rune"})); // run doubles its n
+    EXPECT_EQ(detachmentCandidates("nicest", PartOfSpeech::Adjective), (V {"nice"})); // not nic + est
     EXPECT_TRUE(detachmentCandidates("glass", PartOfSpeech::Noun).empty() && detachmentCandidates("s", PartOfSpeech::Noun).empty()
                 && detachmentCandidates("quickly", PartOfSpeech::Adverb).empty()); // not glas + s
 }
@@ -61,13 +67,13 @@ TEST_F(DictionaryTest, LongestTermEndingAtAWordBoundary)
         EXPECT_FALSE(copyTextDefinition("catxyz", range).has_value()) << range.location << "+" << range.length;
 }
 
-// Any one of the three sources missing: said once, and nothing is a word; nor is a misplaced hyphen where listed.
+// Any one of the sources missing: said once, and nothing is a word; nor is a misplaced hyphen where listed.
 TEST_F(DictionaryTest, MissingDataIsReportedOnceAndNothingIsATermNorAListedMisplacedHyphen)
 {
     QStringList said;
     setProblemReporter([&](const QByteArray& message) { said << QString::fromUtf8(message); });
     for (QString DictionaryPaths::*missing : {&DictionaryPaths::wordNetDirectory, &DictionaryPaths::functionWordsFile,
-                                              &DictionaryPaths::spellingWordsFile}) {
+                                              &DictionaryPaths::spellingWordsFile, &DictionaryPaths::listWordsFile}) {
         DictionaryPaths paths = DictionaryPaths::installed();
         paths.*missing = "/nonexistent/missing";
         setDictionaryPaths(paths), said.clear();
@@ -78,7 +84,9 @@ TEST_F(DictionaryTest, MissingDataIsReportedOnceAndNothingIsATermNorAListedMispl
     setProblemReporter({});
     QFile file(dataHome() + "/words.txt");
     ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write("ox-bed\tnoun\tx\n-ism\tnoun\tx\nism-\tnoun\tx\nbe--st\tnoun\tx\n") && file.flush());
-    setDictionaryPaths({"/usr/share/wordnet", "/usr/share/hunspell/en_US.aff", "/usr/share/hunspell/en_US.dic", file.fileName()});
+    DictionaryPaths listed = DictionaryPaths::installed();
+    listed.functionWordsFile = file.fileName();
+    setDictionaryPaths(listed);
     EXPECT_EQ(std::tuple(termRangeInString("ox-bed", 0).length, termRangeInString("-ism", 0).length, termRangeInString("be--st", 0).length,
                          copyTextDefinition("ism-", {0, 4}).has_value()), std::tuple(6, 0, 2, false));
     setDictionaryPaths(DictionaryPaths::installed());

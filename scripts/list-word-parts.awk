@@ -1,0 +1,90 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Used by make-word-lists: finds the parts of speech of the broader lists' words. Reads WordNet's
+# lemmas with their parts ("word noun"), then Hunspell's stems and every word of the lists,
+# then the candidates; prints "word parts how" for each candidate it can place, trying in turn:
+#   an inflection of a known word: plural (-s, -es, -ies, -men, and the Latin -ae, -i, -a),
+#     past or -ing (verb), -est or -er with an -est beside it (adjective), archaic -eth (verb)
+#   a known word's inflection in the lists: -ed or -ing (verb), else -s (noun); -est (adjective)
+#   un- before a WordNet adjective (adjective), re- or out- before a WordNet verb (verb)
+#   a derivation from a known word: -ly (adverb), -y (adjective)
+#   a derivational ending alone: -ic, -ous, -able ... (adjective), -ness, -ism ... (noun), -ize (verb)
+# "how" is <base (an inflection of base), >form (the lists hold its inflection form), +rest
+# (a prefix before rest), ~base (made from base) or - (read off its ending).
+FNR == 1 { file++ }
+# (Through a variable: some awks make the element before they test for it.)
+file == 1 { parts = ($1 in wn) ? wn[$1] "," $2 : $2; wn[$1] = parts; known[$1] = 1; next }
+file < 4 { known[$0] = 1; next }
+function has(w) { return w in known }
+# The word an ending was added to: as it stands, with a silent e, with a doubled consonant
+# undone (tabbed, tab) or with y turned to i. WordNet's word of part of speech `pos` comes
+# first where there is a choice (coming is come + ing, not com + ing).
+function base(stem, pos,   n, tries, i, found) {
+    n = length(stem)
+    tries[1] = stem; tries[2] = stem "e"; tries[3] = ""; tries[4] = ""
+    if (n >= 3 && substr(stem, n, 1) == substr(stem, n - 1, 1) && substr(stem, n, 1) !~ /[aeiou]/) tries[3] = substr(stem, 1, n - 1)
+    if (substr(stem, n, 1) == "i") tries[4] = substr(stem, 1, n - 1) "y"
+    found = ""
+    for (i = 1; i <= 4; i++) {
+        if (tries[i] == "" || !has(tries[i])) continue
+        if (index("," wn[tries[i]] ",", "," pos ",")) return tries[i]
+        if (found == "") found = tries[i]
+    }
+    return found
+}
+# Whether the lists hold a past or -ing form of `w`: then it is a verb.
+function takesVerbEndings(w,   n) {
+    n = length(w)
+    return has(w "ed") || has(w "d") || has(w "ing") || has(w substr(w, n, 1) "ed") || (w ~ /e$/ && has(substr(w, 1, n - 1) "ing"))
+}
+# An -s form of `b`: the plural of a noun or a verb's third person, as WordNet or the lists tell;
+# a noun where they tell nothing.
+function addSForm(b,   pos) {
+    pos = "," wn[b] ","
+    if (index(pos, ",noun,") || !(index(pos, ",verb,") || takesVerbEndings(b))) add("noun")
+    if (index(pos, ",verb,") || takesVerbEndings(b)) add("verb")
+    form = "<" b
+}
+function add(p) { if (index("," parts ",", "," p ",") == 0) parts = parts (parts == "" ? "" : ",") p }
+{
+    w = $0; n = length(w); parts = ""; form = ""
+    if (w ~ /[^s]s$/ && has(substr(w, 1, n - 1))) addSForm(substr(w, 1, n - 1))
+    else if (w ~ /es$/ && has(substr(w, 1, n - 2))) addSForm(substr(w, 1, n - 2))
+    else if (w ~ /ies$/ && has(substr(w, 1, n - 3) "y")) addSForm(substr(w, 1, n - 3) "y")
+    else if (w ~ /men$/ && has(substr(w, 1, n - 3) "man")) { add("noun"); form = "<" substr(w, 1, n - 3) "man" }
+    if (form == "" && w ~ /ae$/ && has(substr(w, 1, n - 1))) { add("noun"); form = "<" substr(w, 1, n - 1) }
+    if (form == "" && w ~ /i$/ && has(substr(w, 1, n - 1) "us")) { add("noun"); form = "<" substr(w, 1, n - 1) "us" }
+    if (form == "" && w ~ /a$/ && has(substr(w, 1, n - 1) "um")) { add("noun"); form = "<" substr(w, 1, n - 1) "um" }
+    if (form == "" && w ~ /a$/ && has(substr(w, 1, n - 1) "on")) { add("noun"); form = "<" substr(w, 1, n - 1) "on" }
+    if (form == "" && w ~ /ed$/ && (b = base(substr(w, 1, n - 2), "verb")) != "") { add("verb"); form = "<" b }
+    if (form == "" && w ~ /ing$/ && (b = base(substr(w, 1, n - 3), "verb")) != "") { add("verb"); form = "<" b }
+    if (form == "" && w ~ /est$/ && (b = base(substr(w, 1, n - 3), "adjective")) != "") { add("adjective"); form = "<" b }
+    if (form == "" && w ~ /er$/ && (b = base(substr(w, 1, n - 2), "adjective")) != "" && has(substr(w, 1, n - 2) "est")) { add("adjective"); form = "<" b }
+    if (form == "" && w ~ /eth$/ && (b = base(substr(w, 1, n - 3), "verb")) != "") { add("verb"); form = "<" b }
+    if (form == "" && w ~ /ly$/ && has(substr(w, 1, n - 2))) { add("adverb"); form = "~" substr(w, 1, n - 2) }
+    # As Hunspell's affix classes are read: past or -ing forms make a verb, an -s form without
+    # them a noun, -est an adjective.
+    if (form == "") {
+        if (has(w "ed") || has(w "d")) { add("verb"); form = ">" (has(w "ed") ? w "ed" : w "d") }
+        else if (has(w "ing") || has(w substr(w, n, 1) "ed")) { add("verb"); form = ">" (has(w "ing") ? w "ing" : w substr(w, n, 1) "ed") }
+        else if (w ~ /e$/ && has(substr(w, 1, n - 1) "ing")) { add("verb"); form = ">" substr(w, 1, n - 1) "ing" }
+        else if (has(w "s") || has(w "es")) { add("noun"); form = ">" (has(w "s") ? w "s" : w "es") }
+        else if (w ~ /[^aeiou]y$/ && has(substr(w, 1, n - 1) "ies")) { add("noun"); form = ">" substr(w, 1, n - 1) "ies" }
+        if (has(w "est") || has(w "st")) { add("adjective"); if (form == "") form = ">" (has(w "est") ? w "est" : w "st") }
+    }
+    # un- before an adjective makes one; re- and out- before a verb make verbs.
+    if (form == "") {
+        split("un adjective re verb out verb", prefixes, " ")
+        for (k = 1; k <= 5; k += 2) {
+            rest = substr(w, length(prefixes[k]) + 1)
+            if (substr(w, 1, length(prefixes[k])) == prefixes[k] && length(rest) >= 4 \
+                && index("," wn[rest] ",", "," prefixes[k + 1] ",")) { add(prefixes[k + 1]); form = "+" rest; break }
+        }
+    }
+    if (form == "" && w ~ /[^aeiouy]y$/ && (b = base(substr(w, 1, n - 1), "noun")) != "") { add("adjective"); form = "~" b }
+    if (form == "") {
+        if (w ~ /(ic|al|ous|ish|ful|less|ive|able|ible|ary|oid)$/) { add("adjective"); form = "-" }
+        else if (w ~ /(ness|ment|tion|sion|ism|ist|ity|ery|ure|ance|ence)$/) { add("noun"); form = "-" }
+        else if (w ~ /(ize|ise|ify)$/) { add("verb"); form = "-" }
+    }
+    if (form != "") print w, parts, form
+}

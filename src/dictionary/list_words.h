@@ -1,0 +1,32 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "dictionary/part_of_speech.h"
+#include "dictionary/sorted_line_file.h"
+
+#include <QString>
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+// Words of SCOWL's broader lists, from a sorted resource of lines "word parts how" that
+// scripts/make-word-lists writes. The file is mapped; its six-letter words are also packed
+// into a sorted array at open, since nearly every text the game judges has six letters and
+// most of those the list is asked about are not in it.
+class ListWords {
+public:
+    struct Entry {
+        std::vector<PartOfSpeech> partsOfSpeech;
+        std::string gloss; // says where the word and its parts of speech come from
+    };
+
+    bool open(const QString& path);
+
+    std::optional<Entry> find(const std::string& word) const;
+
+private:
+    SortedLineFile m_file;
+    std::vector<uint32_t> m_sixLetterWords; // five bits a letter, the first letter highest
+};
