@@ -192,7 +192,11 @@ void myTextField::focusInEvent(QFocusEvent* event)
 {
     QLineEdit::focusInEvent(event);
     // Deferred: the mouse press that gave the focus would undo an immediate selection.
-    QTimer::singleShot(0, this, &QLineEdit::selectAll);
+    // A letter typed into a fixed cell may have passed the focus on before this runs.
+    QTimer::singleShot(0, this, [this] {
+        if (hasFocus())
+            selectAll();
+    });
 }
 
 void myTextField::focusOutEvent(QFocusEvent* event)
