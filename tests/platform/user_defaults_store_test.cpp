@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "platform/kept_file.h"
 #include "platform/problem_report.h"
 #include "platform/user_defaults_store.h"
 
@@ -9,6 +10,7 @@
 #include <QJsonDocument>
 #include <QProcess>
 #include <QRandomGenerator>
+#include <QRegularExpression>
 
 #include <cmath>
 
@@ -119,6 +121,18 @@ TEST_F(StoreTest, NextSaveClearsWhatAKilledSaveLeftAndMovesATornDocumentAside)
         QFile::remove(path(aside));
     }
     setProblemReporter({});
+}
+
+// Every kept file is found under the application's name, and a damaged one is moved aside
+// under one name, to the millisecond, in UTC.
+TEST_F(StoreTest, KeptFilesLiveUnderTheApplicationNameAndMoveAsideUnderOneName)
+{
+    EXPECT_EQ(UserDefaultsStore::standardFilePath(), path());
+    write("damaged", "x");
+    const QString aside = moveAside(path("damaged"));
+    EXPECT_TRUE(QRegularExpression(R"(/damaged\.corrupt-\d{8}T\d{9}Z$)").match(aside).hasMatch()) << aside.toStdString();
+    EXPECT_EQ(read(QFileInfo(aside).fileName()), "x");
+    EXPECT_EQ(moveAside(path("damaged")), QString());
 }
 
 // Each failure is said once over two saves, and what is on disk stays as it was. Tests run as
