@@ -100,57 +100,40 @@ std::pair<std::optional<StoreValue>, bool> decode(const QJsonValue& encoded)
     return {StoreValue(std::move(dictionary)), whole};
 }
 
-// A float goes through the fewest digits that read back as itself (12.57f as 12.57, not as
-// 12.569999694824219), so what is read back, as a double, is the number the player was shown.
-QJsonValue jsonOf(float value)
-{
-    char text[64];
-    const auto end = std::to_chars(std::begin(text), std::end(text), value).ptr;
-    double widened = 0;
-    std::from_chars(text, end, widened);
-    return widened;
-}
-
-QJsonValue jsonOf(const QString& text) { return text; }
-QJsonValue jsonOf(double number) { return number; } // not finite: written as null
-
-QJsonValue jsonOf(const StoreScalar& scalar)
-{
-    return std::visit(
-        [](const auto& v) -> QJsonValue {
-            using T = std::decay_t<decltype(v)>;
-            if constexpr (std::is_same_v<T, int64_t>)
-                return static_cast<qint64>(v); // exact, beyond 2^53 too
-            else
-                return jsonOf(v);
-        },
-        scalar);
-}
+// Visits a value or a scalar. A number that is not finite is written as null.
+struct JsonOf {
+    QJsonValue operator()(const QString& text) const { return text; }
+    QJsonValue operator()(int64_t number) const { return static_cast<qint64>(number); } // exact, beyond 2^53 too
+    QJsonValue operator()(double number) const { return number; }
+    // Through the fewest digits that read back as the float (12.57f as 12.57, not as
+    // 12.569999694824219), so what reads back as a double is the number the player was shown.
+    QJsonValue operator()(float number) const
+    {
+        char text[64];
+        double widened = 0;
+        std::from_chars(text, std::to_chars(std::begin(text), std::end(text), number).ptr, widened);
+        return widened;
+    }
+    QJsonValue operator()(const StoreDictionary& dictionary) const
+    {
+        QJsonObject object;
+        for (const auto& [key, scalar] : dictionary)
+            object.insert(key, std::visit(*this, scalar));
+        if (dictionary.size() != 1 || !kTypeNames.contains(dictionary.begin()->first))
+            return object;
+        // A lone entry named like a type would read back as that type: it keeps the older form.
+        const auto& [key, scalar] = *dictionary.begin();
+        const QString type = std::holds_alternative<QString>(scalar) ? QStringLiteral("string")
+            : std::holds_alternative<int64_t>(scalar)                 ? QStringLiteral("int64")
+                                                                      : QStringLiteral("float");
+        const QJsonValue inner = type == QStringLiteral("int64") ? QJsonValue(QString::number(std::get<int64_t>(scalar))) : object.begin().value();
+        return QJsonObject {{"dictionary", QJsonObject {{key, QJsonObject {{type, inner}}}}}};
+    }
+};
 
 QJsonValue jsonOf(const StoreValue& value)
 {
-    const auto* dictionary = std::get_if<StoreDictionary>(&value);
-    if (!dictionary)
-        return std::visit(
-            [](const auto& v) -> QJsonValue {
-                if constexpr (std::is_same_v<std::decay_t<decltype(v)>, StoreDictionary>)
-                    return {};
-                else
-                    return jsonOf(StoreScalar(v));
-            },
-            value);
-    // A lone entry named like a type would read back as that type: it keeps the older form.
-    if (dictionary->size() == 1 && kTypeNames.contains(dictionary->begin()->first)) {
-        const auto& [key, scalar] = *dictionary->begin();
-        const QJsonObject inner = std::holds_alternative<QString>(scalar) ? QJsonObject {{"string", jsonOf(scalar)}}
-            : std::holds_alternative<int64_t>(scalar) ? QJsonObject {{"int64", QString::number(std::get<int64_t>(scalar))}}
-                                                      : QJsonObject {{"float", jsonOf(scalar)}};
-        return QJsonObject {{"dictionary", QJsonObject {{key, inner}}}};
-    }
-    QJsonObject object;
-    for (const auto& [key, scalar] : *dictionary)
-        object.insert(key, jsonOf(scalar));
-    return object;
+    return std::visit(JsonOf {}, value);
 }
 
 QByteArray documentText(const QJsonObject& object)
