@@ -14,7 +14,7 @@
 #include "grid/grid.h"
 #include "keep/kept_board_store.h"
 #include "model/game_model.h"
-#include "prefs/preferences.h"
+#include "settings/preferences.h"
 #include "resume/board_keeper.h"
 #include "resume/board_reading.h"
 #include "scoring/puzzle_check.h"

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "prefs/preferences.h"
+#include "settings/preferences.h"
 
 #include <QDialog>
 

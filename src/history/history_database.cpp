@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "history/history_database.h"
 
+#include "platform/kept_file.h"
+
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
@@ -106,8 +108,7 @@ void readSlot(const QSqlQuery& row, int first, RoundRecord& round)
 
 QString HistoryDatabase::standardFilePath()
 {
-    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)
-        + QStringLiteral("/sixfold/history.sqlite");
+    return applicationFilePath(QStandardPaths::GenericDataLocation, QStringLiteral("history.sqlite"));
 }
 
 HistoryDatabase::HistoryDatabase(QString filePath, int busyWaitMs)
@@ -235,9 +236,8 @@ void HistoryDatabase::disconnect()
 QString HistoryDatabase::moveAside()
 {
     disconnect();
-    const QString aside = m_filePath + QStringLiteral(".corrupt-")
-        + QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMdd'T'HHmmss'Z'"));
-    if (!QFile::rename(m_filePath, aside))
+    const QString aside = ::moveAside(m_filePath);
+    if (aside.isEmpty())
         return {};
     // The log and index belong to the damaged file; a new file must not replay them.
     QFile::rename(m_filePath + QStringLiteral("-wal"), aside + QStringLiteral("-wal"));

@@ -1,21 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "keep/kept_board_store.h"
 
-#include <QDateTime>
+#include "platform/kept_file.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
-#include <QSaveFile>
-#include <QStandardPaths>
 
 #include <algorithm>
 
 namespace {
 
-// Long enough to wait out another game's write, short enough that a stuck lock never
-// freezes a keystroke for long; a lock left by a killed game is taken over after this.
-constexpr int kLockTimeoutMs = 2000;
 constexpr qint64 kLargestDocument = 1 << 20;
 // The record is read at every write; past this (about 1700 boards) only the newest are kept.
 constexpr qint64 kLargestRecord = 64 << 10;
@@ -24,11 +20,6 @@ constexpr qsizetype kIdentitiesKeptAfterTrim = 500;
 // Whether this game holds the lock beside the board, which every change of the board or the
 // record other than an append waits for.
 enum class Lock { Held, NotHeld };
-
-QString lockPath(const QString& filePath)
-{
-    return filePath + QStringLiteral(".lock");
-}
 
 // Why the lock was not taken, in words the player can act on.
 QString lockFault(const QLockFile& lock)
@@ -54,34 +45,34 @@ struct OnDisk {
 
 OnDisk readKept(const QString& path, Lock lock)
 {
-    const QFileInfo info(path);
-    if (!info.exists())
+    const KeptFileRead file = readKeptFile(path, kLargestDocument);
+    switch (file.state) {
+    case KeptFileRead::State::Missing:
         return {};
-    if (!info.isFile())
+    case KeptFileRead::State::NotRegular:
         return {std::nullopt, QStringLiteral("The kept board %1 is not a regular file; it is left as it is and no board is kept.").arg(path), false};
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {std::nullopt, QStringLiteral("The kept board %1 cannot be read (%2); it is left as it is and no board is kept.").arg(path, file.errorString()), false};
+    case KeptFileRead::State::Unreadable:
+        return {std::nullopt, QStringLiteral("The kept board %1 cannot be read (%2); it is left as it is and no board is kept.").arg(path, file.fault), false};
+    case KeptFileRead::State::Read:
+        break;
+    }
     QString reason = QStringLiteral("it is larger than any board");
-    if (file.size() <= kLargestDocument) {
-        if (auto board = readBoardDocument(file.readAll(), &reason))
+    if (file.bytes.size() <= kLargestDocument) {
+        if (auto board = readBoardDocument(file.bytes, &reason))
             return {std::move(board), {}, true};
     }
-    file.close();
     // Without the lock another game may be mid-write; leave its file alone.
     if (lock == Lock::NotHeld)
         return {std::nullopt, QStringLiteral("The kept board %1 is not a board (%2); it is left as it is.").arg(path, reason), false};
-    const QString aside = path + QStringLiteral(".corrupt-")
-        + QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMddThhmmsszzz"));
-    if (!QFile::rename(path, aside))
+    const QString aside = moveAside(path);
+    if (aside.isEmpty())
         return {std::nullopt, QStringLiteral("The kept board %1 is not a board (%2) and cannot be moved aside.").arg(path, reason), false};
     return {std::nullopt, QStringLiteral("The kept board was not a board (%1); it is moved to %2.").arg(reason, aside), true};
 }
 
 bool isRecorded(const QString& recordPath, const QString& identity)
 {
-    QFile file(recordPath);
-    return !identity.isEmpty() && QFileInfo(recordPath).isFile() && file.open(QIODevice::ReadOnly) && file.readAll().split('\n').contains(identity.toLatin1());
+    return !identity.isEmpty() && readKeptFile(recordPath).bytes.split('\n').contains(identity.toLatin1());
 }
 
 // Adds the identity to the record; the reason when it cannot. A write cut short is taken
@@ -110,10 +101,7 @@ QString record(const QString& recordPath, const QString& identity, Lock lock)
         return {};
     const QList<QByteArray> lines = file.readAll().trimmed().split('\n');
     const QByteArray kept = lines.mid(std::max<qsizetype>(0, lines.size() - kIdentitiesKeptAfterTrim)).join('\n') + '\n';
-    QSaveFile trimmed(recordPath);
-    if (trimmed.open(QIODevice::WriteOnly) && (trimmed.write(kept) != kept.size() || !trimmed.flush()))
-        trimmed.cancelWriting();
-    trimmed.commit();
+    writeKeptFile(recordPath, kept);
     return {};
 }
 
@@ -127,14 +115,12 @@ KeptBoardStore::KeptBoardStore(QString filePath, QString spareRecordPath)
 
 QString KeptBoardStore::defaultFilePath()
 {
-    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)
-        + QStringLiteral("/sixfold/board.json");
+    return applicationFilePath(QStandardPaths::GenericDataLocation, QStringLiteral("board.json"));
 }
 
 QString KeptBoardStore::defaultSpareRecordPath()
 {
-    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
-        + QStringLiteral("/sixfold/submitted-boards");
+    return applicationFilePath(QStandardPaths::GenericConfigLocation, QStringLiteral("submitted-boards"));
 }
 
 QString KeptBoardStore::recordPath() const
@@ -146,9 +132,8 @@ KeptBoardStore::Loaded KeptBoardStore::load() const
 {
     if (!QFileInfo::exists(m_filePath))
         return {};
-    QLockFile lock(lockPath(m_filePath));
-    lock.setStaleLockTime(kLockTimeoutMs);
-    const bool locked = lock.tryLock(kLockTimeoutMs);
+    QLockFile lock(lockFilePath(m_filePath));
+    const bool locked = takeLock(lock);
     OnDisk onDisk = readKept(m_filePath, locked ? Lock::Held : Lock::NotHeld);
     if (!onDisk.board || !isSubmitted(boardIdentity(*onDisk.board)))
         return {std::move(onDisk.board), onDisk.problem};
@@ -172,9 +157,8 @@ KeptBoardStore::Outcome KeptBoardStore::save(const BoardState& board, QString* p
     };
     if (!QDir().mkpath(QFileInfo(m_filePath).absolutePath()))
         return cannot(QStringLiteral("its folder cannot be made"));
-    QLockFile lock(lockPath(m_filePath));
-    lock.setStaleLockTime(kLockTimeoutMs);
-    if (!lock.tryLock(kLockTimeoutMs))
+    QLockFile lock(lockFilePath(m_filePath));
+    if (!takeLock(lock))
         return cannot(lockFault(lock));
     const OnDisk onDisk = readKept(m_filePath, Lock::Held);
     if (!onDisk.isKept)
@@ -183,31 +167,14 @@ KeptBoardStore::Outcome KeptBoardStore::save(const BoardState& board, QString* p
         *problem = onDisk.problem;
     if (isSubmitted(boardIdentity(board)))
         return Outcome::Submitted;
-    // Every step is checked: commit() alone renames even after a write failed. Unbuffered,
-    // since a failed buffered write says "Unknown error"; a short write says why only when
-    // the rest is tried.
-    const QByteArray text = writeBoardDocument(board);
-    QSaveFile file(m_filePath);
-    QString reason;
-    if (file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        qint64 written = 0, part = 0;
-        while (written < text.size() && (part = file.write(text.constData() + written, text.size() - written)) > 0)
-            written += part;
-        if (written != text.size() || !file.flush()) {
-            reason = file.errorString();
-            file.cancelWriting();
-        }
-    }
-    if (file.commit())
-        return Outcome::Done;
-    return cannot(reason.isEmpty() ? file.errorString() : reason);
+    const QString reason = writeKeptFile(m_filePath, writeBoardDocument(board));
+    return reason.isEmpty() ? Outcome::Done : cannot(reason);
 }
 
 KeptBoardStore::Outcome KeptBoardStore::submit(const QString& identity, QString* problem) const
 {
-    QLockFile lock(lockPath(m_filePath));
-    lock.setStaleLockTime(kLockTimeoutMs);
-    const Lock held = lock.tryLock(kLockTimeoutMs) ? Lock::Held : Lock::NotHeld;
+    QLockFile lock(lockFilePath(m_filePath));
+    const Lock held = takeLock(lock) ? Lock::Held : Lock::NotHeld;
     if (isSubmitted(identity))
         return Outcome::Submitted;
     QString where = recordPath();
@@ -241,10 +208,9 @@ bool KeptBoardStore::remove(const QString& identity, QString* problem) const
 {
     if (!QFileInfo::exists(m_filePath))
         return true;
-    QLockFile lock(lockPath(m_filePath));
-    lock.setStaleLockTime(kLockTimeoutMs);
+    QLockFile lock(lockFilePath(m_filePath));
     QString cause;
-    if (lock.tryLock(kLockTimeoutMs)) {
+    if (takeLock(lock)) {
         const OnDisk onDisk = readKept(m_filePath, Lock::Held);
         QFile file(m_filePath);
         if (!onDisk.board || boardIdentity(*onDisk.board) != identity || file.remove())

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/resources.h"
 
+#include "platform/application_name.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -22,7 +24,7 @@ QString defaultResourceDirectory()
 {
     const QDir bin(executableDirectory());
     const QString beside = bin.filePath(QStringLiteral("resources"));
-    const QString installed = QDir::cleanPath(bin.filePath(QStringLiteral("../share/sixfold")));
+    const QString installed = QDir::cleanPath(bin.filePath(QStringLiteral("../share/") + QLatin1String(kApplicationName)));
     return QFileInfo(beside).isDir() || !QFileInfo(installed).isDir() ? beside : installed;
 }
 

@@ -1,32 +1,23 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/user_defaults_store.h"
 
+#include "platform/kept_file.h"
 #include "platform/problem_report.h"
 
-#include <QDateTime>
-#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLockFile>
-#include <QSaveFile>
-#include <QStandardPaths>
 #include <QVariant>
 
 #include <algorithm>
-#include <cctype>
 #include <charconv>
 #include <cmath>
 
 namespace {
 
-constexpr int kLockTimeoutMs = 5000;
-// A save holds the lock for milliseconds and QLockFile fills a lock file right after making
-// it, so one still empty after this long was left by a game killed in between.
-constexpr qint64 kEmptyLockGraceMs = 1000;
 const QStringList kTypeNames {QStringLiteral("string"), QStringLiteral("int32"), QStringLiteral("int64"),
                               QStringLiteral("float"), QStringLiteral("dictionary")};
 
@@ -109,166 +100,45 @@ std::pair<std::optional<StoreValue>, bool> decode(const QJsonValue& encoded)
     return {StoreValue(std::move(dictionary)), whole};
 }
 
-// JSON text for any value, escaped as QJsonDocument escapes it.
-QByteArray compactJson(const QJsonValue& value)
-{
-    const QByteArray array = QJsonDocument(QJsonArray {value}).toJson(QJsonDocument::Compact);
-    return array.mid(1, array.size() - 2);
-}
-
-// Keys and names are nearly always printable ASCII: quoted directly, without building a
-// document for each; anything else goes through QJsonDocument's own escaping.
-QByteArray compactJson(const QString& text)
-{
-    QByteArray quoted;
-    quoted.reserve(text.size() + 2);
-    quoted += '"';
-    for (const QChar c : text) {
-        if (c.unicode() < 0x20 || c.unicode() > 0x7e)
-            return compactJson(QJsonValue(text));
-        if (c == u'"' || c == u'\\')
-            quoted += '\\';
-        quoted += static_cast<char>(c.unicode());
+// Visits a value or a scalar. A number that is not finite is written as null.
+struct JsonOf {
+    QJsonValue operator()(const QString& text) const { return text; }
+    QJsonValue operator()(int64_t number) const { return static_cast<qint64>(number); } // exact, beyond 2^53 too
+    QJsonValue operator()(double number) const { return number; }
+    // Through the fewest digits that read back as the float (12.57f as 12.57, not as
+    // 12.569999694824219), so what reads back as a double is the number the player was shown.
+    QJsonValue operator()(float number) const
+    {
+        char text[64];
+        double widened = 0;
+        std::from_chars(text, std::to_chars(std::begin(text), std::end(text), number).ptr, widened);
+        return widened;
     }
-    return quoted + '"';
-}
-
-QByteArray charsOf(auto value, auto... format)
-{
-    char text[400];
-    const auto end = std::to_chars(std::begin(text), std::end(text), value, format...).ptr;
-    return QByteArray(text, static_cast<qsizetype>(end - text));
-}
-
-// Numbers that are not whole keep a decimal point or an exponent, so they read back as they
-// were written; a float gets the fewest digits that read back (through a double) as itself.
-QByteArray numberText(double value)
-{
-    if (!std::isfinite(value))
-        return "null";
-    QByteArray text = charsOf(value);
-    if (!text.contains('.') && !text.contains('e'))
-        text += ".0";
-    return text;
-}
-
-QByteArray numberText(float value)
-{
-    if (!std::isfinite(value))
-        return "null";
-    QByteArray text = charsOf(value, std::chars_format::fixed);
-    if (!text.contains('.'))
-        text += ".0";
-    return static_cast<float>(text.toDouble()) == value ? text : numberText(static_cast<double>(value));
-}
-
-QByteArray scalarText(const StoreScalar& scalar)
-{
-    return std::visit(
-        [](const auto& v) -> QByteArray {
-            using T = std::decay_t<decltype(v)>;
-            if constexpr (std::is_same_v<T, QString>)
-                return compactJson(v);
-            else if constexpr (std::is_same_v<T, int64_t>)
-                return QByteArray::number(static_cast<qlonglong>(v));
-            else
-                return numberText(v);
-        },
-        scalar);
-}
-
-QByteArray valueText(const StoreValue& value)
-{
-    const auto* dictionary = std::get_if<StoreDictionary>(&value);
-    if (!dictionary)
-        return std::visit(
-            [](const auto& v) -> QByteArray {
-                if constexpr (std::is_same_v<std::decay_t<decltype(v)>, StoreDictionary>)
-                    return {};
-                else
-                    return scalarText(v);
-            },
-            value);
-    if (dictionary->empty())
-        return "{}";
-    // A lone entry named like a type would read back as that type: it keeps the older form.
-    if (dictionary->size() == 1 && kTypeNames.contains(dictionary->begin()->first)) {
-        const auto& [key, scalar] = *dictionary->begin();
-        const QByteArray inner = std::holds_alternative<QString>(scalar) ? "{\"string\": " + scalarText(scalar) + "}"
-            : std::holds_alternative<int64_t>(scalar)                    ? "{\"int64\": \"" + scalarText(scalar) + "\"}"
-                                                                          : "{\"float\": " + scalarText(scalar) + "}";
-        return "{\"dictionary\": {" + compactJson(key) + ": " + inner + "}}";
+    QJsonValue operator()(const StoreDictionary& dictionary) const
+    {
+        QJsonObject object;
+        for (const auto& [key, scalar] : dictionary)
+            object.insert(key, std::visit(*this, scalar));
+        if (dictionary.size() != 1 || !kTypeNames.contains(dictionary.begin()->first))
+            return object;
+        // A lone entry named like a type would read back as that type: it keeps the older form.
+        const auto& [key, scalar] = *dictionary.begin();
+        const QString type = std::holds_alternative<QString>(scalar) ? QStringLiteral("string")
+            : std::holds_alternative<int64_t>(scalar)                 ? QStringLiteral("int64")
+                                                                      : QStringLiteral("float");
+        const QJsonValue inner = type == QStringLiteral("int64") ? QJsonValue(QString::number(std::get<int64_t>(scalar))) : object.begin().value();
+        return QJsonObject {{"dictionary", QJsonObject {{key, QJsonObject {{type, inner}}}}}};
     }
-    QByteArray text = "{\n";
-    for (const auto& [key, scalar] : *dictionary)
-        text += "        " + compactJson(key) + ": " + scalarText(scalar) + ",\n";
-    text.chop(2);
-    return text + "\n    }";
+};
+
+QJsonValue jsonOf(const StoreValue& value)
+{
+    return std::visit(JsonOf {}, value);
 }
 
-// An entry to write: a value to encode, or the text another save wrote, to keep as it is.
-using Entry = std::variant<StoreValue, QByteArray>;
-
-// Known entries in plain form; the rest exactly as they were found.
-QByteArray documentText(const std::map<QString, Entry>& entries)
+QByteArray documentText(const QJsonObject& object)
 {
-    if (entries.empty())
-        return "{}\n";
-    QByteArray text = "{\n";
-    for (const auto& [key, entry] : entries) {
-        const auto* value = std::get_if<StoreValue>(&entry);
-        text += "    " + compactJson(key) + ": " + (value ? valueText(*value) : std::get<QByteArray>(entry)) + ",\n";
-    }
-    text.chop(2);
-    return text + "\n}\n";
-}
-
-// The text of each top-level member's value as it stands in `bytes`, a JSON object that
-// parses. Once parsed, 0.0 and 0 are the same number; kept as text, an entry this save does
-// not change keeps the decimal point and the digits it was written with.
-std::map<QString, QByteArray> memberTexts(const QByteArray& bytes)
-{
-    std::map<QString, QByteArray> texts;
-    qsizetype i = bytes.indexOf('{') + 1;
-    const auto skipSpace = [&] {
-        while (i < bytes.size() && std::isspace(static_cast<unsigned char>(bytes[i])))
-            ++i;
-    };
-    const auto skipString = [&] {
-        for (++i; i < bytes.size() && bytes[i] != '"'; ++i)
-            i += bytes[i] == '\\' ? 1 : 0;
-        ++i;
-    };
-    for (;;) {
-        skipSpace();
-        if (i >= bytes.size() || bytes[i] != '"')
-            break;
-        const qsizetype keyStart = i;
-        skipString();
-        const QString key = QJsonDocument::fromJson("[" + bytes.mid(keyStart, i - keyStart) + "]").array().at(0).toString();
-        skipSpace();
-        ++i; // the colon
-        skipSpace();
-        const qsizetype valueStart = i;
-        for (int depth = 0; i < bytes.size(); ++i) {
-            const char c = bytes[i];
-            if (c == '"') {
-                skipString();
-                --i;
-            } else if (c == '{' || c == '[') {
-                ++depth;
-            } else if ((c == '}' || c == ']') && depth-- == 0) {
-                break;
-            } else if (c == ',' && depth == 0) {
-                break;
-            }
-        }
-        texts[key] = bytes.mid(valueStart, i - valueStart).trimmed();
-        if (i >= bytes.size() || bytes[i] != ',')
-            break;
-        ++i;
-    }
-    return texts;
+    return QJsonDocument(object).toJson(QJsonDocument::Indented);
 }
 
 // An entry in the older, typed form, or a record holding typed values: rewritten plain.
@@ -302,26 +172,6 @@ StoreDocument decodeObject(const QJsonObject& object)
     return document;
 }
 
-// Waits for the lock; an empty lock file past its grace, or one whose holder is gone (which
-// QLockFile itself sees), is taken at once.
-bool takeLock(QLockFile& lock)
-{
-    const QDeadlineTimer deadline(kLockTimeoutMs);
-    for (;;) {
-        if (lock.tryLock(0))
-            return true;
-        if (lock.error() != QLockFile::LockFailedError || deadline.hasExpired())
-            return false;
-        qint64 pid = 0;
-        QString host, application;
-        const QDateTime made = QFileInfo(lock.fileName()).lastModified();
-        if (!lock.getLockInfo(&pid, &host, &application) && made.msecsTo(QDateTime::currentDateTime()) > kEmptyLockGraceMs)
-            lock.removeStaleLockFile();
-        else if (lock.tryLock(50))
-            return true;
-    }
-}
-
 // What a save killed before its commit leaves: QSaveFile's "defaults.json.XXXXXX". Matched
 // by hand: a wildcard filter compiles a regular expression, and loading PCRE2's compiler
 // for this one listing cost every launch half a megabyte.
@@ -353,10 +203,10 @@ std::optional<StoreDocument> decodeStoreDocument(const QByteArray& bytes)
 
 QByteArray encodeStoreDocument(const StoreDocument& document)
 {
-    std::map<QString, Entry> entries;
+    QJsonObject object;
     for (const auto& [key, value] : document)
-        entries.emplace(key, value);
-    return documentText(entries);
+        object.insert(key, jsonOf(value));
+    return documentText(object);
 }
 
 UserDefaultsStore::UserDefaultsStore(QString filePath)
@@ -366,8 +216,7 @@ UserDefaultsStore::UserDefaultsStore(QString filePath)
 
 QString UserDefaultsStore::standardFilePath()
 {
-    const QString config = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
-    return QDir(config).filePath(QStringLiteral("sixfold/defaults.json"));
+    return applicationFilePath(QStandardPaths::GenericConfigLocation, QStringLiteral("defaults.json"));
 }
 
 void UserDefaultsStore::reportOnce(const QString& message)
@@ -384,25 +233,18 @@ void UserDefaultsStore::reportOnce(const QString& message)
 UserDefaultsStore::Read UserDefaultsStore::readDocument()
 {
     const QString shown = QDir::toNativeSeparators(m_filePath);
-    QFile file(m_filePath);
-    if (!file.exists())
+    const KeptFileRead file = readKeptFile(m_filePath);
+    if (file.state == KeptFileRead::State::Missing)
         return {};
-    // Opening a FIFO would wait for a writer that never comes; a device could be endless.
-    const bool isRegular = QFileInfo(m_filePath).isFile();
-    QByteArray bytes;
-    if (isRegular && file.open(QIODevice::ReadOnly))
-        bytes = file.readAll();
-    if (!file.isOpen() || file.error() != QFileDevice::NoError) {
+    if (file.state != KeptFileRead::State::Read) {
         reportOnce(QStringLiteral("The saved statistics in %1 cannot be read (%2); they are left as they are and play goes on without saving.\n")
-                       .arg(shown, isRegular ? file.errorString() : QStringLiteral("not a regular file")));
+                       .arg(shown, file.fault));
         return {{}, {}, false};
     }
-    file.close();
-    if (const auto object = parseObject(bytes))
-        return {*object, bytes, true};
-    const QString aside = m_filePath + QStringLiteral(".corrupt-")
-        + QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-hhmmss-zzz"));
-    if (!QFile::rename(m_filePath, aside)) {
+    if (const auto object = parseObject(file.bytes))
+        return {*object, file.bytes, true};
+    const QString aside = moveAside(m_filePath);
+    if (aside.isEmpty()) {
         reportOnce(QStringLiteral("The saved statistics in %1 could not be read, nor moved aside; they are left as they are and play goes on without saving.\n")
                        .arg(shown));
         return {{}, {}, false};
@@ -440,41 +282,29 @@ bool UserDefaultsStore::updateObject(const QString& key, const Change& change,
     });
 }
 
-// Every step of the write is checked (QSaveFile's commit alone reports success when its
-// buffered write failed), and on any failure the old document stays whole.
+// On any failure the old document stays whole.
 bool UserDefaultsStore::edit(const std::function<Changes(const StoreDocument& stored)>& changes)
 {
     QDir().mkpath(QFileInfo(m_filePath).absolutePath());
-    QLockFile lock(m_filePath + QStringLiteral(".lock"));
+    QLockFile lock(lockFilePath(m_filePath));
     bool isWritten = false;
     Read read;
     if (takeLock(lock) && (read = readDocument()).isWritable) {
         removeLeftoverTemporaries(m_filePath);
-        StoreDocument stored;
-        std::map<QString, Entry> entries;
-        const std::map<QString, QByteArray> texts = memberTexts(read.bytes);
-        for (auto entry = read.document.begin(); entry != read.document.end(); ++entry) {
+        // Entries understood whole in the older, typed form are rewritten plain; the rest as found.
+        QJsonObject written = read.document;
+        for (auto entry = written.begin(); entry != written.end(); ++entry) {
             const auto [value, isWhole] = decode(entry.value());
-            if (value)
-                stored.emplace(entry.key(), *value);
-            const auto text = texts.find(entry.key());
-            if ((isWhole && isTypedForm(entry.value())) || text == texts.end())
-                entries.emplace(entry.key(), isWhole ? Entry(*value) : Entry(compactJson(entry.value())));
-            else
-                entries.emplace(entry.key(), text->second);
+            if (isWhole && isTypedForm(entry.value()))
+                entry.value() = jsonOf(*value);
         }
-        for (auto& [key, value] : changes(stored))
-            entries.insert_or_assign(key, std::move(value));
+        for (auto& [key, value] : changes(decodeObject(read.document)))
+            written.insert(key, jsonOf(value));
         // What the lock let us read is what is on disk: a write that would change nothing is skipped.
-        const QByteArray text = documentText(entries);
+        const QByteArray text = documentText(written);
         if (text == read.bytes)
             return true;
-        QSaveFile file(m_filePath);
-        if (file.open(QIODevice::WriteOnly)) {
-            if (file.write(text) != text.size() || !file.flush())
-                file.cancelWriting();
-            isWritten = file.commit();
-        }
+        isWritten = writeKeptFile(m_filePath, text).isEmpty();
     }
     if (!isWritten && read.isWritable)
         reportOnce(QStringLiteral("The statistics cannot be saved in %1; play goes on without saving.\n")

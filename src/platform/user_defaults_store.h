@@ -28,7 +28,7 @@ using StoreDocument = std::map<QString, StoreValue>;
 // ({"LastUser": {"string": "ada"}, "ada": {"dictionary": {"totalScores": {"int64": 17}}}})
 // are read. Values of a shape the store does not write are left out.
 std::optional<StoreDocument> decodeStoreDocument(const QByteArray& bytes);
-// Plain JSON: whole numbers in full (no exponent), other numbers with a decimal point.
+// Plain JSON, indented as QJsonDocument writes it; whole numbers in full, past 2^53 too.
 QByteArray encodeStoreDocument(const StoreDocument& document);
 
 // A small key-value store in one JSON document that a person can read. Every write is on

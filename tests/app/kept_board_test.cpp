@@ -3,7 +3,7 @@
 
 #include "app/preferences_dialog.h"
 #include "keep/kept_board_store.h"
-#include "prefs/preferences.h"
+#include "settings/preferences.h"
 #include "resume/board_keeper.h"
 #include "resume/board_reading.h"
 #include "support/root_rights.h"

@@ -6,8 +6,10 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QJsonDocument>
 #include <QProcess>
 #include <QRandomGenerator>
+#include <QRegularExpression>
 
 #include <cmath>
 
@@ -38,9 +40,9 @@ protected:
     { writer.start(QCoreApplication::applicationDirPath() + "/store_writer", {path(), key, QString::number(saves), mode}); }
 };
 
-// Each row: the value written (when there is one), its text, and what reading that text gives. Whole
-// numbers in full (past 2^24 and 2^53 too), others with a decimal point, a float in the fewest digits
-// that read back as itself, a lone key named like a type in the older form; typed and plain are read.
+// Each row: a value (when there is one), a text holding it, and what reading either gives. Whole
+// numbers exact (past 2^24 and 2^53 too), a float in the fewest digits that read back as itself, a
+// lone key named like a type in the older form; typed and plain are read, with or without a decimal point.
 TEST_F(StoreTest, ValuesAreWrittenPlainAndReadByRangeWholenessAndKind)
 {
     const struct { Optional value; const char* json; Optional read; } rows[] = {
@@ -62,14 +64,18 @@ TEST_F(StoreTest, ValuesAreWrittenPlainAndReadByRangeWholenessAndKind)
         {{}, R"({"a": 1, "b": true, "c": 0.5})", Dictionary {{"a", int64_t {1}}, {"b", NAN}, {"c", 0.5}}},
         {{}, R"({"dictionary": {"a": {"int32": 1}, "b": {"float": "inf"}, "c": 2}})", Dictionary {{"a", int64_t {1}}, {"b", NAN}, {"c", NAN}}},
     };
+    // Read from the row's text and, when there is a value, from what writing it gives.
+    const auto readBack = [](const QByteArray& text) {
+        const auto document = decodeStoreDocument(text);
+        return document && document->count("x") ? Optional(document->at("x")) : std::nullopt;
+    };
     for (const auto& row : rows) {
         const QByteArray text = "{\n    \"x\": " + QByteArray(row.json) + "\n}\n";
-        EXPECT_EQ(row.value ? encodeStoreDocument({{"x", *row.value}}) : text, text);
-        const auto document = decodeStoreDocument(text);
-        const Optional read = document && document->count("x") ? Optional(document->at("x")) : std::nullopt;
-        // A member that is no value reads as NaN, which equals nothing: compared by its text.
-        EXPECT_TRUE(read == row.read || (read && row.read && encodeStoreDocument({{"x", *read}}) == encodeStoreDocument({{"x", *row.read}})))
-            << row.json;
+        for (const Optional& read : {readBack(text), row.value ? readBack(encodeStoreDocument({{"x", *row.value}})) : row.read})
+            // A dictionary's member that is no value reads as NaN, which equals nothing: compared by its text.
+            EXPECT_TRUE(read == row.read || (read && row.read && std::holds_alternative<Dictionary>(*read)
+                                             && encodeStoreDocument({{"x", *read}}) == encodeStoreDocument({{"x", *row.read}})))
+                << row.json;
     }
     EXPECT_EQ(encodeStoreDocument({{"b", int64_t {1}}, {"a", 0.5}}), "{\n    \"a\": 0.5,\n    \"b\": 1\n}\n");
     EXPECT_FALSE(decodeStoreDocument("[1, 2]") || decodeStoreDocument("{") || decodeStoreDocument(""));
@@ -82,17 +88,17 @@ TEST_F(StoreTest, TypedDocumentIsRewrittenPlainKeepingWhatItDoesNotUnderstand)
         "ada": {"dictionary": {"averageScore": {"float": 17.25}, "totalScores": {"int64": "9007199254740993"}}},
         "bob": {"dictionary": {"odd": {"float": "nan"}, "kept": {"int32": 1}}}, "cy": {"averageScore": 0.0}})");
     UserDefaultsStore store(path());
+    EXPECT_EQ(UserDefaultsStore::standardFilePath(), store.filePath());
     EXPECT_EQ(store.objectForKey("ada"), Optional(Dictionary {{"averageScore", 17.25}, {"totalScores", k2p53}}));
     EXPECT_FALSE(store.objectForKey("later").has_value());
     std::vector<Optional> handed;
     EXPECT_TRUE(store.updateObject("LastUser", [&](const Optional& stored) { handed.push_back(stored); return QString("cy"); }));
     EXPECT_TRUE(store.updateObject("new", [&](const Optional& stored) { handed.push_back(stored); return int64_t {1}; }));
     EXPECT_EQ(handed, (std::vector<Optional> {QString("ada"), std::nullopt}));
-    EXPECT_EQ(read(), "{\n    \"LastUser\": \"cy\",\n    \"ada\": {\n        \"averageScore\": 17.25,\n"
-                      "        \"totalScores\": 9007199254740993\n    },\n"
-                      "    \"bob\": {\"dictionary\": {\"odd\": {\"float\": \"nan\"}, \"kept\": {\"int32\": 1}}},\n"
-                      "    \"cy\": {\"averageScore\": 0.0},\n" // a save of other keys leaves its text alone
-                      "    \"later\": [1, {\"x\": 2}],\n    \"new\": 1\n}\n");
+    EXPECT_EQ(QJsonDocument::fromJson(read()), QJsonDocument::fromJson(R"({"LastUser": "cy",
+        "ada": {"averageScore": 17.25, "totalScores": 9007199254740993},
+        "bob": {"dictionary": {"odd": {"float": "nan"}, "kept": {"int32": 1}}}, "cy": {"averageScore": 0.0},
+        "later": [1, {"x": 2}], "new": 1})"));
     EXPECT_TRUE(store.setObjects({{"new", int64_t {1}}})); // nothing to change is no failure
 }
 
@@ -108,6 +114,7 @@ TEST_F(StoreTest, NextSaveClearsWhatAKilledSaveLeftAndMovesATornDocumentAside)
         setProblemReporter([&](const QByteArray& message) { said << QString::fromUtf8(message); });
         EXPECT_TRUE(UserDefaultsStore(path()).setObjects({{"LastUser", QString("ada")}}));
         const QString aside = files().filter("corrupt").value(0);
+        EXPECT_TRUE(QRegularExpression(R"(^defaults\.json\.corrupt-\d{8}T\d{9}Z$)").match(aside).hasMatch()) << aside.toStdString();
         ASSERT_EQ(files(), QStringList({"defaults.json", "defaults.json.aB3xYz7", aside}));
         EXPECT_EQ(said, QStringList {"The saved statistics in " + path() + " could not be read; they were moved to "
                                      + path(aside) + " and play goes on with none.\n"});

@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "prefs/preferences.h"
+#include "settings/preferences.h"
+
+#include "platform/application_name.h"
+#include "platform/kept_file.h"
 
 #include <QSettings>
-#include <QStandardPaths>
 
 namespace {
 
@@ -15,7 +17,7 @@ const QString kColourBlindSafeName = QStringLiteral("colour-blind-safe");
 
 QString preferencesFilePath()
 {
-    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QStringLiteral("/sixfold/sixfold.conf");
+    return applicationFilePath(QStandardPaths::GenericConfigLocation, QLatin1String(kApplicationName) + QStringLiteral(".conf"));
 }
 
 Preferences loadPreferences(QSettings& settings)

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "prefs/preferences.h"
+#include "settings/preferences.h"
 
 #include <QSettings>
 #include <QTemporaryDir>

@@ -1,0 +1,39 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QByteArray>
+#include <QStandardPaths>
+#include <QString>
+
+class QLockFile;
+
+// How every file the game keeps is found, locked, read, replaced and, when damaged, moved aside.
+
+// <location>/sixfold/<name>, e.g. $XDG_CONFIG_HOME/sixfold/defaults.json.
+QString applicationFilePath(QStandardPaths::StandardLocation location, const QString& name);
+
+// The lock beside a kept file; every change of the file is made holding it.
+QString lockFilePath(const QString& filePath);
+
+// Waits a couple of seconds for the lock. A save holds it for milliseconds, so one whose holder
+// is gone, or older than that wait (a game killed before it could fill the lock in), is taken over.
+bool takeLock(QLockFile& lock);
+
+struct KeptFileRead {
+    enum class State { Missing, Read, NotRegular, Unreadable };
+    State state = State::Missing;
+    QByteArray bytes;
+    QString fault; // why it could not be read, in the system's words
+};
+
+// Only a regular file is opened: a FIFO would wait for a writer that never comes, a device
+// could be endless. With `largest` set, at most one byte more than that is read.
+KeptFileRead readKeptFile(const QString& path, qint64 largest = -1);
+
+// Replaces the file whole, leaving the old one as it was when any step fails; the reason then,
+// else nothing. Every step is checked: QSaveFile's commit alone renames even after a write failed.
+QString writeKeptFile(const QString& path, const QByteArray& bytes);
+
+// Renames a damaged file to <path>.corrupt-<UTC time, yyyyMMdd'T'HHmmsszzz'Z'> so that it is
+// never read nor written over again; its new path, or nothing when it cannot be moved.
+QString moveAside(const QString& path);
