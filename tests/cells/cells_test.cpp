@@ -79,7 +79,7 @@ TEST_F(CellsTest, ArrowKeysGoToTheNearestInputCellThatWay)
 
 TEST_F(CellsTest, VerdictShowsByColourLineAndDescription)
 {
-    gVerdictColours = {Qt::blue, Qt::magenta};
+    gBoardPalette = {Qt::blue, Qt::magenta};
     myTextField field;
     field.resize(40, 32);
     const struct { const char* text; Verdict verdict; QColor colour; bool struck, bar; const char* description; } cases[] = {
@@ -95,6 +95,26 @@ TEST_F(CellsTest, VerdictShowsByColourLineAndDescription)
         const bool bar = field.grab().toImage().pixelColor(20, 29) == row.colour; // under the letter
         EXPECT_EQ(std::tuple(textColor(&field), field.font().strikeOut(), bar, field.accessibleDescription()),
                   std::tuple(row.colour, row.struck, row.bar, QString::fromUtf8(row.description))) << row.text;
+    }
+}
+
+// The line through a non-word shows past the glyph of every capital, crossbars and all.
+TEST_F(CellsTest, StrikeThroughShowsOutsideEveryCapital)
+{
+    myTextField field;
+    field.resize(32, 32), field.setFont(QFont(QStringLiteral("Palatino"), 20)), field.setAlignment(Qt::AlignCenter);
+    const QRgb paper = field.palette().color(QPalette::Base).rgb();
+    for (char letter = 'A'; letter <= 'Z'; ++letter) {
+        field.setText(QString(QChar(letter)));
+        showVerdict(&field, Verdict::Unchecked);
+        const QImage plain = field.grab().toImage();
+        showVerdict(&field, Verdict::NotWord);
+        const QImage struck = field.grab().toImage();
+        int added = 0;
+        for (int y = 0; y < plain.height(); ++y)
+            for (int x = 0; x < plain.width(); ++x)
+                added += plain.pixel(x, y) == paper && struck.pixel(x, y) != paper;
+        EXPECT_GE(added, 8) << letter;
     }
 }
 
