@@ -261,7 +261,7 @@ void StatisticsWindow::reload()
     const QList<ScoreBucket> buckets = RoundFigures::scoreBuckets(figures.scoreCounts);
     const auto busiest = std::max_element(buckets.begin(), buckets.end(),
                                           [](const ScoreBucket& a, const ScoreBucket& b) { return a.rounds < b.rounds; });
-    m_distributionChart->setTitle(buckets.isEmpty() ? tr("Your round scores<br>How often you scored what shows here<br>once you submit a round")
+    m_distributionChart->setTitle(buckets.isEmpty() ? tr("Your round scores<br>How often you scored what<br>shows here once you submit a round")
                                                     : tr("Your round scores"));
     const int roundCount = std::accumulate(figures.scoreCounts.cbegin(), figures.scoreCounts.cend(), 0);
     m_distributionView->setAccessibleDescription(
@@ -304,7 +304,7 @@ void StatisticsWindow::showRounds()
     // player's axis would depend on whom the window showed before.
     m_scoreAxis->setTickCount(5);
     m_scoreAxis->applyNiceNumbers();
-    m_scoreChart->setTitle(rounds.isEmpty() ? tr("Score per round<br>Your scores and the computer's show here<br>once you submit a round")
+    m_scoreChart->setTitle(rounds.isEmpty() ? tr("Score per round<br>Your scores and the computer's<br>show here once you submit a round")
                                             : tr("Score per round"));
     const auto figures = [&rounds](int RoundScores::*score) {
         double sum = 0;
@@ -334,7 +334,8 @@ bool StatisticsWindow::exportCsv(const QString& filePath, QString* error)
     const QByteArray csv = roundsToCsv(rounds);
     QSaveFile file(filePath);
     if (file.open(QIODevice::WriteOnly) && file.write(csv) == csv.size() && file.flush() && file.commit()) {
-        m_exported->setText(tr("Wrote %n round(s) to %1", nullptr, int(rounds.size())).arg(QDir::toNativeSeparators(filePath)));
+        m_exported->setText((rounds.size() == 1 ? tr("Wrote 1 round to %1") : tr("Wrote %1 rounds to %2").arg(rounds.size()))
+                                .arg(QDir::toNativeSeparators(filePath)));
         m_exported->show();
         return true;
     }
