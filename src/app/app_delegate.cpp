@@ -282,14 +282,15 @@ void AppDelegate::CheckWord(QObject* /*sender*/)
     theWord->setText(QString());
 }
 
-void AppDelegate::CheckAllWords(QObject* /*sender*/)
+void AppDelegate::CheckAllWords(QObject* sender)
 {
     const int32_t roundTotal = checkBoardWords(&m_lastCheck);
     setIntValue(theScore, gameModel().playerScore());
     recordRoundScore(roundTotal);
     const auto words = std::count_if(m_lastCheck.verdicts.begin(), m_lastCheck.verdicts.end(),
                                      [](const SlotVerdict& verdict) { return verdict.isWord; });
-    announce(tr("Checked: %1 of %2 slots are words, your score %3.").arg(words).arg(kWordCount).arg(roundTotal));
+    if (sender) // Submit's own check is told with the round
+        announce(tr("Checked: %1 of %2 slots are words, your score %3.").arg(words).arg(kWordCount).arg(roundTotal));
     if (m_keeper)
         m_keeper->boardChanged();
 }

@@ -3,9 +3,11 @@
 
 class QString;
 
-// Tells a screen reader `text` without moving the keyboard focus: the focused control's
-// accessible description becomes its own description followed by `text`. The toolkit's
-// AT-SPI bridge carries the change as a description-changed event of the focused object,
-// which screen readers speak; it lasts until the control next describes itself. Nothing
-// happens while no control of the game has the focus.
+// Tells a screen reader `text` without moving the keyboard focus. Qt 6.4's AT-SPI bridge
+// sends a description or name change with the object alone, not its new text, and a reader
+// that speaks such a change speaks the text the event carries; what it does speak is a
+// notification that appears. So the text is shown as one, an invisible label of the main
+// window with the notification role, and it is also added to the focused control's
+// accessible description (until the control next describes itself), for a reader that
+// reads the control again.
 void announce(const QString& text);

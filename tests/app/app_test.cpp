@@ -6,6 +6,7 @@
 #include "window/window_handle.h"
 #include "words/word_list.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QDialog>
 #include <QPlainTextEdit>
@@ -133,8 +134,10 @@ TEST_F(AppTest, CheckAndTwoSubmissionsFoldIntoRunningAveragesSavedAndKeptButNewP
     showWorkedExample();
     fillAcross(0, 0, "GARDEN");
     press("submitButton");
-    EXPECT_TRUE(fieldAt(0, 0)->accessibleDescription()
-        == "Round over: your score 8, the computer's 47, the computer won by 39. A new puzzle is dealt.");
+    const QString round = "Round over: your score 8, the computer's 47, the computer won by 39. A new puzzle is dealt.";
+    const auto* told = m_game->window()->findChild<QLabel*>("announcer"); // spoken as it appears
+    EXPECT_TRUE(told && told->isVisible() && told->accessibleName() == round && fieldAt(0, 0)->accessibleDescription() == round);
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(m_game->window()->findChild<QLabel*>("announcer"))->role(), QAccessible::Notification);
     EXPECT_EQ(std::tuple(gCurrStats.totalScores, gCurrStats.totalWordsMade, gCurrStats.totalPuzzlesSubmitted,
                          gCurrStats.computerTotalScores, gCurrStats.bestRoundScore),
               std::tuple(25, 3, 2, 94, 17));
