@@ -299,11 +299,9 @@ void StatisticsWindow::showRounds()
     const int first = rounds.isEmpty() ? 1 : rounds.first().number;
     const int last = rounds.isEmpty() ? 1 : rounds.last().number;
     setWholeRange(*m_roundAxis, first, std::max(last, first + 1));
-    m_scoreAxis->setRange(0, high);
-    // Nice numbers start from the axis's tick count, which they change: without this a
-    // player's axis would depend on whom the window showed before.
-    m_scoreAxis->setTickCount(5);
-    m_scoreAxis->applyNiceNumbers();
+    // Whole ticks from the scores alone: nice numbers would start from the tick count the
+    // player shown before left, and fall between whole scores (7.5 read as 7).
+    setWholeRange(*m_scoreAxis, 0, high);
     m_scoreChart->setTitle(rounds.isEmpty() ? tr("Score per round<br>Your scores and the computer's<br>show here once you submit a round")
                                             : tr("Score per round"));
     const auto figures = [&rounds](int RoundScores::*score) {
