@@ -37,6 +37,7 @@
 #include <QApplication>
 #include <QDateTime>
 #include <QDir>
+#include <QEvent>
 #include <QLabel>
 #include <QMessageBox>
 #include <QMainWindow>
@@ -223,12 +224,23 @@ void AppDelegate::applicationDidFinishLaunching(QObject* /*notification*/)
     QSettings settings(preferencesFilePath(), QSettings::IniFormat);
     const Preferences preferences = loadPreferences(settings);
     applyWordColours(preferences.wordColours);
+    if (_window)
+        _window->installEventFilter(this);
     KeptBoardStore store(KeptBoardStore::defaultFilePath(), KeptBoardStore::defaultSpareRecordPath());
     m_keeper = std::make_unique<BoardKeeper>(std::move(store), window(), compScore, theScore);
     if (!m_keeper->launch(preferences.resumesAtLaunch))
         createBoard();
     m_keeper->boardDealt();
     updateStatsDisplay();
+}
+
+bool AppDelegate::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == _window.get() && event->type() == QEvent::ApplicationPaletteChange) {
+        QSettings settings(preferencesFilePath(), QSettings::IniFormat);
+        applyWordColours(loadPreferences(settings).wordColours);
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 int32_t AppDelegate::createBoard()

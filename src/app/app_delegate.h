@@ -75,6 +75,10 @@ public:
     QLabel* statsField = nullptr;         // the player's statistics, nine lines
     QLineEdit* newUserName = nullptr;     // the name typed to change player
 
+protected:
+    // A desktop that turns dark (or light) while the game runs repaints the board to match.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     enum class HelpPage { HowToPlay, About, KeyboardShortcuts };
 
