@@ -131,9 +131,12 @@ TEST_F(AppTest, CheckAndTwoSubmissionsFoldIntoRunningAveragesSavedAndKeptButNewP
     EXPECT_LT(printed.find("'SILVER' is a word.\n"), listing);
     EXPECT_TRUE(listing != std::string::npos && submittedCell.isNull() && m_game->theScore->text() == "0");
 
+    EXPECT_EQ(press("actionStatistics"), ""); // the window over those rounds, from the same module
     showWorkedExample();
     fillAcross(0, 0, "GARDEN");
     press("submitButton");
+    const auto labels = m_game->window()->findChild<QDialog*>()->findChildren<QLabel*>(); // shows the round submitted while open
+    EXPECT_TRUE(std::any_of(labels.begin(), labels.end(), [](const QLabel* label) { return label->text().startsWith("Won 0, drawn 0, lost 2"); }));
     const QString round = "Round over: your score 8, the computer's 47, the computer won by 39. A new puzzle is dealt.";
     const auto* told = m_game->window()->findChild<QLabel*>("announcer"); // spoken as it appears
     EXPECT_TRUE(told && told->isVisible() && told->accessibleName() == round && fieldAt(0, 0)->accessibleDescription() == round);
@@ -156,7 +159,6 @@ TEST_F(AppTest, CheckAndTwoSubmissionsFoldIntoRunningAveragesSavedAndKeptButNewP
         EXPECT_EQ(std::tuple(s.solution, s.letters, s.isWord, s.score, s.direction, s.x, s.y),
                   std::tuple(QString(solution), QString(letters), isWord, score, direction, x, y));
     }
-    EXPECT_EQ(press("actionStatistics"), ""); // the window over those rounds, from the same module
     EXPECT_EQ(m_game->window()->findChildren<QDialog*>().size(), 1);
 
     const UserStats before = gCurrStats;
