@@ -22,6 +22,7 @@
 #include "stats/stats_persistence.h"
 #include "stats/stats_text.h"
 #include "stats/user_stats.h"
+#include "window/announcement.h"
 #include "window/console_view.h"
 #include "window/deferred_icons.h"
 #include "window/named_font.h"
@@ -36,12 +37,14 @@
 #include <QApplication>
 #include <QDateTime>
 #include <QDir>
+#include <QEvent>
 #include <QLabel>
 #include <QMessageBox>
 #include <QMainWindow>
 #include <QPlainTextEdit>
 #include <QSettings>
 
+#include <algorithm>
 #include <utility>
 
 namespace {
@@ -221,12 +224,23 @@ void AppDelegate::applicationDidFinishLaunching(QObject* /*notification*/)
     QSettings settings(preferencesFilePath(), QSettings::IniFormat);
     const Preferences preferences = loadPreferences(settings);
     applyWordColours(preferences.wordColours);
+    if (_window)
+        _window->installEventFilter(this);
     KeptBoardStore store(KeptBoardStore::defaultFilePath(), KeptBoardStore::defaultSpareRecordPath());
     m_keeper = std::make_unique<BoardKeeper>(std::move(store), window(), compScore, theScore);
     if (!m_keeper->launch(preferences.resumesAtLaunch))
         createBoard();
     m_keeper->boardDealt();
     updateStatsDisplay();
+}
+
+bool AppDelegate::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == _window.get() && event->type() == QEvent::ApplicationPaletteChange) {
+        QSettings settings(preferencesFilePath(), QSettings::IniFormat);
+        applyWordColours(loadPreferences(settings).wordColours);
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 int32_t AppDelegate::createBoard()
@@ -280,11 +294,15 @@ void AppDelegate::CheckWord(QObject* /*sender*/)
     theWord->setText(QString());
 }
 
-void AppDelegate::CheckAllWords(QObject* /*sender*/)
+void AppDelegate::CheckAllWords(QObject* sender)
 {
     const int32_t roundTotal = checkBoardWords(&m_lastCheck);
     setIntValue(theScore, gameModel().playerScore());
     recordRoundScore(roundTotal);
+    const auto words = std::count_if(m_lastCheck.verdicts.begin(), m_lastCheck.verdicts.end(),
+                                     [](const SlotVerdict& verdict) { return verdict.isWord; });
+    if (sender) // Submit's own check is told with the round
+        announce(tr("Checked: %1 of %2 slots are words, your score %3.").arg(words).arg(kWordCount).arg(roundTotal));
     if (m_keeper)
         m_keeper->boardChanged();
 }
@@ -338,11 +356,22 @@ void AppDelegate::SubmitScore(QObject* /*sender*/)
         return;
     }
     CheckAllWords(nullptr);
+    const int32_t yours = gameModel().playerScore();
+    const int32_t computers = gameModel().computerScore();
     foldRoundIntoStats(gameModel().computerScore());
     updateStatsDisplay();
     recordRoundInHistory();
     displayComputerWords();
     GenerateNewPuzzle(nullptr);
+    announce(roundSummary(yours, computers) + tr(" A new puzzle is dealt."));
+}
+
+QString roundSummary(int32_t yours, int32_t computers)
+{
+    const QString outcome = yours == computers ? AppDelegate::tr("a draw")
+        : yours > computers                    ? AppDelegate::tr("you won by %1").arg(yours - computers)
+                                               : AppDelegate::tr("the computer won by %1").arg(computers - yours);
+    return AppDelegate::tr("Round over: your score %1, the computer's %2, %3.").arg(yours).arg(computers).arg(outcome);
 }
 
 RoundBook* AppDelegate::roundBook()

@@ -19,6 +19,9 @@ class RoundBook;
 // A main window built from the form, at its fixed size, with none of its controls bound.
 std::unique_ptr<QMainWindow> loadMainWindow();
 
+// A round's outcome as a screen reader hears it after Submit: both scores and who won.
+QString roundSummary(int32_t yours, int32_t computers);
+
 // The controller: it loads the main window from its form, holds the window's outlets,
 // runs the launch and termination steps and receives the player's five actions.
 class AppDelegate : public QObject {
@@ -71,6 +74,10 @@ public:
     QLabel* compScore = nullptr;          // the computer's score for this puzzle
     QLabel* statsField = nullptr;         // the player's statistics, nine lines
     QLineEdit* newUserName = nullptr;     // the name typed to change player
+
+protected:
+    // A desktop that turns dark (or light) while the game runs repaints the board to match.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     enum class HelpPage { HowToPlay, About, KeyboardShortcuts };

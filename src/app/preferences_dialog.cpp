@@ -3,11 +3,14 @@
 
 #include "cells/cell_look.h"
 #include "grid/grid.h"
+#include "window/window_handle.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
+#include <QFrame>
 #include <QLineEdit>
 
 PreferencesDialog::PreferencesDialog(const Preferences& shown, QWidget* parent)
@@ -19,7 +22,7 @@ PreferencesDialog::PreferencesDialog(const Preferences& shown, QWidget* parent)
     setObjectName(QStringLiteral("preferencesDialog"));
     m_wordColours->setObjectName(QStringLiteral("wordColours"));
     m_wordColours->addItem(tr("Standard (green and red)"), static_cast<int>(WordColours::Standard));
-    m_wordColours->addItem(tr("Colour-blind safe (blue and orange)"), static_cast<int>(WordColours::ColourBlindSafe));
+    m_wordColours->addItem(tr("Colour-blind safe and high contrast (blue and orange)"), static_cast<int>(WordColours::ColourBlindSafe));
     m_wordColours->setCurrentIndex(m_wordColours->findData(static_cast<int>(shown.wordColours)));
     m_resumesAtLaunch->setObjectName(QStringLiteral("resumesAtLaunch"));
     m_resumesAtLaunch->setChecked(shown.resumesAtLaunch);
@@ -43,8 +46,10 @@ Preferences PreferencesDialog::chosen() const
 
 void applyWordColours(WordColours colours)
 {
-    gVerdictColours = colours == WordColours::ColourBlindSafe
-        ? VerdictColours {kSafeValidWordColour, kSafeInvalidWordColour}
-        : VerdictColours {};
-    showBoardVerdicts();
+    gBoardPalette = boardPalette(colours, isDarkDesktop(QApplication::palette()));
+    if (auto* panel = gWindow ? gWindow->findChild<QFrame*>(QStringLiteral("boardArea")) : nullptr) {
+        panel->setStyleSheet(QStringLiteral("#boardArea { background-color: %1; border: 1px solid %2; border-radius: 8px; }")
+                                 .arg(gBoardPalette.panel.name(), gBoardPalette.panelBorder.name()));
+    }
+    showBoardPalette();
 }

@@ -22,5 +22,5 @@ private:
     QCheckBox* m_resumesAtLaunch;
 };
 
-// Shows every checked letter of the board in the colours chosen, from now on.
+// Paints the board in the colours chosen, from now on: dark variants on a dark desktop.
 void applyWordColours(WordColours colours);

@@ -24,7 +24,8 @@ QString keyboardShortcutsText()
     const Shortcut shortcuts[] = {
         {QStringLiteral("a letter"), "fills the cell and moves on along the word"},
         {QStringLiteral("Backspace"), "empties the cell and steps back"},
-        {QStringLiteral("Tab"), "moves on along the word"},
+        {QStringLiteral("Tab"), "moves on along the word; elsewhere, on to the next control"},
+        {QStringLiteral("Shift+Tab"), "back to the control before: the way out of the board"},
         {QStringLiteral("arrow keys"), "jump to the nearest cell in that direction"},
         {QStringLiteral("Ctrl+K"), "Check All Words"},
         {QStringLiteral("Ctrl+Return"), "Submit"},
@@ -34,6 +35,7 @@ QString keyboardShortcutsText()
         {preferencesShortcut().toString(QKeySequence::NativeText), "Preferences"},
         {QStringLiteral("Return in the word field"), "Check Word"},
         {QStringLiteral("Return in the name field"), "Change User"},
+        {QStringLiteral("Escape"), "closes the Statistics, Preferences or help window"},
         {QStringLiteral("Ctrl+Q"), "Quit"},
     };
     QString rows;

@@ -9,7 +9,9 @@
 #include "model/game_model.h"
 #include "window/named_font.h"
 
+#include <QFrame>
 #include <QMainWindow>
+#include <QMap>
 #include <QPointF>
 #include <QSizeF>
 
@@ -44,8 +46,8 @@ public:
         cell.field.reset(field);
         field->setFont(m_font);
         field->setAlignment(Qt::AlignCenter);
-        setBackgroundColor(field, kCellBackground);
-        setTextColor(field, kInputTextColour);
+        setBackgroundColor(field, gBoardPalette.cell);
+        setTextColor(field, gBoardPalette.inputText);
         field->setAccessibleName(QStringLiteral("Row %1, column %2").arg(y + 1).arg(x + 1));
     }
 
@@ -63,7 +65,7 @@ public:
         const char shown = static_cast<char>(std::toupper(static_cast<unsigned char>(letter)));
         cell.field->setText(QString::fromLatin1(&shown, 1));
         cell.field->setReadOnly(true);
-        setTextColor(cell.field.get(), kFixedTextColour);
+        setTextColor(cell.field.get(), gBoardPalette.fixedText);
         cell.field->setAccessibleName(QStringLiteral("Row %1, column %2, fixed letter %3").arg(y + 1).arg(x + 1).arg(QChar(shown)));
     }
 
@@ -84,6 +86,8 @@ private:
     QFont m_font;
 };
 
+void nameWordStarts(const ChainPlacements& words);
+
 void fillBoard(const PuzzleWords& puzzle)
 {
     BoardBuilder board(puzzle);
@@ -102,6 +106,49 @@ void fillBoard(const PuzzleWords& puzzle)
     const auto crossings = crossingCells(chain);
     for (int32_t i = 0; i < kCrossingCount; ++i)
         board.makeFixed(crossings[i].x, crossings[i].y, board.letter(i, words[i].indexOf(crossings[i])));
+    nameWordStarts(words);
+}
+
+QString wordName(const ChainPlacements& words, int i)
+{
+    return (words[i].direction == Direction::Across ? QStringLiteral("across word %1") : QStringLiteral("down word %1")).arg(i + 1);
+}
+
+QString cellName(BoardCell cell)
+{
+    return QStringLiteral("row %1, column %2").arg(cell.y + 1).arg(cell.x + 1);
+}
+
+// As a crossword tells a screen reader: the cell that starts a word says which and how long,
+// and only that cell, so that the others stay short to hear.
+void nameWordStarts(const ChainPlacements& words)
+{
+    QMap<QPair<int32_t, int32_t>, QStringList> starts;
+    for (int i = 0; i < kWordCount; ++i)
+        starts[{words[i].start.x, words[i].start.y}] << wordName(words, i);
+    for (auto it = starts.cbegin(); it != starts.cend(); ++it) {
+        QLineEdit* field = gGrid[it.key().first][it.key().second].field.get();
+        field->setAccessibleName(QStringLiteral("%1, %2, %3 letters").arg(field->accessibleName(), it->join(QStringLiteral(" and "))).arg(kWordLength));
+    }
+}
+
+// What a screen reader hears of the board as a whole: its words and its fixed letters.
+QString boardDescription(const ChainPlacements& words)
+{
+    QStringList starts;
+    for (int i = 0; i < kWordCount; ++i)
+        starts << QStringLiteral("%1 from %2").arg(wordName(words, i), cellName(words[i].start));
+    QStringList fixed;
+    for (int32_t x = 0; x < gGridSize; ++x) {
+        for (int32_t y = 0; y < gGridSize; ++y) {
+            if (gGrid[x][y].field && !gGrid[x][y].editable)
+                fixed << QStringLiteral("%1 at %2").arg(gGrid[x][y].field->text(), cellName({x, y}));
+        }
+    }
+    return QStringLiteral("%1 words of %2 letters: %3. Fixed letters: %4.")
+        .arg(kWordCount)
+        .arg(kWordLength)
+        .arg(starts.join(QStringLiteral("; ")), fixed.join(QStringLiteral("; ")));
 }
 
 // The board's frames are reckoned from the bottom left with y growing upward; this is the
@@ -143,6 +190,8 @@ void layOutBoard(const PuzzleWords& puzzle, QMainWindow* window)
     gameModel().deal(words, chainCrossings(puzzle));
     fillBoard(puzzle);
     placeFields(window);
+    if (auto* panel = window ? window->findChild<QFrame*>(QStringLiteral("boardArea")) : nullptr)
+        panel->setAccessibleDescription(boardDescription(placeChain(chainCrossings(puzzle))));
     if (window)
         gGrid[0][0].field->setFocus(Qt::OtherFocusReason);
 }

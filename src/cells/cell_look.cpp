@@ -14,6 +14,7 @@ namespace {
 constexpr qreal kMarkThickness = 2;
 constexpr qreal kMarkFromBottom = 2.5;
 constexpr qreal kMarkInset = 8;
+constexpr qreal kStrikeInset = 3;
 
 void setColour(QLineEdit* field, QPalette::ColorRole role, const QColor& colour)
 {
@@ -24,19 +25,19 @@ void setColour(QLineEdit* field, QPalette::ColorRole role, const QColor& colour)
 
 } // namespace
 
-VerdictColours gVerdictColours;
+BoardPalette gBoardPalette;
 
 void showVerdict(QLineEdit* field, Verdict verdict)
 {
     switch (verdict) {
     case Verdict::Unchecked:
-        setTextColor(field, kInputTextColour);
+        setTextColor(field, gBoardPalette.inputText);
         break;
     case Verdict::Word:
-        setTextColor(field, gVerdictColours.word);
+        setTextColor(field, gBoardPalette.word);
         break;
     case Verdict::NotWord:
-        setTextColor(field, gVerdictColours.nonWord);
+        setTextColor(field, gBoardPalette.nonWord);
         break;
     }
     if (auto* cell = qobject_cast<myTextField*>(field))
@@ -58,14 +59,34 @@ void showBoardVerdicts()
     }
 }
 
+void showBoardPalette()
+{
+    for (const auto& column : gGrid) {
+        for (const GridCell& cell : column) {
+            if (!cell.field)
+                continue;
+            setBackgroundColor(cell.field.get(), gBoardPalette.cell);
+            if (!cell.editable)
+                setTextColor(cell.field.get(), gBoardPalette.fixedText);
+        }
+    }
+    showBoardVerdicts();
+}
+
 void paintVerdictMark(QPainter& painter, const QLineEdit* field, Verdict verdict)
 {
-    if (verdict != Verdict::Word || field->text().isEmpty())
+    if (verdict == Verdict::Unchecked || field->text().isEmpty())
         return;
     const QRectF cell = field->rect();
-    const qreal y = cell.bottom() - kMarkFromBottom;
     painter.setPen(QPen(textColor(field), kMarkThickness, Qt::SolidLine, Qt::FlatCap));
-    painter.drawLine(QPointF(cell.left() + kMarkInset, y), QPointF(cell.right() - kMarkInset, y));
+    if (verdict == Verdict::Word) {
+        const qreal y = cell.bottom() - kMarkFromBottom;
+        painter.drawLine(QPointF(cell.left() + kMarkInset, y), QPointF(cell.right() - kMarkInset, y));
+        return;
+    }
+    // Wider than any capital, so that it shows past the sides of the glyph it crosses.
+    const qreal y = cell.center().y();
+    painter.drawLine(QPointF(cell.left() + kStrikeInset, y), QPointF(cell.right() - kStrikeInset, y));
 }
 
 void setTextColor(QLineEdit* field, const QColor& colour)

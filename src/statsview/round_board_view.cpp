@@ -53,6 +53,36 @@ QRect extent(const Board& board)
     return cells;
 }
 
+// The widest and the tallest any dealt board can be.
+QSize largestBoard()
+{
+    QSize largest;
+    ChainCrossings chain;
+    for (chain.vowelIndex = 0; chain.vowelIndex < kWordLength; ++chain.vowelIndex) {
+        for (chain.word2Cross = 0; chain.word2Cross < kWordLength; ++chain.word2Cross) {
+            for (chain.word4Cross = 0; chain.word4Cross < kWordLength; ++chain.word4Cross) {
+                if (!isValidChain(chain))
+                    continue;
+                QRect cells;
+                for (const Placement& word : placeChain(chain)) {
+                    for (int k = 0; k < kWordLength; ++k)
+                        cells |= QRect(word.cell(k).x, word.cell(k).y, 1, 1);
+                }
+                largest = largest.expandedTo(cells.size());
+            }
+        }
+    }
+    return largest;
+}
+
+QString outcome(const RoundRecord& round)
+{
+    const int margin = round.roundScore - round.computerScore;
+    return margin == 0 ? RoundBoardView::tr("a draw")
+        : margin > 0   ? RoundBoardView::tr("you won by %1").arg(margin)
+                       : RoundBoardView::tr("the computer won by %1").arg(-margin);
+}
+
 } // namespace
 
 RoundBoardView::RoundBoardView(QWidget* parent)
@@ -74,16 +104,26 @@ void RoundBoardView::setRound(const std::optional<RoundRecord>& round)
             computers << slot.solution;
         }
     }
-    setAccessibleDescription(round ? tr("Your words: %1. The computer's words: %2.")
-                                         .arg(yours.join(QStringLiteral(", ")), computers.join(QStringLiteral(", ")))
-                                   : tr("No round yet."));
+    setAccessibleDescription(round ? tr("Your total %1, the computer's %2: %3. Your words: %4. The computer's words: %5.")
+                                         .arg(round->roundScore)
+                                         .arg(round->computerScore)
+                                         .arg(outcome(*round), yours.join(QStringLiteral(", ")),
+                                              computers.join(QStringLiteral(", ")))
+                                   : tr("No round yet: the last round you submit is redrawn here."));
     updateGeometry();
+    update();
+}
+
+void RoundBoardView::setColours(const BoardPalette& colours)
+{
+    m_colours = colours;
     update();
 }
 
 QSize RoundBoardView::sizeHint() const
 {
-    const QRect cells = m_round ? extent(cellsOf(*m_round)) : QRect(0, 0, 9, 9);
+    static const QSize largest = largestBoard();
+    const QSize cells = m_round ? largest.expandedTo(extent(cellsOf(*m_round)).size()) : largest;
     return {2 * cells.width() * kCell + kGap + 2, cells.height() * kCell + kCaption + 2};
 }
 
@@ -91,7 +131,7 @@ void RoundBoardView::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     if (!m_round) {
-        painter.drawText(rect(), Qt::AlignCenter, tr("No round yet."));
+        painter.drawText(rect(), Qt::AlignCenter | Qt::TextWordWrap, tr("No round yet: the last round you submit is redrawn here."));
         return;
     }
     const Board board = cellsOf(*m_round);
@@ -101,22 +141,30 @@ void RoundBoardView::paintEvent(QPaintEvent*)
     for (int side = 0; side < 2; ++side) {
         const QPoint origin(1 + side * (cells.width() * kCell + kGap), kCaption + 1);
         painter.setPen(palette().color(QPalette::WindowText));
-        painter.drawText(QRect(origin.x(), 0, cells.width() * kCell, kCaption), Qt::AlignLeft | Qt::AlignVCenter,
-                         side == 0 ? tr("Your letters") : tr("The computer's words"));
+        painter.drawText(QRect(origin.x(), 0, cells.width() * kCell + kGap, kCaption), Qt::AlignLeft | Qt::AlignVCenter,
+                         side == 0 ? tr("Yours: %1").arg(m_round->roundScore) : tr("The computer's: %1").arg(m_round->computerScore));
         painter.setFont(font);
         for (auto it = board.cbegin(); it != board.cend(); ++it) {
             const QRect square(origin.x() + (it.key().first - cells.left()) * kCell,
                                origin.y() + (it.key().second - cells.top()) * kCell, kCell, kCell);
             const Cell& cell = it.value();
             const bool isCrossing = cell.crossings > 1;
-            painter.fillRect(square, isCrossing ? QColor(0xd8, 0xd8, 0xd8) : QColor(Qt::white));
-            painter.setPen(QColor(0x80, 0x80, 0x80));
+            const bool isYours = side == 0 && !isCrossing;
+            painter.fillRect(square, m_colours.cell);
+            painter.setPen(palette().color(QPalette::Mid));
             painter.drawRect(square.adjusted(0, 0, -1, -1));
-            QColor ink(Qt::black);
-            if (side == 0 && !isCrossing)
-                ink = cell.isWord ? QColor(0x00, 0x80, 0x00) : QColor(0xc0, 0x00, 0x00);
+            const QColor ink = isCrossing ? m_colours.fixedText
+                : isYours                 ? (cell.isWord ? m_colours.word : m_colours.nonWord)
+                                          : m_colours.inputText;
             painter.setPen(ink);
-            painter.drawText(square, Qt::AlignCenter, side == 0 && !isCrossing ? cell.letter : cell.solution);
+            painter.drawText(square, Qt::AlignCenter, isYours ? cell.letter : cell.solution);
+            if (isYours && !cell.letter.trimmed().isEmpty()) {
+                // The marks of the board, so that colour is never the only sign.
+                painter.setPen(QPen(ink, 2, Qt::SolidLine, Qt::FlatCap));
+                const int y = cell.isWord ? square.bottom() - 2 : square.center().y();
+                const int inset = cell.isWord ? 6 : 3;
+                painter.drawLine(square.left() + inset, y, square.right() - inset, y);
+            }
         }
         painter.setFont(QWidget::font());
     }

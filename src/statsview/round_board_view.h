@@ -2,20 +2,24 @@
 #pragma once
 
 #include "history/round_record.h"
+#include "look/board_palette.h"
 
 #include <QWidget>
 
 #include <optional>
 
-// One recorded round drawn twice, side by side: the letters the player left (green in a
-// slot that made a word, red in one that did not) and the computer's words. Crossing
-// cells, which the game showed filled in, are shaded on both.
+// One recorded round drawn twice, side by side: the letters the player left, in the word
+// colours of the game and with its marks (underlined in a slot that made a word, struck
+// through in one that did not), and the computer's words. Crossing cells show their fixed
+// letter on both, as the game did. It keeps one size whatever the round, so that the
+// window does not change width from one player to another.
 class RoundBoardView : public QWidget {
     Q_OBJECT
 public:
     explicit RoundBoardView(QWidget* parent = nullptr);
 
     void setRound(const std::optional<RoundRecord>& round);
+    void setColours(const BoardPalette& colours);
     QSize sizeHint() const override;
 
 protected:
@@ -23,4 +27,5 @@ protected:
 
 private:
     std::optional<RoundRecord> m_round;
+    BoardPalette m_colours;
 };

@@ -4,19 +4,34 @@
 #include "history/history_database.h"
 #include "statsview/statistics_window.h"
 
+#include <QPointer>
+
 namespace {
 
 class DatabaseRoundBook final : public RoundBook {
 public:
-    QString recordRound(const RoundRecord& round) override { return m_history.recordRound(round).message; }
+    QString recordRound(const RoundRecord& round) override
+    {
+        const QString message = m_history.recordRound(round).message;
+        for (StatisticsWindow* window : std::as_const(m_windows)) {
+            if (window)
+                window->refresh();
+        }
+        return message;
+    }
 
     QString showStatistics(const QString& player, QWidget* parent) override
     {
-        return StatisticsWindow::showFor(m_history, player, parent);
+        m_windows.removeAll(nullptr);
+        StatisticsWindow* window = StatisticsWindow::showFor(m_history, player, parent);
+        m_windows.append(window);
+        return window->failureMessage();
     }
 
 private:
     HistoryDatabase m_history;
+    // The open windows, which show each round as it is added.
+    QList<QPointer<StatisticsWindow>> m_windows;
 };
 
 } // namespace

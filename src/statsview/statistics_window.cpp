@@ -4,6 +4,7 @@
 #include "history/history_csv.h"
 #include "history/history_database.h"
 #include "history/round_figures.h"
+#include "settings/preferences.h"
 #include "statsview/round_board_view.h"
 
 #include <QBarCategoryAxis>
@@ -13,6 +14,7 @@
 #include <QChartView>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QFileDialog>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -22,8 +24,13 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSaveFile>
+#include <QSettings>
+#include <QStandardPaths>
 #include <QTableWidget>
 #include <QValueAxis>
+
+#include <algorithm>
+#include <numeric>
 
 namespace {
 
@@ -98,6 +105,10 @@ StatisticsWindow::StatisticsWindow(HistoryDatabase& history, const QString& play
     , m_scoreAxis(new QValueAxis)
     , m_distributionChart(new QChart)
     , m_record(new QLabel)
+    , m_bestWordsLabel(new QLabel)
+    , m_exported(new QLabel)
+    , m_scoreView(viewOf(m_scoreChart, tr("Score per round")))
+    , m_distributionView(viewOf(m_distributionChart, tr("Distribution of your round scores")))
     , m_bestWords(new QTableWidget(0, 3))
     , m_lastRound(new RoundBoardView)
 {
@@ -135,8 +146,13 @@ StatisticsWindow::StatisticsWindow(HistoryDatabase& history, const QString& play
 
     m_record->setAccessibleName(tr("Rounds won, drawn and lost"));
     m_record->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_record->setWordWrap(true); // a longer line for another player must not widen the window
+    m_exported->setWordWrap(true);
+    m_exported->setTextInteractionFlags(Qt::TextSelectableByMouse);
     m_bestWords->setAccessibleName(tr("Your best words"));
-    m_bestWords->setHorizontalHeaderLabels({tr("Word"), tr("Score"), tr("Round")});
+    // One stop in the Tab order: the arrow keys walk the cells, Tab leaves the table.
+    m_bestWords->setTabKeyNavigation(false);
+    m_bestWords->setHorizontalHeaderLabels({tr("Word"), tr("Score"), tr("Played")});
     m_bestWords->verticalHeader()->hide();
     m_bestWords->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_bestWords->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
@@ -149,17 +165,26 @@ StatisticsWindow::StatisticsWindow(HistoryDatabase& history, const QString& play
     controls->addStretch(1);
     controls->addWidget(exportButton);
     controls->addWidget(closeButton);
-    auto* bestWordsLabel = new QLabel(tr("Your best words"));
+    m_bestWordsLabel->setWordWrap(true);
+    m_bestWordsLabel->setBuddy(m_bestWords);
     auto* lastRoundLabel = new QLabel(tr("Last round"));
     auto* grid = new QGridLayout(this);
     grid->addLayout(controls, 0, 0, 1, 2);
-    grid->addWidget(viewOf(m_scoreChart, tr("Score per round")), 1, 0);
-    grid->addWidget(viewOf(m_distributionChart, tr("Distribution of your round scores")), 1, 1);
-    grid->addWidget(m_record, 2, 0, 1, 2);
-    grid->addWidget(bestWordsLabel, 3, 0);
-    grid->addWidget(lastRoundLabel, 3, 1);
-    grid->addWidget(m_bestWords, 4, 0);
-    grid->addWidget(m_lastRound, 4, 1, Qt::AlignTop | Qt::AlignHCenter);
+    grid->addWidget(m_exported, 1, 0, 1, 2);
+    grid->addWidget(m_scoreView, 2, 0);
+    grid->addWidget(m_distributionView, 2, 1);
+    grid->addWidget(m_record, 3, 0, 1, 2);
+    grid->addWidget(m_bestWordsLabel, 4, 0);
+    grid->addWidget(lastRoundLabel, 4, 1);
+    grid->addWidget(m_bestWords, 5, 0);
+    grid->addWidget(m_lastRound, 5, 1, Qt::AlignTop | Qt::AlignHCenter);
+    m_exported->hide();
+    if (isDarkDesktop(palette())) {
+        m_scoreChart->setTheme(QChart::ChartThemeDark);
+        m_distributionChart->setTheme(QChart::ChartThemeDark);
+    }
+    QSettings settings(preferencesFilePath(), QSettings::IniFormat);
+    setWordColours(loadPreferences(settings).wordColours);
 
     connect(m_players, &QComboBox::currentTextChanged, this, &StatisticsWindow::reload);
     connect(m_allRounds, &QCheckBox::toggled, this, &StatisticsWindow::showRounds);
@@ -168,12 +193,37 @@ StatisticsWindow::StatisticsWindow(HistoryDatabase& history, const QString& play
     reload();
 }
 
-QString StatisticsWindow::showFor(HistoryDatabase& history, const QString& player, QWidget* parent)
+StatisticsWindow* StatisticsWindow::showFor(HistoryDatabase& history, const QString& player, QWidget* parent)
 {
     auto* window = new StatisticsWindow(history, player, parent);
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->show();
-    return window->failureMessage();
+    return window;
+}
+
+void StatisticsWindow::refresh()
+{
+    for (const QString& name : m_history.players()) {
+        if (m_players->findText(name) < 0)
+            m_players->addItem(name);
+    }
+    reload();
+}
+
+void StatisticsWindow::setWordColours(WordColours colours)
+{
+    m_lastRound->setColours(boardPalette(colours, isDarkDesktop(palette())));
+}
+
+QString StatisticsWindow::exportFilePath(const QString& player)
+{
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (folder.isEmpty() || !QDir(folder).exists())
+        folder = QDir::homePath();
+    // A name is any text; a slash in it would point into another folder.
+    QString name = player;
+    name.replace(QLatin1Char('/'), QLatin1Char('_'));
+    return QDir(folder).filePath(name + QStringLiteral("-rounds.csv"));
 }
 
 QString StatisticsWindow::player() const
@@ -193,6 +243,7 @@ void StatisticsWindow::reload()
     const PlayerStatistics figures = m_history.statistics(player(), kRecentRounds);
     showRounds();
     fillDistribution(*m_distributionChart, RoundFigures::scoreBuckets(figures.scoreCounts));
+    m_exported->hide();
     const WinRecord& wins = figures.wins;
     m_record->setText(tr("Won %1, drawn %2, lost %3 against the computer. Rounds won in a row: %4 now, %5 at most.")
                           .arg(wins.won)
@@ -200,7 +251,27 @@ void StatisticsWindow::reload()
                           .arg(wins.lost)
                           .arg(wins.currentStreak)
                           .arg(wins.longestStreak));
+    if (figures.rounds.isEmpty())
+        m_record->setText(tr("No rounds yet: rounds won, drawn and lost against the computer show here once you submit a round."));
     m_record->setAccessibleDescription(m_record->text());
+    m_bestWordsLabel->setText(figures.bestWords.isEmpty()
+                                  ? tr("Your best words: your ten best, with their scores, show here once you submit a round")
+                                  : tr("Your best words"));
+    m_bestWords->setAccessibleDescription(figures.bestWords.isEmpty() ? m_bestWordsLabel->text() : QString());
+    const QList<ScoreBucket> buckets = RoundFigures::scoreBuckets(figures.scoreCounts);
+    const auto busiest = std::max_element(buckets.begin(), buckets.end(),
+                                          [](const ScoreBucket& a, const ScoreBucket& b) { return a.rounds < b.rounds; });
+    m_distributionChart->setTitle(buckets.isEmpty() ? tr("Your round scores<br>How often you scored what<br>shows here once you submit a round")
+                                                    : tr("Your round scores"));
+    const int roundCount = std::accumulate(figures.scoreCounts.cbegin(), figures.scoreCounts.cend(), 0);
+    m_distributionView->setAccessibleDescription(
+        busiest == buckets.end()
+            ? tr("No rounds yet.")
+            : tr("%1 rounds in all; the most, %2, scored %3.")
+                  .arg(roundCount)
+                  .arg(busiest->rounds)
+                  .arg(busiest->low == busiest->high ? QString::number(busiest->low)
+                                                     : tr("%1 to %2").arg(busiest->low).arg(busiest->high)));
     m_bestWords->setRowCount(int(figures.bestWords.size()));
     for (int row = 0; row < figures.bestWords.size(); ++row) {
         const BestWord& best = figures.bestWords[row];
@@ -228,18 +299,44 @@ void StatisticsWindow::showRounds()
     const int first = rounds.isEmpty() ? 1 : rounds.first().number;
     const int last = rounds.isEmpty() ? 1 : rounds.last().number;
     setWholeRange(*m_roundAxis, first, std::max(last, first + 1));
-    m_scoreAxis->setRange(0, high);
-    m_scoreAxis->applyNiceNumbers();
+    // Whole ticks from the scores alone: nice numbers would start from the tick count the
+    // player shown before left, and fall between whole scores (7.5 read as 7).
+    setWholeRange(*m_scoreAxis, 0, high);
+    m_scoreChart->setTitle(rounds.isEmpty() ? tr("Score per round<br>Your scores and the computer's<br>show here once you submit a round")
+                                            : tr("Score per round"));
+    const auto figures = [&rounds](int RoundScores::*score) {
+        double sum = 0;
+        int best = 0;
+        for (const RoundScores& round : rounds)
+            sum += round.*score, best = std::max(best, round.*score);
+        return std::pair(sum / std::max<qsizetype>(1, rounds.size()), best);
+    };
+    const auto [yourAverage, yourBest] = figures(&RoundScores::score);
+    const auto [computerAverage, computerBest] = figures(&RoundScores::computerScore);
+    m_scoreView->setAccessibleDescription(
+        rounds.isEmpty() ? tr("No rounds yet.")
+                         : tr("Rounds %1 to %2 shown. Your average %3, best %4. The computer's average %5, best %6.")
+                               .arg(first)
+                               .arg(last)
+                               .arg(yourAverage, 0, 'f', 1)
+                               .arg(yourBest)
+                               .arg(computerAverage, 0, 'f', 1)
+                               .arg(computerBest));
 }
 
 // QSaveFile's commit reports success after a buffered write that failed (a full disk leaves
 // an empty or cut file), so every step is checked and a failure keeps the file that was there.
 bool StatisticsWindow::exportCsv(const QString& filePath, QString* error)
 {
-    const QByteArray csv = roundsToCsv(m_history.allRounds(player()));
+    const QList<RoundRecord> rounds = m_history.allRounds(player());
+    const QByteArray csv = roundsToCsv(rounds);
     QSaveFile file(filePath);
-    if (file.open(QIODevice::WriteOnly) && file.write(csv) == csv.size() && file.flush() && file.commit())
+    if (file.open(QIODevice::WriteOnly) && file.write(csv) == csv.size() && file.flush() && file.commit()) {
+        m_exported->setText((rounds.size() == 1 ? tr("Wrote 1 round to %1") : tr("Wrote %1 rounds to %2").arg(rounds.size()))
+                                .arg(QDir::toNativeSeparators(filePath)));
+        m_exported->show();
         return true;
+    }
     *error = file.errorString();
     file.cancelWriting();
     return false;
@@ -247,7 +344,7 @@ bool StatisticsWindow::exportCsv(const QString& filePath, QString* error)
 
 void StatisticsWindow::chooseExportFile()
 {
-    const QString path = QFileDialog::getSaveFileName(this, tr("Export rounds"), player() + QStringLiteral("-rounds.csv"),
+    const QString path = QFileDialog::getSaveFileName(this, tr("Export rounds"), exportFilePath(player()),
                                                       tr("CSV files (*.csv)"));
     QString error;
     if (!path.isEmpty() && !exportCsv(path, &error))

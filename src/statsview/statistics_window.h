@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "look/board_palette.h"
+
 #include <QDialog>
 
 class HistoryDatabase;
@@ -14,6 +16,8 @@ class QLineSeries;
 class QTableWidget;
 class QValueAxis;
 class RoundBoardView;
+struct RoundScores;
+struct ScoreBucket;
 
 // A player's history in charts and figures, read through the history database only. The
 // database must outlive the window. Choosing another player shows that player's history.
@@ -22,9 +26,9 @@ class StatisticsWindow : public QDialog {
 public:
     StatisticsWindow(HistoryDatabase& history, const QString& player, QWidget* parent = nullptr);
 
-    // Opens a window for `player` that deletes itself when closed. Returns the history's
-    // failure message for the console, or an empty string.
-    static QString showFor(HistoryDatabase& history, const QString& player, QWidget* parent = nullptr);
+    // Opens a window for `player` that deletes itself when closed; its failureMessage() is
+    // the history's failure message for the console, or an empty string.
+    static StatisticsWindow* showFor(HistoryDatabase& history, const QString& player, QWidget* parent = nullptr);
 
     QString player() const;
     void showPlayer(const QString& player);
@@ -32,11 +36,19 @@ public:
     // then a file already at `filePath` is left as it was.
     bool exportCsv(const QString& filePath, QString* error);
     QString failureMessage() const { return m_failure; }
+    // Shows the history as it is now: after a round was added while the window is open.
+    void refresh();
+    // The word colours of the redrawn round, with their dark variants on a dark desktop.
+    void setWordColours(WordColours colours);
+
+    // Where Export CSV offers to write: the Documents folder, or home where there is none.
+    static QString exportFilePath(const QString& player);
 
 private:
     void reload();
     void showRounds();
     void chooseExportFile();
+    void describeCharts(const QList<RoundScores>& rounds, const QList<ScoreBucket>& buckets);
 
     HistoryDatabase& m_history;
     QString m_failure;
@@ -49,6 +61,10 @@ private:
     QValueAxis* m_scoreAxis;
     QChart* m_distributionChart;
     QLabel* m_record;
+    QLabel* m_bestWordsLabel;
+    QLabel* m_exported;
+    QWidget* m_scoreView;
+    QWidget* m_distributionView;
     QTableWidget* m_bestWords;
     RoundBoardView* m_lastRound;
 };

@@ -6,6 +6,8 @@
 #include "window/window_handle.h"
 #include "words/word_list.h"
 
+#include <QAccessible>
+#include <QApplication>
 #include <QDialog>
 #include <QPlainTextEdit>
 #include <QPointer>
@@ -44,6 +46,11 @@ TEST_F(AppTest, FirstLaunchWelcomesDealsSavesThePlayerAndASetWindowChecksWords)
         EXPECT_TRUE(console.starts_with(row.starts) && console.ends_with(row.ends)) << console;
         EXPECT_EQ(m_game->theWord->text(), "");
     }
+    m_game->window()->findChild<QWidget*>("newPuzzleButton")->setFocus(); // the console is a Tab stop, and no trap
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), m_game->resultView);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_NE(QApplication::focusWidget(), m_game->resultView);
 }
 
 TEST_F(AppTest, LaunchWithoutAWordListSaysSoAndLeavesTheBoardEmpty)
@@ -106,9 +113,16 @@ TEST_F(AppTest, CheckAndTwoSubmissionsFoldIntoRunningAveragesSavedAndKeptButNewP
 {
     launch();
     showWorkedExample();
+    EXPECT_TRUE(m_game->window()->findChild<QWidget*>("boardArea")->accessibleDescription().startsWith(
+        "5 words of 6 letters: across word 1 from row 1, column 1; down word 2 from row 1, column 2; across word 3 from row 4, "
+        "column 1; down word 4 from row 4, column 6; across word 5 from row 9, column 4. Fixed letters: A at row 1, column 2; H at"));
     fieldAt(0, 0)->setFocus();
     EXPECT_TRUE(typeThen("grden", Qt::Key_K, Qt::ControlModifier).starts_with("'GARDEN' is a word.\n"));
     EXPECT_TRUE(m_game->theScore->accessibleName() == "Your score: 8" && gCurrStats.bestWordScore == 8);
+    QWidget* focused = QApplication::focusWidget();
+    EXPECT_TRUE(focused->accessibleDescription().endsWith("word. Checked: 1 of 5 slots are words, your score 8."));
+    typeThen("", Qt::Key_K, Qt::ControlModifier); // the same result twice is not piled up
+    EXPECT_TRUE(focused->accessibleDescription().count("Checked: 1") == 1);
     fillAcross(3, 8, "SILVER"); // 9
     fieldAt(1, 1)->setText("\U00010400"); // two UTF-16 units in one cell
     QPointer<myTextField> submittedCell = fieldAt(0, 0);
@@ -117,9 +131,16 @@ TEST_F(AppTest, CheckAndTwoSubmissionsFoldIntoRunningAveragesSavedAndKeptButNewP
     EXPECT_LT(printed.find("'SILVER' is a word.\n"), listing);
     EXPECT_TRUE(listing != std::string::npos && submittedCell.isNull() && m_game->theScore->text() == "0");
 
+    EXPECT_EQ(press("actionStatistics"), ""); // the window over those rounds, from the same module
     showWorkedExample();
     fillAcross(0, 0, "GARDEN");
     press("submitButton");
+    const auto labels = m_game->window()->findChild<QDialog*>()->findChildren<QLabel*>(); // shows the round submitted while open
+    EXPECT_TRUE(std::any_of(labels.begin(), labels.end(), [](const QLabel* label) { return label->text().startsWith("Won 0, drawn 0, lost 2"); }));
+    const QString round = "Round over: your score 8, the computer's 47, the computer won by 39. A new puzzle is dealt.";
+    const auto* told = m_game->window()->findChild<QLabel*>("announcer"); // spoken as it appears
+    EXPECT_TRUE(told && told->isVisible() && told->accessibleName() == round && fieldAt(0, 0)->accessibleDescription() == round);
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(m_game->window()->findChild<QLabel*>("announcer"))->role(), QAccessible::Notification);
     EXPECT_EQ(std::tuple(gCurrStats.totalScores, gCurrStats.totalWordsMade, gCurrStats.totalPuzzlesSubmitted,
                          gCurrStats.computerTotalScores, gCurrStats.bestRoundScore),
               std::tuple(25, 3, 2, 94, 17));
@@ -138,7 +159,6 @@ TEST_F(AppTest, CheckAndTwoSubmissionsFoldIntoRunningAveragesSavedAndKeptButNewP
         EXPECT_EQ(std::tuple(s.solution, s.letters, s.isWord, s.score, s.direction, s.x, s.y),
                   std::tuple(QString(solution), QString(letters), isWord, score, direction, x, y));
     }
-    EXPECT_EQ(press("actionStatistics"), ""); // the window over those rounds, from the same module
     EXPECT_EQ(m_game->window()->findChildren<QDialog*>().size(), 1);
 
     const UserStats before = gCurrStats;

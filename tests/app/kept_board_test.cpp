@@ -8,6 +8,7 @@
 #include "resume/board_reading.h"
 #include "support/root_rights.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
@@ -124,6 +125,13 @@ TEST_F(KeptBoardTest, PreferencesChosenInTheDialogAreSavedApartAndRecolourTheBoa
     dialog->findChild<QCheckBox*>("resumesAtLaunch")->setChecked(true);
     dialog->accept();
     EXPECT_EQ(textColor(fieldAt(0, 0)), kSafeInvalidWordColour);
+    const QPalette light = QApplication::palette();
+    QEvent changed(QEvent::ApplicationPaletteChange); // as Qt sends it in its event loop
+    QApplication::setPalette(QPalette(QColor(0x35, 0x35, 0x35))), QApplication::sendEvent(m_game->window(), &changed); // the desktop turns dark, and back
+    EXPECT_EQ(std::pair(textColor(fieldAt(0, 0)), fieldAt(0, 0)->palette().color(QPalette::Base)),
+              std::pair(boardPalette(WordColours::ColourBlindSafe, true).nonWord, boardPalette(WordColours::Standard, true).cell));
+    QApplication::setPalette(light), QApplication::sendEvent(m_game->window(), &changed);
+    EXPECT_EQ(fieldAt(1, 0)->palette().color(QPalette::Base), kCellBackground);
     QSettings settings(configHome() + "/sixfold/sixfold.conf", QSettings::IniFormat);
     EXPECT_EQ(loadPreferences(settings), (Preferences {WordColours::ColourBlindSafe, true}));
     const QByteArray record = fileText(UserDefaultsStore::standardFilePath()); // keeps no preference

@@ -33,7 +33,9 @@ TEST_F(BoardLayoutTest, BoardsAreLaidOutCellForCellWithTheirWordStartsAndReplace
     for (const auto& [x, y] : {std::pair(1, 0), std::pair(1, 3), std::pair(5, 3), std::pair(5, 8)})
         EXPECT_TRUE(fieldAt(x, y)->isReadOnly() && gGrid[x][y].shownLetter == gGrid[x][y].solutionLetter && textColor(fieldAt(x, y)) == kFixedTextColour);
     EXPECT_TRUE(textColor(fieldAt(0, 0)) == kInputTextColour && fieldAt(5, 8)->isVisible());
-    EXPECT_EQ(std::pair(fieldAt(1, 0)->accessibleName(), fieldAt(3, 8)->accessibleName()), std::pair(QString("Row 1, column 2, fixed letter A"), QString("Row 9, column 4")));
+    // Only the cell that starts a word says so.
+    EXPECT_EQ(std::tuple(fieldAt(1, 0)->accessibleName(), fieldAt(3, 8)->accessibleName(), fieldAt(4, 8)->accessibleName()),
+              std::tuple(QString("Row 1, column 2, fixed letter A, down word 2, 6 letters"), QString("Row 9, column 4, across word 5, 6 letters"), QString("Row 9, column 5")));
     EXPECT_EQ(std::pair(fieldAt(0, 0)->geometry(), fieldAt(5, 8)->geometry()), std::pair(QRect(32, 36, 32, 32), QRect(202, 308, 32, 32)));
 
     QPointer<myTextField> old = fieldAt(3, 8);
@@ -42,6 +44,7 @@ TEST_F(BoardLayoutTest, BoardsAreLaidOutCellForCellWithTheirWordStartsAndReplace
     EXPECT_EQ(board.window()->centralWidget()->findChildren<myTextField*>().size(), 26);
     EXPECT_EQ(std::tuple(gGrid[0][0].editable, gGrid[0][0].wordStart, gGrid[0][0].direction, gGrid[0][3].wordStart, gGrid[5][8].wordStart, gGrid[5][8].direction),
               std::tuple(0, 1, DirBoth, 1, 1, DirAcross));
+    EXPECT_TRUE(fieldAt(0, 0)->accessibleName().endsWith("across word 1 and down word 2, 6 letters"));
     EXPECT_EQ(QApplication::focusWidget(), fieldAt(0, 0));
 }
 

@@ -14,6 +14,8 @@
 #include <QLineSeries>
 #include <QTableWidget>
 #include <QTemporaryDir>
+#include <QTest>
+#include <QValueAxis>
 
 #include <gtest/gtest.h>
 
@@ -30,16 +32,27 @@ TEST(StatisticsWindowTest, ChoosingAPlayerShowsTheirFiguresChartsAndExportsTheir
     for (const auto& [player, score, word] : {std::tuple("ada", 30, "HARDEN"), std::tuple("bob", 10, "WARDEN"), std::tuple("bob", 25, "GOLDEN")}) {
         RoundRecord round {player, QDateTime::fromSecsSinceEpoch(1796000000 + score, Qt::UTC), 20, {}, score, 1};
         round.wordSlots[0] = {0, 0, Direction::Across, "GARDEN", word, true, score};
+        round.wordSlots[4] = {score == 25 ? 6 : 0, 1, Direction::Across, "GARDEN", "", false, 0}; // bob's last round is wide
         history.recordRound(round);
     }
     StatisticsWindow window(history, QStringLiteral("ada"));
     auto* players = window.findChild<QComboBox*>();
     auto* bestWords = window.findChild<QTableWidget*>();
-    ASSERT_TRUE(players && bestWords);
+    ASSERT_TRUE(players && bestWords && (window.show(), QTest::qWaitForWindowActive(&window)));
     EXPECT_EQ(players->count(), 2);
+    const auto scoreAxis = [&window] {
+        const auto* axis = qobject_cast<QValueAxis*>(window.findChild<QChartView*>()->chart()->axes(Qt::Vertical).value(0));
+        return std::tuple(axis->min(), axis->max(), axis->tickCount(), window.width());
+    };
+    const auto adaAxis = scoreAxis();
+    players->setCurrentText(QStringLiteral("bob")), QCoreApplication::processEvents();
+    players->setCurrentText(QStringLiteral("ada")), QCoreApplication::processEvents();
+    EXPECT_EQ(scoreAxis(), adaAxis) << "the axis or the width depends on the player shown before";
     players->setCurrentText(QStringLiteral("bob"));
     EXPECT_EQ(bestWords->rowCount(), 2);
     EXPECT_EQ(bestWords->item(0, 0)->text(), QStringLiteral("GOLDEN"));
+    bestWords->setFocus(), QTest::keyClick(bestWords, Qt::Key_Tab);
+    EXPECT_FALSE(bestWords->hasFocus()) << "Tab walks the table's cells";
     const auto labels = window.findChildren<QLabel*>();
     EXPECT_TRUE(std::any_of(labels.begin(), labels.end(), [](QLabel* label) { return label->text().startsWith("Won 1, drawn 0, lost 1"); }));
     const auto charts = window.findChildren<QChartView*>();
@@ -51,9 +64,13 @@ TEST(StatisticsWindowTest, ChoosingAPlayerShowsTheirFiguresChartsAndExportsTheir
     ASSERT_TRUE(bars && bars->barSets().size() == 1);
     // Scores 10 and 25 go in buckets of two, 10-11 to 24-25, to keep within a dozen bars.
     EXPECT_TRUE(bars->barSets()[0]->count() == 8 && bars->barSets()[0]->at(0) == 1 && bars->barSets()[0]->at(1) == 0 && bars->barSets()[0]->at(7) == 1);
+    EXPECT_EQ(std::tuple(charts[0]->accessibleDescription(), charts[1]->accessibleDescription(), window.findChild<RoundBoardView*>()->accessibleDescription().section('.', 0, 0)),
+              std::tuple(QString("Rounds 1 to 2 shown. Your average 17.5, best 25. The computer's average 20.0, best 20."),
+                         QString("2 rounds in all; the most, 1, scored 10 to 11."), QString("Your total 25, the computer's 20: you won by 5")));
 
     QString error;
     ASSERT_TRUE(window.exportCsv(folder.filePath("bob.csv"), &error));
+    EXPECT_TRUE(std::any_of(labels.begin(), labels.end(), [&folder](QLabel* label) { return label->text() == "Wrote 2 rounds to " + folder.filePath("bob.csv"); }));
     const pid_t child = fork(); // a full disk: a child that cannot write past 16 bytes
     if (const rlimit full {16, 16}; child == 0)
         std::signal(SIGXFSZ, SIG_IGN), setrlimit(RLIMIT_FSIZE, &full), _exit(window.exportCsv(folder.filePath("bob.csv"), &error) || error.isEmpty());
@@ -62,6 +79,22 @@ TEST(StatisticsWindowTest, ChoosingAPlayerShowsTheirFiguresChartsAndExportsTheir
     QFile file(folder.filePath("bob.csv"));
     EXPECT_TRUE(file.open(QIODevice::ReadOnly) && file.readAll() == roundsToCsv(history.allRounds("bob")));
     EXPECT_TRUE(!window.exportCsv(folder.filePath("missing/bob.csv"), &error) && !error.isEmpty());
+}
+
+// Every part of an empty history says what will show there.
+TEST(StatisticsWindowTest, AnEmptyHistorySaysWhatWillAppear)
+{
+    QTemporaryDir folder;
+    HistoryDatabase history(folder.filePath(QStringLiteral("history.sqlite")));
+    StatisticsWindow window(history, QStringLiteral("ada"));
+    QStringList texts {window.findChild<RoundBoardView*>()->accessibleDescription()};
+    for (const QLabel* label : window.findChildren<QLabel*>())
+        texts << label->text();
+    for (const QChartView* chart : window.findChildren<QChartView*>())
+        texts << chart->chart()->title();
+    EXPECT_EQ(texts.filter("here once you submit a round").size() + texts.filter("redrawn here").size(), 5) << texts.join('|').toStdString();
+    qputenv("HOME", folder.path().toUtf8()); // no Documents folder there
+    EXPECT_EQ(StatisticsWindow::exportFilePath("a/b"), folder.filePath("a_b-rounds.csv"));
 }
 
 // A character beyond the Basic Multilingual Plane takes one cell of the redrawn round.

@@ -12,7 +12,7 @@
 // The console shows messages on gTextView once a test sets it, and never keeps a view.
 inline void resetWindow() { attachConsoleView(nullptr), gWindow = nullptr; }
 
-inline void resetCells() { resetWindow(), clearBoard(), myTextField::forgetTabPress(), gVerdictColours = {}; }
+inline void resetCells() { resetWindow(), clearBoard(), myTextField::forgetTabPress(), gBoardPalette = {}; }
 
 inline void resetGame() { resetWords(), resetCells(), resetStats(), gPuzzleStats = {}; }
 

@@ -1,0 +1,71 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// take_screenshot OUT.png standard|safe light|dark: launches the game over the settings and
+// data folders it is given in XDG_CONFIG_HOME and XDG_DATA_HOME, fills the first word
+// rightly and the second wrongly, checks the board and saves a picture of the window.
+#include "app/app_delegate.h"
+#include "grid/grid.h"
+#include "model/game_model.h"
+#include "prefs/preferences.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QSettings>
+
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+// Fusion's colours on a dark desktop, as a dark desktop theme hands them to Qt.
+QPalette darkPalette()
+{
+    QPalette dark(QColor(0x35, 0x35, 0x35), QColor(0x2a, 0x2a, 0x2a));
+    dark.setColor(QPalette::WindowText, QColor(0xee, 0xee, 0xee));
+    dark.setColor(QPalette::Text, QColor(0xee, 0xee, 0xee));
+    dark.setColor(QPalette::ButtonText, QColor(0xee, 0xee, 0xee));
+    dark.setColor(QPalette::Base, QColor(0x24, 0x24, 0x24));
+    dark.setColor(QPalette::Button, QColor(0x3c, 0x3c, 0x3c));
+    dark.setColor(QPalette::Highlight, QColor(0x2a, 0x6f, 0xb0));
+    dark.setColor(QPalette::HighlightedText, Qt::white);
+    return dark;
+}
+
+void typeWord(const PlacedWord& word, bool rightly)
+{
+    for (int k = 0; k < kWordLength; ++k) {
+        const BoardCell cell = word.place.cell(k);
+        QLineEdit* field = gGrid[cell.x][cell.y].field.get();
+        if (field && !field->isReadOnly())
+            field->setText(QString(rightly ? word.letters[k].toUpper() : QChar(u'X' - k)));
+    }
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc != 4) {
+        std::fprintf(stderr, "usage: %s OUT.png standard|safe light|dark\n", argv[0]);
+        return 2;
+    }
+    QApplication application(argc, argv);
+    if (std::strcmp(argv[3], "dark") == 0)
+        QApplication::setPalette(darkPalette());
+    QSettings settings(preferencesFilePath(), QSettings::IniFormat);
+    Preferences preferences;
+    preferences.wordColours = std::strcmp(argv[2], "safe") == 0 ? WordColours::ColourBlindSafe : WordColours::Standard;
+    savePreferences(settings, preferences);
+
+    AppDelegate game;
+    game.window()->show();
+    game.applicationDidFinishLaunching(nullptr);
+    if (!gameModel().board())
+        return 1;
+    typeWord(gameModel().board()->words[0], true);
+    typeWord(gameModel().board()->words[1], false);
+    game.window()->findChild<QAction*>(QStringLiteral("actionCheckAllWords"))->trigger();
+    QApplication::processEvents();
+    return game.window()->grab().save(QString::fromLocal8Bit(argv[1])) ? 0 : 1;
+}

@@ -1,0 +1,36 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "look/board_palette.h"
+
+#include <QPalette>
+
+#include <gtest/gtest.h>
+
+TEST(ContrastTest, RatiosMatchTheWcagFigures)
+{
+    const struct { QColor a, b; double ratio; } cases[] = {
+        {Qt::black, Qt::white, 21.0},
+        {Qt::white, Qt::black, 21.0},
+        {Qt::gray, Qt::gray, 1.0},
+        {QColor(0x76, 0x76, 0x76), Qt::white, 4.54}, // the darkest grey that passes on white
+        {QColor(0x0a, 0x0a, 0x0a), Qt::black, 1.06}, // below the linear knee of sRGB
+        {QColor(0x00, 0x72, 0xb2), kCellBackground, 3.23}, // the old colour-blind pair
+        {QColor(0xd5, 0x5e, 0x00), kCellBackground, 2.41},
+    };
+    for (const auto& row : cases)
+        EXPECT_NEAR(contrastRatio(row.a, row.b), row.ratio, 0.01) << row.a.name().toStdString();
+}
+
+TEST(BoardPaletteTest, SafeAndDarkPalettesKeepTheirLettersReadable)
+{
+    EXPECT_EQ(boardPalette(WordColours::Standard, false), BoardPalette {}) << "the light standard board changed";
+    for (const auto& [colours, dark] : {std::pair(WordColours::ColourBlindSafe, false), std::pair(WordColours::Standard, true),
+                                        std::pair(WordColours::ColourBlindSafe, true)}) {
+        const BoardPalette palette = boardPalette(colours, dark);
+        for (const QColor& letter : {palette.word, palette.nonWord, palette.inputText, palette.fixedText})
+            EXPECT_GE(contrastRatio(letter, palette.cell), 4.5) << letter.name().toStdString() << " dark " << dark;
+        EXPECT_NE(palette.word, palette.nonWord);
+    }
+    EXPECT_NE(boardPalette(WordColours::Standard, true).cell, kCellBackground);
+    EXPECT_TRUE(isDarkDesktop(QPalette(QColor(0x35, 0x35, 0x35))));
+    EXPECT_FALSE(isDarkDesktop(QPalette(QColor(0xef, 0xef, 0xef))));
+}
