@@ -10,6 +10,8 @@ class DatabaseRoundBook final : public RoundBook {
 public:
     QString recordRound(const RoundRecord& round) override { return m_history.recordRound(round).message; }
 
+    bool hasDailyResult(const QString& player, int number) override { return m_history.hasDailyResult(player, number); }
+
     QString showStatistics(const QString& player, QWidget* parent) override
     {
         return StatisticsWindow::showFor(m_history, player, parent);

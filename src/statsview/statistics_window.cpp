@@ -4,6 +4,7 @@
 #include "history/history_csv.h"
 #include "history/history_database.h"
 #include "history/round_figures.h"
+#include "model/board_code.h"
 #include "statsview/round_board_view.h"
 
 #include <QBarCategoryAxis>
@@ -188,18 +189,35 @@ void StatisticsWindow::showPlayer(const QString& player)
     m_players->setCurrentText(player);
 }
 
+// The streak counts days with a daily result; the latest few results follow, newest first.
+QString StatisticsWindow::dailyText(const QList<DailyResult>& results)
+{
+    constexpr int kShownResults = 5;
+    const DailyStreak streak = RoundFigures::dailyStreak(results, dailyNumber(QDateTime::currentDateTimeUtc().date()));
+    QStringList latest;
+    for (qsizetype i = results.size() - 1; i >= 0 && latest.size() < kShownResults; --i)
+        latest << tr("#%1 %2 to %3").arg(results[i].number).arg(results[i].score).arg(results[i].computerScore);
+    return tr("Daily boards: %n result(s), days in a row %1 now, %2 at most. Latest: %3.", nullptr, int(results.size()))
+        .arg(streak.current)
+        .arg(streak.longest)
+        .arg(latest.join(QStringLiteral(", ")));
+}
+
 void StatisticsWindow::reload()
 {
     const PlayerStatistics figures = m_history.statistics(player(), kRecentRounds);
     showRounds();
     fillDistribution(*m_distributionChart, RoundFigures::scoreBuckets(figures.scoreCounts));
     const WinRecord& wins = figures.wins;
-    m_record->setText(tr("Won %1, drawn %2, lost %3 against the computer. Rounds won in a row: %4 now, %5 at most.")
-                          .arg(wins.won)
-                          .arg(wins.drawn)
-                          .arg(wins.lost)
-                          .arg(wins.currentStreak)
-                          .arg(wins.longestStreak));
+    QString record = tr("Won %1, drawn %2, lost %3 against the computer. Rounds won in a row: %4 now, %5 at most.")
+                         .arg(wins.won)
+                         .arg(wins.drawn)
+                         .arg(wins.lost)
+                         .arg(wins.currentStreak)
+                         .arg(wins.longestStreak);
+    if (!figures.dailyResults.isEmpty())
+        record += QLatin1Char('\n') + dailyText(figures.dailyResults);
+    m_record->setText(record);
     m_record->setAccessibleDescription(m_record->text());
     m_bestWords->setRowCount(int(figures.bestWords.size()));
     for (int row = 0; row < figures.bestWords.size(); ++row) {

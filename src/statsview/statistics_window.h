@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "history/round_figures.h"
+
 #include <QDialog>
 
 class HistoryDatabase;
@@ -35,6 +37,7 @@ public:
 
 private:
     void reload();
+    static QString dailyText(const QList<DailyResult>& results);
     void showRounds();
     void chooseExportFile();
 
