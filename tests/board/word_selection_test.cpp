@@ -2,8 +2,14 @@
 #include "board/word_selection.h"
 
 #include "board/board_layout.h"
+#include "dealt_line.h"
+#include "model/board_code.h"
+#include "model/deal_random.h"
 #include "support/globals.h"
 #include "support/printed.h"
+
+#include <QCoreApplication>
+#include <QProcess>
 
 #include <random>
 
@@ -83,6 +89,40 @@ TEST_F(WordSelectionTest, DealtBoardsChainAtTheirRulesCrossingsAndScore)
             }
         }
         EXPECT_EQ(computerScore(*puzzle), value);
+    }
+}
+
+// Pinned boards from the shipped word list: a code, and the daily board of a date, dealt by
+// this process and by two others. A deliberate change of the word list (or of the dealing)
+// changes them: deal them again with `bin/board_dealer CODE DATE` and pin what it prints.
+TEST_F(WordSelectionTest, ACodeAndADateDealPinnedBoardsInEveryProcess)
+{
+    const QByteArray pinned = "sitars income toques spites dowels 115\ntinned ionize insert tossed triads 104\n";
+    const QStringList asked {QStringLiteral("3STAD-KW9V7"), QStringLiteral("2026-03-01")};
+    loadSixWordList();
+    ASSERT_EQ(readBoardCode(asked[0], wordListTag()).fault, CodeFault::None);
+    EXPECT_EQ(dealtLine(readBoardCode(asked[0], wordListTag()).seed) + '\n' + dealtLine(dailySeed(dailyNumber(QDate(2026, 3, 1)))) + '\n', pinned);
+    QProcess first, second;
+    for (QProcess* dealer : {&first, &second})
+        dealer->start(QCoreApplication::applicationDirPath() + QStringLiteral("/board_dealer"), asked);
+    ASSERT_TRUE(first.waitForFinished() && second.waitForFinished());
+    EXPECT_EQ(first.readAllStandardOutput(), pinned);
+    EXPECT_EQ(second.readAllStandardOutput(), pinned);
+}
+
+// Every code reads back as the seed it was made from, which deals a board whose code it is.
+TEST_F(WordSelectionTest, TenThousandCodesRoundTripThroughTheirBoards)
+{
+    loadSixWordList();
+    const uint32_t tag = wordListTag();
+    DealRandom seeds(20);
+    for (int i = 0; i < 10000; ++i) {
+        const uint64_t seed = seeds.next() & kSeedMask;
+        const QString code = boardCode(seed, tag);
+        const CodeReading reading = readBoardCode(code, tag);
+        ASSERT_EQ(std::tuple(reading.fault, reading.seed), std::tuple(CodeFault::None, seed)) << code.toStdString();
+        ASSERT_TRUE(selectPuzzleWords(reading.seed).has_value());
+        ASSERT_EQ(boardCode(reading.seed, tag), code);
     }
 }
 
