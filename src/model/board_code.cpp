@@ -99,7 +99,7 @@ QString codeFaultSentence(CodeFault fault)
     case CodeFault::None:
         break;
     case CodeFault::Malformed:
-        return QStringLiteral("A board code is ten characters from 2-9 and A-Z without I, L and O, such as 7KQ2M-XW9RB.");
+        return QStringLiteral("A board code is ten characters from 2-9 and A-Z without I, L and O, such as 3STAD-KW9V7.");
     case CodeFault::Typo:
         return QStringLiteral("That board code has a typo: its check character does not match the rest.");
     case CodeFault::OtherList:
