@@ -24,8 +24,29 @@ struct LaunchOptions {
     QCommandLineOption daily {QStringLiteral("daily"), QStringLiteral("Start on today's daily board (UTC).")};
 };
 
+// Qt's own options (QGuiApplication's and QApplication's), which the toolkit takes from the
+// command line once it starts: accepted here unlisted, so they keep working as before.
+void acceptToolkitOptions(QCommandLineParser& parser)
+{
+    for (const char* name : {"platform", "platformpluginpath", "platformtheme", "plugin", "qmljsdebugger", "qwindowgeometry",
+                             "geometry", "qwindowicon", "icon", "qwindowtitle", "title", "display", "name", "session",
+                             "style", "stylesheet", "visual", "ncols", "im", "inputstyle"}) {
+        QCommandLineOption option(QString::fromLatin1(name), QString(), QStringLiteral("value"));
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
+    for (const char* name : {"reverse", "widgetcount", "nograb", "dograb", "sync", "cmap"}) {
+        QCommandLineOption option(QString::fromLatin1(name));
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
+}
+
 void describe(QCommandLineParser& parser, const LaunchOptions& options)
 {
+    // Qt's options are single-dash words ("-platform offscreen"), not bundled letters.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    acceptToolkitOptions(parser);
     parser.setApplicationDescription(QStringLiteral("A word puzzle: fill in five crossing six-letter words."));
     parser.addHelpOption();
     parser.addVersionOption();
