@@ -485,7 +485,8 @@ std::optional<RoundRecord> AppDelegate::recordRoundInHistory()
     RoundRecord round = roundRecordOf(player, QDateTime::currentDateTimeUtc(), *shown, m_lastCheck);
     RoundBook* book = roundBook();
     const std::optional<DealOrigin>& origin = gameModel().origin();
-    if (origin && origin->dailyNumber != 0 && book && !book->hasDailyResult(player, origin->dailyNumber))
+    // Without a history nothing says the day was played already, so the round counts.
+    if (origin && origin->dailyNumber != 0 && !(book && book->hasDailyResult(player, origin->dailyNumber)))
         round.dailyNumber = origin->dailyNumber;
     const QString message = book ? book->recordRound(round) : QString();
     if (!message.isEmpty())
