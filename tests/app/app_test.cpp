@@ -70,6 +70,7 @@ TEST_F(AppTest, BoardCodesDealTheirBoardAndTheDailyBoardCountsOnce)
     typo[0] = typo[0] == u'2' ? u'3' : u'2';
     EXPECT_EQ(printedBy([&] { EXPECT_FALSE(m_game->playBoardCode(typo)); }),
               "That board code has a typo: its check character does not match the rest.\n");
+    EXPECT_TRUE(words() == dealt);
     press("actionNewPuzzle");
     EXPECT_TRUE(m_game->playBoardCode(code.toLower()));
     EXPECT_TRUE(words() == dealt && m_game->window()->windowTitle() == "Sixfold");
