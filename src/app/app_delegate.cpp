@@ -236,8 +236,9 @@ void AppDelegate::applicationDidFinishLaunching(QObject* /*notification*/)
     applyWordColours(preferences.wordColours);
     KeptBoardStore store(KeptBoardStore::defaultFilePath(), KeptBoardStore::defaultSpareRecordPath());
     m_keeper = std::make_unique<BoardKeeper>(std::move(store), window(), compScore, theScore);
-    // A board asked for on the command line comes first; one whose code this word list
-    // cannot deal has been said on the console, and the launch goes on as usual.
+    // A board asked for on the command line comes first, though the kept board is still read
+    // so that it stays kept; a code this word list cannot deal has been said on the console,
+    // and the launch goes on as usual.
     std::optional<DealOrigin> launchBoard;
     if (m_launchDaily) {
         const int number = dailyNumber(QDateTime::currentDateTimeUtc().date());
@@ -250,7 +251,7 @@ void AppDelegate::applicationDidFinishLaunching(QObject* /*notification*/)
             myPrintf("%s\n", qUtf8Printable(codeFaultSentence(reading.fault)));
     }
     if (launchBoard)
-        dealBoard(*launchBoard);
+        m_keeper->launch(false), dealBoard(*launchBoard);
     else if (!m_keeper->launch(preferences.resumesAtLaunch))
         createBoard();
     m_keeper->boardDealt();
