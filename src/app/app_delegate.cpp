@@ -510,7 +510,6 @@ void AppDelegate::keepResultToShare(const RoundRecord& round)
     m_lastResult = shareableResult(outcome);
     if (outcome.practice)
         myPrintf("You have a result for Daily #%d already; this round was practice.\n", origin->dailyNumber);
-    myPrintf("Game ▸ Copy Result puts this round, without its letters, on the clipboard.\n");
 }
 
 void AppDelegate::showStatistics()
