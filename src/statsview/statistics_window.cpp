@@ -197,7 +197,8 @@ QString StatisticsWindow::dailyText(const QList<DailyResult>& results)
     QStringList latest;
     for (qsizetype i = results.size() - 1; i >= 0 && latest.size() < kShownResults; --i)
         latest << tr("#%1 %2 to %3").arg(results[i].number).arg(results[i].score).arg(results[i].computerScore);
-    return tr("Daily boards: %n result(s), days in a row %1 now, %2 at most. Latest: %3.", nullptr, int(results.size()))
+    return tr("Daily results: %1. Days in a row: %2 now, %3 at most. Latest: %4.")
+        .arg(results.size())
         .arg(streak.current)
         .arg(streak.longest)
         .arg(latest.join(QStringLiteral(", ")));
