@@ -13,8 +13,10 @@
 #include "console/log_console.h"
 #include "grid/grid.h"
 #include "keep/kept_board_store.h"
+#include "model/board_code.h"
 #include "model/game_model.h"
 #include "settings/preferences.h"
+#include "model/shared_result.h"
 #include "resume/board_keeper.h"
 #include "resume/board_reading.h"
 #include "scoring/puzzle_check.h"
@@ -29,15 +31,18 @@
 #include "window/text_field_values.h"
 #include "window/window_handle.h"
 #include "words/dictionary_check.h"
+#include "words/picking.h"
 #include "words/word_list.h"
 #include "ui_MainWindow.h"
 
 #include <QLineEdit>
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QDateTime>
 #include <QDir>
 #include <QEvent>
+#include <QInputDialog>
 #include <QLabel>
 #include <QMessageBox>
 #include <QMainWindow>
@@ -180,6 +185,14 @@ void AppDelegate::connectActions()
         connect(statistics, &QAction::triggered, this, &AppDelegate::showStatistics);
     if (auto* resume = w->findChild<QAction*>(QStringLiteral("actionResume")))
         connect(resume, &QAction::triggered, this, &AppDelegate::resumePreviousBoard);
+    if (auto* daily = w->findChild<QAction*>(QStringLiteral("actionDailyBoard")))
+        connect(daily, &QAction::triggered, this, &AppDelegate::playDailyBoard);
+    if (auto* play = w->findChild<QAction*>(QStringLiteral("actionPlayBoardCode")))
+        connect(play, &QAction::triggered, this, &AppDelegate::askForBoardCode);
+    if (auto* copyCode = w->findChild<QAction*>(QStringLiteral("actionCopyBoardCode")))
+        connect(copyCode, &QAction::triggered, this, &AppDelegate::copyBoardCode);
+    if (auto* copyResult = w->findChild<QAction*>(QStringLiteral("actionCopyResult")))
+        connect(copyResult, &QAction::triggered, this, &AppDelegate::copyResult);
     if (auto* preferences = w->findChild<QAction*>(QStringLiteral("actionPreferences"))) {
         preferences->setShortcut(preferencesShortcut());
         connect(preferences, &QAction::triggered, this, &AppDelegate::showPreferences);
@@ -228,9 +241,26 @@ void AppDelegate::applicationDidFinishLaunching(QObject* /*notification*/)
         _window->installEventFilter(this);
     KeptBoardStore store(KeptBoardStore::defaultFilePath(), KeptBoardStore::defaultSpareRecordPath());
     m_keeper = std::make_unique<BoardKeeper>(std::move(store), window(), compScore, theScore);
-    if (!m_keeper->launch(preferences.resumesAtLaunch))
+    // A board asked for on the command line comes first, though the kept board is still read
+    // so that it stays kept; a code this word list cannot deal has been said on the console,
+    // and the launch goes on as usual.
+    std::optional<DealOrigin> launchBoard;
+    if (m_launchDaily) {
+        const int number = dailyNumber(QDateTime::currentDateTimeUtc().date());
+        launchBoard = DealOrigin {dailySeed(number), number};
+    } else if (!m_launchCode.isEmpty()) {
+        const CodeReading reading = readBoardCode(m_launchCode, wordListTag());
+        if (reading.fault == CodeFault::None)
+            launchBoard = DealOrigin {reading.seed, 0};
+        else
+            myPrintf("%s\n", qUtf8Printable(codeFaultSentence(reading.fault)));
+    }
+    if (launchBoard)
+        m_keeper->launch(false), dealBoard(*launchBoard);
+    else if (!m_keeper->launch(preferences.resumesAtLaunch))
         createBoard();
     m_keeper->boardDealt();
+    showBoardOrigin();
     updateStatsDisplay();
 }
 
@@ -245,18 +275,100 @@ bool AppDelegate::eventFilter(QObject* watched, QEvent* event)
 
 int32_t AppDelegate::createBoard()
 {
-    const std::optional<PuzzleWords> puzzle = selectPuzzleWords();
+    dealBoard(DealOrigin {seedDealingFromEntropy(), 0});
+    return 1;
+}
+
+void AppDelegate::dealBoard(const DealOrigin& origin)
+{
+    const std::optional<PuzzleWords> puzzle = selectPuzzleWords(origin.seed);
     if (!puzzle) {
         myPrintf("The word list cannot make a puzzle, so the board stays empty.\n");
         clearBoard();
         gameModel().clear();
         setIntValue(compScore, 0);
-        return 1;
+        return;
     }
     layOutBoard(*puzzle, window());
+    gameModel().setOrigin(origin);
     setIntValue(compScore, gameModel().computerScore());
     qCDebug(lcApp, "Board laid out with %d cells.", static_cast<int>(window() ? window()->findChildren<myTextField*>().size() : 0));
-    return 1;
+}
+
+// The title names the daily board while it is on show, leaving the window's layout as it is.
+void AppDelegate::showBoardOrigin()
+{
+    if (!_window)
+        return;
+    const std::optional<DealOrigin>& origin = gameModel().origin();
+    _window->setWindowTitle(origin && origin->dailyNumber != 0 ? tr("Sixfold — Daily #%1").arg(origin->dailyNumber)
+                                                              : tr("Sixfold"));
+}
+
+QString AppDelegate::boardName() const
+{
+    const std::optional<DealOrigin>& origin = gameModel().origin();
+    if (!origin)
+        return QString();
+    if (origin->dailyNumber != 0)
+        return QStringLiteral("Daily #%1").arg(origin->dailyNumber);
+    return boardCode(origin->seed, wordListTag());
+}
+
+bool AppDelegate::playBoardCode(const QString& code)
+{
+    const CodeReading reading = readBoardCode(code, wordListTag());
+    if (reading.fault != CodeFault::None) {
+        myPrintf("%s\n", qUtf8Printable(codeFaultSentence(reading.fault)));
+        return false;
+    }
+    replaceBoard(DealOrigin {reading.seed, 0});
+    myPrintf("Board %s dealt.\n", qUtf8Printable(boardCode(reading.seed, wordListTag())));
+    return true;
+}
+
+void AppDelegate::askForBoardCode()
+{
+    auto* dialog = new QInputDialog(_window.get());
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->setObjectName(QStringLiteral("boardCodeDialog"));
+    dialog->setWindowTitle(tr("Play Board Code"));
+    dialog->setLabelText(tr("Board code (ten characters, such as a friend's from Copy Board Code):"));
+    connect(dialog, &QInputDialog::textValueSelected, this, [this](const QString& code) { playBoardCode(code); });
+    dialog->open();
+}
+
+void AppDelegate::playDailyBoard()
+{
+    const int number = dailyNumber(QDateTime::currentDateTimeUtc().date());
+    replaceBoard(DealOrigin {dailySeed(number), number});
+    RoundBook* book = roundBook();
+    if (book && book->hasDailyResult(QString::fromUtf8(gUserName), number))
+        myPrintf("Daily #%d: you have played it today already, so this round is practice.\n", number);
+    else
+        myPrintf("Daily #%d: your first submission of it is today's result.\n", number);
+}
+
+void AppDelegate::copyBoardCode()
+{
+    const std::optional<DealOrigin>& origin = gameModel().origin();
+    if (!origin) {
+        myPrintf("This board came back from the kept one, which keeps no code; a dealt board has one.\n");
+        return;
+    }
+    const QString code = boardCode(origin->seed, wordListTag());
+    QGuiApplication::clipboard()->setText(code);
+    myPrintf("Board code %s copied.\n", qUtf8Printable(code));
+}
+
+void AppDelegate::copyResult()
+{
+    if (m_lastResult.isEmpty()) {
+        myPrintf("There is no result to copy yet: Copy Result shares the last round you submitted.\n");
+        return;
+    }
+    QGuiApplication::clipboard()->setText(m_lastResult);
+    myPrintf("Result copied:\n%s", qUtf8Printable(m_lastResult));
 }
 
 void AppDelegate::applicationWillTerminate(QObject* /*notification*/)
@@ -309,6 +421,11 @@ void AppDelegate::CheckAllWords(QObject* sender)
 
 void AppDelegate::GenerateNewPuzzle(QObject* /*sender*/)
 {
+    replaceBoard(DealOrigin {seedDealingFromEntropy(), 0});
+}
+
+void AppDelegate::replaceBoard(const DealOrigin& origin)
+{
     if (m_keeper)
         m_keeper->boardLeaving();
     for (const auto& column : gGrid) {
@@ -320,9 +437,10 @@ void AppDelegate::GenerateNewPuzzle(QObject* /*sender*/)
         }
     }
     setIntValue(theScore, 0);
-    createBoard();
+    dealBoard(origin);
     if (m_keeper)
         m_keeper->boardDealt();
+    showBoardOrigin();
 }
 
 // A name is taken exactly as typed. One that does not fit is refused rather than cut,
@@ -360,7 +478,8 @@ void AppDelegate::SubmitScore(QObject* /*sender*/)
     const int32_t computers = gameModel().computerScore();
     foldRoundIntoStats(gameModel().computerScore());
     updateStatsDisplay();
-    recordRoundInHistory();
+    if (const std::optional<RoundRecord> round = recordRoundInHistory())
+        keepResultToShare(*round);
     displayComputerWords();
     GenerateNewPuzzle(nullptr);
     announce(roundSummary(yours, computers) + tr(" A new puzzle is dealt."));
@@ -386,16 +505,40 @@ RoundBook* AppDelegate::roundBook()
 }
 
 // The history is extra: whatever befalls it, the statistics are saved already and play goes on.
-void AppDelegate::recordRoundInHistory()
+// A daily board's first submission by the player is the day's result; the history says which.
+std::optional<RoundRecord> AppDelegate::recordRoundInHistory()
 {
     const std::optional<BoardState> shown = readShownBoard();
     if (!shown)
-        return;
-    const RoundRecord round = roundRecordOf(QString::fromUtf8(gUserName), QDateTime::currentDateTimeUtc(), *shown, m_lastCheck);
+        return std::nullopt;
+    const QString player = QString::fromUtf8(gUserName);
+    RoundRecord round = roundRecordOf(player, QDateTime::currentDateTimeUtc(), *shown, m_lastCheck);
     RoundBook* book = roundBook();
+    const std::optional<DealOrigin>& origin = gameModel().origin();
+    // Without a history nothing says the day was played already, so the round counts.
+    if (origin && origin->dailyNumber != 0 && !(book && book->hasDailyResult(player, origin->dailyNumber)))
+        round.dailyNumber = origin->dailyNumber;
     const QString message = book ? book->recordRound(round) : QString();
     if (!message.isEmpty())
         myPrintf("%s", message.toUtf8().constData());
+    return round;
+}
+
+void AppDelegate::keepResultToShare(const RoundRecord& round)
+{
+    const std::optional<DealOrigin>& origin = gameModel().origin();
+    RoundOutcome outcome;
+    outcome.boardName = boardName();
+    outcome.practice = origin && origin->dailyNumber != 0 && round.dailyNumber == 0;
+    outcome.playerScore = round.roundScore;
+    outcome.computerScore = round.computerScore;
+    // The best possible score of the board joins here once the game works it out.
+    outcome.bestPossible = std::nullopt;
+    for (int i = 0; i < kRoundSlots; ++i)
+        outcome.isWord[static_cast<size_t>(i)] = round.wordSlots[static_cast<size_t>(i)].isWord;
+    m_lastResult = shareableResult(outcome);
+    if (outcome.practice)
+        myPrintf("You have a result for Daily #%d already; this round was practice.\n", origin->dailyNumber);
 }
 
 void AppDelegate::showStatistics()
@@ -410,6 +553,7 @@ void AppDelegate::resumePreviousBoard()
 {
     if (m_keeper)
         m_keeper->resumeKept();
+    showBoardOrigin();
 }
 
 void AppDelegate::showPreferences()

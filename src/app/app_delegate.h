@@ -1,12 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "history/round_record.h"
+#include "model/game_model.h"
 #include "scoring/puzzle_check.h"
 
 #include <QObject>
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 
 class QLabel;
 class QLineEdit;
@@ -44,6 +47,24 @@ public:
     // Draws five crossing words, shows the computer's score for them and lays them out as
     // a new board with the focus in its first cell. Always returns 1.
     int32_t createBoard();
+
+    // What the game starts on instead of the launch's board: a board code (already read
+    // sound, though its word list is checked at launch) or today's daily board.
+    void startOnBoardCode(const QString& code) { m_launchCode = code; }
+    void startOnDailyBoard() { m_launchDaily = true; }
+
+    // Game > Play Board Code: deals the board `code` names, the board on show becoming the
+    // kept one as with New Puzzle. A code that cannot be dealt gets one sentence on the
+    // console and changes nothing; returns whether the board was dealt.
+    bool playBoardCode(const QString& code);
+    // Game > Daily Board: today's (UTC) board, the same on every machine with this word list.
+    void playDailyBoard();
+    // Game > Copy Board Code: the board on show's code on the clipboard.
+    void copyBoardCode();
+    // Game > Copy Result: the last submitted round, without its letters, on the clipboard.
+    void copyResult();
+    // What Copy Result would copy; empty before the first submission.
+    const QString& lastResult() const { return m_lastResult; }
 
     // Shows the current player's statistics in the statistics panel and saves them.
     void updateStatsDisplay();
@@ -86,14 +107,26 @@ private:
     void connectActions();
     void showStatsText(const QString& text);
     void showHelp(HelpPage page);
+    // The dealing behind createBoard, from a known seed.
+    void dealBoard(const DealOrigin& origin);
+    // New Puzzle's steps with the board `origin` names.
+    void replaceBoard(const DealOrigin& origin);
+    void showBoardOrigin();
+    void askForBoardCode();
+    QString boardName() const;
 
     std::unique_ptr<QMainWindow> _window;
     std::unique_ptr<BoardKeeper> m_keeper;
     // Loaded at the first submission or the first look at the statistics, never at launch;
     // null, having said why on the console, when it cannot be.
     RoundBook* roundBook();
-    void recordRoundInHistory();
+    // Returns the round as recorded, or nothing when the board cannot be read.
+    std::optional<RoundRecord> recordRoundInHistory();
+    void keepResultToShare(const RoundRecord& round);
     std::unique_ptr<RoundBook> m_roundBook;
     BoardCheck m_lastCheck; // what the latest Check All Words read and judged
+    QString m_launchCode;
+    bool m_launchDaily = false;
+    QString m_lastResult; // what Copy Result shares
     bool m_hasReportedUnsavedPreferences = false; // said once a run, like every other file's failure
 };

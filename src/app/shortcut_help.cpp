@@ -30,6 +30,7 @@ QString keyboardShortcutsText()
         {QStringLiteral("Ctrl+K"), "Check All Words"},
         {QStringLiteral("Ctrl+Return"), "Submit"},
         {QStringLiteral("Ctrl+N"), "New Puzzle"},
+        {QStringLiteral("Ctrl+D"), "Daily Board: today's board, the same for everyone"},
         {QStringLiteral("Ctrl+R"), "Resume Previous Board (again: back to the board before)"},
         {QStringLiteral("Ctrl+H"), "Statistics: the history of your rounds"},
         {preferencesShortcut().toString(QKeySequence::NativeText), "Preferences"},

@@ -125,6 +125,12 @@ std::optional<PuzzleWords> selectPuzzleWords()
     return std::nullopt;
 }
 
+std::optional<PuzzleWords> selectPuzzleWords(uint64_t seed)
+{
+    seedDealing(seed);
+    return selectPuzzleWords();
+}
+
 int32_t computerScore(const PuzzleWords& puzzle)
 {
     int32_t score = 0;

@@ -30,6 +30,8 @@ inline ChainCrossings chainCrossings(const PuzzleWords& puzzle)
 // from word 0; when the first chain and five fresh starts all fail, the list is judged
 // unable to make a puzzle and nothing is returned (at once when no row holds six letters).
 std::optional<PuzzleWords> selectPuzzleWords();
+// The same, its draws from the deal generator restarted at `seed`: the board a code names.
+std::optional<PuzzleWords> selectPuzzleWords(uint64_t seed);
 
 // The letter score of the five words together.
 int32_t computerScore(const PuzzleWords& puzzle);

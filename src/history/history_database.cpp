@@ -185,7 +185,37 @@ QSqlError HistoryDatabase::connect()
             QThread::msleep(5);
         }
     }
-    return migrate(db);
+    const QSqlError error = migrate(db);
+    return error.isValid() ? error : addDailyColumn(db);
+}
+
+// Which rounds are daily results came after the versioned schema, as a step of its own that
+// looks before it adds: a file that has the column, from this game or a later one, keeps it,
+// and a file without it is still read by a game that knows nothing of it.
+QSqlError HistoryDatabase::addDailyColumn(QSqlDatabase& db)
+{
+    QSqlQuery query(db);
+    const auto hasColumn = [&query]() -> std::optional<bool> {
+        if (!query.exec(QStringLiteral("SELECT COUNT(*) FROM pragma_table_info('rounds') WHERE name = 'daily'"))
+            || !query.next())
+            return std::nullopt;
+        return query.value(0).toInt() > 0;
+    };
+    const std::optional<bool> found = hasColumn();
+    if (!found)
+        return query.lastError();
+    if (*found)
+        return {};
+    // Another game may add it at the same moment: take the write lock, then look again.
+    if (!query.exec(QStringLiteral("BEGIN IMMEDIATE")))
+        return query.lastError();
+    const std::optional<bool> again = hasColumn();
+    if (again && (*again || query.exec(QStringLiteral("ALTER TABLE rounds ADD COLUMN daily INTEGER")))
+        && query.exec(QStringLiteral("COMMIT")))
+        return {};
+    const QSqlError error = query.lastError();
+    query.exec(QStringLiteral("ROLLBACK"));
+    return error;
 }
 
 QSqlError HistoryDatabase::migrate(QSqlDatabase& db)
@@ -287,10 +317,11 @@ QSqlError HistoryDatabase::insert(const RoundRecord& round)
     const QDateTime playedAt = round.playedAt.isValid() ? round.playedAt : QDateTime::currentDateTimeUtc();
     // Qt binds a null string as NULL; a player or slot left without text is still a round.
     query.prepare(QStringLiteral("INSERT INTO rounds (player, played_at, computer_words, computer_score,"
-                                 " round_score, words_made) VALUES (COALESCE(?, ''), ?, COALESCE(?, ''), ?, ?, ?)"));
+                                 " round_score, words_made, daily) VALUES (COALESCE(?, ''), ?, COALESCE(?, ''), ?, ?, ?, ?)"));
+    const QVariant daily = round.dailyNumber != 0 ? QVariant(round.dailyNumber) : QVariant(QMetaType(QMetaType::Int));
     for (const QVariant& value : {QVariant(round.player), QVariant(playedAt.toMSecsSinceEpoch()),
                                   QVariant(words.join(u' ')), QVariant(round.computerScore),
-                                  QVariant(round.roundScore), QVariant(round.wordsMade)})
+                                  QVariant(round.roundScore), QVariant(round.wordsMade), daily})
         query.addBindValue(value);
     if (!query.exec())
         return failed(query.lastError());
@@ -420,9 +451,30 @@ QList<RoundRecord> HistoryDatabase::allRounds(const QString& player)
     return rounds;
 }
 
+bool HistoryDatabase::hasDailyResult(const QString& player, int number)
+{
+    auto query = run(QStringLiteral("SELECT 1 FROM rounds WHERE player = ? AND daily = ? LIMIT 1"), {player, number});
+    return query && query->next();
+}
+
+// A number kept twice (two games submitting it at once) counts once, at its first round.
+QList<DailyResult> HistoryDatabase::dailyResults(const QString& player)
+{
+    QList<DailyResult> results;
+    auto query = run(QStringLiteral("SELECT daily, round_score, computer_score FROM rounds"
+                                    " WHERE player = ? AND daily IS NOT NULL ORDER BY daily, played_at, id"),
+                     {player});
+    while (query && query->next()) {
+        const int number = query->value(0).toInt();
+        if (results.isEmpty() || results.last().number != number)
+            results.append({number, query->value(1).toInt(), query->value(2).toInt()});
+    }
+    return results;
+}
+
 PlayerStatistics HistoryDatabase::statistics(const QString& player, int lastRounds)
 {
     const QList<RoundScores> scores = scoresInOrder(player);
     return {roundScores(player, lastRounds, int(scores.size())), RoundFigures::scoreCounts(scores),
-            RoundFigures::winRecord(scores), bestWords(player), lastRound(player)};
+            RoundFigures::winRecord(scores), bestWords(player), lastRound(player), dailyResults(player)};
 }

@@ -28,6 +28,7 @@ struct PlayerStatistics {
     WinRecord wins;
     QList<BestWord> bestWords; // best first, each word once, at most ten
     std::optional<RoundRecord> lastRound;
+    QList<DailyResult> dailyResults; // by number
 };
 
 // The history of submitted rounds, one SQLite file shared by every running game. Opened on
@@ -63,6 +64,9 @@ public:
     QList<BestWord> bestWords(const QString& player, int count = RoundFigures::kBestWordCount);
     std::optional<RoundRecord> lastRound(const QString& player);
     QList<RoundRecord> allRounds(const QString& player); // oldest first, for export
+    // Whether the player has a result for the daily board numbered `number`.
+    bool hasDailyResult(const QString& player, int number);
+    QList<DailyResult> dailyResults(const QString& player); // by number
     PlayerStatistics statistics(const QString& player, int lastRounds = 100);
 
 private:
@@ -71,6 +75,7 @@ private:
     QString moveAside();
     HistoryStatus fail(const QSqlError& error);
     QSqlError migrate(QSqlDatabase& db);
+    QSqlError addDailyColumn(QSqlDatabase& db);
     QSqlError insert(const RoundRecord& round);
     QList<RoundScores> roundScores(const QString& player, int count, int total);
     QList<RoundScores> scoresInOrder(const QString& player); // without the times

@@ -29,6 +29,22 @@ QMap<int, int> scoreCounts(const QList<RoundScores>& rounds)
     return counts;
 }
 
+DailyStreak dailyStreak(const QList<DailyResult>& results, int today)
+{
+    DailyStreak streak;
+    int run = 0;
+    int previous = 0;
+    for (const DailyResult& result : results) {
+        run = run > 0 && result.number == previous + 1 ? run + 1 : 1;
+        previous = result.number;
+        streak.longest = std::max(streak.longest, run);
+    }
+    // A run that stopped before yesterday is over; one that reached yesterday can still go on today.
+    if (!results.isEmpty() && (previous == today || previous == today - 1))
+        streak.current = run;
+    return streak;
+}
+
 QList<ScoreBucket> scoreBuckets(const QMap<int, int>& scoreCounts, int mostBuckets)
 {
     QList<ScoreBucket> buckets;

@@ -31,6 +31,23 @@ struct WinRecord {
     bool operator==(const WinRecord&) const = default;
 };
 
+// A daily result: the daily board's number, the player's score and the computer's.
+struct DailyResult {
+    int number = 0;
+    int score = 0;
+    int computerScore = 0;
+
+    bool operator==(const DailyResult&) const = default;
+};
+
+// Runs of days with a daily result.
+struct DailyStreak {
+    int current = 0; // the run that ends today, or yesterday while today is still to play
+    int longest = 0;
+
+    bool operator==(const DailyStreak&) const = default;
+};
+
 struct BestWord {
     QString word; // upper case
     int score = 0;
@@ -56,6 +73,8 @@ inline constexpr int kBestWordCount = 10;
 // `rounds` oldest first.
 WinRecord winRecord(const QList<RoundScores>& rounds);
 QMap<int, int> scoreCounts(const QList<RoundScores>& rounds); // round score -> rounds
+// `results` in ascending number, each number once; `today` the number of today's daily board.
+DailyStreak dailyStreak(const QList<DailyResult>& results, int today);
 
 // Every score from the lowest to the highest in buckets of one width, the smallest of
 // 1, 2, 5, 10, 20, 50, … that keeps them to `mostBuckets` (at least 1); a bucket starts on a multiple

@@ -33,6 +33,9 @@ struct RoundRecord {
     std::array<SlotRecord, kRoundSlots> wordSlots; // chain order: across, down, across, down, across
     int roundScore = 0;
     int wordsMade = 0;
+    // The daily board's number when this round is the player's result for that day (the
+    // first submission of it), else 0. Written with the round; not read back with it.
+    int dailyNumber = 0;
 
     bool operator==(const RoundRecord&) const = default;
 };

@@ -11,12 +11,14 @@ void GameModel::deal(const std::array<QString, kWordCount>& words, const ChainCr
         board.words[i] = {words[i].toLower(), places[i]};
     board.computerScore = computerScoreOf(board);
     m_board = std::move(board);
+    m_origin.reset();
 }
 
 void GameModel::show(BoardState board)
 {
     board.computerScore = computerScoreOf(board);
     m_board = std::move(board);
+    m_origin.reset();
 }
 
 bool GameModel::isFixed(BoardCell cell) const

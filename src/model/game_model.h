@@ -3,7 +3,15 @@
 
 #include "model/board_state.h"
 
+#include <cstdint>
 #include <optional>
+
+// Where a dealt board came from: the seed it was dealt from, which its board code names, and
+// its number when it is the daily board (0 otherwise).
+struct DealOrigin {
+    uint64_t seed = 0;
+    int dailyNumber = 0;
+};
 
 // The board on show and what the round has said of it: the letters typed, each letter's
 // verdict from the last check, and both scores. The widgets show it and report what the
@@ -17,7 +25,11 @@ public:
     // A kept board shown again with its letters and verdicts. The computer's score is
     // recomputed from the words, never taken from the board handed in.
     void show(BoardState board);
-    void clear() { m_board.reset(); }
+    void clear() { m_board.reset(), m_origin.reset(); }
+
+    // Set after a deal; none for a board shown again from the kept one, whose seed is not kept.
+    const std::optional<DealOrigin>& origin() const { return m_origin; }
+    void setOrigin(const DealOrigin& origin) { m_origin = origin; }
 
     // The player typed into (or emptied) a blank cell: the old letter's verdict goes with it.
     // Ignored off the board's blank cells.
@@ -40,6 +52,7 @@ private:
     const TypedCell* typedAt(BoardCell cell) const;
 
     std::optional<BoardState> m_board;
+    std::optional<DealOrigin> m_origin;
 };
 
 // The game's one model, for the widgets that show it.

@@ -20,6 +20,8 @@ public:
         return message;
     }
 
+    bool hasDailyResult(const QString& player, int number) override { return m_history.hasDailyResult(player, number); }
+
     QString showStatistics(const QString& player, QWidget* parent) override
     {
         m_windows.removeAll(nullptr);

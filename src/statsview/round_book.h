@@ -19,6 +19,10 @@ public:
     // Adds a finished round; returns what to say on the console, or an empty string.
     virtual QString recordRound(const RoundRecord& round) = 0;
 
+    // Whether `player` has a result for the daily board numbered `number` (false while the
+    // history cannot be read).
+    virtual bool hasDailyResult(const QString& player, int number) = 0;
+
     // Opens the statistics window of `player` over `parent`; returns what to say on the
     // console, or an empty string.
     virtual QString showStatistics(const QString& player, QWidget* parent) = 0;

@@ -5,6 +5,7 @@
 #include "history/history_database.h"
 #include "history/round_figures.h"
 #include "settings/preferences.h"
+#include "model/board_code.h"
 #include "statsview/round_board_view.h"
 
 #include <QBarCategoryAxis>
@@ -238,6 +239,21 @@ void StatisticsWindow::showPlayer(const QString& player)
     m_players->setCurrentText(player);
 }
 
+// The streak counts days with a daily result; the latest few results follow, newest first.
+QString StatisticsWindow::dailyText(const QList<DailyResult>& results)
+{
+    constexpr int kShownResults = 5;
+    const DailyStreak streak = RoundFigures::dailyStreak(results, dailyNumber(QDateTime::currentDateTimeUtc().date()));
+    QStringList latest;
+    for (qsizetype i = results.size() - 1; i >= 0 && latest.size() < kShownResults; --i)
+        latest << tr("#%1 %2 to %3").arg(results[i].number).arg(results[i].score).arg(results[i].computerScore);
+    return tr("Daily results: %1. Days in a row: %2 now, %3 at most. Latest: %4.")
+        .arg(results.size())
+        .arg(streak.current)
+        .arg(streak.longest)
+        .arg(latest.join(QStringLiteral(", ")));
+}
+
 void StatisticsWindow::reload()
 {
     const PlayerStatistics figures = m_history.statistics(player(), kRecentRounds);
@@ -245,12 +261,15 @@ void StatisticsWindow::reload()
     fillDistribution(*m_distributionChart, RoundFigures::scoreBuckets(figures.scoreCounts));
     m_exported->hide();
     const WinRecord& wins = figures.wins;
-    m_record->setText(tr("Won %1, drawn %2, lost %3 against the computer. Rounds won in a row: %4 now, %5 at most.")
-                          .arg(wins.won)
-                          .arg(wins.drawn)
-                          .arg(wins.lost)
-                          .arg(wins.currentStreak)
-                          .arg(wins.longestStreak));
+    QString record = tr("Won %1, drawn %2, lost %3 against the computer. Rounds won in a row: %4 now, %5 at most.")
+                         .arg(wins.won)
+                         .arg(wins.drawn)
+                         .arg(wins.lost)
+                         .arg(wins.currentStreak)
+                         .arg(wins.longestStreak);
+    if (!figures.dailyResults.isEmpty())
+        record += QLatin1Char('\n') + dailyText(figures.dailyResults);
+    m_record->setText(record);
     if (figures.rounds.isEmpty())
         m_record->setText(tr("No rounds yet: rounds won, drawn and lost against the computer show here once you submit a round."));
     m_record->setAccessibleDescription(m_record->text());

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "look/board_palette.h"
+#include "history/round_figures.h"
 
 #include <QDialog>
 
@@ -46,6 +47,7 @@ public:
 
 private:
     void reload();
+    static QString dailyText(const QList<DailyResult>& results);
     void showRounds();
     void chooseExportFile();
     void describeCharts(const QList<RoundScores>& rounds, const QList<ScoreBucket>& buckets);

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "words/picking.h"
 
+#include "model/board_code.h"
+#include "model/deal_random.h"
 #include "words/word_list.h"
 
 #include <cstdlib>
@@ -8,11 +10,38 @@
 
 RandomSource gRandomSource;
 
+namespace {
+
+uint64_t entropySeed()
+{
+    return ((uint64_t {arc4random()} << 32) | arc4random()) & kSeedMask;
+}
+
+DealRandom& dealRandom()
+{
+    static DealRandom generator(entropySeed());
+    return generator;
+}
+
+} // namespace
+
 int32_t rnd(uint32_t upperBound)
 {
     if (gRandomSource && upperBound > 1)
         return static_cast<int32_t>(gRandomSource(upperBound));
-    return static_cast<int32_t>(arc4random_uniform(upperBound));
+    return static_cast<int32_t>(dealRandom().below(upperBound));
+}
+
+void seedDealing(uint64_t seed)
+{
+    dealRandom() = DealRandom(seed);
+}
+
+uint64_t seedDealingFromEntropy()
+{
+    const uint64_t seed = entropySeed();
+    seedDealing(seed);
+    return seed;
 }
 
 void getRandomNLetterWord(char* word, int32_t /*length*/)

@@ -2,7 +2,10 @@
 #include "words/word_list.h"
 
 #include "console/log_console.h"
+#include "model/board_code.h"
 #include "platform/resources.h"
+
+#include <QCryptographicHash>
 
 #include <cstdio>
 #include <cstring>
@@ -107,6 +110,16 @@ void storeSixWordList(const QByteArray& bytes)
     SixWordTableWriter writer;
     writer.write(bytes);
     writer.reportDroppedLines();
+}
+
+uint32_t wordListTag()
+{
+    QCryptographicHash hash(QCryptographicHash::Sha256);
+    for (int row = 1; row < gSixListMax && row < kSixWordRows; ++row) {
+        hash.addData(QByteArrayView(gSixWords[row], static_cast<qsizetype>(std::strlen(gSixWords[row]))));
+        hash.addData(QByteArrayView("\n", 1));
+    }
+    return static_cast<uint8_t>(hash.result().at(0)) & kListTagMask;
 }
 
 void loadWordList()

@@ -27,6 +27,10 @@ void loadSixWordList();
 // reports the lines it could not store.
 void storeSixWordList(const QByteArray& bytes);
 
+// Four bits of the SHA-256 of the table's words (one per line), which every board code
+// carries: a code dealt from another list is refused instead of dealing a different board.
+uint32_t wordListTag();
+
 // Reads the resource "words_alpha.txt" into gWordList only.
 void loadWordList();
 

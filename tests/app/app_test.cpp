@@ -2,13 +2,16 @@
 #include "app/game_test.h"
 
 #include "history/history_database.h"
+#include "model/board_code.h"
 #include "support/temporary_resources.h"
 #include "window/window_handle.h"
 #include "words/word_list.h"
 
 #include <QAccessible>
 #include <QApplication>
+#include <QClipboard>
 #include <QDialog>
+#include <QGuiApplication>
 #include <QPlainTextEdit>
 #include <QPointer>
 
@@ -58,6 +61,41 @@ TEST_F(AppTest, LaunchWithoutAWordListSaysSoAndLeavesTheBoardEmpty)
     TemporaryResources resources;
     EXPECT_EQ(launch(), "Null list.\n" + kWelcome + "The word list cannot make a puzzle, so the board stays empty.\n");
     EXPECT_TRUE(m_game->compScore->text() == "0" && !gGrid[0][0].field);
+}
+
+// A copied code deals the same board again; a mistyped one says so and leaves the board be.
+// The daily board names itself in the title; its first submission is the day's result, kept in
+// the history, and a second is practice. Copy Result shares no letter.
+TEST_F(AppTest, BoardCodesDealTheirBoardAndTheDailyBoardCountsOnce)
+{
+    launch();
+    const auto words = [] { return gameModel().board()->words; };
+    const auto dealt = words();
+    press("actionCopyBoardCode");
+    const QString code = QGuiApplication::clipboard()->text();
+    QString typo = code;
+    typo[0] = typo[0] == u'2' ? u'3' : u'2';
+    EXPECT_EQ(printedBy([&] { EXPECT_FALSE(m_game->playBoardCode(typo)); }),
+              "That board code has a typo: its check character does not match the rest.\n");
+    EXPECT_TRUE(words() == dealt);
+    press("actionNewPuzzle");
+    EXPECT_TRUE(m_game->playBoardCode(code.toLower()));
+    EXPECT_TRUE(words() == dealt && m_game->window()->windowTitle() == "Sixfold");
+
+    const int today = dailyNumber(QDateTime::currentDateTimeUtc().date());
+    const std::string daily = "Daily #" + std::to_string(today);
+    for (const char* round : {"", " (practice)"}) {
+        const std::string said = press("actionDailyBoard");
+        EXPECT_NE(said.find(daily + (*round ? ": you have played it today already" : ": your first submission")), std::string::npos) << said;
+        EXPECT_EQ(m_game->window()->windowTitle().toStdString(), "Sixfold — " + daily);
+        press("submitButton");
+        press("actionCopyResult");
+        const QString shared = QGuiApplication::clipboard()->text();
+        EXPECT_TRUE(shared.startsWith(QString::fromStdString("Sixfold " + daily + round + "\nMe 0 · computer ")));
+        EXPECT_TRUE(shared.endsWith("\n✗ ✗ ✗ ✗ ✗  0/5 words\n")) << shared.toStdString();
+    }
+    EXPECT_EQ(m_game->window()->windowTitle(), "Sixfold");
+    EXPECT_EQ(HistoryDatabase(dataHome() + "/sixfold/history.sqlite").dailyResults(QString::fromUtf8(gUserName)).size(), 1);
 }
 
 // Termination on its own stores the last player and nothing else: statistics changed since

@@ -34,6 +34,27 @@ TEST(DictionaryToolTest, BatchJudgesEachLineWholeAndNoWordShowsTheUsage)
     EXPECT_TRUE(bare.readAllStandardError().startsWith("usage: sixfold-dict WORD..."));
 }
 
+// The game's options answer on the terminal, with no window and no display needed.
+TEST(LaunchOptionsTest, HelpAndVersionAnswerAndAMistakeExitsWithTwo)
+{
+    const struct { QStringList arguments; int status; const char* says; } rows[] = {
+        {{"--help"}, 0, "--board <CODE>"},
+        {{"--version"}, 0, "sixfold "},
+        {{"--bogus"}, 2, "Unknown option 'bogus'."},
+        {{"-platform", "minimal", "-reverse", "--help"}, 0, "--daily"}, // the toolkit's options stay the toolkit's
+        {{"--board", "3STAD-KW9V8"}, 2, "has a typo"},
+        {{"--board", "3STAD-KW9V7", "--daily"}, 2, "not both"},
+    };
+    for (const auto& row : rows) {
+        QProcess game;
+        game.setProcessEnvironment(QProcessEnvironment {}); // no display at all
+        ASSERT_TRUE(started(game, "sixfold", row.arguments) && game.waitForFinished());
+        const QByteArray said = game.readAllStandardOutput() + game.readAllStandardError();
+        EXPECT_EQ(game.exitCode(), row.status) << said.toStdString();
+        EXPECT_TRUE(said.contains(row.says)) << said.toStdString();
+    }
+}
+
 // The built game run as a player runs it, with settings of its own and its standard output
 // in a file.
 bool launched(QProcess& game, const QTemporaryDir& folder)

@@ -2,8 +2,13 @@
 #include "board/word_selection.h"
 
 #include "board/board_layout.h"
+#include "model/board_code.h"
+#include "model/deal_random.h"
 #include "support/globals.h"
 #include "support/printed.h"
+
+#include <QCoreApplication>
+#include <QProcess>
 
 #include <random>
 
@@ -83,6 +88,34 @@ TEST_F(WordSelectionTest, DealtBoardsChainAtTheirRulesCrossingsAndScore)
             }
         }
         EXPECT_EQ(computerScore(*puzzle), value);
+    }
+}
+
+// Pinned boards from the shipped word list: a code, and the daily board of a date, each dealt
+// by two separate processes. A deliberate change of the word list (or of the dealing) changes
+// them: deal them again with `bin/board_dealer 3STAD-KW9V7 2026-03-01` and pin what it prints.
+TEST(BoardCodeDealTest, ACodeAndADateDealPinnedBoardsInEveryProcess)
+{
+    QProcess first, second;
+    for (QProcess* dealer : {&first, &second})
+        dealer->start(QCoreApplication::applicationDirPath() + QStringLiteral("/board_dealer"), {"3STAD-KW9V7", "2026-03-01"});
+    ASSERT_TRUE(first.waitForFinished() && second.waitForFinished());
+    const QByteArray pinned = "sitars income toques spites dowels 115\ntinned ionize insert tossed triads 104\n";
+    EXPECT_EQ(std::pair(first.readAllStandardOutput(), second.readAllStandardOutput()), std::pair(pinned, pinned));
+}
+
+// Every code reads back as the seed it was made from, which deals a board again and again.
+TEST_F(WordSelectionTest, TenThousandCodesRoundTripThroughTheirBoards)
+{
+    loadSixWordList();
+    const uint32_t tag = wordListTag();
+    DealRandom seeds(20);
+    for (int i = 0; i < 10000; ++i) {
+        const uint64_t seed = seeds.next() & kSeedMask;
+        const CodeReading reading = readBoardCode(boardCode(seed, tag), tag);
+        ASSERT_EQ(std::tuple(reading.fault, reading.seed), std::tuple(CodeFault::None, seed));
+        const auto board = selectPuzzleWords(reading.seed);
+        ASSERT_TRUE(board && (i % 100 != 0 || board->words == selectPuzzleWords(seed)->words));
     }
 }
 

@@ -132,6 +132,49 @@ TEST_F(HistoryTest, RoundsComeBackExactlyAndEveryFigureIsPerPlayer)
     EXPECT_EQ(history.statistics("cy").wins, (WinRecord {5, 1, 1, 2, 3}));
 }
 
+// A file from before daily results gains their column, with its rounds kept; opening it again
+// adds nothing. A player's results are per player, by number, the first of a number only.
+TEST_F(HistoryTest, DailyResultsGoIntoOldFilesToo)
+{
+    {
+        HistoryDatabase history(path());
+        history.recordRound(roundOf("ada", 5, 6));
+    }
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "old");
+        db.setDatabaseName(path());
+        ASSERT_TRUE(db.open() && QSqlQuery(db).exec("ALTER TABLE rounds DROP COLUMN daily"));
+    }
+    QSqlDatabase::removeDatabase("old");
+    for (int opening = 0; opening < 2; ++opening) {
+        HistoryDatabase history(path());
+        for (const auto& [daily, score] : {std::pair(7, 30), std::pair(3, 20), std::pair(7, 99), std::pair(0, 50)}) {
+            RoundRecord round = roundOf(opening == 0 ? "ada" : "bob", score, 40, score);
+            round.dailyNumber = daily;
+            ASSERT_EQ(history.recordRound(round).message, QString());
+        }
+        EXPECT_EQ(history.dailyResults("ada"), (QList<DailyResult> {{3, 20, 40}, {7, 30, 40}}));
+        EXPECT_EQ(std::tuple(history.hasDailyResult("ada", 3), history.hasDailyResult("ada", 4), history.hasDailyResult("cy", 3)),
+                  std::tuple(true, false, false));
+        EXPECT_EQ(history.roundScores("ada", -1).size(), 5);
+    }
+}
+
+// Days are the daily boards' numbers; the current run lives while it reaches yesterday.
+TEST(RoundFiguresTest, DailyStreaksAreRunsOfConsecutiveDays)
+{
+    const struct { QList<int> days; int today; DailyStreak expected; } rows[] = {
+        {{}, 10, {0, 0}}, {{10}, 10, {1, 1}}, {{9}, 10, {1, 1}}, {{8}, 10, {0, 1}},
+        {{1, 2, 3, 5, 6}, 7, {2, 3}}, {{1, 2, 3, 5, 6}, 8, {0, 3}}, {{4, 6, 7, 8, 9}, 9, {4, 4}},
+    };
+    for (const auto& row : rows) {
+        QList<DailyResult> results;
+        for (const int day : row.days)
+            results.append({day, 0, 0});
+        EXPECT_EQ(RoundFigures::dailyStreak(results, row.today), row.expected) << row.days.size() << " " << row.today;
+    }
+}
+
 TEST(RoundFiguresTest, WinsDrawsLossesAndRunsOfWinsOldestFirst)
 {
     const struct { const char* rounds; WinRecord expected; } rows[] = {

@@ -1,0 +1,96 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "model/board_code.h"
+#include "model/deal_random.h"
+#include "model/shared_result.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace {
+
+// Worked apart from the code from the published algorithms; the bound of three thousand
+// million redraws twice in these six draws.
+TEST(DealRandomTest, SplitMixAndLemireGiveTheirPublishedSequences)
+{
+    DealRandom zero(0);
+    EXPECT_EQ(std::vector({zero.next(), zero.next(), zero.next()}),
+              std::vector<uint64_t>({0xE220A8397B1DCDAFULL, 0x6E789E6AA1B965F4ULL, 0x06C45D188009454FULL}));
+    for (const auto& [bound, expected] : {std::pair<uint32_t, std::vector<uint32_t>> {6, {4, 0, 1, 2, 0, 5, 1, 4, 2, 3}},
+                                          {3000000000U, {835803390, 1032572149, 114090505, 2604684229, 655215580, 2401895629}}}) {
+        DealRandom random(42);
+        std::vector<uint32_t> drawn;
+        for (size_t i = 0; i < expected.size(); ++i)
+            drawn.push_back(random.below(bound));
+        EXPECT_EQ(drawn, expected) << bound;
+    }
+    DealRandom random(42);
+    EXPECT_EQ(std::pair(random.below(0), random.below(1)), std::pair(0U, 0U));
+    EXPECT_EQ(random.below(6), 4U); // bounds 0 and 1 drew nothing
+    EXPECT_EQ(std::pair(dailySeed(1), dailySeed(340)), std::pair(uint64_t {0x9B50FB0F7B}, uint64_t {0xBF9431D0CD}));
+    EXPECT_EQ(std::tuple(dailyNumber(QDate(2026, 1, 1)), dailyNumber(QDate(2026, 12, 6)), dailyNumber(QDate(2025, 12, 31))),
+              std::tuple(1, 340, 0));
+}
+
+// Every character changed to each other one, and every pair of different neighbours swapped,
+// in codes of seeds and tags across their range: the check catches each.
+TEST(BoardCodeTest, EverySingleTypoAndAdjacentSwapIsCaught)
+{
+    const QString alphabet = QStringLiteral("23456789ABCDEFGHJKMNPQRSTUVWXYZ");
+    DealRandom seeds(5);
+    for (int n = 0; n < 300; ++n) {
+        const uint32_t tag = uint32_t(n) & kListTagMask;
+        const uint64_t seed = n < 2 ? kSeedMask * uint64_t(n) : seeds.next() & kSeedMask;
+        const QString code = boardCode(seed, tag).remove(QLatin1Char('-'));
+        ASSERT_EQ(code.size(), kBoardCodeLength);
+        for (int i = 0; i < kBoardCodeLength; ++i) {
+            for (const QChar typed : alphabet) {
+                QString typo = code;
+                typo[i] = typed;
+                const CodeFault fault = readBoardCode(typo, tag).fault;
+                ASSERT_EQ(fault, typed == code[i] ? CodeFault::None : CodeFault::Typo) << typo.toStdString();
+            }
+            QString swapped = code;
+            if (i + 1 < kBoardCodeLength && code[i] != code[i + 1]) {
+                std::swap(swapped[i], swapped[i + 1]);
+                ASSERT_EQ(readBoardCode(swapped, tag).fault, CodeFault::Typo) << swapped.toStdString();
+            }
+        }
+    }
+}
+
+TEST(BoardCodeTest, ReadingAcceptsCaseAndSpacingAndRefusesWhatIsNoCode)
+{
+    const QString code = boardCode(0x5EED5EED42, 1);
+    EXPECT_EQ(code, QStringLiteral("3STAD-KW9V7")); // also pinned in the board's tests
+    const struct { QString typed; CodeFault fault; } cases[] = {
+        {QStringLiteral(" 3stad kw9v7 "), CodeFault::None},
+        {QString(), CodeFault::Malformed},
+        {QStringLiteral("3STAD-KW9V"), CodeFault::Malformed},
+        {QStringLiteral("3STAD-KW9V72"), CodeFault::Malformed},
+        {QStringLiteral("3STAD-KW9V0"), CodeFault::Malformed},
+        {QStringLiteral("3STAO-KW9V7"), CodeFault::Malformed},
+        {QStringLiteral("3STAD-KW1V7"), CodeFault::Malformed},
+        {QStringLiteral("3STAD-KWIV7"), CodeFault::Malformed},
+        {QStringLiteral("3STAD-KWLV7"), CodeFault::Malformed},
+        {QStringLiteral("ZZZZZ-ZZZZP"), CodeFault::Malformed}, // checks, but holds more than a seed and a tag
+    };
+    for (const auto& [typed, fault] : cases) {
+        const CodeReading reading = readBoardCode(typed, 1);
+        EXPECT_EQ(reading.fault, fault) << typed.toStdString();
+        EXPECT_TRUE(fault != CodeFault::None || (reading.seed == 0x5EED5EED42 && reading.listTag == 1));
+    }
+    EXPECT_EQ(readBoardCode(code, 2).fault, CodeFault::OtherList);
+}
+
+// The marks follow the slots in chain order; scores and the board's name, never a letter.
+TEST(SharedResultTest, MarksFollowTheSlotsAndPracticeAndBestPossibleShowWhenSo)
+{
+    RoundOutcome outcome {QStringLiteral("Daily #12"), false, 31, 40, std::nullopt, {true, false, false, true, true}};
+    EXPECT_EQ(shareableResult(outcome), QStringLiteral("Sixfold Daily #12\nMe 31 · computer 40\n✓ ✗ ✗ ✓ ✓  3/5 words\n"));
+    outcome = {QStringLiteral("3STAD-KW9V7"), true, 0, 52, 77, {false, false, false, false, true}};
+    EXPECT_EQ(shareableResult(outcome),
+              QStringLiteral("Sixfold 3STAD-KW9V7 (practice)\nMe 0 · computer 52 · best possible 77\n✗ ✗ ✗ ✗ ✓  1/5 words\n"));
+}
+
+} // namespace
