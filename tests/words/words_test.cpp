@@ -164,27 +164,18 @@ TEST_F(WordsTest, LexiconHoldsExactlyTheSixCharacterTextsTheCheckAccepts)
     for (const QByteArray& entry : lines(pathForResource("Lexicon", "txt").value_or(QString())))
         ASSERT_TRUE(entry.isEmpty() || (lexicon.insert(entry).second && isWord(QString::fromLatin1(entry)))) << entry.constData();
     ASSERT_GT(lexicon.size(), 30000u);
-    std::vector<QByteArray> candidates;
-    const auto offer = [&](QByteArray text) {
-        text = text.toLower().replace('_', ' ');
-        if (text.size() == 6 && text.trimmed().size() == 6)
-            candidates.push_back(text);
-    };
+    std::mt19937 random(18);
+    std::vector<QByteArray> candidates; // from every source, with endings; lexicon entries with one character changed
     QStringList sources {pathForResource("ListWords", "txt").value(), pathForResource("function_words", "txt").value(), "/usr/share/hunspell/en_US.dic"};
     for (const char* pos : {"noun", "verb", "adj", "adv"})
         sources << QStringLiteral("/usr/share/wordnet/index.") + pos;
-    for (const QString& source : sources) {
-        for (const QByteArray& line : lines(source)) {
-            const QByteArray word = line.left(line.indexOf(line.contains('\t') ? '\t' : line.contains('/') ? '/' : ' '));
+    for (const QString& source : sources)
+        for (const QByteArray& line : lines(source))
             for (const char* ending : {"", "s", "es", "ed", "ing", "er", "est", "'s"})
-                offer(word + ending);
-        }
-    }
-    std::mt19937 random(18);
-    for (QByteArray entry : lexicon) { // one character changed: near misses on both sides
-        entry[random() % 6] = "abcdefghijklmnopqrstuvwxyz-' 0123"[random() % 33];
-        offer(entry);
-    }
+                candidates.push_back(line.left(line.indexOf(line.contains('\t') ? '\t' : line.contains('/') ? '/' : ' ')).toLower().replace('_', ' ') + ending);
+    for (QByteArray entry : lexicon)
+        candidates.push_back(entry.replace(random() % 6, 1, QByteArray(1, "abcdefghijklmnopqrstuvwxyz-' 0123"[random() % 33])));
+    std::erase_if(candidates, [](const QByteArray& text) { return text.size() != 6 || text.trimmed().size() != 6; });
     std::shuffle(candidates.begin(), candidates.end(), random);
     for (const QByteArray& text : std::vector(candidates.begin(), candidates.begin() + 4000))
         EXPECT_EQ(isWord(QString::fromLatin1(text)), lexicon.count(text) == 1) << '"' << text.constData() << '"';
