@@ -13,6 +13,7 @@
 #include "console/log_console.h"
 #include "grid/grid.h"
 #include "keep/kept_board_store.h"
+#include "lexicon/board_best.h"
 #include "model/game_model.h"
 #include "prefs/preferences.h"
 #include "resume/board_keeper.h"
@@ -143,6 +144,7 @@ void AppDelegate::takeOutlets()
     outlet(compScore, "compScore");
     outlet(statsField, "statsField");
     outlet(newUserName, "newUserName");
+    outlet(roundOutcome, "roundOutcome");
     // The form's "0" becomes a value a screen reader hears with its caption.
     if (theScore)
         setIntValue(theScore, gameModel().playerScore());
@@ -338,11 +340,29 @@ void AppDelegate::SubmitScore(QObject* /*sender*/)
         return;
     }
     CheckAllWords(nullptr);
+    // The lexicon is read here, at the first submission, never at launch.
+    const QString outcome = gameModel().board()
+        ? ::roundOutcome(gameModel().playerScore(), gameModel().computerScore(), bestOfBoard(*gameModel().board(), Lexicon::shared()).total)
+        : QString();
     foldRoundIntoStats(gameModel().computerScore());
     updateStatsDisplay();
     recordRoundInHistory();
     displayComputerWords();
     GenerateNewPuzzle(nullptr);
+    if (roundOutcome) {
+        roundOutcome->setText(outcome);
+        qApp->installEventFilter(this);
+    }
+}
+
+bool AppDelegate::eventFilter(QObject* watched, QEvent* event)
+{
+    const QEvent::Type type = event->type();
+    if (roundOutcome && (type == QEvent::KeyPress || type == QEvent::ShortcutOverride || type == QEvent::MouseButtonPress)) {
+        roundOutcome->clear();
+        qApp->removeEventFilter(this);
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 RoundBook* AppDelegate::roundBook()

@@ -71,6 +71,11 @@ public:
     QLabel* compScore = nullptr;          // the computer's score for this puzzle
     QLabel* statsField = nullptr;         // the player's statistics, nine lines
     QLineEdit* newUserName = nullptr;     // the name typed to change player
+    QLabel* roundOutcome = nullptr;       // the last round's outcome, until the player goes on
+
+protected:
+    // Clears the round's outcome at the player's next key or click.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     enum class HelpPage { HowToPlay, About, KeyboardShortcuts };

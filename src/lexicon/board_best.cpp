@@ -18,6 +18,16 @@ std::string slotPattern(const BoardState& board, int word)
     return pattern;
 }
 
+QString roundOutcome(int yourScore, int computerScore, int bestPossible)
+{
+    const int margin = yourScore - computerScore;
+    const QString verdict = margin > 0 ? QStringLiteral("you won by %1").arg(margin)
+        : margin < 0                   ? QStringLiteral("you lost by %1").arg(-margin)
+                                       : QStringLiteral("a draw");
+    return QStringLiteral("Last round: you %1, computer %2 \u2013 %3.\nThe board allowed %4.")
+        .arg(yourScore).arg(computerScore).arg(verdict).arg(bestPossible);
+}
+
 BoardBest bestOfBoard(const BoardState& board, const Lexicon& lexicon, size_t perSlot)
 {
     BoardBest best;

@@ -20,6 +20,10 @@ struct BoardBest {
     int behindBy(int roundScore) const { return total - roundScore; }
 };
 
+// What the window says when a round is submitted: both scores, who won and by how much,
+// and the best round score the board allowed.
+QString roundOutcome(int yourScore, int computerScore, int bestPossible);
+
 // Slot `word`'s (0 .. kWordCount - 1) fixed letters at their positions, lower case, and
 // kAnyLetter at each cell the player fills.
 std::string slotPattern(const BoardState& board, int word);

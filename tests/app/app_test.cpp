@@ -116,6 +116,7 @@ TEST_F(AppTest, CheckAndTwoSubmissionsFoldIntoRunningAveragesSavedAndKeptButNewP
     const size_t listing = printed.find("Computer Words for Previous Puzzle: \n  garden              \n   n    ");
     EXPECT_LT(printed.find("'SILVER' is a word.\n"), listing);
     EXPECT_TRUE(listing != std::string::npos && submittedCell.isNull() && m_game->theScore->text() == "0");
+    EXPECT_EQ(m_game->roundOutcome->text(), "Last round: you 17, computer 47 \u2013 you lost by 30.\nThe board allowed 107.");
 
     showWorkedExample();
     fillAcross(0, 0, "GARDEN");
@@ -146,7 +147,7 @@ TEST_F(AppTest, CheckAndTwoSubmissionsFoldIntoRunningAveragesSavedAndKeptButNewP
     typeThen("", Qt::Key_N, Qt::ControlModifier);
     EXPECT_EQ(std::tuple(gCurrStats.totalPuzzlesSubmitted, gCurrStats.totalScores, gCurrStats.bestWordScore),
               std::tuple(before.totalPuzzlesSubmitted, before.totalScores, before.bestWordScore));
-    EXPECT_TRUE(m_game->theScore->text() == "0" && m_game->window()->focusWidget() == fieldAt(0, 0));
+    EXPECT_TRUE(m_game->theScore->text() == "0" && m_game->window()->focusWidget() == fieldAt(0, 0) && m_game->roundOutcome->text().isEmpty());
     EXPECT_EQ(m_game->window()->centralWidget()->findChildren<myTextField*>().size(), 26);
     launch();
     EXPECT_EQ(std::tuple(gCurrStats.totalPuzzlesSubmitted, gCurrStats.totalScores), std::tuple(2, 25));
