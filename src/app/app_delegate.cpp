@@ -382,7 +382,8 @@ void AppDelegate::recordRoundInHistory()
     const std::optional<BoardState> shown = readShownBoard();
     if (!shown)
         return;
-    const RoundRecord round = roundRecordOf(QString::fromUtf8(gUserName), QDateTime::currentDateTimeUtc(), *shown, m_lastCheck);
+    RoundRecord round = roundRecordOf(QString::fromUtf8(gUserName), QDateTime::currentDateTimeUtc(), *shown, m_lastCheck);
+    round.bestPossible = bestOfBoard(*shown, Lexicon::shared()).total;
     RoundBook* book = roundBook();
     const QString message = book ? book->recordRound(round) : QString();
     if (!message.isEmpty())

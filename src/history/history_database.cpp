@@ -71,7 +71,7 @@ QDateTime fromStored(const QVariant& milliseconds)
     return QDateTime::fromMSecsSinceEpoch(milliseconds.toLongLong(), Qt::UTC);
 }
 
-constexpr auto kRoundColumns = "id, player, played_at, computer_words, computer_score, round_score, words_made";
+constexpr auto kRoundColumns = "id, player, played_at, computer_words, computer_score, round_score, words_made, best_possible";
 
 RoundRecord roundFromRow(const QSqlQuery& row)
 {
@@ -84,6 +84,8 @@ RoundRecord roundFromRow(const QSqlQuery& row)
     round.computerScore = row.value(4).toInt();
     round.roundScore = row.value(5).toInt();
     round.wordsMade = row.value(6).toInt();
+    if (!row.isNull(7))
+        round.bestPossible = row.value(7).toInt();
     return round;
 }
 
@@ -184,7 +186,24 @@ QSqlError HistoryDatabase::connect()
             QThread::msleep(5);
         }
     }
-    return migrate(db);
+    const QSqlError error = migrate(db);
+    return error.isValid() ? error : addBestPossibleColumn(db);
+}
+
+// Apart from the numbered steps, so that it joins a file of any version once, whichever
+// game reaches it first: a file that has the column already is left as it is.
+QSqlError HistoryDatabase::addBestPossibleColumn(QSqlDatabase& db)
+{
+    QSqlQuery query(db);
+    if (!query.exec(QStringLiteral("SELECT 1 FROM pragma_table_info('rounds') WHERE name = 'best_possible'")))
+        return query.lastError();
+    if (query.next())
+        return {};
+    query.finish();
+    if (query.exec(QStringLiteral("ALTER TABLE rounds ADD COLUMN best_possible INTEGER"))
+        || query.lastError().text().contains(QStringLiteral("duplicate column")))
+        return {};
+    return query.lastError();
 }
 
 QSqlError HistoryDatabase::migrate(QSqlDatabase& db)
@@ -287,10 +306,11 @@ QSqlError HistoryDatabase::insert(const RoundRecord& round)
     const QDateTime playedAt = round.playedAt.isValid() ? round.playedAt : QDateTime::currentDateTimeUtc();
     // Qt binds a null string as NULL; a player or slot left without text is still a round.
     query.prepare(QStringLiteral("INSERT INTO rounds (player, played_at, computer_words, computer_score,"
-                                 " round_score, words_made) VALUES (COALESCE(?, ''), ?, COALESCE(?, ''), ?, ?, ?)"));
+                                 " round_score, words_made, best_possible) VALUES (COALESCE(?, ''), ?, COALESCE(?, ''), ?, ?, ?, ?)"));
     for (const QVariant& value : {QVariant(round.player), QVariant(playedAt.toMSecsSinceEpoch()),
                                   QVariant(words.join(u' ')), QVariant(round.computerScore),
-                                  QVariant(round.roundScore), QVariant(round.wordsMade)})
+                                  QVariant(round.roundScore), QVariant(round.wordsMade),
+                                  round.bestPossible ? QVariant(*round.bestPossible) : QVariant(QMetaType::fromType<int>())})
         query.addBindValue(value);
     if (!query.exec())
         return failed(query.lastError());
@@ -404,7 +424,7 @@ QList<RoundRecord> HistoryDatabase::allRounds(const QString& player)
 {
     QList<RoundRecord> rounds;
     auto query = run(QStringLiteral("SELECT r.id, r.player, r.played_at, r.computer_words, r.computer_score,"
-                                    " r.round_score, r.words_made, s.slot, s.x, s.y, s.down, s.letters, s.is_word, s.score"
+                                    " r.round_score, r.words_made, r.best_possible, s.slot, s.x, s.y, s.down, s.letters, s.is_word, s.score"
                                     " FROM rounds r LEFT JOIN slots s ON s.round_id = r.id WHERE r.player = ?"
                                     " ORDER BY r.played_at, r.id, s.slot"),
                      {player});
@@ -414,8 +434,8 @@ QList<RoundRecord> HistoryDatabase::allRounds(const QString& player)
             current = query->value(0).toLongLong();
             rounds.append(roundFromRow(*query));
         }
-        if (!query->isNull(7))
-            readSlot(*query, 7, rounds.last());
+        if (!query->isNull(8))
+            readSlot(*query, 8, rounds.last());
     }
     return rounds;
 }

@@ -7,6 +7,7 @@
 #include <QString>
 
 #include <array>
+#include <optional>
 
 // One of the five word places of a round, with the computer's word for it and what the
 // player left in it. Together the five slots redraw the board: a cell that two slots share
@@ -33,6 +34,8 @@ struct RoundRecord {
     std::array<SlotRecord, kRoundSlots> wordSlots; // chain order: across, down, across, down, across
     int roundScore = 0;
     int wordsMade = 0;
+    // The best round score the board allowed; none for a round kept before it was recorded.
+    std::optional<int> bestPossible;
 
     bool operator==(const RoundRecord&) const = default;
 };

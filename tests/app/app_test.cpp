@@ -132,7 +132,7 @@ TEST_F(AppTest, CheckAndTwoSubmissionsFoldIntoRunningAveragesSavedAndKeptButNewP
     const QList<RoundRecord> rounds = HistoryDatabase(dataHome() + "/sixfold/history.sqlite").allRounds(QString::fromUtf8(gUserName));
     ASSERT_EQ(rounds.size(), 2);
     EXPECT_EQ(std::tuple(rounds[0].computerScore, rounds[0].roundScore, rounds[0].wordsMade, rounds[1].computerScore,
-                         rounds[1].roundScore, rounds[1].wordsMade), std::tuple(47, 17, 2, 47, 8, 1));
+                         rounds[1].roundScore, rounds[1].wordsMade, rounds[0].bestPossible), std::tuple(47, 17, 2, 47, 8, 1, 107));
     for (const auto& [i, solution, letters, isWord, score, direction, x, y] :
          {std::tuple(1, "anchor", "A\U00010400 H  ", false, 0, Direction::Down, 1, 0), {4, "silver", "SILVER", true, 9, Direction::Across, 3, 8}}) {
         const SlotRecord& s = rounds[0].wordSlots[size_t(i)];
