@@ -175,6 +175,8 @@ void AppDelegate::connectActions()
         connect(about, &QAction::triggered, this, [this] { showHelp(HelpPage::About); });
     if (auto* keys = w->findChild<QAction*>(QStringLiteral("actionKeyboardShortcuts")))
         connect(keys, &QAction::triggered, this, [this] { showHelp(HelpPage::KeyboardShortcuts); });
+    if (auto* review = w->findChild<QAction*>(QStringLiteral("actionRoundReview")))
+        connect(review, &QAction::triggered, this, &AppDelegate::showRoundReview);
     if (auto* statistics = w->findChild<QAction*>(QStringLiteral("actionStatistics")))
         connect(statistics, &QAction::triggered, this, &AppDelegate::showStatistics);
     if (auto* resume = w->findChild<QAction*>(QStringLiteral("actionResume")))
@@ -208,7 +210,8 @@ void AppDelegate::showHelp(HelpPage page)
         box->setObjectName(QStringLiteral("keyboardShortcutsBox"));
         break;
     }
-    box->open();
+    box->setModal(false);
+    box->show();
 }
 
 void AppDelegate::applicationDidFinishLaunching(QObject* /*notification*/)
@@ -341,9 +344,12 @@ void AppDelegate::SubmitScore(QObject* /*sender*/)
     }
     CheckAllWords(nullptr);
     // The lexicon is read here, at the first submission, never at launch.
-    const QString outcome = gameModel().board()
-        ? ::roundOutcome(gameModel().playerScore(), gameModel().computerScore(), bestOfBoard(*gameModel().board(), Lexicon::shared()).total)
-        : QString();
+    QString outcome;
+    if (const std::optional<BoardState>& board = gameModel().board()) {
+        const BoardBest best = bestOfBoard(*board, Lexicon::shared(), 4);
+        outcome = ::roundOutcome(gameModel().playerScore(), gameModel().computerScore(), best.total) + QStringLiteral(" Ctrl+E: review.");
+        m_lastReview = roundReview(*board, best);
+    }
     foldRoundIntoStats(gameModel().computerScore());
     updateStatsDisplay();
     recordRoundInHistory();
@@ -388,6 +394,17 @@ void AppDelegate::recordRoundInHistory()
     const QString message = book ? book->recordRound(round) : QString();
     if (!message.isEmpty())
         myPrintf("%s", message.toUtf8().constData());
+}
+
+void AppDelegate::showRoundReview()
+{
+    auto* box = new QMessageBox(QMessageBox::NoIcon, QStringLiteral("Round Review"),
+                                m_lastReview.isEmpty() ? QStringLiteral("Submit a round to review it here.") : m_lastReview,
+                                QMessageBox::Close, window());
+    box->setObjectName(QStringLiteral("roundReview"));
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setModal(false);
+    box->show();
 }
 
 void AppDelegate::showStatistics()

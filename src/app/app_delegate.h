@@ -61,6 +61,8 @@ public:
     void showPreferences();
     // Game > Statistics: the history of the current player's rounds.
     void showStatistics();
+    // Game > Round Review: the last submitted round, slot by slot, beside what it allowed.
+    void showRoundReview();
     // Null before launch.
     BoardKeeper* boardKeeper() const { return m_keeper.get(); }
 
@@ -93,5 +95,6 @@ private:
     void recordRoundInHistory();
     std::unique_ptr<RoundBook> m_roundBook;
     BoardCheck m_lastCheck; // what the latest Check All Words read and judged
+    QString m_lastReview;   // the last submitted round's review; empty before the first
     bool m_hasReportedUnsavedPreferences = false; // said once a run, like every other file's failure
 };

@@ -30,6 +30,7 @@ QString keyboardShortcutsText()
         {QStringLiteral("Ctrl+Return"), "Submit"},
         {QStringLiteral("Ctrl+N"), "New Puzzle"},
         {QStringLiteral("Ctrl+R"), "Resume Previous Board (again: back to the board before)"},
+        {QStringLiteral("Ctrl+E"), "Round Review: the last round slot by slot, and the best words each slot allowed"},
         {QStringLiteral("Ctrl+H"), "Statistics: the history of your rounds"},
         {preferencesShortcut().toString(QKeySequence::NativeText), "Preferences"},
         {QStringLiteral("Return in the word field"), "Check Word"},

@@ -1,6 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "lexicon/board_best.h"
 
+#include "model/word_score.h"
+
+#include <QStringList>
+
 #include <algorithm>
 
 std::string slotPattern(const BoardState& board, int word)
@@ -26,6 +30,42 @@ QString roundOutcome(int yourScore, int computerScore, int bestPossible)
                                        : QStringLiteral("a draw");
     return QStringLiteral("Last round: you %1, computer %2 \u2013 %3.\nThe board allowed %4.")
         .arg(yourScore).arg(computerScore).arg(verdict).arg(bestPossible);
+}
+
+QString roundReview(const BoardState& board, const BoardBest& best)
+{
+    const std::vector<BoardCell> crossings = crossingCells(board);
+    QString review;
+    int yourScore = 0;
+    for (int w = 0; w < kWordCount; ++w) {
+        const PlacedWord& word = board.words[w];
+        QString letters;
+        bool isWord = false;
+        for (int k = 0; k < kWordLength; ++k) {
+            const BoardCell cell = word.place.cell(k);
+            const auto typed = std::find_if(board.typed.begin(), board.typed.end(),
+                                            [&](const TypedCell& t) { return t.x == cell.x && t.y == cell.y && !t.letter.isEmpty(); });
+            if (typed != board.typed.end())
+                isWord = isWord || typed->verdict == Verdict::Word;
+            const bool fixed = std::find(crossings.begin(), crossings.end(), cell) != crossings.end();
+            letters += typed != board.typed.end() ? typed->letter.toUpper()
+                : fixed                           ? word.letters.mid(k, 1).toUpper()
+                                                  : QStringLiteral("\u00b7");
+        }
+        const int points = isWord ? scoreWord(letters.toLatin1().constData()) : 0;
+        yourScore += points;
+        const QString why = isWord ? QStringLiteral("a word") : letters.contains(u'\u00b7') ? QStringLiteral("not all six cells filled")
+                                                                                        : QStringLiteral("not a word");
+        review += QStringLiteral("Word %1 (%2): %3 \u2013 %4, %5 points.")
+                      .arg(w + 1).arg(word.place.direction == Direction::Across ? "across" : "down", letters, why).arg(points);
+        QStringList fitted;
+        for (const ScoredWord& fit : best.fitting[w])
+            fitted << QStringLiteral("%1 %2").arg(QString::fromStdString(fit.text).toUpper()).arg(fit.score);
+        if (!fitted.isEmpty())
+            review += QStringLiteral(" Best that fitted: %1; also %2.").arg(fitted.takeFirst(), fitted.join(QStringLiteral(", ")));
+        review += u'\n';
+    }
+    return review + QStringLiteral("You %1, computer %2; the board allowed %3.").arg(yourScore).arg(board.computerScore).arg(best.total);
 }
 
 BoardBest bestOfBoard(const BoardState& board, const Lexicon& lexicon, size_t perSlot)

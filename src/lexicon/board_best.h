@@ -24,6 +24,11 @@ struct BoardBest {
 // and the best round score the board allowed.
 QString roundOutcome(int yourScore, int computerScore, int bestPossible);
 
+// The round review: for each slot (in chain order) the letters the board held, its verdict
+// and why, its points, and the words that fitted best; then both scores and the best possible.
+// The board's typed letters carry the verdicts of the check that ended the round.
+QString roundReview(const BoardState& board, const BoardBest& best);
+
 // Slot `word`'s (0 .. kWordCount - 1) fixed letters at their positions, lower case, and
 // kAnyLetter at each cell the player fills.
 std::string slotPattern(const BoardState& board, int word);

@@ -7,6 +7,7 @@
 #include "words/word_list.h"
 
 #include <QDialog>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPointer>
 
@@ -116,7 +117,10 @@ TEST_F(AppTest, CheckAndTwoSubmissionsFoldIntoRunningAveragesSavedAndKeptButNewP
     const size_t listing = printed.find("Computer Words for Previous Puzzle: \n  garden              \n   n    ");
     EXPECT_LT(printed.find("'SILVER' is a word.\n"), listing);
     EXPECT_TRUE(listing != std::string::npos && submittedCell.isNull() && m_game->theScore->text() == "0");
-    EXPECT_EQ(m_game->roundOutcome->text(), "Last round: you 17, computer 47 \u2013 you lost by 30.\nThe board allowed 107.");
+    EXPECT_EQ(m_game->roundOutcome->text(), "Last round: you 17, computer 47 \u2013 you lost by 30.\nThe board allowed 107. Ctrl+E: review.");
+    EXPECT_EQ(press("actionRoundReview"), ""); // the review, from the board as submitted
+    const QString review = std::unique_ptr<QMessageBox>(m_game->window()->findChild<QMessageBox*>("roundReview"))->text();
+    EXPECT_TRUE(review.contains("Word 5 (across): SILVER \u2013 a word, 9 points. Best that fitted: ") && review.contains("(down): A\U00010400") ) << review.toStdString();
 
     showWorkedExample();
     fillAcross(0, 0, "GARDEN");
