@@ -347,7 +347,9 @@ void AppDelegate::SubmitScore(QObject* /*sender*/)
     QString outcome;
     if (const std::optional<BoardState>& board = gameModel().board()) {
         const BoardBest best = bestOfBoard(*board, Lexicon::shared(), 4);
-        outcome = ::roundOutcome(gameModel().playerScore(), gameModel().computerScore(), best.total) + QStringLiteral(" Ctrl+E: review.");
+        // With no lexicon to read every total is 0: no best is better than a false one.
+        const std::optional<int> bestPossible = Lexicon::shared().size() ? std::optional(best.total) : std::nullopt;
+        outcome = ::roundOutcome(gameModel().playerScore(), gameModel().computerScore(), bestPossible) + QStringLiteral(" Ctrl+E: review.");
         m_lastReview = roundReview(*board, best);
     }
     foldRoundIntoStats(gameModel().computerScore());
@@ -389,7 +391,8 @@ void AppDelegate::recordRoundInHistory()
     if (!shown)
         return;
     RoundRecord round = roundRecordOf(QString::fromUtf8(gUserName), QDateTime::currentDateTimeUtc(), *shown, m_lastCheck);
-    round.bestPossible = bestOfBoard(*shown, Lexicon::shared()).total;
+    if (Lexicon::shared().size())
+        round.bestPossible = bestOfBoard(*shown, Lexicon::shared()).total;
     RoundBook* book = roundBook();
     const QString message = book ? book->recordRound(round) : QString();
     if (!message.isEmpty())

@@ -22,14 +22,14 @@ std::string slotPattern(const BoardState& board, int word)
     return pattern;
 }
 
-QString roundOutcome(int yourScore, int computerScore, int bestPossible)
+QString roundOutcome(int yourScore, int computerScore, std::optional<int> bestPossible)
 {
     const int margin = yourScore - computerScore;
     const QString verdict = margin > 0 ? QStringLiteral("you won by %1").arg(margin)
         : margin < 0                   ? QStringLiteral("you lost by %1").arg(-margin)
                                        : QStringLiteral("a draw");
-    return QStringLiteral("Last round: you %1, computer %2 \u2013 %3.\nThe board allowed %4.")
-        .arg(yourScore).arg(computerScore).arg(verdict).arg(bestPossible);
+    return QStringLiteral("Last round: you %1, computer %2 \u2013 %3.").arg(yourScore).arg(computerScore).arg(verdict)
+        + (bestPossible ? QStringLiteral("\nThe board allowed %1.").arg(*bestPossible) : QString());
 }
 
 QString roundReview(const BoardState& board, const BoardBest& best)

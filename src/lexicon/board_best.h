@@ -5,6 +5,7 @@
 #include "model/board_state.h"
 
 #include <array>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -21,8 +22,8 @@ struct BoardBest {
 };
 
 // What the window says when a round is submitted: both scores, who won and by how much,
-// and the best round score the board allowed.
-QString roundOutcome(int yourScore, int computerScore, int bestPossible);
+// and the best round score the board allowed, where the lexicon could tell it.
+QString roundOutcome(int yourScore, int computerScore, std::optional<int> bestPossible);
 
 // The round review: for each slot (in chain order) the letters the board held, its verdict
 // and why, its points, and the words that fitted best; then both scores and the best possible.

