@@ -373,6 +373,23 @@ bool AppDelegate::eventFilter(QObject* watched, QEvent* event)
     return QObject::eventFilter(watched, event);
 }
 
+namespace {
+
+// A kept round's board again, from its words and their places; none where they do not chain.
+std::optional<int> bestPossibleOf(const RoundRecord& round)
+{
+    BoardState board;
+    for (int w = 0; w < kWordCount; ++w) {
+        const SlotRecord& slot = round.wordSlots[w];
+        board.words[w] = {slot.solution.toLower(), {{slot.x, slot.y}, slot.direction}};
+    }
+    if (!Lexicon::shared().size() || !chainOf(placementsOf(board)))
+        return std::nullopt;
+    return bestOfBoard(board, Lexicon::shared()).total;
+}
+
+} // namespace
+
 RoundBook* AppDelegate::roundBook()
 {
     if (!m_roundBook) {
@@ -380,6 +397,8 @@ RoundBook* AppDelegate::roundBook()
         m_roundBook = loadRoundBook(&problem);
         if (!m_roundBook)
             myPrintf("%s", problem.toUtf8().constData());
+        else
+            m_roundBook->setBestPossibleScorer(bestPossibleOf);
     }
     return m_roundBook.get();
 }

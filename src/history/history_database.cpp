@@ -413,10 +413,12 @@ std::optional<RoundRecord> HistoryDatabase::lastRound(const QString& player)
     if (!query || !query->next())
         return std::nullopt;
     RoundRecord round = roundFromRow(*query);
+    const QVariant id = query->value(0);
     auto slotRows = run(QStringLiteral("SELECT slot, x, y, down, letters, is_word, score FROM slots WHERE round_id = ?"),
                      {query->value(0)});
     while (slotRows && slotRows->next())
         readSlot(*slotRows, 0, round);
+    fillBestPossible(round, id);
     return round;
 }
 
@@ -429,15 +431,29 @@ QList<RoundRecord> HistoryDatabase::allRounds(const QString& player)
                                     " ORDER BY r.played_at, r.id, s.slot"),
                      {player});
     qlonglong current = -1;
+    QList<qlonglong> ids;
     while (query && query->next()) {
         if (query->value(0).toLongLong() != current) {
             current = query->value(0).toLongLong();
             rounds.append(roundFromRow(*query));
+            ids.append(current);
         }
         if (!query->isNull(8))
             readSlot(*query, 8, rounds.last());
     }
+    query.reset();
+    for (qsizetype i = 0; i < rounds.size(); ++i)
+        fillBestPossible(rounds[i], ids[i]);
     return rounds;
+}
+
+void HistoryDatabase::fillBestPossible(RoundRecord& round, const QVariant& id)
+{
+    if (round.bestPossible || !m_scorer)
+        return;
+    round.bestPossible = m_scorer(round);
+    if (round.bestPossible)
+        run(QStringLiteral("UPDATE rounds SET best_possible = ? WHERE id = ? AND best_possible IS NULL"), {*round.bestPossible, id});
 }
 
 PlayerStatistics HistoryDatabase::statistics(const QString& player, int lastRounds)

@@ -9,6 +9,7 @@
 #include <QSqlError>
 #include <QString>
 
+#include <functional>
 #include <optional>
 
 class QSqlDatabase;
@@ -65,7 +66,13 @@ public:
     QList<RoundRecord> allRounds(const QString& player); // oldest first, for export
     PlayerStatistics statistics(const QString& player, int lastRounds = 100);
 
+    // Works out a round's best possible score (none when it cannot). A round read without
+    // one, kept before the history recorded it, gets it from here once, and keeps it.
+    using BestPossibleScorer = std::function<std::optional<int>(const RoundRecord&)>;
+    void setBestPossibleScorer(BestPossibleScorer scorer) { m_scorer = std::move(scorer); }
+
 private:
+    void fillBestPossible(RoundRecord& round, const QVariant& id);
     QSqlError connect();
     void disconnect();
     QString moveAside();
@@ -82,4 +89,5 @@ private:
     QString m_connection;
     State m_state = State::Closed;
     int m_busyWaitMs;
+    BestPossibleScorer m_scorer;
 };

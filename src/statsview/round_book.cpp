@@ -15,6 +15,11 @@ public:
         return StatisticsWindow::showFor(m_history, player, parent);
     }
 
+    void setBestPossibleScorer(std::function<std::optional<int>(const RoundRecord&)> scorer) override
+    {
+        m_history.setBestPossibleScorer(std::move(scorer));
+    }
+
 private:
     HistoryDatabase m_history;
 };

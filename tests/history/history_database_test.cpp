@@ -135,7 +135,7 @@ TEST_F(HistoryTest, RoundsComeBackExactlyAndEveryFigureIsPerPlayer)
 }
 
 // Whichever game opens a history kept before rounds had a best possible score adds the column, once.
-TEST_F(HistoryTest, AnOlderFileGainsTheBestPossibleColumnOnceAndItsRoundsHaveNone)
+TEST_F(HistoryTest, AnOlderFileGainsTheBestPossibleColumnOnceAndItsRoundsGetOneWhenFirstShown)
 {
     HistoryDatabase(path()).recordRound(roundOf("ada", 10, 20));
     {
@@ -146,6 +146,11 @@ TEST_F(HistoryTest, AnOlderFileGainsTheBestPossibleColumnOnceAndItsRoundsHaveNon
     QSqlDatabase::removeDatabase("old");
     for (int open = 0; open < 2; ++open)
         EXPECT_EQ(HistoryDatabase(path()).allRounds("ada"), QList<RoundRecord> {roundOf("ada", 10, 20)});
+    HistoryDatabase history(path()); // when first shown, the old round's best is worked out once and kept
+    int calls = 0;
+    history.setBestPossibleScorer([&](const RoundRecord&) { return ++calls, std::optional(42); });
+    const std::optional<int> first = history.allRounds("ada").front().bestPossible, again = history.lastRound("ada")->bestPossible;
+    EXPECT_EQ(std::tuple(first, again, calls, HistoryDatabase(path()).allRounds("ada").front().bestPossible), std::tuple(42, 42, 1, 42));
 }
 
 TEST(RoundFiguresTest, WinsDrawsLossesAndRunsOfWinsOldestFirst)
