@@ -14,6 +14,7 @@
 #include "grid/grid.h"
 #include "keep/kept_board_store.h"
 #include "model/board_code.h"
+#include "lexicon/board_best.h"
 #include "model/game_model.h"
 #include "settings/preferences.h"
 #include "model/shared_result.h"
@@ -151,6 +152,7 @@ void AppDelegate::takeOutlets()
     outlet(compScore, "compScore");
     outlet(statsField, "statsField");
     outlet(newUserName, "newUserName");
+    outlet(roundOutcome, "roundOutcome");
     // The form's "0" becomes a value a screen reader hears with its caption.
     if (theScore)
         setIntValue(theScore, gameModel().playerScore());
@@ -181,6 +183,8 @@ void AppDelegate::connectActions()
         connect(about, &QAction::triggered, this, [this] { showHelp(HelpPage::About); });
     if (auto* keys = w->findChild<QAction*>(QStringLiteral("actionKeyboardShortcuts")))
         connect(keys, &QAction::triggered, this, [this] { showHelp(HelpPage::KeyboardShortcuts); });
+    if (auto* review = w->findChild<QAction*>(QStringLiteral("actionRoundReview")))
+        connect(review, &QAction::triggered, this, &AppDelegate::showRoundReview);
     if (auto* statistics = w->findChild<QAction*>(QStringLiteral("actionStatistics")))
         connect(statistics, &QAction::triggered, this, &AppDelegate::showStatistics);
     if (auto* resume = w->findChild<QAction*>(QStringLiteral("actionResume")))
@@ -222,7 +226,8 @@ void AppDelegate::showHelp(HelpPage page)
         box->setObjectName(QStringLiteral("keyboardShortcutsBox"));
         break;
     }
-    box->open();
+    box->setModal(false);
+    box->show();
 }
 
 void AppDelegate::applicationDidFinishLaunching(QObject* /*notification*/)
@@ -262,15 +267,6 @@ void AppDelegate::applicationDidFinishLaunching(QObject* /*notification*/)
     m_keeper->boardDealt();
     showBoardOrigin();
     updateStatsDisplay();
-}
-
-bool AppDelegate::eventFilter(QObject* watched, QEvent* event)
-{
-    if (watched == _window.get() && event->type() == QEvent::ApplicationPaletteChange) {
-        QSettings settings(preferencesFilePath(), QSettings::IniFormat);
-        applyWordColours(loadPreferences(settings).wordColours);
-    }
-    return QObject::eventFilter(watched, event);
 }
 
 int32_t AppDelegate::createBoard()
@@ -476,6 +472,15 @@ void AppDelegate::SubmitScore(QObject* /*sender*/)
     CheckAllWords(nullptr);
     const int32_t yours = gameModel().playerScore();
     const int32_t computers = gameModel().computerScore();
+    // The lexicon is read here, at the first submission, never at launch.
+    QString outcome;
+    if (const std::optional<BoardState>& board = gameModel().board()) {
+        const BoardBest best = bestOfBoard(*board, Lexicon::shared(), 4);
+        // With no lexicon to read every total is 0: no best is better than a false one.
+        const std::optional<int> bestPossible = Lexicon::shared().size() ? std::optional(best.total) : std::nullopt;
+        outcome = ::roundOutcome(gameModel().playerScore(), gameModel().computerScore(), bestPossible) + QStringLiteral(" Ctrl+E: review.");
+        m_lastReview = roundReview(*board, best);
+    }
     foldRoundIntoStats(gameModel().computerScore());
     updateStatsDisplay();
     if (const std::optional<RoundRecord> round = recordRoundInHistory())
@@ -483,6 +488,10 @@ void AppDelegate::SubmitScore(QObject* /*sender*/)
     displayComputerWords();
     GenerateNewPuzzle(nullptr);
     announce(roundSummary(yours, computers) + tr(" A new puzzle is dealt."));
+    if (roundOutcome) {
+        roundOutcome->setText(outcome);
+        qApp->installEventFilter(this);
+    }
 }
 
 QString roundSummary(int32_t yours, int32_t computers)
@@ -493,6 +502,37 @@ QString roundSummary(int32_t yours, int32_t computers)
     return AppDelegate::tr("Round over: your score %1, the computer's %2, %3.").arg(yours).arg(computers).arg(outcome);
 }
 
+bool AppDelegate::eventFilter(QObject* watched, QEvent* event)
+{
+    const QEvent::Type type = event->type();
+    if (watched == _window.get() && type == QEvent::ApplicationPaletteChange) {
+        QSettings settings(preferencesFilePath(), QSettings::IniFormat);
+        applyWordColours(loadPreferences(settings).wordColours);
+    }
+    if (roundOutcome && (type == QEvent::KeyPress || type == QEvent::ShortcutOverride || type == QEvent::MouseButtonPress)) {
+        roundOutcome->clear();
+        qApp->removeEventFilter(this);
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+namespace {
+
+// A kept round's board again, from its words and their places; none where they do not chain.
+std::optional<int> bestPossibleOf(const RoundRecord& round)
+{
+    BoardState board;
+    for (int w = 0; w < kWordCount; ++w) {
+        const SlotRecord& slot = round.wordSlots[w];
+        board.words[w] = {slot.solution.toLower(), {{slot.x, slot.y}, slot.direction}};
+    }
+    if (!Lexicon::shared().size() || !chainOf(placementsOf(board)))
+        return std::nullopt;
+    return bestOfBoard(board, Lexicon::shared()).total;
+}
+
+} // namespace
+
 RoundBook* AppDelegate::roundBook()
 {
     if (!m_roundBook) {
@@ -500,6 +540,8 @@ RoundBook* AppDelegate::roundBook()
         m_roundBook = loadRoundBook(&problem);
         if (!m_roundBook)
             myPrintf("%s", problem.toUtf8().constData());
+        else
+            m_roundBook->setBestPossibleScorer(bestPossibleOf);
     }
     return m_roundBook.get();
 }
@@ -513,6 +555,8 @@ std::optional<RoundRecord> AppDelegate::recordRoundInHistory()
         return std::nullopt;
     const QString player = QString::fromUtf8(gUserName);
     RoundRecord round = roundRecordOf(player, QDateTime::currentDateTimeUtc(), *shown, m_lastCheck);
+    if (Lexicon::shared().size())
+        round.bestPossible = bestOfBoard(*shown, Lexicon::shared()).total;
     RoundBook* book = roundBook();
     const std::optional<DealOrigin>& origin = gameModel().origin();
     // Without a history nothing says the day was played already, so the round counts.
@@ -532,13 +576,23 @@ void AppDelegate::keepResultToShare(const RoundRecord& round)
     outcome.practice = origin && origin->dailyNumber != 0 && round.dailyNumber == 0;
     outcome.playerScore = round.roundScore;
     outcome.computerScore = round.computerScore;
-    // The best possible score of the board joins here once the game works it out.
-    outcome.bestPossible = std::nullopt;
+    outcome.bestPossible = round.bestPossible;
     for (int i = 0; i < kRoundSlots; ++i)
         outcome.isWord[static_cast<size_t>(i)] = round.wordSlots[static_cast<size_t>(i)].isWord;
     m_lastResult = shareableResult(outcome);
     if (outcome.practice)
         myPrintf("You have a result for Daily #%d already; this round was practice.\n", origin->dailyNumber);
+}
+
+void AppDelegate::showRoundReview()
+{
+    auto* box = new QMessageBox(QMessageBox::NoIcon, QStringLiteral("Round Review"),
+                                m_lastReview.isEmpty() ? QStringLiteral("Submit a round to review it here.") : m_lastReview,
+                                QMessageBox::Close, window());
+    box->setObjectName(QStringLiteral("roundReview"));
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setModal(false);
+    box->show();
 }
 
 void AppDelegate::showStatistics()

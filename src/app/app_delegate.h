@@ -85,6 +85,8 @@ public:
     void showPreferences();
     // Game > Statistics: the history of the current player's rounds.
     void showStatistics();
+    // Game > Round Review: the last submitted round, slot by slot, beside what it allowed.
+    void showRoundReview();
     // Null before launch.
     BoardKeeper* boardKeeper() const { return m_keeper.get(); }
 
@@ -95,9 +97,11 @@ public:
     QLabel* compScore = nullptr;          // the computer's score for this puzzle
     QLabel* statsField = nullptr;         // the player's statistics, nine lines
     QLineEdit* newUserName = nullptr;     // the name typed to change player
+    QLabel* roundOutcome = nullptr;       // the last round's outcome, until the player goes on
 
 protected:
-    // A desktop that turns dark (or light) while the game runs repaints the board to match.
+    // Clears the round's outcome at the player's next key or click; a desktop that turns dark
+    // (or light) while the game runs repaints the board to match.
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -128,5 +132,6 @@ private:
     QString m_launchCode;
     bool m_launchDaily = false;
     QString m_lastResult; // what Copy Result shares
+    QString m_lastReview;   // the last submitted round's review; empty before the first
     bool m_hasReportedUnsavedPreferences = false; // said once a run, like every other file's failure
 };

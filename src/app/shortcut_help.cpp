@@ -32,6 +32,7 @@ QString keyboardShortcutsText()
         {QStringLiteral("Ctrl+N"), "New Puzzle"},
         {QStringLiteral("Ctrl+D"), "Daily Board: today's board, the same for everyone"},
         {QStringLiteral("Ctrl+R"), "Resume Previous Board (again: back to the board before)"},
+        {QStringLiteral("Ctrl+E"), "Round Review: the last round slot by slot, and the best words each slot allowed"},
         {QStringLiteral("Ctrl+H"), "Statistics: the history of your rounds"},
         {preferencesShortcut().toString(QKeySequence::NativeText), "Preferences"},
         {QStringLiteral("Return in the word field"), "Check Word"},

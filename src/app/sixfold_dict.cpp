@@ -1,20 +1,29 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // sixfold-dict WORD...   prints each word's definition and the game's verdict on it
 // sixfold-dict --batch   reads one word per line, prints "1<TAB>word" or "0<TAB>word"
+// sixfold-dict --lexicon reads candidate texts, prints those the game accepts (sorted, lower case)
+// sixfold-dict --best PATTERN prints the best words for a slot ('?' where any letter may stand)
 // sixfold-dict --version prints the version of the game it belongs to
+// --resources DIR, first, reads the function and list words from DIR.
+#include "lexicon/lexicon.h"
+#include "platform/resources.h"
 #include "words/dictionary_check.h"
 
 #include <QCoreApplication>
 #include <QStringList>
 
+#include <algorithm>
 #include <cstdio>
 #include <iostream>
+#include <set>
 #include <string>
 
 namespace {
 
 constexpr const char* kUsage = "usage: sixfold-dict WORD...\n"
                                "       sixfold-dict --batch < words\n"
+                               "       sixfold-dict --lexicon < candidates\n"
+                               "       sixfold-dict --best PATTERN\n"
                                "       sixfold-dict --version\n";
 
 int judgeStandardInput()
@@ -29,18 +38,54 @@ int judgeStandardInput()
     return 0;
 }
 
+// What the board can hold: six printable ASCII characters, none of them white space at
+// either end (a slot is never judged otherwise), taken in lower case as the lexicon keeps them.
+int filterLexicon()
+{
+    std::set<std::string> accepted;
+    std::string line;
+    while (std::getline(std::cin, line)) {
+        const QString text = QString::fromStdString(line).toLower();
+        const bool printable = std::all_of(line.begin(), line.end(), [](char c) { return c >= ' ' && c <= '~'; });
+        if (line.size() == 6 && printable && text.trimmed().size() == 6 && isWord(text))
+            accepted.insert(text.toStdString());
+    }
+    for (const std::string& text : accepted)
+        std::printf("%s\n", text.c_str());
+    return 0;
+}
+
+int printBest(const QString& pattern)
+{
+    if (pattern.size() != 6 || pattern.toLatin1().size() != 6) {
+        std::fprintf(stderr, "sixfold-dict: a pattern has six characters, '?' for any: %s\n", qPrintable(pattern));
+        return 2;
+    }
+    for (const ScoredWord& word : Lexicon::shared().bestFitting(pattern.toLatin1().toStdString(), 20))
+        std::printf("%s %d\n", word.text.c_str(), word.score);
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
 {
     QCoreApplication application(argc, argv);
-    const QStringList words = QCoreApplication::arguments().mid(1);
+    QStringList words = QCoreApplication::arguments().mid(1);
+    if (words.size() >= 2 && words.first() == QStringLiteral("--resources")) {
+        setResourceDirectory(words.at(1));
+        words = words.mid(2);
+    }
     if (words.isEmpty()) {
         std::fputs(kUsage, stderr);
         return 2;
     }
     if (words.first() == QStringLiteral("--batch"))
         return judgeStandardInput();
+    if (words.first() == QStringLiteral("--lexicon"))
+        return filterLexicon();
+    if (words.first() == QStringLiteral("--best") && words.size() == 2)
+        return printBest(words.at(1));
     if (words.first() == QStringLiteral("--version")) {
         std::puts("sixfold-dict " SIXFOLD_VERSION);
         return 0;

@@ -28,7 +28,7 @@ QByteArray roundsToCsv(const QList<RoundRecord>& rounds)
     QByteArray csv = "played_at,player,round_score,computer_score,result,words_made,computer_words";
     for (int slot = 1; slot <= kRoundSlots; ++slot)
         csv += ",slot_" + QByteArray::number(slot) + ",slot_" + QByteArray::number(slot) + "_score";
-    csv += "\r\n";
+    csv += ",best_possible\r\n";
     for (const RoundRecord& round : rounds) {
         QStringList words;
         for (const SlotRecord& slot : round.wordSlots)
@@ -38,7 +38,7 @@ QByteArray roundsToCsv(const QList<RoundRecord>& rounds)
             + resultOf(round) + ',' + QByteArray::number(round.wordsMade) + ',' + csvField(words.join(u' '));
         for (const SlotRecord& slot : round.wordSlots)
             csv += ',' + csvField(slot.letters) + ',' + QByteArray::number(slot.score);
-        csv += "\r\n";
+        csv += ',' + (round.bestPossible ? QByteArray::number(*round.bestPossible) : QByteArray()) + "\r\n";
     }
     return csv;
 }

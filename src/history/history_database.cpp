@@ -73,7 +73,7 @@ QDateTime fromStored(const QVariant& milliseconds)
     return QDateTime::fromMSecsSinceEpoch(milliseconds.toLongLong(), Qt::UTC);
 }
 
-constexpr auto kRoundColumns = "id, player, played_at, computer_words, computer_score, round_score, words_made";
+constexpr auto kRoundColumns = "id, player, played_at, computer_words, computer_score, round_score, words_made, best_possible";
 
 RoundRecord roundFromRow(const QSqlQuery& row)
 {
@@ -86,6 +86,8 @@ RoundRecord roundFromRow(const QSqlQuery& row)
     round.computerScore = row.value(4).toInt();
     round.roundScore = row.value(5).toInt();
     round.wordsMade = row.value(6).toInt();
+    if (!row.isNull(7))
+        round.bestPossible = row.value(7).toInt();
     return round;
 }
 
@@ -185,8 +187,11 @@ QSqlError HistoryDatabase::connect()
             QThread::msleep(5);
         }
     }
-    const QSqlError error = migrate(db);
-    return error.isValid() ? error : addDailyColumn(db);
+    QSqlError error = migrate(db);
+    if (error.isValid())
+        return error;
+    error = addDailyColumn(db);
+    return error.isValid() ? error : addBestPossibleColumn(db);
 }
 
 // Which rounds are daily results came after the versioned schema, as a step of its own that
@@ -216,6 +221,22 @@ QSqlError HistoryDatabase::addDailyColumn(QSqlDatabase& db)
     const QSqlError error = query.lastError();
     query.exec(QStringLiteral("ROLLBACK"));
     return error;
+}
+
+// Apart from the numbered steps, so that it joins a file of any version once, whichever
+// game reaches it first: a file that has the column already is left as it is.
+QSqlError HistoryDatabase::addBestPossibleColumn(QSqlDatabase& db)
+{
+    QSqlQuery query(db);
+    if (!query.exec(QStringLiteral("SELECT 1 FROM pragma_table_info('rounds') WHERE name = 'best_possible'")))
+        return query.lastError();
+    if (query.next())
+        return {};
+    query.finish();
+    if (query.exec(QStringLiteral("ALTER TABLE rounds ADD COLUMN best_possible INTEGER"))
+        || query.lastError().text().contains(QStringLiteral("duplicate column")))
+        return {};
+    return query.lastError();
 }
 
 QSqlError HistoryDatabase::migrate(QSqlDatabase& db)
@@ -317,11 +338,12 @@ QSqlError HistoryDatabase::insert(const RoundRecord& round)
     const QDateTime playedAt = round.playedAt.isValid() ? round.playedAt : QDateTime::currentDateTimeUtc();
     // Qt binds a null string as NULL; a player or slot left without text is still a round.
     query.prepare(QStringLiteral("INSERT INTO rounds (player, played_at, computer_words, computer_score,"
-                                 " round_score, words_made, daily) VALUES (COALESCE(?, ''), ?, COALESCE(?, ''), ?, ?, ?, ?)"));
+                                 " round_score, words_made, daily, best_possible) VALUES (COALESCE(?, ''), ?, COALESCE(?, ''), ?, ?, ?, ?, ?)"));
     const QVariant daily = round.dailyNumber != 0 ? QVariant(round.dailyNumber) : QVariant(QMetaType(QMetaType::Int));
     for (const QVariant& value : {QVariant(round.player), QVariant(playedAt.toMSecsSinceEpoch()),
                                   QVariant(words.join(u' ')), QVariant(round.computerScore),
-                                  QVariant(round.roundScore), QVariant(round.wordsMade), daily})
+                                  QVariant(round.roundScore), QVariant(round.wordsMade), daily,
+                                  round.bestPossible ? QVariant(*round.bestPossible) : QVariant(QMetaType::fromType<int>())})
         query.addBindValue(value);
     if (!query.exec())
         return failed(query.lastError());
@@ -424,10 +446,12 @@ std::optional<RoundRecord> HistoryDatabase::lastRound(const QString& player)
     if (!query || !query->next())
         return std::nullopt;
     RoundRecord round = roundFromRow(*query);
+    const QVariant id = query->value(0);
     auto slotRows = run(QStringLiteral("SELECT slot, x, y, down, letters, is_word, score FROM slots WHERE round_id = ?"),
                      {query->value(0)});
     while (slotRows && slotRows->next())
         readSlot(*slotRows, 0, round);
+    fillBestPossible(round, id);
     return round;
 }
 
@@ -435,19 +459,24 @@ QList<RoundRecord> HistoryDatabase::allRounds(const QString& player)
 {
     QList<RoundRecord> rounds;
     auto query = run(QStringLiteral("SELECT r.id, r.player, r.played_at, r.computer_words, r.computer_score,"
-                                    " r.round_score, r.words_made, s.slot, s.x, s.y, s.down, s.letters, s.is_word, s.score"
+                                    " r.round_score, r.words_made, r.best_possible, s.slot, s.x, s.y, s.down, s.letters, s.is_word, s.score"
                                     " FROM rounds r LEFT JOIN slots s ON s.round_id = r.id WHERE r.player = ?"
                                     " ORDER BY r.played_at, r.id, s.slot"),
                      {player});
     qlonglong current = -1;
+    QList<qlonglong> ids;
     while (query && query->next()) {
         if (query->value(0).toLongLong() != current) {
             current = query->value(0).toLongLong();
             rounds.append(roundFromRow(*query));
+            ids.append(current);
         }
-        if (!query->isNull(7))
-            readSlot(*query, 7, rounds.last());
+        if (!query->isNull(8))
+            readSlot(*query, 8, rounds.last());
     }
+    query.reset();
+    for (qsizetype i = 0; i < rounds.size(); ++i)
+        fillBestPossible(rounds[i], ids[i]);
     return rounds;
 }
 
@@ -470,6 +499,15 @@ QList<DailyResult> HistoryDatabase::dailyResults(const QString& player)
             results.append({number, query->value(1).toInt(), query->value(2).toInt()});
     }
     return results;
+}
+
+void HistoryDatabase::fillBestPossible(RoundRecord& round, const QVariant& id)
+{
+    if (round.bestPossible || !m_scorer)
+        return;
+    round.bestPossible = m_scorer(round);
+    if (round.bestPossible)
+        run(QStringLiteral("UPDATE rounds SET best_possible = ? WHERE id = ? AND best_possible IS NULL"), {*round.bestPossible, id});
 }
 
 PlayerStatistics HistoryDatabase::statistics(const QString& player, int lastRounds)

@@ -9,6 +9,7 @@
 #include <QSqlError>
 #include <QString>
 
+#include <functional>
 #include <optional>
 
 class QSqlDatabase;
@@ -69,13 +70,20 @@ public:
     QList<DailyResult> dailyResults(const QString& player); // by number
     PlayerStatistics statistics(const QString& player, int lastRounds = 100);
 
+    // Works out a round's best possible score (none when it cannot). A round read without
+    // one, kept before the history recorded it, gets it from here once, and keeps it.
+    using BestPossibleScorer = std::function<std::optional<int>(const RoundRecord&)>;
+    void setBestPossibleScorer(BestPossibleScorer scorer) { m_scorer = std::move(scorer); }
+
 private:
+    void fillBestPossible(RoundRecord& round, const QVariant& id);
     QSqlError connect();
     void disconnect();
     QString moveAside();
     HistoryStatus fail(const QSqlError& error);
     QSqlError migrate(QSqlDatabase& db);
     QSqlError addDailyColumn(QSqlDatabase& db);
+    QSqlError addBestPossibleColumn(QSqlDatabase& db);
     QSqlError insert(const RoundRecord& round);
     QList<RoundScores> roundScores(const QString& player, int count, int total);
     QList<RoundScores> scoresInOrder(const QString& player); // without the times
@@ -86,4 +94,5 @@ private:
     QString m_connection;
     State m_state = State::Closed;
     int m_busyWaitMs;
+    BestPossibleScorer m_scorer;
 };

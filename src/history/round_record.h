@@ -7,6 +7,7 @@
 #include <QString>
 
 #include <array>
+#include <optional>
 
 // One of the five word places of a round, with the computer's word for it and what the
 // player left in it. Together the five slots redraw the board: a cell that two slots share
@@ -36,6 +37,8 @@ struct RoundRecord {
     // The daily board's number when this round is the player's result for that day (the
     // first submission of it), else 0. Written with the round; not read back with it.
     int dailyNumber = 0;
+    // The best round score the board allowed; none for a round kept before it was recorded.
+    std::optional<int> bestPossible;
 
     bool operator==(const RoundRecord&) const = default;
 };

@@ -30,6 +30,11 @@ public:
         return window->failureMessage();
     }
 
+    void setBestPossibleScorer(std::function<std::optional<int>(const RoundRecord&)> scorer) override
+    {
+        m_history.setBestPossibleScorer(std::move(scorer));
+    }
+
 private:
     HistoryDatabase m_history;
     // The open windows, which show each round as it is added.

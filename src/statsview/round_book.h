@@ -6,6 +6,9 @@
 #include <QString>
 #include <QtGlobal>
 
+#include <functional>
+#include <optional>
+
 class QWidget;
 
 // The history of rounds and the window that shows it, as the game reaches them: through the
@@ -26,6 +29,9 @@ public:
     // Opens the statistics window of `player` over `parent`; returns what to say on the
     // console, or an empty string.
     virtual QString showStatistics(const QString& player, QWidget* parent) = 0;
+
+    // How a round kept without its best possible score gets one, once, when first shown.
+    virtual void setBestPossibleScorer(std::function<std::optional<int>(const RoundRecord&)> scorer) = 0;
 };
 
 // The module's one entry point: a new book over the standard history file. The caller owns it.

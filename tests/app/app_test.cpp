@@ -12,6 +12,7 @@
 #include <QClipboard>
 #include <QDialog>
 #include <QGuiApplication>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPointer>
 
@@ -168,6 +169,10 @@ TEST_F(AppTest, CheckAndTwoSubmissionsFoldIntoRunningAveragesSavedAndKeptButNewP
     const size_t listing = printed.find("Computer Words for Previous Puzzle: \n  garden              \n   n    ");
     EXPECT_LT(printed.find("'SILVER' is a word.\n"), listing);
     EXPECT_TRUE(listing != std::string::npos && submittedCell.isNull() && m_game->theScore->text() == "0");
+    EXPECT_EQ(m_game->roundOutcome->text(), "Last round: you 17, computer 47 \u2013 you lost by 30.\nThe board allowed 107. Ctrl+E: review.");
+    EXPECT_EQ(press("actionRoundReview"), ""); // the review, from the board as submitted
+    const QString review = std::unique_ptr<QMessageBox>(m_game->window()->findChild<QMessageBox*>("roundReview"))->text();
+    EXPECT_TRUE(review.contains("Word 5 (across): SILVER \u2013 a word, 9 points. Best that fitted: ") && review.contains("(down): A\U00010400") ) << review.toStdString();
 
     EXPECT_EQ(press("actionStatistics"), ""); // the window over those rounds, from the same module
     showWorkedExample();
@@ -190,7 +195,7 @@ TEST_F(AppTest, CheckAndTwoSubmissionsFoldIntoRunningAveragesSavedAndKeptButNewP
     const QList<RoundRecord> rounds = HistoryDatabase(dataHome() + "/sixfold/history.sqlite").allRounds(QString::fromUtf8(gUserName));
     ASSERT_EQ(rounds.size(), 2);
     EXPECT_EQ(std::tuple(rounds[0].computerScore, rounds[0].roundScore, rounds[0].wordsMade, rounds[1].computerScore,
-                         rounds[1].roundScore, rounds[1].wordsMade), std::tuple(47, 17, 2, 47, 8, 1));
+                         rounds[1].roundScore, rounds[1].wordsMade, rounds[0].bestPossible), std::tuple(47, 17, 2, 47, 8, 1, 107));
     for (const auto& [i, solution, letters, isWord, score, direction, x, y] :
          {std::tuple(1, "anchor", "A\U00010400 H  ", false, 0, Direction::Down, 1, 0), {4, "silver", "SILVER", true, 9, Direction::Across, 3, 8}}) {
         const SlotRecord& s = rounds[0].wordSlots[size_t(i)];
@@ -204,7 +209,7 @@ TEST_F(AppTest, CheckAndTwoSubmissionsFoldIntoRunningAveragesSavedAndKeptButNewP
     typeThen("", Qt::Key_N, Qt::ControlModifier);
     EXPECT_EQ(std::tuple(gCurrStats.totalPuzzlesSubmitted, gCurrStats.totalScores, gCurrStats.bestWordScore),
               std::tuple(before.totalPuzzlesSubmitted, before.totalScores, before.bestWordScore));
-    EXPECT_TRUE(m_game->theScore->text() == "0" && m_game->window()->focusWidget() == fieldAt(0, 0));
+    EXPECT_TRUE(m_game->theScore->text() == "0" && m_game->window()->focusWidget() == fieldAt(0, 0) && m_game->roundOutcome->text().isEmpty());
     EXPECT_EQ(m_game->window()->centralWidget()->findChildren<myTextField*>().size(), 26);
     launch();
     EXPECT_EQ(std::tuple(gCurrStats.totalPuzzlesSubmitted, gCurrStats.totalScores), std::tuple(2, 25));

@@ -23,7 +23,7 @@ RoundRecord roundOf(const QString& player, int score, int computerScore, int min
     using enum Direction;
     return {player, kStart.addSecs(60 * minute), computerScore,
             {{{0, 0, Across, "GARDEN", "HARDEN", true, 11}, {1, 0, Down, "ANCHOR", "A  H  ", false, 0}, {0, 3, Across, "CHOSEN", "CHOSEN", true, 12},
-              {5, 3, Down, "NORMAL", "NXRMAL", false, 0}, {3, 8, Across, "SILVER", "", false, 0}}}, score, 2};
+              {5, 3, Down, "NORMAL", "NXRMAL", false, 0}, {3, 8, Across, "SILVER", "", false, 0}}}, score, 2, 0, {}};
 }
 
 class HistoryTest : public ::testing::Test {
@@ -102,8 +102,10 @@ TEST_F(HistoryTest, RoundsComeBackExactlyAndEveryFigureIsPerPlayer)
 {
     HistoryDatabase history(path());
     EXPECT_FALSE(QFile::exists(path())) << "opened before the first use";
-    const RoundRecord round = roundOf("Zoë, \"the\" player", 23, 40);
+    RoundRecord round = roundOf("Zoë, \"the\" player", 23, 40);
+    round.bestPossible = 107;
     EXPECT_EQ(history.recordRound(round).message, QString());
+    EXPECT_TRUE(roundsToCsv({round}).endsWith(",,0,107\r\n"));
     EXPECT_EQ(history.lastRound(round.player), round);
     EXPECT_EQ(history.allRounds(round.player), QList<RoundRecord> {round});
     EXPECT_EQ(history.players(), QStringList {round.player});
@@ -175,6 +177,25 @@ TEST(RoundFiguresTest, DailyStreaksAreRunsOfConsecutiveDays)
     }
 }
 
+// Whichever game opens a history kept before rounds had a best possible score adds the column, once.
+TEST_F(HistoryTest, AnOlderFileGainsTheBestPossibleColumnOnceAndItsRoundsGetOneWhenFirstShown)
+{
+    HistoryDatabase(path()).recordRound(roundOf("ada", 10, 20));
+    {
+        QSqlDatabase old = QSqlDatabase::addDatabase("QSQLITE", "old");
+        old.setDatabaseName(path());
+        ASSERT_TRUE(old.open() && QSqlQuery(old).exec("ALTER TABLE rounds DROP COLUMN best_possible"));
+    }
+    QSqlDatabase::removeDatabase("old");
+    for (int open = 0; open < 2; ++open)
+        EXPECT_EQ(HistoryDatabase(path()).allRounds("ada"), QList<RoundRecord> {roundOf("ada", 10, 20)});
+    HistoryDatabase history(path()); // when first shown, the old round's best is worked out once and kept
+    int calls = 0;
+    history.setBestPossibleScorer([&](const RoundRecord&) { return ++calls, std::optional(42); });
+    const std::optional<int> first = history.allRounds("ada").front().bestPossible, again = history.lastRound("ada")->bestPossible;
+    EXPECT_EQ(std::tuple(first, again, calls, HistoryDatabase(path()).allRounds("ada").front().bestPossible), std::tuple(42, 42, 1, 42));
+}
+
 TEST(RoundFiguresTest, WinsDrawsLossesAndRunsOfWinsOldestFirst)
 {
     const struct { const char* rounds; WinRecord expected; } rows[] = {
@@ -229,8 +250,8 @@ TEST(HistoryCsvTest, KnownHistoryExportsByteForByte)
     RoundRecord won = roundOf("Zoë, \"Z\"", 41, 40); // shown in UTC to the second, whatever the offset it was kept in
     won.playedAt = kStart.addMSecs(876).toOffsetFromUtc(3600);
     const QByteArray header = "played_at,player,round_score,computer_score,result,words_made,computer_words,slot_1,slot_1_score,"
-                              "slot_2,slot_2_score,slot_3,slot_3_score,slot_4,slot_4_score,slot_5,slot_5_score\r\n";
-    const QByteArray rest = "2,GARDEN ANCHOR CHOSEN NORMAL SILVER,HARDEN,11,A  H  ,0,CHOSEN,12,NXRMAL,0,,0\r\n";
+                              "slot_2,slot_2_score,slot_3,slot_3_score,slot_4,slot_4_score,slot_5,slot_5_score,best_possible\r\n";
+    const QByteArray rest = "2,GARDEN ANCHOR CHOSEN NORMAL SILVER,HARDEN,11,A  H  ,0,CHOSEN,12,NXRMAL,0,,0,\r\n";
     EXPECT_EQ(roundsToCsv({won, roundOf("line\nbreak", 40, 40), roundOf("a\rb", 39, 40)}),
               header + "2026-11-30T00:53:20Z,\"Zoë, \"\"Z\"\"\",41,40,won," + rest + "2026-11-30T00:53:20Z,\"line\nbreak\",40,40,drawn,"
                   + rest + "2026-11-30T00:53:20Z,\"a\rb\",39,40,lost," + rest);

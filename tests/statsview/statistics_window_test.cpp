@@ -30,7 +30,7 @@ TEST(StatisticsWindowTest, ChoosingAPlayerShowsTheirFiguresChartsAndExportsTheir
     QTemporaryDir folder;
     HistoryDatabase history(folder.filePath(QStringLiteral("history.sqlite")));
     for (const auto& [player, score, word] : {std::tuple("ada", 30, "HARDEN"), std::tuple("bob", 10, "WARDEN"), std::tuple("bob", 25, "GOLDEN")}) {
-        RoundRecord round {player, QDateTime::fromSecsSinceEpoch(1796000000 + score, Qt::UTC), 20, {}, score, 1};
+        RoundRecord round {player, QDateTime::fromSecsSinceEpoch(1796000000 + score, Qt::UTC), 20, {}, score, 1, 0, {}};
         round.wordSlots[0] = {0, 0, Direction::Across, "GARDEN", word, true, score};
         round.wordSlots[4] = {score == 25 ? 6 : 0, 1, Direction::Across, "GARDEN", "", false, 0}; // bob's last round is wide
         history.recordRound(round);

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "platform/resources.h"
 #include "support/core_resets.h"
 #include "support/printed.h"
 #include "support/temporary_resources.h"
@@ -6,6 +7,8 @@
 #include "words/text_search.h"
 #include "words/vowels.h"
 
+#include <algorithm>
+#include <random>
 #include <set>
 #include <tuple>
 #include <vector>
@@ -150,4 +153,30 @@ TEST_F(WordsTest, ReportGivesTheDefinitionFoundAtTheStartThenTheVerdictOnTheWhol
         const std::string written = printedBy([&] { checkWordAndReport(QString::fromUtf8(row.text)); });
         EXPECT_TRUE(written.starts_with(row.begins) && written.ends_with(row.ends) && written.find(row.absent) == std::string::npos) << written;
     }
+}
+
+// The lexicon is the dictionary check's own output: a change to either that the generator
+// was not rerun for shows here, as does a source the generator left out.
+TEST_F(WordsTest, LexiconHoldsExactlyTheSixCharacterTextsTheCheckAccepts)
+{
+    const auto lines = [](const QString& path) { return readWholeFile(path).value_or(QByteArray()).split('\n'); };
+    std::set<QByteArray> lexicon;
+    for (const QByteArray& entry : lines(pathForResource("Lexicon", "txt").value_or(QString())))
+        ASSERT_TRUE(entry.isEmpty() || (lexicon.insert(entry).second && isWord(QString::fromLatin1(entry)))) << entry.constData();
+    ASSERT_GT(lexicon.size(), 30000u);
+    std::mt19937 random(18);
+    std::vector<QByteArray> candidates; // from every source, with endings; lexicon entries with one character changed
+    QStringList sources {pathForResource("ListWords", "txt").value(), pathForResource("function_words", "txt").value(), "/usr/share/hunspell/en_US.dic"};
+    for (const char* pos : {"noun", "verb", "adj", "adv"})
+        sources << QStringLiteral("/usr/share/wordnet/index.") + pos;
+    for (const QString& source : sources)
+        for (const QByteArray& line : lines(source))
+            for (const char* ending : {"", "s", "es", "ed", "ing", "er", "est", "'s"})
+                candidates.push_back(line.left(line.indexOf(line.contains('\t') ? '\t' : line.contains('/') ? '/' : ' ')).toLower().replace('_', ' ') + ending);
+    for (QByteArray entry : lexicon)
+        candidates.push_back(entry.replace(random() % 6, 1, QByteArray(1, "abcdefghijklmnopqrstuvwxyz-' 0123"[random() % 33])));
+    std::erase_if(candidates, [](const QByteArray& text) { return text.size() != 6 || text.trimmed().size() != 6; });
+    std::shuffle(candidates.begin(), candidates.end(), random);
+    for (const QByteArray& text : std::vector(candidates.begin(), candidates.begin() + 4000))
+        EXPECT_EQ(isWord(QString::fromLatin1(text)), lexicon.count(text) == 1) << '"' << text.constData() << '"';
 }

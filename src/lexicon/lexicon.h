@@ -1,0 +1,48 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QByteArray>
+
+#include <array>
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+inline constexpr char kAnyLetter = '?';
+
+// A lexicon word and its letter value (scoreWord: a hyphen, an apostrophe or a space is 1).
+struct ScoredWord {
+    std::string text; // six characters, lower case
+    int score = 0;
+    bool operator==(const ScoredWord&) const = default;
+};
+
+// The six-character texts the dictionary accepts (resources/Lexicon.txt, which
+// scripts/make-word-lists generates with the dictionary check itself), held best first: by
+// score, highest first, then alphabetically. That order lets a search stop at the first
+// words that fit, which nearly always come early.
+class Lexicon {
+public:
+    Lexicon() = default;
+    // One text a line; a line that is not six printable ASCII characters is skipped.
+    explicit Lexicon(const QByteArray& lines);
+
+    // Read from the resources at the first call, never before: launch costs nothing. A
+    // missing list is reported once and leaves the lexicon empty, so no slot has a best word.
+    static const Lexicon& shared();
+
+    size_t size() const { return m_words.size(); }
+
+    // The `count` highest-scoring words that fit `pattern`, best first (ties alphabetical).
+    // The pattern has six characters, kAnyLetter where any may stand; a fixed letter matches
+    // without regard to case. Any other length fits nothing.
+    std::vector<ScoredWord> bestFitting(std::string_view pattern, size_t count) const;
+
+private:
+    struct Entry {
+        std::array<char, 6> text;
+        int score;
+    };
+    std::vector<Entry> m_words;
+};

@@ -1,0 +1,73 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "lexicon/board_best.h"
+#include "model/game_model.h"
+#include "model/word_score.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <random>
+#include <tuple>
+
+namespace {
+
+TEST(LexiconTest, KeepsSixPrintableCharactersBestFirstAndMatchesFixedLettersInAnyCase)
+{
+    const Lexicon lexicon("zygote\nABACUS\nshort\nabacus\ne-mail\r\n\xc3\xa9tude\nquartz\nquartzes\nice ox\nice ax\naaaaaa");
+    const auto texts = [&](const char* pattern, size_t count) {
+        std::string joined;
+        for (const ScoredWord& word : lexicon.bestFitting(pattern, count))
+            joined += word.text + ' ' + std::to_string(word.score) + ' ';
+        return joined;
+    };
+    EXPECT_EQ(texts("??????", 9), "quartz 24 zygote 19 ice ax 15 ice ox 15 abacus 10 aaaaaa 6 ");
+    EXPECT_EQ(texts("?Y????", 9) + texts("ICE ?X", 9) + texts("??????", 2), "zygote 19 ice ax 15 ice ox 15 quartz 24 zygote 19 ");
+    EXPECT_EQ(texts("?????", 9) + texts("???????", 9) + texts("??????", 0) + texts("e-mail", 1), "");
+}
+
+// Seeded boards whose words chain through their crossings, as dealt; the best words are
+// held against a scan of the whole lexicon.
+TEST(LexiconTest, EachSlotsBestWordFitsAndNoFittingWordScoresMore)
+{
+    const std::vector<ScoredWord> all = Lexicon::shared().bestFitting("??????", Lexicon::shared().size());
+    const auto fits = [](const std::string& word, const std::string& pattern) {
+        return std::equal(word.begin(), word.end(), pattern.begin(), [](char w, char p) { return p == kAnyLetter || p == w; });
+    };
+    std::mt19937 random(19);
+    for (int round = 0; round < 50; ++round) {
+        const int vowel = int(random() % 6);
+        GameModel model;
+        model.deal({}, {vowel, int(random() % std::min(vowel + 1, 5)), int(random() % 6)});
+        BoardState board = *model.board();
+        const std::vector<BoardCell> crossings = crossingCells(board);
+        for (PlacedWord* word = board.words.begin(); word != board.words.end(); ++word) {
+            std::vector<const ScoredWord*> choices; // lower-case words, as dealt, fitting the previous word's letter
+            for (const ScoredWord& entry : all) {
+                const bool crosses = word == board.words.begin() || std::none_of(crossings.begin(), crossings.end(), [&](BoardCell c) {
+                    return word->place.covers(c) && (word - 1)->place.covers(c) && entry.text[word->place.indexOf(c)] != (word - 1)->letters[(word - 1)->place.indexOf(c)];
+                });
+                if (crosses && entry.text.find_first_not_of("abcdefghijklmnopqrstuvwxyz") == std::string::npos)
+                    choices.push_back(&entry);
+            }
+            word->letters = QString::fromStdString(choices.at(random() % choices.size())->text);
+        }
+        const BoardBest best = bestOfBoard(board, Lexicon::shared(), 3);
+        int total = 0, fixedLetters = 0;
+        for (int w = 0; w < kWordCount; ++w) {
+            const std::string computer = board.words[w].letters.toStdString();
+            std::vector<ScoredWord> scan;
+            std::copy_if(all.begin(), all.end(), std::back_inserter(scan), [&](const ScoredWord& word) { return fits(word.text, best.patterns[w]); });
+            std::stable_sort(scan.begin(), scan.end(), [](const ScoredWord& a, const ScoredWord& b) { return a.score > b.score; });
+            scan.resize(std::min<size_t>(scan.size(), 3));
+            ASSERT_TRUE(fits(computer, best.patterns[w]) && best.fitting[w] == scan) << computer << ' ' << best.patterns[w];
+            EXPECT_LE(scoreWord(computer.c_str()), scan.front().score);
+            total += scan.front().score;
+            fixedLetters += int(std::count_if(best.patterns[w].begin(), best.patterns[w].end(), [](char c) { return c != kAnyLetter; }));
+        }
+        // Each crossing fixes a letter in two slots.
+        EXPECT_EQ(std::tuple(best.total, best.behindBy(computerScoreOf(board)), fixedLetters),
+                  std::tuple(total, total - computerScoreOf(board), 2 * kCrossingCount));
+    }
+}
+
+} // namespace
