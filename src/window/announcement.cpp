@@ -7,10 +7,10 @@
 #include <QAccessibleWidget>
 #include <QApplication>
 #include <QLabel>
+#include <QPointer>
 
 namespace {
 
-const char kAnnouncedProperty[] = "sixfoldAnnounced";
 const QString kAnnouncerName = QStringLiteral("announcer");
 
 // The announcer is a notification to a screen reader: shown, it is spoken.
@@ -40,20 +40,28 @@ void notify(const QString& text)
     announcer->show();
 }
 
-// Keeps the news on the focused control too, for a reader that asks it again.
+// Keeps the news on the focused control too, for a reader that asks it again. Only the
+// latest news is kept, on one control: what was added before is taken off again first.
+QPointer<QWidget> g_described;
+QString g_added;
+
 void describeFocused(const QString& text)
 {
+    if (g_described) {
+        QString before = g_described->accessibleDescription();
+        if (before.endsWith(g_added)) {
+            before.chop(g_added.size());
+            g_described->setAccessibleDescription(before);
+        }
+    }
     QWidget* focused = QApplication::focusWidget();
+    g_described = focused;
     if (!focused)
         return;
-    // The part announced before is dropped, so repeated checks do not pile up.
-    QString own = focused->accessibleDescription();
-    const QString announced = focused->property(kAnnouncedProperty).toString();
-    if (!announced.isEmpty() && own.endsWith(announced))
-        own.chop(announced.size());
+    const QString own = focused->accessibleDescription();
     const QString separator = own.isEmpty() ? QString() : own.endsWith(u'.') ? QStringLiteral(" ") : QStringLiteral(". ");
-    focused->setProperty(kAnnouncedProperty, separator + text);
-    focused->setAccessibleDescription(own + separator + text);
+    g_added = separator + text;
+    focused->setAccessibleDescription(own + g_added);
 }
 
 } // namespace
