@@ -6,6 +6,7 @@
 #include "history/round_figures.h"
 #include "settings/preferences.h"
 #include "model/board_code.h"
+#include "platform/kept_file.h"
 #include "statsview/round_board_view.h"
 
 #include <QBarCategoryAxis>
@@ -24,7 +25,6 @@
 #include <QLineSeries>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTableWidget>
@@ -343,22 +343,18 @@ void StatisticsWindow::showRounds()
                                .arg(computerBest));
 }
 
-// QSaveFile's commit reports success after a buffered write that failed (a full disk leaves
-// an empty or cut file), so every step is checked and a failure keeps the file that was there.
+// Written as every kept file is: a failure at any step (a full disk) keeps the file that was there.
 bool StatisticsWindow::exportCsv(const QString& filePath, QString* error)
 {
     const QList<RoundRecord> rounds = m_history.allRounds(player());
-    const QByteArray csv = roundsToCsv(rounds);
-    QSaveFile file(filePath);
-    if (file.open(QIODevice::WriteOnly) && file.write(csv) == csv.size() && file.flush() && file.commit()) {
-        m_exported->setText((rounds.size() == 1 ? tr("Wrote 1 round to %1") : tr("Wrote %1 rounds to %2").arg(rounds.size()))
-                                .arg(QDir::toNativeSeparators(filePath)));
-        m_exported->show();
-        return true;
+    if (const QString problem = writeKeptFile(filePath, roundsToCsv(rounds)); !problem.isEmpty()) {
+        *error = problem;
+        return false;
     }
-    *error = file.errorString();
-    file.cancelWriting();
-    return false;
+    m_exported->setText((rounds.size() == 1 ? tr("Wrote 1 round to %1") : tr("Wrote %1 rounds to %2").arg(rounds.size()))
+                            .arg(QDir::toNativeSeparators(filePath)));
+    m_exported->show();
+    return true;
 }
 
 void StatisticsWindow::chooseExportFile()
