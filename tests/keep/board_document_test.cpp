@@ -41,7 +41,7 @@ void patch(QJsonObject& root, const QString& path, const QJsonValue& value)
 TEST(BoardStateTest, EveryBoardADealCanLayRoundTripsAndDamagedOnesAreRefused)
 {
     BoardState corner {{PlacedWord {"animal", {{0, 0}, Direction::Across}}, {"anchor", {{0, 0}, Direction::Down}}, {"hollow", {{0, 3}, Direction::Across}},
-                           {"within", {{5, 3}, Direction::Down}}, {"button", {{0, 8}, Direction::Across}}}, {{4, 0, "M", Verdict::Unchecked}}, 1000000, 0, "0f1e-ab.C9"};
+                           {"within", {{5, 3}, Direction::Down}}, {"button", {{0, 8}, Direction::Across}}}, {{4, 0, "M", Verdict::Unchecked}}, 1000000, 0, "0f1e-ab.C9" + QString(54, 'x')};
     BoardState far {{PlacedWord {"gardex", {{0, 0}, Direction::Across}}, {"xyzmab", {{5, 0}, Direction::Down}}, {"ccccmq", {{1, 3}, Direction::Across}},
                         {"qddddr", {{6, 3}, Direction::Down}}, {"reeeee", {{6, 8}, Direction::Across}}}, {}, 0, 1000000, {}};
     for (const BoardState& board : {workedBoard(), corner, far})
@@ -62,7 +62,7 @@ TEST(BoardStateTest, EveryBoardADealCanLayRoundTripsAndDamagedOnesAreRefused)
         {"two words disagree at column 6, row 9", "words/4/letters", "sixver"}, {notBlank, "typed", cell(1, 3)},
         {notBlank, "typed", cell(10, 10)}, {notBlank, "typed", cell(6, 0)}, {notBlank, "typed", cell(2, 0) + cell(2, 0)},
         {notOne, "typed", cell(2, 0, "")}, {notOne, "typed", cell(2, 0, "ABC")}, {notOne, "typed", cell(2, 0, "A", "maybe")},
-        {"an identity that is not one", "id", "a b"}, {"an identity that is not one", "id", 5},
+        {"an identity that is not one", "id", "a b"}, {"an identity that is not one", "id", 5}, {"an identity that is not one", "id", QString(65, 'a')},
         {score, "playerScore", -1}, {score, "computerScore", 1000001}, {score, "computerScore", QJsonValue::Undefined},
     };
     QString reason;

@@ -62,7 +62,7 @@ TEST_F(StatsStoreTest, KeyReadsByItsKindConvertingNumbersAndSaturating)
         {"averageScore", "{\"float\": \"inf\"}", 0, "0"}, {"averageValidWordsPerPuzzle", "3", 3, "3"},
         {"computerAverage", "{\"float\": 12.569999694824219}", 12.57f, "12.57"}, {"averageWordScore", "12.57", 12.57f, "12"},
         {"averageWordScore", "{\"float\": 8.62}", 8.62f, "8"}, {"averageWordScore", "-2147483648", -2147483648.0, "-2147483648"},
-        {"averageWordScore", "1e12", 1e12f, "2147483647"}, {"bestRoundScore", "-7", -7, "-7"}, {"bestWord", "\"ÉÉÉÉ\"", 0, "\"ÉÉÉ\""},
+        {"averageWordScore", "1e12", 1e12f, "2147483647"}, {"averageWordScore", "2147483648", 2147483648.0, "2147483647"}, {"bestRoundScore", "-7", -7, "-7"}, {"bestWord", "\"ÉÉÉÉ\"", 0, "\"ÉÉÉ\""},
     };
     for (const auto& row : cases) {
         const QByteArray entry = "{\"" + QByteArray(row.key) + "\": " + row.json + "}";
