@@ -94,10 +94,10 @@ TEST(KeptBoardStoreTest, SavesLoadsSubmitsRemovesAndMovesANonBoardAside)
     EXPECT_EQ(record.readAll(), QByteArray("old-one\n").repeated(499) + identity.toLatin1() + "\n");
     EXPECT_FALSE(QFile::exists(store.filePath()) || store.isSubmitted("x") || !store.isSubmitted(identity));
     QFile file(store.filePath());
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write("{\"version\": 1}") && file.flush());
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write("{\"version\": 1}" + QByteArray(1 << 20, ' ')) && file.flush());
     const KeptBoardStore::Loaded loaded = store.load();
     const QString aside = QDir(folder.filePath("sixfold")).entryList({"board.json.corrupt-*"}).value(0);
-    EXPECT_EQ(loaded.problem, "The kept board was not a board (not five words); it is moved to " + folder.filePath("sixfold/") + aside + ".");
+    EXPECT_EQ(loaded.problem, "The kept board was not a board (it is larger than any board); it is moved to " + folder.filePath("sixfold/") + aside + ".");
     EXPECT_FALSE(loaded.board.has_value() || QFile::exists(store.filePath()));
 }
 

@@ -29,12 +29,11 @@ int main(int argc, char* argv[])
             submitRound({.score = 10, .computerScore = 7, .wordsMade = 2, .puzzles = 1}), saveStats();
         return 0;
     }
-    if (mode == "full") {
-        const rlimit limit {1024, 1024};
+    const rlimit limit {1024, 1024};
+    if (mode == "full")
         std::signal(SIGXFSZ, SIG_IGN), setrlimit(RLIMIT_FSIZE, &limit);
-    } else if (mode == "unprivileged") {
+    else if (mode == "unprivileged")
         setRootsFileRights(false);
-    }
     UserDefaultsStore store(file);
     int64_t count = std::get<int64_t>(store.objectForKey(key).value_or(int64_t {0}));
     for (int i = 0; i < saves; ++i) { // the padding takes a save past 1 KiB

@@ -145,6 +145,8 @@ TEST_F(StatsStoreTest, SubmissionAddsToWhatAnotherGameStored)
     loadUserStats();
     EXPECT_EQ(std::tuple(gCurrStats.totalPuzzlesSubmitted, gCurrStats.totalScores, gCurrStats.averageScore, gCurrStats.bestRoundScore,
                          std::string(gCurrStats.bestWord)), std::tuple(7, 70, 10.0f, 25, "QUIZZY"));
+    writeDocument(R"({"LastUser": "ada", "ada": {"totalPuzzlesSubmitted": 9}})"); // and a save keeps what another game stored since
+    EXPECT_EQ((saveStats(), gCurrStats.totalPuzzlesSubmitted), 9);
 }
 
 TEST_F(StatsStoreTest, TwoProcessesSubmittingForOnePlayerBothCount)
