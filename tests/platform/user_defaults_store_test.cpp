@@ -24,11 +24,7 @@ constexpr int64_t kMax = INT64_MAX, kMin = INT64_MIN, k2p53 = (int64_t {1} << 53
 class StoreTest : public PlatformTest {
 protected:
     QString path(const QString& name = "defaults.json") const { return configHome() + "/sixfold/" + name; }
-    QByteArray read(const QString& name = "defaults.json") const
-    {
-        QFile file(path(name));
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
+    QByteArray read(const QString& name = "defaults.json") const { QFile file(path(name)); return file.open(QIODevice::ReadOnly) ? file.readAll() : ""; }
     void write(const QString& name, const QByteArray& bytes, int age = 0) const // age in seconds
     {
         QFile file((QDir().mkpath(path("")), path(name)));

@@ -25,11 +25,7 @@ static void writeDocument(const QByteArray& text)
     ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(text) == text.size());
 }
 
-static QByteArray document()
-{
-    QFile file(UserDefaultsStore::standardFilePath());
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
+static QByteArray document() { QFile file(UserDefaultsStore::standardFilePath()); return file.open(QIODevice::ReadOnly) ? file.readAll() : ""; }
 
 // The document holds `entry` as one whole line.
 static bool holds(const QByteArray& entry) { return document().contains(entry + ",\n") || document().contains(entry + "\n"); }
