@@ -13,14 +13,11 @@ using GridTest = LayerTest<clearBoard>;
 TEST_F(GridTest, ClearingEmptiesEveryPositionAndEachFieldIsReleasedExactlyOnceWhereverItLives)
 {
     auto window = std::make_unique<QWidget>();
-    QPointer<QLineEdit> offWindow = new QLineEdit;
-    QPointer<QLineEdit> onWindow = new QLineEdit(window.get());
+    QPointer<QLineEdit> offWindow = new QLineEdit, onWindow = new QLineEdit(window.get());
     GridCell& cell = gGrid[19][19];
     std::tie(cell.shownLetter, cell.solutionLetter, cell.editable, cell.wordStart, cell.wordLength, cell.direction) =
         std::tuple('A', 'a', 1, 1, 6, int32_t {DirBoth});
-    gGrid[19][19].field.reset(offWindow);
-    gGrid[0][0].field.reset(onWindow);
-    gGrid[5][8].field.reset(new QLineEdit(window.get()));
+    cell.field.reset(offWindow), gGrid[0][0].field.reset(onWindow), gGrid[5][8].field.reset(new QLineEdit(window.get()));
     clearBoard();
     EXPECT_TRUE(offWindow.isNull() && onWindow.isNull() && window->children().isEmpty());
     for (const auto& column : gGrid)
@@ -34,5 +31,4 @@ TEST_F(GridTest, ClearingEmptiesEveryPositionAndEachFieldIsReleasedExactlyOnceWh
     gGrid[1][1].field.reset(old);
     gGrid[1][1].field.reset(new QLineEdit); // a replaced field goes at once
     EXPECT_TRUE(old.isNull() && gGrid[1][1].field);
-    clearBoard();
 }

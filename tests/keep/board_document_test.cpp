@@ -41,12 +41,11 @@ void patch(QJsonObject& root, const QString& path, const QJsonValue& value)
 TEST(BoardStateTest, EveryBoardADealCanLayRoundTripsAndDamagedOnesAreRefused)
 {
     BoardState corner {{PlacedWord {"animal", {{0, 0}, Direction::Across}}, {"anchor", {{0, 0}, Direction::Down}}, {"hollow", {{0, 3}, Direction::Across}},
-                           {"within", {{5, 3}, Direction::Down}}, {"button", {{0, 8}, Direction::Across}}}, {{4, 0, "M", Verdict::Unchecked}}, 1000000, 0, "0f1e-ab.C9"};
+                           {"within", {{5, 3}, Direction::Down}}, {"button", {{0, 8}, Direction::Across}}}, {{4, 0, "M", Verdict::Unchecked}}, 1000000, 0, "0f1e-ab.C9" + QString(54, 'x')};
     BoardState far {{PlacedWord {"gardex", {{0, 0}, Direction::Across}}, {"xyzmab", {{5, 0}, Direction::Down}}, {"ccccmq", {{1, 3}, Direction::Across}},
                         {"qddddr", {{6, 3}, Direction::Down}}, {"reeeee", {{6, 8}, Direction::Across}}}, {}, 0, 1000000, {}};
     for (const BoardState& board : {workedBoard(), corner, far})
         EXPECT_EQ(readBoardDocument(writeBoardDocument(board)), board);
-    EXPECT_EQ(crossingCells(workedBoard()), (std::vector<BoardCell> {{1, 0}, {1, 3}, {5, 3}, {5, 8}}));
     const QString notSix = "word %1 is not six letters on the board", notChained = "the words do not chain across the board";
     const QString notBlank = "a typed letter is not on a blank cell of its own", score = "a score is missing or out of range";
     const QString notOne = "a typed letter is not one character with a verdict";
@@ -63,7 +62,7 @@ TEST(BoardStateTest, EveryBoardADealCanLayRoundTripsAndDamagedOnesAreRefused)
         {"two words disagree at column 6, row 9", "words/4/letters", "sixver"}, {notBlank, "typed", cell(1, 3)},
         {notBlank, "typed", cell(10, 10)}, {notBlank, "typed", cell(6, 0)}, {notBlank, "typed", cell(2, 0) + cell(2, 0)},
         {notOne, "typed", cell(2, 0, "")}, {notOne, "typed", cell(2, 0, "ABC")}, {notOne, "typed", cell(2, 0, "A", "maybe")},
-        {"an identity that is not one", "id", "a b"}, {"an identity that is not one", "id", 5},
+        {"an identity that is not one", "id", "a b"}, {"an identity that is not one", "id", 5}, {"an identity that is not one", "id", QString(65, 'a')},
         {score, "playerScore", -1}, {score, "computerScore", 1000001}, {score, "computerScore", QJsonValue::Undefined},
     };
     QString reason;
@@ -95,10 +94,10 @@ TEST(KeptBoardStoreTest, SavesLoadsSubmitsRemovesAndMovesANonBoardAside)
     EXPECT_EQ(record.readAll(), QByteArray("old-one\n").repeated(499) + identity.toLatin1() + "\n");
     EXPECT_FALSE(QFile::exists(store.filePath()) || store.isSubmitted("x") || !store.isSubmitted(identity));
     QFile file(store.filePath());
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write("{\"version\": 1}") && file.flush());
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write("{\"version\": 1}" + QByteArray(1 << 20, ' ')) && file.flush());
     const KeptBoardStore::Loaded loaded = store.load();
     const QString aside = QDir(folder.filePath("sixfold")).entryList({"board.json.corrupt-*"}).value(0);
-    EXPECT_EQ(loaded.problem, "The kept board was not a board (not five words); it is moved to " + folder.filePath("sixfold/") + aside + ".");
+    EXPECT_EQ(loaded.problem, "The kept board was not a board (it is larger than any board); it is moved to " + folder.filePath("sixfold/") + aside + ".");
     EXPECT_FALSE(loaded.board.has_value() || QFile::exists(store.filePath()));
 }
 

@@ -5,13 +5,11 @@
 #include "platform/user_defaults_store.h"
 #include "stats/stats_persistence.h"
 #include "stats/user_stats.h"
+#include "support/root_rights.h"
 
 #include <QCoreApplication>
 
-#include <linux/capability.h>
 #include <sys/resource.h>
-#include <sys/syscall.h>
-#include <unistd.h>
 
 #include <csignal>
 #include <cstdio>
@@ -19,8 +17,6 @@
 int main(int argc, char* argv[])
 {
     QCoreApplication application(argc, argv);
-    if (argc < 4)
-        return 2;
     const QString file = QString::fromLocal8Bit(argv[1]), key = QString::fromLocal8Bit(argv[2]);
     const int saves = std::atoi(argv[3]);
     const std::string mode = argc > 4 ? argv[4] : "";
@@ -33,16 +29,11 @@ int main(int argc, char* argv[])
             submitRound({.score = 10, .computerScore = 7, .wordsMade = 2, .puzzles = 1}), saveStats();
         return 0;
     }
-    if (mode == "full") {
-        const rlimit limit {1024, 1024};
+    const rlimit limit {1024, 1024};
+    if (mode == "full")
         std::signal(SIGXFSZ, SIG_IGN), setrlimit(RLIMIT_FSIZE, &limit);
-    } else if (mode == "unprivileged") {
-        __user_cap_header_struct header {_LINUX_CAPABILITY_VERSION_3, 0};
-        __user_cap_data_struct data[2] {};
-        syscall(SYS_capget, &header, data);
-        data[0].effective &= ~((1u << CAP_DAC_OVERRIDE) | (1u << CAP_DAC_READ_SEARCH));
-        syscall(SYS_capset, &header, data);
-    }
+    else if (mode == "unprivileged")
+        setRootsFileRights(false);
     UserDefaultsStore store(file);
     int64_t count = std::get<int64_t>(store.objectForKey(key).value_or(int64_t {0}));
     for (int i = 0; i < saves; ++i) { // the padding takes a save past 1 KiB

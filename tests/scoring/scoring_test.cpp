@@ -6,15 +6,13 @@
 #include "support/printed.h"
 
 // One cell per character; '.' is an empty cell.
-static SlotSnapshot slotOf(const char* typed, int32_t length = gWordSize)
+static SlotSnapshot slotOf(const char* typed, int32_t length = gWordSize, int32_t y = 0)
 {
     SlotSnapshot slot;
-    slot.length = length;
+    slot.y = y, slot.length = length;
     int k = 0;
-    for (const char32_t c : QString::fromUtf8(typed).toUcs4()) {
-        slot.hasField[k] = true;
-        slot.cells[k++] = c == U'.' ? QString() : QString::fromUcs4(&c, 1);
-    }
+    for (const char32_t c : QString::fromUtf8(typed).toUcs4())
+        slot.hasField[k] = true, slot.cells[k++] = c == U'.' ? QString() : QString::fromUcs4(&c, 1);
     return slot;
 }
 
@@ -53,13 +51,9 @@ TEST_F(GameTest, WordsAreCountedInOrderAndRaiseTheBestsOnlyWhenBeaten)
 
 TEST_F(GameTest, OnlyTypedLettersOfInputCellsAreColouredAndEveryInputCellIsDescribed)
 {
-    for (int32_t x = 0; x < 4; ++x) {
-        gGrid[x][19].field.reset(new myTextField);
-        gGrid[x][19].field->setText(x == 2 ? QString() : QStringLiteral("A"));
-        gGrid[x][19].editable = x != 1;
-    }
-    SlotSnapshot slot = slotOf("A.A.A.");
-    slot.y = 19;
+    for (int32_t x = 0; x < 4; ++x) // x 1 is a fixed cell, x 2 an empty input cell
+        gGrid[x][19].field.reset(new myTextField), gGrid[x][19].field->setText(x == 2 ? "" : "A"), gGrid[x][19].editable = x != 1;
+    SlotSnapshot slot = slotOf("A.A.A.", gWordSize, 19);
     colourBoard({slot, slot}, {{true, 8}});
     const auto look = [](int32_t x) { return std::tuple(textColor(gGrid[x][19].field.get()), gGrid[x][19].field->accessibleDescription()); };
     EXPECT_EQ(look(0), std::tuple(kValidWordColour, QStringLiteral("Checked: part of a word")));
@@ -72,11 +66,8 @@ TEST_F(GameTest, OnlyTypedLettersOfInputCellsAreColouredAndEveryInputCellIsDescr
 
 TEST_F(GameTest, ComputerWordsShowTheTopTenRowsTwentyWide)
 {
-    gGrid[0][0].solutionLetter = 'g';
-    gGrid[19][9].solutionLetter = 'z';
-    gGrid[3][10].solutionLetter = 'x'; // below the listed rows
-    std::string expected = "Computer Words for Previous Puzzle: \n  g" + std::string(19, ' ') + "\n";
-    for (int row = 1; row < 9; ++row)
-        expected += "  " + std::string(20, ' ') + "\n";
-    EXPECT_EQ(printedBy(displayComputerWords), expected + "  " + std::string(19, ' ') + "z\n");
+    gGrid[0][0].solutionLetter = 'g', gGrid[19][9].solutionLetter = 'z', gGrid[3][10].solutionLetter = 'x'; // x: below the listed rows
+    const QString blank(19, u' ');
+    EXPECT_EQ(QString::fromStdString(printedBy(displayComputerWords)),
+              "Computer Words for Previous Puzzle: \n  g" + blank + "\n" + ("   " + blank + "\n").repeated(8) + "  " + blank + "z\n");
 }
