@@ -31,6 +31,8 @@ TEST(BoardGeometryTest, EveryDealableChainLaysOutAndReadsBack)
                         EXPECT_EQ(word.indexOf(at), k);
                         cells.insert(at);
                     }
+                    for (const BoardCell beyond : {word.cell(-1), word.cell(kWordLength), BoardCell {word.cell(1).y, word.cell(1).x}})
+                        EXPECT_TRUE(beyond == word.cell(1) || !word.covers(beyond));
                 }
                 EXPECT_EQ(cells.size(), size_t(kWordCount * kWordLength - kCrossingCount)) << "words overlap beyond their crossings";
                 const auto crossings = crossingCells(chain);
@@ -40,26 +42,12 @@ TEST(BoardGeometryTest, EveryDealableChainLaysOutAndReadsBack)
         }
     }
     EXPECT_EQ(valid, (1 + 2 + 3 + 4 + 5 + 5) * 6);
-
     ChainPlacements moved = placeChain({2, 1, 3});
     moved[4].start.y += 1;
     EXPECT_EQ(chainOf(moved), std::nullopt);
     moved = placeChain({2, 1, 3});
     moved[3].direction = Direction::Across;
     EXPECT_EQ(chainOf(moved), std::nullopt);
-}
-
-TEST(BoardGeometryTest, PlacementsKnowTheirCells)
-{
-    const Placement across {{3, 8}, Direction::Across};
-    const Placement down {{5, 3}, Direction::Down};
-    EXPECT_EQ(across.cell(5), (BoardCell {8, 8}));
-    EXPECT_EQ(down.cell(5), (BoardCell {5, 8}));
-    for (const BoardCell outside : {BoardCell {2, 8}, BoardCell {9, 8}, BoardCell {4, 7}})
-        EXPECT_EQ(across.indexOf(outside), -1);
-    EXPECT_EQ(down.indexOf({5, 2}), -1);
-    EXPECT_EQ(down.indexOf({5, 9}), -1);
-    EXPECT_EQ(down.indexOf({5, 3}), 0);
 }
 
 // Column by column, top to bottom; when word 0 starts with its vowel both words start at
