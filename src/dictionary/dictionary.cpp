@@ -54,6 +54,10 @@ public:
         if (!hyphensJoinParts(term))
             return false;
         const bool singleWord = term.find(' ') == std::string::npos;
+        // A numeral is a term only as WordNet lists it ("1000th"): Hunspell's compound rule
+        // makes an ordinal of any digits ("0005th"), and the morphology inflects numbers ("100est").
+        if (term.find_first_of("0123456789") != std::string::npos)
+            return m_functionWords.find(term) || m_wordNet.listsExactly(wordNetForm(term));
         return m_functionWords.find(term) || m_wordNet.knows(wordNetForm(term))
             || (singleWord && m_spelling.spelling(term) != SpellingDictionary::Spelling::Unknown)
             || m_listWords.find(term);

@@ -105,6 +105,12 @@ bool WordNetDatabase::knows(std::string_view word) const
                        [&](PartOfSpeech pos) { return !lemmasOf(word, pos).empty(); });
 }
 
+bool WordNetDatabase::listsExactly(std::string_view word) const
+{
+    return std::any_of(kWordNetPartsOfSpeech.begin(), kWordNetPartsOfSpeech.end(),
+                       [&](PartOfSpeech pos) { return isLemma(word, pos); });
+}
+
 // An index line: lemma pos synset_cnt p_cnt [ptr_symbol...] sense_cnt tagsense_cnt offsets...
 std::vector<int64_t> WordNetDatabase::senseOffsets(std::string_view lemma, PartOfSpeech pos) const
 {

@@ -30,6 +30,8 @@ public:
 
     // Whether `word` stands for a lemma in any part of speech.
     bool knows(std::string_view word) const;
+    // Whether `word` is itself a lemma of some part of speech, without the morphology.
+    bool listsExactly(std::string_view word) const;
 
     // The offsets in data.* of the senses of `lemma`, most frequent first.
     std::vector<int64_t> senseOffsets(std::string_view lemma, PartOfSpeech pos) const;

@@ -129,7 +129,7 @@ TEST_F(WordsTest, WordIsATermCoveringTheWholeTextWithAPartOfSpeech)
     const struct { const char* text; bool isWord; } cases[] = {
         {"garden", true}, {"GARDEN", true}, {"houses", true}, {"happier", true}, {"ice ax", true}, {" garden\t", true},
         {"CAT-XY", false}, {"garden xyz", false}, {"aa-qzq", false}, {"ice axe x", false}, {"", false}, {"  ", false},
-        {"catxyz", false}, {"london", false}, {"qzxvbn", false}, {"e-mail", true}, {"DIDN'T", true}, {"egg xy", false}, {"ox-cat", false},
+        {"catxyz", false}, {"london", false}, {"qzxvbn", false}, {"0005th", false}, {"100est", false}, {"1000th", true}, {"e-mail", true}, {"DIDN'T", true}, {"egg xy", false}, {"ox-cat", false},
         {"egg-ab", false}, {"ox-bed", false}, {"--best", false}, {"-best", false}, {"-----s", false}, // hyphens split by the spell checker
         // The broader word lists' words count; their names written in lower case do not.
         {"acajou", true}, {"homies", true}, {"barton", false}, {"chopin", false}, {"boston", false}, {"bowles", false}, {"fixes", true},
@@ -163,7 +163,7 @@ TEST_F(WordsTest, LexiconHoldsExactlyTheSixCharacterTextsTheCheckAccepts)
     std::set<QByteArray> lexicon;
     for (const QByteArray& entry : lines(pathForResource("Lexicon", "txt").value_or(QString())))
         ASSERT_TRUE(entry.isEmpty() || (lexicon.insert(entry).second && isWord(QString::fromLatin1(entry)))) << entry.constData();
-    ASSERT_GT(lexicon.size(), 30000u);
+    ASSERT_GT(lexicon.size(), 20000u);
     std::mt19937 random(18);
     std::vector<QByteArray> candidates; // from every source, with endings; lexicon entries with one character changed
     QStringList sources {pathForResource("ListWords", "txt").value(), pathForResource("function_words", "txt").value(), "/usr/share/hunspell/en_US.dic"};
