@@ -134,18 +134,17 @@ TEST_F(HistoryTest, RoundsComeBackExactlyAndEveryFigureIsPerPlayer)
     EXPECT_EQ(history.statistics("cy").wins, (WinRecord {5, 1, 1, 2, 3}));
 }
 
-// A file from before daily results gains their column, with its rounds kept; opening it again
-// adds nothing. A player's results are per player, by number, the first of a number only.
-TEST_F(HistoryTest, DailyResultsGoIntoOldFilesToo)
+// A file from before daily results and best possible scores gains both columns, its rounds kept;
+// opening it again adds nothing. Daily results are per player, by number, the first of a number
+// only; a round without a best possible score gets one worked out once, when first shown.
+TEST_F(HistoryTest, AnOlderFileGainsTheDailyAndBestPossibleColumnsOnce)
 {
+    HistoryDatabase(path()).recordRound(roundOf("ada", 5, 6));
     {
-        HistoryDatabase history(path());
-        history.recordRound(roundOf("ada", 5, 6));
-    }
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "old");
-        db.setDatabaseName(path());
-        ASSERT_TRUE(db.open() && QSqlQuery(db).exec("ALTER TABLE rounds DROP COLUMN daily"));
+        QSqlDatabase old = QSqlDatabase::addDatabase("QSQLITE", "old");
+        old.setDatabaseName(path());
+        ASSERT_TRUE(old.open() && QSqlQuery(old).exec("ALTER TABLE rounds DROP COLUMN daily")
+                    && QSqlQuery(old).exec("ALTER TABLE rounds DROP COLUMN best_possible"));
     }
     QSqlDatabase::removeDatabase("old");
     for (int opening = 0; opening < 2; ++opening) {
@@ -160,6 +159,11 @@ TEST_F(HistoryTest, DailyResultsGoIntoOldFilesToo)
                   std::tuple(true, false, false));
         EXPECT_EQ(history.roundScores("ada", -1).size(), 5);
     }
+    HistoryDatabase history(path());
+    int calls = 0;
+    history.setBestPossibleScorer([&](const RoundRecord&) { return ++calls, std::optional(42); });
+    const std::optional<int> first = history.allRounds("ada").front().bestPossible, again = history.allRounds("ada").front().bestPossible;
+    EXPECT_EQ(std::tuple(first, again, calls, HistoryDatabase(path()).allRounds("ada").front().bestPossible), std::tuple(42, 42, 5, 42));
 }
 
 // Days are the daily boards' numbers; the current run lives while it reaches yesterday.
@@ -175,25 +179,6 @@ TEST(RoundFiguresTest, DailyStreaksAreRunsOfConsecutiveDays)
             results.append({day, 0, 0});
         EXPECT_EQ(RoundFigures::dailyStreak(results, row.today), row.expected) << row.days.size() << " " << row.today;
     }
-}
-
-// Whichever game opens a history kept before rounds had a best possible score adds the column, once.
-TEST_F(HistoryTest, AnOlderFileGainsTheBestPossibleColumnOnceAndItsRoundsGetOneWhenFirstShown)
-{
-    HistoryDatabase(path()).recordRound(roundOf("ada", 10, 20));
-    {
-        QSqlDatabase old = QSqlDatabase::addDatabase("QSQLITE", "old");
-        old.setDatabaseName(path());
-        ASSERT_TRUE(old.open() && QSqlQuery(old).exec("ALTER TABLE rounds DROP COLUMN best_possible"));
-    }
-    QSqlDatabase::removeDatabase("old");
-    for (int open = 0; open < 2; ++open)
-        EXPECT_EQ(HistoryDatabase(path()).allRounds("ada"), QList<RoundRecord> {roundOf("ada", 10, 20)});
-    HistoryDatabase history(path()); // when first shown, the old round's best is worked out once and kept
-    int calls = 0;
-    history.setBestPossibleScorer([&](const RoundRecord&) { return ++calls, std::optional(42); });
-    const std::optional<int> first = history.allRounds("ada").front().bestPossible, again = history.lastRound("ada")->bestPossible;
-    EXPECT_EQ(std::tuple(first, again, calls, HistoryDatabase(path()).allRounds("ada").front().bestPossible), std::tuple(42, 42, 1, 42));
 }
 
 TEST(RoundFiguresTest, WinsDrawsLossesAndRunsOfWinsOldestFirst)
