@@ -234,7 +234,7 @@ void showPoints(QWidget* contentView)
             QString description = field->accessibleDescription();
             description.truncate(description.indexOf(kPointsLead) < 0 ? description.size() : description.indexOf(kPointsLead));
             if (points)
-                description += kPointsLead + QString::number(*points);
+                description += kPointsLead + QString::number(*points) + u'.';
             field->setAccessibleDescription(description);
         }
     }
