@@ -196,9 +196,10 @@ QString pointsText(int points)
     return points > 0 ? QStringLiteral("+%1").arg(points) : QStringLiteral("0");
 }
 
-// Shows each word's points from the last check beside its last cell, or nothing once the
-// board has changed; a screen reader finds them on the last cell and on the label itself.
-void showPoints(QWidget* contentView)
+} // namespace
+
+// A screen reader finds the points on the last cell and on the label itself.
+void showWordPoints(QWidget* contentView)
 {
     const std::optional<BoardState>& board = gameModel().board();
     auto* panel = contentView->findChild<QFrame*>(QStringLiteral("boardArea"));
@@ -240,8 +241,6 @@ void showPoints(QWidget* contentView)
     }
 }
 
-} // namespace
-
 void layOutBoard(const PuzzleWords& puzzle, QMainWindow* window)
 {
     clearBoard();
@@ -258,8 +257,8 @@ void layOutBoard(const PuzzleWords& puzzle, QMainWindow* window)
         const QPointer<QWidget> contentView = window->centralWidget();
         gameModel().setPointsListener([contentView] {
             if (contentView)
-                showPoints(contentView);
+                showWordPoints(contentView);
         });
-        showPoints(contentView);
+        showWordPoints(contentView);
     }
 }
