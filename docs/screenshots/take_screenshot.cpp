@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// take_screenshot OUT.png standard|safe light|dark: launches the game over the settings and
-// data folders it is given in XDG_CONFIG_HOME and XDG_DATA_HOME, fills the first word
-// rightly and the second wrongly, checks the board and saves a picture of the window.
+// take_screenshot OUT.png standard|safe light|dark [check|submit|review]: launches the game
+// over the settings and data folders it is given in XDG_CONFIG_HOME and XDG_DATA_HOME, fills
+// the first word rightly and the second wrongly, checks the board (or submits it) and saves a
+// picture of the window, or of the Round Review that follows the submitted round.
 #include "app/app_delegate.h"
 #include "grid/grid.h"
 #include "model/game_model.h"
-#include "prefs/preferences.h"
+#include "settings/preferences.h"
 
 #include <QAction>
 #include <QApplication>
@@ -46,8 +47,8 @@ void typeWord(const PlacedWord& word, bool rightly)
 
 int main(int argc, char** argv)
 {
-    if (argc != 4) {
-        std::fprintf(stderr, "usage: %s OUT.png standard|safe light|dark\n", argv[0]);
+    if (argc != 4 && argc != 5) {
+        std::fprintf(stderr, "usage: %s OUT.png standard|safe light|dark [check|submit|review]\n", argv[0]);
         return 2;
     }
     QApplication application(argc, argv);
@@ -65,7 +66,15 @@ int main(int argc, char** argv)
         return 1;
     typeWord(gameModel().board()->words[0], true);
     typeWord(gameModel().board()->words[1], false);
+    const QByteArray shown = argc == 5 ? argv[4] : "check";
     game.window()->findChild<QAction*>(QStringLiteral("actionCheckAllWords"))->trigger();
+    if (shown != "check")
+        game.window()->findChild<QAction*>(QStringLiteral("actionSubmit"))->trigger();
+    if (shown == "review")
+        game.window()->findChild<QAction*>(QStringLiteral("actionRoundReview"))->trigger();
     QApplication::processEvents();
-    return game.window()->grab().save(QString::fromLocal8Bit(argv[1])) ? 0 : 1;
+    QWidget* pictured = game.window();
+    if (shown == "review")
+        pictured = game.window()->findChild<QWidget*>(QStringLiteral("roundReview"));
+    return pictured && pictured->grab().save(QString::fromLocal8Bit(argv[1])) ? 0 : 1;
 }

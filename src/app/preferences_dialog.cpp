@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/preferences_dialog.h"
 
+#include "board/board_layout.h"
 #include "cells/cell_look.h"
 #include "grid/grid.h"
 #include "window/window_handle.h"
@@ -12,6 +13,7 @@
 #include <QFormLayout>
 #include <QFrame>
 #include <QLineEdit>
+#include <QMainWindow>
 
 PreferencesDialog::PreferencesDialog(const Preferences& shown, QWidget* parent)
     : QDialog(parent)
@@ -52,4 +54,6 @@ void applyWordColours(WordColours colours)
                                  .arg(gBoardPalette.panel.name(), gBoardPalette.panelBorder.name()));
     }
     showBoardPalette();
+    if (gWindow)
+        showWordPoints(gWindow->centralWidget());
 }

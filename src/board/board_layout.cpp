@@ -7,12 +7,16 @@
 #include "grid/grid.h"
 #include "model/board_geometry.h"
 #include "model/game_model.h"
+#include "model/points_place.h"
 #include "window/named_font.h"
 
 #include <QFrame>
+#include <QLabel>
 #include <QMainWindow>
 #include <QMap>
 #include <QPointF>
+#include <QPointer>
+#include <QRegularExpression>
 #include <QSizeF>
 
 #include <cctype>
@@ -179,7 +183,63 @@ void placeFields(QMainWindow* window)
     }
 }
 
+// A word's points are told after the verdict its last cell describes.
+const QString kPointsLead = QStringLiteral(". Points: ");
+
+// Small enough for the strip below the board's last row, the one place a down word that ends
+// on a crossing has room.
+constexpr int kPointsPixels = 11;
+const QSize kPointsLabel(26, 14);
+
+QString pointsText(int points)
+{
+    return points > 0 ? QStringLiteral("+%1").arg(points) : QStringLiteral("0");
+}
+
 } // namespace
+
+// A screen reader finds the points on the last cell and on the label itself.
+void showWordPoints(QWidget* contentView)
+{
+    const std::optional<BoardState>& board = gameModel().board();
+    auto* panel = contentView->findChild<QFrame*>(QStringLiteral("boardArea"));
+    if (!board || !panel || !gGrid[0][0].field) {
+        for (QLabel* label : contentView->findChildren<QLabel*>(QRegularExpression(QStringLiteral("^slotPoints")), Qt::FindDirectChildrenOnly))
+            label->hide();
+        return;
+    }
+    const ChainPlacements words = placementsOf(*board);
+    const CellGrid grid {gGrid[0][0].field->geometry().topLeft(), static_cast<int>(kCellPitch), static_cast<int>(kCellSize)};
+    const std::array<QRect, kWordCount> rects = pointsRects(words, grid, kPointsLabel, panel->geometry().adjusted(1, 1, -1, -1));
+    for (int i = 0; i < kWordCount; ++i) {
+        const QString name = QStringLiteral("slotPoints%1").arg(i);
+        auto* label = contentView->findChild<QLabel*>(name, Qt::FindDirectChildrenOnly);
+        if (!label) {
+            label = new QLabel(contentView);
+            label->setObjectName(name);
+            label->setAlignment(Qt::AlignCenter);
+            QFont font = label->font();
+            font.setPixelSize(kPointsPixels);
+            font.setBold(true);
+            label->setFont(font);
+        }
+        const std::optional<int> points = gameModel().pointsOf(i);
+        label->setStyleSheet(QStringLiteral("color: %1; background: transparent;").arg(gBoardPalette.inputText.name()));
+        label->setText(points ? pointsText(*points) : QString());
+        label->setAccessibleName(points ? QStringLiteral("%1: %2 points").arg(wordName(words, i)).arg(*points) : QString());
+        label->setGeometry(rects[i]);
+        label->setVisible(points && !rects[i].isEmpty());
+        label->raise();
+        const BoardCell last = words[i].cell(kWordLength - 1);
+        if (QLineEdit* field = gGrid[last.x][last.y].field.get()) {
+            QString description = field->accessibleDescription();
+            description.truncate(description.indexOf(kPointsLead) < 0 ? description.size() : description.indexOf(kPointsLead));
+            if (points)
+                description += kPointsLead + QString::number(*points) + u'.';
+            field->setAccessibleDescription(description);
+        }
+    }
+}
 
 void layOutBoard(const PuzzleWords& puzzle, QMainWindow* window)
 {
@@ -192,6 +252,13 @@ void layOutBoard(const PuzzleWords& puzzle, QMainWindow* window)
     placeFields(window);
     if (auto* panel = window ? window->findChild<QFrame*>(QStringLiteral("boardArea")) : nullptr)
         panel->setAccessibleDescription(boardDescription(placeChain(chainCrossings(puzzle))));
-    if (window)
+    if (window) {
         gGrid[0][0].field->setFocus(Qt::OtherFocusReason);
+        const QPointer<QWidget> contentView = window->centralWidget();
+        gameModel().setPointsListener([contentView] {
+            if (contentView)
+                showWordPoints(contentView);
+        });
+        showWordPoints(contentView);
+    }
 }

@@ -61,8 +61,13 @@ QString roundReview(const BoardState& board, const BoardBest& best)
         QStringList fitted;
         for (const ScoredWord& fit : best.fitting[w])
             fitted << QStringLiteral("%1 %2").arg(QString::fromStdString(fit.text).toUpper()).arg(fit.score);
-        if (!fitted.isEmpty())
-            review += QStringLiteral(" Best that fitted: %1; also %2.").arg(fitted.takeFirst(), fitted.join(QStringLiteral(", ")));
+        // The best is taken off before the rest are joined: as two arguments of one call
+        // their order would be the compiler's, and the best could be listed twice.
+        if (!fitted.isEmpty()) {
+            const QString first = fitted.takeFirst();
+            review += fitted.isEmpty() ? QStringLiteral(" Best that fitted: %1.").arg(first)
+                                       : QStringLiteral(" Best that fitted: %1; also %2.").arg(first, fitted.join(QStringLiteral(", ")));
+        }
         review += u'\n';
     }
     return review + QStringLiteral("You %1, computer %2; the board allowed %3.").arg(yourScore).arg(board.computerScore).arg(best.total);

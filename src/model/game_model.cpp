@@ -12,6 +12,7 @@ void GameModel::deal(const std::array<QString, kWordCount>& words, const ChainCr
     board.computerScore = computerScoreOf(board);
     m_board = std::move(board);
     m_origin.reset();
+    forgetPoints();
 }
 
 void GameModel::show(BoardState board)
@@ -19,6 +20,26 @@ void GameModel::show(BoardState board)
     board.computerScore = computerScoreOf(board);
     m_board = std::move(board);
     m_origin.reset();
+    forgetPoints();
+}
+
+void GameModel::clear()
+{
+    m_board.reset();
+    m_origin.reset();
+    forgetPoints();
+}
+
+void GameModel::forgetPoints()
+{
+    m_points = {};
+    if (m_pointsListener)
+        m_pointsListener();
+}
+
+std::optional<int> GameModel::pointsOf(int word) const
+{
+    return word >= 0 && word < kWordCount ? m_points[word] : std::nullopt;
 }
 
 bool GameModel::isFixed(BoardCell cell) const
@@ -53,6 +74,13 @@ void GameModel::setLetter(BoardCell cell, const QString& letter)
                 typed.end());
     if (!letter.isEmpty())
         typed.push_back({cell.x, cell.y, letter, Verdict::Unchecked});
+    bool forgot = false;
+    for (int i = 0; i < kWordCount; ++i) {
+        if (m_points[i] && m_board->words[i].place.covers(cell))
+            m_points[i].reset(), forgot = true;
+    }
+    if (forgot && m_pointsListener)
+        m_pointsListener();
 }
 
 QString GameModel::letterAt(BoardCell cell) const
@@ -74,7 +102,7 @@ Verdict GameModel::verdictAt(BoardCell cell) const
     return typed ? typed->verdict : Verdict::Unchecked;
 }
 
-void GameModel::applyCheck(const std::array<bool, kWordCount>& isWord, int playerScore)
+void GameModel::applyCheck(const std::array<bool, kWordCount>& isWord, const std::array<int, kWordCount>& points, int playerScore)
 {
     if (!m_board)
         return;
@@ -85,6 +113,10 @@ void GameModel::applyCheck(const std::array<bool, kWordCount>& isWord, int playe
         }
     }
     m_board->playerScore = playerScore;
+    for (int i = 0; i < kWordCount; ++i)
+        m_points[i] = isWord[i] ? points[i] : 0;
+    if (m_pointsListener)
+        m_pointsListener();
 }
 
 void GameModel::setPlayerScore(int score)

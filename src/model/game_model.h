@@ -4,6 +4,7 @@
 #include "model/board_state.h"
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 
 // Where a dealt board came from: the seed it was dealt from, which its board code names, and
@@ -25,7 +26,7 @@ public:
     // A kept board shown again with its letters and verdicts. The computer's score is
     // recomputed from the words, never taken from the board handed in.
     void show(BoardState board);
-    void clear() { m_board.reset(), m_origin.reset(); }
+    void clear();
 
     // Set after a deal; none for a board shown again from the kept one, whose seed is not kept.
     const std::optional<DealOrigin>& origin() const { return m_origin; }
@@ -40,8 +41,13 @@ public:
     bool isFixed(BoardCell cell) const;
 
     // A check judged the slots (in chain order): each typed letter takes its slot's verdict,
-    // and the round total becomes the player's score.
-    void applyCheck(const std::array<bool, kWordCount>& isWord, int playerScore);
+    // each slot its points (0 for a non-word), and the round total becomes the player's score.
+    void applyCheck(const std::array<bool, kWordCount>& isWord, const std::array<int, kWordCount>& points, int playerScore);
+    // What the last check gave a word (in chain order): none until a check, and none again
+    // once the board is replaced or a letter in that word changes.
+    std::optional<int> pointsOf(int word) const;
+    // Told whenever any word's points appear or go, so that whatever shows them follows.
+    void setPointsListener(std::function<void()> listener) { m_pointsListener = std::move(listener); }
 
     int computerScore() const { return m_board ? m_board->computerScore : 0; }
     int playerScore() const { return m_board ? m_board->playerScore : 0; }
@@ -50,6 +56,10 @@ public:
 private:
     TypedCell* typedAt(BoardCell cell);
     const TypedCell* typedAt(BoardCell cell) const;
+    void forgetPoints();
+
+    std::array<std::optional<int>, kWordCount> m_points;
+    std::function<void()> m_pointsListener;
 
     std::optional<BoardState> m_board;
     std::optional<DealOrigin> m_origin;

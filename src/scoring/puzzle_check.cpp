@@ -86,15 +86,16 @@ void keepVerdicts(const BoardCheck& check)
     if (!board)
         return;
     std::array<bool, kWordCount> isWord {};
+    std::array<int, kWordCount> points {};
     for (size_t i = 0; i < check.board.size() && i < check.verdicts.size(); ++i) {
         const SlotSnapshot& slot = check.board[i];
         const Placement place {{slot.x, slot.y}, slot.direction == DirAcross ? Direction::Across : Direction::Down};
         for (int w = 0; w < kWordCount; ++w) {
             if (board->words[w].place == place)
-                isWord[w] = check.verdicts[i].isWord;
+                isWord[w] = check.verdicts[i].isWord, points[w] = check.verdicts[i].score;
         }
     }
-    gameModel().applyCheck(isWord, gPuzzleStats.roundScore);
+    gameModel().applyCheck(isWord, points, gPuzzleStats.roundScore);
 }
 
 } // namespace
@@ -173,8 +174,9 @@ int32_t checkBoardWords(BoardCheck* check)
     BoardCheck& result = check ? *check : local;
     result.board = readBoardSnapshot();
     result.verdicts = judgeBoard(result.board);
-    keepVerdicts(result);
+    // Coloured first: the model's news of the points adds to what the colouring describes.
     colourBoard(result.board, result.verdicts);
+    keepVerdicts(result);
     return gPuzzleStats.roundScore;
 }
 

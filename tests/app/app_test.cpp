@@ -15,6 +15,7 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPointer>
+#include <QRegularExpression>
 
 namespace {
 
@@ -159,10 +160,13 @@ TEST_F(AppTest, CheckAndTwoSubmissionsFoldIntoRunningAveragesSavedAndKeptButNewP
     EXPECT_TRUE(typeThen("grden", Qt::Key_K, Qt::ControlModifier).starts_with("'GARDEN' is a word.\n"));
     EXPECT_TRUE(m_game->theScore->accessibleName() == "Your score: 8" && gCurrStats.bestWordScore == 8);
     QWidget* focused = QApplication::focusWidget();
-    EXPECT_TRUE(focused->accessibleDescription().endsWith("word. Checked: 1 of 5 slots are words, your score 8."));
+    EXPECT_TRUE(focused->accessibleDescription().endsWith("word. Points: 8. Checked: 1 of 5 slots are words, your score 8."));
+    const auto* points = m_game->window()->findChild<QLabel*>("slotPoints0");
+    EXPECT_TRUE(points && points->isVisible() && points->text() == "+8");
     typeThen("", Qt::Key_K, Qt::ControlModifier); // the same result twice is not piled up
     EXPECT_TRUE(focused->accessibleDescription().count("Checked: 1") == 1);
     fillAcross(3, 8, "SILVER"); // 9
+    EXPECT_TRUE(points->isVisible() && !m_game->window()->findChild<QLabel*>("slotPoints4")->isVisible()) << "only the retyped word's points go";
     fieldAt(1, 1)->setText("\U00010400"); // two UTF-16 units in one cell
     QPointer<myTextField> submittedCell = fieldAt(0, 0);
     const std::string printed = press("submitButton");
@@ -173,6 +177,7 @@ TEST_F(AppTest, CheckAndTwoSubmissionsFoldIntoRunningAveragesSavedAndKeptButNewP
     EXPECT_EQ(press("actionRoundReview"), ""); // the review, from the board as submitted
     const QString review = std::unique_ptr<QMessageBox>(m_game->window()->findChild<QMessageBox*>("roundReview"))->text();
     EXPECT_TRUE(review.contains("Word 5 (across): SILVER \u2013 a word, 9 points. Best that fitted: ") && review.contains("(down): A\U00010400") ) << review.toStdString();
+    EXPECT_FALSE(review.contains(QRegularExpression("fitted: ([A-Z']+ \\d+); also \\1"))) << "the best listed again among the others";
 
     EXPECT_EQ(press("actionStatistics"), ""); // the window over those rounds, from the same module
     showWorkedExample();

@@ -28,6 +28,7 @@ TEST(BoardPaletteTest, SafeAndDarkPalettesKeepTheirLettersReadable)
         const BoardPalette palette = boardPalette(colours, dark);
         for (const QColor& letter : {palette.word, palette.nonWord, palette.inputText, palette.fixedText})
             EXPECT_GE(contrastRatio(letter, palette.cell), 4.5) << letter.name().toStdString() << " dark " << dark;
+        EXPECT_GE(contrastRatio(palette.inputText, palette.panel), 4.5) << "a word's points on the panel, dark " << dark;
         EXPECT_NE(palette.word, palette.nonWord);
     }
     EXPECT_NE(boardPalette(WordColours::Standard, true).cell, kCellBackground);

@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "model/board_geometry.h"
+#include "model/points_place.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
 
 namespace {
@@ -57,6 +59,34 @@ TEST(BoardGeometryTest, ChecksReadSlotsColumnByColumnDownFirst)
     EXPECT_EQ(checkingOrder(placeChain({0, 0, 5})), (std::array {1, 0, 2, 4, 3}));
     EXPECT_EQ(checkingOrder(placeChain({2, 1, 3})), (std::array {0, 2, 1, 4, 3}));
     EXPECT_EQ(checkingOrder(placeChain({4, 0, 0})), (std::array {0, 1, 2, 3, 4}));
+}
+
+// On the window's board, for every chain a deal can make: each word's points sit next to its
+// last cell, after it where that has room, inside the board's panel and clear of every cell
+// and of each other.
+TEST(BoardGeometryTest, PointsSitBesideEachLastCellClearOfTheBoard)
+{
+    const CellGrid grid {{32, 36}, 34, 32};
+    const QRect panel = QRect(16, 20, 574, 336).adjusted(1, 1, -1, -1);
+    for (int v = 0; v < kWordLength; ++v) {
+        for (int c2 = 0; c2 <= std::min(v, kWordLength - 2); ++c2) {
+            for (int c4 = 0; c4 < kWordLength; ++c4) {
+                const ChainPlacements words = placeChain({v, c2, c4});
+                const std::array<QRect, kWordCount> rects = pointsRects(words, grid, {26, 14}, panel);
+                for (int i = 0; i < kWordCount; ++i) {
+                    const QRect last = grid.cellRect(words[i].cell(kWordLength - 1));
+                    ASSERT_TRUE(panel.contains(rects[i]) && last.adjusted(-3, -3, 3, 3).intersects(rects[i])) << v << c2 << c4 << i;
+                    for (int j = 0; j < kWordCount; ++j) {
+                        EXPECT_FALSE(j != i && rects[j].intersects(rects[i])) << v << c2 << c4 << i;
+                        for (int k = 0; k < kWordLength; ++k)
+                            EXPECT_FALSE(grid.cellRect(words[j].cell(k)).intersects(rects[i])) << v << c2 << c4 << i;
+                    }
+                }
+                EXPECT_GT(rects[0].left(), grid.cellRect(words[0].cell(kWordLength - 1)).right());
+                EXPECT_GT(rects[1].top(), grid.cellRect(words[1].cell(kWordLength - 1)).bottom());
+            }
+        }
+    }
 }
 
 } // namespace

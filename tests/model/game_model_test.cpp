@@ -45,8 +45,8 @@ TEST(GameModelTest, ADealtBoardShowsItsCrossingsAndScoresItsWords)
     }
 }
 
-// Typing lands only on blank cells; a check judges every typed letter by its slot; a new
-// letter or an emptied cell loses the verdict.
+// Typing lands only on blank cells; a check judges every typed letter by its slot and gives
+// each slot its points; a new letter or an emptied cell loses the verdict and its slot's points.
 TEST(GameModelTest, TypedLettersTakeTheirSlotsVerdictUntilRetyped)
 {
     GameModel model = dealtBoard();
@@ -55,8 +55,10 @@ TEST(GameModelTest, TypedLettersTakeTheirSlotsVerdictUntilRetyped)
     EXPECT_TRUE(model.board()->typed.empty());
     for (const BoardCell cell : {BoardCell {0, 0}, {1, 1}, {5, 4}, {8, 8}})
         model.setLetter(cell, "Q");
-    model.applyCheck({true, false, true, true, false}, 19);
+    EXPECT_EQ(model.pointsOf(0), std::nullopt);
+    model.applyCheck({true, false, true, true, false}, {9, 5, 4, 6, 5}, 19);
     EXPECT_EQ(model.playerScore(), 19);
+    EXPECT_EQ((std::array {model.pointsOf(0), model.pointsOf(1), model.pointsOf(4)}), (std::array<std::optional<int>, 3> {9, 0, 0}));
     EXPECT_EQ(model.verdictAt({0, 0}), Verdict::Word);
     EXPECT_EQ(model.verdictAt({1, 1}), Verdict::NotWord);
     EXPECT_EQ(model.verdictAt({5, 4}), Verdict::Word);
@@ -68,6 +70,9 @@ TEST(GameModelTest, TypedLettersTakeTheirSlotsVerdictUntilRetyped)
     EXPECT_EQ(model.verdictAt({0, 0}), Verdict::Unchecked);
     EXPECT_EQ(model.letterAt({1, 1}), "");
     EXPECT_EQ(model.board()->typed.size(), 3u);
+    EXPECT_EQ((std::array {model.pointsOf(0), model.pointsOf(1), model.pointsOf(2)}), (std::array<std::optional<int>, 3> {std::nullopt, std::nullopt, 4}));
+    model.deal({"garden", "anchor", "chosen", "normal", "silver"}, {1, 1, 2});
+    EXPECT_EQ(model.pointsOf(2), std::nullopt);
 }
 
 TEST(GameModelTest, AShownBoardKeepsItsLettersButNotItsComputerScore)
