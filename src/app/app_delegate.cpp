@@ -483,8 +483,9 @@ void AppDelegate::SubmitScore(QObject* /*sender*/)
     }
     foldRoundIntoStats(gameModel().computerScore());
     updateStatsDisplay();
-    if (const std::optional<RoundRecord> round = recordRoundInHistory())
-        keepResultToShare(*round);
+    m_lastRound = recordRoundInHistory();
+    if (m_lastRound)
+        keepResultToShare(*m_lastRound);
     displayComputerWords();
     GenerateNewPuzzle(nullptr);
     announce(roundSummary(yours, computers) + tr(" A new puzzle is dealt."));
@@ -518,17 +519,56 @@ bool AppDelegate::eventFilter(QObject* watched, QEvent* event)
 
 namespace {
 
-// A kept round's board again, from its words and their places; none where they do not chain.
-std::optional<int> bestPossibleOf(const RoundRecord& round)
+// A kept round's board again, from its words and their places, with the letters the player
+// left judged as they were; none where the words do not chain.
+std::optional<BoardState> boardOf(const RoundRecord& round)
 {
     BoardState board;
     for (int w = 0; w < kWordCount; ++w) {
         const SlotRecord& slot = round.wordSlots[w];
         board.words[w] = {slot.solution.toLower(), {{slot.x, slot.y}, slot.direction}};
     }
-    if (!Lexicon::shared().size() || !chainOf(placementsOf(board)))
+    if (!chainOf(placementsOf(board)))
         return std::nullopt;
-    return bestOfBoard(board, Lexicon::shared()).total;
+    const std::vector<BoardCell> crossings = crossingCells(board);
+    for (int w = 0; w < kWordCount; ++w) {
+        const SlotRecord& slot = round.wordSlots[w];
+        const QList<uint> letters = slot.letters.toUcs4(); // a letter may be two UTF-16 units
+        for (int k = 0; k < kWordLength && k < letters.size(); ++k) {
+            const BoardCell cell = board.words[w].place.cell(k);
+            const char32_t letter = letters[k];
+            if (letter != U' ' && std::find(crossings.begin(), crossings.end(), cell) == crossings.end())
+                board.typed.push_back({cell.x, cell.y, QString::fromUcs4(&letter, 1), slot.isWord ? Verdict::Word : Verdict::NotWord});
+        }
+    }
+    board.computerScore = round.computerScore;
+    board.playerScore = round.roundScore;
+    return board;
+}
+
+std::optional<int> bestPossibleOf(const RoundRecord& round)
+{
+    const std::optional<BoardState> board = boardOf(round);
+    if (!Lexicon::shared().size() || !board)
+        return std::nullopt;
+    return bestOfBoard(*board, Lexicon::shared()).total;
+}
+
+// A round's review as it was when played: the best score it kept, where it kept one.
+RoundReview reviewOf(const RoundRecord& round)
+{
+    const std::optional<BoardState> board = boardOf(round);
+    if (!board)
+        return {};
+    BoardBest best = bestOfBoard(*board, Lexicon::shared(), 4);
+    best.total = round.bestPossible.value_or(best.total);
+    RoundReview review;
+    for (int w = 0; w < kWordCount; ++w) {
+        if (!best.fitting[w].empty())
+            review.bestWords[w] = QString::fromStdString(best.fitting[w].front().text).toUpper();
+    }
+    review.text = roundReview(*board, best);
+    return review;
 }
 
 } // namespace
@@ -538,10 +578,12 @@ RoundBook* AppDelegate::roundBook()
     if (!m_roundBook) {
         QString problem;
         m_roundBook = loadRoundBook(&problem);
-        if (!m_roundBook)
+        if (!m_roundBook) {
             myPrintf("%s", problem.toUtf8().constData());
-        else
+        } else {
             m_roundBook->setBestPossibleScorer(bestPossibleOf);
+            m_roundBook->setReviewer(reviewOf);
+        }
     }
     return m_roundBook.get();
 }
@@ -586,6 +628,11 @@ void AppDelegate::keepResultToShare(const RoundRecord& round)
 
 void AppDelegate::showRoundReview()
 {
+    RoundBook* book = m_lastRound ? roundBook() : nullptr;
+    if (book) {
+        book->showReview(*m_lastRound, window());
+        return;
+    }
     auto* box = new QMessageBox(QMessageBox::NoIcon, QStringLiteral("Round Review"),
                                 m_lastReview.isEmpty() ? QStringLiteral("Submit a round to review it here.") : m_lastReview,
                                 QMessageBox::Close, window());

@@ -133,5 +133,6 @@ private:
     bool m_launchDaily = false;
     QString m_lastResult; // what Copy Result shares
     QString m_lastReview;   // the last submitted round's review; empty before the first
+    std::optional<RoundRecord> m_lastRound; // the last submitted round, to review it drawn
     bool m_hasReportedUnsavedPreferences = false; // said once a run, like every other file's failure
 };

@@ -4,6 +4,7 @@
 #include <QAccessible>
 #include <QMap>
 #include <QPainter>
+#include <QRegularExpression>
 
 namespace {
 
@@ -14,6 +15,7 @@ constexpr int kGap = 2 * kCell;
 struct Cell {
     QString letter; // one character, which may be two UTF-16 units
     QString solution;
+    QString best;
     int crossings = 0; // slots through this cell; two at a crossing
     bool isWord = false;
 };
@@ -27,17 +29,20 @@ QString characterAt(const QList<uint>& characters, int k)
     return QString::fromUcs4(&character, 1);
 }
 
-Board cellsOf(const RoundRecord& round)
+Board cellsOf(const RoundRecord& round, const std::optional<std::array<QString, kRoundSlots>>& bestWords = {})
 {
     Board board;
-    for (const SlotRecord& slot : round.wordSlots) {
+    for (int w = 0; w < kRoundSlots; ++w) {
+        const SlotRecord& slot = round.wordSlots[w];
         const QList<uint> letters = slot.letters.toUcs4();
         const QList<uint> solution = slot.solution.toUcs4();
+        const QList<uint> best = bestWords ? (*bestWords)[w].toUcs4() : QList<uint>();
         for (int k = 0; k < 6; ++k) {
             const bool isDown = slot.direction == Direction::Down;
             Cell& cell = board[{slot.x + (isDown ? 0 : k), slot.y + (isDown ? k : 0)}];
             cell.letter = characterAt(letters, k);
             cell.solution = characterAt(solution, k);
+            cell.best = characterAt(best, k);
             cell.isWord = slot.isWord;
             ++cell.crossings;
         }
@@ -95,23 +100,41 @@ RoundBoardView::RoundBoardView(QWidget* parent)
 void RoundBoardView::setRound(const std::optional<RoundRecord>& round)
 {
     m_round = round;
+    describe();
+}
+
+void RoundBoardView::describe()
+{
     QStringList yours;
     QStringList computers;
-    if (round) {
-        for (const SlotRecord& slot : round->wordSlots) {
+    if (m_round) {
+        for (const SlotRecord& slot : m_round->wordSlots) {
             yours << (slot.isWord ? tr("%1 (%2)").arg(slot.letters).arg(slot.score)
                                   : tr("%1 (not a word)").arg(slot.letters.trimmed()));
             computers << slot.solution;
         }
     }
-    setAccessibleDescription(round ? tr("Your total %1, the computer's %2: %3. Your words: %4. The computer's words: %5.")
-                                         .arg(round->roundScore)
-                                         .arg(round->computerScore)
-                                         .arg(outcome(*round), yours.join(QStringLiteral(", ")),
-                                              computers.join(QStringLiteral(", ")))
-                                   : tr("No round yet: the last round you submit is redrawn here."));
+    QString description = m_round ? tr("Your total %1, the computer's %2: %3. Your words: %4. The computer's words: %5.")
+                                        .arg(m_round->roundScore)
+                                        .arg(m_round->computerScore)
+                                        .arg(outcome(*m_round), yours.join(QStringLiteral(", ")),
+                                             computers.join(QStringLiteral(", ")))
+                                  : tr("No round yet: the last round you submit is redrawn here.");
+    if (m_round && m_bestWords) {
+        QStringList best(m_bestWords->begin(), m_bestWords->end());
+        best.replaceInStrings(QRegularExpression(QStringLiteral("^$")), tr("none fitted"));
+        description += m_round->bestPossible ? tr(" Best possible %1: %2.").arg(*m_round->bestPossible).arg(best.join(QStringLiteral(", ")))
+                                             : tr(" Best words: %1.").arg(best.join(QStringLiteral(", ")));
+    }
+    setAccessibleDescription(description);
     updateGeometry();
     update();
+}
+
+void RoundBoardView::setBestWords(const std::optional<std::array<QString, kRoundSlots>>& words)
+{
+    m_bestWords = words;
+    describe();
 }
 
 void RoundBoardView::setColours(const BoardPalette& colours)
@@ -124,7 +147,8 @@ QSize RoundBoardView::sizeHint() const
 {
     static const QSize largest = largestBoard();
     const QSize cells = m_round ? largest.expandedTo(extent(cellsOf(*m_round)).size()) : largest;
-    return {2 * cells.width() * kCell + kGap + 2, cells.height() * kCell + kCaption + 2};
+    const int sides = m_bestWords ? 3 : 2;
+    return {sides * cells.width() * kCell + (sides - 1) * kGap + 2, cells.height() * kCell + kCaption + 2};
 }
 
 void RoundBoardView::paintEvent(QPaintEvent*)
@@ -134,15 +158,18 @@ void RoundBoardView::paintEvent(QPaintEvent*)
         painter.drawText(rect(), Qt::AlignCenter | Qt::TextWordWrap, tr("No round yet: the last round you submit is redrawn here."));
         return;
     }
-    const Board board = cellsOf(*m_round);
+    const Board board = cellsOf(*m_round, m_bestWords);
     const QRect cells = extent(board);
     QFont font = painter.font();
     font.setBold(true);
-    for (int side = 0; side < 2; ++side) {
+    const std::optional<int> best = m_round->bestPossible;
+    const QString captions[] = {tr("Yours: %1").arg(m_round->roundScore), tr("The computer's: %1").arg(m_round->computerScore),
+                                best ? tr("Best possible: %1").arg(*best) : tr("Best words")};
+    for (int side = 0; side < (m_bestWords ? 3 : 2); ++side) {
         const QPoint origin(1 + side * (cells.width() * kCell + kGap), kCaption + 1);
         painter.setPen(palette().color(QPalette::WindowText));
         painter.drawText(QRect(origin.x(), 0, cells.width() * kCell + kGap, kCaption), Qt::AlignLeft | Qt::AlignVCenter,
-                         side == 0 ? tr("Yours: %1").arg(m_round->roundScore) : tr("The computer's: %1").arg(m_round->computerScore));
+                         captions[side]);
         painter.setFont(font);
         for (auto it = board.cbegin(); it != board.cend(); ++it) {
             const QRect square(origin.x() + (it.key().first - cells.left()) * kCell,
@@ -157,7 +184,7 @@ void RoundBoardView::paintEvent(QPaintEvent*)
                 : isYours                 ? (cell.isWord ? m_colours.word : m_colours.nonWord)
                                           : m_colours.inputText;
             painter.setPen(ink);
-            painter.drawText(square, Qt::AlignCenter, isYours ? cell.letter : cell.solution);
+            painter.drawText(square, Qt::AlignCenter, isYours ? cell.letter : side == 2 && !isCrossing ? cell.best : cell.solution);
             if (isYours && !cell.letter.trimmed().isEmpty()) {
                 // The marks of the board, so that colour is never the only sign.
                 painter.setPen(QPen(ink, 2, Qt::SolidLine, Qt::FlatCap));

@@ -2,6 +2,7 @@
 #include "statsview/round_book.h"
 
 #include "history/history_database.h"
+#include "statsview/round_review_dialog.h"
 #include "statsview/statistics_window.h"
 
 #include <QPointer>
@@ -26,6 +27,7 @@ public:
     {
         m_windows.removeAll(nullptr);
         StatisticsWindow* window = StatisticsWindow::showFor(m_history, player, parent);
+        window->setReviewer(m_reviewer);
         m_windows.append(window);
         return window->failureMessage();
     }
@@ -35,8 +37,20 @@ public:
         m_history.setBestPossibleScorer(std::move(scorer));
     }
 
+    void setReviewer(RoundReviewer reviewer) override
+    {
+        m_reviewer = std::move(reviewer);
+        for (StatisticsWindow* window : std::as_const(m_windows)) {
+            if (window)
+                window->setReviewer(m_reviewer);
+        }
+    }
+
+    void showReview(const RoundRecord& round, QWidget* parent) override { RoundReviewDialog::showFor(round, m_reviewer, parent); }
+
 private:
     HistoryDatabase m_history;
+    RoundReviewer m_reviewer;
     // The open windows, which show each round as it is added.
     QList<QPointer<StatisticsWindow>> m_windows;
 };

@@ -6,10 +6,19 @@
 #include <QString>
 #include <QtGlobal>
 
+#include <array>
 #include <functional>
 #include <optional>
 
 class QWidget;
+
+// What the game's lexicon says of a round's board: each slot's best word (chain order, empty
+// where none fits) and the review in words, slot by slot.
+struct RoundReview {
+    std::array<QString, kRoundSlots> bestWords;
+    QString text;
+};
+using RoundReviewer = std::function<RoundReview(const RoundRecord&)>;
 
 // The history of rounds and the window that shows it, as the game reaches them: through the
 // module sixfold-statistics, loaded at the first round or the first look at the statistics,
@@ -32,6 +41,13 @@ public:
 
     // How a round kept without its best possible score gets one, once, when first shown.
     virtual void setBestPossibleScorer(std::function<std::optional<int>(const RoundRecord&)> scorer) = 0;
+
+    // How a round's review learns the best words, for the last round and for any round the
+    // statistics window reviews. Without one the review shows the two boards and no text.
+    virtual void setReviewer(RoundReviewer reviewer) = 0;
+
+    // Opens the review of `round` over `parent`: its board redrawn three ways and in words.
+    virtual void showReview(const RoundRecord& round, QWidget* parent) = 0;
 };
 
 // The module's one entry point: a new book over the standard history file. The caller owns it.

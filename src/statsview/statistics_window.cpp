@@ -8,6 +8,7 @@
 #include "model/board_code.h"
 #include "platform/kept_file.h"
 #include "statsview/round_board_view.h"
+#include "statsview/round_review_dialog.h"
 
 #include <QBarCategoryAxis>
 #include <QBarSeries>
@@ -112,6 +113,7 @@ StatisticsWindow::StatisticsWindow(HistoryDatabase& history, const QString& play
     , m_distributionView(viewOf(m_distributionChart, tr("Distribution of your round scores")))
     , m_bestWords(new QTableWidget(0, 3))
     , m_lastRound(new RoundBoardView)
+    , m_review(new QPushButton(tr("&Review")))
 {
     setWindowTitle(tr("Statistics"));
     m_failure = m_history.open().message;
@@ -179,6 +181,13 @@ StatisticsWindow::StatisticsWindow(HistoryDatabase& history, const QString& play
     grid->addWidget(lastRoundLabel, 4, 1);
     grid->addWidget(m_bestWords, 5, 0);
     grid->addWidget(m_lastRound, 5, 1, Qt::AlignTop | Qt::AlignHCenter);
+    grid->addWidget(m_review, 6, 1, Qt::AlignRight);
+    m_review->setObjectName(QStringLiteral("reviewButton"));
+    m_review->setAccessibleName(tr("Review the last round"));
+    connect(m_review, &QPushButton::clicked, this, [this] {
+        if (m_shownRound)
+            RoundReviewDialog::showFor(*m_shownRound, m_reviewer, this);
+    });
     m_exported->hide();
     if (isDarkDesktop(palette())) {
         m_scoreChart->setTheme(QChart::ChartThemeDark);
@@ -300,6 +309,8 @@ void StatisticsWindow::reload()
             m_bestWords->setItem(row, column, new QTableWidgetItem(cells[column]));
     }
     m_lastRound->setRound(figures.lastRound);
+    m_shownRound = figures.lastRound;
+    m_review->setEnabled(m_shownRound.has_value());
 }
 
 void StatisticsWindow::showRounds()

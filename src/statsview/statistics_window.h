@@ -3,6 +3,7 @@
 
 #include "look/board_palette.h"
 #include "history/round_figures.h"
+#include "statsview/round_book.h"
 
 #include <QDialog>
 
@@ -14,6 +15,7 @@ class QChart;
 class QComboBox;
 class QLabel;
 class QLineSeries;
+class QPushButton;
 class QTableWidget;
 class QValueAxis;
 class RoundBoardView;
@@ -41,6 +43,8 @@ public:
     void refresh();
     // The word colours of the redrawn round, with their dark variants on a dark desktop.
     void setWordColours(WordColours colours);
+    // What Review asks for the best words of the shown player's last round.
+    void setReviewer(RoundReviewer reviewer) { m_reviewer = std::move(reviewer); }
 
     // Where Export CSV offers to write: the Documents folder, or home where there is none.
     static QString exportFilePath(const QString& player);
@@ -69,4 +73,7 @@ private:
     QWidget* m_distributionView;
     QTableWidget* m_bestWords;
     RoundBoardView* m_lastRound;
+    QPushButton* m_review;
+    std::optional<RoundRecord> m_shownRound;
+    RoundReviewer m_reviewer;
 };

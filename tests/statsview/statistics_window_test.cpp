@@ -4,6 +4,7 @@
 #include "history/history_csv.h"
 #include "history/history_database.h"
 #include "statsview/round_board_view.h"
+#include "statsview/round_review_dialog.h"
 
 #include <QBarSeries>
 #include <QBarSet>
@@ -12,6 +13,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineSeries>
+#include <QPushButton>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -30,7 +32,7 @@ TEST(StatisticsWindowTest, ChoosingAPlayerShowsTheirFiguresChartsAndExportsTheir
     QTemporaryDir folder;
     HistoryDatabase history(folder.filePath(QStringLiteral("history.sqlite")));
     for (const auto& [player, score, word] : {std::tuple("ada", 30, "HARDEN"), std::tuple("bob", 10, "WARDEN"), std::tuple("bob", 25, "GOLDEN")}) {
-        RoundRecord round {player, QDateTime::fromSecsSinceEpoch(1796000000 + score, Qt::UTC), 20, {}, score, 1, 0, {}};
+        RoundRecord round {player, QDateTime::fromSecsSinceEpoch(1796000000 + score, Qt::UTC), 20, {}, score, 1, 0, score - 5};
         round.wordSlots[0] = {0, 0, Direction::Across, "GARDEN", word, true, score};
         round.wordSlots[4] = {score == 25 ? 6 : 0, 1, Direction::Across, "GARDEN", "", false, 0}; // bob's last round is wide
         history.recordRound(round);
@@ -68,6 +70,18 @@ TEST(StatisticsWindowTest, ChoosingAPlayerShowsTheirFiguresChartsAndExportsTheir
               std::tuple(QString("Rounds 1 to 2 shown. Your average 17.5, best 25. The computer's average 20.0, best 20."),
                          QString("2 rounds in all; the most, 1, scored 10 to 11."), QString("Your total 25, the computer's 20: you won by 5")));
 
+    // Review redraws the player's last round as kept, with the best words the game finds for it.
+    RoundRecord reviewed;
+    window.setReviewer([&reviewed](const RoundRecord& round) { return reviewed = round, RoundReview {{"HARDEN"}, "Word 1"}; });
+    const int twoBoards = window.findChild<RoundBoardView*>()->sizeHint().width();
+    QTest::mouseClick(window.findChild<QPushButton*>("reviewButton"), Qt::LeftButton);
+    const auto* review = window.findChild<RoundReviewDialog*>();
+    ASSERT_TRUE(review);
+    const auto* boards = review->findChild<RoundBoardView*>();
+    EXPECT_EQ(std::tuple(reviewed.roundScore, review->accessibleDescription(), boards->accessibleDescription().section(". ", -1)),
+              std::tuple(25, QString("Word 1"), QString("Best possible 20: HARDEN, none fitted, none fitted, none fitted, none fitted.")));
+    EXPECT_GT(boards->sizeHint().width(), twoBoards * 4 / 3) << "no third board";
+
     QString error;
     ASSERT_TRUE(window.exportCsv(folder.filePath("bob.csv"), &error));
     EXPECT_TRUE(std::any_of(labels.begin(), labels.end(), [&folder](QLabel* label) { return label->text() == "Wrote 2 rounds to " + folder.filePath("bob.csv"); }));
@@ -100,13 +114,14 @@ TEST(StatisticsWindowTest, AnEmptyHistorySaysWhatWillAppear)
 // A character beyond the Basic Multilingual Plane takes one cell of the redrawn round.
 TEST(RoundBoardViewTest, EachCellDrawsOneWholeCharacter)
 {
-    const auto drawn = [](const char* letters) {
+    const auto drawn = [](const char* letters, QString best = {}) {
         RoundRecord round; // five slots apart, so no cell is a crossing
         for (int slot = 0; slot < kRoundSlots; ++slot)
             round.wordSlots[size_t(slot)] = {0, 2 * slot, Direction::Across, "GARDEN", letters};
         RoundBoardView view;
-        view.setRound(round), view.resize(view.sizeHint());
+        view.setRound(round), view.setBestWords(std::array {best, best, best, best, best}), view.resize(view.sizeHint());
         return view.grab().toImage();
     };
     EXPECT_TRUE(drawn("\U00010400ARDEN") != drawn("\U00010400ARDEX")) << "the sixth letter is not drawn";
+    EXPECT_TRUE(drawn("GARDEN", "HARDEN") != drawn("GARDEN", "WARDEN")) << "the third board does not draw the best words";
 }
