@@ -27,6 +27,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSettings>
+#include <QSpinBox>
 #include <QStandardPaths>
 #include <QTableWidget>
 #include <QValueAxis>
@@ -114,6 +115,7 @@ StatisticsWindow::StatisticsWindow(HistoryDatabase& history, const QString& play
     , m_bestWords(new QTableWidget(0, 3))
     , m_lastRound(new RoundBoardView)
     , m_review(new QPushButton(tr("&Review")))
+    , m_reviewedRound(new QSpinBox)
 {
     setWindowTitle(tr("Statistics"));
     m_failure = m_history.open().message;
@@ -181,13 +183,17 @@ StatisticsWindow::StatisticsWindow(HistoryDatabase& history, const QString& play
     grid->addWidget(lastRoundLabel, 4, 1);
     grid->addWidget(m_bestWords, 5, 0);
     grid->addWidget(m_lastRound, 5, 1, Qt::AlignTop | Qt::AlignHCenter);
-    grid->addWidget(m_review, 6, 1, Qt::AlignRight);
+    auto* reviewRow = new QHBoxLayout;
+    reviewRow->addStretch(1);
+    reviewRow->addWidget(m_reviewedRound);
+    reviewRow->addWidget(m_review);
+    grid->addLayout(reviewRow, 6, 1);
+    m_reviewedRound->setObjectName(QStringLiteral("reviewedRound"));
+    m_reviewedRound->setAccessibleName(tr("Round to review"));
+    m_reviewedRound->setPrefix(tr("Round "));
     m_review->setObjectName(QStringLiteral("reviewButton"));
-    m_review->setAccessibleName(tr("Review the last round"));
-    connect(m_review, &QPushButton::clicked, this, [this] {
-        if (m_shownRound)
-            RoundReviewDialog::showFor(*m_shownRound, m_reviewer, this);
-    });
+    m_review->setAccessibleName(tr("Review the chosen round"));
+    connect(m_review, &QPushButton::clicked, this, &StatisticsWindow::reviewChosenRound);
     m_exported->hide();
     if (isDarkDesktop(palette())) {
         m_scoreChart->setTheme(QChart::ChartThemeDark);
@@ -311,6 +317,24 @@ void StatisticsWindow::reload()
     m_lastRound->setRound(figures.lastRound);
     m_shownRound = figures.lastRound;
     m_review->setEnabled(m_shownRound.has_value());
+    const int lastNumber = figures.rounds.isEmpty() ? 0 : figures.rounds.last().number;
+    m_reviewedRound->setRange(1, std::max(1, lastNumber));
+    m_reviewedRound->setSuffix(tr(" of %1").arg(lastNumber));
+    m_reviewedRound->setValue(lastNumber);
+    m_reviewedRound->setEnabled(m_shownRound.has_value());
+}
+
+// The round is read again as kept, with the best possible score it showed when played.
+void StatisticsWindow::reviewChosenRound()
+{
+    if (!m_shownRound)
+        return;
+    const int index = m_reviewedRound->value() - 1;
+    if (m_reviewedRound->value() == m_reviewedRound->maximum()) {
+        RoundReviewDialog::showFor(*m_shownRound, m_reviewer, this);
+    } else if (const QList<RoundRecord> rounds = m_history.allRounds(player()); index < rounds.size()) {
+        RoundReviewDialog::showFor(rounds[index], m_reviewer, this);
+    }
 }
 
 void StatisticsWindow::showRounds()

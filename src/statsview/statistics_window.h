@@ -16,6 +16,7 @@ class QComboBox;
 class QLabel;
 class QLineSeries;
 class QPushButton;
+class QSpinBox;
 class QTableWidget;
 class QValueAxis;
 class RoundBoardView;
@@ -43,7 +44,7 @@ public:
     void refresh();
     // The word colours of the redrawn round, with their dark variants on a dark desktop.
     void setWordColours(WordColours colours);
-    // What Review asks for the best words of the shown player's last round.
+    // What Review asks for the best words of the shown player's chosen round.
     void setReviewer(RoundReviewer reviewer) { m_reviewer = std::move(reviewer); }
 
     // Where Export CSV offers to write: the Documents folder, or home where there is none.
@@ -51,6 +52,7 @@ public:
 
 private:
     void reload();
+    void reviewChosenRound();
     static QString dailyText(const QList<DailyResult>& results);
     void showRounds();
     void chooseExportFile();
@@ -74,6 +76,7 @@ private:
     QTableWidget* m_bestWords;
     RoundBoardView* m_lastRound;
     QPushButton* m_review;
+    QSpinBox* m_reviewedRound; // by its number in the player's history, as on the score chart
     std::optional<RoundRecord> m_shownRound;
     RoundReviewer m_reviewer;
 };

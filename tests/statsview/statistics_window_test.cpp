@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QLineSeries>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -81,6 +82,9 @@ TEST(StatisticsWindowTest, ChoosingAPlayerShowsTheirFiguresChartsAndExportsTheir
     EXPECT_EQ(std::tuple(reviewed.roundScore, review->accessibleDescription(), boards->accessibleDescription().section(". ", -1)),
               std::tuple(25, QString("Word 1"), QString("Best possible 20: HARDEN, none fitted, none fitted, none fitted, none fitted.")));
     EXPECT_GT(boards->sizeHint().width(), twoBoards * 4 / 3) << "no third board";
+    window.findChild<QSpinBox*>("reviewedRound")->setValue(1);
+    QTest::mouseClick(window.findChild<QPushButton*>("reviewButton"), Qt::LeftButton);
+    EXPECT_EQ(std::pair(reviewed.roundScore, reviewed.bestPossible), std::pair(10, std::optional(5))) << "not the chosen round as kept";
 
     QString error;
     ASSERT_TRUE(window.exportCsv(folder.filePath("bob.csv"), &error));
