@@ -55,6 +55,12 @@
 
 namespace {
 
+// With no lexicon to read every total is 0: no best is better than a false one.
+std::optional<int> knownTotal(const BoardBest& best)
+{
+    return Lexicon::shared().size() ? std::optional(best.total) : std::nullopt;
+}
+
 const QString kConsoleFontFamily = QStringLiteral("Monaco");
 constexpr qreal kConsoleFontPoints = 14.0;
 const QString kStatsFontFamily = QStringLiteral("Geneva");
@@ -177,26 +183,20 @@ void AppDelegate::connectActions()
     bindAction(this, w, "actionSubmit", &QAction::triggered, &AppDelegate::SubmitScore);
     if (auto* quit = w->findChild<QAction*>(QStringLiteral("actionQuit")))
         connect(quit, &QAction::triggered, qApp, &QCoreApplication::quit, Qt::QueuedConnection);
-    if (auto* help = w->findChild<QAction*>(QStringLiteral("actionHowToPlay")))
-        connect(help, &QAction::triggered, this, [this] { showHelp(HelpPage::HowToPlay); });
-    if (auto* about = w->findChild<QAction*>(QStringLiteral("actionAbout")))
-        connect(about, &QAction::triggered, this, [this] { showHelp(HelpPage::About); });
-    if (auto* keys = w->findChild<QAction*>(QStringLiteral("actionKeyboardShortcuts")))
-        connect(keys, &QAction::triggered, this, [this] { showHelp(HelpPage::KeyboardShortcuts); });
-    if (auto* review = w->findChild<QAction*>(QStringLiteral("actionRoundReview")))
-        connect(review, &QAction::triggered, this, &AppDelegate::showRoundReview);
-    if (auto* statistics = w->findChild<QAction*>(QStringLiteral("actionStatistics")))
-        connect(statistics, &QAction::triggered, this, &AppDelegate::showStatistics);
-    if (auto* resume = w->findChild<QAction*>(QStringLiteral("actionResume")))
-        connect(resume, &QAction::triggered, this, &AppDelegate::resumePreviousBoard);
-    if (auto* daily = w->findChild<QAction*>(QStringLiteral("actionDailyBoard")))
-        connect(daily, &QAction::triggered, this, &AppDelegate::playDailyBoard);
-    if (auto* play = w->findChild<QAction*>(QStringLiteral("actionPlayBoardCode")))
-        connect(play, &QAction::triggered, this, &AppDelegate::askForBoardCode);
-    if (auto* copyCode = w->findChild<QAction*>(QStringLiteral("actionCopyBoardCode")))
-        connect(copyCode, &QAction::triggered, this, &AppDelegate::copyBoardCode);
-    if (auto* copyResult = w->findChild<QAction*>(QStringLiteral("actionCopyResult")))
-        connect(copyResult, &QAction::triggered, this, &AppDelegate::copyResult);
+    const auto onTriggered = [this, w](const char* name, auto slot) {
+        if (auto* action = w->findChild<QAction*>(QLatin1String(name)))
+            connect(action, &QAction::triggered, this, slot);
+    };
+    onTriggered("actionHowToPlay", [this] { showHelp(HelpPage::HowToPlay); });
+    onTriggered("actionAbout", [this] { showHelp(HelpPage::About); });
+    onTriggered("actionKeyboardShortcuts", [this] { showHelp(HelpPage::KeyboardShortcuts); });
+    onTriggered("actionRoundReview", &AppDelegate::showRoundReview);
+    onTriggered("actionStatistics", &AppDelegate::showStatistics);
+    onTriggered("actionResume", &AppDelegate::resumePreviousBoard);
+    onTriggered("actionDailyBoard", &AppDelegate::playDailyBoard);
+    onTriggered("actionPlayBoardCode", &AppDelegate::askForBoardCode);
+    onTriggered("actionCopyBoardCode", &AppDelegate::copyBoardCode);
+    onTriggered("actionCopyResult", &AppDelegate::copyResult);
     if (auto* preferences = w->findChild<QAction*>(QStringLiteral("actionPreferences"))) {
         preferences->setShortcut(preferencesShortcut());
         connect(preferences, &QAction::triggered, this, &AppDelegate::showPreferences);
@@ -474,16 +474,16 @@ void AppDelegate::SubmitScore(QObject* /*sender*/)
     const int32_t computers = gameModel().computerScore();
     // The lexicon is read here, at the first submission, never at launch.
     QString outcome;
+    std::optional<int> bestPossible;
     if (const std::optional<BoardState>& board = gameModel().board()) {
         const BoardBest best = bestOfBoard(*board, Lexicon::shared(), 4);
-        // With no lexicon to read every total is 0: no best is better than a false one.
-        const std::optional<int> bestPossible = Lexicon::shared().size() ? std::optional(best.total) : std::nullopt;
+        bestPossible = knownTotal(best);
         outcome = ::roundOutcome(gameModel().playerScore(), gameModel().computerScore(), bestPossible) + QStringLiteral(" Ctrl+E: review.");
         m_lastReview = roundReview(*board, best);
     }
     foldRoundIntoStats(gameModel().computerScore());
     updateStatsDisplay();
-    m_lastRound = recordRoundInHistory();
+    m_lastRound = recordRoundInHistory(bestPossible);
     if (m_lastRound)
         keepResultToShare(*m_lastRound);
     displayComputerWords();
@@ -549,9 +549,7 @@ std::optional<BoardState> boardOf(const RoundRecord& round)
 std::optional<int> bestPossibleOf(const RoundRecord& round)
 {
     const std::optional<BoardState> board = boardOf(round);
-    if (!Lexicon::shared().size() || !board)
-        return std::nullopt;
-    return bestOfBoard(*board, Lexicon::shared()).total;
+    return board ? knownTotal(bestOfBoard(*board, Lexicon::shared())) : std::nullopt;
 }
 
 // A round's review as it was when played: the best score it kept, where it kept one.
@@ -590,15 +588,14 @@ RoundBook* AppDelegate::roundBook()
 
 // The history is extra: whatever befalls it, the statistics are saved already and play goes on.
 // A daily board's first submission by the player is the day's result; the history says which.
-std::optional<RoundRecord> AppDelegate::recordRoundInHistory()
+std::optional<RoundRecord> AppDelegate::recordRoundInHistory(std::optional<int> bestPossible)
 {
     const std::optional<BoardState> shown = readShownBoard();
     if (!shown)
         return std::nullopt;
     const QString player = QString::fromUtf8(gUserName);
     RoundRecord round = roundRecordOf(player, QDateTime::currentDateTimeUtc(), *shown, m_lastCheck);
-    if (Lexicon::shared().size())
-        round.bestPossible = bestOfBoard(*shown, Lexicon::shared()).total;
+    round.bestPossible = bestPossible;
     RoundBook* book = roundBook();
     const std::optional<DealOrigin>& origin = gameModel().origin();
     // Without a history nothing says the day was played already, so the round counts.

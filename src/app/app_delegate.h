@@ -125,7 +125,7 @@ private:
     // null, having said why on the console, when it cannot be.
     RoundBook* roundBook();
     // Returns the round as recorded, or nothing when the board cannot be read.
-    std::optional<RoundRecord> recordRoundInHistory();
+    std::optional<RoundRecord> recordRoundInHistory(std::optional<int> bestPossible);
     void keepResultToShare(const RoundRecord& round);
     std::unique_ptr<RoundBook> m_roundBook;
     BoardCheck m_lastCheck; // what the latest Check All Words read and judged

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "board/word_selection.h"
 
-#include "model/word_score.h"
 #include "words/picking.h"
 #include "words/text_search.h"
 #include "words/vowels.h"
@@ -131,10 +130,3 @@ std::optional<PuzzleWords> selectPuzzleWords(uint64_t seed)
     return selectPuzzleWords();
 }
 
-int32_t computerScore(const PuzzleWords& puzzle)
-{
-    int32_t score = 0;
-    for (int32_t i = 0; i < gNumWords; ++i)
-        score += scoreWord(puzzle.words[i].data());
-    return score;
-}

@@ -32,6 +32,3 @@ inline ChainCrossings chainCrossings(const PuzzleWords& puzzle)
 std::optional<PuzzleWords> selectPuzzleWords();
 // The same, its draws from the deal generator restarted at `seed`: the board a code names.
 std::optional<PuzzleWords> selectPuzzleWords(uint64_t seed);
-
-// The letter score of the five words together.
-int32_t computerScore(const PuzzleWords& puzzle);

@@ -106,6 +106,36 @@ void readSlot(const QSqlQuery& row, int first, RoundRecord& round)
     slot.score = row.value(first + 6).toInt();
 }
 
+// Columns that came after the versioned schema (which rounds are daily results, each round's best
+// possible score) are added each by a step of its own that looks before it adds: a file that has
+// the column, from this game or a later one, keeps it, and a file without it is still read by a
+// game that knows nothing of it.
+QSqlError addColumnIfMissing(QSqlDatabase& db, const QString& column)
+{
+    QSqlQuery query(db);
+    const auto hasColumn = [&]() -> std::optional<bool> {
+        if (!query.exec(QStringLiteral("SELECT COUNT(*) FROM pragma_table_info('rounds') WHERE name = '%1'").arg(column))
+            || !query.next())
+            return std::nullopt;
+        return query.value(0).toInt() > 0;
+    };
+    const std::optional<bool> found = hasColumn();
+    if (!found)
+        return query.lastError();
+    if (*found)
+        return {};
+    // Another game may add it at the same moment: take the write lock, then look again.
+    if (!query.exec(QStringLiteral("BEGIN IMMEDIATE")))
+        return query.lastError();
+    const std::optional<bool> again = hasColumn();
+    if (again && (*again || query.exec(QStringLiteral("ALTER TABLE rounds ADD COLUMN %1 INTEGER").arg(column)))
+        && query.exec(QStringLiteral("COMMIT")))
+        return {};
+    const QSqlError error = query.lastError();
+    query.exec(QStringLiteral("ROLLBACK"));
+    return error;
+}
+
 } // namespace
 
 QString HistoryDatabase::standardFilePath()
@@ -190,53 +220,8 @@ QSqlError HistoryDatabase::connect()
     QSqlError error = migrate(db);
     if (error.isValid())
         return error;
-    error = addDailyColumn(db);
-    return error.isValid() ? error : addBestPossibleColumn(db);
-}
-
-// Which rounds are daily results came after the versioned schema, as a step of its own that
-// looks before it adds: a file that has the column, from this game or a later one, keeps it,
-// and a file without it is still read by a game that knows nothing of it.
-QSqlError HistoryDatabase::addDailyColumn(QSqlDatabase& db)
-{
-    QSqlQuery query(db);
-    const auto hasColumn = [&query]() -> std::optional<bool> {
-        if (!query.exec(QStringLiteral("SELECT COUNT(*) FROM pragma_table_info('rounds') WHERE name = 'daily'"))
-            || !query.next())
-            return std::nullopt;
-        return query.value(0).toInt() > 0;
-    };
-    const std::optional<bool> found = hasColumn();
-    if (!found)
-        return query.lastError();
-    if (*found)
-        return {};
-    // Another game may add it at the same moment: take the write lock, then look again.
-    if (!query.exec(QStringLiteral("BEGIN IMMEDIATE")))
-        return query.lastError();
-    const std::optional<bool> again = hasColumn();
-    if (again && (*again || query.exec(QStringLiteral("ALTER TABLE rounds ADD COLUMN daily INTEGER")))
-        && query.exec(QStringLiteral("COMMIT")))
-        return {};
-    const QSqlError error = query.lastError();
-    query.exec(QStringLiteral("ROLLBACK"));
-    return error;
-}
-
-// Apart from the numbered steps, so that it joins a file of any version once, whichever
-// game reaches it first: a file that has the column already is left as it is.
-QSqlError HistoryDatabase::addBestPossibleColumn(QSqlDatabase& db)
-{
-    QSqlQuery query(db);
-    if (!query.exec(QStringLiteral("SELECT 1 FROM pragma_table_info('rounds') WHERE name = 'best_possible'")))
-        return query.lastError();
-    if (query.next())
-        return {};
-    query.finish();
-    if (query.exec(QStringLiteral("ALTER TABLE rounds ADD COLUMN best_possible INTEGER"))
-        || query.lastError().text().contains(QStringLiteral("duplicate column")))
-        return {};
-    return query.lastError();
+    error = addColumnIfMissing(db, QStringLiteral("daily"));
+    return error.isValid() ? error : addColumnIfMissing(db, QStringLiteral("best_possible"));
 }
 
 QSqlError HistoryDatabase::migrate(QSqlDatabase& db)

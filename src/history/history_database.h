@@ -82,8 +82,6 @@ private:
     QString moveAside();
     HistoryStatus fail(const QSqlError& error);
     QSqlError migrate(QSqlDatabase& db);
-    QSqlError addDailyColumn(QSqlDatabase& db);
-    QSqlError addBestPossibleColumn(QSqlDatabase& db);
     QSqlError insert(const RoundRecord& round);
     QList<RoundScores> roundScores(const QString& player, int count, int total);
     QList<RoundScores> scoresInOrder(const QString& player); // without the times

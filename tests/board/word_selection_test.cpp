@@ -4,6 +4,7 @@
 #include "board/board_layout.h"
 #include "model/board_code.h"
 #include "model/deal_random.h"
+#include "model/game_model.h"
 #include "support/globals.h"
 #include "support/printed.h"
 
@@ -87,7 +88,7 @@ TEST_F(WordSelectionTest, DealtBoardsChainAtTheirRulesCrossingsAndScore)
                 value += std::array {1, 3, 3, 2, 1, 4, 2, 4, 1, 8, 5, 1, 3, 1, 1, 3, 10, 1, 1, 1, 1, 4, 4, 8, 4, 10}.at(size_t(w[i][k] - 'a'));
             }
         }
-        EXPECT_EQ(computerScore(*puzzle), value);
+        EXPECT_EQ(gameModel().computerScore(), value);
     }
 }
 
