@@ -440,7 +440,7 @@ std::optional<RoundRecord> HistoryDatabase::lastRound(const QString& player)
     return round;
 }
 
-QList<RoundRecord> HistoryDatabase::allRounds(const QString& player)
+std::optional<QList<RoundRecord>> HistoryDatabase::allRounds(const QString& player)
 {
     QList<RoundRecord> rounds;
     auto query = run(QStringLiteral("SELECT r.id, r.player, r.played_at, r.computer_words, r.computer_score,"
@@ -459,6 +459,8 @@ QList<RoundRecord> HistoryDatabase::allRounds(const QString& player)
         if (!query->isNull(8))
             readSlot(*query, 8, rounds.last());
     }
+    if (!query || query->lastError().isValid())
+        return std::nullopt;
     query.reset();
     for (qsizetype i = 0; i < rounds.size(); ++i)
         fillBestPossible(rounds[i], ids[i]);

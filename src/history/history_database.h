@@ -64,7 +64,9 @@ public:
     QList<RoundScores> roundScores(const QString& player, int count);
     QList<BestWord> bestWords(const QString& player, int count = RoundFigures::kBestWordCount);
     std::optional<RoundRecord> lastRound(const QString& player);
-    QList<RoundRecord> allRounds(const QString& player); // oldest first, for export
+    // Oldest first, for export and review; none when the history cannot be read, so that an
+    // export never passes off an unreadable history as an empty one.
+    std::optional<QList<RoundRecord>> allRounds(const QString& player);
     // Whether the player has a result for the daily board numbered `number`.
     bool hasDailyResult(const QString& player, int number);
     QList<DailyResult> dailyResults(const QString& player); // by number

@@ -332,8 +332,8 @@ void StatisticsWindow::reviewChosenRound()
     const int index = m_reviewedRound->value() - 1;
     if (m_reviewedRound->value() == m_reviewedRound->maximum()) {
         RoundReviewDialog::showFor(*m_shownRound, m_reviewer, this);
-    } else if (const QList<RoundRecord> rounds = m_history.allRounds(player()); index < rounds.size()) {
-        RoundReviewDialog::showFor(rounds[index], m_reviewer, this);
+    } else if (const auto rounds = m_history.allRounds(player()); rounds && index < rounds->size()) {
+        RoundReviewDialog::showFor((*rounds)[index], m_reviewer, this);
     }
 }
 
@@ -381,12 +381,16 @@ void StatisticsWindow::showRounds()
 // Written as every kept file is: a failure at any step (a full disk) keeps the file that was there.
 bool StatisticsWindow::exportCsv(const QString& filePath, QString* error)
 {
-    const QList<RoundRecord> rounds = m_history.allRounds(player());
-    if (const QString problem = writeKeptFile(filePath, roundsToCsv(rounds)); !problem.isEmpty()) {
+    const auto rounds = m_history.allRounds(player());
+    if (!rounds) {
+        *error = tr("the history cannot be read");
+        return false;
+    }
+    if (const QString problem = writeKeptFile(filePath, roundsToCsv(*rounds)); !problem.isEmpty()) {
         *error = problem;
         return false;
     }
-    m_exported->setText((rounds.size() == 1 ? tr("Wrote 1 round to %1") : tr("Wrote %1 rounds to %2").arg(rounds.size()))
+    m_exported->setText((rounds->size() == 1 ? tr("Wrote 1 round to %1") : tr("Wrote %1 rounds to %2").arg(rounds->size()))
                             .arg(QDir::toNativeSeparators(filePath)));
     m_exported->show();
     return true;

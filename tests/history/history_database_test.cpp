@@ -162,8 +162,8 @@ TEST_F(HistoryTest, AnOlderFileGainsTheDailyAndBestPossibleColumnsOnce)
     HistoryDatabase history(path());
     int calls = 0;
     history.setBestPossibleScorer([&](const RoundRecord&) { return ++calls, std::optional(42); });
-    const std::optional<int> first = history.allRounds("ada").front().bestPossible, again = history.allRounds("ada").front().bestPossible;
-    EXPECT_EQ(std::tuple(first, again, calls, HistoryDatabase(path()).allRounds("ada").front().bestPossible), std::tuple(42, 42, 5, 42));
+    const std::optional<int> first = history.allRounds("ada")->front().bestPossible, again = history.allRounds("ada")->front().bestPossible;
+    EXPECT_EQ(std::tuple(first, again, calls, HistoryDatabase(path()).allRounds("ada")->front().bestPossible), std::tuple(42, 42, 5, 42));
 }
 
 // Days are the daily boards' numbers; the current run lives while it reaches yesterday.

@@ -94,8 +94,10 @@ TEST(StatisticsWindowTest, ChoosingAPlayerShowsTheirFiguresChartsAndExportsTheir
         std::signal(SIGXFSZ, SIG_IGN), setrlimit(RLIMIT_FSIZE, &full), _exit(window.exportCsv(folder.filePath("bob.csv"), &error) || error.isEmpty());
     int status = 1;
     EXPECT_TRUE(waitpid(child, &status, 0) == child && status == 0) << "a failed export reports success";
+    HistoryDatabase lost(QStringLiteral("/proc/sixfold/history.sqlite"));
+    EXPECT_FALSE(StatisticsWindow(lost, "bob").exportCsv(folder.filePath("bob.csv"), &error)) << "an unreadable history exported as none";
     QFile file(folder.filePath("bob.csv"));
-    EXPECT_TRUE(file.open(QIODevice::ReadOnly) && file.readAll() == roundsToCsv(history.allRounds("bob")));
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly) && file.readAll() == roundsToCsv(*history.allRounds("bob")));
     EXPECT_TRUE(!window.exportCsv(folder.filePath("missing/bob.csv"), &error) && !error.isEmpty());
 }
 
