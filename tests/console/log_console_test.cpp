@@ -4,7 +4,6 @@
 
 #include "support/printed.h"
 
-#include <QString>
 #include <QTemporaryFile>
 
 #include <unistd.h>
