@@ -65,18 +65,25 @@ TEST_F(HistoryTest, LockHeldPastTheWaitCostsOnlyThatRound)
     EXPECT_EQ(history.roundScores("ada", -1).size(), 1);
 }
 
+// Damage found as the file opens, or only past the open, at the first round written to it.
 TEST_F(HistoryTest, DamagedFileIsMovedAsideWholeAndRecordingGoesOn)
 {
-    QFile file((QDir().mkpath(m_folder.filePath("sixfold")), path()));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(QByteArray(8192, 'x')) == 8192 && file.flush());
-    HistoryDatabase history(path());
-    const HistoryStatus first = history.recordRound(roundOf("ada", 10, 20));
-    const QString aside = m_folder.filePath("sixfold/") + QDir(m_folder.filePath("sixfold")).entryList({"*.corrupt-*"}).value(0);
-    EXPECT_EQ(first.message, "The history " + path() + " was damaged; it is kept as " + aside + " and a new history begins.\n");
-    EXPECT_EQ(history.recordRound(roundOf("ada", 30, 20, 1)).message, QString());
-    EXPECT_EQ(history.roundScores("ada", -1).size(), 2);
-    QFile kept(aside);
-    EXPECT_TRUE(kept.open(QIODevice::ReadOnly) && kept.readAll() == QByteArray(8192, 'x'));
+    for (const qint64 damagedFrom : {0, 4096}) {
+        QDir(m_folder.filePath("sixfold")).removeRecursively();
+        if (damagedFrom > 0)
+            HistoryDatabase(path()).recordRound(roundOf("bob", 1, 2));
+        QFile file((QDir().mkpath(m_folder.filePath("sixfold")), path()));
+        ASSERT_TRUE(file.open(QIODevice::ReadWrite) && file.seek(damagedFrom) && file.write(QByteArray(8192, 'x')) == 8192 && file.flush());
+        const QByteArray damaged = (file.seek(0), file.readAll());
+        HistoryDatabase history(path());
+        const HistoryStatus first = history.recordRound(roundOf("ada", 10, 20));
+        const QString aside = m_folder.filePath("sixfold/") + QDir(m_folder.filePath("sixfold")).entryList({"*.corrupt-*"}).value(0);
+        EXPECT_EQ(first.message, "The history " + path() + " was damaged; it is kept as " + aside + " and a new history begins.\n");
+        EXPECT_EQ(history.recordRound(roundOf(QString(), 30, 20, 1)).message, QString()) << "a player without a name still plays";
+        EXPECT_EQ(history.roundScores("ada", -1).size() + history.roundScores("", -1).size(), 2);
+        QFile kept(aside);
+        EXPECT_TRUE(kept.open(QIODevice::ReadOnly) && kept.readAll() == damaged);
+    }
 }
 
 // A folder that cannot be made, or a file from a newer game: one message, then silence, and the file kept.

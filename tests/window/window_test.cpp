@@ -11,9 +11,6 @@
 #include <QPlainTextEdit>
 #include <QStyle>
 
-#include <fcntl.h>
-#include <unistd.h>
-
 TEST_F(WindowTest, ConsoleKeepsExactlyTheLimitInUtf16UnitsAndStartsAfreshPastIt)
 {
     const QString emoji = QString::fromUtf8("\xf0\x9f\x98\x80"); // two UTF-16 units
@@ -35,27 +32,6 @@ TEST_F(WindowTest, ConsoleKeepsExactlyTheLimitInUtf16UnitsAndStartsAfreshPastIt)
     for (int line = 0; line < 200; ++line)
         myPrintf("line %d\n", line);
     EXPECT_TRUE(console.textCursor().atEnd() && console.viewport()->rect().contains(console.cursorRect()));
-}
-
-TEST_F(WindowTest, MessagesReachTheConsoleAsTheyAreAndStandardOutputAtOnce)
-{
-    EXPECT_EQ(printedBy([] { myPrintf("before launch\n"); }), "before launch\n");
-    auto* console = new QPlainTextEdit;
-    attachConsoleView(console);
-    EXPECT_EQ(printedBy([] { myPrintf("'%s' is ", "AB\xc3"); myPrintf("%d %0.02f|", 42, 12.0); }), "'AB\xc3' is 42 12.00|");
-    EXPECT_EQ(console->toPlainText(), QStringLiteral("'AB\uFFFD' is 42 12.00|"));
-    delete console;
-    std::fflush(stdout);
-    const int saved = dup(STDOUT_FILENO);
-    int pipeEnds[2];
-    ASSERT_EQ(pipe2(pipeEnds, O_NONBLOCK), 0);
-    dup2(pipeEnds[1], STDOUT_FILENO);
-    myPrintf("no line feed"); // written to a console gone away, and to the pipe without waiting for one
-    char bytes[32] = {};
-    const ssize_t got = read(pipeEnds[0], bytes, sizeof bytes - 1);
-    dup2(saved, STDOUT_FILENO);
-    close(saved), close(pipeEnds[0]), close(pipeEnds[1]);
-    EXPECT_EQ(std::string(bytes, got > 0 ? static_cast<size_t>(got) : 0), "no line feed");
 }
 
 TEST_F(WindowTest, FieldValuesReadAsLeadingIntegersHeldAtTheLimitsAndAreNamedByTheirCaption)

@@ -1,0 +1,41 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "resume/board_keeper.h"
+#include "resume/board_reading.h"
+
+#include "board/board_layout.h"
+#include "support/board_fixtures.h"
+#include "support/globals.h"
+#include "support/printed.h"
+
+#include <QLabel>
+#include <QSignalSpy>
+
+using BoardKeeperTest = CellsTest;
+
+// The kept board shows at launch with the player's score and the computer's score its words are
+// worth, whatever the file says; left for a new deal it waits, a letter typed reaches the file
+// unasked, and Resume swaps the two boards, letters and all. Submitted, a board leaves the file
+// to the other.
+TEST_F(BoardKeeperTest, TheUnfinishedBoardIsShownAgainAsItWasAndSwapped)
+{
+    const KeptBoardStore store(dataHome() + "/board.json");
+    BoardWindow board;
+    QLabel computer, player;
+    layOutBoard(workedExample(), nullptr), fieldAt(0, 0)->setText("G");
+    BoardState first = readShownBoard().value();
+    first.id = "first", first.computerScore = 1000, first.playerScore = 12, store.save(first);
+    BoardKeeper keeper(store, board.window(), &computer, &player);
+    EXPECT_TRUE(keeper.launch(true));
+    EXPECT_EQ(computer.text() + u' ' + player.text(), "47 12");
+    keeper.boardLeaving(), layOutBoard(puzzleOf({"orange", "office", "island", "dinner", "silver"}, 0, 0, 5), board.window());
+    EXPECT_EQ(printedBy([&] { keeper.boardDealt(); }), "A board left unfinished is kept: Ctrl+R (Game > Resume Previous Board) brings it back.\n");
+    QSignalSpy saved(&keeper, &BoardKeeper::saved);
+    fieldAt(1, 0)->setText("Q");
+    ASSERT_TRUE(saved.wait(5000));
+    keeper.resumeKept();
+    EXPECT_EQ(readShownBoard()->typed, first.typed);
+    keeper.resumeKept();
+    EXPECT_EQ(readShownBoard()->typed, (std::vector<TypedCell> {{1, 0, "Q", Verdict::Unchecked}}));
+    EXPECT_TRUE(keeper.boardSubmitted());
+    EXPECT_EQ(store.load().board->id, "first");
+}
