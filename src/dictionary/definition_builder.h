@@ -38,7 +38,7 @@ private:
     Entry functionWordEntry(const std::string& term) const;
     Entry wordNetEntry(const std::string& term, bool inflected) const;
     Entry spellingEntry(const std::string& term);
-    Entry listEntry(const std::string& term) const;
+    void addListSections(Entry& entry, const std::string& term) const;
     void addWordNetSenses(Entry& entry, const std::string& lemma, PartOfSpeech pos) const;
     void addEndingSections(Entry& entry, const std::string& term);
     static void addSection(Entry& entry, const Section& section);
