@@ -71,7 +71,8 @@ bool ListWords::open(const QString& wordsPath, const QString& namesPath)
     if (!m_file.open(wordsPath) || !names.open(QIODevice::ReadOnly))
         return false;
     m_sixLetterWords = packedFirstWords(m_file.contents());
-    m_names = packedFirstWords(names.readAll().toStdString());
+    const QByteArray namesText = names.readAll();
+    m_names = packedFirstWords(std::string_view(namesText.constData(), static_cast<size_t>(namesText.size())));
     return true;
 }
 

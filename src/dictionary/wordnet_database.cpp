@@ -45,7 +45,7 @@ std::string withoutMarker(std::string_view word)
 bool isRomanNumeral(std::string_view word)
 {
     static const QRegularExpression numeral(QStringLiteral("^m{0,4}(cm|cd|d?c{0,3})(xc|xl|l?x{0,3})(ix|iv|v?i{0,3})$"));
-    return numeral.match(QString::fromLatin1(word.data(), static_cast<qsizetype>(word.size()))).hasMatch();
+    return word.find_first_not_of("ivxlcdm") == std::string_view::npos && numeral.match(QString::fromLatin1(word.data(), static_cast<qsizetype>(word.size()))).hasMatch();
 }
 
 std::string glossWithoutExamples(std::string_view gloss)
