@@ -98,10 +98,10 @@ function add(p) { if (index("," parts ",", "," p ",") == 0) parts = parts (parts
         else if ((plural = classicalPlural(w)) != "") { add("noun"); form = ">" plural }
         if (has(w "est") || has(w "st")) { add("adjective"); if (form == "") form = ">" (has(w "est") ? w "est" : w "st") }
     }
-    # un- before an adjective makes one, a- before a verb makes one (aglow, astir); re- and out-
-    # before a verb make verbs. These and up-, mis- and be- before a verb's irregular form (betook,
-    # misdid) make verbs too; un- so makes the verb when the lists hold un- and its base (unhung,
-    # unhang), else an adjective (unspun). A word the lists inflect as a verb is none of a-'s.
+    # un- before an adjective makes one, a- before a verb makes one (aglow, astir) unless the lists
+    # inflect the word as a verb; re- and out- before a verb make verbs. Before a verb's irregular
+    # form, re-, out-, up-, mis- and be- make verbs (betook, misdid), and so does un- where the
+    # lists hold un- with the form's base (unhung: unhang); else un- makes an adjective (unspun).
     if (form == "") {
         split("un adjective a adjective re verb out verb up verb mis verb be verb", prefixes, " ")
         for (k = 1; k <= 13 && form == ""; k += 2) {

@@ -15,7 +15,8 @@ class WordNetDatabase;
 std::string wordNetForm(std::string term);
 
 // Writes the definition text of a term (lower case) from the four sources, consulted in
-// order: the function words, WordNet, Hunspell, the broader word lists.
+// order: the function words, WordNet, Hunspell, the broader word lists. A word those lists
+// hold as a name first is a common word only where both WordNet and Hunspell hold it so.
 class DefinitionBuilder {
 public:
     DefinitionBuilder(const WordNetDatabase& wordNet, const FunctionWords& functionWords,
