@@ -27,7 +27,8 @@ public:
     bool open(const QString& wordsPath, const QString& namesPath);
 
     std::optional<Entry> find(const std::string& word) const;
-    // Whether the lists hold `word` capitalised before they hold it in lower case, if at all.
+    // Whether the lists hold `word` as a name first: capitalised at a size no larger than any
+    // of its lower-case forms, none of which is among the common sizes.
     bool holdsAsName(std::string_view word) const;
 
 private:
