@@ -29,6 +29,13 @@ std::string lowerCased(std::string text)
     return text;
 }
 
+std::string capitalised(std::string word)
+{
+    if (!word.empty())
+        word[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(word[0])));
+    return word;
+}
+
 bool hasCapital(const std::string& word)
 {
     return std::any_of(word.begin(), word.end(), [](unsigned char c) { return std::isupper(c); });
@@ -78,6 +85,14 @@ std::string DefinitionBuilder::definitionOf(const std::string& term)
     if (m_functionWords.find(term))
         return render(term, functionWordEntry(term));
     Entry entry = wordNetEntry(term, true);
+    // A word the lists hold as a name first (Sheila before sheila) needs more than one source
+    // to make it a common word: WordNet's common senses and Hunspell's lower-case spelling.
+    if (m_listWords.holdsAsName(term)
+        && (entry.sections.empty() || m_spelling.spelling(term) != SpellingDictionary::Spelling::LowerCase)) {
+        Entry name;
+        name.names = entry.names.empty() ? std::vector {capitalised(term)} : entry.names;
+        return render(term, name);
+    }
     // A word WordNet knows only as a name is a word after all if Hunspell spells it in
     // lower case and its affixes say what it is.
     if (entry.sections.empty() && m_spelling.spelling(term) == SpellingDictionary::Spelling::LowerCase) {
@@ -87,8 +102,9 @@ std::string DefinitionBuilder::definitionOf(const std::string& term)
     }
     if (entry.sections.empty() && entry.names.empty())
         entry = spellingEntry(term);
-    if (entry.sections.empty() && entry.names.empty())
-        entry = listEntry(term);
+    // A list word stays one though WordNet or Hunspell knows its spelling only as a name.
+    if (entry.sections.empty())
+        addListSections(entry, term);
     return render(term, entry);
 }
 
@@ -161,9 +177,7 @@ DefinitionBuilder::Entry DefinitionBuilder::spellingEntry(const std::string& ter
     Entry entry;
     const auto spelling = m_spelling.spelling(term);
     if (spelling == SpellingDictionary::Spelling::OnlyCapitalised) {
-        std::string name = term;
-        name[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(name[0])));
-        entry.names.push_back(name);
+        entry.names.push_back(capitalised(term));
         return entry;
     }
     if (spelling != SpellingDictionary::Spelling::LowerCase)
@@ -190,14 +204,12 @@ DefinitionBuilder::Entry DefinitionBuilder::spellingEntry(const std::string& ter
 
 // Only the broader lists know the word: the gloss says so, and the parts of speech are those
 // the list's generator could place (none, and the word is not shown as one).
-DefinitionBuilder::Entry DefinitionBuilder::listEntry(const std::string& term) const
+void DefinitionBuilder::addListSections(Entry& entry, const std::string& term) const
 {
-    Entry entry;
     if (const std::optional<ListWords::Entry> listed = m_listWords.find(term)) {
         for (const PartOfSpeech pos : listed->partsOfSpeech)
             addSection(entry, {std::string(partOfSpeechName(pos)), {listed->gloss}});
     }
-    return entry;
 }
 
 // Hunspell lists some inflected forms as entries of their own, with no affix to tell what

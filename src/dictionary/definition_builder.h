@@ -15,7 +15,8 @@ class WordNetDatabase;
 std::string wordNetForm(std::string term);
 
 // Writes the definition text of a term (lower case) from the four sources, consulted in
-// order: the function words, WordNet, Hunspell, the broader word lists.
+// order: the function words, WordNet, Hunspell, the broader word lists. A word those lists
+// hold as a name first is a common word only where both WordNet and Hunspell hold it so.
 class DefinitionBuilder {
 public:
     DefinitionBuilder(const WordNetDatabase& wordNet, const FunctionWords& functionWords,
@@ -38,7 +39,7 @@ private:
     Entry functionWordEntry(const std::string& term) const;
     Entry wordNetEntry(const std::string& term, bool inflected) const;
     Entry spellingEntry(const std::string& term);
-    Entry listEntry(const std::string& term) const;
+    void addListSections(Entry& entry, const std::string& term) const;
     void addWordNetSenses(Entry& entry, const std::string& lemma, PartOfSpeech pos) const;
     void addEndingSections(Entry& entry, const std::string& term);
     static void addSection(Entry& entry, const Section& section);

@@ -32,10 +32,11 @@ public:
         : m_spelling(paths.spellingAffixFile, paths.spellingWordsFile)
     {
         const bool opened = m_wordNet.open(paths.wordNetDirectory) && m_functionWords.load(paths.functionWordsFile)
-            && m_spelling.filesExist() && m_listWords.open(paths.listWordsFile);
+            && m_spelling.filesExist() && m_listWords.open(paths.listWordsFile, paths.listNamesFile);
         if (!opened)
             m_missingData = paths.wordNetDirectory + QStringLiteral(", ") + paths.functionWordsFile + QStringLiteral(", ")
-                + paths.listWordsFile + QStringLiteral(" or ") + paths.spellingWordsFile;
+                + paths.listWordsFile + QStringLiteral(", ") + paths.listNamesFile + QStringLiteral(" or ")
+                + paths.spellingWordsFile;
     }
 
     // Says once, at the first look-up, that the data is missing.
@@ -117,7 +118,8 @@ DictionaryPaths DictionaryPaths::installed()
     return {QStringLiteral("/usr/share/wordnet"), QStringLiteral("/usr/share/hunspell/en_US.aff"),
             QStringLiteral("/usr/share/hunspell/en_US.dic"),
             pathForResource(QStringLiteral("function_words"), QStringLiteral("txt")).value_or(QString()),
-            pathForResource(QStringLiteral("ListWords"), QStringLiteral("txt")).value_or(QString())};
+            pathForResource(QStringLiteral("ListWords"), QStringLiteral("txt")).value_or(QString()),
+            pathForResource(QStringLiteral("ListNames"), QStringLiteral("txt")).value_or(QString())};
 }
 
 void setDictionaryPaths(const DictionaryPaths& paths)

@@ -18,8 +18,10 @@ struct DictionaryPaths {
     QString spellingWordsFile;
     QString functionWordsFile;
     QString listWordsFile;
+    QString listNamesFile;
 
-    // WordNet and Hunspell as Debian installs them, the function and list words among the resources.
+    // WordNet and Hunspell as Debian installs them, the function and list words and names among
+    // the resources.
     static DictionaryPaths installed();
 };
 

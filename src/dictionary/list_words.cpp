@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "dictionary/list_words.h"
 
+#include <QFile>
+
 #include <algorithm>
 #include <string_view>
 
@@ -47,21 +49,37 @@ std::string glossOf(std::string_view word, std::string_view how)
     return "a word of the " + source + "; its part of speech is read off its ending";
 }
 
+// The six-letter words that start the lines of `text`, packed and sorted.
+std::vector<uint32_t> packedFirstWords(std::string_view text)
+{
+    std::vector<uint32_t> keys;
+    while (!text.empty()) {
+        const std::string_view line = text.substr(0, text.find('\n'));
+        if (const auto key = packed(line.substr(0, line.find(' '))))
+            keys.push_back(*key);
+        text.remove_prefix(std::min(line.size() + 1, text.size()));
+    }
+    std::sort(keys.begin(), keys.end());
+    return keys;
+}
+
 } // namespace
 
-bool ListWords::open(const QString& path)
+bool ListWords::open(const QString& wordsPath, const QString& namesPath)
 {
-    if (!m_file.open(path))
+    QFile names(namesPath);
+    if (!m_file.open(wordsPath) || !names.open(QIODevice::ReadOnly))
         return false;
-    std::string_view rest = m_file.contents();
-    while (!rest.empty()) {
-        const std::string_view line = rest.substr(0, rest.find('\n'));
-        if (const auto key = packed(line.substr(0, line.find(' '))))
-            m_sixLetterWords.push_back(*key);
-        rest.remove_prefix(std::min(line.size() + 1, rest.size()));
-    }
-    std::sort(m_sixLetterWords.begin(), m_sixLetterWords.end());
+    m_sixLetterWords = packedFirstWords(m_file.contents());
+    const QByteArray namesText = names.readAll();
+    m_names = packedFirstWords(std::string_view(namesText.constData(), static_cast<size_t>(namesText.size())));
     return true;
+}
+
+bool ListWords::holdsAsName(std::string_view word) const
+{
+    const auto key = packed(word);
+    return key && std::binary_search(m_names.begin(), m_names.end(), *key);
 }
 
 std::optional<ListWords::Entry> ListWords::find(const std::string& word) const

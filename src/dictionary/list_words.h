@@ -9,12 +9,14 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // Words of SCOWL's broader lists, from a sorted resource of lines "word parts how" that
 // scripts/make-word-lists writes. The file is mapped; its six-letter words are also packed
 // into a sorted array at open, since nearly every text the game judges has six letters and
-// most of those the list is asked about are not in it.
+// most of those the list is asked about are not in it. Beside them, the six-letter words the
+// lists hold as names first (a resource of one word a line), packed the same way.
 class ListWords {
 public:
     struct Entry {
@@ -22,11 +24,15 @@ public:
         std::string gloss; // says where the word and its parts of speech come from
     };
 
-    bool open(const QString& path);
+    bool open(const QString& wordsPath, const QString& namesPath);
 
     std::optional<Entry> find(const std::string& word) const;
+    // Whether the lists hold `word` as a name first: capitalised at a size no larger than any
+    // of its lower-case forms, none of which is among the common sizes.
+    bool holdsAsName(std::string_view word) const;
 
 private:
     SortedLineFile m_file;
     std::vector<uint32_t> m_sixLetterWords; // five bits a letter, the first letter highest
+    std::vector<uint32_t> m_names;          // packed alike
 };

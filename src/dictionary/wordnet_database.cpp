@@ -5,6 +5,7 @@
 #include "dictionary/morphy.h"
 
 #include <QDir>
+#include <QRegularExpression>
 
 #include <algorithm>
 #include <charconv>
@@ -37,6 +38,14 @@ std::string withoutMarker(std::string_view word)
 {
     const size_t marker = word.find('(');
     return std::string(word.substr(0, marker));
+}
+
+// WordNet lists the roman numerals as adjectives ("xxx": being ten more than twenty), and a
+// number has no comparative: xxxest is no word.
+bool isRomanNumeral(std::string_view word)
+{
+    static const QRegularExpression numeral(QStringLiteral("^m{0,4}(cm|cd|d?c{0,3})(xc|xl|l?x{0,3})(ix|iv|v?i{0,3})$"));
+    return word.find_first_not_of("ivxlcdm") == std::string_view::npos && numeral.match(QString::fromLatin1(word.data(), static_cast<qsizetype>(word.size()))).hasMatch();
 }
 
 std::string glossWithoutExamples(std::string_view gloss)
@@ -93,7 +102,7 @@ std::vector<std::string> WordNetDatabase::lemmasOf(std::string_view word, PartOf
     const std::string_view head = word.substr(0, lastWord);
     for (const std::string& base : inflectionCandidates(word.substr(lastWord), pos)) {
         std::string lemma = std::string(head) + base;
-        if (isLemma(lemma, pos))
+        if (isLemma(lemma, pos) && !(pos == PartOfSpeech::Adjective && isRomanNumeral(lemma)))
             addOnce(lemmas, std::move(lemma));
     }
     return lemmas;
