@@ -23,21 +23,30 @@ bool isPrintableAscii(char c)
     return c >= ' ' && c <= '~';
 }
 
-} // namespace
-
-Lexicon::Lexicon(const QByteArray& lines)
+// The six-character lines of `lines`, folded to lower case.
+std::vector<std::array<char, 6>> textsOf(const QByteArray& lines)
 {
+    std::vector<std::array<char, 6>> texts;
     for (qsizetype start = 0; start < lines.size();) {
         const qsizetype end = lines.indexOf('\n', start) < 0 ? lines.size() : lines.indexOf('\n', start);
         const QByteArrayView line = QByteArrayView(lines).sliced(start, end - start);
         start = end + 1;
         if (line.size() != kWordLength || !std::all_of(line.begin(), line.end(), isPrintableAscii))
             continue;
-        Entry entry {};
-        std::transform(line.begin(), line.end(), entry.text.begin(), folded);
-        const std::string text(entry.text.data(), entry.text.size());
-        entry.score = scoreWord(text.c_str());
-        m_words.push_back(entry);
+        std::transform(line.begin(), line.end(), texts.emplace_back().begin(), folded);
+    }
+    return texts;
+}
+
+} // namespace
+
+Lexicon::Lexicon(const QByteArray& lines, const QByteArray& withheld)
+{
+    std::vector<std::array<char, 6>> left = textsOf(withheld);
+    std::sort(left.begin(), left.end());
+    for (const std::array<char, 6>& text : textsOf(lines)) {
+        if (!std::binary_search(left.begin(), left.end(), text))
+            m_words.push_back({text, scoreWord(std::string(text.data(), text.size()).c_str())});
     }
     std::sort(m_words.begin(), m_words.end(), [](const Entry& a, const Entry& b) {
         return a.score != b.score ? a.score > b.score : a.text < b.text;
@@ -50,11 +59,14 @@ Lexicon::Lexicon(const QByteArray& lines)
 const Lexicon& Lexicon::shared()
 {
     static const Lexicon lexicon = [] {
-        const std::optional<QString> path = pathForResource(QStringLiteral("Lexicon"), QStringLiteral("txt"));
-        const std::optional<QByteArray> bytes = path ? readWholeFile(*path) : std::nullopt;
-        if (!bytes)
-            reportProblem("The word lexicon (Lexicon.txt) could not be read; no best words can be shown.\n");
-        return Lexicon(bytes.value_or(QByteArray()));
+        const auto read = [](const char* name) {
+            const std::optional<QString> path = pathForResource(QString::fromLatin1(name), QStringLiteral("txt"));
+            return path ? readWholeFile(*path) : std::nullopt;
+        };
+        const std::optional<QByteArray> bytes = read("Lexicon"), withheld = read("withheld_words");
+        if (!bytes || !withheld) // without the withheld words, it offers no words at all
+            reportProblem("The word lexicon (Lexicon.txt, withheld_words.txt) could not be read; no best words can be shown.\n");
+        return withheld ? Lexicon(bytes.value_or(QByteArray()), *withheld) : Lexicon();
     }();
     return lexicon;
 }

@@ -25,11 +25,14 @@ struct ScoredWord {
 class Lexicon {
 public:
     Lexicon() = default;
-    // One text a line; a line that is not six printable ASCII characters is skipped.
-    explicit Lexicon(const QByteArray& lines);
+    // One text a line; a line that is not six printable ASCII characters is skipped. The
+    // `withheld` texts (the same form) are words still, but never offered as anyone's best.
+    explicit Lexicon(const QByteArray& lines, const QByteArray& withheld = {});
 
     // Read from the resources at the first call, never before: launch costs nothing. A
     // missing list is reported once and leaves the lexicon empty, so no slot has a best word.
+    // The slurs and obscenities of resources/withheld_words.txt, which no puzzle shows
+    // either, are left out: the best words are shown to anyone.
     static const Lexicon& shared();
 
     size_t size() const { return m_words.size(); }

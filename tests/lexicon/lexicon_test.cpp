@@ -23,6 +23,8 @@ TEST(LexiconTest, KeepsSixPrintableCharactersBestFirstAndMatchesFixedLettersInAn
     EXPECT_EQ(texts("??????", 9), "quartz 24 zygote 19 ice ax 15 ice ox 15 abacus 10 aaaaaa 6 ");
     EXPECT_EQ(texts("?Y????", 9) + texts("ICE ?X", 9) + texts("??????", 2), "zygote 19 ice ax 15 ice ox 15 quartz 24 zygote 19 ");
     EXPECT_EQ(texts("?????", 9) + texts("???????", 9) + texts("??????", 0) + texts("e-mail", 1), "");
+    EXPECT_EQ(Lexicon("zygote\nquartz\n", "QUARTZ\n").bestFitting("??????", 2), (std::vector<ScoredWord> {{"zygote", 19}}));
+    EXPECT_EQ(std::pair(Lexicon::shared().bestFitting("sodomy", 1).size(), Lexicon::shared().bestFitting("sodium", 1).size()), std::pair(0ul, 1ul)) << "a slur offered";
 }
 
 // Seeded boards whose words chain through their crossings, as dealt; the best words are
