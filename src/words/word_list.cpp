@@ -7,6 +7,7 @@
 
 #include <QCryptographicHash>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 
@@ -29,13 +30,28 @@ bool isWordCharacter(char byte)
 // seven bytes and no word is ever cut.
 class SixWordTableWriter {
 public:
+    // A line of at most six word characters, nearly every line of the list, is copied whole;
+    // any other goes letter by letter.
     void write(const QByteArray& bytes)
     {
-        for (const char byte : bytes) {
-            if (isWordCharacter(byte))
-                addLetter(byte);
-            if (byte == kLineFeed)
-                endLine();
+        const char* next = bytes.constData();
+        const char* const end = next + bytes.size();
+        while (next != end) {
+            const auto* lineFeed = static_cast<const char*>(std::memchr(next, kLineFeed, static_cast<size_t>(end - next)));
+            const char* const lineEnd = lineFeed ? lineFeed : end;
+            const auto length = lineEnd - next;
+            if (lineFeed && length <= kLettersPerRow && !tableIsFull() && std::all_of(next, lineEnd, isWordCharacter)) {
+                std::memcpy(gSixWords[m_row], next, static_cast<size_t>(length));
+                gSixWords[m_row++][length] = 0;
+            } else {
+                std::for_each(next, lineEnd, [this](char byte) {
+                    if (isWordCharacter(byte))
+                        addLetter(byte);
+                });
+                if (lineFeed)
+                    endLine();
+            }
+            next = lineFeed ? lineFeed + 1 : end;
         }
         gSixListMax = m_row;
     }
