@@ -7,7 +7,6 @@
 
 #include <QCryptographicHash>
 
-#include <algorithm>
 #include <cstdio>
 #include <cstring>
 
@@ -30,28 +29,35 @@ bool isWordCharacter(char byte)
 // seven bytes and no word is ever cut.
 class SixWordTableWriter {
 public:
-    // A line of at most six word characters, nearly every line of the list, is copied whole;
-    // any other goes letter by letter.
+    // A line of at most six word characters, nearly every line of the list, is copied into
+    // its row as it is read; any other line is gone through again letter by letter.
     void write(const QByteArray& bytes)
     {
         const char* next = bytes.constData();
         const char* const end = next + bytes.size();
         while (next != end) {
-            const auto* lineFeed = static_cast<const char*>(std::memchr(next, kLineFeed, static_cast<size_t>(end - next)));
-            const char* const lineEnd = lineFeed ? lineFeed : end;
-            const auto length = lineEnd - next;
-            if (lineFeed && length <= kLettersPerRow && !tableIsFull() && std::all_of(next, lineEnd, isWordCharacter)) {
-                std::memcpy(gSixWords[m_row], next, static_cast<size_t>(length));
-                gSixWords[m_row++][length] = 0;
-            } else {
-                std::for_each(next, lineEnd, [this](char byte) {
-                    if (isWordCharacter(byte))
-                        addLetter(byte);
-                });
-                if (lineFeed)
-                    endLine();
+            if (!tableIsFull()) {
+                char* const row = gSixWords[m_row];
+                int length = 0;
+                while (length < kLettersPerRow && next + length != end && isWordCharacter(next[length])) {
+                    row[length] = next[length];
+                    ++length;
+                }
+                if (next + length != end && next[length] == kLineFeed) {
+                    row[length] = 0;
+                    ++m_row;
+                    next += length + 1;
+                    continue;
+                }
             }
-            next = lineFeed ? lineFeed + 1 : end;
+            for (; next != end && *next != kLineFeed; ++next) {
+                if (isWordCharacter(*next))
+                    addLetter(*next);
+            }
+            if (next != end) {
+                endLine();
+                ++next;
+            }
         }
         gSixListMax = m_row;
     }
