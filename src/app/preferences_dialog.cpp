@@ -4,6 +4,7 @@
 #include "board/board_layout.h"
 #include "cells/cell_look.h"
 #include "grid/grid.h"
+#include "window/board_panel.h"
 #include "window/window_handle.h"
 
 #include <QApplication>
@@ -11,7 +12,6 @@
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
-#include <QFrame>
 #include <QLineEdit>
 #include <QMainWindow>
 
@@ -49,10 +49,8 @@ Preferences PreferencesDialog::chosen() const
 void applyWordColours(WordColours colours)
 {
     gBoardPalette = boardPalette(colours, isDarkDesktop(QApplication::palette()));
-    if (auto* panel = gWindow ? gWindow->findChild<QFrame*>(QStringLiteral("boardArea")) : nullptr) {
-        panel->setStyleSheet(QStringLiteral("#boardArea { background-color: %1; border: 1px solid %2; border-radius: 8px; }")
-                                 .arg(gBoardPalette.panel.name(), gBoardPalette.panelBorder.name()));
-    }
+    if (auto* panel = gWindow ? gWindow->findChild<BoardPanel*>(QStringLiteral("boardArea")) : nullptr)
+        panel->setColours(gBoardPalette.panel, gBoardPalette.panelBorder);
     showBoardPalette();
     if (gWindow)
         showWordPoints(gWindow->centralWidget());

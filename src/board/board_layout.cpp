@@ -16,7 +16,6 @@
 #include <QMap>
 #include <QPointF>
 #include <QPointer>
-#include <QRegularExpression>
 #include <QSizeF>
 
 #include <cctype>
@@ -50,8 +49,7 @@ public:
         cell.field.reset(field);
         field->setFont(m_font);
         field->setAlignment(Qt::AlignCenter);
-        setBackgroundColor(field, gBoardPalette.cell);
-        setTextColor(field, gBoardPalette.inputText);
+        setCellColours(field, gBoardPalette.cell, gBoardPalette.inputText);
         field->setAccessibleName(QStringLiteral("Row %1, column %2").arg(y + 1).arg(x + 1));
     }
 
@@ -196,40 +194,59 @@ QString pointsText(int points)
     return points > 0 ? QStringLiteral("+%1").arg(points) : QStringLiteral("0");
 }
 
+QLabel* pointsLabel(QWidget* contentView, int word)
+{
+    return contentView->findChild<QLabel*>(QStringLiteral("slotPoints%1").arg(word), Qt::FindDirectChildrenOnly);
+}
+
+QLabel* madePointsLabel(QWidget* contentView, int word)
+{
+    if (QLabel* label = pointsLabel(contentView, word))
+        return label;
+    auto* label = new QLabel(contentView);
+    label->setObjectName(QStringLiteral("slotPoints%1").arg(word));
+    label->setAlignment(Qt::AlignCenter);
+    QFont font = label->font();
+    font.setPixelSize(kPointsPixels);
+    font.setBold(true);
+    label->setFont(font);
+    return label;
+}
+
 } // namespace
 
-// A screen reader finds the points on the last cell and on the label itself.
+// A screen reader finds the points on the last cell and on the label itself. The labels are
+// made once a word first has points: a board without any needs none.
 void showWordPoints(QWidget* contentView)
 {
     const std::optional<BoardState>& board = gameModel().board();
     auto* panel = contentView->findChild<QFrame*>(QStringLiteral("boardArea"));
     if (!board || !panel || !gGrid[0][0].field) {
-        for (QLabel* label : contentView->findChildren<QLabel*>(QRegularExpression(QStringLiteral("^slotPoints")), Qt::FindDirectChildrenOnly))
-            label->hide();
+        for (int i = 0; i < kWordCount; ++i) {
+            if (QLabel* label = pointsLabel(contentView, i))
+                label->hide();
+        }
         return;
     }
+    bool labelled = pointsLabel(contentView, 0) != nullptr;
+    for (int i = 0; i < kWordCount; ++i)
+        labelled = labelled || gameModel().pointsOf(i);
     const ChainPlacements words = placementsOf(*board);
     const CellGrid grid {gGrid[0][0].field->geometry().topLeft(), static_cast<int>(kCellPitch), static_cast<int>(kCellSize)};
     const std::array<QRect, kWordCount> rects = pointsRects(words, grid, kPointsLabel, panel->geometry().adjusted(1, 1, -1, -1));
     for (int i = 0; i < kWordCount; ++i) {
-        const QString name = QStringLiteral("slotPoints%1").arg(i);
-        auto* label = contentView->findChild<QLabel*>(name, Qt::FindDirectChildrenOnly);
-        if (!label) {
-            label = new QLabel(contentView);
-            label->setObjectName(name);
-            label->setAlignment(Qt::AlignCenter);
-            QFont font = label->font();
-            font.setPixelSize(kPointsPixels);
-            font.setBold(true);
-            label->setFont(font);
-        }
         const std::optional<int> points = gameModel().pointsOf(i);
-        label->setStyleSheet(QStringLiteral("color: %1; background: transparent;").arg(gBoardPalette.inputText.name()));
-        label->setText(points ? pointsText(*points) : QString());
-        label->setAccessibleName(points ? QStringLiteral("%1: %2 points").arg(wordName(words, i)).arg(*points) : QString());
-        label->setGeometry(rects[i]);
-        label->setVisible(points && !rects[i].isEmpty());
-        label->raise();
+        if (labelled) {
+            QLabel* label = madePointsLabel(contentView, i);
+            QPalette palette = label->palette();
+            palette.setColor(QPalette::WindowText, gBoardPalette.inputText);
+            label->setPalette(palette);
+            label->setText(points ? pointsText(*points) : QString());
+            label->setAccessibleName(points ? QStringLiteral("%1: %2 points").arg(wordName(words, i)).arg(*points) : QString());
+            label->setGeometry(rects[i]);
+            label->setVisible(points && !rects[i].isEmpty());
+            label->raise();
+        }
         const BoardCell last = words[i].cell(kWordLength - 1);
         if (QLineEdit* field = gGrid[last.x][last.y].field.get()) {
             QString description = field->accessibleDescription();

@@ -9,6 +9,9 @@
 #include <QPainter>
 #include <QPalette>
 
+#include <initializer_list>
+#include <utility>
+
 namespace {
 
 constexpr qreal kMarkThickness = 2;
@@ -16,10 +19,11 @@ constexpr qreal kMarkFromBottom = 2.5;
 constexpr qreal kMarkInset = 8;
 constexpr qreal kStrikeInset = 3;
 
-void setColour(QLineEdit* field, QPalette::ColorRole role, const QColor& colour)
+void setColours(QLineEdit* field, std::initializer_list<std::pair<QPalette::ColorRole, QColor>> colours)
 {
     QPalette palette = field->palette();
-    palette.setColor(QPalette::All, role, colour);
+    for (const auto& [role, colour] : colours)
+        palette.setColor(QPalette::All, role, colour);
     field->setPalette(palette);
 }
 
@@ -91,7 +95,7 @@ void paintVerdictMark(QPainter& painter, const QLineEdit* field, Verdict verdict
 
 void setTextColor(QLineEdit* field, const QColor& colour)
 {
-    setColour(field, QPalette::Text, colour);
+    setColours(field, {{QPalette::Text, colour}});
 }
 
 void describeVerdict(QLineEdit* field, Verdict verdict)
@@ -111,7 +115,12 @@ void describeVerdict(QLineEdit* field, Verdict verdict)
 
 void setBackgroundColor(QLineEdit* field, const QColor& colour)
 {
-    setColour(field, QPalette::Base, colour);
+    setColours(field, {{QPalette::Base, colour}});
+}
+
+void setCellColours(QLineEdit* field, const QColor& background, const QColor& text)
+{
+    setColours(field, {{QPalette::Base, background}, {QPalette::Text, text}});
 }
 
 QColor textColor(const QLineEdit* field)

@@ -35,4 +35,6 @@ void describeVerdict(QLineEdit* field, Verdict verdict);
 
 void setTextColor(QLineEdit* field, const QColor& colour);
 void setBackgroundColor(QLineEdit* field, const QColor& colour);
+// Both at once, as a new cell takes them: one palette change instead of two.
+void setCellColours(QLineEdit* field, const QColor& background, const QColor& text);
 QColor textColor(const QLineEdit* field);

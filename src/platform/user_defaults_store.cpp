@@ -285,23 +285,31 @@ bool UserDefaultsStore::updateObject(const QString& key, const Change& change,
 // On any failure the old document stays whole.
 bool UserDefaultsStore::edit(const std::function<Changes(const StoreDocument& stored)>& changes)
 {
+    // The text with the changes made. Entries understood whole in the older, typed form are
+    // rewritten plain; the rest as found.
+    const auto changed = [&changes](const QJsonObject& document) {
+        QJsonObject written = document;
+        for (auto entry = written.begin(); entry != written.end(); ++entry) {
+            const auto [value, isWhole] = decode(entry.value());
+            if (isWhole && isTypedForm(entry.value()))
+                entry.value() = jsonOf(*value);
+        }
+        for (auto& [key, value] : changes(decodeObject(document)))
+            written.insert(key, jsonOf(value));
+        return documentText(written);
+    };
+    // The file is only ever replaced whole, so even unlocked a read sees a whole document: a
+    // save that would leave it as it is, as the one at every launch does, needs no lock.
+    if (const Read seen = readDocument(); !seen.bytes.isEmpty() && changed(seen.document) == seen.bytes)
+        return true;
     QDir().mkpath(QFileInfo(m_filePath).absolutePath());
     QLockFile lock(lockFilePath(m_filePath));
     bool isWritten = false;
     Read read;
     if (takeLock(lock) && (read = readDocument()).isWritable) {
         removeLeftoverTemporaries(m_filePath);
-        // Entries understood whole in the older, typed form are rewritten plain; the rest as found.
-        QJsonObject written = read.document;
-        for (auto entry = written.begin(); entry != written.end(); ++entry) {
-            const auto [value, isWhole] = decode(entry.value());
-            if (isWhole && isTypedForm(entry.value()))
-                entry.value() = jsonOf(*value);
-        }
-        for (auto& [key, value] : changes(decodeObject(read.document)))
-            written.insert(key, jsonOf(value));
         // What the lock let us read is what is on disk: a write that would change nothing is skipped.
-        const QByteArray text = documentText(written);
+        const QByteArray text = changed(read.document);
         if (text == read.bytes)
             return true;
         isWritten = writeKeptFile(m_filePath, text).isEmpty();

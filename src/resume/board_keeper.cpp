@@ -3,6 +3,7 @@
 
 #include "console/log_console.h"
 #include "grid/grid.h"
+#include "model/game_model.h"
 #include "resume/board_reading.h"
 
 #include <QLineEdit>
@@ -118,7 +119,10 @@ void BoardKeeper::saveNow()
 void BoardKeeper::write(WriteWhen when)
 {
     m_saveTimer.stop();
-    std::optional<BoardState> shown = shownBoard();
+    // A board without a typed letter is never kept, so it need not be read back first: a
+    // new board's write, at every launch, is then nearly free.
+    const std::optional<BoardState>& dealt = gameModel().board();
+    std::optional<BoardState> shown = dealt && !dealt->typed.empty() ? shownBoard() : std::nullopt;
     QString problem;
     for (;;) {
         std::optional<BoardState>& toKeep = isWorthKeeping(shown) ? shown : m_kept;

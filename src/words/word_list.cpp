@@ -29,13 +29,35 @@ bool isWordCharacter(char byte)
 // seven bytes and no word is ever cut.
 class SixWordTableWriter {
 public:
+    // A line of at most six word characters, nearly every line of the list, is copied into
+    // its row as it is read; any other line is gone through again letter by letter.
     void write(const QByteArray& bytes)
     {
-        for (const char byte : bytes) {
-            if (isWordCharacter(byte))
-                addLetter(byte);
-            if (byte == kLineFeed)
+        const char* next = bytes.constData();
+        const char* const end = next + bytes.size();
+        while (next != end) {
+            if (!tableIsFull()) {
+                char* const row = gSixWords[m_row];
+                int length = 0;
+                while (length < kLettersPerRow && next + length != end && isWordCharacter(next[length])) {
+                    row[length] = next[length];
+                    ++length;
+                }
+                if (next + length != end && next[length] == kLineFeed) {
+                    row[length] = 0;
+                    ++m_row;
+                    next += length + 1;
+                    continue;
+                }
+            }
+            for (; next != end && *next != kLineFeed; ++next) {
+                if (isWordCharacter(*next))
+                    addLetter(*next);
+            }
+            if (next != end) {
                 endLine();
+                ++next;
+            }
         }
         gSixListMax = m_row;
     }

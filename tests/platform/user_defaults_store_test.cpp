@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QJsonDocument>
+#include <QLockFile>
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QRegularExpression>
@@ -145,6 +146,19 @@ TEST_F(StoreTest, NothingOnDiskIsLostAndThePlayerHearsOnce)
         EXPECT_EQ(files(), QStringList {"defaults.json"}) << row.mode;
     }
     EXPECT_FALSE(UserDefaultsStore(path()).setObjects({{"LastUser", QString("bo")}})) << "a save refused is no success";
+}
+
+// A save that changes nothing, as at every launch, takes no lock: it is done while another
+// game holds one, and leaves the file as it was.
+TEST_F(StoreTest, SaveThatChangesNothingTakesNoLock)
+{
+    UserDefaultsStore store(path());
+    ASSERT_TRUE(store.setObjects({{"LastUser", QString("ada")}, {"ada", Dictionary {{"Puzzles", int64_t {3}}}}}));
+    const QByteArray saved = read();
+    QLockFile held(path("defaults.json.lock"));
+    ASSERT_TRUE(held.tryLock(0));
+    EXPECT_TRUE(store.setObjects({{"LastUser", QString("ada")}}));
+    EXPECT_EQ(read(), saved);
 }
 
 // Each round lets a saver complete a seeded number of saves and kills it during the next, while

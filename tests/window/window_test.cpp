@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "console/log_console.h"
+#include "window/board_panel.h"
 #include "window/deferred_icons.h"
 #include "window/text_field_values.h"
 
@@ -63,4 +64,22 @@ TEST_F(WindowTest, ExtensionButtonIconsAreTheStylesOwn)
     EXPECT_EQ(image(QStyle::SP_ToolBarHorizontalExtensionButton), horizontal);
     EXPECT_EQ(image(QStyle::SP_ToolBarVerticalExtensionButton), vertical);
     EXPECT_NE(horizontal, vertical);
+}
+
+// The board's panel is painted as its style sheet once painted it, on a light desktop and a dark.
+TEST_F(WindowTest, BoardPanelPaintsAsItsStyleSheetDid)
+{
+    for (const auto& [fill, border] : {std::pair {"#f3efe4", "#d8d0bc"}, std::pair {"#262420", "#4a463c"}}) {
+        const auto grabbed = [](QFrame* panel) {
+            QWidget window;
+            panel->setParent(&window);
+            panel->setGeometry(16, 20, 574, 336);
+            return window.grab(QRect(0, 0, 620, 380)).toImage();
+        };
+        auto* styled = new QFrame;
+        styled->setStyleSheet(QStringLiteral("QFrame { background-color: %1; border: 1px solid %2; border-radius: 8px; }").arg(fill, border));
+        auto* panel = new BoardPanel;
+        panel->setColours(QColor(fill), QColor(border));
+        EXPECT_TRUE(grabbed(panel) == grabbed(styled)) << fill;
+    }
 }
