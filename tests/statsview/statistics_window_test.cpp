@@ -8,6 +8,7 @@
 
 #include <QBarSeries>
 #include <QBarSet>
+#include <QBitmap>
 #include <QChartView>
 #include <QComboBox>
 #include <QFile>
@@ -28,6 +29,9 @@
 
 #include <csignal>
 
+// Whether some pixel of the image is exactly that colour.
+static bool shows(const QImage& image, const QColor& colour) { return !QRegion(QBitmap::fromImage(image.createMaskFromColor(colour.rgb(), Qt::MaskOutColor))).isEmpty(); }
+
 TEST(StatisticsWindowTest, ChoosingAPlayerShowsTheirFiguresChartsAndExportsTheirRounds)
 {
     QTemporaryDir folder;
@@ -35,7 +39,7 @@ TEST(StatisticsWindowTest, ChoosingAPlayerShowsTheirFiguresChartsAndExportsTheir
     for (const auto& [player, score, word] : {std::tuple("ada", 30, "HARDEN"), std::tuple("bob", 10, "WARDEN"), std::tuple("bob", 25, "GOLDEN")}) {
         RoundRecord round {player, QDateTime::fromSecsSinceEpoch(1796000000 + score, Qt::UTC), 20, {}, score, 1, 0, score - 5};
         round.wordSlots[0] = {0, 0, Direction::Across, "GARDEN", word, true, score};
-        round.wordSlots[4] = {score == 25 ? 6 : 0, 1, Direction::Across, "GARDEN", "", false, 0}; // bob's last round is wide
+        round.wordSlots[4] = {score == 25 ? 6 : 0, 1, Direction::Across, "GARDEN", "X", false, 0}; // bob's last round is wide
         history.recordRound(round);
     }
     StatisticsWindow window(history, QStringLiteral("ada"));
@@ -43,6 +47,7 @@ TEST(StatisticsWindowTest, ChoosingAPlayerShowsTheirFiguresChartsAndExportsTheir
     auto* bestWords = window.findChild<QTableWidget*>();
     ASSERT_TRUE(players && bestWords && (window.show(), QTest::qWaitForWindowActive(&window)));
     EXPECT_EQ(players->count(), 2);
+    EXPECT_EQ(StatisticsWindow(history, QStringLiteral("bob")).findChild<QComboBox*>()->currentText(), QStringLiteral("bob"));
     const auto scoreAxis = [&window] {
         const auto* axis = qobject_cast<QValueAxis*>(window.findChild<QChartView*>()->chart()->axes(Qt::Vertical).value(0));
         return std::tuple(axis->min(), axis->max(), axis->tickCount(), window.width());
@@ -82,9 +87,11 @@ TEST(StatisticsWindowTest, ChoosingAPlayerShowsTheirFiguresChartsAndExportsTheir
     EXPECT_EQ(std::tuple(reviewed.roundScore, review->accessibleDescription(), boards->accessibleDescription().section(". ", -1)),
               std::tuple(25, QString("Word 1"), QString("Best possible 20: HARDEN, none fitted, none fitted, none fitted, none fitted.")));
     EXPECT_GT(boards->sizeHint().width(), twoBoards * 4 / 3) << "no third board";
-    window.findChild<QSpinBox*>("reviewedRound")->setValue(1);
-    QTest::mouseClick(window.findChild<QPushButton*>("reviewButton"), Qt::LeftButton);
-    EXPECT_EQ(std::pair(reviewed.roundScore, reviewed.bestPossible), std::pair(10, std::optional(5))) << "not the chosen round as kept";
+    auto* chosen = window.findChild<QSpinBox*>("reviewedRound");
+    chosen->setValue(1), QTest::mouseClick(window.findChild<QPushButton*>("reviewButton"), Qt::LeftButton);
+    EXPECT_EQ(std::tuple(reviewed.roundScore, reviewed.bestPossible, chosen->text()), std::tuple(10, std::optional(5), QString("Round 1 of 2"))) << "not the chosen round as kept";
+    window.setWordColours(WordColours::ColourBlindSafe);
+    EXPECT_TRUE(shows(window.findChild<RoundBoardView*>()->grab().toImage(), kSafeInvalidWordColour));
 
     QString error;
     ASSERT_TRUE(window.exportCsv(folder.filePath("bob.csv"), &error));
@@ -115,17 +122,21 @@ TEST(StatisticsWindowTest, AnEmptyHistorySaysWhatWillAppear)
     EXPECT_EQ(StatisticsWindow::exportFilePath("a/b"), folder.filePath("a_b-rounds.csv"));
 }
 
-// A character beyond the Basic Multilingual Plane takes one cell of the redrawn round.
+// A character beyond the Basic Multilingual Plane takes one cell of the redrawn round, which
+// looks the same wherever the round lies and is inked in the colours it is given.
 TEST(RoundBoardViewTest, EachCellDrawsOneWholeCharacter)
 {
-    const auto drawn = [](const char* letters, QString best = {}) {
+    const BoardPalette dark = boardPalette(WordColours::Standard, true);
+    const auto drawn = [&dark](const char* letters, QString best = {}, int corner = 0) {
         RoundRecord round; // five slots apart, so no cell is a crossing
         for (int slot = 0; slot < kRoundSlots; ++slot)
-            round.wordSlots[size_t(slot)] = {0, 2 * slot, Direction::Across, "GARDEN", letters};
+            round.wordSlots[size_t(slot)] = {corner, 2 * slot + corner, Direction::Across, "GARDEN", letters};
         RoundBoardView view;
-        view.setRound(round), view.setBestWords(std::array {best, best, best, best, best}), view.resize(view.sizeHint());
+        view.setRound(round), view.setBestWords(std::array {best, best, best, best, best}), view.setColours(dark), view.resize(view.sizeHint());
         return view.grab().toImage();
     };
     EXPECT_TRUE(drawn("\U00010400ARDEN") != drawn("\U00010400ARDEX")) << "the sixth letter is not drawn";
     EXPECT_TRUE(drawn("GARDEN", "HARDEN") != drawn("GARDEN", "WARDEN")) << "the third board does not draw the best words";
+    EXPECT_TRUE(drawn("GARDEN", "HARDEN", 3) == drawn("GARDEN", "HARDEN")) << "a round away from the corner is drawn elsewhere";
+    EXPECT_TRUE(shows(drawn("GARDEN"), dark.inputText)) << "the computer's letters are not in the board's ink";
 }
