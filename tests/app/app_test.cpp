@@ -23,18 +23,25 @@ using AppTest = GameFixture;
 
 // The console is attached before anything can print, so the welcome reaches the window too.
 // A window set after launch takes over the outlets, the actions, the handles and the board;
-// Check Word takes the text as typed and empties the field.
+// Check Word takes the text as typed and empties the field. A history that cannot be opened
+// is reported when a round is submitted.
 TEST_F(AppTest, FirstLaunchWelcomesDealsSavesThePlayerAndASetWindowChecksWords)
 {
+    QDir().mkpath(dataHome() + "/sixfold/history.sqlite"); // a folder where the file belongs
     EXPECT_EQ(launch(), kWelcome);
     EXPECT_EQ(m_game->resultView->toPlainText().toStdString(), kWelcome);
     EXPECT_TRUE(gWindow == m_game->window() && gSixListMax > 6000 && intValue(m_game->compScore->text()) > 0);
     const QString player = QString::fromUtf8(gUserName);
-    EXPECT_EQ(statsLine(0), "Stats for " + player + ":");
-    EXPECT_TRUE(stored("LastUser") == StoreValue(player) && stored(player).has_value());
+    EXPECT_EQ(std::pair(stored("LastUser"), stored(player).has_value()), std::pair(std::optional(StoreValue(player)), true));
 
     m_game->setWindow(loadMainWindow());
-    EXPECT_TRUE(gWindow == m_game->window() && fieldAt(0, 0)->window() == gWindow && m_game->theWord->window() == gWindow);
+    EXPECT_EQ(std::tuple(gWindow, fieldAt(0, 0)->window(), m_game->theWord->window()), std::tuple(m_game->window(), gWindow, gWindow));
+    EXPECT_EQ(statsLine(0), "Stats for " + player + ":");
+    for (const char* help : {"actionHowToPlay", "actionAbout", "actionKeyboardShortcuts"})
+        press(help);
+    EXPECT_EQ(m_game->window()->findChildren<QMessageBox*>().size(), 3);
+    press("actionPreferences"), QTest::keyClick(m_game->window()->findChild<QDialog*>("preferencesDialog"), Qt::Key_Return);
+    EXPECT_FALSE(m_game->window()->findChild<QDialog*>("preferencesDialog")->isVisible()) << "OK leaves Preferences open";
     ASSERT_TRUE((m_game->window()->show(), QTest::qWaitForWindowActive(m_game->window())));
     const struct { const char* typed; const char* starts; const char* ends; } rows[] = {
         {"garden", "garden\nnoun\n", "'garden' is a word\n"},
@@ -56,6 +63,7 @@ TEST_F(AppTest, FirstLaunchWelcomesDealsSavesThePlayerAndASetWindowChecksWords)
     EXPECT_EQ(QApplication::focusWidget(), m_game->resultView);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     EXPECT_NE(QApplication::focusWidget(), m_game->resultView);
+    EXPECT_NE(press("submitButton").find("Rounds are not recorded until the next start: the history "), std::string::npos);
 }
 
 TEST_F(AppTest, LaunchWithoutAWordListSaysSoAndLeavesTheBoardEmpty)
@@ -90,7 +98,7 @@ TEST_F(AppTest, BoardCodesDealTheirBoardAndTheDailyBoardCountsOnce)
         const std::string said = press("actionDailyBoard");
         EXPECT_NE(said.find(daily + (*round ? ": you have played it today already" : ": your first submission")), std::string::npos) << said;
         EXPECT_EQ(m_game->window()->windowTitle().toStdString(), "Sixfold — " + daily);
-        press("submitButton");
+        EXPECT_EQ(press("submitButton").find("this round was practice") != std::string::npos, *round != 0);
         press("actionCopyResult");
         const QString shared = QGuiApplication::clipboard()->text();
         EXPECT_TRUE(shared.startsWith(QString::fromStdString("Sixfold " + daily + round + "\nMe 0 · computer ")));

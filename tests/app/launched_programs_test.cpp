@@ -56,6 +56,7 @@ TEST(LaunchOptionsTest, HelpAndVersionAnswerAndAMistakeExitsWithTwo)
         const QByteArray said = game.readAllStandardOutput() + game.readAllStandardError();
         EXPECT_EQ(game.exitCode(), row.status) << said.toStdString();
         EXPECT_TRUE(said.contains(row.says)) << said.toStdString();
+        EXPECT_FALSE(said.contains("-platform <")) << "the toolkit's options in the game's help";
     }
 }
 
