@@ -99,7 +99,7 @@ TEST_F(StatsStoreTest, LastUserIsCutToTheLimitOrAbsentAndAnotherPlayerStartsAfre
     EXPECT_EQ(std::pair(document().contains("foreign"), holds("\"averageWordScore\": 12")), std::pair(false, true)); // the record replaced whole
     setUserName(QByteArray(31, 'n') + "xyz"); // cut to 31 bytes; another player starts afresh
     EXPECT_EQ(printedBy(loadUserStats), kWelcome);
-    EXPECT_EQ(std::tuple(QByteArray(gUserName), gCurrStats.bestWord[0], gCurrStats.totalWordsMade, gCurrStats.averageValidWordsPerPuzzle), std::tuple(QByteArray(31, 'n'), '\0', 0, 0.0f));
+    EXPECT_EQ(std::tuple(QByteArray(gCurrStats.userName), gCurrStats.bestWord[0], gCurrStats.totalWordsMade, gCurrStats.averageValidWordsPerPuzzle), std::tuple(QByteArray(31, 'n'), '\0', 0, 0.0f));
     saveLastUser(); // at quit: the name only
     EXPECT_EQ(std::pair(document().contains("\"" + QByteArray(31, 'n') + "\": {"), holds("\"LastUser\": \"" + QByteArray(31, 'n') + "\"")), std::pair(false, true));
 }
