@@ -32,10 +32,12 @@ TEST(DictionaryToolTest, BatchJudgesEachLineWholeAndNoWordShowsTheUsage)
     EXPECT_EQ(std::pair(batch.exitCode(), bare.exitCode()), std::pair(0, 2));
     EXPECT_EQ(batch.readAllStandardOutput(), "1\tgarden\n0\tCAT-XY\n1\tice ax\n0\tzzqx\n0\t\n1\tits\n");
     EXPECT_TRUE(bare.readAllStandardError().startsWith("usage: sixfold-dict WORD..."));
-    QProcess lexicon, best; // the lexicon's filter: six characters, lower case, sorted, none twice
-    ASSERT_TRUE(started(lexicon, "sixfold-dict", {"--lexicon"}, "zygote\nGARDEN\n garden\nice ax\nzzqxzz\ngardens\ngarden\n") && started(best, "sixfold-dict", {"--best", "QUART?"}));
-    ASSERT_TRUE(lexicon.waitForFinished() && best.waitForFinished());
-    EXPECT_EQ(lexicon.readAllStandardOutput() + best.readAllStandardOutput(), "garden\nice ax\nzygote\nquartz 24\nquarte 15\nquarto 15\nquarts 15\n");
+    QProcess lexicon, best, one; // the lexicon's filter: six characters, lower case, sorted, none twice
+    ASSERT_TRUE(started(lexicon, "sixfold-dict", {"--lexicon"}, "zygote\nGARDEN\n garden\nice ax\nzzqxzz\ngardens\ngarden\n"));
+    ASSERT_EQ(std::pair(started(best, "sixfold-dict", {"--best", "QUART?"}), started(one, "sixfold-dict", {"garden"})), std::pair(true, true));
+    ASSERT_EQ(std::tuple(lexicon.waitForFinished(), best.waitForFinished(), one.waitForFinished()), std::tuple(true, true, true));
+    EXPECT_EQ(lexicon.readAllStandardOutput() + best.readAllStandardOutput() + one.readAllStandardOutput().right(19),
+              "garden\nice ax\nzygote\nquartz 24\nquarte 15\nquarto 15\nquarts 15\n'garden' is a word\n");
 }
 
 // The game's options answer on the terminal, with no window and no display needed.

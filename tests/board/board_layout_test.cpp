@@ -31,8 +31,8 @@ TEST_F(BoardLayoutTest, BoardsAreLaidOutCellForCellWithTheirWordStartsAndReplace
         EXPECT_EQ(std::tuple(gGrid[x][y].wordStart, gGrid[x][y].wordLength, gGrid[x][y].direction),
                   std::tuple(start, start ? 6 : 0, direction)) << x << "," << y;
     for (const auto& [x, y] : {std::pair(1, 0), std::pair(1, 3), std::pair(5, 3), std::pair(5, 8)})
-        EXPECT_TRUE(fieldAt(x, y)->isReadOnly() && gGrid[x][y].shownLetter == gGrid[x][y].solutionLetter && textColor(fieldAt(x, y)) == kFixedTextColour);
-    EXPECT_TRUE(textColor(fieldAt(0, 0)) == kInputTextColour && fieldAt(5, 8)->isVisible());
+        EXPECT_EQ(std::tuple(fieldAt(x, y)->isReadOnly(), gGrid[x][y].shownLetter, textColor(fieldAt(x, y))), std::tuple(true, gGrid[x][y].solutionLetter, kFixedTextColour)) << x << "," << y;
+    EXPECT_EQ(std::pair(textColor(fieldAt(0, 0)), fieldAt(5, 8)->isVisible()), std::pair(kInputTextColour, true));
     // Only the cell that starts a word says so.
     EXPECT_EQ(std::tuple(fieldAt(1, 0)->accessibleName(), fieldAt(3, 8)->accessibleName(), fieldAt(4, 8)->accessibleName()),
               std::tuple(QString("Row 1, column 2, fixed letter A, down word 2, 6 letters"), QString("Row 9, column 4, across word 5, 6 letters"), QString("Row 9, column 5")));
@@ -42,8 +42,8 @@ TEST_F(BoardLayoutTest, BoardsAreLaidOutCellForCellWithTheirWordStartsAndReplace
     layOutBoard(puzzleOf({"alpaca", "alpaca", "alpaca", "alpaca", "alpaca"}, 0, 0, 0), board.window());
     EXPECT_TRUE(old.isNull());
     EXPECT_EQ(board.window()->centralWidget()->findChildren<myTextField*>().size(), 26);
-    EXPECT_EQ(std::tuple(gGrid[0][0].editable, gGrid[0][0].wordStart, gGrid[0][0].direction, gGrid[0][3].wordStart, gGrid[5][8].wordStart, gGrid[5][8].direction),
-              std::tuple(0, 1, DirBoth, 1, 1, DirAcross));
+    EXPECT_EQ(std::tuple(gGrid[0][0].editable, gGrid[0][0].wordStart, gGrid[0][0].direction, gGrid[0][3].wordStart, gGrid[5][8].wordStart, gGrid[5][8].direction,
+                         readBoardSnapshot().size()), std::tuple(0, 1, DirBoth, 1, 1, DirAcross, size_t {5})) << "a shared start reads as two slots";
     EXPECT_TRUE(fieldAt(0, 0)->accessibleName().endsWith("across word 1 and down word 2, 6 letters"));
     EXPECT_EQ(QApplication::focusWidget(), fieldAt(0, 0));
 }

@@ -60,6 +60,7 @@ TEST(BoardTypingTest, KeysFillTheWordAndMoveTheFocusAlongIt)
         {garden, 1, 0, "n", true, "AN.H..", 1, 2},        // typed in a fixed cell: into the next one
         {orange, 0, 0, "rang", false, "ORANG.", 5, 0},    // the first keys of a round are not lost
         {orange, 0, 0, "[]", false, "O.....", 1, 0},
+        {orange, 0, 0, "P", false, "O.....", 0, 0},       // a shortcut is no letter to pass on
     };
     QGuiApplication::clipboard()->setText(QStringLiteral("abc"));
     for (const auto& row : rows) {

@@ -96,6 +96,8 @@ TEST_F(CellsTest, VerdictShowsByColourLineAndDescription)
         EXPECT_EQ(std::tuple(textColor(&field), field.font().strikeOut(), bar, field.accessibleDescription()),
                   std::tuple(row.colour, row.struck, row.bar, QString::fromUtf8(row.description))) << row.text;
     }
+    showVerdict(&field, Verdict::NotWord), describeVerdict(&field, Verdict::NotWord), QTest::keyClick(&field, 'b');
+    EXPECT_EQ(std::tuple(textColor(&field), field.font().strikeOut(), field.accessibleDescription()), std::tuple(kInputTextColour, false, QString())) << "a retyped cell keeps its verdict";
 }
 
 // The line through a non-word shows past the glyph of every capital, crossbars and all.
@@ -127,11 +129,11 @@ TEST_F(CellsTest, FixedCellTellsAScreenReaderItIsReadOnlyAndGivesItsLetter)
     myTextField field;
     field.setText(QStringLiteral("H"));
     const QAccessible::State input = QAccessible::queryAccessibleInterface(&field)->state();
-    EXPECT_TRUE(input.editable && !input.readOnly);
+    EXPECT_EQ((std::pair<bool, bool>(input.editable, input.readOnly)), std::pair(true, false));
     field.setReadOnly(true);
     QAccessibleInterface* fixed = QAccessible::queryAccessibleInterface(&field);
-    EXPECT_TRUE(fixed->state().readOnly && !fixed->state().editable && fixed->text(QAccessible::Value) == QStringLiteral("H"));
-    ASSERT_TRUE(fixed->textInterface() && !fixed->editableTextInterface());
+    EXPECT_EQ((std::tuple<bool, bool, QString>(fixed->state().readOnly, fixed->state().editable, fixed->text(QAccessible::Value))), std::tuple(true, false, QString("H")));
+    ASSERT_EQ((std::pair<bool, bool>(fixed->textInterface(), fixed->editableTextInterface())), std::pair(true, false));
     EXPECT_EQ(fixed->textInterface()->text(0, 1), QStringLiteral("H"));
 }
 

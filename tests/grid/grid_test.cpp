@@ -19,16 +19,13 @@ TEST_F(GridTest, ClearingEmptiesEveryPositionAndEachFieldIsReleasedExactlyOnceWh
         std::tuple('A', 'a', 1, 1, 6, int32_t {DirBoth});
     cell.field.reset(offWindow), gGrid[0][0].field.reset(onWindow), gGrid[5][8].field.reset(new QLineEdit(window.get()));
     clearBoard();
-    EXPECT_TRUE(offWindow.isNull() && onWindow.isNull() && window->children().isEmpty());
-    for (const auto& column : gGrid)
-        for (const GridCell& each : column)
-            ASSERT_TRUE(!each.shownLetter && !each.solutionLetter && !each.editable && !each.wordStart && !each.wordLength
-                        && !each.direction && !each.field);
+    EXPECT_EQ(std::tuple(offWindow.isNull(), onWindow.isNull(), window->children().isEmpty()), std::tuple(true, true, true));
+    EXPECT_EQ(std::tie(cell.shownLetter, cell.solutionLetter, cell.editable, cell.wordStart, cell.wordLength, cell.direction), std::tuple(0, 0, 0, 0, 0, 0));
     gGrid[5][8].field.reset(new QLineEdit(window.get()));
     window.reset(); // the window goes first: the board sees the field gone and deletes nothing twice
     EXPECT_FALSE(gGrid[5][8].field);
     QPointer<QLineEdit> old = new QLineEdit;
     gGrid[1][1].field.reset(old);
     gGrid[1][1].field.reset(new QLineEdit); // a replaced field goes at once
-    EXPECT_TRUE(old.isNull() && gGrid[1][1].field);
+    EXPECT_EQ(std::pair(old.isNull(), bool(gGrid[1][1].field)), std::pair(true, true));
 }

@@ -82,7 +82,7 @@ TEST_F(StatsStoreTest, LastUserIsCutToTheLimitOrAbsentAndAnotherPlayerStartsAfre
 {
     EXPECT_EQ(printedBy(loadPrefs), kWelcome);
     saveStats();
-    EXPECT_TRUE(QByteArray(gCurrStats.userName) == loginUserName().toUtf8() && document().count(": ") == 13) << document().constData();
+    EXPECT_EQ(std::pair(QByteArray(gCurrStats.userName), document().count(": ")), std::pair(loginUserName().toUtf8(), qsizetype {13})) << document().constData();
     for (const QByteArray& stored : {QByteArray("\"LastUser\""), QByteArray("\"\""), QByteArray("5"), QByteArray("{\"string\": \"LastUser\"}")}) {
         writeDocument("{\"LastUser\": " + stored + "}");
         printedBy(loadPrefs);
@@ -96,12 +96,12 @@ TEST_F(StatsStoreTest, LastUserIsCutToTheLimitOrAbsentAndAnotherPlayerStartsAfre
     EXPECT_STREQ(gCurrStats.bestWord, "QUIZZY");
     gCurrStats.averageWordScore = 12.57f;
     saveStats();
-    EXPECT_TRUE(!document().contains("foreign") && holds("\"averageWordScore\": 12")); // the record replaced whole
+    EXPECT_EQ(std::pair(document().contains("foreign"), holds("\"averageWordScore\": 12")), std::pair(false, true)); // the record replaced whole
     setUserName(QByteArray(31, 'n') + "xyz"); // cut to 31 bytes; another player starts afresh
     EXPECT_EQ(printedBy(loadUserStats), kWelcome);
-    EXPECT_TRUE(QByteArray(gUserName) == QByteArray(31, 'n') && gCurrStats.bestWord[0] == 0 && gCurrStats.totalWordsMade == 0);
+    EXPECT_EQ(std::tuple(QByteArray(gCurrStats.userName), gCurrStats.bestWord[0], gCurrStats.totalWordsMade, gCurrStats.averageValidWordsPerPuzzle), std::tuple(QByteArray(31, 'n'), '\0', 0, 0.0f));
     saveLastUser(); // at quit: the name only
-    EXPECT_TRUE(!document().contains("\"" + QByteArray(31, 'n') + "\": {") && holds("\"LastUser\": \"" + QByteArray(31, 'n') + "\""));
+    EXPECT_EQ(std::pair(document().contains("\"" + QByteArray(31, 'n') + "\": {"), holds("\"LastUser\": \"" + QByteArray(31, 'n') + "\"")), std::pair(false, true));
 }
 
 // The averages come from the totals after each submission and what is stored reads back the same.
@@ -127,7 +127,7 @@ TEST_F(StatsStoreTest, AveragesFollowTheTotalsOverOneTwoAndThreeRoundsAndSaturat
     }
     RoundTotals sum {kMax64 - 1, -kMax64, 2147483646, -2147483647}; // rounds kept while the store cannot be written
     addRounds(sum, {5, -5, 5, -5});
-    EXPECT_TRUE(sum.score == kMax64 && sum.computerScore == -kMax64 - 1 && sum.wordsMade == 2147483647 && sum.puzzles == -2147483647 - 1);
+    EXPECT_EQ(std::tuple(sum.score, sum.computerScore, sum.wordsMade, sum.puzzles), std::tuple(kMax64, -kMax64 - 1, 2147483647, -2147483647 - 1));
 }
 
 // Another game stored rounds since this one loaded: a submission adds to them and keeps the better bests.
@@ -151,7 +151,7 @@ TEST_F(StatsStoreTest, TwoProcessesSubmittingForOnePlayerBothCount)
     QProcess first, second;
     for (QProcess* writer : {&first, &second})
         writer->start(QCoreApplication::applicationDirPath() + "/store_writer", {UserDefaultsStore::standardFilePath(), "ada", "30", "rounds"});
-    ASSERT_TRUE(first.waitForFinished(60000) && second.waitForFinished(60000));
+    ASSERT_EQ(std::pair(first.waitForFinished(60000), second.waitForFinished(60000)), std::pair(true, true));
     printedBy(loadPrefs);
     EXPECT_EQ(std::tuple(gCurrStats.totalPuzzlesSubmitted, gCurrStats.totalScores, gCurrStats.totalWordsMade, gCurrStats.computerAverage),
               std::tuple(60, 600, 120, 7.0f));

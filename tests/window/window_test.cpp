@@ -32,7 +32,7 @@ TEST_F(WindowTest, ConsoleKeepsExactlyTheLimitInUtf16UnitsAndStartsAfreshPastIt)
     console.show();
     for (int line = 0; line < 200; ++line)
         myPrintf("line %d\n", line);
-    EXPECT_TRUE(console.textCursor().atEnd() && console.viewport()->rect().contains(console.cursorRect()));
+    EXPECT_EQ(std::pair(console.textCursor().atEnd(), console.viewport()->rect().contains(console.cursorRect())), std::pair(true, true));
 }
 
 TEST_F(WindowTest, FieldValuesReadAsLeadingIntegersHeldAtTheLimitsAndAreNamedByTheirCaption)

@@ -52,7 +52,7 @@ TEST_F(WordsTest, FilesComeFromTheResourcesAndAMissingOneLeavesTheTable)
     EXPECT_EQ(printedBy(createNewList), "abacus\nbeacon\n");
     const TemporaryResources empty;
     EXPECT_EQ(printedBy([] { loadSixWordList(); loadWordList(); }), "Null list.\nNull list.\n");
-    EXPECT_TRUE(QByteArray(gSixWords[2]) == "beacon" && gSixListMax == 3 && !gWordList);
+    EXPECT_EQ(std::tuple(QByteArray(gSixWords[2]), gSixListMax, bool(gWordList)), std::tuple(QByteArray("beacon"), 3, false));
 }
 
 // A regenerated list whose words cannot all be chained through shared letters would hang a draw.
@@ -66,8 +66,8 @@ TEST_F(WordsTest, ShippedListLoadsCleanlyAndEveryWordIsAWordThatCanBeChained)
     for (int row = 1; row < gSixListMax; ++row) {
         const std::string w = gSixWords[row];
         const auto vowel = static_cast<size_t>(getNthVowel(w.c_str(), 1));
-        ASSERT_TRUE(w.size() == 6 && w.find_first_not_of("abcdefghijklmnopqrstuvwxyz") == std::string::npos && vowel < 6) << w;
-        ASSERT_TRUE(starts.count(w[vowel]) && starts.count(w[3]) && starts.count(w[5]) && isWord(QString::fromStdString(w))) << w;
+        ASSERT_EQ(std::tuple(w.size(), w.find_first_not_of("abcdefghijklmnopqrstuvwxyz"), vowel < 6), std::tuple(size_t {6}, std::string::npos, true)) << w;
+        ASSERT_EQ(std::tuple(starts.count(w[vowel]), starts.count(w[3]), starts.count(w[5]), isWord(QString::fromStdString(w))), std::tuple(1u, 1u, 1u, true)) << w;
     }
 }
 
@@ -100,7 +100,7 @@ TEST_F(WordsTest, DrawsStayBelowTheBoundAndTakeOneOfTheListRows)
     for (int i = 0; i < 60000; ++i)
         counts.at(static_cast<size_t>(rnd(6) + rnd(1) + rnd(0)))++;
     for (const int count : counts)
-        EXPECT_TRUE(count > 9000 && count < 11000) << count;
+        EXPECT_NEAR(count, 10000, 999);
     char word[7] = "XXXXXX";
     getRandomNLetterWord(word, 6); // from an empty list
     EXPECT_STREQ(word, "");
@@ -113,7 +113,7 @@ TEST_F(WordsTest, DrawsStayBelowTheBoundAndTakeOneOfTheListRows)
              {-1, ""}, {0, ""}, {1, "abacus"}, {3, "cactus"}, {kSixWordRows - 1, "zygote"}, {kSixWordRows, ""}}) {
         int32_t length = 0, offset = 77;
         getNthWord(row, word, &length, &offset);
-        EXPECT_TRUE(std::string(word) == stored && length == 6 && offset == 77) << row << word;
+        EXPECT_EQ(std::tuple(std::string(word), length, offset), std::tuple(std::string(stored), 6, 77)) << row;
     }
     EXPECT_EQ(std::tuple(findWordInList("zygote", nullptr), findWordInList("", nullptr), findWordInList("Beacon", nullptr),
                          findWordInList("beaco", nullptr)), std::tuple(1, 1, 0, 0));
@@ -151,7 +151,7 @@ TEST_F(WordsTest, ReportGivesTheDefinitionFoundAtTheStartThenTheVerdictOnTheWhol
     };
     for (const auto& row : cases) {
         const std::string written = printedBy([&] { checkWordAndReport(QString::fromUtf8(row.text)); });
-        EXPECT_TRUE(written.starts_with(row.begins) && written.ends_with(row.ends) && written.find(row.absent) == std::string::npos) << written;
+        EXPECT_EQ(std::tuple(written.starts_with(row.begins), written.ends_with(row.ends), written.find(row.absent)), std::tuple(true, true, std::string::npos)) << written;
     }
 }
 
