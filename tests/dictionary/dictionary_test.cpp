@@ -24,7 +24,7 @@ TEST_F(DictionaryTest, DefinitionsGiveHeadwordBasesAndExactLabels)
         {"happier", "happier (happy)", {"adjective"}}, {"women", "women (woman)", {"noun"}}, {"glasses", "glasses (glass)", {"noun", "verb"}},
         {"its", "its", {"pronoun"}}, {"can", "can", {"verb", "noun"}}, {"the", "the", {"definite article"}}, // function words first
         {"like", "like", {"preposition", "noun", "verb", "adjective"}}, {"an", "an", {"indefinite article"}}, {"london", "london", {"name"}},
-        {"unless", "unless", {"conjunction"}}, {"yippee", "yippee", {"interjection"}}, {"bill", "bill", {"noun", "verb"}},
+        {"unless", "unless", {"conjunction"}}, {"yippee", "yippee", {"interjection"}}, {"bill", "bill", {"noun", "verb"}}, {"does", "does", {"verb"}},
         // Known only to the spelling dictionary from sweaty on; tabbed undoes a doubled consonant, bossily and burier a y turned to i.
         {"march", "march", {"noun", "verb", "name"}}, {"sweaty", "sweaty", {"adjective"}}, {"selfies", "selfies", {"noun"}},
         {"tabbed", "tabbed (tab)", {"verb"}}, {"bossily", "bossily (bossy)", {"adverb"}}, {"burier", "burier (bury)", {"adjective"}},
@@ -43,6 +43,8 @@ TEST_F(DictionaryTest, DefinitionsGiveHeadwordBasesAndExactLabels)
     EXPECT_EQ(definitionOf("snarkier"), "snarkier\nadjective\n  1. a form of snarky\n");
     EXPECT_EQ(definitionOf("acajou"), "acajou\nnoun\n  1. a word of the SCOWL word lists, size 80, which also hold its form acajous\n");
     EXPECT_EQ(definitionOf("cometh"), "cometh\nverb\n  1. a form of come (SCOWL word lists, size 80)\n");
+    EXPECT_EQ(definitionOf("ablush"), "ablush\nadjective\n  1. a- and blush (SCOWL word lists, size 80)\n");
+    EXPECT_EQ(definitionOf("adipic"), "adipic\nadjective\n  1. a word of the SCOWL word lists, size 80; its part of speech is read off its ending\n");
     const QString running = definitionOf("running"); // three glosses at most
     EXPECT_TRUE(running.startsWith("running (run)\nnoun\n  1. (American football) a play") && running.contains("\n  3. ")
                 && !running.contains("\n  4. ")) << running.toStdString();

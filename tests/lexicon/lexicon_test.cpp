@@ -66,9 +66,14 @@ TEST(LexiconTest, EachSlotsBestWordFitsAndNoFittingWordScoresMore)
             total += scan.front().score;
             fixedLetters += int(std::count_if(best.patterns[w].begin(), best.patterns[w].end(), [](char c) { return c != kAnyLetter; }));
         }
+        const PlacedWord& first = board.words[0]; // typed but for its crossing, judged a word: the review's total is its points
+        for (int k = 0; k < kWordLength; ++k)
+            if (std::find(crossings.begin(), crossings.end(), first.place.cell(k)) == crossings.end())
+                board.typed.push_back({first.place.cell(k).x, first.place.cell(k).y, first.letters.mid(k, 1), Verdict::Word});
         // Each crossing fixes a letter in two slots.
-        EXPECT_EQ(std::tuple(best.total, best.behindBy(computerScoreOf(board)), fixedLetters),
-                  std::tuple(total, total - computerScoreOf(board), 2 * kCrossingCount));
+        EXPECT_EQ(std::tuple(best.total, best.behindBy(computerScoreOf(board)), fixedLetters, roundReview(board, best).section(u'\n', -1)),
+                  std::tuple(total, total - computerScoreOf(board), 2 * kCrossingCount, QString("You %1, computer %2; the board allowed %3.")
+                             .arg(scoreWord(first.letters.toLatin1().constData())).arg(board.computerScore).arg(total)));
     }
 }
 

@@ -63,6 +63,7 @@ TEST(BoardCodeTest, ReadingAcceptsCaseAndSpacingAndRefusesWhatIsNoCode)
 {
     const QString code = boardCode(0x5EED5EED42, 1);
     EXPECT_EQ(code, QStringLiteral("3STAD-KW9V7")); // also pinned in the board's tests
+    EXPECT_EQ(boardCode(kSeedMask, 15), QStringLiteral("PNF54-DM6HA")); // the largest seed and tag
     const struct { QString typed; CodeFault fault; } cases[] = {
         {QStringLiteral(" 3stad kw9v7 "), CodeFault::None},
         {QString(), CodeFault::Malformed},
@@ -78,7 +79,7 @@ TEST(BoardCodeTest, ReadingAcceptsCaseAndSpacingAndRefusesWhatIsNoCode)
     for (const auto& [typed, fault] : cases) {
         const CodeReading reading = readBoardCode(typed, 1);
         EXPECT_EQ(reading.fault, fault) << typed.toStdString();
-        EXPECT_TRUE(fault != CodeFault::None || (reading.seed == 0x5EED5EED42 && reading.listTag == 1));
+        EXPECT_EQ(std::pair(reading.seed, reading.listTag), fault == CodeFault::None ? std::pair(uint64_t {0x5EED5EED42}, 1U) : std::pair(uint64_t {0}, 0U));
     }
     EXPECT_EQ(readBoardCode(code, 2).fault, CodeFault::OtherList);
 }

@@ -76,14 +76,16 @@ TEST(GameModelTest, AShownBoardKeepsItsLettersButNotItsComputerScore)
     kept.typed = {{0, 0, "G", Verdict::Word}};
     kept.computerScore = 1'000'000;
     kept.playerScore = 8;
-    GameModel model;
-    model.show(kept);
+    GameModel model = dealtBoard();
+    const auto checkAndName = [&model] { model.applyCheck({true, true, true, true, true}, {1, 2, 3, 4, 5}, 15), model.setOrigin({5, 0}); };
+    checkAndName(), model.show(kept);
+    EXPECT_EQ(std::pair(model.pointsOf(4), model.origin().has_value()), std::pair(std::optional<int>(), false)) << "the last check's points and origin go";
     EXPECT_EQ(model.computerScore(), 47);
     EXPECT_EQ(model.playerScore(), 8);
     EXPECT_EQ(model.verdictAt({0, 0}), Verdict::Word);
-    model.clear();
-    EXPECT_EQ(model.letterAt({0, 0}), "");
-    EXPECT_EQ(model.computerScore(), 0);
+    checkAndName(), model.clear();
+    EXPECT_EQ(std::tuple(model.letterAt({0, 0}), model.computerScore(), model.pointsOf(4), model.origin().has_value()),
+              std::tuple(QString(), 0, std::optional<int>(), false));
 }
 
 } // namespace

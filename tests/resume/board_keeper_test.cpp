@@ -36,6 +36,8 @@ TEST_F(BoardKeeperTest, TheUnfinishedBoardIsShownAgainAsItWasAndSwapped)
     EXPECT_EQ(readShownBoard()->typed, first.typed);
     keeper.resumeKept();
     EXPECT_EQ(readShownBoard()->typed, (std::vector<TypedCell> {{1, 0, "Q", Verdict::Unchecked}}));
+    fieldAt(1, 0)->setText("U");
+    EXPECT_TRUE(saved.wait(5000)) << "a resumed letter's field still reports a change";
     EXPECT_TRUE(keeper.boardSubmitted());
     EXPECT_EQ(store.load().board->id, "first");
 }
