@@ -29,6 +29,8 @@ TEST_F(AppTest, FirstLaunchWelcomesDealsSavesThePlayerAndASetWindowChecksWords)
     QDir().mkpath(dataHome() + "/sixfold/history.sqlite"); // a folder where the file belongs
     EXPECT_EQ(launch(), kWelcome);
     EXPECT_EQ(m_game->resultView->toPlainText().toStdString(), kWelcome);
+    EXPECT_EQ(fieldAt(0, 0)->font().toString() + " | " + m_game->resultView->font().toString() + " | " + m_game->statsField->font().toString(),
+              "Palatino,20,-1,1,400,0,0,0,0,0,0,0,0,0,0,1 | Monaco,14,-1,7,400,0,0,0,0,0,0,0,0,0,0,1 | Geneva,14,-1,0,400,0,0,0,0,0,0,0,0,0,0,1");
     EXPECT_EQ(std::tuple(gWindow, gSixListMax > 6000, intValue(m_game->compScore->text()) > 0), std::tuple(m_game->window(), true, true));
     const QString player = QString::fromUtf8(gUserName);
     EXPECT_EQ(std::pair(stored("LastUser"), stored(player).has_value()), std::pair(std::optional(StoreValue(player)), true));
@@ -57,10 +59,13 @@ TEST_F(AppTest, FirstLaunchWelcomesDealsSavesThePlayerAndASetWindowChecksWords)
     EXPECT_EQ(QApplication::focusWidget(), m_game->resultView);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     EXPECT_NE(QApplication::focusWidget(), m_game->resultView);
-    EXPECT_NE(press("submitButton").find("Rounds are not recorded until the next start: the history "), std::string::npos);
     typeThen("", Qt::Key_Comma, Qt::ControlModifier), QTest::keyClick(m_game->window()->findChild<QDialog*>("preferencesDialog"), Qt::Key_Return);
-    EXPECT_EQ(press("actionHowToPlay") + press("actionAbout") + press("actionKeyboardShortcuts"), "");
-    EXPECT_EQ(std::pair(m_game->window()->findChildren<QMessageBox*>().size(), QFile::exists(preferencesFilePath())), std::pair(qsizetype {3}, true));
+    EXPECT_EQ(press("actionHowToPlay") + press("actionAbout") + press("actionKeyboardShortcuts") + press("actionRoundReview"), "");
+    EXPECT_NE(press("submitButton").find("Rounds are not recorded until the next start: the history "), std::string::npos);
+    EXPECT_EQ(std::pair(m_game->window()->findChildren<QMessageBox*>().size(), QFile::exists(preferencesFilePath())), std::pair(qsizetype {4}, true));
+    for (QDialog* dialog : m_game->window()->findChildren<QDialog*>())
+        dialog->close(), QCoreApplication::sendPostedEvents(dialog, QEvent::DeferredDelete);
+    EXPECT_TRUE(m_game->window()->findChildren<QDialog*>().isEmpty()) << "a closed box is kept";
 }
 
 TEST_F(AppTest, LaunchWithoutAWordListSaysSoAndLeavesTheBoardEmpty)
@@ -78,8 +83,9 @@ TEST_F(AppTest, BoardCodesDealTheirBoardAndTheDailyBoardCountsOnce)
     launch();
     const auto words = [] { return gameModel().board()->words; };
     const auto dealt = words();
-    press("actionCopyBoardCode");
+    const std::string copied = press("actionCopyBoardCode") + press("actionCopyResult");
     const QString code = QGuiApplication::clipboard()->text();
+    EXPECT_EQ(copied, "Board code " + code.toStdString() + " copied.\nThere is no result to copy yet: Copy Result shares the last round you submitted.\n");
     QString typo = code;
     typo[0] = typo[0] == u'2' ? u'3' : u'2';
     EXPECT_EQ(printedBy([&] { EXPECT_FALSE(m_game->playBoardCode(typo)); }),
@@ -88,6 +94,8 @@ TEST_F(AppTest, BoardCodesDealTheirBoardAndTheDailyBoardCountsOnce)
     press("actionNewPuzzle");
     EXPECT_TRUE(m_game->playBoardCode(code.toLower()));
     EXPECT_EQ(std::pair(words() == dealt, m_game->window()->windowTitle()), std::pair(true, QString("Sixfold")));
+    press("submitButton");
+    EXPECT_TRUE(press("actionCopyResult").starts_with("Result copied:\nSixfold " + code.toStdString() + "\nMe 0 · computer ")) << "not shared under its code";
 
     const int today = dailyNumber(QDateTime::currentDateTimeUtc().date());
     const std::string daily = "Daily #" + std::to_string(today);
@@ -167,8 +175,8 @@ TEST_F(AppTest, CheckAndTwoSubmissionsFoldIntoRunningAveragesSavedAndKeptButNewP
     QWidget* focused = QApplication::focusWidget();
     EXPECT_TRUE(focused->accessibleDescription().endsWith("word. Points: 8. Checked: 1 of 5 slots are words, your score 8."));
     const auto* points = m_game->window()->findChild<QLabel*>("slotPoints0");
-    EXPECT_EQ(points ? std::tuple(points->isVisible(), points->text(), points->geometry().intersects(fieldAt(5, 0)->geometry().adjusted(-40, -40, 40, 40)))
-                     : std::tuple(false, QString(), false), std::tuple(true, QString("+8"), true)) << "not beside the word's last cell";
+    EXPECT_EQ(points ? std::tuple(points->isVisible(), points->text(), points->accessibleName(), points->geometry().intersects(fieldAt(5, 0)->geometry().adjusted(-40, -40, 40, 40)))
+                     : std::tuple(false, QString(), QString(), false), std::tuple(true, QString("+8"), QString("across word 1: 8 points"), true)) << "not beside the word's last cell";
     typeThen("", Qt::Key_K, Qt::ControlModifier); // the same result twice is not piled up
     EXPECT_TRUE(focused->accessibleDescription().count("Checked: 1") == 1);
     fillAcross(3, 8, "SILVER"); // 9

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/game_test.h"
+#include "model/board_code.h"
 
 #include <QCoreApplication>
 #include <QProcess>
@@ -31,13 +32,14 @@ TEST(DictionaryToolTest, BatchJudgesEachLineWholeAndNoWordShowsTheUsage)
     ASSERT_TRUE(batch.waitForFinished() && bare.waitForFinished());
     EXPECT_EQ(std::pair(batch.exitCode(), bare.exitCode()), std::pair(0, 2));
     EXPECT_EQ(batch.readAllStandardOutput(), "1\tgarden\n0\tCAT-XY\n1\tice ax\n0\tzzqx\n0\t\n1\tits\n");
-    EXPECT_TRUE(bare.readAllStandardError().startsWith("usage: sixfold-dict WORD..."));
-    QProcess lexicon, best, one; // the lexicon's filter: six characters, lower case, sorted, none twice
+    const QByteArray usage = bare.readAllStandardError();
+    EXPECT_TRUE(usage.startsWith("usage: sixfold-dict WORD..."));
+    QProcess lexicon, best, one, help; // the lexicon's filter: six characters, lower case, sorted, none twice
     ASSERT_TRUE(started(lexicon, "sixfold-dict", {"--lexicon"}, "zygote\nGARDEN\n garden\nice ax\nzzqxzz\ngardens\ngarden\n"));
-    ASSERT_EQ(std::pair(started(best, "sixfold-dict", {"--best", "QUART?"}), started(one, "sixfold-dict", {"garden"})), std::pair(true, true));
-    ASSERT_EQ(std::tuple(lexicon.waitForFinished(), best.waitForFinished(), one.waitForFinished()), std::tuple(true, true, true));
-    EXPECT_EQ(lexicon.readAllStandardOutput() + best.readAllStandardOutput() + one.readAllStandardOutput().right(19),
-              "garden\nice ax\nzygote\nquartz 24\nquarte 15\nquarto 15\nquarts 15\n'garden' is a word\n");
+    ASSERT_EQ(std::tuple(started(best, "sixfold-dict", {"--best", "QUART?"}), started(one, "sixfold-dict", {"garden"}), started(help, "sixfold-dict", {"--help"})), std::tuple(true, true, true));
+    ASSERT_EQ(std::tuple(lexicon.waitForFinished(), best.waitForFinished(), one.waitForFinished(), help.waitForFinished()), std::tuple(true, true, true, true));
+    EXPECT_EQ(lexicon.readAllStandardOutput() + best.readAllStandardOutput() + one.readAllStandardOutput().right(19) + help.readAllStandardOutput(),
+              "garden\nice ax\nzygote\nquartz 24\nquarte 15\nquarto 15\nquarts 15\n'garden' is a word\n" + usage);
 }
 
 // The game's options answer on the terminal, with no window and no display needed.
@@ -63,15 +65,16 @@ TEST(LaunchOptionsTest, HelpAndVersionAnswerAndAMistakeExitsWithTwo)
 
 // The built game run as a player runs it, with settings of its own and its standard output
 // in a file.
-bool launched(QProcess& game, const QTemporaryDir& folder)
+bool launched(QProcess& game, const QTemporaryDir& folder, const QStringList& arguments = {})
 {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert("XDG_CONFIG_HOME", folder.filePath("config"));
     environment.insert("XDG_DATA_HOME", folder.filePath("data"));
     environment.insert("ASAN_OPTIONS", "detect_leaks=0"); // the toolkit's own allocations outlive a signal
+    environment.insert("QT_LOGGING_RULES", "qt.widgets.painting=true"); // tells when the window is drawn
     game.setProcessEnvironment(environment);
     game.setStandardOutputFile(folder.filePath("out"));
-    return started(game, "sixfold");
+    return started(game, "sixfold", arguments);
 }
 
 void expectNormalEndOn(int signal, QProcess& game)
@@ -81,18 +84,21 @@ void expectNormalEndOn(int signal, QProcess& game)
     EXPECT_TRUE(game.exitStatus() == QProcess::NormalExit && game.exitCode() == 0) << game.readAllStandardError().toStdString();
 }
 
-// Each quit signal ends the game as quitting does, so the last player is stored.
-class LaunchedGame : public ::testing::TestWithParam<int> {};
+// Each quit signal ends the game as quitting does, so the last player is stored. A board code
+// on the command line is read at launch: one from another word list is told and play goes on.
+struct Launch { int signal; QStringList arguments; QByteArray said; };
+class LaunchedGame : public ::testing::TestWithParam<Launch> {};
 
 TEST_P(LaunchedGame, QuitSignalEndsTheGameTheNormalWay)
 {
     QTemporaryDir folder;
     QProcess game;
-    ASSERT_TRUE(launched(game, folder));
-    // The welcome reaches the file while the game still runs.
-    ASSERT_TRUE(QTest::qWaitFor([&] { return fileText(folder.filePath("out")) == "You appear to be a new user, welcome!\n"; }, 30000));
+    ASSERT_TRUE(launched(game, folder, GetParam().arguments));
+    // The welcome reaches the file while the game still runs, and the window is drawn.
+    QByteArray drawn;
+    ASSERT_TRUE(QTest::qWaitFor([&] { return (drawn += game.readAllStandardError()).contains("Drawing") && fileText(folder.filePath("out")) == GetParam().said; }, 30000));
     ASSERT_EQ(game.state(), QProcess::Running);
-    expectNormalEndOn(GetParam(), game);
+    expectNormalEndOn(GetParam().signal, game);
     EXPECT_TRUE(fileText(folder.filePath("config/sixfold/defaults.json")).contains("\"LastUser\""));
 }
 
@@ -116,6 +122,7 @@ TEST(LaunchedGameTest, InheritedIgnoredHangUpStaysAndAFileSizeLimitOnlyFailsTheS
     expectNormalEndOn(SIGTERM, game);
 }
 
-INSTANTIATE_TEST_SUITE_P(Signals, LaunchedGame, ::testing::Values(SIGTERM, SIGINT, SIGHUP));
+INSTANTIATE_TEST_SUITE_P(Signals, LaunchedGame, ::testing::Values(Launch {SIGTERM, {}, kWelcome.c_str()}, Launch {SIGINT, {}, kWelcome.c_str()},
+    Launch {SIGHUP, {"--board", boardCode(7, ~0U)}, kWelcome.c_str() + QByteArray("That board code was dealt from another word list, so this game cannot deal the same board.\n")}));
 
 } // namespace

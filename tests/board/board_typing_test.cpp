@@ -57,7 +57,7 @@ TEST(BoardTypingTest, KeysFillTheWordAndMoveTheFocusAlongIt)
         {garden, 2, 0, "[]>", false, ".A....", 4, 0},
         {garden, 5, 0, ">", false, ".A....", 5, 0},       // not past the word's last cell
         {garden, 3, 0, "{]", false, ".A....", 2, 3},      // Shift+Tab: the toolkit's move and no more
-        {garden, 1, 0, "n", true, "AN.H..", 1, 2},        // typed in a fixed cell: into the next one
+        {garden, 1, 1, "nU{]x", true, "AX.H..", 1, 2},    // typed in a fixed cell: over the next one's letter
         {orange, 0, 0, "rang", false, "ORANG.", 5, 0},    // the first keys of a round are not lost
         {orange, 0, 0, "[]", false, "O.....", 1, 0},
         {orange, 0, 0, "P", false, "O.....", 0, 0},       // a shortcut is no letter to pass on

@@ -5,6 +5,7 @@
 #include "history/history_database.h"
 #include "statsview/round_board_view.h"
 #include "statsview/round_review_dialog.h"
+#include "settings/preferences.h"
 
 #include <QBarSeries>
 #include <QBarSet>
@@ -14,6 +15,7 @@
 #include <QLabel>
 #include <QLineSeries>
 #include <QPushButton>
+#include <QSettings>
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -83,8 +85,14 @@ TEST(StatisticsWindowTest, ChoosingAPlayerShowsTheirFiguresChartsAndExportsTheir
               std::tuple(25, QString("Word 1"), QString("Best possible 20: HARDEN, none fitted, none fitted, none fitted, none fitted.")));
     EXPECT_NEAR(double(boards->sizeHint().width()) / twoBoards, 1.5, 0.1) << "not three boards where two were";
     auto* chosen = window.findChild<QSpinBox*>("reviewedRound");
+    qputenv("XDG_CONFIG_HOME", folder.path().toUtf8()); // no preferences saved there yet
     chosen->setValue(1), QTest::mouseClick(window.findChild<QPushButton*>("reviewButton"), Qt::LeftButton);
     EXPECT_EQ(std::tuple(reviewed.roundScore, reviewed.bestPossible, chosen->text()), std::tuple(10, std::optional(5), QString("Round 1 of 2"))) << "not the chosen round as kept";
+    QSettings preferences(preferencesFilePath(), QSettings::IniFormat);
+    savePreferences(preferences, {WordColours::ColourBlindSafe});
+    QTest::mouseClick(window.findChild<QPushButton*>("reviewButton"), Qt::LeftButton);
+    const auto reviews = window.findChildren<RoundReviewDialog*>();
+    EXPECT_TRUE(reviews.size() == 3 && reviews[1]->grab().toImage() != reviews[2]->grab().toImage()) << "the review ignores the saved colours";
     const QImage standard = window.findChild<RoundBoardView*>()->grab().toImage();
     EXPECT_TRUE((window.setWordColours(WordColours::ColourBlindSafe), window.findChild<RoundBoardView*>()->grab().toImage()) != standard) << "colours unchanged";
 
@@ -103,18 +111,29 @@ TEST(StatisticsWindowTest, ChoosingAPlayerShowsTheirFiguresChartsAndExportsTheir
     EXPECT_TRUE(!window.exportCsv(folder.filePath("missing/bob.csv"), &error) && !error.isEmpty());
 }
 
-// Every part of an empty history says what will show there.
+// Every part of an empty history says what will show there; what a reader hears of each part,
+// which texts wrap and can be selected, and what the charts are named.
 TEST(StatisticsWindowTest, AnEmptyHistorySaysWhatWillAppear)
 {
     QTemporaryDir folder;
     HistoryDatabase history(folder.filePath(QStringLiteral("history.sqlite")));
     StatisticsWindow window(history, QStringLiteral("ada"));
-    QStringList texts {window.findChild<RoundBoardView*>()->accessibleDescription()};
-    for (const QLabel* label : window.findChildren<QLabel*>())
-        texts << label->text();
-    for (const QChartView* chart : window.findChildren<QChartView*>())
-        texts << chart->chart()->title();
-    EXPECT_EQ(texts.filter("here once you submit a round").size() + texts.filter("redrawn here").size(), 5) << texts.join('|').toStdString();
+    QStringList parts {window.findChild<RoundBoardView*>()->accessibleDescription()};
+    for (const QWidget* widget : window.findChildren<QWidget*>())
+        if (const auto* label = qobject_cast<const QLabel*>(widget); label || !widget->accessibleName().isEmpty())
+            parts << widget->accessibleName() + (label ? QStringLiteral(" %1 %2 %3").arg(label->text()).arg(label->wordWrap()).arg(label->textInteractionFlags().toInt()) : QString());
+    for (const QChartView* view : window.findChildren<QChartView*>()) {
+        parts << view->chart()->title();
+        for (const QAbstractSeries* series : view->chart()->series())
+            parts << series->name();
+        for (const QAbstractAxis* axis : view->chart()->axes())
+            parts << axis->titleText() + ' ' + (qobject_cast<const QValueAxis*>(axis) ? qobject_cast<const QValueAxis*>(axis)->labelFormat() : QString());
+    }
+    EXPECT_EQ(parts.join(" | ").toStdString(), "No round yet: the last round you submit is redrawn here. |  &Player: 0 4 | Player | Show all rounds | Export CSV |   1 1 | "
+              "Score per round | Distribution of your round scores | Rounds won, drawn and lost No rounds yet: rounds won, drawn and lost against the computer show here "
+              "once you submit a round. 1 1 |  Your best words: your ten best, with their scores, show here once you submit a round 1 4 |  Last round 0 4 | Your best words | Last round | "
+              "Round to review | Review the chosen round | Score per round<br>Your scores and the computer's<br>show here once you submit a round | You | Computer | Round %d | "
+              "Score %d | Your round scores<br>How often you scored what<br>shows here once you submit a round");
     qputenv("HOME", folder.path().toUtf8()); // no Documents folder there
     EXPECT_EQ(StatisticsWindow::exportFilePath("a/b"), folder.filePath("a_b-rounds.csv"));
 }
