@@ -12,7 +12,7 @@
 namespace {
 
 // Keys as a player types them, one character a key: '<' Backspace, '>' Tab, '[' and ']' Tab
-// pressed and released, '{' Shift+Tab pressed, 'L' 'R' 'U' 'D' the arrows, 'P' Ctrl+V.
+// pressed and released, '{' Shift+Tab pressed, 'L' 'R' 'U' 'D' the arrows, 'S' Shift+Right, 'P' Ctrl+V.
 void typeKeys(const QString& keys)
 {
     const std::map<char32_t, std::tuple<QTest::KeyAction, Qt::Key, Qt::KeyboardModifier>> named {
@@ -20,7 +20,8 @@ void typeKeys(const QString& keys)
         {U'[', {QTest::Press, Qt::Key_Tab, Qt::NoModifier}}, {U']', {QTest::Release, Qt::Key_Tab, Qt::NoModifier}},
         {U'{', {QTest::Press, Qt::Key_Backtab, Qt::ShiftModifier}}, {U'P', {QTest::Click, Qt::Key_V, Qt::ControlModifier}},
         {U'L', {QTest::Click, Qt::Key_Left, Qt::NoModifier}}, {U'R', {QTest::Click, Qt::Key_Right, Qt::NoModifier}},
-        {U'U', {QTest::Click, Qt::Key_Up, Qt::NoModifier}}, {U'D', {QTest::Click, Qt::Key_Down, Qt::NoModifier}}};
+        {U'U', {QTest::Click, Qt::Key_Up, Qt::NoModifier}}, {U'D', {QTest::Click, Qt::Key_Down, Qt::NoModifier}},
+        {U'S', {QTest::Click, Qt::Key_Right, Qt::ShiftModifier}}};
     for (const char32_t key : keys.toUcs4()) {
         // Keys go where the focus is, as a keyboard's do.
         if (const auto it = named.find(key); it != named.end())
@@ -52,6 +53,7 @@ TEST(BoardTypingTest, KeysFillTheWordAndMoveTheFocusAlongIt)
         {garden, 0, 0, "grLa", false, "GAA...", 3, 0},    // arriving selects the letter there
         {garden, 0, 0, "gL", false, "GA....", 0, 0},      // arrows move, leaving the letters
         {garden, 0, 0, "RDLLU", false, ".A....", 0, 0},   // over gaps, nothing further left
+        {garden, 0, 0, "gLS", false, "GA....", 0, 0},     // Shift+arrow selects in the cell
         {garden, 0, 0, "RDL", false, ".A....", 0, 3},
         {garden, 2, 0, "[", false, ".A....", 2, 0},       // Tab moves once it is released
         {garden, 2, 0, "[]>", false, ".A....", 4, 0},
