@@ -119,10 +119,9 @@ void BoardKeeper::saveNow()
 void BoardKeeper::write(WriteWhen when)
 {
     m_saveTimer.stop();
-    // A board without a typed letter is never kept, so it need not be read back first: a
-    // new board's write, at every launch, is then nearly free.
-    const std::optional<BoardState>& dealt = gameModel().board();
-    std::optional<BoardState> shown = dealt && !dealt->typed.empty() ? shownBoard() : std::nullopt;
+    // A board not worth keeping need not be read back first: a new board's write, at every
+    // launch, is then nearly free.
+    std::optional<BoardState> shown = isWorthKeeping(gameModel().board()) ? shownBoard() : std::nullopt;
     QString problem;
     for (;;) {
         std::optional<BoardState>& toKeep = isWorthKeeping(shown) ? shown : m_kept;
