@@ -79,7 +79,7 @@ bool WordNetDatabase::isLemma(std::string_view lemma, PartOfSpeech pos) const
     return files(pos).index.find(lemma).has_value();
 }
 
-std::vector<std::string> WordNetDatabase::inflectionCandidates(std::string_view word, PartOfSpeech pos) const
+std::vector<std::string> WordNetDatabase::inflectionCandidates(std::string_view word, PartOfSpeech pos, bool byRules) const
 {
     std::vector<std::string> candidates;
     if (const auto exception = files(pos).exceptions.find(word)) {
@@ -87,12 +87,17 @@ std::vector<std::string> WordNetDatabase::inflectionCandidates(std::string_view 
         for (size_t i = 1; i < fields.size(); ++i)
             candidates.emplace_back(fields[i]);
     }
-    for (std::string& candidate : detachmentCandidates(word, pos))
+    for (std::string& candidate : byRules ? detachmentCandidates(word, pos) : std::vector<std::string> {})
         candidates.push_back(std::move(candidate));
     return candidates;
 }
 
 std::vector<std::string> WordNetDatabase::lemmasOf(std::string_view word, PartOfSpeech pos) const
+{
+    return lemmasOf(word, pos, true);
+}
+
+std::vector<std::string> WordNetDatabase::lemmasOf(std::string_view word, PartOfSpeech pos, bool byRules) const
 {
     std::vector<std::string> lemmas;
     if (isLemma(word, pos))
@@ -100,7 +105,7 @@ std::vector<std::string> WordNetDatabase::lemmasOf(std::string_view word, PartOf
     // A collocation inflects in its last word: "ice_creams" is "ice_cream".
     const size_t lastWord = word.rfind('_') == std::string_view::npos ? 0 : word.rfind('_') + 1;
     const std::string_view head = word.substr(0, lastWord);
-    for (const std::string& base : inflectionCandidates(word.substr(lastWord), pos)) {
+    for (const std::string& base : inflectionCandidates(word.substr(lastWord), pos, byRules)) {
         std::string lemma = std::string(head) + base;
         if (isLemma(lemma, pos) && !(pos == PartOfSpeech::Adjective && isRomanNumeral(lemma)))
             addOnce(lemmas, std::move(lemma));
@@ -111,7 +116,7 @@ std::vector<std::string> WordNetDatabase::lemmasOf(std::string_view word, PartOf
 bool WordNetDatabase::knows(std::string_view word) const
 {
     return std::any_of(kWordNetPartsOfSpeech.begin(), kWordNetPartsOfSpeech.end(),
-                       [&](PartOfSpeech pos) { return !lemmasOf(word, pos).empty(); });
+                       [&](PartOfSpeech pos) { return !lemmasOf(word, pos, pos != PartOfSpeech::Adjective).empty(); });
 }
 
 bool WordNetDatabase::listsExactly(std::string_view word) const

@@ -28,7 +28,10 @@ public:
     // are listed, each once.
     std::vector<std::string> lemmasOf(std::string_view word, PartOfSpeech pos) const;
 
-    // Whether `word` stands for a lemma in any part of speech.
+    // Whether `word` stands for a lemma in any part of speech. An adjective's -er and -est
+    // count here only where the exception list names them: the rules make them of every
+    // adjective (ableer, threer, sexyer), and which adjectives are graded is the spelling
+    // dictionary's to say.
     bool knows(std::string_view word) const;
     // Whether `word` is itself a lemma of some part of speech, without the morphology.
     bool listsExactly(std::string_view word) const;
@@ -47,7 +50,8 @@ private:
 
     const Files& files(PartOfSpeech pos) const { return m_files[static_cast<size_t>(pos)]; }
     bool isLemma(std::string_view lemma, PartOfSpeech pos) const;
-    std::vector<std::string> inflectionCandidates(std::string_view word, PartOfSpeech pos) const;
+    std::vector<std::string> inflectionCandidates(std::string_view word, PartOfSpeech pos, bool byRules) const;
+    std::vector<std::string> lemmasOf(std::string_view word, PartOfSpeech pos, bool byRules) const;
 
     std::array<Files, kWordNetPartsOfSpeech.size()> m_files;
 };
