@@ -159,6 +159,10 @@ void AppDelegate::takeOutlets()
     outlet(statsField, "statsField");
     outlet(newUserName, "newUserName");
     outlet(roundOutcome, "roundOutcome");
+    for (QLabel* score : {theScore, compScore}) {
+        if (score)
+            score->setFont(boardFont());
+    }
     // The form's "0" becomes a value a screen reader hears with its caption.
     if (theScore)
         setIntValue(theScore, gameModel().playerScore());

@@ -22,8 +22,6 @@
 
 namespace {
 
-const QString kCellFontFamily = QStringLiteral("Palatino");
-constexpr qreal kCellFontPoints = 20.0;
 constexpr qreal kCellSize = 32;
 constexpr qreal kCellPitch = 34;
 constexpr qreal kBoardLeft = 32;
@@ -35,7 +33,7 @@ class BoardBuilder {
 public:
     explicit BoardBuilder(const PuzzleWords& puzzle)
         : m_words(puzzle.words)
-        , m_font(namedFont(kCellFontFamily, kCellFontPoints, QFont::Serif))
+        , m_font(boardFont())
     {
     }
 

@@ -8,3 +8,8 @@ QFont namedFont(const QString& family, qreal points, QFont::StyleHint fallback)
     font.setStyleHint(fallback);
     return font;
 }
+
+QFont boardFont()
+{
+    return namedFont(QStringLiteral("Palatino"), 20.0, QFont::Serif);
+}

@@ -29,8 +29,8 @@ TEST_F(AppTest, FirstLaunchWelcomesDealsSavesThePlayerAndASetWindowChecksWords)
     QDir().mkpath(dataHome() + "/sixfold/history.sqlite"); // a folder where the file belongs
     EXPECT_EQ(launch(), kWelcome);
     EXPECT_EQ(m_game->resultView->toPlainText().toStdString(), kWelcome);
-    EXPECT_EQ(fieldAt(0, 0)->font().toString() + " | " + m_game->resultView->font().toString() + " | " + m_game->statsField->font().toString(),
-              "Palatino,20,-1,1,400,0,0,0,0,0,0,0,0,0,0,1 | Monaco,14,-1,7,400,0,0,0,0,0,0,0,0,0,0,1 | Geneva,14,-1,0,400,0,0,0,0,0,0,0,0,0,0,1");
+    EXPECT_EQ(fieldAt(0, 0)->font().toString() + " | " + m_game->compScore->font().toString() + " | " + m_game->resultView->font().toString() + " | " + m_game->statsField->font().toString(),
+              "Palatino,20,-1,1,400,0,0,0,0,0,0,0,0,0,0,1 | Palatino,20,-1,1,400,0,0,0,0,0,0,0,0,0,0,1 | Monaco,14,-1,7,400,0,0,0,0,0,0,0,0,0,0,1 | Geneva,14,-1,0,400,0,0,0,0,0,0,0,0,0,0,1");
     EXPECT_EQ(std::tuple(gWindow, gSixListMax > 6000, intValue(m_game->compScore->text()) > 0), std::tuple(m_game->window(), true, true));
     const QString player = QString::fromUtf8(gUserName);
     EXPECT_EQ(std::pair(stored("LastUser"), stored(player).has_value()), std::pair(std::optional(StoreValue(player)), true));
