@@ -16,6 +16,11 @@ constexpr Rule kVerbRules[] = {{"s", ""}, {"ies", "y"}, {"es", "e"}, {"es", ""},
                                {"ed", "e"}, {"ed", ""}, {"ing", "e"}, {"ing", ""}};
 constexpr Rule kAdjectiveRules[] = {{"er", ""}, {"est", ""}, {"er", "e"}, {"est", "e"}};
 
+bool isVowel(char c)
+{
+    return c == 'a' || c == 'e' || c == 'i' || c == 'o' || c == 'u';
+}
+
 // A verb takes "es" only after a hiss or an o (fixes, pushes, goes); elsewhere the rule
 // would make "bowles" of bowl and "keenes" of keen.
 bool endsInSibilantOrO(std::string_view base)
@@ -28,20 +33,35 @@ bool endsInSibilantOrO(std::string_view base)
 // (run, running): "runing" is no form of run.
 bool mustDouble(std::string_view base)
 {
-    const auto isVowel = [](char c) { return c == 'a' || c == 'e' || c == 'i' || c == 'o' || c == 'u'; };
     const size_t n = base.size();
     if (n < 2 || isVowel(base[n - 1]) || base[n - 1] == 'w' || base[n - 1] == 'x' || base[n - 1] == 'y' || !isVowel(base[n - 2]))
         return false;
     return std::count_if(base.begin(), base.end(), isVowel) == 1;
 }
 
+// The rules would add an ending to any base; English spelling does not: a y after a consonant
+// turns to i before -s and -ed (cities, carried, not citys, carryed), and a final e is not
+// followed by -ed, -er or -est (hoped, not hopeed), nor by -ing except after a vowel other than
+// i or after a y (seeing, toeing, dyeing; but hoping, lying).
 bool takesEndingAsItStands(std::string_view base, std::string_view suffix)
 {
+    const size_t n = base.size();
+    if ((suffix == "s" || suffix == "ed") && n >= 2 && base[n - 1] == 'y' && !isVowel(base[n - 2]))
+        return false;
     if (suffix == "s")
         return true;
     if (suffix == "es")
         return endsInSibilantOrO(base);
+    if (base.ends_with('e'))
+        return suffix == "ing" && n >= 2 && ((isVowel(base[n - 2]) && base[n - 2] != 'i') || base[n - 2] == 'y');
     return !mustDouble(base); // -ed, -ing, -er, -est
+}
+
+// Where a final e gives way to -ing, the stem left ends in a consonant or a u (hoping, arguing):
+// "treing" and "hoing" are no forms of tree and hoe.
+bool dropsFinalE(std::string_view stem, std::string_view suffix)
+{
+    return suffix != "ing" || stem.empty() || stem.back() == 'u' || !isVowel(stem.back());
 }
 
 template <size_t N>
@@ -52,7 +72,7 @@ std::vector<std::string> applyRules(std::string_view word, const Rule (&rules)[N
         if (word.size() <= rule.suffix.size() || !word.ends_with(rule.suffix))
             continue;
         std::string base(word.substr(0, word.size() - rule.suffix.size()));
-        if (rule.ending.empty() && !takesEndingAsItStands(base, rule.suffix))
+        if (rule.ending.empty() ? !takesEndingAsItStands(base, rule.suffix) : !dropsFinalE(base, rule.suffix))
             continue;
         base += rule.ending;
         candidates.push_back(std::move(base));
