@@ -21,12 +21,9 @@ bool isVowel(char c)
     return c == 'a' || c == 'e' || c == 'i' || c == 'o' || c == 'u';
 }
 
-// A verb takes "es" only after a hiss or an o (fixes, pushes, goes); elsewhere the rule
-// would make "bowles" of bowl and "keenes" of keen.
-bool endsInSibilantOrO(std::string_view base)
+bool endsInSibilant(std::string_view base)
 {
-    return base.ends_with('s') || base.ends_with('x') || base.ends_with('z') || base.ends_with("ch")
-        || base.ends_with("sh") || base.ends_with('o');
+    return base.ends_with('s') || base.ends_with('x') || base.ends_with('z') || base.ends_with("ch") || base.ends_with("sh");
 }
 
 // A word of one short vowel and a final consonant doubles it before -ed, -ing, -er and -est
@@ -39,29 +36,34 @@ bool mustDouble(std::string_view base)
     return std::count_if(base.begin(), base.end(), isVowel) == 1;
 }
 
-// The rules would add an ending to any base; English spelling does not: a y after a consonant
-// turns to i before -s and -ed (cities, carried, not citys, carryed), and a final e is not
-// followed by -ed, -er or -est (hoped, not hopeed), nor by -ing except after a vowel other than
-// i or after a y (seeing, toeing, dyeing; but hoping, lying).
+// The rules would add an ending to any base; English spelling does not: a hiss takes -es, not
+// -s (benches, boxes, not benchs, boxs), and a verb takes -es only after a hiss or an o (fixes,
+// goes, not bowles, keenes); a y after a consonant turns to i before -s and -ed (cities,
+// carried, not citys, carryed); a final e is not followed by -ed, -er or -est (hoped, not
+// hopeed), nor by -ing except after a vowel other than i or after a y (seeing, dyeing; hoping).
 bool takesEndingAsItStands(std::string_view base, std::string_view suffix)
 {
     const size_t n = base.size();
     if ((suffix == "s" || suffix == "ed") && n >= 2 && base[n - 1] == 'y' && !isVowel(base[n - 2]))
         return false;
     if (suffix == "s")
-        return true;
+        return !endsInSibilant(base);
     if (suffix == "es")
-        return endsInSibilantOrO(base);
+        return endsInSibilant(base) || base.ends_with('o');
     if (base.ends_with('e'))
         return suffix == "ing" && n >= 2 && ((isVowel(base[n - 2]) && base[n - 2] != 'i') || base[n - 2] == 'y');
     return !mustDouble(base); // -ed, -ing, -er, -est
 }
 
-// Where a final e gives way to -ing, the stem left ends in a consonant or a u (hoping, arguing):
-// "treing" and "hoing" are no forms of tree and hoe.
-bool dropsFinalE(std::string_view stem, std::string_view suffix)
+// Where the rule gives back a letter the ending took, the stem must be one that loses it: a y
+// turns to i only after a consonant (tries, not obeies of obey), and an e gives way to -ing
+// only after a consonant or a u (hoping, arguing, not treing of tree).
+bool restoresDroppedLetter(std::string_view stem, const Rule& rule)
 {
-    return suffix != "ing" || stem.empty() || stem.back() == 'u' || !isVowel(stem.back());
+    const bool afterVowel = !stem.empty() && isVowel(stem.back());
+    if (rule.ending == "y")
+        return !afterVowel;
+    return rule.suffix != "ing" || !afterVowel || stem.back() == 'u';
 }
 
 template <size_t N>
@@ -72,7 +74,7 @@ std::vector<std::string> applyRules(std::string_view word, const Rule (&rules)[N
         if (word.size() <= rule.suffix.size() || !word.ends_with(rule.suffix))
             continue;
         std::string base(word.substr(0, word.size() - rule.suffix.size()));
-        if (rule.ending.empty() ? !takesEndingAsItStands(base, rule.suffix) : !dropsFinalE(base, rule.suffix))
+        if (rule.ending.empty() ? !takesEndingAsItStands(base, rule.suffix) : !restoresDroppedLetter(base, rule))
             continue;
         base += rule.ending;
         candidates.push_back(std::move(base));
