@@ -10,7 +10,9 @@
 #include <QApplication>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QScreen>
 #include <QStyle>
+#include <QTest>
 
 TEST_F(WindowTest, ConsoleKeepsExactlyTheLimitInUtf16UnitsAndStartsAfreshPastIt)
 {
@@ -28,7 +30,7 @@ TEST_F(WindowTest, ConsoleKeepsExactlyTheLimitInUtf16UnitsAndStartsAfreshPastIt)
         EXPECT_EQ(printedBy([&] { myPrintf("%s", message.constData()); }), message.toStdString());
         EXPECT_TRUE(console.toPlainText() == (row.startsAfresh ? row.message : QString(row.filled, u'x') + row.message)) << row.filled;
     }
-    console.setPlainText({});
+    console.setPlainText(QStringLiteral("x")), console.moveCursor(QTextCursor::Start); // as the player may have clicked
     console.show();
     for (int line = 0; line < 200; ++line)
         myPrintf("line %d\n", line);
@@ -66,20 +68,19 @@ TEST_F(WindowTest, ExtensionButtonIconsAreTheStylesOwn)
     EXPECT_NE(horizontal, vertical);
 }
 
-// The board's panel is painted as its style sheet once painted it, on a light desktop and a dark.
+// The board's panel is painted as its style sheet once painted it, on a light desktop and then,
+// repainted on the window already shown, on a dark.
 TEST_F(WindowTest, BoardPanelPaintsAsItsStyleSheetDid)
 {
+    QWidget window;
+    auto* panel = new BoardPanel(&window);
+    panel->setGeometry(16, 20, 574, 336), window.resize(620, 380), window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     for (const auto& [fill, border] : {std::pair {"#f3efe4", "#d8d0bc"}, std::pair {"#262420", "#4a463c"}}) {
-        const auto grabbed = [](QFrame* panel) {
-            QWidget window;
-            panel->setParent(&window);
-            panel->setGeometry(16, 20, 574, 336);
-            return window.grab(QRect(0, 0, 620, 380)).toImage();
-        };
-        auto* styled = new QFrame;
-        styled->setStyleSheet(QStringLiteral("QFrame { background-color: %1; border: 1px solid %2; border-radius: 8px; }").arg(fill, border));
-        auto* panel = new BoardPanel;
-        panel->setColours(QColor(fill), QColor(border));
-        EXPECT_TRUE(grabbed(panel) == grabbed(styled)) << fill;
+        QWidget other;
+        auto* styled = new QFrame(&other);
+        styled->setGeometry(16, 20, 574, 336), styled->setStyleSheet(QStringLiteral("QFrame { background-color: %1; border: 1px solid %2; border-radius: 8px; }").arg(fill, border));
+        panel->setColours(QColor(fill), QColor(border)), QCoreApplication::processEvents();
+        EXPECT_TRUE(window.screen()->grabWindow(window.winId()).toImage() == other.grab(QRect(0, 0, 620, 380)).toImage()) << fill;
     }
 }
