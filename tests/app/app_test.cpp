@@ -16,6 +16,7 @@
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QRegularExpression>
+#include <QStyle>
 
 namespace {
 
@@ -31,7 +32,7 @@ TEST_F(AppTest, FirstLaunchWelcomesDealsSavesThePlayerAndASetWindowChecksWords)
     EXPECT_EQ(m_game->resultView->toPlainText().toStdString(), kWelcome);
     EXPECT_EQ(fieldAt(0, 0)->font().toString() + " | " + m_game->resultView->font().toString() + " | " + m_game->statsField->font().toString(),
               "Palatino,20,-1,1,400,0,0,0,0,0,0,0,0,0,0,1 | Monaco,14,-1,7,400,0,0,0,0,0,0,0,0,0,0,1 | Geneva,14,-1,0,400,0,0,0,0,0,0,0,0,0,0,1");
-    EXPECT_EQ(std::tuple(gWindow, gSixListMax > 6000, intValue(m_game->compScore->text()) > 0), std::tuple(m_game->window(), true, true));
+    EXPECT_EQ(std::tuple(gWindow, gSixListMax > 6000, intValue(m_game->compScore->text()) > 0, QApplication::style()->inherits("QProxyStyle")), std::tuple(m_game->window(), true, true, true));
     const QString player = QString::fromUtf8(gUserName);
     EXPECT_EQ(std::pair(stored("LastUser"), stored(player).has_value()), std::pair(std::optional(StoreValue(player)), true));
 
@@ -62,11 +63,13 @@ TEST_F(AppTest, FirstLaunchWelcomesDealsSavesThePlayerAndASetWindowChecksWords)
     typeThen("", Qt::Key_Comma, Qt::ControlModifier), QTest::keyClick(m_game->window()->findChild<QDialog*>("preferencesDialog"), Qt::Key_Return);
     EXPECT_EQ(press("actionHowToPlay") + press("actionAbout") + press("actionKeyboardShortcuts") + press("actionRoundReview"), "");
     EXPECT_NE(press("submitButton").find("Rounds are not recorded until the next start: the history "), std::string::npos);
-    QStringList boxes; // none stops play on the board
-    for (const QMessageBox* box : m_game->window()->findChildren<QMessageBox*>())
+    press("actionPlayBoardCode");
+    QStringList boxes; // only the board code's dialog stops play on the board
+    for (const QDialog* box : m_game->window()->findChildren<QDialog*>())
         boxes << box->objectName() + (box->isModal() ? " modal " : " ") + box->windowTitle();
     EXPECT_EQ(std::pair((boxes.sort(), boxes.join(" | ")), QFile::exists(preferencesFilePath())),
-              std::pair(QString("aboutBox About Sixfold | howToPlayBox How to Play | keyboardShortcutsBox Keyboard Shortcuts | roundReview Round Review"), true));
+              std::pair(QString("aboutBox About Sixfold | boardCodeDialog modal Play Board Code | howToPlayBox How to Play | keyboardShortcutsBox "
+                                "Keyboard Shortcuts | preferencesDialog Preferences | roundReview Round Review"), true));
     for (QDialog* dialog : m_game->window()->findChildren<QDialog*>())
         dialog->close(), QCoreApplication::sendPostedEvents(dialog, QEvent::DeferredDelete);
     EXPECT_TRUE(m_game->window()->findChildren<QDialog*>().isEmpty()) << "a closed box is kept";
