@@ -51,7 +51,7 @@ TEST_F(KeptBoardTest, UnfinishedBoardSurvivesAKeystrokeQuitAndNewPuzzleAndSwaps)
     quit();
     EXPECT_NE(launch().find("Ctrl+R"), std::string::npos);
     EXPECT_NE(shownWords(), first);
-    press("actionResume");
+    EXPECT_EQ((press("actionResume"), press("actionCopyBoardCode")), "This board came back from the kept one, which keeps no code; a dealt board has one.\n");
     EXPECT_EQ(std::tuple(shownWords() == first, gGrid[x][y].field->text(), m_game->compScore->text()), std::tuple(true, QString("Q"), computerScore));
 
     EXPECT_NE(press("actionNewPuzzle").find("Ctrl+R"), std::string::npos);
