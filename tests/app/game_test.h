@@ -29,8 +29,7 @@ class GameFixture : public GameTest {
 protected:
     void TearDown() override { m_game.reset(), GameTest::TearDown(); }
 
-    // Quits the running game, if any, and launches a new one, on the board code `board` or on
-    // the "daily" board if asked; returns what the launch printed.
+    // Quits the running game, if any, and launches a new one (on a board code or "daily"); returns what it printed.
     std::string launch(const QString& board = {})
     {
         if (m_game)

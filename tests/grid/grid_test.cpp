@@ -21,8 +21,7 @@ TEST_F(GridTest, ClearingEmptiesEveryPositionAndEachFieldIsReleasedExactlyOnceWh
     clearBoard();
     EXPECT_EQ(std::tuple(offWindow.isNull(), onWindow.isNull(), window->children().isEmpty()), std::tuple(true, true, true));
     const GridCell empty; // as every position starts
-    EXPECT_EQ(std::tie(cell.shownLetter, cell.solutionLetter, cell.editable, cell.wordStart, cell.wordLength, cell.direction),
-              std::tie(empty.shownLetter, empty.solutionLetter, empty.editable, empty.wordStart, empty.wordLength, empty.direction));
+    EXPECT_EQ(std::tie(cell.shownLetter, cell.solutionLetter, cell.editable, cell.wordStart, cell.wordLength, cell.direction), std::tie(empty.shownLetter, empty.solutionLetter, empty.editable, empty.wordStart, empty.wordLength, empty.direction));
     gGrid[5][8].field.reset(new QLineEdit(window.get()));
     window.reset(); // the window goes first: the board sees the field gone and deletes nothing twice
     EXPECT_FALSE(gGrid[5][8].field);

@@ -12,7 +12,6 @@
 #include <QPlainTextEdit>
 #include <QScreen>
 #include <QStyle>
-#include <QTest>
 
 TEST_F(WindowTest, ConsoleKeepsExactlyTheLimitInUtf16UnitsAndStartsAfreshPastIt)
 {
@@ -68,14 +67,12 @@ TEST_F(WindowTest, ExtensionButtonIconsAreTheStylesOwn)
     EXPECT_NE(horizontal, vertical);
 }
 
-// The board's panel is painted as its style sheet once painted it, on a light desktop and then,
-// repainted on the window already shown, on a dark.
+// The board's panel is painted as its style sheet once painted it, on a light desktop and, repainted, a dark.
 TEST_F(WindowTest, BoardPanelPaintsAsItsStyleSheetDid)
 {
     QWidget window;
     auto* panel = new BoardPanel(&window);
     panel->setGeometry(16, 20, 574, 336), window.resize(620, 380), window.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     for (const auto& [fill, border] : {std::pair {"#f3efe4", "#d8d0bc"}, std::pair {"#262420", "#4a463c"}}) {
         QWidget other;
         auto* styled = new QFrame(&other);
