@@ -11,8 +11,6 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDialog>
-#include <QGuiApplication>
-#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QRegularExpression>
@@ -89,7 +87,7 @@ TEST_F(AppTest, BoardCodesDealTheirBoardAndTheDailyBoardCountsOnce)
     const auto words = [] { return gameModel().board()->words; };
     const auto dealt = words();
     const std::string copied = press("actionCopyBoardCode") + press("actionCopyResult");
-    const QString code = QGuiApplication::clipboard()->text();
+    const QString code = QApplication::clipboard()->text();
     EXPECT_EQ(copied, "Board code " + code.toStdString() + " copied.\nThere is no result to copy yet: Copy Result shares the last round you submitted.\n");
     QString typo = code;
     typo[0] = typo[0] == u'2' ? u'3' : u'2';
@@ -110,7 +108,7 @@ TEST_F(AppTest, BoardCodesDealTheirBoardAndTheDailyBoardCountsOnce)
         EXPECT_EQ(m_game->window()->windowTitle().toStdString(), "Sixfold — " + daily);
         EXPECT_EQ(press("submitButton").find("this round was practice") != std::string::npos, *round != 0);
         press("actionCopyResult");
-        const QString shared = QGuiApplication::clipboard()->text();
+        const QString shared = QApplication::clipboard()->text();
         EXPECT_TRUE(shared.startsWith(QString::fromStdString("Sixfold " + daily + round + "\nMe 0 · computer ")));
         EXPECT_EQ(std::pair(shared.contains(" · best possible "), shared.endsWith("\n✗ ✗ ✗ ✗ ✗  0/5 words\n")), std::pair(true, true)) << shared.toStdString();
     }
