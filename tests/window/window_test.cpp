@@ -62,7 +62,7 @@ TEST_F(WindowTest, ExtensionButtonIconsAreTheStylesOwn)
     QStyle* const deferring = QApplication::style();
     deferExtensionButtonIcons();
     EXPECT_EQ(std::pair(QApplication::style(), deferring->inherits("QProxyStyle")), std::pair(deferring, true));
-    EXPECT_TRUE(image(QStyle::SP_ToolBarHorizontalExtensionButton) == horizontal && image(QStyle::SP_ToolBarVerticalExtensionButton) == vertical);
+    EXPECT_EQ(std::pair(image(QStyle::SP_ToolBarHorizontalExtensionButton), image(QStyle::SP_ToolBarVerticalExtensionButton)), std::pair(horizontal, vertical));
 }
 
 // The board's panel is painted as its style sheet once painted it, on a light desktop and, repainted, a dark.
