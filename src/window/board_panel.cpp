@@ -12,20 +12,17 @@ constexpr qreal kRadius = 8;
 constexpr qreal kBorder = 1;
 constexpr qreal kDiameter = 2 * kRadius - kBorder; // of an arc through the border's middle
 
-// The fill, antialiased, inside a path through the middle of the border.
+// The fill, antialiased, inside a path through the middle of the border; each arcTo draws the
+// straight side from where the corner before ended.
 void fillInside(QPainter& painter, const QRectF& r, const QColor& fill)
 {
     const qreal top = r.top() + kBorder / 2, bottom = r.bottom() - kBorder / 2;
     const qreal left = r.left() + kBorder / 2, right = r.right() - kBorder / 2;
     QPainterPath path;
     path.moveTo(r.left() + kRadius, top);
-    path.lineTo(r.right() - kRadius, top);
     path.arcTo(right - kDiameter, top, kDiameter, kDiameter, 90, -90);
-    path.lineTo(right, r.bottom() - kRadius);
     path.arcTo(right - kDiameter, bottom - kDiameter, kDiameter, kDiameter, 0, -90);
-    path.lineTo(r.left() + kRadius, bottom);
     path.arcTo(left, bottom - kDiameter, kDiameter, kDiameter, 270, -90);
-    path.lineTo(left, r.top() + kRadius);
     path.arcTo(left, top, kDiameter, kDiameter, 180, -90);
     path.closeSubpath();
     painter.fillPath(path, fill);

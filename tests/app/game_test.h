@@ -29,12 +29,13 @@ class GameFixture : public GameTest {
 protected:
     void TearDown() override { m_game.reset(), GameTest::TearDown(); }
 
-    // Quits the running game, if any, and launches a new one; returns what the launch printed.
-    std::string launch()
+    // Quits the running game, if any, and launches a new one (on a board code or "daily"); returns what it printed.
+    std::string launch(const QString& board = {})
     {
         if (m_game)
             quit();
         m_game = std::make_unique<AppDelegate>();
+        board == "daily" ? m_game->startOnDailyBoard() : m_game->startOnBoardCode(board);
         m_game->window()->show();
         EXPECT_TRUE(QTest::qWaitForWindowActive(m_game->window()));
         return printedBy([this] { m_game->applicationDidFinishLaunching(nullptr); });

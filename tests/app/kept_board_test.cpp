@@ -51,7 +51,7 @@ TEST_F(KeptBoardTest, UnfinishedBoardSurvivesAKeystrokeQuitAndNewPuzzleAndSwaps)
     quit();
     EXPECT_NE(launch().find("Ctrl+R"), std::string::npos);
     EXPECT_NE(shownWords(), first);
-    press("actionResume");
+    EXPECT_EQ((press("actionResume"), press("actionCopyBoardCode")), "This board came back from the kept one, which keeps no code; a dealt board has one.\n");
     EXPECT_EQ(std::tuple(shownWords() == first, gGrid[x][y].field->text(), m_game->compScore->text()), std::tuple(true, QString("Q"), computerScore));
 
     EXPECT_NE(press("actionNewPuzzle").find("Ctrl+R"), std::string::npos);
@@ -112,7 +112,7 @@ TEST_F(KeptBoardTest, PreferencesChosenInTheDialogAreSavedApartAndRecolourTheBoa
 {
     launch();
     showWorkedExample();
-    fieldAt(0, 0)->setText("X");
+    fieldAt(0, 0)->setText("X"), fillAcross(3, 8, "SILVER");
     press("actionCheckAllWords");
     press("actionPreferences");
     auto* dialog = m_game->window()->findChild<PreferencesDialog*>();
@@ -125,8 +125,9 @@ TEST_F(KeptBoardTest, PreferencesChosenInTheDialogAreSavedApartAndRecolourTheBoa
     const QPalette light = QApplication::palette();
     QEvent changed(QEvent::ApplicationPaletteChange); // as Qt sends it in its event loop
     QApplication::setPalette(QPalette(QColor(0x35, 0x35, 0x35))), QApplication::sendEvent(m_game->window(), &changed); // the desktop turns dark, and back
-    EXPECT_EQ(std::pair(textColor(fieldAt(0, 0)), fieldAt(0, 0)->palette().color(QPalette::Base)),
-              std::pair(boardPalette(WordColours::ColourBlindSafe, true).nonWord, boardPalette(WordColours::Standard, true).cell));
+    const BoardPalette dark = boardPalette(WordColours::ColourBlindSafe, true); // the cell, the panel and a word's points too
+    EXPECT_EQ(std::tuple(textColor(fieldAt(0, 0)), fieldAt(0, 0)->palette().color(QPalette::Base), m_game->window()->findChild<QWidget*>("boardArea")->grab().toImage().pixelColor(5, 168),
+                         m_game->window()->findChild<QLabel*>("slotPoints4")->palette().color(QPalette::WindowText)), std::tuple(dark.nonWord, dark.cell, dark.panel, dark.inputText));
     QApplication::setPalette(light), QApplication::sendEvent(m_game->window(), &changed);
     EXPECT_EQ(fieldAt(1, 0)->palette().color(QPalette::Base), kCellBackground);
     QSettings settings(configHome() + "/sixfold/sixfold.conf", QSettings::IniFormat);

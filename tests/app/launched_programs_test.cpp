@@ -38,8 +38,9 @@ TEST(DictionaryToolTest, BatchJudgesEachLineWholeAndNoWordShowsTheUsage)
     ASSERT_TRUE(started(lexicon, "sixfold-dict", {"--lexicon"}, "zygote\nGARDEN\n garden\nice ax\nzzqxzz\ngardens\ngarden\n"));
     ASSERT_EQ(std::tuple(started(best, "sixfold-dict", {"--best", "QUART?"}), started(one, "sixfold-dict", {"garden"}), started(help, "sixfold-dict", {"--help"})), std::tuple(true, true, true));
     ASSERT_EQ(std::tuple(lexicon.waitForFinished(), best.waitForFinished(), one.waitForFinished(), help.waitForFinished()), std::tuple(true, true, true, true));
-    EXPECT_EQ(lexicon.readAllStandardOutput() + best.readAllStandardOutput() + one.readAllStandardOutput().right(19) + help.readAllStandardOutput(),
-              "garden\nice ax\nzygote\nquartz 24\nquarte 15\nquarto 15\nquarts 15\n'garden' is a word\n" + usage);
+    EXPECT_EQ(std::pair(lexicon.readAllStandardOutput() + best.readAllStandardOutput() + one.readAllStandardOutput().right(19) + help.readAllStandardOutput(),
+                        lexicon.exitCode() + best.exitCode() + one.exitCode() + help.exitCode()),
+              std::pair("garden\nice ax\nzygote\nquartz 24\nquarte 15\nquarto 15\nquarts 15\n'garden' is a word\n" + usage, 0));
 }
 
 // The game's options answer on the terminal, with no window and no display needed.

@@ -20,7 +20,8 @@ TEST_F(GridTest, ClearingEmptiesEveryPositionAndEachFieldIsReleasedExactlyOnceWh
     cell.field.reset(offWindow), gGrid[0][0].field.reset(onWindow), gGrid[5][8].field.reset(new QLineEdit(window.get()));
     clearBoard();
     EXPECT_EQ(std::tuple(offWindow.isNull(), onWindow.isNull(), window->children().isEmpty()), std::tuple(true, true, true));
-    EXPECT_EQ(std::tie(cell.shownLetter, cell.solutionLetter, cell.editable, cell.wordStart, cell.wordLength, cell.direction), std::tuple(0, 0, 0, 0, 0, 0));
+    const GridCell empty; // as every position starts
+    EXPECT_EQ(std::tie(cell.shownLetter, cell.solutionLetter, cell.editable, cell.wordStart, cell.wordLength, cell.direction), std::tie(empty.shownLetter, empty.solutionLetter, empty.editable, empty.wordStart, empty.wordLength, empty.direction));
     gGrid[5][8].field.reset(new QLineEdit(window.get()));
     window.reset(); // the window goes first: the board sees the field gone and deletes nothing twice
     EXPECT_FALSE(gGrid[5][8].field);
