@@ -39,7 +39,7 @@ TEST_F(DictionaryTest, DefinitionsGiveHeadwordBasesAndExactLabels)
         EXPECT_EQ(lines.value(0), row.headword);
         EXPECT_EQ(lines.mid(1).filter(QRegularExpression("^\\S")), row.labels) << row.word;
     }
-    EXPECT_EQ(definitionOf("aaliyah"), "aaliyah\nname\n  Aaliyah\n"); // a name only the spelling dictionary knows
+    EXPECT_EQ(definitionOf("zachary"), "zachary\nname\n  Zachary\n"); // a name only the spelling dictionary knows
     EXPECT_EQ(definitionOf("snarkier"), "snarkier\nadjective\n  1. a form of snarky\n");
     EXPECT_EQ(definitionOf("acajou"), "acajou\nnoun\n  1. a word of the SCOWL word lists, size 80, which also hold its form acajous\n");
     EXPECT_EQ(definitionOf("cometh"), "cometh\nverb\n  1. a form of come (SCOWL word lists, size 80)\n");
@@ -64,7 +64,7 @@ TEST_F(DictionaryTest, LongestTermEndingAtAWordBoundary)
     const struct { const char* text; qsizetype offset; qsizetype length; } rows[] = {
         {"ice cream is cold", 0, 9}, {"cat xyz", 0, 3}, {"a cat", 2, 3}, {"GARDEN", 0, 6}, {"don't", 0, 5},
         {"it\u2019s", 0, 4}, {"catxyz", 0, 0}, {"gardens9", 0, 0}, {" garden", 0, 0}, {"", 0, 0}, {"cat", 3, 0},
-        {"cat", -1, 0}, {"qzxvbn", 0, 0}, {"beyonce", 0, 0}, {"the cat", 4, 3}, {"xxxest", 0, 0}, // no comparative of a numeral
+        {"cat", -1, 0}, {"t'ang", 0, 5}, {"beyonce", 0, 0}, {"the cat", 4, 3}, {"xxxest", 0, 0}, // no comparative of a numeral
         {"academy of motion picture arts and sciences", 0, 7}, // seven words are more than a term is looked for in
     };
     for (const auto& row : rows)
