@@ -19,9 +19,9 @@ QString definitionOf(const QString& text) { return copyTextDefinition(text, term
 TEST_F(DictionaryTest, DefinitionsGiveHeadwordBasesAndExactLabels)
 {
     const struct { const char* word; const char* headword; QStringList labels; } rows[] = {
-        {"Houses", "houses (house)", {"noun", "verb"}}, {"geese", "geese (goose)", {"noun"}}, {"quickly", "quickly", {"adverb"}},
+        {"Houses", "houses (house)", {"noun", "verb"}}, {"geese", "geese (goose)", {"noun"}}, {"aardwolves", "aardwolves (aardwolf)", {"noun"}},
         {"walked", "walked (walk)", {"verb"}}, {"bigger", "bigger (big)", {"adjective"}}, // walk is a noun, walked is not
-        {"happier", "happier (happy)", {"adjective"}}, {"women", "women (woman)", {"noun"}}, {"glasses", "glasses (glass)", {"noun", "verb"}},
+        {"happier", "happier (happy)", {"adjective"}}, {"women", "women (woman)", {"noun"}}, {"glasses", "glasses (glass)", {"noun", "verb"}}, {"quickly", "quickly", {"adverb"}},
         {"its", "its", {"pronoun"}}, {"can", "can", {"verb", "noun"}}, {"the", "the", {"definite article"}}, // function words first
         {"like", "like", {"preposition", "noun", "verb", "adjective"}}, {"an", "an", {"indefinite article"}}, {"london", "london", {"name"}},
         {"unless", "unless", {"conjunction"}}, {"yippee", "yippee", {"interjection"}}, {"bill", "bill", {"noun", "verb"}}, {"does", "does", {"verb"}},
