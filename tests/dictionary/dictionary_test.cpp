@@ -21,9 +21,9 @@ QString definitionOf(const QString& text) { return copyTextDefinition(text, term
 TEST_F(DictionaryTest, DefinitionsGiveHeadwordBasesAndExactLabels)
 {
     const struct { const char* word; const char* headword; QStringList labels; } rows[] = {
-        {"Houses", "houses (house)", {"noun", "verb"}}, {"geese", "geese (goose)", {"noun"}}, {"quickly", "quickly", {"adverb"}},
+        {"Houses", "houses (house)", {"noun", "verb"}}, {"geese", "geese (goose)", {"noun"}}, {"aardwolves", "aardwolves (aardwolf)", {"noun"}},
         {"walked", "walked (walk)", {"verb"}}, {"bigger", "bigger (big)", {"adjective"}}, // walk is a noun, walked is not
-        {"happier", "happier (happy)", {"adjective"}}, {"women", "women (woman)", {"noun"}}, {"glasses", "glasses (glass)", {"noun", "verb"}},
+        {"happier", "happier (happy)", {"adjective"}}, {"women", "women (woman)", {"noun"}}, {"glasses", "glasses (glass)", {"noun", "verb"}}, {"quickly", "quickly", {"adverb"}},
         {"its", "its", {"pronoun"}}, {"can", "can", {"verb", "noun"}}, {"the", "the", {"definite article"}}, // function words first
         {"like", "like", {"preposition", "noun", "verb", "adjective"}}, {"an", "an", {"indefinite article"}}, {"london", "london", {"name"}},
         {"unless", "unless", {"conjunction"}}, {"yippee", "yippee", {"interjection"}}, {"bill", "bill", {"noun", "verb"}}, {"does", "does", {"verb"}},
@@ -41,7 +41,7 @@ TEST_F(DictionaryTest, DefinitionsGiveHeadwordBasesAndExactLabels)
         EXPECT_EQ(lines.value(0), row.headword);
         EXPECT_EQ(lines.mid(1).filter(QRegularExpression("^\\S")), row.labels) << row.word;
     }
-    EXPECT_EQ(definitionOf("aaliyah"), "aaliyah\nname\n  Aaliyah\n"); // a name only the spelling dictionary knows
+    EXPECT_EQ(definitionOf("zachary"), "zachary\nname\n  Zachary\n"); // a name only the spelling dictionary knows
     EXPECT_EQ(definitionOf("snarkier"), "snarkier\nadjective\n  1. a form of snarky\n");
     EXPECT_EQ(definitionOf("acajou"), "acajou\nnoun\n  1. a word of the SCOWL word lists, size 80, which also hold its form acajous\n");
     EXPECT_EQ(definitionOf("cometh"), "cometh\nverb\n  1. a form of come (SCOWL word lists, size 80)\n");
@@ -72,9 +72,9 @@ TEST_F(DictionaryTest, DefinitionsGiveHeadwordBasesAndExactLabels)
 TEST_F(DictionaryTest, LongestTermEndingAtAWordBoundary)
 {
     const struct { const char* text; qsizetype offset; qsizetype length; } rows[] = {
-        {"ice cream is cold", 0, 9}, {"cat xyz", 0, 3}, {"a cat", 2, 3}, {"GARDEN", 0, 6}, {"don't", 0, 5},
+        {"ice cream is cold", 0, 9}, {"cat xyz", 0, 3}, {"a cat", 2, 3}, {"a cat", 0, 1}, {"GARDEN", 0, 6}, {"don't", 0, 5},
         {"it\u2019s", 0, 4}, {"catxyz", 0, 0}, {"gardens9", 0, 0}, {" garden", 0, 0}, {"", 0, 0}, {"cat", 3, 0},
-        {"cat", -1, 0}, {"qzxvbn", 0, 0}, {"beyonce", 0, 0}, {"the cat", 4, 3}, {"xxxest", 0, 0}, {"threer", 0, 0}, // nor of a numeral
+        {"cat", -1, 0}, {"t'ang", 0, 5}, {"beyonce", 0, 0}, {"the cat", 4, 3}, {"xxxest", 0, 0}, {"threer", 0, 0}, // no comparative of a numeral
         {"academy of motion picture arts and sciences", 0, 7}, // seven words are more than a term is looked for in
     };
     for (const auto& row : rows)

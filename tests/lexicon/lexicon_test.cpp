@@ -13,7 +13,7 @@ namespace {
 
 TEST(LexiconTest, KeepsSixPrintableCharactersBestFirstAndMatchesFixedLettersInAnyCase)
 {
-    const Lexicon lexicon("zygote\nABACUS\nshort\nabacus\ne-mail\r\n\xc3\xa9tude\nquartz\nquartzes\nice ox\nice ax\naaaaaa");
+    const Lexicon lexicon("\nzygote\nABACUS\nshort\nabacus\ne-mail\r\n\xc3\xa9tude\nquartz\nquartzes\nice ox\nice ax\naaaaaa");
     const auto texts = [&](const char* pattern, size_t count) {
         std::string joined;
         for (const ScoredWord& word : lexicon.bestFitting(pattern, count))

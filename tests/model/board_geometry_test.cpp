@@ -87,6 +87,9 @@ TEST(BoardGeometryTest, PointsSitBesideEachLastCellClearOfTheBoard)
             }
         }
     }
+    // Labels too big for the panel: where two words end in one cell, the second finds no side clear of the first's.
+    const std::array<QRect, kWordCount> big = pointsRects(placeChain({2, 1, 5}), grid, {40, 40}, QRect(-99, -99, 999, 999));
+    EXPECT_EQ(std::pair(big[3].isEmpty(), big[4]), std::pair(false, QRect()));
 }
 
 } // namespace

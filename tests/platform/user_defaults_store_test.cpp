@@ -83,7 +83,7 @@ TEST_F(StoreTest, TypedDocumentIsRewrittenPlainKeepingWhatItDoesNotUnderstand)
 {
     write("defaults.json", R"({"LastUser": {"string": "ada"}, "later": [1, {"x": 2}],
         "ada": {"dictionary": {"averageScore": {"float": 17.25}, "totalScores": {"int64": "9007199254740993"}}},
-        "bob": {"dictionary": {"ill": {"float": "nan"}, "kept": {"int32": 1}}}, "cy": {"averageScore": 0.0}})");
+        "bob": {"dictionary": {"ill": {"float": "nan"}, "kept": {"int32": 1}}}, "cy": {"averageScore": 0.0}, "dee": {"dictionary": 5}})");
     UserDefaultsStore store(path());
     EXPECT_EQ(UserDefaultsStore::standardFilePath(), store.filePath());
     EXPECT_EQ(store.objectForKey("ada"), Optional(Dictionary {{"averageScore", 17.25}, {"totalScores", k2p53}}));
@@ -91,7 +91,7 @@ TEST_F(StoreTest, TypedDocumentIsRewrittenPlainKeepingWhatItDoesNotUnderstand)
     EXPECT_TRUE(store.updateObject("new", [](const Optional& stored) { EXPECT_FALSE(stored); return int64_t {1}; }));
     EXPECT_EQ(QJsonDocument::fromJson(read()), QJsonDocument::fromJson(R"({"LastUser": "cy",
         "ada": {"averageScore": 17.25, "totalScores": 9007199254740993},
-        "bob": {"dictionary": {"ill": {"float": "nan"}, "kept": {"int32": 1}}}, "cy": {"averageScore": 0.0},
+        "bob": {"dictionary": {"ill": {"float": "nan"}, "kept": {"int32": 1}}}, "cy": {"averageScore": 0.0}, "dee": {"dictionary": 5},
         "later": [1, {"x": 2}], "new": 1})"));
     struct stat before {}, after {}; // nothing to change is no failure, and no write (which would make a new file)
     EXPECT_TRUE(::stat(qPrintable(path()), &before) == 0 && store.setObjects({{"new", int64_t {1}}}) && ::stat(qPrintable(path()), &after) == 0

@@ -23,21 +23,24 @@ TEST_F(BoardKeeperTest, TheUnfinishedBoardIsShownAgainAsItWasAndSwapped)
     QLabel computer, player;
     layOutBoard(workedExample(), nullptr), fieldAt(0, 0)->setText("G");
     BoardState first = readShownBoard().value();
-    first.id = "first", first.computerScore = 1000, first.playerScore = 12, store.save(first);
+    first.typed.insert(first.typed.begin(), {2, 0, "R", Verdict::Word}), first.id = "first", first.computerScore = 1000, first.playerScore = 12, store.save(first);
     BoardKeeper keeper(store, board.window(), &computer, &player);
     EXPECT_TRUE(keeper.launch(true));
     EXPECT_EQ(computer.text() + u' ' + player.text(), "47 12");
+    QSignalSpy saved(&keeper, &BoardKeeper::saved); // a torn file is moved aside, and said
+    QFile::resize(store.filePath(), 10), fieldAt(0, 0)->setText("E"), first.typed[1].letter = "E";
+    EXPECT_EQ(printedBy([&] { EXPECT_TRUE(saved.wait(5000)); }).substr(0, 31), "The kept board was not a board ");
     keeper.boardLeaving(), layOutBoard(puzzleOf({"orange", "office", "island", "dinner", "silver"}, 0, 0, 5), board.window());
     EXPECT_EQ(printedBy([&] { keeper.boardDealt(); }), "A board left unfinished is kept: Ctrl+R (Game > Resume Previous Board) brings it back.\n");
-    QSignalSpy saved(&keeper, &BoardKeeper::saved);
     fieldAt(1, 0)->setText("Q");
     ASSERT_TRUE(saved.wait(5000));
     keeper.resumeKept();
-    EXPECT_EQ(readShownBoard()->typed, first.typed);
+    EXPECT_EQ(std::pair(readShownBoard()->typed, store.load().board->typed), std::pair(first.typed, first.typed));
     keeper.resumeKept();
     EXPECT_EQ(readShownBoard()->typed, (std::vector<TypedCell> {{1, 0, "Q", Verdict::Unchecked}}));
     fieldAt(1, 0)->setText("U");
     EXPECT_TRUE(saved.wait(5000)) << "a resumed letter's field still reports a change";
     EXPECT_TRUE(keeper.boardSubmitted());
-    EXPECT_EQ(store.load().board->id, "first");
+    QFile::remove(store.filePath()), keeper.saveNow(); // as at quit: written even where nothing changed since
+    EXPECT_EQ(store.load().board.value().id, "first");
 }
