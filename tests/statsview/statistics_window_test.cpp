@@ -13,6 +13,7 @@
 #include <QComboBox>
 #include <QFile>
 #include <QFileDialog>
+#include <QHeaderView>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineSeries>
@@ -48,6 +49,8 @@ TEST(StatisticsWindowTest, ChoosingAPlayerShowsTheirFiguresChartsAndExportsTheir
     auto* bestWords = window.findChild<QTableWidget*>();
     ASSERT_EQ(std::tuple(players != nullptr, bestWords != nullptr, (window.show(), QTest::qWaitForWindowActive(&window))), std::tuple(true, true, true));
     EXPECT_EQ(std::pair(players->count(), StatisticsWindow(history, "bob").findChild<QComboBox*>()->currentText()), std::pair(2, QString("bob")));
+    auto* chosen = window.findChild<QSpinBox*>("reviewedRound");
+    EXPECT_EQ((chosen->stepUp(), chosen->text()), QString("Round 1 of 1")) << "a round past the last to choose";
     // Both charts as shown: each series' points or bars and the axes it is drawn on, each axis's range and ticks or its categories.
     const auto charted = [&window] {
         QString text;
@@ -61,7 +64,7 @@ TEST(StatisticsWindowTest, ChoosingAPlayerShowsTheirFiguresChartsAndExportsTheir
                 text += QStringLiteral("on %1 axes | ").arg(series->attachedAxes().size());
             }
             for (const QAbstractAxis* axis : view->chart()->axes())
-                text += QStringLiteral("%1 to %2 in %3 ticks %4| ").arg(axis->property("min").toString(), axis->property("max").toString(), axis->property("tickCount").toString(), axis->property("categories").toStringList().join(' '));
+                text += QStringLiteral("%1 %2 to %3 in %4 ticks %5| ").arg(axis->titleText(), axis->property("min").toString(), axis->property("max").toString(), axis->property("tickCount").toString(), axis->property("categories").toStringList().join(' '));
             text += view->accessibleDescription() + " | ";
         }
         return std::pair(text, window.width());
@@ -71,15 +74,15 @@ TEST(StatisticsWindowTest, ChoosingAPlayerShowsTheirFiguresChartsAndExportsTheir
     players->setCurrentText(QStringLiteral("ada")), QCoreApplication::processEvents();
     EXPECT_EQ(charted(), ada) << "a chart or the width depends on the player shown before";
     players->setCurrentText(QStringLiteral("bob"));
-    EXPECT_EQ(std::pair(bestWords->rowCount(), bestWords->item(0, 0)->text()), std::pair(2, QString("GOLDEN")));
+    EXPECT_EQ(std::tuple(bestWords->rowCount(), bestWords->item(0, 0)->text(), bestWords->horizontalHeader()->length()), std::tuple(2, QString("GOLDEN"), bestWords->viewport()->width()));
     bestWords->setFocus(), QTest::keyClick(bestWords, Qt::Key_Tab);
     EXPECT_FALSE(bestWords->hasFocus()) << "Tab walks the table's cells";
     const auto labels = window.findChildren<QLabel*>();
     EXPECT_TRUE(std::any_of(labels.begin(), labels.end(), [](QLabel* label) { return label->text() == "Won 1, drawn 0, lost 1 against the computer. Rounds won in a row: 1 now, 1 at most."; }));
     // Scores 10 and 25 go in buckets of two, 10-11 to 24-25, to keep within a dozen bars; no axis of a player shown before is left.
-    EXPECT_EQ(charted().first.toStdString(), "1,10 2,25 on 2 axes | 1,20 2,20 on 2 axes | 1 to 2 in 2 ticks | 0 to 25 in 6 ticks | Rounds 1 to 2 shown. Your average 17.5, best 25. "
-              "The computer's average 20.0, best 20. | 1 0 0 0 0 0 0 1 on 2 axes | 10–11 to 24–25 in  ticks 10–11 12–13 14–15 16–17 18–19 20–21 22–23 24–25| 0 to 1 in 2 ticks | "
-              "2 rounds in all; the most, 1, scored 10 to 11. | ");
+    EXPECT_EQ(charted().first.toStdString(), "1,10 2,25 on 2 axes | 1,20 2,20 on 2 axes | Round 1 to 2 in 2 ticks | Score 0 to 25 in 6 ticks | Rounds 1 to 2 shown. Your average 17.5, "
+              "best 25. The computer's average 20.0, best 20. | 1 0 0 0 0 0 0 1 on 2 axes | Round score 10–11 to 24–25 in  ticks 10–11 12–13 14–15 16–17 18–19 20–21 22–23 24–25| "
+              "Rounds 0 to 1 in 2 ticks | 2 rounds in all; the most, 1, scored 10 to 11. | ");
     EXPECT_EQ(window.findChild<RoundBoardView*>()->accessibleDescription().section('.', 0, 0), QString("Your total 25, the computer's 20: you won by 5"));
 
     // Review redraws the player's last round as kept, with the best words the game finds for it.
@@ -93,7 +96,6 @@ TEST(StatisticsWindowTest, ChoosingAPlayerShowsTheirFiguresChartsAndExportsTheir
     EXPECT_EQ(std::tuple(reviewed.roundScore, review->accessibleDescription(), (text->setSelection(0, 13), text->selectedText()), boards->accessibleDescription().section(". ", -1)),
               std::tuple(25, QString("<b>Word</b> 1"), QString("<b>Word</b> 1"), QString("Best possible 20: HARDEN, none fitted, none fitted, none fitted, none fitted.")));
     EXPECT_EQ(std::pair(window.findChild<RoundBoardView*>()->sizeHint(), boards->sizeHint()), std::pair(QSize(750, 220), QSize(1146, 220))) << "not three boards where two were";
-    auto* chosen = window.findChild<QSpinBox*>("reviewedRound");
     qputenv("XDG_CONFIG_HOME", folder.path().toUtf8()); // no preferences saved there yet
     chosen->setValue(1), QTest::mouseClick(window.findChild<QPushButton*>("reviewButton"), Qt::LeftButton);
     EXPECT_EQ(std::tuple(reviewed.roundScore, reviewed.bestPossible, chosen->text()), std::tuple(10, std::optional(5), QString("Round 1 of 2"))) << "not the chosen round as kept";
@@ -107,7 +109,7 @@ TEST(StatisticsWindowTest, ChoosingAPlayerShowsTheirFiguresChartsAndExportsTheir
 
     QString error;
     ASSERT_TRUE(window.exportCsv(folder.filePath("bob.csv"), &error));
-    EXPECT_TRUE(std::any_of(labels.begin(), labels.end(), [&folder](QLabel* label) { return label->text() == "Wrote 2 rounds to " + folder.filePath("bob.csv"); }));
+    EXPECT_TRUE(std::any_of(labels.begin(), labels.end(), [&folder](QLabel* label) { return label->isVisible() && label->text() == "Wrote 2 rounds to " + folder.filePath("bob.csv"); }));
     const pid_t child = fork(); // a full disk: a child that cannot write past 16 bytes
     if (const rlimit full {16, 16}; child == 0)
         std::signal(SIGXFSZ, SIG_IGN), setrlimit(RLIMIT_FSIZE, &full), _exit(window.exportCsv(folder.filePath("bob.csv"), &error) || error.isEmpty());
@@ -169,6 +171,10 @@ TEST(RoundBoardViewTest, EachCellDrawsOneWholeCharacterInItsInkWhereverTheRoundL
     EXPECT_TRUE(drawn("\U00010400ARDEN") != drawn("\U00010400ARDEX")) << "the sixth letter is not drawn";
     EXPECT_TRUE(drawn("GARDEN", "HARDEN") != drawn("GARDEN", "WARDEN")) << "the third board does not draw the best words";
     EXPECT_TRUE(drawn("GARDEN", "HARDEN", 3) == drawn("GARDEN", "HARDEN")) << "a round away from the corner is drawn elsewhere";
-    EXPECT_TRUE(drawn("GARDEN", {}, 0, {.inputText = Qt::red}) != drawn("GARDEN")) << "the computer's letters are not in the board's ink";
+    for (QColor BoardPalette::*role : {&BoardPalette::cell, &BoardPalette::inputText, &BoardPalette::nonWord}) {
+        BoardPalette colours;
+        colours.*role = Qt::green;
+        EXPECT_TRUE(drawn("GARDEN", {}, 0, colours) != drawn("GARDEN")) << "a colour of the board is not drawn in";
+    }
     EXPECT_TRUE(drawn("GARDEN", {}, 0, {.word = Qt::red, .nonWord = Qt::red}, true) != drawn("GARDEN", {}, 0, {.word = Qt::red, .nonWord = Qt::red})) << "colour alone tells a word";
 }
