@@ -70,6 +70,7 @@ TEST(StatisticsWindowTest, ChoosingAPlayerShowsTheirFiguresChartsAndExportsTheir
         return std::pair(text, window.width());
     };
     const auto ada = charted();
+    EXPECT_TRUE(ada.first.contains("Your average 30.0, best 30. The computer's average 20.0, best 20.")) << ada.first.toStdString();
     players->setCurrentText(QStringLiteral("bob")), QCoreApplication::processEvents();
     players->setCurrentText(QStringLiteral("ada")), QCoreApplication::processEvents();
     EXPECT_EQ(charted(), ada) << "a chart or the width depends on the player shown before";
@@ -93,8 +94,8 @@ TEST(StatisticsWindowTest, ChoosingAPlayerShowsTheirFiguresChartsAndExportsTheir
     ASSERT_EQ(review ? review->isVisible() : false, true) << "the review does not show";
     const auto* boards = review->findChild<RoundBoardView*>();
     auto* text = review->findChild<QLabel*>(); // selected as the player would to copy it
-    EXPECT_EQ(std::tuple(reviewed.roundScore, review->accessibleDescription(), (text->setSelection(0, 13), text->selectedText()), boards->accessibleDescription().section(". ", -1)),
-              std::tuple(25, QString("<b>Word</b> 1"), QString("<b>Word</b> 1"), QString("Best possible 20: HARDEN, none fitted, none fitted, none fitted, none fitted.")));
+    EXPECT_EQ(std::tuple(reviewed.roundScore, review->accessibleDescription(), (text->setSelection(0, 13), text->selectedText()), boards->accessibleName() + ": " + boards->accessibleDescription().section(". ", -1)),
+              std::tuple(25, QString("<b>Word</b> 1"), QString("<b>Word</b> 1"), QString("Round board: Best possible 20: HARDEN, none fitted, none fitted, none fitted, none fitted.")));
     EXPECT_EQ(std::pair(window.findChild<RoundBoardView*>()->sizeHint(), boards->sizeHint()), std::pair(QSize(750, 220), QSize(1146, 220))) << "not three boards where two were";
     qputenv("XDG_CONFIG_HOME", folder.path().toUtf8()); // no preferences saved there yet
     chosen->setValue(1), QTest::mouseClick(window.findChild<QPushButton*>("reviewButton"), Qt::LeftButton);
@@ -155,15 +156,16 @@ TEST(StatisticsWindowTest, AnEmptyHistorySaysWhatWillAppear)
               "3012 | 4011 | 4111 | 5011 | 5111 | 6111");
     qputenv("HOME", folder.path().toUtf8()); // no Documents folder there
     EXPECT_EQ(StatisticsWindow::exportFilePath("a/b"), folder.filePath("a_b-rounds.csv"));
+    EXPECT_EQ(std::pair(window.findChild<QSpinBox*>()->isEnabled(), window.findChild<QPushButton*>("reviewButton")->isEnabled()), std::pair(false, false)) << "nothing to review";
 }
 
 // A character beyond the Basic Multilingual Plane takes one cell of the redrawn round.
 TEST(RoundBoardViewTest, EachCellDrawsOneWholeCharacterInItsInkWhereverTheRoundLies)
 {
     const auto drawn = [](const char* letters, QString best = {}, int corner = 0, const BoardPalette& colours = {}, bool isWord = false) {
-        RoundRecord round; // five slots apart, so no cell is a crossing
+        RoundRecord round; // across words two rows apart, crossed by the second going down
         for (int slot = 0; slot < kRoundSlots; ++slot)
-            round.wordSlots[size_t(slot)] = {corner, 2 * slot + corner, Direction::Across, "GARDEN", letters, isWord};
+            round.wordSlots[size_t(slot)] = {corner, slot == 1 ? corner : 2 * slot + corner, slot == 1 ? Direction::Down : Direction::Across, "GARDEN", letters, isWord};
         RoundBoardView view;
         view.setRound(round), view.setBestWords(std::array {best, best, best, best, best}), view.setColours(colours), view.resize(view.sizeHint());
         return view.grab().toImage();
@@ -171,10 +173,7 @@ TEST(RoundBoardViewTest, EachCellDrawsOneWholeCharacterInItsInkWhereverTheRoundL
     EXPECT_TRUE(drawn("\U00010400ARDEN") != drawn("\U00010400ARDEX")) << "the sixth letter is not drawn";
     EXPECT_TRUE(drawn("GARDEN", "HARDEN") != drawn("GARDEN", "WARDEN")) << "the third board does not draw the best words";
     EXPECT_TRUE(drawn("GARDEN", "HARDEN", 3) == drawn("GARDEN", "HARDEN")) << "a round away from the corner is drawn elsewhere";
-    for (QColor BoardPalette::*role : {&BoardPalette::cell, &BoardPalette::inputText, &BoardPalette::nonWord}) {
-        BoardPalette colours;
-        colours.*role = Qt::green;
-        EXPECT_TRUE(drawn("GARDEN", {}, 0, colours) != drawn("GARDEN")) << "a colour of the board is not drawn in";
-    }
+    for (QColor BoardPalette::*role : {&BoardPalette::cell, &BoardPalette::inputText, &BoardPalette::nonWord, &BoardPalette::fixedText})
+        EXPECT_TRUE(drawn("GARDEN", {}, 0, [role] { BoardPalette colours; return colours.*role = Qt::green, colours; }()) != drawn("GARDEN")) << "a colour of the board is not drawn in";
     EXPECT_TRUE(drawn("GARDEN", {}, 0, {.word = Qt::red, .nonWord = Qt::red}, true) != drawn("GARDEN", {}, 0, {.word = Qt::red, .nonWord = Qt::red})) << "colour alone tells a word";
 }
