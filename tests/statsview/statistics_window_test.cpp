@@ -75,7 +75,7 @@ TEST(StatisticsWindowTest, ChoosingAPlayerShowsTheirFiguresChartsAndExportsTheir
     players->setCurrentText(QStringLiteral("ada")), QCoreApplication::processEvents();
     EXPECT_EQ(charted(), ada) << "a chart or the width depends on the player shown before";
     players->setCurrentText(QStringLiteral("bob"));
-    EXPECT_EQ(std::tuple(bestWords->rowCount(), bestWords->item(0, 0)->text(), bestWords->horizontalHeader()->length()), std::tuple(2, QString("GOLDEN"), bestWords->viewport()->width()));
+    EXPECT_EQ(std::tuple(bestWords->rowCount(), bestWords->item(0, 0)->text(), bestWords->model()->headerData(2, Qt::Horizontal).toString(), bestWords->horizontalHeader()->length()), std::tuple(2, QString("GOLDEN"), QString("Played"), bestWords->viewport()->width()));
     bestWords->setFocus(), QTest::keyClick(bestWords, Qt::Key_Tab);
     EXPECT_FALSE(bestWords->hasFocus()) << "Tab walks the table's cells";
     const auto labels = window.findChildren<QLabel*>();
