@@ -32,7 +32,8 @@ TEST_F(BoardLayoutTest, BoardsAreLaidOutCellForCellWithTheirWordStartsAndReplace
                   std::tuple(start, start ? 6 : 0, direction)) << x << "," << y;
     for (const auto& [x, y] : {std::pair(1, 0), std::pair(1, 3), std::pair(5, 3), std::pair(5, 8)})
         EXPECT_EQ(std::tuple(fieldAt(x, y)->isReadOnly(), gGrid[x][y].shownLetter, textColor(fieldAt(x, y))), std::tuple(true, gGrid[x][y].solutionLetter, kFixedTextColour)) << x << "," << y;
-    EXPECT_EQ(std::tuple(textColor(fieldAt(0, 0)), fieldAt(0, 0)->palette().color(QPalette::Base), fieldAt(5, 8)->isVisible()), std::tuple(kInputTextColour, kCellBackground, true));
+    EXPECT_EQ(std::tuple(textColor(fieldAt(0, 0)), fieldAt(0, 0)->palette().color(QPalette::Base), fieldAt(5, 8)->isVisible(), fieldAt(1, 0)->alignment()),
+              std::tuple(kInputTextColour, kCellBackground, true, Qt::Alignment(Qt::AlignCenter)));
     // Only the cell that starts a word says so.
     EXPECT_EQ(std::tuple(fieldAt(1, 0)->accessibleName(), fieldAt(3, 8)->accessibleName(), fieldAt(4, 8)->accessibleName()),
               std::tuple(QString("Row 1, column 2, fixed letter A, down word 2, 6 letters"), QString("Row 9, column 4, across word 5, 6 letters"), QString("Row 9, column 5")));

@@ -56,7 +56,7 @@ TEST(BoardTypingTest, KeysFillTheWordAndMoveTheFocusAlongIt)
         {garden, 0, 0, "gLS", false, "GA....", 0, 0},     // Shift+arrow selects in the cell
         {garden, 0, 0, "RDL", false, ".A....", 0, 3},
         {garden, 2, 0, "[", false, ".A....", 2, 0},       // Tab moves once it is released
-        {garden, 2, 0, "[]>", false, ".A....", 4, 0},
+        {garden, 2, 0, "[]]>", false, ".A....", 4, 0},    // once for each press
         {garden, 5, 0, ">", false, ".A....", 5, 0},       // not past the word's last cell
         {garden, 3, 0, "{]", false, ".A....", 2, 3},      // Shift+Tab: the toolkit's move and no more
         {garden, 1, 1, "nU{]x", true, "AX.H..", 1, 2},    // typed in a fixed cell: over the next one's letter

@@ -102,6 +102,7 @@ TEST_F(StatsStoreTest, LastUserIsCutToTheLimitOrAbsentAndAnotherPlayerStartsAfre
     EXPECT_EQ(std::tuple(QByteArray(gCurrStats.userName), gCurrStats.bestWord[0], gCurrStats.totalWordsMade, gCurrStats.averageValidWordsPerPuzzle), std::tuple(QByteArray(31, 'n'), '\0', 0, 0.0f));
     saveLastUser(); // at quit: the name only
     EXPECT_EQ(std::pair(document().contains("\"" + QByteArray(31, 'n') + "\": {"), holds("\"LastUser\": \"" + QByteArray(31, 'n') + "\"")), std::pair(false, true));
+    EXPECT_EQ((submitRound({17, 40, 2, 1}), gCurrStats.totalScores), 17) << "the first round of a player with no record yet is lost";
 }
 
 // The averages come from the totals after each submission and what is stored reads back the same.
