@@ -24,7 +24,7 @@ TEST_F(DictionaryTest, DefinitionsGiveHeadwordBasesAndExactLabels)
         {"Houses", "houses (house)", {"noun", "verb"}}, {"geese", "geese (goose)", {"noun"}}, {"aardwolves", "aardwolves (aardwolf)", {"noun"}},
         {"walked", "walked (walk)", {"verb"}}, {"bigger", "bigger (big)", {"adjective"}}, // walk is a noun, walked is not
         {"happier", "happier (happy)", {"adjective"}}, {"women", "women (woman)", {"noun"}}, {"glasses", "glasses (glass)", {"noun", "verb"}}, {"quickly", "quickly", {"adverb"}},
-        {"its", "its", {"pronoun"}}, {"can", "can", {"verb", "noun"}}, {"the", "the", {"definite article"}}, // function words first
+        {"its", "its", {"pronoun"}}, {"can", "can", {"verb", "noun"}}, {"the", "the", {"definite article"}}, {"you've", "you've", {"pronoun"}}, // function words first
         {"like", "like", {"preposition", "noun", "verb", "adjective"}}, {"an", "an", {"indefinite article"}}, {"london", "london", {"name"}},
         {"unless", "unless", {"conjunction"}}, {"yippee", "yippee", {"interjection"}}, {"bill", "bill", {"noun", "verb"}}, {"does", "does", {"verb"}},
         // Known only to the spelling dictionary from sweaty on; tabbed undoes a doubled consonant, bossily and burier a y turned to i.
