@@ -115,8 +115,18 @@ std::vector<std::string> WordNetDatabase::lemmasOf(std::string_view word, PartOf
 
 bool WordNetDatabase::knows(std::string_view word) const
 {
-    return std::any_of(kWordNetPartsOfSpeech.begin(), kWordNetPartsOfSpeech.end(),
-                       [&](PartOfSpeech pos) { return !lemmasOf(word, pos, pos != PartOfSpeech::Adjective).empty(); });
+    // A noun that is itself a plural (arms, eggs, days) takes no second one: the -ses rule
+    // would make "armses" of arms. A lemma in -ss is no plural (bosses, though "bos" is a noun).
+    const auto countsAsForm = [&](const std::string& lemma) {
+        return lemma.size() + 2 != word.size() || lemma.ends_with("ss")
+            || !isLemma(std::string_view(lemma).substr(0, lemma.size() - 1), PartOfSpeech::Noun);
+    };
+    return std::any_of(kWordNetPartsOfSpeech.begin(), kWordNetPartsOfSpeech.end(), [&](PartOfSpeech pos) {
+        const std::vector<std::string> lemmas = lemmasOf(word, pos, pos != PartOfSpeech::Adjective);
+        if (pos == PartOfSpeech::Noun && word.ends_with("ses"))
+            return std::any_of(lemmas.begin(), lemmas.end(), countsAsForm);
+        return !lemmas.empty();
+    });
 }
 
 bool WordNetDatabase::listsExactly(std::string_view word) const

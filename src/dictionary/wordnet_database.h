@@ -31,7 +31,7 @@ public:
     // Whether `word` stands for a lemma in any part of speech. An adjective's -er and -est
     // count here only where the exception list names them: the rules make them of every
     // adjective (ableer, threer, sexyer), and which adjectives are graded is the spelling
-    // dictionary's to say.
+    // dictionary's to say. Nor does a plural noun's second plural count (armses of arms).
     bool knows(std::string_view word) const;
     // Whether `word` is itself a lemma of some part of speech, without the morphology.
     bool listsExactly(std::string_view word) const;
