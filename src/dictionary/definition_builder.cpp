@@ -29,13 +29,6 @@ std::string lowerCased(std::string text)
     return text;
 }
 
-std::string capitalised(std::string word)
-{
-    if (!word.empty())
-        word[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(word[0])));
-    return word;
-}
-
 bool hasCapital(const std::string& word)
 {
     return std::any_of(word.begin(), word.end(), [](unsigned char c) { return std::isupper(c); });

@@ -10,16 +10,12 @@
 
 #include <algorithm>
 
-namespace {
-
 std::string capitalised(std::string word)
 {
     if (!word.empty() && word[0] >= 'a' && word[0] <= 'z')
         word[0] = static_cast<char>(word[0] - 'a' + 'A');
     return word;
 }
-
-} // namespace
 
 SpellingDictionary::SpellingDictionary(QString affixPath, QString wordsPath)
     : m_affixPath(std::move(affixPath))

@@ -12,6 +12,9 @@
 
 class Hunspell;
 
+// `word` with its first letter in upper case, as a name is spelt ("london" → "London").
+std::string capitalised(std::string word);
+
 // Hunspell's en_US dictionary, for the inflected and derived forms WordNet lacks. Loaded
 // on first use. Hunspell gives no parts of speech; they are read off the affix classes
 // (en_US.aff) that an entry of en_US.dic takes or that made the form.

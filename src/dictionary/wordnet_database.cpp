@@ -87,8 +87,10 @@ std::vector<std::string> WordNetDatabase::inflectionCandidates(std::string_view 
         for (size_t i = 1; i < fields.size(); ++i)
             candidates.emplace_back(fields[i]);
     }
-    for (std::string& candidate : byRules ? detachmentCandidates(word, pos) : std::vector<std::string> {})
-        candidates.push_back(std::move(candidate));
+    if (byRules) {
+        for (std::string& candidate : detachmentCandidates(word, pos))
+            candidates.push_back(std::move(candidate));
+    }
     return candidates;
 }
 
