@@ -3,7 +3,7 @@
 // 230 console messages into a console that may be nearly full: it must fit in a frame.
 #include "app/app_delegate.h"
 #include "console/log_console.h"
-#include "platform/user_defaults_store.h"
+#include "store/user_defaults_store.h"
 #include "stats/stats_persistence.h"
 #include "stats/user_stats.h"
 #include "window/console_view.h"

@@ -3,7 +3,7 @@
 
 #include "console/log_console.h"
 #include "platform/login_name.h"
-#include "platform/user_defaults_store.h"
+#include "store/user_defaults_store.h"
 #include "stats/user_stats.h"
 
 #include <QStringList>

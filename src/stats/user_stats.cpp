@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "stats/user_stats.h"
 
-#include "platform/user_defaults_store.h"
+#include "store/user_defaults_store.h"
 
 #include <limits>
 

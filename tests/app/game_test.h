@@ -3,7 +3,7 @@
 
 #include "app/app_delegate.h"
 #include "board/board_layout.h"
-#include "platform/user_defaults_store.h"
+#include "store/user_defaults_store.h"
 #include "support/board_fixtures.h"
 #include "support/globals.h"
 #include "support/printed.h"

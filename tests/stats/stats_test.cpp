@@ -3,7 +3,7 @@
 #include "stats/stats_text.h"
 
 #include "platform/login_name.h"
-#include "platform/user_defaults_store.h"
+#include "store/user_defaults_store.h"
 #include "support/core_resets.h"
 #include "support/printed.h"
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "platform/user_defaults_store.h"
+#include "store/user_defaults_store.h"
 #include "stats/user_stats.h"
 #include "support/layer_test.h"
 #include "words/picking.h"

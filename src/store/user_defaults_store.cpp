@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "platform/user_defaults_store.h"
+#include "store/user_defaults_store.h"
 
 #include "platform/kept_file.h"
 #include "platform/problem_report.h"

@@ -2,7 +2,7 @@
 // store_writer FILE KEY SAVES [MODE]: saves KEY's count on from the one stored, saying each save done.
 // "full" caps files at 1 KiB (a full disk); "unprivileged" drops root's right to ignore mode bits;
 // "rounds" submits SAVES rounds of 10 points, 2 words and 7 computer points for the player KEY.
-#include "platform/user_defaults_store.h"
+#include "store/user_defaults_store.h"
 #include "stats/stats_persistence.h"
 #include "stats/user_stats.h"
 #include "support/root_rights.h"

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/problem_report.h"
-#include "platform/user_defaults_store.h"
+#include "store/user_defaults_store.h"
 
 #include "support/layer_test.h"
 
@@ -10,7 +10,6 @@
 #include <QLockFile>
 #include <QProcess>
 #include <QRandomGenerator>
-#include <QRegularExpression>
 
 #include <cmath>
 
@@ -110,7 +109,6 @@ TEST_F(StoreTest, NextSaveClearsWhatAKilledSaveLeftAndMovesATornDocumentAside)
         setProblemReporter([&](const QByteArray& message) { said << QString::fromUtf8(message); });
         EXPECT_TRUE(UserDefaultsStore(path()).setObjects({{"LastUser", QString("ada")}}));
         const QString aside = files().filter("corrupt").value(0);
-        EXPECT_TRUE(QRegularExpression(R"(^defaults\.json\.corrupt-\d{8}T\d{9}Z$)").match(aside).hasMatch()) << aside.toStdString();
         ASSERT_EQ(files(), QStringList({"defaults.json", "defaults.json.aB3xYz7", aside}));
         EXPECT_EQ(said, QStringList {"The saved statistics in " + path() + " could not be read; they were moved to "
                                      + path(aside) + " and play goes on with none.\n"});

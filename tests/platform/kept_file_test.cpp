@@ -1,0 +1,24 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "platform/kept_file.h"
+
+#include "support/layer_test.h"
+
+#include <QDir>
+#include <QRegularExpression>
+
+// A read can be capped, a replacement that cannot be made says why, and a damaged file moves
+// to a dated name beside it. (What a special file or a full disk does is the store's test.)
+TEST_F(PlatformTest, KeptFilesAreReadCappedReplacedWholeAndMovedAside)
+{
+    const QString path = applicationFilePath(QStandardPaths::GenericDataLocation, "kept");
+    EXPECT_EQ(path, dataHome() + "/sixfold/kept");
+    EXPECT_EQ(readKeptFile(path).state, KeptFileRead::State::Missing);
+    ASSERT_TRUE(QDir().mkpath(path + ".d"));
+    EXPECT_EQ(writeKeptFile(path, "first"), QString());
+    EXPECT_NE(writeKeptFile(path + ".d", "x"), QString()) << "a folder in the way";
+    EXPECT_EQ(readKeptFile(path, 2).bytes, "fir");
+    const QString aside = moveAside(path);
+    EXPECT_TRUE(QRegularExpression(R"(/kept\.corrupt-\d{8}T\d{9}Z$)").match(aside).hasMatch()) << aside.toStdString();
+    EXPECT_EQ(readKeptFile(aside).bytes, "first");
+    EXPECT_EQ(moveAside(path), QString());
+}
