@@ -151,7 +151,8 @@ TEST_F(HistoryTest, AnOlderFileGainsTheDailyAndBestPossibleColumnsOnce)
         QSqlDatabase old = QSqlDatabase::addDatabase("QSQLITE", "old");
         old.setDatabaseName(path());
         ASSERT_TRUE(old.open() && QSqlQuery(old).exec("ALTER TABLE rounds DROP COLUMN daily")
-                    && QSqlQuery(old).exec("ALTER TABLE rounds DROP COLUMN best_possible"));
+                    && QSqlQuery(old).exec("ALTER TABLE rounds DROP COLUMN best_possible") // and an edited sixth slot, passed over
+                    && QSqlQuery(old).exec("INSERT INTO slots SELECT round_id, 5, player, x, y, down, 'EDITED', is_word, score FROM slots WHERE slot = 4"));
     }
     QSqlDatabase::removeDatabase("old");
     for (int opening = 0; opening < 2; ++opening) {
@@ -169,8 +170,9 @@ TEST_F(HistoryTest, AnOlderFileGainsTheDailyAndBestPossibleColumnsOnce)
     HistoryDatabase history(path());
     int calls = 0;
     history.setBestPossibleScorer([&](const RoundRecord&) { return ++calls, std::optional(42); });
-    const std::optional<int> first = history.allRounds("ada")->front().bestPossible, again = history.allRounds("ada")->front().bestPossible;
-    EXPECT_EQ(std::tuple(first, again, calls, HistoryDatabase(path()).allRounds("ada")->front().bestPossible), std::tuple(42, 42, 5, 42));
+    const RoundRecord first = history.allRounds("ada")->front(), again = history.allRounds("ada")->front();
+    EXPECT_EQ(std::tuple(first.bestPossible, again.bestPossible, calls, HistoryDatabase(path()).allRounds("ada")->front().bestPossible), std::tuple(42, 42, 5, 42));
+    EXPECT_EQ(first, ([] { RoundRecord kept = roundOf("ada", 5, 6); return kept.bestPossible = 42, kept; }()));
 }
 
 // Days are the daily boards' numbers; the current run lives while it reaches yesterday.

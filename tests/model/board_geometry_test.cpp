@@ -44,12 +44,9 @@ TEST(BoardGeometryTest, EveryDealableChainLaysOutAndReadsBack)
         }
     }
     EXPECT_EQ(valid, (1 + 2 + 3 + 4 + 5 + 5) * 6);
-    ChainPlacements moved = placeChain({2, 1, 3});
-    moved[4].start.y += 1;
-    EXPECT_EQ(chainOf(moved), std::nullopt);
-    moved = placeChain({2, 1, 3});
-    moved[3].direction = Direction::Across;
-    EXPECT_EQ(chainOf(moved), std::nullopt);
+    ChainPlacements moved = placeChain({2, 1, 3}), turned = moved;
+    moved[4].start.y += 1, turned[3].direction = Direction::Across;
+    EXPECT_EQ((std::array {chainOf(moved), chainOf(turned)}), (std::array<std::optional<ChainCrossings>, 2> {}));
 }
 
 // Column by column, top to bottom; when word 0 starts with its vowel both words start at

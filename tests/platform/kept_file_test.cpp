@@ -11,7 +11,6 @@
 TEST_F(PlatformTest, KeptFilesAreReadCappedReplacedWholeAndMovedAside)
 {
     const QString path = applicationFilePath(QStandardPaths::GenericDataLocation, "kept");
-    EXPECT_EQ(path, dataHome() + "/sixfold/kept");
     EXPECT_EQ(readKeptFile(path).state, KeptFileRead::State::Missing);
     ASSERT_TRUE(QDir().mkpath(path + ".d"));
     EXPECT_EQ(writeKeptFile(path, "first"), QString());
