@@ -41,10 +41,9 @@ TEST_F(HistoryTest, FourGamesWritingAtOnceAllLand)
     for (QProcess& game : games)
         EXPECT_TRUE(game.waitForFinished(60000) && game.exitCode() == 0) << game.readAllStandardError().toStdString();
     HistoryDatabase history(path());
-    qsizetype rounds = 0;
+    EXPECT_EQ(history.players().size(), 4);
     for (const QString& player : history.players())
-        rounds += history.roundScores(player, -1).size();
-    EXPECT_EQ(rounds, 200);
+        EXPECT_EQ(history.roundScores(player, -1).size(), 50) << player.toStdString();
 }
 
 // Another game holds a new file's write lock past the wait: that round is lost, the history stays on.
@@ -115,7 +114,6 @@ TEST_F(HistoryTest, RoundsComeBackExactlyAndEveryFigureIsPerPlayer)
     EXPECT_TRUE(roundsToCsv({round}).endsWith(",,0,107\r\n"));
     EXPECT_EQ(history.lastRound(round.player), round);
     EXPECT_EQ(history.allRounds(round.player), QList<RoundRecord> {round});
-    EXPECT_EQ(history.players(), QStringList {round.player});
     EXPECT_FALSE(history.lastRound("ada").has_value());
     const int scores[] = {10, 25, 10, 0, 25, 10};
     for (int i = 0; i < 6; ++i) {
