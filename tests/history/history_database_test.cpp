@@ -77,7 +77,7 @@ TEST_F(HistoryTest, DamagedFileIsMovedAsideWholeAndRecordingGoesOn)
         HistoryDatabase history(path());
         const HistoryStatus first = history.recordRound(roundOf("ada", 10, 20));
         const QString aside = m_folder.filePath("sixfold/") + QDir(m_folder.filePath("sixfold")).entryList({"*.corrupt-*"}).value(0);
-        EXPECT_EQ(first.message, "The history " + path() + " was damaged; it is kept as " + aside + " and a new history begins.\n");
+        EXPECT_EQ(std::pair(first.isDone, first.message), std::pair(true, "The history " + path() + " was damaged; it is kept as " + aside + " and a new history begins.\n"));
         EXPECT_EQ(history.recordRound(roundOf(QString(), 30, 20, 1)).message, QString()) << "a player without a name still plays";
         EXPECT_EQ(history.roundScores("ada", -1).size() + history.roundScores("", -1).size(), 2);
         QFile kept(aside);
@@ -127,7 +127,6 @@ TEST_F(HistoryTest, RoundsComeBackExactlyAndEveryFigureIsPerPlayer)
     const PlayerStatistics ada = history.statistics("ada", 2);
     EXPECT_EQ(ada.scoreCounts, (QMap<int, int> {{0, 1}, {10, 3}, {25, 2}}));
     EXPECT_EQ(ada.rounds, (QList<RoundScores> {{5, kStart.addSecs(240), 25, 7}, {6, kStart.addSecs(300), 10, 7}}));
-    EXPECT_EQ(history.roundScores("ada", 7).size(), 6);
     EXPECT_EQ(ada.lastRound->playedAt, kStart.addSecs(300));
     EXPECT_EQ(history.bestWords("ada", 3), (QList<BestWord> {{"QUIZZ1", 31, kStart.addSecs(60)}, {"QUIZZ0", 30, kStart},
                                                             {"QUIZZ2", 30, kStart.addSecs(120)}}));
@@ -207,7 +206,7 @@ TEST(RoundFiguresTest, ScoresFallInEvenBucketsOfTheFewestWidthsThatFit)
         {{}, 0, 1, {}}, {{{7, 2}}, 7, 1, {2}}, {{{0, 1}, {12, 1}}, 0, 2, {1, 0, 0, 0, 0, 0, 1}},
         {{{0, 1}, {11, 1}}, 0, 1, {1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1}}, {{{-3, 1}, {20, 2}}, -5, 5, {1, 0, 0, 0, 0, 2}},
         {{{0, 1}, {49, 2}, {50, 4}, {550, 1}}, 0, 50, {3, 4, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1}},
-        {{{1, 1}, {1000, 1}}, 0, 100, {1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1}}, // an edited history's buckets still end:
+        {{{1, 1}, {2000, 1}}, 0, 200, {1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1}}, // an edited history's buckets still end:
         {{{INT_MIN, 1}, {INT_MAX, 1}}, -2500000000, 500000000, {1, 0, 0, 0, 0, 0, 0, 0, 0, 1}}};
     for (const auto& row : rows) {
         QList<ScoreBucket> expected;
