@@ -53,9 +53,8 @@ TEST(BoardGeometryTest, EveryDealableChainLaysOutAndReadsBack)
 // (0, 0) and the down word is read first.
 TEST(BoardGeometryTest, ChecksReadSlotsColumnByColumnDownFirst)
 {
-    EXPECT_EQ(checkingOrder(placeChain({0, 0, 5})), (std::array {1, 0, 2, 4, 3}));
-    EXPECT_EQ(checkingOrder(placeChain({2, 1, 3})), (std::array {0, 2, 1, 4, 3}));
-    EXPECT_EQ(checkingOrder(placeChain({4, 0, 0})), (std::array {0, 1, 2, 3, 4}));
+    EXPECT_EQ((std::array {checkingOrder(placeChain({0, 0, 5})), checkingOrder(placeChain({2, 1, 3})), checkingOrder(placeChain({4, 0, 0}))}),
+              (std::array {std::array {1, 0, 2, 4, 3}, std::array {0, 2, 1, 4, 3}, std::array {0, 1, 2, 3, 4}}));
 }
 
 // On the window's board, for every chain a deal can make: each word's points sit next to its
