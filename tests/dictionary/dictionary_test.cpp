@@ -32,7 +32,7 @@ TEST_F(DictionaryTest, DefinitionsGiveHeadwordBasesAndExactLabels)
         {"tabbed", "tabbed (tab)", {"verb"}}, {"bossily", "bossily (bossy)", {"adverb"}}, {"burier", "burier (bury)", {"adjective"}},
         {"cometh", "cometh", {"verb"}}, {"flappy", "flappy", {"adjective"}}, // known only to the broader word lists
         {"accras", "accras (accra)", {"noun", "name"}}, {"field mice", "field mice (field mouse)", {"noun"}}, {"ohs", "ohs (oh)", {"noun"}},
-        {"facepalm", "facepalm", {"verb"}}, // its affix classes hold no possessive: no noun
+        {"facepalm", "facepalm", {"verb"}}, {"facepalms", "facepalms", {"verb"}}, // its affix classes hold no possessive: no noun
         // The lists hold these as names first: a common word only where WordNet and Hunspell both hold it so.
         {"bailey", "bailey", {"noun", "name"}}, {"sheila", "sheila", {"name"}}, {"feijoa", "feijoa", {"name"}},
     };
@@ -40,6 +40,7 @@ TEST_F(DictionaryTest, DefinitionsGiveHeadwordBasesAndExactLabels)
         const QStringList lines = definitionOf(row.word).split(u'\n', Qt::SkipEmptyParts);
         EXPECT_EQ(lines.value(0), row.headword);
         EXPECT_EQ(lines.mid(1).filter(QRegularExpression("^\\S")), row.labels) << row.word;
+        EXPECT_GE(lines.size(), 1 + 2 * row.labels.size()) << row.word << " has a label without a gloss";
     }
     EXPECT_EQ(definitionOf("zachary"), "zachary\nname\n  Zachary\n"); // a name only the spelling dictionary knows
     EXPECT_EQ(definitionOf("snarkier"), "snarkier\nadjective\n  1. a form of snarky\n");

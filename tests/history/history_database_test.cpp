@@ -41,10 +41,9 @@ TEST_F(HistoryTest, FourGamesWritingAtOnceAllLand)
     for (QProcess& game : games)
         EXPECT_TRUE(game.waitForFinished(60000) && game.exitCode() == 0) << game.readAllStandardError().toStdString();
     HistoryDatabase history(path());
-    qsizetype rounds = 0;
+    EXPECT_EQ(history.players().size(), 4);
     for (const QString& player : history.players())
-        rounds += history.roundScores(player, -1).size();
-    EXPECT_EQ(rounds, 200);
+        EXPECT_EQ(history.roundScores(player, -1).size(), 50) << player.toStdString();
 }
 
 // Another game holds a new file's write lock past the wait: that round is lost, the history stays on.
@@ -78,7 +77,7 @@ TEST_F(HistoryTest, DamagedFileIsMovedAsideWholeAndRecordingGoesOn)
         HistoryDatabase history(path());
         const HistoryStatus first = history.recordRound(roundOf("ada", 10, 20));
         const QString aside = m_folder.filePath("sixfold/") + QDir(m_folder.filePath("sixfold")).entryList({"*.corrupt-*"}).value(0);
-        EXPECT_EQ(first.message, "The history " + path() + " was damaged; it is kept as " + aside + " and a new history begins.\n");
+        EXPECT_EQ(std::pair(first.isDone, first.message), std::pair(true, "The history " + path() + " was damaged; it is kept as " + aside + " and a new history begins.\n"));
         EXPECT_EQ(history.recordRound(roundOf(QString(), 30, 20, 1)).message, QString()) << "a player without a name still plays";
         EXPECT_EQ(history.roundScores("ada", -1).size() + history.roundScores("", -1).size(), 2);
         QFile kept(aside);
@@ -115,7 +114,6 @@ TEST_F(HistoryTest, RoundsComeBackExactlyAndEveryFigureIsPerPlayer)
     EXPECT_TRUE(roundsToCsv({round}).endsWith(",,0,107\r\n"));
     EXPECT_EQ(history.lastRound(round.player), round);
     EXPECT_EQ(history.allRounds(round.player), QList<RoundRecord> {round});
-    EXPECT_EQ(history.players(), QStringList {round.player});
     EXPECT_FALSE(history.lastRound("ada").has_value());
     const int scores[] = {10, 25, 10, 0, 25, 10};
     for (int i = 0; i < 6; ++i) {
@@ -129,8 +127,6 @@ TEST_F(HistoryTest, RoundsComeBackExactlyAndEveryFigureIsPerPlayer)
     const PlayerStatistics ada = history.statistics("ada", 2);
     EXPECT_EQ(ada.scoreCounts, (QMap<int, int> {{0, 1}, {10, 3}, {25, 2}}));
     EXPECT_EQ(ada.rounds, (QList<RoundScores> {{5, kStart.addSecs(240), 25, 7}, {6, kStart.addSecs(300), 10, 7}}));
-    EXPECT_EQ(history.roundScores("ada", 7).size(), 6);
-    EXPECT_EQ(ada.lastRound->playedAt, kStart.addSecs(300));
     EXPECT_EQ(history.bestWords("ada", 3), (QList<BestWord> {{"QUIZZ1", 31, kStart.addSecs(60)}, {"QUIZZ0", 30, kStart},
                                                             {"QUIZZ2", 30, kStart.addSecs(120)}}));
     EXPECT_EQ(ada.bestWords.size(), 5) << "CHOSEN and HARDEN once each, after the three";
@@ -151,7 +147,8 @@ TEST_F(HistoryTest, AnOlderFileGainsTheDailyAndBestPossibleColumnsOnce)
         QSqlDatabase old = QSqlDatabase::addDatabase("QSQLITE", "old");
         old.setDatabaseName(path());
         ASSERT_TRUE(old.open() && QSqlQuery(old).exec("ALTER TABLE rounds DROP COLUMN daily")
-                    && QSqlQuery(old).exec("ALTER TABLE rounds DROP COLUMN best_possible"));
+                    && QSqlQuery(old).exec("ALTER TABLE rounds DROP COLUMN best_possible") // and an edited sixth slot, passed over
+                    && QSqlQuery(old).exec("INSERT INTO slots SELECT round_id, 5, player, x, y, down, 'EDITED', is_word, score FROM slots WHERE slot = 4"));
     }
     QSqlDatabase::removeDatabase("old");
     for (int opening = 0; opening < 2; ++opening) {
@@ -169,8 +166,9 @@ TEST_F(HistoryTest, AnOlderFileGainsTheDailyAndBestPossibleColumnsOnce)
     HistoryDatabase history(path());
     int calls = 0;
     history.setBestPossibleScorer([&](const RoundRecord&) { return ++calls, std::optional(42); });
-    const std::optional<int> first = history.allRounds("ada")->front().bestPossible, again = history.allRounds("ada")->front().bestPossible;
-    EXPECT_EQ(std::tuple(first, again, calls, HistoryDatabase(path()).allRounds("ada")->front().bestPossible), std::tuple(42, 42, 5, 42));
+    const RoundRecord first = history.allRounds("ada")->front(), again = history.allRounds("ada")->front();
+    EXPECT_EQ(std::tuple(first.bestPossible, again.bestPossible, calls, HistoryDatabase(path()).allRounds("ada")->front().bestPossible), std::tuple(42, 42, 5, 42));
+    EXPECT_EQ(first, ([] { RoundRecord kept = roundOf("ada", 5, 6); return kept.bestPossible = 42, kept; }()));
 }
 
 // Days are the daily boards' numbers; the current run lives while it reaches yesterday.
@@ -207,7 +205,7 @@ TEST(RoundFiguresTest, ScoresFallInEvenBucketsOfTheFewestWidthsThatFit)
         {{}, 0, 1, {}}, {{{7, 2}}, 7, 1, {2}}, {{{0, 1}, {12, 1}}, 0, 2, {1, 0, 0, 0, 0, 0, 1}},
         {{{0, 1}, {11, 1}}, 0, 1, {1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1}}, {{{-3, 1}, {20, 2}}, -5, 5, {1, 0, 0, 0, 0, 2}},
         {{{0, 1}, {49, 2}, {50, 4}, {550, 1}}, 0, 50, {3, 4, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1}},
-        {{{1, 1}, {1000, 1}}, 0, 100, {1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1}}, // an edited history's buckets still end:
+        {{{1, 1}, {2000, 1}}, 0, 200, {1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1}}, // an edited history's buckets still end:
         {{{INT_MIN, 1}, {INT_MAX, 1}}, -2500000000, 500000000, {1, 0, 0, 0, 0, 0, 0, 0, 0, 1}}};
     for (const auto& row : rows) {
         QList<ScoreBucket> expected;

@@ -44,21 +44,17 @@ TEST(BoardGeometryTest, EveryDealableChainLaysOutAndReadsBack)
         }
     }
     EXPECT_EQ(valid, (1 + 2 + 3 + 4 + 5 + 5) * 6);
-    ChainPlacements moved = placeChain({2, 1, 3});
-    moved[4].start.y += 1;
-    EXPECT_EQ(chainOf(moved), std::nullopt);
-    moved = placeChain({2, 1, 3});
-    moved[3].direction = Direction::Across;
-    EXPECT_EQ(chainOf(moved), std::nullopt);
+    ChainPlacements moved = placeChain({2, 1, 3}), turned = moved;
+    moved[4].start.y += 1, turned[3].direction = Direction::Across;
+    EXPECT_EQ((std::array {chainOf(moved), chainOf(turned)}), (std::array<std::optional<ChainCrossings>, 2> {}));
 }
 
 // Column by column, top to bottom; when word 0 starts with its vowel both words start at
 // (0, 0) and the down word is read first.
 TEST(BoardGeometryTest, ChecksReadSlotsColumnByColumnDownFirst)
 {
-    EXPECT_EQ(checkingOrder(placeChain({0, 0, 5})), (std::array {1, 0, 2, 4, 3}));
-    EXPECT_EQ(checkingOrder(placeChain({2, 1, 3})), (std::array {0, 2, 1, 4, 3}));
-    EXPECT_EQ(checkingOrder(placeChain({4, 0, 0})), (std::array {0, 1, 2, 3, 4}));
+    EXPECT_EQ((std::array {checkingOrder(placeChain({0, 0, 5})), checkingOrder(placeChain({2, 1, 3})), checkingOrder(placeChain({4, 0, 0}))}),
+              (std::array {std::array {1, 0, 2, 4, 3}, std::array {0, 2, 1, 4, 3}, std::array {0, 1, 2, 3, 4}}));
 }
 
 // On the window's board, for every chain a deal can make: each word's points sit next to its
