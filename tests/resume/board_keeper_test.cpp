@@ -43,4 +43,6 @@ TEST_F(BoardKeeperTest, TheUnfinishedBoardIsShownAgainAsItWasAndSwapped)
     EXPECT_TRUE(keeper.boardSubmitted());
     QFile::remove(store.filePath()), keeper.saveNow(); // as at quit: written even where nothing changed since
     EXPECT_EQ(store.load().board.value().id, "first");
+    keeper.resumeKept(), store.submit("first"), saved.clear(); // then another game submits it: said once, and no longer kept
+    EXPECT_EQ((std::pair {printedBy([&] { fieldAt(0, 0)->setText("G"), keeper.saveNow(); }), saved.count()}), std::pair(std::string("This board was submitted in another game; it is no longer kept and is not scored again.\n"), qsizetype {1}));
 }
