@@ -99,10 +99,11 @@ TEST_F(StatsStoreTest, LastUserIsCutToTheLimitOrAbsentAndAnotherPlayerStartsAfre
     EXPECT_EQ(std::pair(document().contains("foreign"), holds("\"averageWordScore\": 12")), std::pair(false, true)); // the record replaced whole
     setUserName(QByteArray(31, 'n') + "xyz"); // cut to 31 bytes; another player starts afresh
     EXPECT_EQ(printedBy(loadUserStats), kWelcome);
-    EXPECT_EQ(std::tuple(QByteArray(gCurrStats.userName), gCurrStats.bestWord[0], gCurrStats.totalWordsMade, gCurrStats.averageValidWordsPerPuzzle), std::tuple(QByteArray(31, 'n'), '\0', 0, 0.0f));
+    EXPECT_EQ(statsText(gCurrStats), "Stats for " + std::string(31, 'n') + ":\n    Average Score: 0.00\n    Average Valid Words Per Puzzle: 0.00\n    Average Word Score: 0.00\n"
+                                     "    Total Puzzle Submissions: 0\n    Total Words Made: 0\n    Computer Average: 0.00\n    Best Word: '', 0 points\n    Best Round Score: 0\n");
     saveLastUser(); // at quit: the name only
     EXPECT_EQ(std::pair(document().contains("\"" + QByteArray(31, 'n') + "\": {"), holds("\"LastUser\": \"" + QByteArray(31, 'n') + "\"")), std::pair(false, true));
-    EXPECT_EQ((submitRound({17, 40, 2, 1}), gCurrStats.totalScores), 17) << "the first round of a player with no record yet is lost";
+    EXPECT_EQ((submitRound({17, 40, 2, 1}), std::pair(gCurrStats.totalScores, gCurrStats.computerAverage)), std::pair(int64_t {17}, 40.0f)) << "the first round of a player with no record yet is lost";
 }
 
 // The averages come from the totals after each submission and what is stored reads back the same.

@@ -137,7 +137,7 @@ TEST(StatisticsWindowTest, AnEmptyHistorySaysWhatWillAppear)
     QStringList parts {window.findChild<RoundBoardView*>()->accessibleDescription()};
     for (const QWidget* widget : window.findChildren<QWidget*>())
         if (const auto* label = qobject_cast<const QLabel*>(widget); label || !widget->accessibleName().isEmpty())
-            parts << widget->accessibleName() + (label ? QStringLiteral(" %1 %2 %3").arg(label->text()).arg(label->wordWrap()).arg(label->textInteractionFlags().toInt()) : QString());
+            parts << widget->accessibleName() + (label ? QStringLiteral(" %1 %2 %3%4").arg(label->text()).arg(label->wordWrap()).arg(label->textInteractionFlags().toInt()).arg(label->buddy() ? " for " + label->buddy()->accessibleName() : "") : QString());
     for (const QChartView* view : window.findChildren<QChartView*>()) {
         parts << view->chart()->title();
         for (const QAbstractSeries* series : view->chart()->series())
@@ -148,9 +148,9 @@ TEST(StatisticsWindowTest, AnEmptyHistorySaysWhatWillAppear)
     const auto* grid = qobject_cast<QGridLayout*>(window.layout()); // where each part sits: row, column, rows and columns, in order
     for (int i = 0, at[4]; i < grid->count(); ++i)
         grid->getItemPosition(i, &at[0], &at[1], &at[2], &at[3]), parts << QStringLiteral("%1%2%3%4").arg(at[0]).arg(at[1]).arg(at[2]).arg(at[3]);
-    EXPECT_EQ(parts.join(" | ").toStdString(), "No round yet: the last round you submit is redrawn here. |  &Player: 0 4 | Player | Show all rounds | Export CSV |   1 1 | "
+    EXPECT_EQ(parts.join(" | ").toStdString(), "No round yet: the last round you submit is redrawn here. |  &Player: 0 4 for Player | Player | Show all rounds | Export CSV |   1 1 | "
               "Score per round | Distribution of your round scores | Rounds won, drawn and lost No rounds yet: rounds won, drawn and lost against the computer show here "
-              "once you submit a round. 1 1 |  Your best words: your ten best, with their scores, show here once you submit a round 1 4 |  Last round 0 4 | Your best words | Last round | "
+              "once you submit a round. 1 1 |  Your best words: your ten best, with their scores, show here once you submit a round 1 4 for Your best words |  Last round 0 4 | Your best words | Last round | "
               "Round to review | Review the chosen round | Score per round<br>Your scores and the computer's<br>show here once you submit a round | You | Computer | Round %d | "
               "Score %d | Your round scores<br>How often you scored what<br>shows here once you submit a round | 0012 | 1012 | 2011 | 2111 | "
               "3012 | 4011 | 4111 | 5011 | 5111 | 6111");
