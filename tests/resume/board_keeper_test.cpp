@@ -15,7 +15,7 @@ using BoardKeeperTest = CellsTest;
 // The kept board shows at launch with the player's score and the computer's score its words are
 // worth, whatever the file says; left for a new deal it waits, a letter typed reaches the file
 // unasked, and Resume swaps the two boards, letters and all. Submitted, a board leaves the file
-// to the other.
+// to the other; resumed and then submitted by another game, it is said to be kept no longer.
 TEST_F(BoardKeeperTest, TheUnfinishedBoardIsShownAgainAsItWasAndSwapped)
 {
     const KeptBoardStore store(dataHome() + "/board.json");
@@ -43,6 +43,5 @@ TEST_F(BoardKeeperTest, TheUnfinishedBoardIsShownAgainAsItWasAndSwapped)
     EXPECT_TRUE(keeper.boardSubmitted());
     QFile::remove(store.filePath()), keeper.saveNow(); // as at quit: written even where nothing changed since
     EXPECT_EQ(store.load().board.value().id, "first");
-    keeper.resumeKept(), store.submit("first"), saved.clear(); // then another game submits it: said once, and no longer kept
-    EXPECT_EQ((std::pair {printedBy([&] { fieldAt(0, 0)->setText("G"), keeper.saveNow(); }), saved.count()}), std::pair(std::string("This board was submitted in another game; it is no longer kept and is not scored again.\n"), qsizetype {1}));
+    EXPECT_EQ((std::pair {printedBy([&] { keeper.resumeKept(), store.submit("first"), saved.clear(), fieldAt(0, 0)->setText("G"), keeper.saveNow(); }), saved.count()}), std::pair(std::string("This board was submitted in another game; it is no longer kept and is not scored again.\n"), qsizetype {1}));
 }
