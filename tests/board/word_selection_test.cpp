@@ -110,6 +110,7 @@ TEST_F(WordSelectionTest, TenThousandCodesRoundTripThroughTheirBoards)
     loadSixWordList();
     const uint32_t tag = wordListTag();
     DealRandom seeds(20);
+    EXPECT_TRUE([] { const uint64_t seed = seedDealingFromEntropy(); const auto board = selectPuzzleWords(); return board && board->words == selectPuzzleWords(seed)->words; }()) << "a board is not the one its seed deals";
     for (int i = 0; i < 10000; ++i) {
         const uint64_t seed = seeds.next() & kSeedMask;
         const CodeReading reading = readBoardCode(boardCode(seed, tag), tag);

@@ -43,5 +43,5 @@ TEST_F(BoardKeeperTest, TheUnfinishedBoardIsShownAgainAsItWasAndSwapped)
     EXPECT_TRUE(keeper.boardSubmitted());
     QFile::remove(store.filePath()), keeper.saveNow(); // as at quit: written even where nothing changed since
     EXPECT_EQ(store.load().board.value().id, "first");
-    EXPECT_EQ((std::pair {printedBy([&] { keeper.resumeKept(), store.submit("first"), saved.clear(), fieldAt(0, 0)->setText("G"), keeper.saveNow(); }), saved.count()}), std::pair(std::string("This board was submitted in another game; it is no longer kept and is not scored again.\n"), qsizetype {1}));
+    EXPECT_EQ((std::pair {printedBy([&] { keeper.resumeKept(), store.submit("first"), saved.clear(), fieldAt(0, 0)->setText("G"), keeper.saveNow(), keeper.saveNow(); }), saved.count()}), std::pair(std::string("This board was submitted in another game; it is no longer kept and is not scored again.\n"), qsizetype {1}));
 }
