@@ -41,7 +41,8 @@ TEST_F(BoardLayoutTest, BoardsAreLaidOutCellForCellWithTheirWordStartsAndReplace
     QFrame panel(board.window()->centralWidget()); // the board's frame: a word's points show within it, by its last cell
     panel.setObjectName("boardArea"), panel.setGeometry(0, 0, 400, 400), gameModel().applyCheck({true, true, true, true, true}, {8, 0, 0, 0, 0}, 8);
     const QWidget* points = board.window()->findChild<QWidget*>("slotPoints0");
-    EXPECT_EQ(std::tuple(fieldAt(0, 0)->geometry(), fieldAt(5, 8)->geometry(), points->geometry(), points->font().pixelSize()), std::tuple(QRect(32, 36, 32, 32), QRect(202, 308, 32, 32), QRect(235, 44, 26, 14), 11));
+    EXPECT_EQ(std::tuple(fieldAt(0, 0)->geometry(), fieldAt(5, 8)->geometry(), points->geometry(), points->font().pixelSize(), points->property("text").toString() + board.window()->findChild<QWidget*>("slotPoints1")->property("text").toString()),
+              std::tuple(QRect(32, 36, 32, 32), QRect(202, 308, 32, 32), QRect(235, 44, 26, 14), 11, QString("+80")));
 
     QPointer<myTextField> old = fieldAt(3, 8);
     layOutBoard(puzzleOf({"alpaca", "alpaca", "alpaca", "alpaca", "alpaca"}, 0, 0, 0), board.window());

@@ -25,8 +25,7 @@ TEST_F(BoardKeeperTest, TheUnfinishedBoardIsShownAgainAsItWasAndSwapped)
     BoardState first = readShownBoard().value();
     first.typed.insert(first.typed.begin(), {2, 0, "R", Verdict::Word}), first.id = "first", first.computerScore = 1000, first.playerScore = 12, store.save(first);
     BoardKeeper keeper(store, board.window(), &computer, &player);
-    EXPECT_TRUE(keeper.launch(true));
-    EXPECT_EQ(computer.text() + u' ' + player.text(), "47 12");
+    EXPECT_EQ((std::pair {keeper.launch(true), computer.text() + u' ' + player.text()}), std::pair(true, QString("47 12")));
     QSignalSpy saved(&keeper, &BoardKeeper::saved); // a torn file is moved aside, and said
     QFile::resize(store.filePath(), 10), fieldAt(0, 0)->setText("E"), first.typed[1].letter = "E";
     EXPECT_EQ(printedBy([&] { EXPECT_TRUE(saved.wait(5000)); }).substr(0, 31), "The kept board was not a board ");

@@ -157,7 +157,7 @@ TEST(StatisticsWindowTest, AnEmptyHistorySaysWhatWillAppear)
               "3012 | 4011 | 4111 | 5011 | 5111 | 6111");
     qputenv("HOME", folder.path().toUtf8()); // no Documents folder there
     EXPECT_EQ(StatisticsWindow::exportFilePath("a/b"), folder.filePath("a_b-rounds.csv"));
-    EXPECT_EQ(std::pair(window.findChild<QSpinBox*>()->isEnabled(), window.findChild<QPushButton*>("reviewButton")->isEnabled()), std::pair(false, false)) << "nothing to review";
+    EXPECT_EQ(std::tuple(window.findChild<QSpinBox*>()->isEnabled(), window.findChild<QPushButton*>("reviewButton")->isEnabled(), window.findChild<QComboBox*>()->currentText()), std::tuple(false, false, QString("ada"))) << "nothing to review";
 }
 
 // A character beyond the Basic Multilingual Plane takes one cell of the redrawn round.
