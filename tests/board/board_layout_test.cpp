@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "board/board_layout.h"
+#include "model/game_model.h"
 
 #include "support/board_fixtures.h"
 #include "support/globals.h"
@@ -37,16 +38,18 @@ TEST_F(BoardLayoutTest, BoardsAreLaidOutCellForCellWithTheirWordStartsAndReplace
     // Only the cell that starts a word says so.
     EXPECT_EQ(std::tuple(fieldAt(1, 0)->accessibleName(), fieldAt(3, 8)->accessibleName(), fieldAt(4, 8)->accessibleName()),
               std::tuple(QString("Row 1, column 2, fixed letter A, down word 2, 6 letters"), QString("Row 9, column 4, across word 5, 6 letters"), QString("Row 9, column 5")));
-    EXPECT_EQ(std::pair(fieldAt(0, 0)->geometry(), fieldAt(5, 8)->geometry()), std::pair(QRect(32, 36, 32, 32), QRect(202, 308, 32, 32)));
+    QFrame panel(board.window()->centralWidget()); // the board's frame: a word's points show within it, by its last cell
+    panel.setObjectName("boardArea"), panel.setGeometry(0, 0, 400, 400), gameModel().applyCheck({true, true, true, true, true}, {8, 0, 0, 0, 0}, 8);
+    const QWidget* points = board.window()->findChild<QWidget*>("slotPoints0");
+    EXPECT_EQ(std::tuple(fieldAt(0, 0)->geometry(), fieldAt(5, 8)->geometry(), points->geometry(), points->font().pixelSize(), points->property("text").toString() + board.window()->findChild<QWidget*>("slotPoints1")->property("text").toString()),
+              std::tuple(QRect(32, 36, 32, 32), QRect(202, 308, 32, 32), QRect(235, 44, 26, 14), 11, QString("+80")));
 
     QPointer<myTextField> old = fieldAt(3, 8);
     layOutBoard(puzzleOf({"alpaca", "alpaca", "alpaca", "alpaca", "alpaca"}, 0, 0, 0), board.window());
-    EXPECT_TRUE(old.isNull());
-    EXPECT_EQ(board.window()->centralWidget()->findChildren<myTextField*>().size(), 26);
+    EXPECT_EQ(std::pair(old.isNull(), board.window()->centralWidget()->findChildren<myTextField*>().size()), std::pair(true, qsizetype {26}));
     EXPECT_EQ(std::tuple(gGrid[0][0].editable, gGrid[0][0].wordStart, gGrid[0][0].direction, gGrid[0][3].wordStart, gGrid[5][8].wordStart, gGrid[5][8].direction,
                          readBoardSnapshot().size()), std::tuple(0, 1, DirBoth, 1, 1, DirAcross, size_t {5})) << "a shared start reads as two slots";
-    EXPECT_TRUE(fieldAt(0, 0)->accessibleName().endsWith("across word 1 and down word 2, 6 letters"));
-    EXPECT_EQ(QApplication::focusWidget(), fieldAt(0, 0));
+    EXPECT_EQ(std::pair(fieldAt(0, 0)->accessibleName().endsWith("across word 1 and down word 2, 6 letters"), QApplication::focusWidget()), std::pair(true, static_cast<QWidget*>(fieldAt(0, 0))));
 }
 
 } // namespace

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "board/board_layout.h"
 
-#include "cells/my_text_field.h"
 #include "support/board_fixtures.h"
 #include "support/globals.h"
 

@@ -15,7 +15,7 @@ using BoardKeeperTest = CellsTest;
 // The kept board shows at launch with the player's score and the computer's score its words are
 // worth, whatever the file says; left for a new deal it waits, a letter typed reaches the file
 // unasked, and Resume swaps the two boards, letters and all. Submitted, a board leaves the file
-// to the other.
+// to the other; resumed and then submitted by another game, it is said to be kept no longer.
 TEST_F(BoardKeeperTest, TheUnfinishedBoardIsShownAgainAsItWasAndSwapped)
 {
     const KeptBoardStore store(dataHome() + "/board.json");
@@ -25,8 +25,7 @@ TEST_F(BoardKeeperTest, TheUnfinishedBoardIsShownAgainAsItWasAndSwapped)
     BoardState first = readShownBoard().value();
     first.typed.insert(first.typed.begin(), {2, 0, "R", Verdict::Word}), first.id = "first", first.computerScore = 1000, first.playerScore = 12, store.save(first);
     BoardKeeper keeper(store, board.window(), &computer, &player);
-    EXPECT_TRUE(keeper.launch(true));
-    EXPECT_EQ(computer.text() + u' ' + player.text(), "47 12");
+    EXPECT_EQ((std::pair {keeper.launch(true), computer.text() + u' ' + player.text()}), std::pair(true, QString("47 12")));
     QSignalSpy saved(&keeper, &BoardKeeper::saved); // a torn file is moved aside, and said
     QFile::resize(store.filePath(), 10), fieldAt(0, 0)->setText("E"), first.typed[1].letter = "E";
     EXPECT_EQ(printedBy([&] { EXPECT_TRUE(saved.wait(5000)); }).substr(0, 31), "The kept board was not a board ");
@@ -43,4 +42,5 @@ TEST_F(BoardKeeperTest, TheUnfinishedBoardIsShownAgainAsItWasAndSwapped)
     EXPECT_TRUE(keeper.boardSubmitted());
     QFile::remove(store.filePath()), keeper.saveNow(); // as at quit: written even where nothing changed since
     EXPECT_EQ(store.load().board.value().id, "first");
+    EXPECT_EQ((std::pair {printedBy([&] { keeper.resumeKept(), store.submit("first"), saved.clear(), fieldAt(0, 0)->setText("G"), keeper.saveNow(), keeper.saveNow(); }), saved.count()}), std::pair(std::string("This board was submitted in another game; it is no longer kept and is not scored again.\n"), qsizetype {1}));
 }

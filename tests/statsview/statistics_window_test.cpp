@@ -39,7 +39,7 @@ TEST(StatisticsWindowTest, ChoosingAPlayerShowsTheirFiguresChartsAndExportsTheir
     QTemporaryDir folder;
     HistoryDatabase history(folder.filePath(QStringLiteral("history.sqlite")));
     for (const auto& [player, score, word] : {std::tuple("ada", 30, "HARDEN"), std::tuple("bob", 10, "WARDEN"), std::tuple("bob", 25, "GOLDEN")}) {
-        RoundRecord round {player, QDateTime::fromSecsSinceEpoch(1796000000 + score, Qt::UTC), 20, {}, score, 1, 0, score - 5};
+        RoundRecord round {player, QDateTime::fromSecsSinceEpoch(1796000000 + score, Qt::UTC), 20, {}, score, 1, score / 15 + 1, score - 5}; // daily boards long past
         round.wordSlots[0] = {0, 0, Direction::Across, "GARDEN", word, true, score};
         round.wordSlots[4] = {score == 25 ? 6 : 0, 1, Direction::Across, "GARDEN", "X", false, 0}; // bob's last round is wide
         history.recordRound(round);
@@ -64,7 +64,7 @@ TEST(StatisticsWindowTest, ChoosingAPlayerShowsTheirFiguresChartsAndExportsTheir
                 text += QStringLiteral("on %1 axes | ").arg(series->attachedAxes().size());
             }
             for (const QAbstractAxis* axis : view->chart()->axes())
-                text += QStringLiteral("%1 %2 to %3 in %4 ticks %5| ").arg(axis->titleText(), axis->property("min").toString(), axis->property("max").toString(), axis->property("tickCount").toString(), axis->property("categories").toStringList().join(' '));
+                text += QStringLiteral("%1 %2 to %3 in %4 ticks %5%6| ").arg(axis->titleText(), axis->property("min").toString(), axis->property("max").toString(), axis->property("tickCount").toString(), axis->property("categories").toStringList().join(' '), axis->property("labelFormat").toString());
             text += view->accessibleDescription() + " | ";
         }
         return std::pair(text, window.width());
@@ -79,11 +79,11 @@ TEST(StatisticsWindowTest, ChoosingAPlayerShowsTheirFiguresChartsAndExportsTheir
     bestWords->setFocus(), QTest::keyClick(bestWords, Qt::Key_Tab);
     EXPECT_FALSE(bestWords->hasFocus()) << "Tab walks the table's cells";
     const auto labels = window.findChildren<QLabel*>();
-    EXPECT_TRUE(std::any_of(labels.begin(), labels.end(), [](QLabel* label) { return label->text() == "Won 1, drawn 0, lost 1 against the computer. Rounds won in a row: 1 now, 1 at most."; }));
+    EXPECT_TRUE(std::any_of(labels.begin(), labels.end(), [](QLabel* label) { return label->text() == "Won 1, drawn 0, lost 1 against the computer. Rounds won in a row: 1 now, 1 at most.\nDaily results: 2. Days in a row: 0 now, 2 at most. Latest: #2 25 to 20, #1 10 to 20."; }));
     // Scores 10 and 25 go in buckets of two, 10-11 to 24-25, to keep within a dozen bars; no axis of a player shown before is left.
-    EXPECT_EQ(charted().first.toStdString(), "1,10 2,25 on 2 axes | 1,20 2,20 on 2 axes | Round 1 to 2 in 2 ticks | Score 0 to 25 in 6 ticks | Rounds 1 to 2 shown. Your average 17.5, "
+    EXPECT_EQ(charted().first.toStdString(), "1,10 2,25 on 2 axes | 1,20 2,20 on 2 axes | Round 1 to 2 in 2 ticks %d| Score 0 to 25 in 6 ticks %d| Rounds 1 to 2 shown. Your average 17.5, "
               "best 25. The computer's average 20.0, best 20. | 1 0 0 0 0 0 0 1 on 2 axes | Round score 10–11 to 24–25 in  ticks 10–11 12–13 14–15 16–17 18–19 20–21 22–23 24–25| "
-              "Rounds 0 to 1 in 2 ticks | 2 rounds in all; the most, 1, scored 10 to 11. | ");
+              "Rounds 0 to 1 in 2 ticks %d| 2 rounds in all; the most, 1, scored 10 to 11. | ");
     EXPECT_EQ(window.findChild<RoundBoardView*>()->accessibleDescription().section('.', 0, 0), QString("Your total 25, the computer's 20: you won by 5"));
 
     // Review redraws the player's last round as kept, with the best words the game finds for it.
@@ -125,6 +125,7 @@ TEST(StatisticsWindowTest, ChoosingAPlayerShowsTheirFiguresChartsAndExportsTheir
     const auto buttons = window.findChildren<QPushButton*>();
     QTest::mouseClick(*std::find_if(buttons.begin(), buttons.end(), [](QPushButton* button) { return button->accessibleName() == "Export CSV"; }), Qt::LeftButton);
     EXPECT_EQ(offered, StatisticsWindow::exportFilePath("bob"));
+    EXPECT_EQ((history.recordRound({"cy", QDateTime::fromSecsSinceEpoch(1796000100, Qt::UTC), 20, {}, 5, 1, 0, {}}), window.refresh(), players->count()), 3) << "a new player's first round is not offered";
 }
 
 // Every part of an empty history says what will show there; what a reader hears of each part,
@@ -137,7 +138,7 @@ TEST(StatisticsWindowTest, AnEmptyHistorySaysWhatWillAppear)
     QStringList parts {window.findChild<RoundBoardView*>()->accessibleDescription()};
     for (const QWidget* widget : window.findChildren<QWidget*>())
         if (const auto* label = qobject_cast<const QLabel*>(widget); label || !widget->accessibleName().isEmpty())
-            parts << widget->accessibleName() + (label ? QStringLiteral(" %1 %2 %3").arg(label->text()).arg(label->wordWrap()).arg(label->textInteractionFlags().toInt()) : QString());
+            parts << widget->accessibleName() + (label ? QStringLiteral(" %1 %2 %3%4").arg(label->text()).arg(label->wordWrap()).arg(label->textInteractionFlags().toInt()).arg(label->buddy() ? " for " + label->buddy()->accessibleName() : "") : QString());
     for (const QChartView* view : window.findChildren<QChartView*>()) {
         parts << view->chart()->title();
         for (const QAbstractSeries* series : view->chart()->series())
@@ -148,15 +149,15 @@ TEST(StatisticsWindowTest, AnEmptyHistorySaysWhatWillAppear)
     const auto* grid = qobject_cast<QGridLayout*>(window.layout()); // where each part sits: row, column, rows and columns, in order
     for (int i = 0, at[4]; i < grid->count(); ++i)
         grid->getItemPosition(i, &at[0], &at[1], &at[2], &at[3]), parts << QStringLiteral("%1%2%3%4").arg(at[0]).arg(at[1]).arg(at[2]).arg(at[3]);
-    EXPECT_EQ(parts.join(" | ").toStdString(), "No round yet: the last round you submit is redrawn here. |  &Player: 0 4 | Player | Show all rounds | Export CSV |   1 1 | "
+    EXPECT_EQ(parts.join(" | ").toStdString(), "No round yet: the last round you submit is redrawn here. |  &Player: 0 4 for Player | Player | Show all rounds | Export CSV |   1 1 | "
               "Score per round | Distribution of your round scores | Rounds won, drawn and lost No rounds yet: rounds won, drawn and lost against the computer show here "
-              "once you submit a round. 1 1 |  Your best words: your ten best, with their scores, show here once you submit a round 1 4 |  Last round 0 4 | Your best words | Last round | "
+              "once you submit a round. 1 1 |  Your best words: your ten best, with their scores, show here once you submit a round 1 4 for Your best words |  Last round 0 4 | Your best words | Last round | "
               "Round to review | Review the chosen round | Score per round<br>Your scores and the computer's<br>show here once you submit a round | You | Computer | Round %d | "
               "Score %d | Your round scores<br>How often you scored what<br>shows here once you submit a round | 0012 | 1012 | 2011 | 2111 | "
               "3012 | 4011 | 4111 | 5011 | 5111 | 6111");
     qputenv("HOME", folder.path().toUtf8()); // no Documents folder there
     EXPECT_EQ(StatisticsWindow::exportFilePath("a/b"), folder.filePath("a_b-rounds.csv"));
-    EXPECT_EQ(std::pair(window.findChild<QSpinBox*>()->isEnabled(), window.findChild<QPushButton*>("reviewButton")->isEnabled()), std::pair(false, false)) << "nothing to review";
+    EXPECT_EQ(std::tuple(window.findChild<QSpinBox*>()->isEnabled(), window.findChild<QPushButton*>("reviewButton")->isEnabled(), window.findChild<QComboBox*>()->currentText()), std::tuple(false, false, QString("ada"))) << "nothing to review";
 }
 
 // A character beyond the Basic Multilingual Plane takes one cell of the redrawn round.

@@ -102,8 +102,7 @@ TEST_F(WordsTest, DrawsStayBelowTheBoundAndTakeOneOfTheListRows)
     for (const int count : counts)
         EXPECT_NEAR(count, 10000, 999);
     char word[7] = "XXXXXX";
-    getRandomNLetterWord(word, 6); // from an empty list
-    EXPECT_STREQ(word, "");
+    EXPECT_STREQ((getRandomNLetterWord(word, 6), word), "") << "from an empty list";
     useWordList({"abacus", "beacon", "cactus"});
     gRandomSource = [](uint32_t bound) { return bound - 1; }; // the last of the list
     getRandomNLetterWord(word, 6);
