@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDialog>
+#include <QInputDialog>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QRegularExpression>
@@ -61,11 +62,11 @@ TEST_F(AppTest, FirstLaunchWelcomesDealsSavesThePlayerAndASetWindowChecksWords)
     typeThen("", Qt::Key_Comma, Qt::ControlModifier), QTest::keyClick(m_game->window()->findChild<QDialog*>("preferencesDialog"), Qt::Key_Return);
     EXPECT_EQ(press("actionHowToPlay") + press("actionAbout") + press("actionKeyboardShortcuts") + press("actionRoundReview"), "");
     EXPECT_NE(press("submitButton").find("Rounds are not recorded until the next start: the history "), std::string::npos);
-    QStringList boxes = (press("actionPlayBoardCode"), QStringList()); // only the board code's dialog stops play; the help has the information icon (1) and rich text (1)
+    QStringList boxes = (press("actionPlayBoardCode"), QStringList()); // only the board code's dialog stops play, and asks for it; the help has the information icon (1) and rich text (1)
     for (const QDialog* box : m_game->window()->findChildren<QDialog*>())
-        boxes << box->objectName() + (box->isModal() ? " modal " : " ") + box->windowTitle() + QString(" %1%2").arg(box->property("icon").toInt()).arg(box->property("textFormat").toInt());
+        boxes << (box->objectName() + (box->isModal() ? " modal " : " ") + box->windowTitle() + QString(" %1%2 %3").arg(box->property("icon").toInt()).arg(box->property("textFormat").toInt()).arg(box->inherits("QInputDialog") ? static_cast<const QInputDialog*>(box)->labelText().left(10) : QString())).trimmed();
     EXPECT_EQ(std::pair((boxes.sort(), boxes.join(" | ")), QFile::exists(preferencesFilePath())),
-              std::pair(QString("aboutBox About Sixfold 11 | boardCodeDialog modal Play Board Code 00 | howToPlayBox How to Play 11 | keyboardShortcutsBox Keyboard Shortcuts 11 | preferencesDialog Preferences 00 | roundReview Round Review 02"), true));
+              std::pair(QString("aboutBox About Sixfold 11 | boardCodeDialog modal Play Board Code 00 Board code | howToPlayBox How to Play 11 | keyboardShortcutsBox Keyboard Shortcuts 11 | preferencesDialog Preferences 00 | roundReview Round Review 02"), true));
     for (QDialog* dialog : m_game->window()->findChildren<QDialog*>())
         dialog->close(), QCoreApplication::sendPostedEvents(dialog, QEvent::DeferredDelete);
     EXPECT_TRUE(m_game->window()->findChildren<QDialog*>().isEmpty()) << "a closed box is kept";
@@ -206,6 +207,7 @@ TEST_F(AppTest, CheckAndTwoSubmissionsFoldIntoRunningAveragesSavedAndKeptButNewP
     const auto labels = m_game->window()->findChild<QDialog*>()->findChildren<QLabel*>(); // shows the round submitted while open
     EXPECT_TRUE(std::any_of(labels.begin(), labels.end(), [](const QLabel* label) { return label->text().startsWith("Won 0, drawn 0, lost 2"); }));
     const QString round = "Round over: your score 8, the computer's 47, the computer won by 39. A new puzzle is dealt.";
+    EXPECT_EQ(roundSummary(9, 4) + roundSummary(4, 4), "Round over: your score 9, the computer's 4, you won by 5.Round over: your score 4, the computer's 4, a draw.");
     auto* told = m_game->window()->findChild<QLabel*>("announcer"); // spoken as it appears
     EXPECT_EQ(std::tuple(told->isVisible(), told->accessibleName(), fieldAt(0, 0)->accessibleDescription(), QAccessible::queryAccessibleInterface(told)->role()),
               std::tuple(true, round, round, QAccessible::Notification));

@@ -115,8 +115,9 @@ TEST_F(CellsTest, FixedCellTellsAScreenReaderItIsReadOnlyAndGivesItsLetter)
 }
 
 // A screen reader is told of every change of a cell's text: typing over an empty cell or a
-// selected letter changes it once, straight to the capital.
-TEST_F(CellsTest, ATypedLetterIsAnnouncedOnceInCapitals)
+// selected letter changes it once, straight to the capital. A cell keeps the clipboard and undo
+// keys, and leaves every other Ctrl key to the game's shortcuts.
+TEST_F(CellsTest, ATypedLetterIsAnnouncedOnceInCapitalsAndOnlyEditingKeysAreTheCells)
 {
     myTextField field;
     QStringList changes;
@@ -131,4 +132,11 @@ TEST_F(CellsTest, ATypedLetterIsAnnouncedOnceInCapitals)
     composed.setCommitString(QStringLiteral("é"));
     field.selectAll(), changes.clear(), QCoreApplication::sendEvent(&field, &composed);
     EXPECT_EQ(changes, QStringList {QStringLiteral("É")});
+    QString taken;
+    for (const QKeySequence& keys : std::initializer_list<QKeySequence> {QKeySequence::Copy, QKeySequence::Cut, QKeySequence::Paste, QKeySequence::Undo,
+             QKeySequence::Redo, QKeySequence::SelectAll, Qt::CTRL | Qt::Key_E, Qt::CTRL | Qt::Key_K, Qt::CTRL | Qt::Key_Right}) {
+        QKeyEvent override(QEvent::ShortcutOverride, keys[0].key(), keys[0].keyboardModifiers());
+        override.ignore(), QCoreApplication::sendEvent(&field, &override), taken += override.isAccepted() ? u'1' : u'0';
+    }
+    EXPECT_EQ(taken, "111111000");
 }
