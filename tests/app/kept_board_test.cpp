@@ -132,6 +132,10 @@ TEST_F(KeptBoardTest, PreferencesChosenInTheDialogAreSavedApartAndRecolourTheBoa
     EXPECT_EQ(fieldAt(1, 0)->palette().color(QPalette::Base), kCellBackground);
     QSettings settings(configHome() + "/sixfold/sixfold.conf", QSettings::IniFormat);
     EXPECT_EQ(loadPreferences(settings), (Preferences {WordColours::ColourBlindSafe, true}));
+    auto* again = (press("actionPreferences"), m_game->window()->findChildren<PreferencesDialog*>().constLast()); // shows them; Cancel leaves them be
+    const Preferences shown = again->chosen();
+    again->findChild<QComboBox*>("wordColours")->setCurrentIndex(0), again->findChildren<QAbstractButton*>().constLast()->click(); // Cancel
+    EXPECT_EQ(std::tuple(shown, again->isVisible(), textColor(fieldAt(0, 0))), std::tuple(Preferences {WordColours::ColourBlindSafe, true}, false, kSafeInvalidWordColour));
     QFile::remove(settings.fileName()), QDir().mkdir(settings.fileName()); // a folder where the file was
     const auto accept = [this] { return press("actionPreferences") + printedBy([this] { m_game->window()->findChildren<PreferencesDialog*>().constLast()->accept(); }); };
     EXPECT_EQ(accept() + accept(), "The preferences cannot be saved in " + settings.fileName().toStdString() + "; they hold until the game quits.\n");
