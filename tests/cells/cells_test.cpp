@@ -81,7 +81,8 @@ TEST_F(CellsTest, VerdictShowsByColourLineAndDescription)
 {
     gBoardPalette = {Qt::blue, Qt::magenta};
     myTextField field;
-    field.resize(40, 32);
+    field.resize(40, 32), field.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&field) && field.hasFocus()); // and so ringed
     const struct { const char* text; Verdict verdict; QColor colour; bool struck, bar; const char* description; } cases[] = {
         {"A", Verdict::Word, Qt::blue, false, true, "Checked: part of a word"},
         {"", Verdict::Word, Qt::blue, false, false, "Checked: part of a word"},
@@ -93,8 +94,8 @@ TEST_F(CellsTest, VerdictShowsByColourLineAndDescription)
         showVerdict(&field, row.verdict);
         describeVerdict(&field, row.verdict);
         const QImage image = field.grab().toImage(); // a bar under the letter, a line clear of any glyph from 3 pixels in
-        EXPECT_EQ(std::tuple(textColor(&field), field.font().strikeOut(), image.pixelColor(20, 29) == row.colour, image.pixelColor(3, 15) == row.colour, image.pixelColor(2, 15) == row.colour, field.accessibleDescription()),
-                  std::tuple(row.colour, row.struck, row.bar, row.struck, false, QString::fromUtf8(row.description))) << row.text;
+        EXPECT_EQ(std::tuple(textColor(&field), field.font().strikeOut(), image.pixelColor(20, 29) == row.colour, image.pixelColor(3, 15) == row.colour, image.pixelColor(2, 15) == row.colour, field.accessibleDescription(), image.pixelColor(20, 0) == field.palette().color(QPalette::Highlight)),
+                  std::tuple(row.colour, row.struck, row.bar, row.struck, false, QString::fromUtf8(row.description), true)) << row.text;
     }
     showVerdict(&field, Verdict::NotWord), describeVerdict(&field, Verdict::NotWord), QTest::keyClick(&field, 'b');
     EXPECT_EQ(std::tuple(textColor(&field), field.font().strikeOut(), field.accessibleDescription()), std::tuple(kInputTextColour, false, QString())) << "a retyped cell keeps its verdict";
