@@ -125,9 +125,9 @@ TEST_F(KeptBoardTest, PreferencesChosenInTheDialogAreSavedApartAndRecolourTheBoa
     const QPalette light = QApplication::palette();
     QEvent changed(QEvent::ApplicationPaletteChange); // as Qt sends it in its event loop
     QApplication::setPalette(QPalette(QColor(0x35, 0x35, 0x35))), QApplication::sendEvent(m_game->window(), &changed); // the desktop turns dark, and back
-    const BoardPalette dark = boardPalette(WordColours::ColourBlindSafe, true); // the cell, the panel and a word's points too
-    EXPECT_EQ(std::tuple(textColor(fieldAt(0, 0)), fieldAt(0, 0)->palette().color(QPalette::Base), m_game->window()->findChild<QWidget*>("boardArea")->grab().toImage().pixelColor(5, 168),
-                         m_game->window()->findChild<QLabel*>("slotPoints4")->palette().color(QPalette::WindowText)), std::tuple(dark.nonWord, dark.cell, dark.panel, dark.inputText));
+    const BoardPalette dark = boardPalette(WordColours::ColourBlindSafe, true); // the cell, a fixed letter, the panel and a word's points too
+    EXPECT_EQ(std::tuple(textColor(fieldAt(0, 0)), fieldAt(0, 0)->palette().color(QPalette::Base), textColor(fieldAt(1, 0)), m_game->window()->findChild<QWidget*>("boardArea")->grab().toImage().pixelColor(5, 168),
+                         m_game->window()->findChild<QLabel*>("slotPoints4")->palette().color(QPalette::WindowText)), std::tuple(dark.nonWord, dark.cell, dark.fixedText, dark.panel, dark.inputText));
     QApplication::setPalette(light), QApplication::sendEvent(m_game->window(), &changed);
     EXPECT_EQ(fieldAt(1, 0)->palette().color(QPalette::Base), kCellBackground);
     QSettings settings(configHome() + "/sixfold/sixfold.conf", QSettings::IniFormat);
