@@ -129,7 +129,6 @@ TEST_F(KeptBoardTest, PreferencesChosenInTheDialogAreSavedApartAndRecolourTheBoa
     EXPECT_EQ(std::tuple(textColor(fieldAt(0, 0)), fieldAt(0, 0)->palette().color(QPalette::Base), textColor(fieldAt(1, 0)), m_game->window()->findChild<QWidget*>("boardArea")->grab().toImage().pixelColor(5, 168),
                          m_game->window()->findChild<QLabel*>("slotPoints4")->palette().color(QPalette::WindowText)), std::tuple(dark.nonWord, dark.cell, dark.fixedText, dark.panel, dark.inputText));
     QApplication::setPalette(light), QApplication::sendEvent(m_game->window(), &changed);
-    EXPECT_EQ(fieldAt(1, 0)->palette().color(QPalette::Base), kCellBackground);
     QSettings settings(configHome() + "/sixfold/sixfold.conf", QSettings::IniFormat);
     EXPECT_EQ(loadPreferences(settings), (Preferences {WordColours::ColourBlindSafe, true}));
     auto* again = (press("actionPreferences"), m_game->window()->findChildren<PreferencesDialog*>().constLast()); // shows them; Cancel leaves them be

@@ -32,8 +32,7 @@ TEST(DictionaryToolTest, BatchJudgesEachLineWholeAndNoWordShowsTheUsage)
     ASSERT_TRUE(batch.waitForFinished() && bare.waitForFinished());
     EXPECT_EQ(std::pair(batch.exitCode(), bare.exitCode()), std::pair(0, 2));
     EXPECT_EQ(batch.readAllStandardOutput(), "1\tgarden\n0\tCAT-XY\n1\tice ax\n0\tzzqx\n0\t\n1\tits\n");
-    const QByteArray usage = bare.readAllStandardError();
-    EXPECT_TRUE(usage.startsWith("usage: sixfold-dict WORD..."));
+    const QByteArray usage = bare.readAllStandardError(); // the same as --help's
     QProcess lexicon, best, one, help, version, seven; // the lexicon's filter: six characters, lower case, sorted, none twice
     ASSERT_TRUE(started(lexicon, "sixfold-dict", {"--lexicon"}, "zygote\nGARDEN\n garden\nice ax\nzzqxzz\ngardens\ngarden\n") && started(version, "sixfold-dict", {"--version"}));
     ASSERT_EQ(std::tuple(started(best, "sixfold-dict", {"--best", "QUART?"}), started(one, "sixfold-dict", {"garden"}), started(help, "sixfold-dict", {"--help"}), started(seven, "sixfold-dict", {"--best", "QUARTZ?"})), std::tuple(true, true, true, true));

@@ -115,8 +115,8 @@ TEST_F(CellsTest, FixedCellTellsAScreenReaderItIsReadOnlyAndGivesItsLetter)
 }
 
 // A screen reader is told of every change of a cell's text: typing over an empty cell or a
-// selected letter changes it once, straight to the capital. A cell keeps the clipboard and undo
-// keys, and leaves every other Ctrl key to the game's shortcuts.
+// selected letter changes it once, straight to the capital. A cell keeps the clipboard and undo keys;
+// other Ctrl keys are the game's shortcuts, and keys a cell has no use for go to the widgets around it.
 TEST_F(CellsTest, ATypedLetterIsAnnouncedOnceInCapitalsAndOnlyEditingKeysAreTheCells)
 {
     myTextField field;
@@ -139,4 +139,6 @@ TEST_F(CellsTest, ATypedLetterIsAnnouncedOnceInCapitalsAndOnlyEditingKeysAreTheC
         override.ignore(), QCoreApplication::sendEvent(&field, &override), taken += override.isAccepted() ? u'1' : u'0';
     }
     EXPECT_EQ(taken, "111111000");
+    QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier); // as the line edit leaves it, for a dialog to close on
+    EXPECT_FALSE((QCoreApplication::sendEvent(&field, &escape), escape.isAccepted()));
 }
