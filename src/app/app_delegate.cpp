@@ -131,6 +131,9 @@ void AppDelegate::setWindow(std::unique_ptr<QMainWindow> window)
     const QLabel* oldStats = statsField;
     takeOutlets();
     connectActions();
+    // The keeper shows a resumed board in the window it was given, which goes at the end of this call.
+    if (m_keeper)
+        m_keeper->showIn(_window.get(), compScore, theScore);
     if (!launched || !_window)
         return;
     gWindow = _window.get();

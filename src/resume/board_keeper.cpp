@@ -33,6 +33,13 @@ BoardKeeper::BoardKeeper(KeptBoardStore store, QMainWindow* window, QLabel* comp
     connect(&m_saveTimer, &QTimer::timeout, this, [this] { write(WriteWhen::Changed); });
 }
 
+void BoardKeeper::showIn(QMainWindow* window, QLabel* computerScore, QLabel* playerScore)
+{
+    m_window = window;
+    m_computerScore = computerScore;
+    m_playerScore = playerScore;
+}
+
 bool BoardKeeper::launch(bool resumes)
 {
     KeptBoardStore::Loaded loaded = m_store.load();

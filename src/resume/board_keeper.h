@@ -25,6 +25,9 @@ public:
     BoardKeeper(KeptBoardStore store, QMainWindow* window, QLabel* computerScore, QLabel* playerScore,
                 QObject* parent = nullptr);
 
+    // Shows boards in another window from now on; those given before may then go.
+    void showIn(QMainWindow* window, QLabel* computerScore, QLabel* playerScore);
+
     // Reads the kept board at launch, saying on the console when the file was no board.
     // With `resumes` it shows that board at once and returns true; else the caller deals.
     bool launch(bool resumes);

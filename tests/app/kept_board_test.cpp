@@ -59,8 +59,8 @@ TEST_F(KeptBoardTest, UnfinishedBoardSurvivesAKeystrokeQuitAndNewPuzzleAndSwaps)
     const auto second = shownWords();
     QTest::keyClick(m_game->window(), Qt::Key_R, Qt::ControlModifier);
     EXPECT_EQ(shownWords(), first);
-    press("actionResume");
-    EXPECT_EQ(shownWords(), second);
+    m_game->setWindow(loadMainWindow()), press("actionResume"); // into a window set since
+    EXPECT_EQ(std::pair(shownWords() == second, fieldAt(0, 0)->window()), std::pair(true, static_cast<QWidget*>(m_game->window())));
 
     QSettings settings(preferencesFilePath(), QSettings::IniFormat);
     savePreferences(settings, {WordColours::Standard, true});
@@ -125,15 +125,16 @@ TEST_F(KeptBoardTest, PreferencesChosenInTheDialogAreSavedApartAndRecolourTheBoa
     const QPalette light = QApplication::palette();
     QEvent changed(QEvent::ApplicationPaletteChange); // as Qt sends it in its event loop
     QApplication::setPalette(QPalette(QColor(0x35, 0x35, 0x35))), QApplication::sendEvent(m_game->window(), &changed); // the desktop turns dark, and back
-    const BoardPalette dark = boardPalette(WordColours::ColourBlindSafe, true); // the cell, the panel and a word's points too
-    EXPECT_EQ(std::tuple(textColor(fieldAt(0, 0)), fieldAt(0, 0)->palette().color(QPalette::Base), m_game->window()->findChild<QWidget*>("boardArea")->grab().toImage().pixelColor(5, 168),
-                         m_game->window()->findChild<QLabel*>("slotPoints4")->palette().color(QPalette::WindowText)), std::tuple(dark.nonWord, dark.cell, dark.panel, dark.inputText));
+    const BoardPalette dark = boardPalette(WordColours::ColourBlindSafe, true); // the cell, a fixed letter, the panel and a word's points too
+    EXPECT_EQ(std::tuple(textColor(fieldAt(0, 0)), fieldAt(0, 0)->palette().color(QPalette::Base), textColor(fieldAt(1, 0)), m_game->window()->findChild<QWidget*>("boardArea")->grab().toImage().pixelColor(5, 168),
+                         m_game->window()->findChild<QLabel*>("slotPoints4")->palette().color(QPalette::WindowText)), std::tuple(dark.nonWord, dark.cell, dark.fixedText, dark.panel, dark.inputText));
     QApplication::setPalette(light), QApplication::sendEvent(m_game->window(), &changed);
-    EXPECT_EQ(fieldAt(1, 0)->palette().color(QPalette::Base), kCellBackground);
     QSettings settings(configHome() + "/sixfold/sixfold.conf", QSettings::IniFormat);
     EXPECT_EQ(loadPreferences(settings), (Preferences {WordColours::ColourBlindSafe, true}));
-    const QByteArray record = fileText(UserDefaultsStore::standardFilePath()); // keeps no preference
-    EXPECT_TRUE(record.contains("LastUser") && !record.contains("olour"));
+    auto* again = (press("actionPreferences"), m_game->window()->findChildren<PreferencesDialog*>().constLast()); // shows them; Cancel leaves them be
+    const Preferences shown = again->chosen();
+    again->findChild<QComboBox*>("wordColours")->setCurrentIndex(0), again->findChildren<QAbstractButton*>().constLast()->click(); // Cancel
+    EXPECT_EQ(std::tuple(shown, again->isVisible(), textColor(fieldAt(0, 0))), std::tuple(Preferences {WordColours::ColourBlindSafe, true}, false, kSafeInvalidWordColour));
     QFile::remove(settings.fileName()), QDir().mkdir(settings.fileName()); // a folder where the file was
     const auto accept = [this] { return press("actionPreferences") + printedBy([this] { m_game->window()->findChildren<PreferencesDialog*>().constLast()->accept(); }); };
     EXPECT_EQ(accept() + accept(), "The preferences cannot be saved in " + settings.fileName().toStdString() + "; they hold until the game quits.\n");

@@ -32,15 +32,14 @@ TEST(DictionaryToolTest, BatchJudgesEachLineWholeAndNoWordShowsTheUsage)
     ASSERT_TRUE(batch.waitForFinished() && bare.waitForFinished());
     EXPECT_EQ(std::pair(batch.exitCode(), bare.exitCode()), std::pair(0, 2));
     EXPECT_EQ(batch.readAllStandardOutput(), "1\tgarden\n0\tCAT-XY\n1\tice ax\n0\tzzqx\n0\t\n1\tits\n");
-    const QByteArray usage = bare.readAllStandardError();
-    EXPECT_TRUE(usage.startsWith("usage: sixfold-dict WORD..."));
-    QProcess lexicon, best, one, help; // the lexicon's filter: six characters, lower case, sorted, none twice
-    ASSERT_TRUE(started(lexicon, "sixfold-dict", {"--lexicon"}, "zygote\nGARDEN\n garden\nice ax\nzzqxzz\ngardens\ngarden\n"));
-    ASSERT_EQ(std::tuple(started(best, "sixfold-dict", {"--best", "QUART?"}), started(one, "sixfold-dict", {"garden"}), started(help, "sixfold-dict", {"--help"})), std::tuple(true, true, true));
-    ASSERT_EQ(std::tuple(lexicon.waitForFinished(), best.waitForFinished(), one.waitForFinished(), help.waitForFinished()), std::tuple(true, true, true, true));
-    EXPECT_EQ(std::pair(lexicon.readAllStandardOutput() + best.readAllStandardOutput() + one.readAllStandardOutput().right(19) + help.readAllStandardOutput(),
-                        lexicon.exitCode() + best.exitCode() + one.exitCode() + help.exitCode()),
-              std::pair("garden\nice ax\nzygote\nquartz 24\nquarte 15\nquarto 15\nquarts 15\n'garden' is a word\n" + usage, 0));
+    const QByteArray usage = bare.readAllStandardError(); // the same as --help's
+    QProcess lexicon, best, one, help, version, seven; // the lexicon's filter: six characters, lower case, sorted, none twice
+    ASSERT_TRUE(started(lexicon, "sixfold-dict", {"--lexicon"}, "zygote\nGARDEN\n garden\nice ax\nzzqxzz\ngardens\ngarden\n") && started(version, "sixfold-dict", {"--version"}));
+    ASSERT_EQ(std::tuple(started(best, "sixfold-dict", {"--best", "QUART?"}), started(one, "sixfold-dict", {"garden"}), started(help, "sixfold-dict", {"--help"}), started(seven, "sixfold-dict", {"--best", "QUARTZ?"})), std::tuple(true, true, true, true));
+    ASSERT_EQ(std::tuple(lexicon.waitForFinished(), best.waitForFinished(), one.waitForFinished(), help.waitForFinished(), version.waitForFinished(), seven.waitForFinished()), std::tuple(true, true, true, true, true, true));
+    EXPECT_EQ(std::pair(lexicon.readAllStandardOutput() + best.readAllStandardOutput() + one.readAllStandardOutput().right(19) + help.readAllStandardOutput() + version.readAllStandardOutput(),
+                        lexicon.exitCode() + best.exitCode() + one.exitCode() + help.exitCode() + version.exitCode() + seven.exitCode()),
+              std::pair("garden\nice ax\nzygote\nquartz 24\nquarte 15\nquarto 15\nquarts 15\n'garden' is a word\n" + usage + "sixfold-dict " SIXFOLD_VERSION "\n", 2)) << "a pattern of seven is a mistake";
 }
 
 // The game's options answer on the terminal, with no window and no display needed.
@@ -48,7 +47,7 @@ TEST(LaunchOptionsTest, HelpAndVersionAnswerAndAMistakeExitsWithTwo)
 {
     const struct { QStringList arguments; int status; const char* says; } rows[] = {
         {{"--help"}, 0, "--board <CODE>"},
-        {{"--version"}, 0, "sixfold "},
+        {{"--version"}, 0, "sixfold " SIXFOLD_VERSION "\n"},
         {{"--bogus"}, 2, "Unknown option 'bogus'."},
         {{"-platform", "minimal", "-reverse", "--help"}, 0, "--daily"}, // the toolkit's options stay the toolkit's
         {{"--board", "3STAD-KW9V8"}, 2, "has a typo"},
