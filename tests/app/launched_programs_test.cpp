@@ -7,8 +7,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <gtest/gtest.h>
-
 #include <csignal>
 
 #include <sys/resource.h>
@@ -87,6 +85,7 @@ void expectNormalEndOn(int signal, QProcess& game)
 // Each quit signal ends the game as quitting does, so the last player is stored. A board code
 // on the command line is read at launch: one from another word list is told and play goes on.
 struct Launch { int signal; QStringList arguments; QByteArray said; };
+void PrintTo(const Launch& launch, std::ostream* out) { *out << sigabbrev_np(launch.signal); } // names the ctest entry
 class LaunchedGame : public ::testing::TestWithParam<Launch> {};
 
 TEST_P(LaunchedGame, QuitSignalEndsTheGameTheNormalWay)
