@@ -139,11 +139,7 @@ void AppDelegate::setWindow(std::unique_ptr<QMainWindow> window)
     gWindow = _window.get();
     if (oldConsole && resultView)
         resultView->setPlainText(oldConsole->toPlainText());
-    attachConsoleView(resultView);
-    if (theScore)
-        setIntValue(theScore, gameModel().playerScore());
-    if (compScore)
-        setIntValue(compScore, gameModel().computerScore());
+    attachConsoleView(resultView); // the scores came over with the outlets
     if (oldStats && statsField)
         showStatsText(oldStats->text());
     moveBoardInto(_window->centralWidget());
@@ -433,10 +429,8 @@ void AppDelegate::replaceBoard(const DealOrigin& origin)
         m_keeper->boardLeaving();
     for (const auto& column : gGrid) {
         for (const GridCell& cell : column) {
-            if (cell.field) {
-                cell.field->hide();
-                cell.field->setParent(nullptr);
-            }
+            if (cell.field)
+                cell.field->setParent(nullptr); // which hides it too
         }
     }
     setIntValue(theScore, 0);

@@ -74,7 +74,6 @@ public:
                 return puzzle.word2Cross != -1 && isValidChain(chainCrossings(puzzle));
             }))
             return std::nullopt;
-        crossLetter[0] = words[2][puzzle.word2Cross];
 
         const char word2Last = words[2][kLastIndex];
         if (!drawUntil(words[3], [&](const char* word) { return word[0] == word2Last; }))

@@ -61,8 +61,7 @@ TEST(LaunchOptionsTest, HelpAndVersionAnswerAndAMistakeExitsWithTwo)
     }
 }
 
-// The built game run as a player runs it, with settings of its own and its standard output
-// in a file.
+// The built game run as a player runs it, with settings of its own and its output in a file.
 bool launched(QProcess& game, const QTemporaryDir& folder, const QStringList& arguments = {})
 {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();

@@ -6,8 +6,7 @@
 #include <QDir>
 #include <QRegularExpression>
 
-// A read can be capped, a replacement that cannot be made says why, and a damaged file moves
-// to a dated name beside it. (What a special file or a full disk does is the store's test.)
+// A read can be capped, a failed replacement says why, a damaged file moves to a dated name.
 TEST_F(PlatformTest, KeptFilesAreReadCappedReplacedWholeAndMovedAside)
 {
     const QString path = applicationFilePath(QStandardPaths::GenericDataLocation, "kept");
