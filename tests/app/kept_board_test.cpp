@@ -63,10 +63,10 @@ TEST_F(KeptBoardTest, UnfinishedBoardSurvivesAKeystrokeQuitAndNewPuzzleAndSwaps)
     EXPECT_EQ(std::pair(shownWords() == second, fieldAt(0, 0)->window()), std::pair(true, static_cast<QWidget*>(m_game->window())));
 
     QSettings settings(preferencesFilePath(), QSettings::IniFormat);
-    savePreferences(settings, {WordColours::Standard, true});
+    savePreferences(settings, {WordColours::ColourBlindSafe, true});
     press("actionResume");
-    launch();
-    EXPECT_TRUE(shownWords() == first && gGrid[x][y].field->text() == "Q");
+    launch(); // resumes, in the colours chosen
+    EXPECT_EQ(std::tuple(shownWords() == first, gGrid[x][y].field->text(), gBoardPalette), std::tuple(true, QString("Q"), boardPalette(WordColours::ColourBlindSafe, false)));
     EXPECT_EQ(press("actionResume"), kNothingKept);
 }
 
