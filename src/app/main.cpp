@@ -69,6 +69,9 @@ int main(int argc, char* argv[])
     // Past a file-size limit a write then fails, and is handled as a full disk is, instead
     // of the signal ending the game.
     std::signal(SIGXFSZ, SIG_IGN);
+    // Set once, before either application object (the options' answers or the game) reads them.
+    nameApplication();
+    QCoreApplication::setApplicationVersion(QStringLiteral(SIXFOLD_VERSION));
     LaunchOptions options;
     QCommandLineParser parser;
     describe(parser, options);
@@ -76,8 +79,6 @@ int main(int argc, char* argv[])
     const bool parsed = parser.parse(arguments);
     if (parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("version"))) {
         QCoreApplication console(argc, argv);
-        nameApplication();
-        QCoreApplication::setApplicationVersion(QStringLiteral(SIXFOLD_VERSION));
         parser.process(arguments); // prints and exits
     }
     QString problem = parsed ? QString() : parser.errorText();
@@ -97,8 +98,6 @@ int main(int argc, char* argv[])
     }
 
     QApplication application(argc, argv);
-    nameApplication();
-    QApplication::setApplicationVersion(QStringLiteral(SIXFOLD_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("org.sixfold.Sixfold"));
 
     QuitOnSignals quitOnSignals;
