@@ -93,9 +93,9 @@ TEST_F(CellsTest, VerdictShowsByColourLineAndDescription)
         field.setText(QString::fromUtf8(row.text));
         showVerdict(&field, row.verdict);
         describeVerdict(&field, row.verdict);
-        const QImage image = field.grab().toImage(); // a bar under the letter, a line clear of any glyph from 3 pixels in
-        EXPECT_EQ(std::tuple(textColor(&field), field.font().strikeOut(), image.pixelColor(20, 29) == row.colour, image.pixelColor(3, 15) == row.colour, image.pixelColor(2, 15) == row.colour, field.accessibleDescription(), image.pixelColor(20, 0) == field.palette().color(QPalette::Highlight)),
-                  std::tuple(row.colour, row.struck, row.bar, row.struck, false, QString::fromUtf8(row.description), true)) << row.text;
+        const QImage image = field.grab().toImage(); // a bar under the letter 8 pixels in, a line clear of any glyph 3 pixels in, from each side
+        EXPECT_EQ(std::tuple(textColor(&field), field.font().strikeOut(), image.pixelColor(8, 29) == row.colour, image.pixelColor(31, 29) == row.colour, image.pixelColor(7, 29) == row.colour || image.pixelColor(32, 29) == row.colour, image.pixelColor(3, 15) == row.colour, image.pixelColor(36, 15) == row.colour, image.pixelColor(2, 15) == row.colour || image.pixelColor(37, 15) == row.colour, field.accessibleDescription(), image.pixelColor(20, 0) == field.palette().color(QPalette::Highlight)),
+                  std::tuple(row.colour, row.struck, row.bar, row.bar, false, row.struck, row.struck, false, QString::fromUtf8(row.description), true)) << row.text;
     }
     showVerdict(&field, Verdict::NotWord), describeVerdict(&field, Verdict::NotWord), QTest::keyClick(&field, 'b');
     EXPECT_EQ(std::tuple(textColor(&field), field.font().strikeOut(), field.accessibleDescription()), std::tuple(kInputTextColour, false, QString())) << "a retyped cell keeps its verdict";
