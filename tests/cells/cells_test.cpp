@@ -44,7 +44,7 @@ TEST_F(CellsTest, FocusMovesOneStepAlongTheWordOrTwoOverOneFixedCellAndNeverOffT
         {{{2, 0, 'I', D}}, false, 2, 0, kNone, 0, "Finding previous 2,0.|It's vertical.|Previous is nil.|"},
         {{{2, 4, 'I', D}, {2, 5, 'I', D}}, false, 2, 5, 2, 4, "Finding previous 2,5.|It's vertical.|"},
         {{{1, 3, 'I', D}, {2, 3, 'F', D}, {3, 3, 'I', A}}, false, 3, 3, 1, 3, "Finding previous 3,3.|It's horizontal.|"},
-        {{{0, 0, 'F', DirBoth}, {1, 0, 'I', A}, {0, 1, 'I', D}}, true, 0, 0, kNone, 0, "Finding next 0,0.|"},
+        {{{0, 0, 'F', DirBoth}, {1, 0, 'I', A}, {0, 1, 'I', D}}, true, 0, 0, 1, 0, "Finding next 0,0.|It's horizontal.|"}, // a shared start leads across
         {{{0, 0, 'F', DirBoth}, {1, 0, 'I', A}}, false, 1, 0, kNone, 0, "Finding previous 1,0.|It's horizontal.|"},
         {{}, false, 20, 3, kNone, 0, "Finding previous 20,3.|"},
         {{{18, 6, 'I', A}, {19, 6, 'F', D}}, true, 18, 6, kNone, 0, "Finding next 18,6.|It's horizontal.|"},
@@ -58,7 +58,7 @@ TEST_F(CellsTest, FocusMovesOneStepAlongTheWordOrTwoOverOneFixedCellAndNeverOffT
     for (const auto& row : cases) {
         place(row.board);
         g_trace.clear();
-        myTextField* found = row.next ? myTextField::findNextField(row.x, row.y) : myTextField::findPreviousField(row.x, row.y);
+        myTextField* found = row.next ? myTextField::findFieldAfter(row.x, row.y) : myTextField::findPreviousField(row.x, row.y);
         EXPECT_EQ(found, fieldOf(row.toX, row.toY)) << row.trace;
         EXPECT_EQ(g_trace, row.trace);
     }
@@ -112,6 +112,8 @@ TEST_F(CellsTest, FixedCellTellsAScreenReaderItIsReadOnlyAndGivesItsLetter)
     QAccessibleInterface* fixed = QAccessible::queryAccessibleInterface(&field);
     EXPECT_EQ((std::tuple<bool, bool, QString>(fixed->state().readOnly, fixed->state().editable, fixed->text(QAccessible::Value))), std::tuple(true, false, QString("H")));
     ASSERT_EQ((std::pair<bool, bool>(fixed->textInterface(), fixed->editableTextInterface())), std::pair(true, false));
+    const QAccessible::Id wrapped = QAccessible::uniqueId(dynamic_cast<QAccessibleInterface*>(fixed->textInterface()));
+    EXPECT_EQ((field.setReadOnly(false), QAccessible::accessibleInterface(wrapped)), nullptr) << "the toolkit's interface goes with the fixed cell's";
 }
 
 // A screen reader is told of every change of a cell's text: typing over an empty cell or a
