@@ -76,7 +76,7 @@ TEST_F(AppTest, LaunchWithoutAWordListSaysSoAndLeavesTheBoardEmpty)
 {
     TemporaryResources resources;
     EXPECT_EQ(launch(), "Null list.\n" + kWelcome + "The word list cannot make a puzzle, so the board stays empty.\n");
-    EXPECT_EQ(std::pair(m_game->compScore->text(), bool(gGrid[0][0].field)), std::pair(QString("0"), false));
+    EXPECT_EQ((showWorkedExample(), press("actionNewPuzzle"), std::pair(m_game->compScore->text(), bool(gGrid[0][0].field))), std::pair(QString("0"), false)) << "a board shown before goes";
     QString form = QString("%1x%2 %3\n").arg(m_game->window()->centralWidget()->width()).arg(m_game->window()->centralWidget()->height()).arg(m_game->window()->minimumSize() == m_game->window()->maximumSize() ? "fixed" : "sizable"); // as the form lays it out
     for (const QWidget* control : m_game->window()->centralWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
         form += QString("%1 %2,%3 %4x%5 %6\n").arg(control->objectName()).arg(control->x()).arg(control->y()).arg(control->width()).arg(control->height()).arg(control->accessibleName());

@@ -39,7 +39,7 @@ TEST_F(BoardKeeperTest, TheUnfinishedBoardIsShownAgainAsItWasAndSwapped)
     EXPECT_EQ(readShownBoard()->typed, (std::vector<TypedCell> {{1, 0, "Q", Verdict::Unchecked}}));
     fieldAt(1, 0)->setText("U");
     EXPECT_TRUE(saved.wait(5000)) << "a resumed letter's field still reports a change";
-    EXPECT_TRUE(keeper.boardSubmitted());
+    EXPECT_EQ(printedBy([&] { EXPECT_TRUE(keeper.boardSubmitted()); }), "") << "a first submission is scored quietly";
     QFile::remove(store.filePath()), keeper.saveNow(); // as at quit: written even where nothing changed since
     EXPECT_EQ(store.load().board.value().id, "first");
     EXPECT_EQ((std::pair {printedBy([&] { keeper.resumeKept(), store.submit("first"), saved.clear(), fieldAt(0, 0)->setText("G"), keeper.saveNow(), keeper.saveNow(); }), saved.count()}), std::pair(std::string("This board was submitted in another game; it is no longer kept and is not scored again.\n"), qsizetype {1}));
