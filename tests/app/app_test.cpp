@@ -155,9 +155,7 @@ TEST_F(AppTest, ChangeUserSwitchesPlayersAndRefusesNamesTheStoreCannotKeep)
         gCurrStats.bestWordScore = 50; // found by a check, never saved
         m_game->newUserName->setText(QString::fromStdString(row.typed));
         EXPECT_EQ(press("changeUserButton"), row.printed);
-        EXPECT_EQ(gUserName, row.player);
-        EXPECT_EQ(std::get<QString>(*stored("LastUser")).toStdString(), row.player);
-        EXPECT_EQ(statsLine(0).toStdString(), "Stats for " + row.player + ":");
+        EXPECT_EQ(std::tuple(std::string(gUserName), std::get<QString>(*stored("LastUser")).toStdString(), statsLine(0).toStdString()), std::tuple(row.player, row.player, "Stats for " + row.player + ":"));
         EXPECT_EQ(gCurrStats.bestWordScore, row.printed.empty() || row.printed[0] == '\'' ? 50 : 0) << row.typed;
     }
     m_game->newUserName->setFocus();
