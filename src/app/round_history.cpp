@@ -4,19 +4,19 @@
 #include <QDateTime>
 #include <QString>
 
+#include <optional>
+
 namespace {
 
-const SlotSnapshot* checkedSlot(const BoardCheck& check, const PlacedWord& word, size_t* index)
+std::optional<size_t> checkedIndex(const BoardCheck& check, const PlacedWord& word)
 {
     const int32_t direction = word.place.direction == Direction::Across ? DirAcross : DirDown;
     for (size_t i = 0; i < check.board.size() && i < check.verdicts.size(); ++i) {
         const SlotSnapshot& slot = check.board[i];
-        if (slot.x == word.place.start.x && slot.y == word.place.start.y && slot.direction == direction) {
-            *index = i;
-            return &slot;
-        }
+        if (slot.x == word.place.start.x && slot.y == word.place.start.y && slot.direction == direction)
+            return i;
     }
-    return nullptr;
+    return std::nullopt;
 }
 
 // A cell holds one character, which beyond the Basic Multilingual Plane is two UTF-16 units:
@@ -48,11 +48,10 @@ RoundRecord roundRecordOf(const QString& player, const QDateTime& playedAt, cons
         slot.direction = word.place.direction;
         slot.solution = word.letters;
         slot.letters = QString(gWordSize, u' ');
-        size_t index = 0;
-        if (const SlotSnapshot* checked = checkedSlot(check, word, &index)) {
-            slot.letters = lettersAsLeft(*checked);
-            slot.isWord = check.verdicts[index].isWord;
-            slot.score = check.verdicts[index].score;
+        if (const std::optional<size_t> index = checkedIndex(check, word)) {
+            slot.letters = lettersAsLeft(check.board[*index]);
+            slot.isWord = check.verdicts[*index].isWord;
+            slot.score = check.verdicts[*index].score;
         }
         round.roundScore += slot.score;
         round.wordsMade += slot.isWord ? 1 : 0;

@@ -41,7 +41,6 @@ void drawBorder(QPainter& painter, const QRectF& r, const QColor& border)
         painter.setBrush(border);
         painter.drawRect(straight);
         painter.setPen(pen);
-        painter.setBrush(Qt::NoBrush);
         painter.drawArc(arc1, start1 * 16, span1 * 16);
         painter.drawArc(arc2, start2 * 16, span2 * 16);
     };

@@ -72,7 +72,7 @@ protected:
             fieldAt(x + k, y)->setText(QString(QChar(letters[k])));
     }
 
-    QString statsLine(int line) const { return m_game->statsField->text().split(u'\n').value(line); }
+    QString statsLine(int line) const { return m_game->statsField->accessibleDescription() == m_game->statsField->text() ? m_game->statsField->text().split(u'\n').value(line) : "not described as shown"; }
 
     static std::optional<StoreValue> stored(const QString& key)
     {

@@ -39,7 +39,7 @@ TEST_F(BoardLayoutTest, BoardsAreLaidOutCellForCellWithTheirWordStartsAndReplace
     EXPECT_EQ(std::tuple(fieldAt(1, 0)->accessibleName(), fieldAt(3, 8)->accessibleName(), fieldAt(4, 8)->accessibleName()),
               std::tuple(QString("Row 1, column 2, fixed letter A, down word 2, 6 letters"), QString("Row 9, column 4, across word 5, 6 letters"), QString("Row 9, column 5")));
     QFrame panel(board.window()->centralWidget()); // the board's frame: a word's points show within it, by its last cell
-    panel.setObjectName("boardArea"), panel.setGeometry(0, 0, 400, 400), gameModel().applyCheck({true, true, true, true, true}, {8, 0, 0, 0, 0}, 8);
+    panel.setObjectName("boardArea"), panel.setGeometry(0, 0, 262, 400), gameModel().applyCheck({true, true, true, true, true}, {8, 0, 0, 0, 0}, 8);
     const QWidget* points = board.window()->findChild<QWidget*>("slotPoints0");
     EXPECT_EQ(std::tuple(fieldAt(0, 0)->geometry(), fieldAt(5, 8)->geometry(), points->geometry(), points->font().pixelSize(), points->property("text").toString() + board.window()->findChild<QWidget*>("slotPoints1")->property("text").toString()),
               std::tuple(QRect(32, 36, 32, 32), QRect(202, 308, 32, 32), QRect(235, 44, 26, 14), 11, QString("+80")));

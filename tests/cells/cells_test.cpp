@@ -44,7 +44,7 @@ TEST_F(CellsTest, FocusMovesOneStepAlongTheWordOrTwoOverOneFixedCellAndNeverOffT
         {{{2, 0, 'I', D}}, false, 2, 0, kNone, 0, "Finding previous 2,0.|It's vertical.|Previous is nil.|"},
         {{{2, 4, 'I', D}, {2, 5, 'I', D}}, false, 2, 5, 2, 4, "Finding previous 2,5.|It's vertical.|"},
         {{{1, 3, 'I', D}, {2, 3, 'F', D}, {3, 3, 'I', A}}, false, 3, 3, 1, 3, "Finding previous 3,3.|It's horizontal.|"},
-        {{{0, 0, 'F', DirBoth}, {1, 0, 'I', A}, {0, 1, 'I', D}}, true, 0, 0, kNone, 0, "Finding next 0,0.|"},
+        {{{0, 0, 'F', DirBoth}, {1, 0, 'I', A}, {0, 1, 'I', D}}, true, 0, 0, 1, 0, "Finding next 0,0.|It's horizontal.|"}, // a shared start leads across
         {{{0, 0, 'F', DirBoth}, {1, 0, 'I', A}}, false, 1, 0, kNone, 0, "Finding previous 1,0.|It's horizontal.|"},
         {{}, false, 20, 3, kNone, 0, "Finding previous 20,3.|"},
         {{{18, 6, 'I', A}, {19, 6, 'F', D}}, true, 18, 6, kNone, 0, "Finding next 18,6.|It's horizontal.|"},
@@ -58,7 +58,7 @@ TEST_F(CellsTest, FocusMovesOneStepAlongTheWordOrTwoOverOneFixedCellAndNeverOffT
     for (const auto& row : cases) {
         place(row.board);
         g_trace.clear();
-        myTextField* found = row.next ? myTextField::findNextField(row.x, row.y) : myTextField::findPreviousField(row.x, row.y);
+        myTextField* found = row.next ? myTextField::findFieldAfter(row.x, row.y) : myTextField::findPreviousField(row.x, row.y);
         EXPECT_EQ(found, fieldOf(row.toX, row.toY)) << row.trace;
         EXPECT_EQ(g_trace, row.trace);
     }
@@ -93,9 +93,9 @@ TEST_F(CellsTest, VerdictShowsByColourLineAndDescription)
         field.setText(QString::fromUtf8(row.text));
         showVerdict(&field, row.verdict);
         describeVerdict(&field, row.verdict);
-        const QImage image = field.grab().toImage(); // a bar under the letter, a line clear of any glyph from 3 pixels in
-        EXPECT_EQ(std::tuple(textColor(&field), field.font().strikeOut(), image.pixelColor(20, 29) == row.colour, image.pixelColor(3, 15) == row.colour, image.pixelColor(2, 15) == row.colour, field.accessibleDescription(), image.pixelColor(20, 0) == field.palette().color(QPalette::Highlight)),
-                  std::tuple(row.colour, row.struck, row.bar, row.struck, false, QString::fromUtf8(row.description), true)) << row.text;
+        const QImage image = field.grab().toImage(); // a bar under the letter 8 pixels in, a line clear of any glyph 3 pixels in, from each side
+        EXPECT_EQ(std::tuple(textColor(&field), field.font().strikeOut(), image.pixelColor(8, 29) == row.colour, image.pixelColor(31, 29) == row.colour, image.pixelColor(7, 29) == row.colour || image.pixelColor(32, 29) == row.colour, image.pixelColor(3, 15) == row.colour, image.pixelColor(36, 15) == row.colour, image.pixelColor(2, 15) == row.colour || image.pixelColor(37, 15) == row.colour, field.accessibleDescription(), image.pixelColor(20, 0) == field.palette().color(QPalette::Highlight)),
+                  std::tuple(row.colour, row.struck, row.bar, row.bar, false, row.struck, row.struck, false, QString::fromUtf8(row.description), true)) << row.text;
     }
     showVerdict(&field, Verdict::NotWord), describeVerdict(&field, Verdict::NotWord), QTest::keyClick(&field, 'b');
     EXPECT_EQ(std::tuple(textColor(&field), field.font().strikeOut(), field.accessibleDescription()), std::tuple(kInputTextColour, false, QString())) << "a retyped cell keeps its verdict";
@@ -112,6 +112,8 @@ TEST_F(CellsTest, FixedCellTellsAScreenReaderItIsReadOnlyAndGivesItsLetter)
     QAccessibleInterface* fixed = QAccessible::queryAccessibleInterface(&field);
     EXPECT_EQ((std::tuple<bool, bool, QString>(fixed->state().readOnly, fixed->state().editable, fixed->text(QAccessible::Value))), std::tuple(true, false, QString("H")));
     ASSERT_EQ((std::pair<bool, bool>(fixed->textInterface(), fixed->editableTextInterface())), std::pair(true, false));
+    const QAccessible::Id wrapped = QAccessible::uniqueId(dynamic_cast<QAccessibleInterface*>(fixed->textInterface()));
+    EXPECT_EQ((field.setReadOnly(false), QAccessible::accessibleInterface(wrapped)), nullptr) << "the toolkit's interface goes with the fixed cell's";
 }
 
 // A screen reader is told of every change of a cell's text: typing over an empty cell or a

@@ -15,7 +15,7 @@ using BoardKeeperTest = CellsTest;
 // The kept board shows at launch with the player's score and the computer's score its words are
 // worth, whatever the file says; left for a new deal it waits, a letter typed reaches the file
 // unasked, and Resume swaps the two boards, letters and all. Submitted, a board leaves the file
-// to the other; resumed and then submitted by another game, it is said to be kept no longer.
+// to the other; resumed and then submitted by another game, or kept and submitted there, it is said to be kept no longer.
 TEST_F(BoardKeeperTest, TheUnfinishedBoardIsShownAgainAsItWasAndSwapped)
 {
     const KeptBoardStore store(dataHome() + "/board.json");
@@ -39,8 +39,10 @@ TEST_F(BoardKeeperTest, TheUnfinishedBoardIsShownAgainAsItWasAndSwapped)
     EXPECT_EQ(readShownBoard()->typed, (std::vector<TypedCell> {{1, 0, "Q", Verdict::Unchecked}}));
     fieldAt(1, 0)->setText("U");
     EXPECT_TRUE(saved.wait(5000)) << "a resumed letter's field still reports a change";
-    EXPECT_TRUE(keeper.boardSubmitted());
+    EXPECT_EQ(printedBy([&] { EXPECT_TRUE(keeper.boardSubmitted()); }), "") << "a first submission is scored quietly";
     QFile::remove(store.filePath()), keeper.saveNow(); // as at quit: written even where nothing changed since
     EXPECT_EQ(store.load().board.value().id, "first");
     EXPECT_EQ((std::pair {printedBy([&] { keeper.resumeKept(), store.submit("first"), saved.clear(), fieldAt(0, 0)->setText("G"), keeper.saveNow(), keeper.saveNow(); }), saved.count()}), std::pair(std::string("This board was submitted in another game; it is no longer kept and is not scored again.\n"), qsizetype {1}));
+    first.id = "later", store.save(first); // read at a launch, then submitted by another game
+    EXPECT_EQ(printedBy([&] { keeper.launch(false), store.submit("later"), keeper.resumeKept(), keeper.resumeKept(); }), "The kept board was submitted in another game, so it is not resumed.\nNo board is kept to resume.\n");
 }

@@ -57,7 +57,7 @@ TEST_F(GameTest, OnlyTypedLettersOfInputCellsAreColouredAndEveryInputCellIsDescr
     EXPECT_EQ(std::tuple(look(1), look(2)), std::tuple(std::tuple(QColor(kInputTextColour), QString()), // fixed: untouched
                                                        std::tuple(QColor(kInputTextColour), QStringLiteral("Checked: part of a word"))));
     slot.direction = DirDown;
-    colourBoard({slot}, {{}});
+    colourBoard({slot, slot}, {{true, 8}, {}}); // the last verdict of a cell wins
     EXPECT_EQ(look(0), std::tuple(kInvalidWordColour, QStringLiteral("Checked: not part of a word")));
 }
 
