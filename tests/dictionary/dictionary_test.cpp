@@ -58,16 +58,14 @@ TEST_F(DictionaryTest, DefinitionsGiveHeadwordBasesAndExactLabels)
     EXPECT_EQ(detachmentCandidates("keenes", PartOfSpeech::Verb), (V {"keene", "keene"})); // not keen + es
     EXPECT_EQ(detachmentCandidates("runing", PartOfSpeech::Verb), (V {"rune"})); // run doubles its n
     EXPECT_EQ(detachmentCandidates("nicest", PartOfSpeech::Adjective), (V {"nice"})); // not nic + est
-    const struct { const char* form; const char* base; bool detached; } spellings[] = { // hoped, carried, cities, treeing, lying, obeys
+    const struct { const char* form; const char* base; bool detached; } spellings[] = { // hoped, carried, cities, treeing, lying, obeys, glass
         {"hopeed", "hope", false}, {"carryed", "carry", false}, {"citys", "city", false}, {"treing", "tree", false}, {"lieing", "lie", false},
-        {"benchs", "bench", false}, {"obeies", "obey", false}, {"seeing", "see", true}, {"dyeing", "dye", true}, {"arguing", "argue", true},
-        {"played", "play", true}, {"hopes", "hope", true}, {"benches", "bench", true}, {"tries", "try", true}};
+        {"benchs", "bench", false}, {"obeies", "obey", false}, {"bys", "by", false}, {"glass", "glas", false}, {"s", "", false},
+        {"seeing", "see", true}, {"dyeing", "dye", true}, {"arguing", "argue", true}, {"played", "play", true}, {"hopes", "hope", true}, {"benches", "bench", true}, {"tries", "try", true}};
     for (const auto& row : spellings) {
         const V verb = detachmentCandidates(row.form, PartOfSpeech::Verb), noun = detachmentCandidates(row.form, PartOfSpeech::Noun);
         EXPECT_EQ(std::ranges::count(verb, row.base) + std::ranges::count(noun, row.base) > 0, row.detached) << row.form;
     }
-    EXPECT_TRUE(detachmentCandidates("glass", PartOfSpeech::Noun).empty() && detachmentCandidates("s", PartOfSpeech::Noun).empty()
-                && detachmentCandidates("quickly", PartOfSpeech::Adverb).empty()); // not glas + s
 }
 
 TEST_F(DictionaryTest, LongestTermEndingAtAWordBoundary)
