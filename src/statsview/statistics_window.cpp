@@ -339,7 +339,7 @@ void StatisticsWindow::reviewChosenRound()
 
 void StatisticsWindow::showRounds()
 {
-    const QList<RoundScores> rounds = m_history.roundScores(player(), m_allRounds->isChecked() ? -1 : kRecentRounds);
+    const QList<RoundScores> rounds = m_history.roundScores(player(), m_allRounds->isChecked() ? HistoryDatabase::kAllRounds : kRecentRounds);
     QList<QPointF> yours;
     QList<QPointF> computers;
     int high = 10;
