@@ -149,7 +149,7 @@ HistoryDatabase::HistoryDatabase(QString filePath, int busyWaitMs)
 {
     // Named after the object: unique among the live ones even when two copies of this code
     // share a process (the game's module and a program that links this library).
-    m_connection = QStringLiteral("sixfold-history-%1").arg(reinterpret_cast<quintptr>(this), 0, 16);
+    m_connection = QStringLiteral("sixfold-history-%1").arg(reinterpret_cast<quintptr>(this));
 }
 
 HistoryDatabase::~HistoryDatabase()
@@ -385,7 +385,7 @@ QList<RoundScores> HistoryDatabase::roundScores(const QString& player, int count
 QList<RoundScores> HistoryDatabase::roundScores(const QString& player, int count, int total)
 {
     QList<RoundScores> rounds;
-    const int wanted = count < 0 ? total : std::min(count, total);
+    const int wanted = std::min(count, total);
     auto query = run(QStringLiteral("SELECT played_at, round_score, computer_score FROM rounds WHERE player = ?"
                                     " ORDER BY played_at DESC, id DESC LIMIT ?"),
                      {player, wanted});

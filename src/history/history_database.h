@@ -10,6 +10,7 @@
 #include <QString>
 
 #include <functional>
+#include <limits>
 #include <optional>
 
 class QSqlDatabase;
@@ -60,7 +61,8 @@ public:
 
     // The queries read nothing and answer empty while the history is unavailable.
     QStringList players();
-    // The player's last `count` rounds (all of them when count < 0), oldest first.
+    // The player's last `count` rounds, oldest first.
+    static constexpr int kAllRounds = std::numeric_limits<int>::max();
     QList<RoundScores> roundScores(const QString& player, int count);
     QList<BestWord> bestWords(const QString& player, int count = RoundFigures::kBestWordCount);
     std::optional<RoundRecord> lastRound(const QString& player);
@@ -70,7 +72,7 @@ public:
     // Whether the player has a result for the daily board numbered `number`.
     bool hasDailyResult(const QString& player, int number);
     QList<DailyResult> dailyResults(const QString& player); // by number
-    PlayerStatistics statistics(const QString& player, int lastRounds = 100);
+    PlayerStatistics statistics(const QString& player, int lastRounds);
 
     // Works out a round's best possible score (none when it cannot). A round read without
     // one, kept before the history recorded it, gets it from here once, and keeps it.

@@ -12,45 +12,45 @@
 
 // A round as the figures see it; its number in the player's history counts from 1.
 struct RoundScores {
-    int number = 0;
+    int number {};
     QDateTime playedAt;
-    int score = 0;
-    int computerScore = 0;
+    int score {};
+    int computerScore {};
 
     bool operator==(const RoundScores&) const = default;
 };
 
 // Rounds set against the computer's score, and runs of rounds won in time order.
 struct WinRecord {
-    int won = 0;
-    int drawn = 0;
-    int lost = 0;
-    int currentStreak = 0; // rounds won since the last round not won
-    int longestStreak = 0;
+    int won {};
+    int drawn {};
+    int lost {};
+    int currentStreak {}; // rounds won since the last round not won
+    int longestStreak {};
 
     bool operator==(const WinRecord&) const = default;
 };
 
 // A daily result: the daily board's number, the player's score and the computer's.
 struct DailyResult {
-    int number = 0;
-    int score = 0;
-    int computerScore = 0;
+    int number {};
+    int score {};
+    int computerScore {};
 
     bool operator==(const DailyResult&) const = default;
 };
 
 // Runs of days with a daily result.
 struct DailyStreak {
-    int current = 0; // the run that ends today, or yesterday while today is still to play
-    int longest = 0;
+    int current {}; // the run that ends today, or yesterday while today is still to play
+    int longest {};
 
     bool operator==(const DailyStreak&) const = default;
 };
 
 struct BestWord {
     QString word; // upper case
-    int score = 0;
+    int score {};
     QDateTime playedAt; // the first round that made it
 
     bool operator==(const BestWord&) const = default;
@@ -58,9 +58,9 @@ struct BestWord {
 
 // Round scores from `low` to `high`, both included, and how many rounds scored them.
 struct ScoreBucket {
-    qint64 low = 0;
-    qint64 high = 0;
-    int rounds = 0;
+    qint64 low {};
+    qint64 high {};
+    int rounds {};
 
     bool operator==(const ScoreBucket&) const = default;
 };

@@ -4,6 +4,7 @@
 #include "model/deal_random.h"
 
 #include <array>
+#include <optional>
 
 namespace {
 
@@ -18,13 +19,13 @@ constexpr uint64_t kLargestPayload = (uint64_t {1} << (kSeedBits + kListTagBits)
 const QDate kFirstDailyDate(2026, 1, 1);
 constexpr uint64_t kDailySalt = 0x5349584641494CULL;
 
-int digitOf(QChar c)
+std::optional<int> digitOf(QChar c)
 {
     for (int digit = 0; digit < kBase; ++digit) {
         if (c == QLatin1Char(kAlphabet[digit]))
             return digit;
     }
-    return -1;
+    return std::nullopt;
 }
 
 int weightedSum(const std::array<int, kBoardCodeLength>& digits, int count)
@@ -64,12 +65,12 @@ CodeReading readBoardCode(const QString& typed, uint32_t listTag)
     for (const QChar c : typed) {
         if (c == QLatin1Char('-') || c.isSpace())
             continue;
-        const int digit = count < kBoardCodeLength ? digitOf(c.toUpper()) : -1;
-        if (digit < 0) {
+        const std::optional<int> digit = count < kBoardCodeLength ? digitOf(c.toUpper()) : std::nullopt;
+        if (!digit) {
             reading.fault = CodeFault::Malformed;
             return reading;
         }
-        digits[static_cast<size_t>(count++)] = digit;
+        digits[static_cast<size_t>(count++)] = *digit;
     }
     if (count != kBoardCodeLength) {
         reading.fault = CodeFault::Malformed;

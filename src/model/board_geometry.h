@@ -20,8 +20,8 @@ enum class Direction { Across, Down };
 enum class Verdict { Unchecked, Word, NotWord };
 
 struct BoardCell {
-    int x = 0; // the column, 0 at the left
-    int y = 0; // the row, 0 at the top
+    int x {}; // the column, 0 at the left
+    int y {}; // the row, 0 at the top
     bool operator==(const BoardCell&) const = default;
     auto operator<=>(const BoardCell&) const = default;
 };
@@ -42,9 +42,9 @@ struct Placement {
 // vowel, word 2 holds word 1's fourth letter at `word2Cross`, word 3 starts at word 2's
 // last letter and word 4 holds word 3's last letter at `word4Cross`.
 struct ChainCrossings {
-    int vowelIndex = 0; // 0 .. kWordLength - 1
-    int word2Cross = 0; // 0 .. vowelIndex, and below kWordLength - 1 so words 1 and 3 never touch
-    int word4Cross = 0; // 0 .. kWordLength - 1
+    int vowelIndex {}; // 0 .. kWordLength - 1
+    int word2Cross {}; // 0 .. vowelIndex, and below kWordLength - 1 so words 1 and 3 never touch
+    int word4Cross {}; // 0 .. kWordLength - 1
     bool operator==(const ChainCrossings&) const = default;
 };
 

@@ -17,8 +17,8 @@ struct PlacedWord {
 
 // A letter the player typed, where it stands and how the last check judged it.
 struct TypedCell {
-    int x = 0;
-    int y = 0;
+    int x {};
+    int y {};
     QString letter; // one character as shown
     Verdict verdict = Verdict::Unchecked;
     bool operator==(const TypedCell&) const = default;
@@ -31,8 +31,8 @@ struct TypedCell {
 struct BoardState {
     std::array<PlacedWord, kWordCount> words;
     std::vector<TypedCell> typed;
-    int computerScore = 0;
-    int playerScore = 0;
+    int computerScore {};
+    int playerScore {};
     QString id; // letters, digits, '.', '-'; empty in a document kept before boards had one
 
     bool operator==(const BoardState&) const = default;

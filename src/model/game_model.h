@@ -10,8 +10,8 @@
 // Where a dealt board came from: the seed it was dealt from, which its board code names, and
 // its number when it is the daily board (0 otherwise).
 struct DealOrigin {
-    uint64_t seed = 0;
-    int dailyNumber = 0;
+    uint64_t seed {};
+    int dailyNumber {};
 };
 
 // The board on show and what the round has said of it: the letters typed, each letter's

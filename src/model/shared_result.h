@@ -11,9 +11,9 @@
 // A submitted round as Copy Result shares it: how it went, never a letter of it.
 struct RoundOutcome {
     QString boardName; // "Daily #12" or the board's code
-    bool practice = false; // a daily board played again after the day's result
-    int playerScore = 0;
-    int computerScore = 0;
+    bool practice {}; // a daily board played again after the day's result
+    int playerScore {};
+    int computerScore {};
     std::optional<int> bestPossible; // the most the board allows, when known
     std::array<bool, kWordCount> isWord {}; // the slots in chain order
 };

@@ -33,7 +33,7 @@ bool takeLock(QLockFile& lock)
     return lock.tryLock(kLockWaitMs);
 }
 
-KeptFileRead readKeptFile(const QString& path, qint64 largest)
+KeptFileRead readKeptFile(const QString& path, std::optional<qint64> largest)
 {
     const QFileInfo info(path);
     if (!info.exists())
@@ -43,7 +43,7 @@ KeptFileRead readKeptFile(const QString& path, qint64 largest)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return {KeptFileRead::State::Unreadable, {}, file.errorString()};
-    QByteArray bytes = largest < 0 ? file.readAll() : file.read(largest + 1);
+    QByteArray bytes = largest ? file.read(*largest + 1) : file.readAll();
     if (file.error() != QFileDevice::NoError)
         return {KeptFileRead::State::Unreadable, {}, file.errorString()};
     return {KeptFileRead::State::Read, std::move(bytes), {}};

@@ -5,6 +5,8 @@
 #include <QStandardPaths>
 #include <QString>
 
+#include <optional>
+
 class QLockFile;
 
 // How every file the game keeps is found, locked, read, replaced and, when damaged, moved aside.
@@ -28,7 +30,7 @@ struct KeptFileRead {
 
 // Only a regular file is opened: a FIFO would wait for a writer that never comes, a device
 // could be endless. With `largest` set, at most one byte more than that is read.
-KeptFileRead readKeptFile(const QString& path, qint64 largest = -1);
+KeptFileRead readKeptFile(const QString& path, std::optional<qint64> largest = std::nullopt);
 
 // Replaces the file whole, leaving the old one as it was when any step fails; the reason then,
 // else nothing. Every step is checked: QSaveFile's commit alone renames even after a write failed.

@@ -132,7 +132,6 @@ StatisticsWindow::StatisticsWindow(HistoryDatabase& history, const QString& play
 
     m_yourScores->setName(tr("You"));
     m_computerScores->setName(tr("Computer"));
-    m_scoreChart->setTitle(tr("Score per round"));
     m_scoreChart->addSeries(m_yourScores);
     m_scoreChart->addSeries(m_computerScores);
     m_roundAxis->setTitleText(tr("Round"));
@@ -146,7 +145,6 @@ StatisticsWindow::StatisticsWindow(HistoryDatabase& history, const QString& play
         series->attachAxis(m_roundAxis);
         series->attachAxis(m_scoreAxis);
     }
-    m_distributionChart->setTitle(tr("Your round scores"));
     m_distributionChart->legend()->hide();
 
     m_record->setAccessibleName(tr("Rounds won, drawn and lost"));
@@ -339,7 +337,7 @@ void StatisticsWindow::reviewChosenRound()
 
 void StatisticsWindow::showRounds()
 {
-    const QList<RoundScores> rounds = m_history.roundScores(player(), m_allRounds->isChecked() ? -1 : kRecentRounds);
+    const QList<RoundScores> rounds = m_history.roundScores(player(), m_allRounds->isChecked() ? HistoryDatabase::kAllRounds : kRecentRounds);
     QList<QPointF> yours;
     QList<QPointF> computers;
     int high = 10;

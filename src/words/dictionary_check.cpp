@@ -13,10 +13,10 @@ constexpr const char* kPartOfSpeechTerms[] = {
 };
 
 // What the dictionary says of the term at the start of a text.
+// No term at the start of the text reads as a term without a definition: no word at all.
 struct Lookup {
-    bool found = false;               // a term starts the text
-    std::optional<QString> definition; // a found term without a definition is no word at all
-    bool coversText = false;          // the term is the whole text, not only its start
+    std::optional<QString> definition;
+    bool coversText; // the term is the whole text, not only its start
 };
 
 enum class Leading { Trimmed, AsTyped };
@@ -28,13 +28,9 @@ Lookup lookUp(const QString& text, Leading leading)
 {
     const QString word = leading == Leading::Trimmed ? text.trimmed() : text;
     const TermRange range = termRangeInString(word, 0);
-    Lookup lookup;
     if (range.length == 0)
-        return lookup;
-    lookup.found = true;
-    lookup.definition = copyTextDefinition(word, range);
-    lookup.coversText = range.location == 0 && range.length == word.trimmed().size();
-    return lookup;
+        return {};
+    return {copyTextDefinition(word, range), range.location == 0 && range.length == word.trimmed().size()};
 }
 
 } // namespace
@@ -61,10 +57,6 @@ void checkWordAndReport(const QString& text)
 {
     const QByteArray typed = text.toUtf8();
     const Lookup lookup = lookUp(text, Leading::AsTyped);
-    if (!lookup.found) {
-        myPrintf("'%s' is not a word.\n", typed.constData());
-        return;
-    }
     if (lookup.definition)
         myPrintf("%s\n", lookup.definition->toUtf8().constData());
     if (lookup.coversText && lookup.definition && checkDefinition(*lookup.definition))

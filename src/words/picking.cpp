@@ -47,7 +47,7 @@ uint64_t seedDealingFromEntropy()
 void getRandomNLetterWord(char* word, int32_t /*length*/)
 {
     const int64_t row = 1 + rnd(static_cast<uint32_t>(gSixListMax - 1));
-    char drawn[32] = {};
+    char drawn[kSixWordRowSize] = {};
     int32_t wordLength = 0;
     getNthWord(row, drawn, &wordLength, nullptr);
     std::strcpy(word, drawn);
@@ -64,7 +64,7 @@ void getNthWord(int64_t row, char* theWord, int32_t* wordLength, int32_t* /*list
 int32_t findWordInList(const char* word, int32_t* listOffset)
 {
     for (int64_t row = 0; row < kSixWordRows; ++row) {
-        char stored[32] = {};
+        char stored[kSixWordRowSize] = {};
         int32_t wordLength = 0;
         getNthWord(row, stored, &wordLength, listOffset);
         if (std::strcmp(stored, word) == 0)

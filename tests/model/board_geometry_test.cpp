@@ -57,8 +57,8 @@ TEST(BoardGeometryTest, ChecksReadSlotsColumnByColumnDownFirst)
               (std::array {std::array {1, 0, 2, 4, 3}, std::array {0, 2, 1, 4, 3}, std::array {0, 1, 2, 3, 4}}));
 }
 
-// On the window's board, for every chain a deal can make: each word's points sit next to its
-// last cell, after it where that has room, inside the board's panel and clear of every cell
+// On the window's board, for every chain a deal can make: each word's points sit one pixel off
+// its last cell, after it where that has room, inside the board's panel and clear of every cell
 // and of each other.
 TEST(BoardGeometryTest, PointsSitBesideEachLastCellClearOfTheBoard)
 {
@@ -71,7 +71,7 @@ TEST(BoardGeometryTest, PointsSitBesideEachLastCellClearOfTheBoard)
                 const std::array<QRect, kWordCount> rects = pointsRects(words, grid, {26, 14}, panel);
                 for (int i = 0; i < kWordCount; ++i) {
                     const QRect last = grid.cellRect(words[i].cell(kWordLength - 1));
-                    ASSERT_TRUE(panel.contains(rects[i]) && last.adjusted(-3, -3, 3, 3).intersects(rects[i])) << v << c2 << c4 << i;
+                    ASSERT_TRUE(panel.contains(rects[i]) && last.adjusted(-2, -2, 2, 2).intersects(rects[i]) && !last.adjusted(-1, -1, 1, 1).intersects(rects[i])) << v << c2 << c4 << i;
                     for (int j = 0; j < kWordCount; ++j) {
                         EXPECT_FALSE(j != i && rects[j].intersects(rects[i])) << v << c2 << c4 << i;
                         for (int k = 0; k < kWordLength; ++k)
@@ -83,9 +83,9 @@ TEST(BoardGeometryTest, PointsSitBesideEachLastCellClearOfTheBoard)
             }
         }
     }
-    // Labels too big for the panel: where two words end in one cell, the second finds no side clear of the first's.
-    const std::array<QRect, kWordCount> big = pointsRects(placeChain({2, 1, 5}), grid, {40, 40}, QRect(-99, -99, 999, 999));
-    EXPECT_EQ(std::pair(big[3].isEmpty(), big[4]), std::pair(false, QRect()));
+    // In a small panel the words take the sides after, below, above and before their last cells; where two words end in one cell, the second's big label finds no side clear of the first's.
+    const auto small = pointsRects(placeChain({1, 0, 0}), grid, {26, 14}, QRect(0, 0, 280, 340)), big = pointsRects(placeChain({2, 1, 5}), grid, {40, 40}, QRect(-99, -99, 999, 999));
+    EXPECT_EQ(std::tuple(small, big[3].isEmpty(), big[4]), std::tuple(std::array {QRect(235, 44, 26, 14), QRect(68, 239, 26, 14), QRect(238, 123, 26, 14), QRect(209, 316, 26, 14), QRect()}, false, QRect()));
 }
 
 } // namespace

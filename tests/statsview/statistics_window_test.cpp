@@ -61,11 +61,11 @@ TEST(StatisticsWindowTest, ChoosingAPlayerShowsTheirFiguresChartsAndExportsTheir
                     text += QStringLiteral("%1,%2 ").arg(point.x()).arg(point.y());
                 for (int i = 0; bars && i < bars->barSets()[0]->count(); ++i)
                     text += QStringLiteral("%1 ").arg(bars->barSets()[0]->at(i));
-                text += QStringLiteral("on %1 axes | ").arg(series->attachedAxes().size());
+                text += QStringLiteral("on %1 axes%2 | ").arg(series->attachedAxes().size()).arg(bars || static_cast<QLineSeries*>(series)->pointsVisible() ? "" : " unmarked");
             }
             for (const QAbstractAxis* axis : view->chart()->axes())
                 text += QStringLiteral("%1 %2 to %3 in %4 ticks %5%6| ").arg(axis->titleText(), axis->property("min").toString(), axis->property("max").toString(), axis->property("tickCount").toString(), axis->property("categories").toStringList().join(' '), axis->property("labelFormat").toString());
-            text += view->accessibleDescription() + " | ";
+            text += view->chart()->title() + ": " + view->accessibleDescription() + (view->renderHints() & QPainter::Antialiasing ? " | " : " jagged | ");
         }
         return std::pair(text, window.width());
     };
@@ -75,15 +75,15 @@ TEST(StatisticsWindowTest, ChoosingAPlayerShowsTheirFiguresChartsAndExportsTheir
     players->setCurrentText(QStringLiteral("ada")), QCoreApplication::processEvents();
     EXPECT_EQ(charted(), ada) << "a chart or the width depends on the player shown before";
     players->setCurrentText(QStringLiteral("bob"));
-    EXPECT_EQ(std::tuple(bestWords->rowCount(), bestWords->item(0, 0)->text(), bestWords->model()->headerData(2, Qt::Horizontal).toString(), bestWords->horizontalHeader()->length()), std::tuple(2, QString("GOLDEN"), QString("Played"), bestWords->viewport()->width()));
+    EXPECT_EQ(std::tuple(bestWords->rowCount(), bestWords->item(0, 0)->text(), bestWords->model()->headerData(2, Qt::Horizontal).toString(), bestWords->horizontalHeader()->length(), bestWords->verticalHeader()->isVisible()), std::tuple(2, QString("GOLDEN"), QString("Played"), bestWords->viewport()->width(), false));
     bestWords->setFocus(), QTest::keyClick(bestWords, Qt::Key_Tab);
     EXPECT_FALSE(bestWords->hasFocus()) << "Tab walks the table's cells";
     const auto labels = window.findChildren<QLabel*>();
     EXPECT_TRUE(std::any_of(labels.begin(), labels.end(), [](QLabel* label) { return label->text() == "Won 1, drawn 0, lost 1 against the computer. Rounds won in a row: 1 now, 1 at most.\nDaily results: 2. Days in a row: 0 now, 2 at most. Latest: #2 25 to 20, #1 10 to 20."; }));
     // Scores 10 and 25 go in buckets of two, 10-11 to 24-25, to keep within a dozen bars; no axis of a player shown before is left.
-    EXPECT_EQ(charted().first.toStdString(), "1,10 2,25 on 2 axes | 1,20 2,20 on 2 axes | Round 1 to 2 in 2 ticks %d| Score 0 to 25 in 6 ticks %d| Rounds 1 to 2 shown. Your average 17.5, "
+    EXPECT_EQ(charted().first.toStdString(), "1,10 2,25 on 2 axes | 1,20 2,20 on 2 axes | Round 1 to 2 in 2 ticks %d| Score 0 to 25 in 6 ticks %d| Score per round: Rounds 1 to 2 shown. Your average 17.5, "
               "best 25. The computer's average 20.0, best 20. | 1 0 0 0 0 0 0 1 on 2 axes | Round score 10–11 to 24–25 in  ticks 10–11 12–13 14–15 16–17 18–19 20–21 22–23 24–25| "
-              "Rounds 0 to 1 in 2 ticks %d| 2 rounds in all; the most, 1, scored 10 to 11. | ");
+              "Rounds 0 to 1 in 2 ticks %d| Your round scores: 2 rounds in all; the most, 1, scored 10 to 11. | ");
     EXPECT_EQ(window.findChild<RoundBoardView*>()->accessibleDescription().section('.', 0, 0), QString("Your total 25, the computer's 20: you won by 5"));
 
     // Review redraws the player's last round as kept, with the best words the game finds for it.
@@ -94,8 +94,8 @@ TEST(StatisticsWindowTest, ChoosingAPlayerShowsTheirFiguresChartsAndExportsTheir
     ASSERT_EQ(review ? review->isVisible() : false, true) << "the review does not show";
     const auto* boards = review->findChild<RoundBoardView*>();
     auto* text = review->findChild<QLabel*>(); // selected as the player would to copy it
-    EXPECT_EQ(std::tuple(reviewed.roundScore, review->accessibleDescription(), (text->setSelection(0, 13), text->selectedText()), boards->accessibleName() + ": " + boards->accessibleDescription().section(". ", -1)),
-              std::tuple(25, QString("<b>Word</b> 1"), QString("<b>Word</b> 1"), QString("Round board: Best possible 20: HARDEN, none fitted, none fitted, none fitted, none fitted.")));
+    EXPECT_EQ(std::tuple(reviewed.roundScore, review->accessibleDescription() + review->windowTitle(), (text->setSelection(0, 13), text->selectedText()), boards->accessibleName() + ": " + boards->accessibleDescription().section(". ", -1)),
+              std::tuple(25, QString("<b>Word</b> 1Round Review"), QString("<b>Word</b> 1"), QString("Round board: Best possible 20: HARDEN, none fitted, none fitted, none fitted, none fitted.")));
     EXPECT_EQ(std::pair(window.findChild<RoundBoardView*>()->sizeHint(), boards->sizeHint()), std::pair(QSize(750, 220), QSize(1146, 220))) << "not three boards where two were";
     qputenv("XDG_CONFIG_HOME", folder.path().toUtf8()); // no preferences saved there yet
     chosen->setValue(1), QTest::mouseClick(window.findChild<QPushButton*>("reviewButton"), Qt::LeftButton);
@@ -134,19 +134,19 @@ TEST(StatisticsWindowTest, AnEmptyHistorySaysWhatWillAppear)
 {
     QTemporaryDir folder;
     HistoryDatabase history(folder.filePath(QStringLiteral("history.sqlite")));
-    StatisticsWindow window(history, QStringLiteral("ada"));
-    QStringList parts {window.findChild<RoundBoardView*>()->accessibleDescription()};
-    for (const QWidget* widget : window.findChildren<QWidget*>())
+    const std::unique_ptr<StatisticsWindow> shown(StatisticsWindow::showFor(history, QStringLiteral("ada")));
+    QStringList parts {shown->findChild<RoundBoardView*>()->accessibleDescription()};
+    for (const QWidget* widget : shown->findChildren<QWidget*>())
         if (const auto* label = qobject_cast<const QLabel*>(widget); label || !widget->accessibleName().isEmpty())
             parts << widget->accessibleName() + (label ? QStringLiteral(" %1 %2 %3%4").arg(label->text()).arg(label->wordWrap()).arg(label->textInteractionFlags().toInt()).arg(label->buddy() ? " for " + label->buddy()->accessibleName() : "") : QString());
-    for (const QChartView* view : window.findChildren<QChartView*>()) {
+    for (const QChartView* view : shown->findChildren<QChartView*>()) {
         parts << view->chart()->title();
         for (const QAbstractSeries* series : view->chart()->series())
             parts << series->name();
         for (const QAbstractAxis* axis : view->chart()->axes())
             parts << axis->titleText() + ' ' + (qobject_cast<const QValueAxis*>(axis) ? qobject_cast<const QValueAxis*>(axis)->labelFormat() : QString());
     }
-    const auto* grid = qobject_cast<QGridLayout*>(window.layout()); // where each part sits: row, column, rows and columns, in order
+    const auto* grid = qobject_cast<QGridLayout*>(shown->layout()); // where each part sits: row, column, rows and columns, in order
     for (int i = 0, at[4]; i < grid->count(); ++i)
         grid->getItemPosition(i, &at[0], &at[1], &at[2], &at[3]), parts << QStringLiteral("%1%2%3%4").arg(at[0]).arg(at[1]).arg(at[2]).arg(at[3]);
     EXPECT_EQ(parts.join(" | ").toStdString(), "No round yet: the last round you submit is redrawn here. |  &Player: 0 4 for Player | Player | Show all rounds | Export CSV |   1 1 | "
@@ -157,7 +157,7 @@ TEST(StatisticsWindowTest, AnEmptyHistorySaysWhatWillAppear)
               "3012 | 4011 | 4111 | 5011 | 5111 | 6111");
     qputenv("HOME", folder.path().toUtf8()); // no Documents folder there
     EXPECT_EQ(StatisticsWindow::exportFilePath("a/b"), folder.filePath("a_b-rounds.csv"));
-    EXPECT_EQ(std::tuple(window.findChild<QSpinBox*>()->isEnabled(), window.findChild<QPushButton*>("reviewButton")->isEnabled(), window.findChild<QComboBox*>()->currentText()), std::tuple(false, false, QString("ada"))) << "nothing to review";
+    EXPECT_EQ(std::tuple(shown->findChild<QSpinBox*>()->isEnabled(), shown->findChild<QPushButton*>("reviewButton")->isEnabled(), shown->findChild<QComboBox*>()->currentText(), shown->isVisible()), std::tuple(false, false, QString("ada"), true)) << "nothing to review";
 }
 
 // A character beyond the Basic Multilingual Plane takes one cell of the redrawn round.
