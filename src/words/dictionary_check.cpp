@@ -16,7 +16,7 @@ constexpr const char* kPartOfSpeechTerms[] = {
 // No term at the start of the text reads as a term without a definition: no word at all.
 struct Lookup {
     std::optional<QString> definition;
-    bool coversText; // the term is the whole text, not only its start
+    bool coversText {}; // the term is the whole text, not only its start
 };
 
 enum class Leading { Trimmed, AsTyped };
