@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/game_test.h"
+#include "app/quit_on_signals.h"
 #include "model/board_code.h"
 
 #include <QCoreApplication>
@@ -59,6 +60,15 @@ TEST(LaunchOptionsTest, HelpAndVersionAnswerAndAMistakeExitsWithTwo)
         EXPECT_EQ(game.exitCode(), row.status) << said.toStdString();
         EXPECT_TRUE(said.contains(row.says)) << said.toStdString();
     }
+}
+
+// The quit signals' handlers and a socket pair are held while the game runs, and all given back.
+TEST(QuitOnSignalsTest, HandlersAndSocketsAreGivenBack)
+{
+    const auto held = [] { struct sigaction term {}; return std::pair(QDir("/proc/self/fd").count(), (::sigaction(SIGTERM, nullptr, &term), term.sa_handler)); };
+    const auto before = held();
+    const auto during = (QuitOnSignals(), held()).first;
+    EXPECT_EQ(std::pair(during, held()), std::pair(before.first + 2, before));
 }
 
 // The built game run as a player runs it, with settings of its own and its output in a file.

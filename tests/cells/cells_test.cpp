@@ -106,8 +106,7 @@ TEST_F(CellsTest, FixedCellTellsAScreenReaderItIsReadOnlyAndGivesItsLetter)
 {
     myTextField field;
     field.setText(QStringLiteral("H"));
-    const QAccessible::State input = QAccessible::queryAccessibleInterface(&field)->state();
-    EXPECT_EQ((std::pair<bool, bool>(input.editable, input.readOnly)), std::pair(true, false));
+    EXPECT_EQ((std::pair<bool, bool>(QAccessible::queryAccessibleInterface(&field)->state().editable, QAccessible::queryAccessibleInterface(&field)->state().readOnly)), std::pair(true, false));
     field.setReadOnly(true);
     QAccessibleInterface* fixed = QAccessible::queryAccessibleInterface(&field);
     EXPECT_EQ((std::tuple<bool, bool, QString>(fixed->state().readOnly, fixed->state().editable, fixed->text(QAccessible::Value))), std::tuple(true, false, QString("H")));
