@@ -56,8 +56,7 @@ TEST_F(WindowTest, ExtensionButtonIconsAreTheStylesOwn)
     const auto image = [](QStyle::StandardPixmap which) { return QApplication::style()->standardIcon(which).pixmap(16).toImage(); };
     const QImage horizontal = image(QStyle::SP_ToolBarHorizontalExtensionButton);
     const QImage vertical = image(QStyle::SP_ToolBarVerticalExtensionButton);
-    deferExtensionButtonIcons();
-    QStyle* const deferring = QApplication::style();
+    QStyle* const deferring = (deferExtensionButtonIcons(), QApplication::style());
     deferExtensionButtonIcons();
     EXPECT_EQ(std::pair(QApplication::style(), deferring->inherits("QProxyStyle")), std::pair(deferring, true));
     EXPECT_EQ(std::pair(image(QStyle::SP_ToolBarHorizontalExtensionButton), image(QStyle::SP_ToolBarVerticalExtensionButton)), std::pair(horizontal, vertical));
