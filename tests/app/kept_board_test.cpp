@@ -126,8 +126,9 @@ TEST_F(KeptBoardTest, PreferencesChosenInTheDialogAreSavedApartAndRecolourTheBoa
     QEvent changed(QEvent::ApplicationPaletteChange); // as Qt sends it in its event loop
     QApplication::setPalette(QPalette(QColor(0x35, 0x35, 0x35))), QApplication::sendEvent(m_game->window(), &changed); // the desktop turns dark, and back
     const BoardPalette dark = boardPalette(WordColours::ColourBlindSafe, true); // the cell, a fixed letter, the panel and a word's points too
+    const QLabel* points = m_game->window()->findChild<QLabel*>("slotPoints4"); // every word checked has its points, not only the first
     EXPECT_EQ(std::tuple(textColor(fieldAt(0, 0)), fieldAt(0, 0)->palette().color(QPalette::Base), textColor(fieldAt(1, 0)), m_game->window()->findChild<QWidget*>("boardArea")->grab().toImage().pixelColor(5, 168),
-                         m_game->window()->findChild<QLabel*>("slotPoints4")->palette().color(QPalette::WindowText)), std::tuple(dark.nonWord, dark.cell, dark.fixedText, dark.panel, dark.inputText));
+                         points->palette().color(QPalette::WindowText), points->text()), std::tuple(dark.nonWord, dark.cell, dark.fixedText, dark.panel, dark.inputText, QString("+9")));
     QApplication::setPalette(light), QApplication::sendEvent(m_game->window(), &changed);
     QSettings settings(configHome() + "/sixfold/sixfold.conf", QSettings::IniFormat);
     EXPECT_EQ(loadPreferences(settings), (Preferences {WordColours::ColourBlindSafe, true}));

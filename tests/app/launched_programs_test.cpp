@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/game_test.h"
+#include "app/quit_on_signals.h"
 #include "model/board_code.h"
 
 #include <QCoreApplication>
@@ -33,7 +34,7 @@ TEST(DictionaryToolTest, BatchJudgesEachLineWholeAndNoWordShowsTheUsage)
     const QByteArray usage = bare.readAllStandardError(); // the same as --help's
     QProcess lexicon, best, one, help, version, seven; // the lexicon's filter: six characters, lower case, sorted, none twice
     ASSERT_TRUE(started(lexicon, "sixfold-dict", {"--lexicon"}, "zygote\nGARDEN\n garden\nice ax\nzzqxzz\ngardens\ngarden\n") && started(version, "sixfold-dict", {"--version"}));
-    ASSERT_EQ(std::tuple(started(best, "sixfold-dict", {"--best", "QUART?"}), started(one, "sixfold-dict", {"garden"}), started(help, "sixfold-dict", {"--help"}), started(seven, "sixfold-dict", {"--best", "QUARTZ?"})), std::tuple(true, true, true, true));
+    ASSERT_EQ(std::tuple(started(best, "sixfold-dict", {"--best", "QUART?"}), started(one, "sixfold-dict", {"--resources", QCoreApplication::applicationDirPath() + "/resources", "garden"}), started(help, "sixfold-dict", {"--help"}), started(seven, "sixfold-dict", {"--best", "QUARTZ?"})), std::tuple(true, true, true, true));
     ASSERT_EQ(std::tuple(lexicon.waitForFinished(), best.waitForFinished(), one.waitForFinished(), help.waitForFinished(), version.waitForFinished(), seven.waitForFinished()), std::tuple(true, true, true, true, true, true));
     EXPECT_EQ(std::pair(lexicon.readAllStandardOutput() + best.readAllStandardOutput() + one.readAllStandardOutput().right(19) + help.readAllStandardOutput() + version.readAllStandardOutput(),
                         lexicon.exitCode() + best.exitCode() + one.exitCode() + help.exitCode() + version.exitCode() + seven.exitCode()),
@@ -59,6 +60,15 @@ TEST(LaunchOptionsTest, HelpAndVersionAnswerAndAMistakeExitsWithTwo)
         EXPECT_EQ(game.exitCode(), row.status) << said.toStdString();
         EXPECT_TRUE(said.contains(row.says)) << said.toStdString();
     }
+}
+
+// The quit signals' handlers and a socket pair are held while the game runs, and all given back.
+TEST(QuitOnSignalsTest, HandlersAndSocketsAreGivenBack)
+{
+    const auto held = [] { struct sigaction term {}; return std::pair(QDir("/proc/self/fd").count(), (::sigaction(SIGTERM, nullptr, &term), term.sa_handler)); };
+    const auto before = held();
+    const auto during = (QuitOnSignals(), held()).first;
+    EXPECT_EQ(std::pair(during, held()), std::pair(before.first + 2, before));
 }
 
 // The built game run as a player runs it, with settings of its own and its output in a file.

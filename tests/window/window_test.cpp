@@ -45,11 +45,9 @@ TEST_F(WindowTest, FieldValuesReadAsLeadingIntegersHeldAtTheLimitsAndAreNamedByT
     QWidget panel;
     auto* field = new QLabel(&panel);
     new QLabel(QStringLiteral("Not its caption"), &panel);
-    setIntValue(field, -40);
-    EXPECT_EQ(field->text() + u'|' + field->accessibleName(), QStringLiteral("-40|-40"));
+    EXPECT_EQ((setIntValue(field, -40), field->text() + u'|' + field->accessibleName()), QStringLiteral("-40|-40"));
     (new QLabel(QStringLiteral("Your score"), &panel))->setBuddy(field);
-    setIntValue(field, 12);
-    EXPECT_EQ(field->text() + u'|' + field->accessibleName(), QStringLiteral("12|Your score: 12"));
+    EXPECT_EQ((setIntValue(field, 12), field->text() + u'|' + field->accessibleName()), QStringLiteral("12|Your score: 12"));
 }
 
 // The overflow buttons' icons are the style's own, only made later; a second call keeps the style.
@@ -58,8 +56,7 @@ TEST_F(WindowTest, ExtensionButtonIconsAreTheStylesOwn)
     const auto image = [](QStyle::StandardPixmap which) { return QApplication::style()->standardIcon(which).pixmap(16).toImage(); };
     const QImage horizontal = image(QStyle::SP_ToolBarHorizontalExtensionButton);
     const QImage vertical = image(QStyle::SP_ToolBarVerticalExtensionButton);
-    deferExtensionButtonIcons();
-    QStyle* const deferring = QApplication::style();
+    QStyle* const deferring = (deferExtensionButtonIcons(), QApplication::style());
     deferExtensionButtonIcons();
     EXPECT_EQ(std::pair(QApplication::style(), deferring->inherits("QProxyStyle")), std::pair(deferring, true));
     EXPECT_EQ(std::pair(image(QStyle::SP_ToolBarHorizontalExtensionButton), image(QStyle::SP_ToolBarVerticalExtensionButton)), std::pair(horizontal, vertical));
