@@ -345,7 +345,6 @@ QSqlError HistoryDatabase::insert(const RoundRecord& round)
         if (!query.exec())
             return failed(query.lastError());
     }
-    query.finish();
     if (!db.commit())
         return failed(db.lastError());
     return {};

@@ -135,9 +135,7 @@ StatisticsWindow::StatisticsWindow(HistoryDatabase& history, const QString& play
     m_scoreChart->addSeries(m_yourScores);
     m_scoreChart->addSeries(m_computerScores);
     m_roundAxis->setTitleText(tr("Round"));
-    m_roundAxis->setLabelFormat(QStringLiteral("%d"));
     m_scoreAxis->setTitleText(tr("Score"));
-    m_scoreAxis->setLabelFormat(QStringLiteral("%d"));
     m_scoreChart->addAxis(m_roundAxis, Qt::AlignBottom);
     m_scoreChart->addAxis(m_scoreAxis, Qt::AlignLeft);
     for (QLineSeries* series : {m_yourScores, m_computerScores}) {
@@ -192,7 +190,6 @@ StatisticsWindow::StatisticsWindow(HistoryDatabase& history, const QString& play
     m_review->setObjectName(QStringLiteral("reviewButton"));
     m_review->setAccessibleName(tr("Review the chosen round"));
     connect(m_review, &QPushButton::clicked, this, &StatisticsWindow::reviewChosenRound);
-    m_exported->hide();
     if (isDarkDesktop(palette())) {
         m_scoreChart->setTheme(QChart::ChartThemeDark);
         m_distributionChart->setTheme(QChart::ChartThemeDark);

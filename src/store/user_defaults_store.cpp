@@ -144,8 +144,6 @@ QByteArray documentText(const QJsonObject& object)
 // An entry in the older, typed form, or a record holding typed values: rewritten plain.
 bool isTypedForm(const QJsonValue& value)
 {
-    if (!value.isObject())
-        return false;
     const QJsonObject object = value.toObject();
     if (isTyped(object))
         return true;

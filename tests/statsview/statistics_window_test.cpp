@@ -24,7 +24,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
-#include <QValueAxis>
 
 #include <gtest/gtest.h>
 
@@ -129,22 +128,23 @@ TEST(StatisticsWindowTest, ChoosingAPlayerShowsTheirFiguresChartsAndExportsTheir
 }
 
 // Every part of an empty history says what will show there; what a reader hears of each part,
-// which texts wrap and can be selected, what the charts are named.
+// which texts wrap and can be selected, what the charts are named, the axes they start on; dark on a dark desktop.
 TEST(StatisticsWindowTest, AnEmptyHistorySaysWhatWillAppear)
 {
     QTemporaryDir folder;
     HistoryDatabase history(folder.filePath(QStringLiteral("history.sqlite")));
+    QApplication::setPalette(QPalette(QColor(0x35, 0x35, 0x35))); // a dark desktop, which the charts follow
     const std::unique_ptr<StatisticsWindow> shown(StatisticsWindow::showFor(history, QStringLiteral("ada")));
     QStringList parts {shown->findChild<RoundBoardView*>()->accessibleDescription()};
     for (const QWidget* widget : shown->findChildren<QWidget*>())
         if (const auto* label = qobject_cast<const QLabel*>(widget); label || !widget->accessibleName().isEmpty())
             parts << widget->accessibleName() + (label ? QStringLiteral(" %1 %2 %3%4").arg(label->text()).arg(label->wordWrap()).arg(label->textInteractionFlags().toInt()).arg(label->buddy() ? " for " + label->buddy()->accessibleName() : "") : QString());
     for (const QChartView* view : shown->findChildren<QChartView*>()) {
-        parts << view->chart()->title();
+        parts << view->chart()->title() + (view->chart()->theme() == QChart::ChartThemeDark ? "" : " light");
         for (const QAbstractSeries* series : view->chart()->series())
             parts << series->name();
         for (const QAbstractAxis* axis : view->chart()->axes())
-            parts << axis->titleText() + ' ' + (qobject_cast<const QValueAxis*>(axis) ? qobject_cast<const QValueAxis*>(axis)->labelFormat() : QString());
+            parts << QStringLiteral("%1 %2 to %3 %4").arg(axis->titleText(), axis->property("min").toString(), axis->property("max").toString(), axis->property("labelFormat").toString());
     }
     const auto* grid = qobject_cast<QGridLayout*>(shown->layout()); // where each part sits: row, column, rows and columns, in order
     for (int i = 0, at[4]; i < grid->count(); ++i)
@@ -152,10 +152,10 @@ TEST(StatisticsWindowTest, AnEmptyHistorySaysWhatWillAppear)
     EXPECT_EQ(parts.join(" | ").toStdString(), "No round yet: the last round you submit is redrawn here. |  &Player: 0 4 for Player | Player | Show all rounds | Export CSV |   1 1 | "
               "Score per round | Distribution of your round scores | Rounds won, drawn and lost No rounds yet: rounds won, drawn and lost against the computer show here "
               "once you submit a round. 1 1 |  Your best words: your ten best, with their scores, show here once you submit a round 1 4 for Your best words |  Last round 0 4 | Your best words | Last round | "
-              "Round to review | Review the chosen round | Score per round<br>Your scores and the computer's<br>show here once you submit a round | You | Computer | Round %d | "
-              "Score %d | Your round scores<br>How often you scored what<br>shows here once you submit a round | 0012 | 1012 | 2011 | 2111 | "
+              "Round to review | Review the chosen round | Score per round<br>Your scores and the computer's<br>show here once you submit a round | You | Computer | Round 1 to 2 %d | "
+              "Score 0 to 10 %d | Your round scores<br>How often you scored what<br>shows here once you submit a round | 0012 | 1012 | 2011 | 2111 | "
               "3012 | 4011 | 4111 | 5011 | 5111 | 6111");
-    qputenv("HOME", folder.path().toUtf8()); // no Documents folder there
+    QApplication::setPalette(QPalette()), qputenv("HOME", folder.path().toUtf8()); // no Documents folder there
     EXPECT_EQ(StatisticsWindow::exportFilePath("a/b"), folder.filePath("a_b-rounds.csv"));
     EXPECT_EQ(std::tuple(shown->findChild<QSpinBox*>()->isEnabled(), shown->findChild<QPushButton*>("reviewButton")->isEnabled(), shown->findChild<QComboBox*>()->currentText(), shown->isVisible()), std::tuple(false, false, QString("ada"), true)) << "nothing to review";
 }
@@ -173,7 +173,7 @@ TEST(RoundBoardViewTest, EachCellDrawsOneWholeCharacterInItsInkWhereverTheRoundL
     };
     EXPECT_TRUE(drawn("\U00010400ARDEN") != drawn("\U00010400ARDEX")) << "the sixth letter is not drawn";
     EXPECT_TRUE(drawn("GARDEN", "HARDEN") != drawn("GARDEN", "WARDEN")) << "the third board does not draw the best words";
-    EXPECT_TRUE(drawn("GARDEN", "HARDEN", 3) == drawn("GARDEN", "HARDEN")) << "a round away from the corner is drawn elsewhere";
+    EXPECT_EQ(std::pair(drawn("GARDEN", "HARDEN", 3) == drawn("GARDEN", "HARDEN"), drawn("GARDEN").pixel(1, 21)), std::pair(true, QApplication::palette().color(QPalette::Mid).rgb())) << "a round away from the corner is drawn elsewhere, or its corner cell unoutlined";
     for (QColor BoardPalette::*role : {&BoardPalette::cell, &BoardPalette::inputText, &BoardPalette::nonWord, &BoardPalette::fixedText})
         EXPECT_TRUE(drawn("GARDEN", {}, 0, [role] { BoardPalette colours; return colours.*role = Qt::green, colours; }()) != drawn("GARDEN")) << "a colour of the board is not drawn in";
     EXPECT_TRUE(drawn("GARDEN", {}, 0, {.word = Qt::red, .nonWord = Qt::red}, true) != drawn("GARDEN", {}, 0, {.word = Qt::red, .nonWord = Qt::red})) << "colour alone tells a word";
