@@ -46,7 +46,7 @@ TEST_F(BoardLayoutTest, BoardsAreLaidOutCellForCellWithTheirWordStartsAndReplace
 
     QPointer<myTextField> old = fieldAt(3, 8);
     layOutBoard(puzzleOf({"alpaca", "alpaca", "alpaca", "alpaca", "alpaca"}, 0, 0, 0), board.window());
-    EXPECT_EQ(std::pair(old.isNull(), board.window()->centralWidget()->findChildren<myTextField*>().size()), std::pair(true, qsizetype {26}));
+    EXPECT_EQ(std::tuple(old.isNull(), board.window()->centralWidget()->findChildren<myTextField*>().size(), board.window()->centralWidget()->children().indexOf(points) > board.window()->centralWidget()->children().indexOf(fieldAt(0, 0))), std::tuple(true, qsizetype {26}, true)) << "a new board's cells over the points";
     EXPECT_EQ(std::tuple(gGrid[0][0].editable, gGrid[0][0].wordStart, gGrid[0][0].direction, gGrid[0][3].wordStart, gGrid[5][8].wordStart, gGrid[5][8].direction,
                          readBoardSnapshot().size()), std::tuple(0, 1, DirBoth, 1, 1, DirAcross, size_t {5})) << "a shared start reads as two slots";
     EXPECT_EQ(std::pair(fieldAt(0, 0)->accessibleName().endsWith("across word 1 and down word 2, 6 letters"), QApplication::focusWidget()), std::pair(true, static_cast<QWidget*>(fieldAt(0, 0))));
