@@ -61,8 +61,8 @@ public:
 
     // The queries read nothing and answer empty while the history is unavailable.
     QStringList players();
-    // The player's last `count` rounds, oldest first.
     static constexpr int kAllRounds = std::numeric_limits<int>::max();
+    // The player's last `count` rounds (kAllRounds: every one), oldest first.
     QList<RoundScores> roundScores(const QString& player, int count);
     QList<BestWord> bestWords(const QString& player, int count = RoundFigures::kBestWordCount);
     std::optional<RoundRecord> lastRound(const QString& player);

@@ -5,7 +5,6 @@
 #include "platform/problem_report.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonObject>
