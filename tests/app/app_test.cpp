@@ -54,10 +54,8 @@ TEST_F(AppTest, FirstLaunchWelcomesDealsSavesThePlayerAndASetWindowChecksWords)
         EXPECT_EQ(m_game->theWord->text(), "");
     }
     m_game->window()->findChild<QWidget*>("newPuzzleButton")->setFocus(); // the console is a Tab stop, and no trap
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    EXPECT_EQ(QApplication::focusWidget(), m_game->resultView);
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    EXPECT_NE(QApplication::focusWidget(), m_game->resultView);
+    EXPECT_EQ((QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab), QApplication::focusWidget()), m_game->resultView);
+    EXPECT_NE((QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab), QApplication::focusWidget()), m_game->resultView);
     typeThen("", Qt::Key_Comma, Qt::ControlModifier), QTest::keyClick(m_game->window()->findChild<QDialog*>("preferencesDialog"), Qt::Key_Return);
     EXPECT_EQ(press("actionHowToPlay") + press("actionAbout") + press("actionKeyboardShortcuts") + press("actionRoundReview"), "");
     EXPECT_NE(press("submitButton").find("Rounds are not recorded until the next start: the history "), std::string::npos);
@@ -69,7 +67,7 @@ TEST_F(AppTest, FirstLaunchWelcomesDealsSavesThePlayerAndASetWindowChecksWords)
     for (QDialog* dialog : m_game->window()->findChildren<QDialog*>())
         dialog->close(), QCoreApplication::sendPostedEvents(dialog, QEvent::DeferredDelete);
     EXPECT_TRUE(m_game->window()->findChildren<QDialog*>().isEmpty()) << "a closed box is kept";
-    m_game->setWindow(std::make_unique<QMainWindow>()); // one without the form's controls takes none, and fails nothing
+    EXPECT_NE((testing::internal::CaptureStderr(), m_game->setWindow(std::make_unique<QMainWindow>()), testing::internal::GetCapturedStderr()).find("no control named 'checkWordButton'"), std::string::npos) << "one without the form's controls takes none, fails nothing, and says so";
 }
 
 TEST_F(AppTest, LaunchWithoutAWordListSaysSoAndLeavesTheBoardEmpty)
