@@ -8,8 +8,6 @@
 #include "stats/user_stats.h"
 #include "words/dictionary_check.h"
 
-#include <QLineEdit>
-
 #include <cstring>
 
 PuzzleStats gPuzzleStats;
@@ -160,7 +158,7 @@ void colourBoard(const BoardSnapshot& board, const std::vector<SlotVerdict>& ver
             if (cx >= gGridSize || cy >= gGridSize)
                 break;
             const GridCell& cell = gGrid[cx][cy];
-            if (cell.editable && cell.field && !cell.field->text().isEmpty())
+            if (cell.editable && cell.field && !slot.cells[k].isEmpty())
                 showVerdict(cell.field.get(), verdict);
             if (cell.editable && cell.field)
                 describeVerdict(cell.field.get(), verdict);

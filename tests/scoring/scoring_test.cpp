@@ -49,7 +49,7 @@ TEST_F(GameTest, OnlyTypedLettersOfInputCellsAreColouredAndEveryInputCellIsDescr
 {
     for (int32_t x = 0; x < 4; ++x) // x 1 is a fixed cell, x 2 an empty input cell
         gGrid[x][19].field.reset(new myTextField), gGrid[x][19].field->setText(x == 2 ? "" : "A"), gGrid[x][19].editable = x != 1;
-    SlotSnapshot slot = slotOf("A.A.A.", gWordSize, 19);
+    SlotSnapshot slot = slotOf("AA.A..", gWordSize, 19);
     colourBoard({slot, slot}, {{true, 8}});
     const auto look = [](int32_t x) { return std::tuple(textColor(gGrid[x][19].field.get()), gGrid[x][19].field->accessibleDescription()); };
     EXPECT_EQ(look(0), std::tuple(kValidWordColour, QStringLiteral("Checked: part of a word")));
