@@ -124,16 +124,15 @@ QSqlError addColumnIfMissing(QSqlDatabase& db, const QString& column)
         return query.lastError();
     if (*found)
         return {};
-    // Another game may add it at the same moment: take the write lock, then look again.
+    // Another game may add it at the same moment: take the write lock, then look again. A failure
+    // needs no rollback: every caller closes the connection on it, and closing drops the transaction.
     if (!query.exec(QStringLiteral("BEGIN IMMEDIATE")))
         return query.lastError();
     const std::optional<bool> again = hasColumn();
     if (again && (*again || query.exec(QStringLiteral("ALTER TABLE rounds ADD COLUMN %1 INTEGER").arg(column)))
         && query.exec(QStringLiteral("COMMIT")))
         return {};
-    const QSqlError error = query.lastError();
-    query.exec(QStringLiteral("ROLLBACK"));
-    return error;
+    return query.lastError();
 }
 
 } // namespace
@@ -237,7 +236,8 @@ QSqlError HistoryDatabase::migrate(QSqlDatabase& db)
         return {};
     if (!found)
         return query.lastError();
-    // Another game may upgrade at the same moment: take the write lock, then look again.
+    // Another game may upgrade at the same moment: take the write lock, then look again (a failure
+    // is rolled back as the caller closes the connection).
     if (!query.exec(QStringLiteral("BEGIN IMMEDIATE")))
         return query.lastError();
     QSqlError error;
@@ -257,7 +257,6 @@ QSqlError HistoryDatabase::migrate(QSqlDatabase& db)
         return {};
     if (!error.isValid())
         error = query.lastError();
-    query.exec(QStringLiteral("ROLLBACK"));
     return error;
 }
 

@@ -92,8 +92,7 @@ TEST_F(HistoryTest, UnusableHistoryTurnsOffWithOneMessageAndKeepsTheFile)
         QFile::remove(m_folder.filePath("sixfold"));
         QFile file(newer ? path() : m_folder.filePath("sixfold"));
         // The schema version is the big-endian word at byte 60 of the file.
-        ASSERT_TRUE(newer ? HistoryDatabase(path()).open().isDone && file.open(QIODevice::ReadWrite) && file.seek(63)
-                          : file.open(QIODevice::WriteOnly));
+        ASSERT_TRUE(newer ? HistoryDatabase(path()).open().isDone && file.open(QIODevice::ReadWrite) && file.seek(63) : file.open(QIODevice::WriteOnly));
         ASSERT_TRUE(file.write(newer ? "\x02" : "") == (newer ? 1 : 0) && file.flush());
         HistoryDatabase history(path());
         const HistoryStatus first = history.recordRound(roundOf("ada", 10, 20));

@@ -173,7 +173,7 @@ TEST(RoundBoardViewTest, EachCellDrawsOneWholeCharacterInItsInkWhereverTheRoundL
     };
     EXPECT_TRUE(drawn("\U00010400ARDEN") != drawn("\U00010400ARDEX")) << "the sixth letter is not drawn";
     EXPECT_TRUE(drawn("GARDEN", "HARDEN") != drawn("GARDEN", "WARDEN")) << "the third board does not draw the best words";
-    EXPECT_EQ(std::pair(drawn("GARDEN", "HARDEN", 3) == drawn("GARDEN", "HARDEN"), drawn("GARDEN").pixel(1, 21)), std::pair(true, QApplication::palette().color(QPalette::Mid).rgb())) << "a round away from the corner is drawn elsewhere, or its corner cell unoutlined";
+    EXPECT_EQ(std::tuple(drawn("GARDEN", "HARDEN", 3) == drawn("GARDEN", "HARDEN"), drawn("GARDEN").pixel(1, 20), drawn("GARDEN").pixel(1, 21)), std::tuple(true, QApplication::palette().color(QPalette::Window).rgb(), QApplication::palette().color(QPalette::Mid).rgb())) << "a round away from the corner is drawn elsewhere, or its corner cell moved";
     for (QColor BoardPalette::*role : {&BoardPalette::cell, &BoardPalette::inputText, &BoardPalette::nonWord, &BoardPalette::fixedText})
         EXPECT_TRUE(drawn("GARDEN", {}, 0, [role] { BoardPalette colours; return colours.*role = Qt::green, colours; }()) != drawn("GARDEN")) << "a colour of the board is not drawn in";
     EXPECT_TRUE(drawn("GARDEN", {}, 0, {.word = Qt::red, .nonWord = Qt::red}, true) != drawn("GARDEN", {}, 0, {.word = Qt::red, .nonWord = Qt::red})) << "colour alone tells a word";
