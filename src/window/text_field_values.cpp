@@ -3,9 +3,6 @@
 
 #include <QLabel>
 
-#include <algorithm>
-#include <limits>
-
 namespace {
 
 // The caption beside a value: the sibling label whose buddy it is.
@@ -30,21 +27,4 @@ void setIntValue(QLabel* field, int32_t value)
     // carries the number.
     const QLabel* caption = captionOf(field);
     field->setAccessibleName(caption ? caption->text() + QStringLiteral(": ") + text : text);
-}
-
-int32_t intValue(const QString& text)
-{
-    qsizetype i = 0;
-    while (i < text.size() && text[i].isSpace())
-        ++i;
-    const bool negative = i < text.size() && text[i] == u'-';
-    if (i < text.size() && (text[i] == u'-' || text[i] == u'+'))
-        ++i;
-    constexpr int64_t limit = int64_t { std::numeric_limits<int32_t>::max() } + 1;
-    int64_t magnitude = 0;
-    for (; i < text.size() && text[i] >= u'0' && text[i] <= u'9'; ++i)
-        magnitude = std::min(magnitude * 10 + (text[i].unicode() - u'0'), limit);
-    const int64_t value = negative ? -magnitude : magnitude;
-    return static_cast<int32_t>(std::clamp<int64_t>(value, std::numeric_limits<int32_t>::min(),
-                                                    std::numeric_limits<int32_t>::max()));
 }

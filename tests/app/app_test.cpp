@@ -30,7 +30,7 @@ TEST_F(AppTest, FirstLaunchWelcomesDealsSavesThePlayerAndASetWindowChecksWords)
     EXPECT_EQ(m_game->resultView->toPlainText().toStdString(), kWelcome);
     EXPECT_EQ(fieldAt(0, 0)->font().toString() + " | " + m_game->compScore->font().toString() + " | " + m_game->resultView->font().toString() + " | " + m_game->statsField->font().toString(),
               "Palatino,20,-1,1,400,0,0,0,0,0,0,0,0,0,0,1 | Palatino,20,-1,1,400,0,0,0,0,0,0,0,0,0,0,1 | Monaco,14,-1,7,400,0,0,0,0,0,0,0,0,0,0,1 | Geneva,14,-1,0,400,0,0,0,0,0,0,0,0,0,0,1");
-    EXPECT_EQ(std::tuple(gWindow, gSixListMax > 6000, intValue(m_game->compScore->text()) > 0, QApplication::style()->inherits("QProxyStyle")), std::tuple(m_game->window(), true, true, true));
+    EXPECT_EQ(std::tuple(gWindow, gSixListMax > 6000, m_game->compScore->text().toInt() > 0, QApplication::style()->inherits("QProxyStyle")), std::tuple(m_game->window(), true, true, true));
     const QString player = QString::fromUtf8(gUserName);
     EXPECT_EQ(std::pair(stored("LastUser"), stored(player).has_value()), std::pair(std::optional(StoreValue(player)), true));
 
