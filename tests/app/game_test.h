@@ -72,7 +72,12 @@ protected:
             fieldAt(x + k, y)->setText(QString(QChar(letters[k])));
     }
 
-    QString statsLine(int line) const { return m_game->statsField->accessibleDescription() == m_game->statsField->text() ? m_game->statsField->text().split(u'\n').value(line) : "not described as shown"; }
+    // One line of the statistics, when a screen reader is told them as shown.
+    QString statsLine(int line) const
+    {
+        const QString shown = m_game->statsField->text();
+        return m_game->statsField->accessibleDescription() == shown ? shown.split(u'\n').value(line) : "not described as shown";
+    }
 
     static std::optional<StoreValue> stored(const QString& key)
     {

@@ -22,23 +22,29 @@ bool started(QProcess& program, const char* name, const QStringList& arguments =
     return program.waitForStarted();
 }
 
+// Runs the dictionary tool to its end, expecting it to exit with `status`; returns what it wrote to `channel`.
+QByteArray dictSays(const QStringList& arguments, const QByteArray& input = {}, int status = 0, QProcess::ProcessChannel channel = QProcess::StandardOutput)
+{
+    QProcess tool;
+    EXPECT_TRUE(started(tool, "sixfold-dict", arguments, input) && tool.waitForFinished());
+    EXPECT_EQ(tool.exitCode(), status) << arguments.join(u' ').toStdString();
+    tool.setReadChannel(channel);
+    return tool.readAll();
+}
+
 // One verdict a line, with the line as given less a carriage return; a word needs the
 // whole line, and an empty line is no word. Without a word the tool says how to use it.
 TEST(DictionaryToolTest, BatchJudgesEachLineWholeAndNoWordShowsTheUsage)
 {
-    QProcess batch, bare;
-    ASSERT_TRUE(started(batch, "sixfold-dict", {"--batch"}, "garden\nCAT-XY\nice ax\r\nzzqx\n\nits") && started(bare, "sixfold-dict"));
-    ASSERT_TRUE(batch.waitForFinished() && bare.waitForFinished());
-    EXPECT_EQ(std::pair(batch.exitCode(), bare.exitCode()), std::pair(0, 2));
-    EXPECT_EQ(batch.readAllStandardOutput(), "1\tgarden\n0\tCAT-XY\n1\tice ax\n0\tzzqx\n0\t\n1\tits\n");
-    const QByteArray usage = bare.readAllStandardError(); // the same as --help's
-    QProcess lexicon, best, one, help, version, seven; // the lexicon's filter: six characters, lower case, sorted, none twice
-    ASSERT_TRUE(started(lexicon, "sixfold-dict", {"--lexicon"}, "zygote\nGARDEN\n garden\nice ax\nzzqxzz\ngardens\ngarden\n") && started(version, "sixfold-dict", {"--version"}));
-    ASSERT_EQ(std::tuple(started(best, "sixfold-dict", {"--best", "QUART?"}), started(one, "sixfold-dict", {"--resources", QCoreApplication::applicationDirPath() + "/resources", "garden"}), started(help, "sixfold-dict", {"--help"}), started(seven, "sixfold-dict", {"--best", "QUARTZ?"})), std::tuple(true, true, true, true));
-    ASSERT_EQ(std::tuple(lexicon.waitForFinished(), best.waitForFinished(), one.waitForFinished(), help.waitForFinished(), version.waitForFinished(), seven.waitForFinished()), std::tuple(true, true, true, true, true, true));
-    EXPECT_EQ(std::pair(lexicon.readAllStandardOutput() + best.readAllStandardOutput() + one.readAllStandardOutput().right(19) + help.readAllStandardOutput() + version.readAllStandardOutput() + seven.readAllStandardError(),
-                        lexicon.exitCode() + best.exitCode() + one.exitCode() + help.exitCode() + version.exitCode() + seven.exitCode()),
-              std::pair("garden\nice ax\nzygote\nquartz 24\nquarte 15\nquarto 15\nquarts 15\n'garden' is a word\n" + usage + "sixfold-dict " SIXFOLD_VERSION "\nsixfold-dict: a pattern has six characters, '?' for any: QUARTZ?\n", 2)) << "a pattern of seven is a mistake, and said";
+    EXPECT_EQ(dictSays({"--batch"}, "garden\nCAT-XY\nice ax\r\nzzqx\n\nits"), "1\tgarden\n0\tCAT-XY\n1\tice ax\n0\tzzqx\n0\t\n1\tits\n");
+    EXPECT_EQ(dictSays({"--help"}), dictSays({}, {}, 2, QProcess::StandardError));
+    // The lexicon's filter: six characters, lower case, sorted, none twice.
+    EXPECT_EQ(dictSays({"--lexicon"}, "zygote\nGARDEN\n garden\nice ax\nzzqxzz\ngardens\ngarden\n"), "garden\nice ax\nzygote\n");
+    EXPECT_EQ(dictSays({"--best", "QUART?"}), "quartz 24\nquarte 15\nquarto 15\nquarts 15\n");
+    EXPECT_EQ(dictSays({"--resources", QCoreApplication::applicationDirPath() + "/resources", "garden"}).right(19), "'garden' is a word\n");
+    EXPECT_EQ(dictSays({"--version"}), "sixfold-dict " SIXFOLD_VERSION "\n");
+    EXPECT_EQ(dictSays({"--best", "QUARTZ?"}, {}, 2, QProcess::StandardError), "sixfold-dict: a pattern has six characters, '?' for any: QUARTZ?\n")
+        << "a pattern of seven is a mistake, and said";
 }
 
 // The game's options answer on the terminal, with no window and no display needed.
@@ -65,11 +71,20 @@ TEST(LaunchOptionsTest, HelpAndVersionAnswerAndAMistakeExitsWithTwo)
 // The quit signals' handlers and a socket pair are held while the game runs, and all given back.
 TEST(QuitOnSignalsTest, HandlersAndSocketsAreGivenBack)
 {
-    const auto held = [] { struct sigaction term {}; return std::pair(QDir("/proc/self/fd").count(), (::sigaction(SIGTERM, nullptr, &term), term.sa_handler)); };
+    const auto held = [] {
+        struct sigaction term {};
+        ::sigaction(SIGTERM, nullptr, &term);
+        return std::pair(QDir("/proc/self/fd").count(), term.sa_handler);
+    };
     const int input = ::dup(0); // a game started with its input closed has a socket on descriptor 0
-    const auto before = (::close(0), held());
-    const auto during = (QuitOnSignals(), held()).first;
-    EXPECT_EQ((::dup2(input, 0), ::close(input), std::pair(during, held())), std::pair(before.first + 2, before));
+    ::close(0);
+    const auto before = held();
+    auto quitting = std::make_unique<QuitOnSignals>();
+    const uint during = held().first;
+    quitting.reset();
+    ::dup2(input, 0);
+    ::close(input);
+    EXPECT_EQ(std::pair(during, held()), std::pair(before.first + 2, before));
 }
 
 // The built game run as a player runs it, with settings of its own and its output in a file.
@@ -105,7 +120,11 @@ TEST_P(LaunchedGame, QuitSignalEndsTheGameTheNormalWay)
     ASSERT_TRUE(launched(game, folder, GetParam().arguments));
     // The welcome reaches the file while the game still runs, and the window is drawn.
     QByteArray drawn;
-    ASSERT_TRUE(QTest::qWaitFor([&] { return (drawn += game.readAllStandardError()).contains("Drawing") && fileText(folder.filePath("out")) == GetParam().said; }, 30000));
+    const auto drawnAndWelcomed = [&] {
+        drawn += game.readAllStandardError();
+        return drawn.contains("Drawing") && fileText(folder.filePath("out")) == GetParam().said;
+    };
+    ASSERT_TRUE(QTest::qWaitFor(drawnAndWelcomed, 30000));
     ASSERT_EQ(game.state(), QProcess::Running);
     expectNormalEndOn(GetParam().signal, game);
     EXPECT_TRUE(fileText(folder.filePath("config/sixfold/defaults.json")).contains("\"LastUser\""));
@@ -127,11 +146,13 @@ TEST(LaunchedGameTest, InheritedIgnoredHangUpStaysAndAFileSizeLimitOnlyFailsTheS
     ASSERT_TRUE(QTest::qWaitFor([&] { return out().contains("cannot be saved") || game.state() != QProcess::Running; }, 30000));
     ASSERT_EQ(game.state(), QProcess::Running) << out().constData();
     const QByteArray status = fileText(QStringLiteral("/proc/%1/status").arg(game.processId()));
-    EXPECT_TRUE(status.mid(status.indexOf("SigIgn:\t") + 8, 16).toULongLong(nullptr, 16) & (1ULL << (SIGHUP - 1))) << status.constData();
+    const qulonglong ignored = status.mid(status.indexOf("SigIgn:\t") + 8, 16).toULongLong(nullptr, 16);
+    EXPECT_TRUE(ignored & (1ULL << (SIGHUP - 1))) << status.constData();
     expectNormalEndOn(SIGTERM, game);
 }
 
+const QByteArray kOtherList = "That board code was dealt from another word list, so this game cannot deal the same board.\n";
 INSTANTIATE_TEST_SUITE_P(Signals, LaunchedGame, ::testing::Values(Launch {SIGTERM, {}, kWelcome.c_str()}, Launch {SIGINT, {}, kWelcome.c_str()},
-    Launch {SIGHUP, {"--board", boardCode(7, ~0U)}, kWelcome.c_str() + QByteArray("That board code was dealt from another word list, so this game cannot deal the same board.\n")}));
+                                                                  Launch {SIGHUP, {"--board", boardCode(7, ~0U)}, kWelcome.c_str() + kOtherList}));
 
 } // namespace

@@ -21,10 +21,9 @@ TEST_F(BoardLayoutTest, BoardsAreLaidOutCellForCellWithTheirWordStartsAndReplace
     ASSERT_TRUE((board.window()->show(), QTest::qWaitForWindowActive(board.window())));
     layOutBoard(workedExample(), board.window());
     // Input cells as their lower-case solution letter, fixed cells as the text they show.
-    EXPECT_EQ(boardRows([](const GridCell& cell) { return !cell.field ? '.' : cell.editable ? cell.solutionLetter : cell.field->text().toStdString()[0]; }),
-              (std::vector<std::string> {"gArden..........", ".n..............", ".c..............",
-                                                      "cHoseN..........", ".o...o..........", ".r...r..........",
-                                                      ".....m..........", ".....a..........", "...siLver......."}));
+    const auto shown = [](const GridCell& cell) { return !cell.field ? '.' : cell.editable ? cell.solutionLetter : cell.field->text().toStdString()[0]; };
+    EXPECT_EQ(boardRows(shown), (std::vector<std::string> {"gArden..........", ".n..............", ".c..............", "cHoseN..........",
+                                 ".o...o..........", ".r...r..........", ".....m..........", ".....a..........", "...siLver......."}));
     // x, y, word start, direction: the five starts, then cells inside the words.
     const int32_t cells[][4] = {{0, 0, 1, DirAcross}, {1, 0, 1, DirDown}, {0, 3, 1, DirAcross}, {5, 3, 1, DirDown},
                                 {3, 8, 1, DirAcross}, {1, 3, 0, DirDown}, {2, 3, 0, DirAcross}, {5, 8, 0, DirDown}};
@@ -32,24 +31,31 @@ TEST_F(BoardLayoutTest, BoardsAreLaidOutCellForCellWithTheirWordStartsAndReplace
         EXPECT_EQ(std::tuple(gGrid[x][y].wordStart, gGrid[x][y].wordLength, gGrid[x][y].direction),
                   std::tuple(start, start ? 6 : 0, direction)) << x << "," << y;
     for (const auto& [x, y] : {std::pair(1, 0), std::pair(1, 3), std::pair(5, 3), std::pair(5, 8)})
-        EXPECT_EQ(std::tuple(fieldAt(x, y)->isReadOnly(), gGrid[x][y].shownLetter, textColor(fieldAt(x, y))), std::tuple(true, gGrid[x][y].solutionLetter, kFixedTextColour)) << x << "," << y;
+        EXPECT_EQ(std::tuple(fieldAt(x, y)->isReadOnly(), gGrid[x][y].shownLetter, textColor(fieldAt(x, y))),
+                  std::tuple(true, gGrid[x][y].solutionLetter, kFixedTextColour)) << x << "," << y;
     EXPECT_EQ(std::tuple(textColor(fieldAt(0, 0)), fieldAt(0, 0)->palette().color(QPalette::Base), fieldAt(5, 8)->isVisible(), fieldAt(1, 0)->alignment()),
               std::tuple(kInputTextColour, kCellBackground, true, Qt::Alignment(Qt::AlignCenter)));
     // Only the cell that starts a word says so.
     EXPECT_EQ(std::tuple(fieldAt(1, 0)->accessibleName(), fieldAt(3, 8)->accessibleName(), fieldAt(4, 8)->accessibleName()),
               std::tuple(QString("Row 1, column 2, fixed letter A, down word 2, 6 letters"), QString("Row 9, column 4, across word 5, 6 letters"), QString("Row 9, column 5")));
     QFrame panel(board.window()->centralWidget()); // the board's frame: a word's points show within it, by its last cell
-    panel.setObjectName("boardArea"), panel.setGeometry(0, 0, 262, 400), gameModel().applyCheck({true, true, true, true, true}, {8, 0, 0, 0, 0}, 8);
+    panel.setObjectName("boardArea");
+    panel.setGeometry(0, 0, 262, 400);
+    gameModel().applyCheck({true, true, true, true, true}, {8, 0, 0, 0, 0}, 8);
     const QWidget* points = board.window()->findChild<QWidget*>("slotPoints0");
-    EXPECT_EQ(std::tuple(fieldAt(0, 0)->geometry(), fieldAt(5, 8)->geometry(), points->geometry(), points->font().pixelSize(), points->property("text").toString() + board.window()->findChild<QWidget*>("slotPoints1")->property("text").toString()),
-              std::tuple(QRect(32, 36, 32, 32), QRect(202, 308, 32, 32), QRect(235, 44, 26, 14), 11, QString("+80")));
+    const QString pointsShown = points->property("text").toString() + board.window()->findChild<QWidget*>("slotPoints1")->property("text").toString();
+    EXPECT_EQ(std::pair(fieldAt(0, 0)->geometry(), fieldAt(5, 8)->geometry()), std::pair(QRect(32, 36, 32, 32), QRect(202, 308, 32, 32)));
+    EXPECT_EQ(std::tuple(points->geometry(), points->font().pixelSize(), pointsShown), std::tuple(QRect(235, 44, 26, 14), 11, QString("+80")));
 
     QPointer<myTextField> old = fieldAt(3, 8);
     layOutBoard(puzzleOf({"alpaca", "alpaca", "alpaca", "alpaca", "alpaca"}, 0, 0, 0), board.window());
-    EXPECT_EQ(std::tuple(old.isNull(), board.window()->centralWidget()->findChildren<myTextField*>().size(), board.window()->centralWidget()->children().indexOf(points) > board.window()->centralWidget()->children().indexOf(fieldAt(0, 0))), std::tuple(true, qsizetype {26}, true)) << "a new board's cells over the points";
+    const QWidget* area = board.window()->centralWidget();
+    EXPECT_EQ(std::pair(old.isNull(), area->findChildren<myTextField*>().size()), std::pair(true, qsizetype {26}));
+    EXPECT_GT(area->children().indexOf(points), area->children().indexOf(fieldAt(0, 0))) << "a new board's cells over the points";
     EXPECT_EQ(std::tuple(gGrid[0][0].editable, gGrid[0][0].wordStart, gGrid[0][0].direction, gGrid[0][3].wordStart, gGrid[5][8].wordStart, gGrid[5][8].direction,
                          readBoardSnapshot().size()), std::tuple(0, 1, DirBoth, 1, 1, DirAcross, size_t {5})) << "a shared start reads as two slots";
-    EXPECT_EQ(std::pair(fieldAt(0, 0)->accessibleName().endsWith("across word 1 and down word 2, 6 letters"), QApplication::focusWidget()), std::pair(true, static_cast<QWidget*>(fieldAt(0, 0))));
+    EXPECT_TRUE(fieldAt(0, 0)->accessibleName().endsWith("across word 1 and down word 2, 6 letters"));
+    EXPECT_EQ(QApplication::focusWidget(), fieldAt(0, 0));
 }
 
 } // namespace

@@ -24,7 +24,7 @@ void typeKeys(const QString& keys)
     for (const char32_t key : keys.toUcs4()) {
         // Keys go where the focus is, as a keyboard's do.
         if (const auto it = named.find(key); it != named.end())
-            QTest::sendKeyEvent(std::get<0>(it->second), static_cast<QWidget*>(nullptr), std::get<1>(it->second), QTest::keyToAscii(std::get<1>(it->second)), std::get<2>(it->second));
+            QTest::keyEvent(std::get<0>(it->second), static_cast<QWidget*>(nullptr), std::get<1>(it->second), std::get<2>(it->second));
         else
             QTest::sendKeyEvent(QTest::Click, static_cast<QWidget*>(nullptr), Qt::Key_unknown, QString::fromUcs4(&key, 1), Qt::NoModifier);
         QCoreApplication::processEvents(); // the deferred select-all of a cell the focus reached
@@ -74,8 +74,10 @@ TEST(BoardTypingTest, KeysFillTheWordAndMoveTheFocusAlongIt)
         QString texts;
         for (int32_t k = 0; k < 6; ++k)
             texts += (row.column ? fieldAt(row.x, k) : fieldAt(k, 0))->text().leftJustified(1, u'.');
-        const auto leftSelected = std::ranges::count_if(board.window()->findChildren<QLineEdit*>(), [](const QLineEdit* cell) { return cell->hasSelectedText() && !cell->hasFocus(); });
-        EXPECT_EQ(std::tuple(texts, QApplication::focusWidget(), leftSelected), std::tuple(QString::fromUtf8(row.texts), static_cast<QWidget*>(fieldAt(row.toX, row.toY)), 0)) << row.keys;
+        const auto selectedUnfocused = [](const QLineEdit* cell) { return cell->hasSelectedText() && !cell->hasFocus(); };
+        const auto leftSelected = std::ranges::count_if(board.window()->findChildren<QLineEdit*>(), selectedUnfocused);
+        EXPECT_EQ(std::tuple(texts, QApplication::focusWidget(), leftSelected),
+                  std::tuple(QString::fromUtf8(row.texts), static_cast<QWidget*>(fieldAt(row.toX, row.toY)), 0)) << row.keys;
     }
     resetCells();
 }
