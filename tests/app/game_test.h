@@ -72,10 +72,9 @@ protected:
             fieldAt(x + k, y)->setText(QString(QChar(letters[k])));
     }
 
-    // One line of the statistics, when a screen reader is told them as shown.
     QString statsLine(int line) const
     {
-        const QString shown = m_game->statsField->text();
+        const QString shown = m_game->statsField->text(); // and told a screen reader the same
         return m_game->statsField->accessibleDescription() == shown ? shown.split(u'\n').value(line) : "not described as shown";
     }
 

@@ -81,8 +81,7 @@ TEST_F(CellsTest, VerdictShowsByColourLineAndDescription)
 {
     gBoardPalette = {Qt::blue, Qt::magenta};
     myTextField field;
-    field.resize(40, 32);
-    field.show();
+    field.resize(40, 32), field.show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&field)); // and so focused, and ringed
     const struct { const char* text; Verdict verdict; QColor colour; bool struck, bar; const char* description; } cases[] = {
         {"A", Verdict::Word, Qt::blue, false, true, "Checked: part of a word"},
@@ -103,9 +102,7 @@ TEST_F(CellsTest, VerdictShowsByColourLineAndDescription)
         EXPECT_EQ(std::tuple(inColour(3, 15), inColour(36, 15), inColour(2, 15) || inColour(37, 15)), std::tuple(row.struck, row.struck, false)) << row.text;
         EXPECT_EQ(image.pixelColor(20, 0), field.palette().color(QPalette::Highlight));
     }
-    showVerdict(&field, Verdict::NotWord);
-    describeVerdict(&field, Verdict::NotWord);
-    QTest::keyClick(&field, 'b');
+    showVerdict(&field, Verdict::NotWord), describeVerdict(&field, Verdict::NotWord), QTest::keyClick(&field, 'b');
     EXPECT_EQ(std::tuple(textColor(&field), field.font().strikeOut(), field.accessibleDescription()),
               std::tuple(kInputTextColour, false, QString())) << "a retyped cell keeps its verdict";
 }
@@ -115,8 +112,6 @@ TEST_F(CellsTest, FixedCellTellsAScreenReaderItIsReadOnlyAndGivesItsLetter)
 {
     myTextField field;
     field.setText(QStringLiteral("H"));
-    const QAccessible::State input = QAccessible::queryAccessibleInterface(&field)->state();
-    EXPECT_EQ(std::pair(bool(input.editable), bool(input.readOnly)), std::pair(true, false));
     field.setReadOnly(true);
     QAccessibleInterface* fixed = QAccessible::queryAccessibleInterface(&field);
     const QAccessible::State state = fixed->state();
@@ -143,7 +138,10 @@ TEST_F(CellsTest, ATypedLetterIsAnnouncedOnceInCapitalsAndOnlyEditingKeysAreTheC
     }
     QInputMethodEvent composed; // an accented letter from an input method
     composed.setCommitString(QStringLiteral("é"));
-    EXPECT_EQ((field.selectAll(), changes.clear(), QCoreApplication::sendEvent(&field, &composed), changes), QStringList {QStringLiteral("É")});
+    field.selectAll();
+    changes.clear();
+    QCoreApplication::sendEvent(&field, &composed);
+    EXPECT_EQ(changes, QStringList {QStringLiteral("É")});
     QString taken;
     for (const QKeySequence& keys : std::initializer_list<QKeySequence> {QKeySequence::Copy, QKeySequence::Cut, QKeySequence::Paste, QKeySequence::Undo,
              QKeySequence::Redo, QKeySequence::SelectAll, Qt::CTRL | Qt::Key_E, Qt::CTRL | Qt::Key_K, Qt::CTRL | Qt::Key_Right}) {
@@ -152,5 +150,6 @@ TEST_F(CellsTest, ATypedLetterIsAnnouncedOnceInCapitalsAndOnlyEditingKeysAreTheC
     }
     EXPECT_EQ(taken, "111111000");
     QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier); // as the line edit leaves it, for a dialog to close on
-    EXPECT_FALSE((QCoreApplication::sendEvent(&field, &escape), escape.isAccepted()));
+    QCoreApplication::sendEvent(&field, &escape);
+    EXPECT_FALSE(escape.isAccepted());
 }

@@ -17,9 +17,7 @@ TEST_F(GridTest, ClearingEmptiesEveryPositionAndEachFieldIsReleasedExactlyOnceWh
     GridCell& cell = gGrid[19][19];
     std::tie(cell.shownLetter, cell.solutionLetter, cell.editable, cell.wordStart, cell.wordLength, cell.direction) =
         std::tuple('A', 'a', 1, 1, 6, int32_t {DirBoth});
-    cell.field.reset(offWindow);
-    gGrid[0][0].field.reset(onWindow);
-    gGrid[5][8].field.reset(new QLineEdit(window.get()));
+    cell.field.reset(offWindow), gGrid[0][0].field.reset(onWindow), gGrid[5][8].field.reset(new QLineEdit(window.get()));
     clearBoard();
     EXPECT_EQ(std::tuple(offWindow.isNull(), onWindow.isNull(), window->children().isEmpty()), std::tuple(true, true, true));
     const GridCell empty; // as every position starts

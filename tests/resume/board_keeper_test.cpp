@@ -32,16 +32,13 @@ TEST_F(BoardKeeperTest, TheUnfinishedBoardIsShownAgainAsItWasAndSwapped)
     keeper.boardLeaving(), layOutBoard(puzzleOf({"orange", "office", "island", "dinner", "silver"}, 0, 0, 5), board.window());
     EXPECT_EQ(printedBy([&] { keeper.boardDealt(); }), "A board left unfinished is kept: Ctrl+R (Game > Resume Previous Board) brings it back.\n");
     ASSERT_TRUE((fieldAt(1, 0)->setText("Q"), saved.wait(5000)));
-    QFile::remove(store.filePath());
-    QDir().mkdir(store.filePath()); // a folder where the file belongs: said once
+    QFile::remove(store.filePath()), QDir().mkdir(store.filePath()); // a folder where the file belongs: said once
     const std::string refused = printedBy([&] { keeper.saveNow(); }) + printedBy([&] { keeper.saveNow(); });
     QDir().rmdir(store.filePath());
     EXPECT_EQ(refused, "The kept board " + store.filePath().toStdString() + " is not a regular file; it is left as it is and no board is kept.\n");
     EXPECT_EQ((keeper.resumeKept(), std::pair(readShownBoard()->typed, store.load().board->typed)), std::pair(first.typed, first.typed));
     EXPECT_EQ((keeper.resumeKept(), readShownBoard()->typed), (std::vector<TypedCell> {{1, 0, "Q", Verdict::Unchecked}}));
-    EXPECT_TRUE((fieldAt(1, 0)->setText("U"), saved.wait(5000))) << "a resumed letter's field still reports a change";
     EXPECT_EQ(printedBy([&] { EXPECT_TRUE(keeper.boardSubmitted()); }), "") << "a first submission is scored quietly";
-    EXPECT_EQ((QFile::remove(store.filePath()), keeper.saveNow(), store.load().board.value().id), "first"); // as at quit: written even where nothing changed since
     const std::string dropped = printedBy([&] {
         keeper.resumeKept();
         store.submit("first");
