@@ -37,8 +37,8 @@ TEST_F(StatsStoreTest, KeyReadsByItsKindConvertingNumbersAndSaturating)
     const struct { const char* key; QByteArray json; double read; QByteArray written; } cases[] = {
         {"totalPuzzlesSubmitted", "2147483647", 2147483647, "2147483647"}, {"totalPuzzlesSubmitted", "2147483648", 2147483647, "2147483647"},
         {"totalPuzzlesSubmitted", "-2147483649", -2147483648.0, "-2147483648"}, {"totalPuzzlesSubmitted", "{\"int64\": 5000000000}", 2147483647, "2147483647"},
-        {"totalPuzzlesSubmitted", "3.5", 3, "3"}, {"totalWordsMade", "-2.9", -2, "-2"}, {"totalWordsMade", "7.0", 7, "7"},
-        {"totalWordsMade", "\"7\"", 0, "0"}, {"totalWordsMade", "[7]", 0, "0"}, {"totalScores", "9223372036854775807", 9223372036854775807.0, "9223372036854775807"},
+        {"totalPuzzlesSubmitted", "3.5", 3, "3"}, {"totalWordsMade", "-2.9", -2, "-2"}, {"totalWordsMade", "7.0", 7, "7"}, {"totalWordsMade", "\"7\"", 0, "0"},
+        {"totalWordsMade", "[7]", 0, "0"}, {"totalScores", "9223372036854775807", 9223372036854775807.0, "9223372036854775807"},
         {"totalScores", "1e19", 9223372036854775807.0, "9223372036854775807"}, {"totalScores", "-1e19", -9223372036854775808.0, "-9223372036854775808"},
         {"totalScores", "9007199254740993", 9007199254740993.0, "9007199254740993"}, {"bestWordScore", "36.9", 36, "36"},
         {"computerTotalScores", "{\"int64\": \"-9223372036854775808\"}", -9223372036854775808.0, "-9223372036854775808"},

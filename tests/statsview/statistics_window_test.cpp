@@ -83,8 +83,8 @@ TEST(StatisticsWindowTest, ChoosingAPlayerShowsTheirFiguresChartsAndExportsTheir
     QCoreApplication::processEvents();
     EXPECT_EQ(charted(), ada) << "a chart or the width depends on the player shown before";
     players->setCurrentText(QStringLiteral("bob"));
-    EXPECT_EQ(std::tuple(bestWords->rowCount(), bestWords->item(0, 0)->text(), bestWords->verticalHeader()->isVisible()), std::tuple(2, QString("GOLDEN"), false));
-    EXPECT_EQ(bestWords->model()->headerData(2, Qt::Horizontal).toString(), QString("Played"));
+    EXPECT_EQ(std::pair(bestWords->rowCount(), bestWords->item(0, 0)->text()), std::pair(2, QString("GOLDEN")));
+    EXPECT_EQ(std::pair(bestWords->model()->headerData(2, Qt::Horizontal), bestWords->verticalHeader()->isVisible()), std::pair(QVariant("Played"), false));
     EXPECT_EQ(bestWords->horizontalHeader()->length(), bestWords->viewport()->width()) << "the columns do not fill the table";
     bestWords->setFocus();
     QTest::keyClick(bestWords, Qt::Key_Tab);
@@ -184,7 +184,7 @@ TEST(StatisticsWindowTest, AnEmptyHistorySaysWhatWillAppear)
         if (!label)
             continue;
         const QString buddy = label->buddy() ? " for " + label->buddy()->accessibleName() : QString();
-        parts << widget->accessibleName() + QStringLiteral(" %1 %2 %3%4").arg(label->text()).arg(label->wordWrap()).arg(label->textInteractionFlags().toInt()).arg(buddy);
+        parts << label->accessibleName() + QString(" %1 %2 %3%4").arg(label->text()).arg(label->wordWrap()).arg(int(label->textInteractionFlags())).arg(buddy);
     }
     for (const QChartView* view : shown->findChildren<QChartView*>()) {
         parts << view->chart()->title() + (view->chart()->theme() == QChart::ChartThemeDark ? "" : " light");
