@@ -56,6 +56,11 @@ TEST_F(AppTest, FirstLaunchWelcomesDealsSavesThePlayerAndASetWindowChecksWords)
         const std::string console = m_game->resultView->toPlainText().toStdString();
         EXPECT_EQ(std::pair(console.starts_with(row.starts), console.ends_with(row.ends)), std::pair(true, true)) << console;
     }
+    m_game->window()->findChild<QWidget*>("newPuzzleButton")->setFocus(); // the console is a Tab stop, and no trap
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), m_game->resultView);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_NE(QApplication::focusWidget(), m_game->resultView);
     typeThen("", Qt::Key_Comma, Qt::ControlModifier), QTest::keyClick(m_game->window()->findChild<QDialog*>("preferencesDialog"), Qt::Key_Return);
     EXPECT_EQ(press("actionHowToPlay") + press("actionAbout") + press("actionKeyboardShortcuts") + press("actionRoundReview"), "");
     EXPECT_NE(press("submitButton").find("Rounds are not recorded until the next start: the history "), std::string::npos);

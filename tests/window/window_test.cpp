@@ -2,12 +2,10 @@
 #include "console/log_console.h"
 #include "window/board_panel.h"
 #include "window/deferred_icons.h"
-#include "window/text_field_values.h"
 
 #include "support/globals.h"
 
 #include <QApplication>
-#include <QLabel>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QScreen>
@@ -35,16 +33,6 @@ TEST_F(WindowTest, ConsoleKeepsExactlyTheLimitInUtf16UnitsAndStartsAfreshPastIt)
         myPrintf("line %d\n", line);
     const bool cursorShown = console.viewport()->rect().contains(console.cursorRect());
     EXPECT_EQ(std::tuple(console.textCursor().atEnd(), cursorShown, testing::internal::GetCapturedStderr()), std::tuple(true, true, ""));
-}
-
-TEST_F(WindowTest, FieldValuesAreNamedByTheirCaption)
-{
-    QWidget panel;
-    auto* field = new QLabel(&panel);
-    new QLabel(QStringLiteral("Not its caption"), &panel);
-    (new QLabel(QStringLiteral("Your score"), &panel))->setBuddy(field);
-    setIntValue(field, 12);
-    EXPECT_EQ(field->text() + u'|' + field->accessibleName(), QStringLiteral("12|Your score: 12"));
 }
 
 // The overflow buttons' icons are the style's own, only made later, as pixmaps and painted.
