@@ -18,6 +18,7 @@
 #include <QLabel>
 #include <QLineSeries>
 #include <QPushButton>
+#include <QScreen>
 #include <QSettings>
 #include <QSpinBox>
 #include <QTableWidget>
@@ -132,9 +133,15 @@ TEST(StatisticsWindowTest, ChoosingAPlayerShowsTheirFiguresChartsAndExportsTheir
     QTest::mouseClick(window.findChild<QPushButton*>("reviewButton"), Qt::LeftButton);
     const auto reviews = window.findChildren<RoundReviewDialog*>();
     EXPECT_TRUE(reviews.size() == 3 && reviews[1]->grab().toImage() != reviews[2]->grab().toImage()) << "the review ignores the saved colours";
-    const QImage standard = window.findChild<RoundBoardView*>()->grab().toImage();
+    const auto onScreen = [&window] {
+        QCoreApplication::processEvents();
+        const QWidget* board = window.findChild<RoundBoardView*>();
+        const QPoint at = board->mapTo(&window, QPoint());
+        return window.screen()->grabWindow(window.winId(), at.x(), at.y(), board->width(), board->height()).toImage();
+    };
+    const QImage standard = onScreen();
     window.setWordColours(WordColours::ColourBlindSafe);
-    EXPECT_TRUE(window.findChild<RoundBoardView*>()->grab().toImage() != standard) << "colours unchanged";
+    EXPECT_TRUE(onScreen() != standard) << "colours unchanged, or not repainted";
 
     QString error;
     ASSERT_TRUE(window.exportCsv(folder.filePath("bob.csv"), &error));
