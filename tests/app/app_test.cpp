@@ -14,7 +14,6 @@
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QRegularExpression>
-#include <QStyle>
 
 namespace {
 
