@@ -158,10 +158,11 @@ void colourBoard(const BoardSnapshot& board, const std::vector<SlotVerdict>& ver
             if (cx >= gGridSize || cy >= gGridSize)
                 break;
             const GridCell& cell = gGrid[cx][cy];
-            if (cell.editable && cell.field && !slot.cells[k].isEmpty())
+            if (!cell.editable || !cell.field)
+                continue;
+            if (!slot.cells[k].isEmpty())
                 showVerdict(cell.field.get(), verdict);
-            if (cell.editable && cell.field)
-                describeVerdict(cell.field.get(), verdict);
+            describeVerdict(cell.field.get(), verdict);
         }
     }
 }
