@@ -13,8 +13,7 @@ namespace {
 TEST(WordScoreTest, LettersScoreTheirValueInEitherCaseAndEveryOtherByteIsWorthOne)
 {
     EXPECT_EQ(std::tuple(scoreWord("abcdefghijklmnopqrstuvwxyz"), scoreWord("ABCDEFGHIJKLMNOPQRSTUVWXYZ"), scoreWord(""), scoreWord("quizzy"),
-                         scoreWord("a-b 7"), scoreWord("[`{@"), scoreWord("\xc3\xa9")),
-              std::tuple(87, 87, 0, 36, 7, 4, 2));
+                         scoreWord("a-b 7"), scoreWord("[`{@"), scoreWord("\xc3\xa9")), std::tuple(87, 87, 0, 36, 7, 4, 2));
 }
 
 // garden, anchor, chosen, normal, silver: crossing at (1, 0), (1, 3), (5, 3), (5, 8).

@@ -29,8 +29,7 @@ inline PuzzleWords puzzleOf(std::initializer_list<const char*> words, int32_t vo
 inline PuzzleWords workedExample() { return puzzleOf({"garden", "anchor", "chosen", "normal", "silver"}, 1, 1, 2); }
 
 // The board's rows 0..8 over columns 0..15, one character a cell.
-template <typename CellCharacter>
-std::vector<std::string> boardRows(CellCharacter characterOf)
+std::vector<std::string> boardRows(auto characterOf)
 {
     std::vector<std::string> rows(9, std::string(16, '.'));
     for (int32_t i = 0; i < 9 * 16; ++i)

@@ -6,8 +6,7 @@
 #include <string>
 
 // Runs `action` and returns what it wrote to standard output.
-template <typename Action>
-std::string printedBy(Action&& action)
+std::string printedBy(auto&& action)
 {
     testing::internal::CaptureStdout();
     action();
