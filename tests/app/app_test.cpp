@@ -37,6 +37,8 @@ TEST_F(AppTest, FirstLaunchWelcomesDealsSavesThePlayerAndASetWindowChecksWords)
     m_game->setWindow(loadMainWindow());
     m_game->window()->show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(m_game->window()));
+    const std::pair<QWidget*, QString> taken(m_game->window(), "Your score: 0"); // the board, and the score as a reader hears it
+    EXPECT_EQ(std::pair(fieldAt(0, 0)->window(), m_game->theScore->accessibleName()), taken);
     const struct { const char* typed; const char* starts; const char* ends; } rows[] = {
         {"garden", "garden\nnoun\n", "'garden' is a word\n"},
         {"catxyz", "'catxyz' is not a word.\n", "'catxyz' is not a word.\n"},
@@ -220,8 +222,7 @@ TEST_F(AppTest, CheckAndTwoSubmissionsFoldIntoRunningAveragesSavedAndKeptButNewP
               std::tuple(true, QRect(0, 0, 1, 1), round, QAccessible::Notification));
     EXPECT_EQ(fieldAt(0, 0)->accessibleDescription(), round);
     EXPECT_EQ(std::tuple(gCurrStats.totalScores, gCurrStats.totalWordsMade, gCurrStats.totalPuzzlesSubmitted,
-                         gCurrStats.computerTotalScores, gCurrStats.bestRoundScore),
-              std::tuple(25, 3, 2, 94, 17));
+                         gCurrStats.computerTotalScores, gCurrStats.bestRoundScore), std::tuple(25, 3, 2, 94, 17));
     EXPECT_EQ(statsLine(1), "    Average Score: 12.50");
 
     HistoryDatabase history(dataHome() + "/sixfold/history.sqlite");

@@ -13,6 +13,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QPointer>
 #include <QProcess>
 #include <QSettings>
 #include <QSignalSpy>
@@ -92,7 +93,9 @@ TEST_F(KeptBoardTest, ASubmittedBoardIsNeverResumedNorScoredTwice)
             other.write("\n"), other.waitForFinished();
         QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner | (row != "read-only" ? QFile::WriteOwner : QFile::Permissions()));
         setRootsFileRights(row != "read-only");
+        const QPointer<QWidget> submittedCell = QApplication::focusWidget();
         const std::string said = typeThen("", Qt::Key_Return, Qt::ControlModifier);
+        EXPECT_TRUE(submittedCell.isNull()) << "no new board after Submit";
         setRootsFileRights(true), QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         if (row == "save")
             other.write("\n"), other.waitForFinished();

@@ -32,7 +32,7 @@ TEST_F(WordSelectionTest, OnlySixLetterRowsAreDrawnAndAHopelessListGivesUpInBoun
         {{"rhythm", "rhythm"}, false, 6 * (1 + 200)},   // an inner y is, but no word begins with y
         {{"bcdfgb", "", "crwths"}, false, 6 * 100 * 2}, // once a crash: a blank row "matched" its end
         {{"", "alpaca", "alpaca"}, true, 5},            // once an empty word 0
-        {{"alpaca", "al", "alp-ca", "a1paca", "alpaca"}, true, 5},
+        {{"alpaca", "al", "alp-ca", "a1paca", "1lpaca", "alpaca"}, true, 5},
         {{"ALPACA", "ALPACA"}, true, 5}, // capitals are letters too
     };
     for (const auto& list : lists) {

@@ -32,7 +32,7 @@ TEST_F(DictionaryTest, DefinitionsGiveHeadwordBasesAndExactLabels)
         {"tabbed", "tabbed (tab)", {"verb"}}, {"bossily", "bossily (bossy)", {"adverb"}}, {"burier", "burier (bury)", {"adjective"}},
         {"cometh", "cometh", {"verb"}}, {"flappy", "flappy", {"adjective"}}, // known only to the broader word lists
         {"accras", "accras (accra)", {"noun", "name"}}, {"field mice", "field mice (field mouse)", {"noun"}}, {"ohs", "ohs (oh)", {"noun"}},
-        {"facepalm", "facepalm", {"verb"}}, {"facepalms", "facepalms", {"verb"}}, // its affix classes hold no possessive: no noun
+        {"facepalm", "facepalm", {"verb"}}, {"facepalms", "facepalms", {"verb"}}, {"facepalmed", "facepalmed", {"verb"}}, // its affix classes hold no possessive: no noun
         // The lists hold these as names first: a common word only where WordNet and Hunspell both hold it so.
         {"bailey", "bailey", {"noun", "name"}}, {"sheila", "sheila", {"name"}}, {"feijoa", "feijoa", {"name"}},
     };

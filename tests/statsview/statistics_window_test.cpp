@@ -184,6 +184,8 @@ TEST(StatisticsWindowTest, AnEmptyHistorySaysWhatWillAppear)
     QApplication::setPalette(QPalette(QColor(0x35, 0x35, 0x35))); // a dark desktop, which the charts follow
     const std::unique_ptr<StatisticsWindow> shown(StatisticsWindow::showFor(history, QStringLiteral("ada")));
     QStringList parts {shown->findChild<RoundBoardView*>()->accessibleDescription()};
+    const QImage none = shown->findChild<RoundBoardView*>()->grab().toImage();
+    EXPECT_TRUE(none != none.copy(0, 0, 1, 1).scaled(none.size())) << "the empty board's text is not drawn";
     for (const QWidget* widget : shown->findChildren<QWidget*>()) {
         const auto* label = qobject_cast<const QLabel*>(widget);
         if (!label && !widget->accessibleName().isEmpty())
@@ -243,12 +245,14 @@ TEST(RoundBoardViewTest, EachCellDrawsOneWholeCharacterInItsInkWhereverTheRoundL
     EXPECT_TRUE(drawn("GARDEN", "HARDEN") != drawn("GARDEN", "WARDEN")) << "the third board does not draw the best words";
     EXPECT_TRUE(drawn("GARDEN", "HARDEN", 3) == drawn("GARDEN", "HARDEN")) << "a round away from the corner is drawn elsewhere";
     const QImage garden = drawn("GARDEN");
-    EXPECT_EQ(std::pair(garden.pixel(1, 20), garden.pixel(1, 21)),
-              std::pair(QApplication::palette().color(QPalette::Window).rgb(), QApplication::palette().color(QPalette::Mid).rgb())) << "the corner cell moved";
+    const QRgb window = QApplication::palette().color(QPalette::Window).rgb(), mid = QApplication::palette().color(QPalette::Mid).rgb();
+    EXPECT_EQ(std::tuple(garden.pixel(1, 20), garden.pixel(1, 21), garden.pixel(1, 42)), std::tuple(window, mid, mid)) << "the corner cell moved";
+    const auto captions = [](const QImage& image) { return image.copy(0, 0, image.width(), 20); };
     for (QColor BoardPalette::*role : {&BoardPalette::cell, &BoardPalette::inputText, &BoardPalette::nonWord, &BoardPalette::fixedText}) {
         BoardPalette colours;
         colours.*role = Qt::green;
-        EXPECT_TRUE(drawn("GARDEN", {}, 0, colours) != garden) << "a colour of the board is not drawn in";
+        const QImage recoloured = drawn("GARDEN", {}, 0, colours);
+        EXPECT_EQ(std::pair(recoloured != garden, captions(recoloured) == captions(garden)), std::pair(true, true)) << "the board's colours, not the captions'";
     }
     const BoardPalette red {.word = Qt::red, .nonWord = Qt::red};
     EXPECT_TRUE(drawn("GARDEN", {}, 0, red, true) != drawn("GARDEN", {}, 0, red)) << "colour alone tells a word";
