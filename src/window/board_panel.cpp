@@ -24,7 +24,6 @@ void fillInside(QPainter& painter, const QRectF& r, const QColor& fill)
     path.arcTo(right - kDiameter, bottom - kDiameter, kDiameter, kDiameter, 0, -90);
     path.arcTo(left, bottom - kDiameter, kDiameter, kDiameter, 270, -90);
     path.arcTo(left, top, kDiameter, kDiameter, 180, -90);
-    path.closeSubpath();
     painter.fillPath(path, fill);
 }
 
