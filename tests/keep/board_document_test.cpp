@@ -62,7 +62,7 @@ TEST(BoardStateTest, EveryBoardADealCanLayRoundTripsAndDamagedOnesAreRefused)
         {notBlank, "typed", cell(10, 10)}, {notBlank, "typed", cell(6, 0)}, {notBlank, "typed", cell(2, 0) + cell(2, 0)},
         {notOne, "typed", cell(2, 0, "")}, {notOne, "typed", cell(2, 0, "ABC")}, {notOne, "typed", cell(2, 0, "A", "maybe")},
         {"an identity that is not one", "id", "a b"}, {"an identity that is not one", "id", 5}, {"an identity that is not one", "id", QString(65, 'a')},
-        {score, "playerScore", -1}, {score, "computerScore", 1000001}, {score, "computerScore", QJsonValue::Undefined},
+        {score, "playerScore", -1}, {score, "playerScore", 1000001}, {score, "computerScore", 1000001}, {score, "computerScore", QJsonValue::Undefined},
     };
     QString reason;
     for (const auto& row : rows) {
