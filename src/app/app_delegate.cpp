@@ -269,6 +269,8 @@ void AppDelegate::applicationDidFinishLaunching(QObject* /*notification*/)
         createBoard();
     m_keeper->boardDealt();
     showBoardOrigin();
+    if (m_launchDaily)
+        sayDailyStanding(launchBoard->dailyNumber);
     updateStatsDisplay();
 }
 
@@ -341,6 +343,11 @@ void AppDelegate::playDailyBoard()
 {
     const int number = dailyNumber(QDateTime::currentDateTimeUtc().date());
     replaceBoard(DealOrigin {dailySeed(number), number});
+    sayDailyStanding(number);
+}
+
+void AppDelegate::sayDailyStanding(int number)
+{
     RoundBook* book = roundBook();
     if (book && book->hasDailyResult(QString::fromUtf8(gUserName), number))
         myPrintf("Daily #%d: you have played it today already, so this round is practice.\n", number);

@@ -116,6 +116,8 @@ private:
     // New Puzzle's steps with the board `origin` names.
     void replaceBoard(const DealOrigin& origin);
     void showBoardOrigin();
+    // Whether the daily board numbered `number` still counts for the player today.
+    void sayDailyStanding(int number);
     void askForBoardCode();
     QString boardName() const;
 
