@@ -108,8 +108,8 @@ void expectNormalEndOn(int signal, QProcess& game)
     EXPECT_TRUE(game.exitStatus() == QProcess::NormalExit && game.exitCode() == 0) << game.readAllStandardError().toStdString();
 }
 
-// Each quit signal ends the game as quitting does, so the last player is stored. A board code
-// on the command line is read at launch: one from another word list is told and play goes on.
+// Each quit signal ends the game as quitting does, so the last player is stored. A board code or
+// --daily on the command line is read at launch: a code from another word list is told and play goes on.
 struct Launch { int signal; QStringList arguments; QByteArray said; };
 void PrintTo(const Launch& launch, std::ostream* out) { *out << sigabbrev_np(launch.signal); } // names the ctest entry
 class LaunchedGame : public ::testing::TestWithParam<Launch> {};
@@ -153,7 +153,9 @@ TEST(LaunchedGameTest, InheritedIgnoredHangUpStaysAndAFileSizeLimitOnlyFailsTheS
 }
 
 const QByteArray kOtherList = "That board code was dealt from another word list, so this game cannot deal the same board.\n";
-INSTANTIATE_TEST_SUITE_P(Signals, LaunchedGame, ::testing::Values(Launch {SIGTERM, {}, kWelcome.c_str()}, Launch {SIGINT, {}, kWelcome.c_str()},
+const QByteArray kDaily = "Daily #" + QByteArray::number(dailyNumber(QDateTime::currentDateTimeUtc().date())) + ": your first submission of it is today's result.\n";
+INSTANTIATE_TEST_SUITE_P(Signals, LaunchedGame, ::testing::Values(Launch {SIGTERM, {}, kWelcome.c_str()},
+                                                                  Launch {SIGINT, {"--daily"}, kWelcome.c_str() + kDaily},
                                                                   Launch {SIGHUP, {"--board", boardCode(7, ~0U)}, kWelcome.c_str() + kOtherList}));
 
 } // namespace

@@ -236,7 +236,7 @@ TEST(RoundBoardViewTest, EachCellDrawsOneWholeCharacterInItsInkWhereverTheRoundL
             round.wordSlots[size_t(slot)] = {corner, slot == 1 ? corner : 2 * slot + corner, slot == 1 ? Direction::Down : Direction::Across, "GARDEN", letters, isWord};
         RoundBoardView view;
         view.setRound(round);
-        view.setBestWords(std::array {best, best, best, best, best});
+        view.setBestWords(best.isEmpty() ? std::nullopt : std::optional(std::array {best, best, best, best, best})); // none: two boards
         view.setColours(colours);
         view.resize(view.sizeHint());
         return view.grab().toImage();
