@@ -225,7 +225,7 @@ void myTextField::textDidChange()
     const int keyCode = m_currentKeyCode;
     showVerdict(this, Verdict::Unchecked);
     describeVerdict(this, Verdict::Unchecked);
-    if (const QString letter = lastCharacterUpperCased(typed); byteLength >= 1 && letter != typed)
+    if (const QString letter = lastCharacterUpperCased(typed); letter != typed)
         setText(letter);
     const auto position = boardPosition();
     if (position && byteLength > 0)
