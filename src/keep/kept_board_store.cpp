@@ -76,7 +76,8 @@ bool isRecorded(const QString& recordPath, const QString& identity)
 }
 
 // Adds the identity to the record; the reason when it cannot. A write cut short is taken
-// back, so that a torn line never runs into the next identity.
+// back, so that a torn line never runs into the next identity. Unbuffered: closing a
+// buffered file would write what the full disk refused once more, after the cut.
 QString record(const QString& recordPath, const QString& identity, Lock lock)
 {
     QFile file(recordPath);
@@ -85,7 +86,7 @@ QString record(const QString& recordPath, const QString& identity, Lock lock)
     if (file.exists() && !QFileInfo(recordPath).isFile())
         return QStringLiteral("%1 is not a regular file").arg(recordPath);
     const QByteArray line = identity.toLatin1() + '\n';
-    if (!file.open(QIODevice::Append))
+    if (!file.open(QIODevice::Append | QIODevice::Unbuffered))
         return file.errorString();
     const qint64 before = file.size();
     if (file.write(line) != line.size() || !file.flush()) {

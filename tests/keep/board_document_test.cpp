@@ -99,6 +99,11 @@ TEST(KeptBoardStoreTest, SavesLoadsSubmitsRemovesAndMovesANonBoardAside)
     const QString aside = QDir(folder.filePath("sixfold")).entryList({"board.json.corrupt-*"}).value(0);
     EXPECT_EQ(loaded.problem, "The kept board was not a board (it is larger than any board); it is moved to " + folder.filePath("sixfold/") + aside + ".");
     EXPECT_FALSE(loaded.board.has_value() || QFile::exists(store.filePath()));
+    record.close(), record.open(QIODevice::WriteOnly | QIODevice::Truncate), record.write(QByteArray(180, 'x') + '\n'), record.close();
+    QProcess full; // a full disk cuts the record's new line short: what was written of it is taken back
+    full.start(QCoreApplication::applicationDirPath() + "/kept_board_writer", {store.filePath(), "full", "submit"});
+    ASSERT_TRUE(full.waitForFinished(10000));
+    EXPECT_EQ(QFileInfo(record).size(), 181) << full.readAllStandardOutput().toStdString();
 }
 
 // What cannot be written, read or opened stays as it is, said at each step: under a file-size
