@@ -173,10 +173,9 @@ TEST_F(AppTest, ChangeUserSwitchesPlayersAndRefusesNamesTheStoreCannotKeep)
     EXPECT_STREQ(gUserName, "adax");
 }
 
-// The check shows the round's score, to a screen reader too, and raises the best word. Two
-// rounds through the Submit button: the running averages, the saved record, the history rows,
-// and the finished board's words listed after its check and before a new board. New Puzzle
-// leaves the statistics alone.
+// The check shows the round's score, to a screen reader too, and raises the best word. Two rounds through the Submit
+// button: the running averages, the saved record, the history rows, and the finished board's words listed after its
+// check and before a new board. New Puzzle leaves the statistics alone.
 TEST_F(AppTest, CheckAndTwoSubmissionsFoldIntoRunningAveragesSavedAndKeptButNewPuzzleDoesNot)
 {
     launch();

@@ -31,11 +31,10 @@ void typeKeys(const QString& keys)
     }
 }
 
-// Typing on a board as laid out, whose cells' ways, fixed crossings and field order steer the
-// focus. GARDEN across row 0 with its fixed A at (1, 0), ANCHOR down column 1 with its fixed H
-// at (1, 3). ORANGE begins with a vowel: its O at (0, 0) is fixed, shared with OFFICE down, and
-// holds the focus as a round begins. Each row: the board, where the focus starts, the keys,
-// then the texts of row 0 (or of the column) and where the focus ends.
+// Typing on a board as laid out, whose cells' ways, fixed crossings and field order steer the focus.
+// GARDEN across row 0 with its fixed A at (1, 0), ANCHOR down column 1 with its fixed H at (1, 3). ORANGE begins
+// with a vowel: its O at (0, 0) is fixed, shared with OFFICE down, and holds the focus as a round begins. Each row:
+// the board, where the focus starts, the keys, then the texts of row 0 (or of the column) and where the focus ends.
 TEST(BoardTypingTest, KeysFillTheWordAndMoveTheFocusAlongIt)
 {
     const PuzzleWords garden = workedExample(), orange = puzzleOf({"orange", "office", "island", "dinner", "silver"}, 0, 0, 5);

@@ -8,9 +8,8 @@
 
 #include <unistd.h>
 
-// Each message reaches the attached sink whole (bytes that are not UTF-8 as U+FFFD), however
-// long, and standard output byte for byte and at once, line feed or not; so do the platform's
-// problems once they are sent this way.
+// Each message reaches the attached sink whole (bytes that are not UTF-8 as U+FFFD), however long, and standard output
+// byte for byte and at once, line feed or not; so do the platform's problems once they are sent this way.
 TEST(LogConsoleTest, MessagesReachTheSinkAsTheyAreAndStandardOutputAtOnce)
 {
     static QString shown;

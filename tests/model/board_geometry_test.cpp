@@ -38,9 +38,8 @@ TEST(BoardGeometryTest, ChecksReadSlotsColumnByColumnDownFirst)
               (std::array {std::array {1, 0, 2, 4, 3}, std::array {0, 2, 1, 4, 3}, std::array {0, 1, 2, 3, 4}}));
 }
 
-// On the window's board, for every chain a deal can make: each word's points sit one pixel off
-// its last cell, after it where that has room, inside the board's panel and clear of every cell
-// and of each other.
+// On the window's board, for every chain a deal can make: each word's points sit one pixel off its last cell, after it
+// where that has room, inside the board's panel and clear of every cell and of each other.
 TEST(BoardGeometryTest, PointsSitBesideEachLastCellClearOfTheBoard)
 {
     const CellGrid grid {{32, 36}, 34, 32};

@@ -1,9 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-// Each layer's globals back to their state at program start. A test resets the layers of
-// the library it links and no others: core_resets.h holds those of the Qt Core layers,
-// globals.h those of the widget layers.
+// Each layer's globals back to their state at program start. A test resets the layers of the library it links and no
+// others: core_resets.h holds those of the Qt Core layers, globals.h those of the widget layers.
 
 #include <QString>
 #include <QTemporaryDir>
