@@ -169,10 +169,13 @@ TEST(StatisticsWindowTest, ChoosingAPlayerShowsTheirFiguresChartsAndExportsTheir
     const auto buttons = window.findChildren<QPushButton*>();
     QTest::mouseClick(*std::ranges::find(buttons, QString("Export CSV"), &QPushButton::accessibleName), Qt::LeftButton);
     EXPECT_EQ(offered, StatisticsWindow::exportFilePath("bob"));
-    history.recordRound({"cy", QDateTime::fromSecsSinceEpoch(1796000100, Qt::UTC), 20, {}, 5, 1, 0, {}});
+    for (int daily = 1; daily <= 6; ++daily) // of six daily results, the latest five are shown
+        history.recordRound({"cy", QDateTime::fromSecsSinceEpoch(1796000100 + daily, Qt::UTC), 20, {}, daily, 1, daily, {}});
     window.refresh();
     EXPECT_EQ(players->count(), 3) << "a new player's first round is not offered";
     EXPECT_TRUE(shownTexts().filter("Wrote").isEmpty()) << "the export's note outlives the refresh";
+    players->setCurrentText(QStringLiteral("cy"));
+    EXPECT_EQ(shownTexts().filter("Latest: #6 6 to 20, #5 5 to 20, #4 4 to 20, #3 3 to 20, #2 2 to 20.").size(), 1);
 }
 
 // Every part of an empty history says what will show there; what a reader hears of each part,
