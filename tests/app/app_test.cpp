@@ -65,17 +65,18 @@ TEST_F(AppTest, FirstLaunchWelcomesDealsSavesThePlayerAndASetWindowChecksWords)
     typeThen("", Qt::Key_Comma, Qt::ControlModifier), QTest::keyClick(m_game->window()->findChild<QDialog*>("preferencesDialog"), Qt::Key_Return);
     EXPECT_EQ(press("actionHowToPlay") + press("actionAbout") + press("actionKeyboardShortcuts") + press("actionRoundReview"), "");
     EXPECT_NE(press("submitButton").find("Rounds are not recorded until the next start: the history "), std::string::npos);
-    // Only the board code's dialog stops play, and asks for it; the help has the information icon (1) and rich text (1).
+    // Only the board code's dialog stops play, and asks for it; each help box has its own text, the information icon (1), rich text (1).
     press("actionPlayBoardCode");
     QStringList boxes;
     for (const QDialog* box : m_game->window()->findChildren<QDialog*>()) {
         const QString looks = QString("%1%2").arg(box->property("icon").toInt()).arg(box->property("textFormat").toInt());
-        const QString asks = box->isModal() ? box->findChild<QLabel*>()->text().left(10) : QString();
-        boxes << QString("%1%2%3 %4 %5").arg(box->objectName(), box->isModal() ? " modal " : " ", box->windowTitle(), looks, asks).trimmed();
+        const QString says = (box->isModal() ? box->findChild<QLabel*>()->text() : box->property("text").toString()).left(10);
+        boxes << QString("%1%2%3 %4 %5").arg(box->objectName(), box->isModal() ? " modal " : " ", box->windowTitle(), looks, says).trimmed();
     }
     boxes.sort();
-    EXPECT_EQ(boxes, QStringList({"aboutBox About Sixfold 11", "boardCodeDialog modal Play Board Code 00 Board code", "howToPlayBox How to Play 11",
-                                  "keyboardShortcutsBox Keyboard Shortcuts 11", "preferencesDialog Preferences 00", "roundReview Round Review 02"}));
+    EXPECT_EQ(boxes, QStringList({"aboutBox About Sixfold 11 <p><b>Sixf", "boardCodeDialog modal Play Board Code 00 Board code",
+                                  "howToPlayBox How to Play 11 <p>The com", "keyboardShortcutsBox Keyboard Shortcuts 11 <table cel",
+                                  "preferencesDialog Preferences 00", "roundReview Round Review 02 Submit a r"}));
     for (QDialog* dialog : m_game->window()->findChildren<QDialog*>())
         dialog->close(), QCoreApplication::sendPostedEvents(dialog, QEvent::DeferredDelete);
     EXPECT_TRUE(m_game->window()->findChildren<QDialog*>().isEmpty()) << "a closed box is kept";
