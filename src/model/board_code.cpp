@@ -16,8 +16,8 @@ constexpr int kInverseOfLastWeight = 28; // 10 * 28 = 280 = 9 * 31 + 1
 static_assert(kBoardCodeLength * kInverseOfLastWeight % kBase == 1);
 // 31^9 > 2^44, so nine characters hold every seed with its tag.
 constexpr uint64_t kLargestPayload = (uint64_t {1} << (kSeedBits + kListTagBits)) - 1;
-// 1 January 2026, as a constant: a date built at run time would still be null when another
-// program's static initialisation asks for a daily number.
+// 1 January 2026, as a constant: a date built at run time may still be null while another
+// file's static initialisation asks for a daily number.
 constexpr QDate kFirstDailyDate = QDate::fromJulianDay(2461042);
 constexpr uint64_t kDailySalt = 0x5349584641494CULL;
 
