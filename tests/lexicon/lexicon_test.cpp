@@ -23,8 +23,8 @@ TEST(LexiconTest, KeepsSixPrintableCharactersBestFirstAndMatchesFixedLettersInAn
     EXPECT_EQ(texts("??????", 9), "quartz 24 zygote 19 ice ax 15 ice ox 15 abacus 10 aaaaaa 6 ");
     EXPECT_EQ(texts("?Y????", 9) + texts("ICE ?X", 9) + texts("??????", 2), "zygote 19 ice ax 15 ice ox 15 quartz 24 zygote 19 ");
     EXPECT_EQ(texts("?????", 9) + texts("???????", 9) + texts("??????", 0) + texts("e-mail", 1), "");
-    const Lexicon repeated(QByteArray("zygote\nquartz\nABACUS\n").repeated(20), "QUARTZ\n");
-    EXPECT_EQ(repeated.bestFitting("??????", 3), (std::vector<ScoredWord> {{"zygote", 19}, {"abacus", 10}}));
+    const Lexicon repeated(QByteArray("zygote\nquartz\nABACUS\n").repeated(20), "QUARTZ\nabacus\n"); // withheld in any order
+    EXPECT_EQ(repeated.bestFitting("??????", 3), (std::vector<ScoredWord> {{"zygote", 19}}));
     EXPECT_TRUE(Lexicon::shared().bestFitting("sodomy", 1).empty() && Lexicon::shared().bestFitting("sodium", 1).size() == 1) << "a slur offered";
     for (const auto& [you, verdict] : {std::pair(21, "you won by 1"), {20, "a draw"}, {19, "you lost by 1"}})
         EXPECT_EQ(roundOutcome(you, 20, {}), QString("Last round: you %1, computer 20 \u2013 %2.").arg(you).arg(verdict));
