@@ -29,8 +29,7 @@ void scrollConsoleTo(QPlainTextEdit& view, int location)
 {
     QTextCursor cursor(view.document());
     cursor.setPosition(location);
-    view.setTextCursor(cursor);
-    view.ensureCursorVisible();
+    view.setTextCursor(cursor); // which scrolls it into view
 }
 
 void showOnConsole(const QString& message)
