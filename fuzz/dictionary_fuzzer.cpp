@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Arbitrary UTF-8 for the dictionary: a term range always lies inside the text, and a
-// definition comes back for every term found.
+// Arbitrary UTF-8 for the dictionary: a term range always lies inside the text, and a definition comes back for every term found.
 #include "dictionary/dictionary.h"
 
 #include <algorithm>
@@ -9,8 +8,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    // The first byte chooses where to look, so the fuzzer explores offsets without paying
-    // for every one of them on every input.
+    // The first byte chooses where to look, so the fuzzer explores offsets without paying for every one of them on every input.
     const QString text = size ? QString::fromUtf8(reinterpret_cast<const char*>(data + 1), static_cast<qsizetype>(size - 1)) : QString();
     if (text.isEmpty())
         return 0;

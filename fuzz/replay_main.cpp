@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Runs a fuzz target over every file of the folders given, without libFuzzer: the committed
 // corpora then stay regression tests in every build.
-#include <QDir>
 #include <QDirIterator>
 #include <QFile>
 

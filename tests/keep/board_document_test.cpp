@@ -7,6 +7,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QLockFile>
 #include <QProcess>
 #include <QTemporaryDir>
 
@@ -104,6 +105,10 @@ TEST(KeptBoardStoreTest, SavesLoadsSubmitsRemovesAndMovesANonBoardAside)
     full.start(QCoreApplication::applicationDirPath() + "/kept_board_writer", {store.filePath(), "full", "submit"});
     ASSERT_TRUE(full.waitForFinished(10000));
     EXPECT_EQ(QFileInfo(record).size(), 181) << full.readAllStandardOutput().toStdString();
+    ASSERT_EQ(store.save(workedBoard()), KeptBoardStore::Outcome::Done);
+    QLockFile other(store.filePath() + ".lock"); // another game holds the board: submitting it here leaves it there
+    ASSERT_TRUE(other.tryLock(0) && store.submit(identity) == KeptBoardStore::Outcome::Done);
+    EXPECT_TRUE(QFile::exists(store.filePath())) << "a board another game holds is removed";
 }
 
 // What cannot be written, read or opened stays as it is, said at each step: under a file-size

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Widget tests get a QApplication on the offscreen platform, the others a QCoreApplication.
 #include <QTemporaryDir>
-#ifdef SIXFOLD_TEST_WIDGETS
+#ifdef QT_WIDGETS_LIB
 #include <QApplication>
 using TestApplication = QApplication;
 #else
