@@ -107,12 +107,13 @@ TEST_F(AppTest, BoardCodesDealTheirBoardAndTheDailyBoardCountsOnce)
     EXPECT_EQ(copied, "Board code " + code.toStdString() + " copied.\nThere is no result to copy yet: Copy Result shares the last round you submitted.\n");
     QString typo = code;
     typo[0] = typo[0] == u'2' ? u'3' : u'2';
-    EXPECT_EQ(printedBy([&] { EXPECT_FALSE(m_game->playBoardCode(typo)); }),
-              "That board code has a typo: its check character does not match the rest.\n");
+    EXPECT_EQ(printedBy([&] { EXPECT_FALSE(m_game->playBoardCode(typo)); }), "That board code has a typo: its check character does not match the rest.\n");
     EXPECT_TRUE(words() == dealt);
     press("actionNewPuzzle");
     EXPECT_EQ(printedBy([&] { EXPECT_TRUE(m_game->playBoardCode(code.toLower())); }), "Board " + code.toStdString() + " dealt.\n");
     EXPECT_EQ(std::pair(words() == dealt, m_game->window()->windowTitle()), std::pair(true, QString("Sixfold")));
+    launch(code); // as `sixfold --board` starts
+    EXPECT_EQ(std::pair(words() == dealt, m_game->window()->windowTitle()), std::pair(true, QString("Sixfold"))) << "not the code's board, or a daily one";
     press("submitButton");
     EXPECT_TRUE(press("actionCopyResult").starts_with("Result copied:\nSixfold " + code.toStdString() + "\nMe 0 · computer ")) << "not shared under its code";
 

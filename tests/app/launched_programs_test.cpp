@@ -154,8 +154,7 @@ TEST(LaunchedGameTest, InheritedIgnoredHangUpStaysAndAFileSizeLimitOnlyFailsTheS
 
 const QByteArray kOtherList = "That board code was dealt from another word list, so this game cannot deal the same board.\n";
 const QByteArray kDaily = "Daily #" + QByteArray::number(dailyNumber(QDateTime::currentDateTimeUtc().date())) + ": your first submission of it is today's result.\n";
-INSTANTIATE_TEST_SUITE_P(Signals, LaunchedGame, ::testing::Values(Launch {SIGTERM, {}, kWelcome.c_str()},
-                                                                  Launch {SIGINT, {"--daily"}, kWelcome.c_str() + kDaily},
+INSTANTIATE_TEST_SUITE_P(Signals, LaunchedGame, ::testing::Values(Launch {SIGTERM, {}, kWelcome.c_str()}, Launch {SIGINT, {"--daily"}, kWelcome.c_str() + kDaily},
                                                                   Launch {SIGHUP, {"--board", boardCode(7, ~0U)}, kWelcome.c_str() + kOtherList}));
 
 } // namespace
