@@ -67,6 +67,12 @@ const QString kStatsFontFamily = QStringLiteral("Geneva");
 constexpr qreal kStatsFontPoints = 14.0;
 constexpr int kLongestUserName = sizeof gUserName - 1;
 
+DealOrigin todaysDailyBoard()
+{
+    const int number = dailyNumber(QDateTime::currentDateTimeUtc().date());
+    return {dailySeed(number), number};
+}
+
 // Controls are found by name, so any window made from the form binds alike; the signals
 // are pointers to members, so a misspelt one does not compile, where a string-based
 // connection would only warn at run time and leave the button dead.
@@ -254,8 +260,7 @@ void AppDelegate::applicationDidFinishLaunching(QObject* /*notification*/)
     // and the launch goes on as usual.
     std::optional<DealOrigin> launchBoard;
     if (m_launchDaily) {
-        const int number = dailyNumber(QDateTime::currentDateTimeUtc().date());
-        launchBoard = DealOrigin {dailySeed(number), number};
+        launchBoard = todaysDailyBoard();
     } else if (!m_launchCode.isEmpty()) {
         const CodeReading reading = readBoardCode(m_launchCode, wordListTag());
         if (reading.fault == CodeFault::None)
@@ -341,9 +346,9 @@ void AppDelegate::askForBoardCode()
 
 void AppDelegate::playDailyBoard()
 {
-    const int number = dailyNumber(QDateTime::currentDateTimeUtc().date());
-    replaceBoard(DealOrigin {dailySeed(number), number});
-    sayDailyStanding(number);
+    const DealOrigin daily = todaysDailyBoard();
+    replaceBoard(daily);
+    sayDailyStanding(daily.dailyNumber);
 }
 
 void AppDelegate::sayDailyStanding(int number)

@@ -76,8 +76,7 @@ bool isRecorded(const QString& recordPath, const QString& identity)
 }
 
 // Adds the identity to the record; the reason when it cannot. A write cut short is taken
-// back, so that a torn line never runs into the next identity. Unbuffered: closing a
-// buffered file would write what the full disk refused once more, after the cut.
+// back, so that a torn line never runs into the next identity.
 QString record(const QString& recordPath, const QString& identity, Lock lock)
 {
     QFile file(recordPath);
@@ -89,7 +88,7 @@ QString record(const QString& recordPath, const QString& identity, Lock lock)
     if (!file.open(QIODevice::Append | QIODevice::Unbuffered))
         return file.errorString();
     const qint64 before = file.size();
-    if (file.write(line) != line.size() || !file.flush()) {
+    if (!writeWhole(file, line)) {
         const QString reason = file.errorString();
         file.resize(before);
         return reason;

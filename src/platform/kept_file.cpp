@@ -49,20 +49,21 @@ KeptFileRead readKeptFile(const QString& path, std::optional<qint64> largest)
     return {KeptFileRead::State::Read, std::move(bytes), {}};
 }
 
+bool writeWhole(QFileDevice& file, const QByteArray& bytes)
+{
+    qint64 written = 0, part = 0;
+    while (written < bytes.size() && (part = file.write(bytes.constData() + written, bytes.size() - written)) > 0)
+        written += part;
+    return written == bytes.size();
+}
+
 QString writeKeptFile(const QString& path, const QByteArray& bytes)
 {
-    // Unbuffered, since a failed buffered write says "Unknown error"; a short write says why
-    // only when the rest is tried.
     QSaveFile file(path);
     QString reason;
-    if (file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        qint64 written = 0, part = 0;
-        while (written < bytes.size() && (part = file.write(bytes.constData() + written, bytes.size() - written)) > 0)
-            written += part;
-        if (written != bytes.size() || !file.flush()) {
-            reason = file.errorString();
-            file.cancelWriting();
-        }
+    if (file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) && !writeWhole(file, bytes)) {
+        reason = file.errorString();
+        file.cancelWriting();
     }
     if (file.commit())
         return {};

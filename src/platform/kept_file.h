@@ -7,6 +7,7 @@
 
 #include <optional>
 
+class QFileDevice;
 class QLockFile;
 
 // How every file the game keeps is found, locked, read, replaced and, when damaged, moved aside.
@@ -31,6 +32,11 @@ struct KeptFileRead {
 // Only a regular file is opened: a FIFO would wait for a writer that never comes, a device
 // could be endless. With `largest` set, at most one byte more than that is read.
 KeptFileRead readKeptFile(const QString& path, std::optional<qint64> largest = std::nullopt);
+
+// Writes all of `bytes` to a file opened Unbuffered (a failed buffered write says "Unknown
+// error", and closing writes the refused bytes again); after a short write the rest is tried,
+// so that errorString() then says why. Whether every byte was written.
+bool writeWhole(QFileDevice& file, const QByteArray& bytes);
 
 // Replaces the file whole, leaving the old one as it was when any step fails; the reason then,
 // else nothing. Every step is checked: QSaveFile's commit alone renames even after a write failed.
