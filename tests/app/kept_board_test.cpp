@@ -44,6 +44,7 @@ TEST_F(KeptBoardTest, UnfinishedBoardSurvivesAKeystrokeQuitAndNewPuzzleAndSwaps)
     QSignalSpy saved(m_game->boardKeeper(), &BoardKeeper::saved);
     const auto [x, y] = type('q');
     ASSERT_TRUE(saved.wait(5000));
+    EXPECT_TRUE((press("actionCheckAllWords"), saved.wait(5000))) << "a check is not kept until another change";
     const auto kept = KeptBoardStore(dataHome() + "/sixfold/board.json").load().board;
     ASSERT_TRUE(kept && kept->typed.size() == 1u);
 
