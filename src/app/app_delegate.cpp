@@ -510,10 +510,7 @@ void AppDelegate::SubmitScore(QObject* /*sender*/)
 
 QString roundSummary(int32_t yours, int32_t computers)
 {
-    const QString outcome = yours == computers ? AppDelegate::tr("a draw")
-        : yours > computers                    ? AppDelegate::tr("you won by %1").arg(yours - computers)
-                                               : AppDelegate::tr("the computer won by %1").arg(computers - yours);
-    return AppDelegate::tr("Round over: your score %1, the computer's %2, %3.").arg(yours).arg(computers).arg(outcome);
+    return AppDelegate::tr("Round over: your score %1, the computer's %2, %3.").arg(yours).arg(computers).arg(roundMargin(yours, computers));
 }
 
 bool AppDelegate::eventFilter(QObject* watched, QEvent* event)

@@ -22,3 +22,10 @@ QString shareableResult(const RoundOutcome& outcome)
         .arg(words)
         .arg(kWordCount);
 }
+
+QString roundMargin(int yours, int computers)
+{
+    return yours > computers ? QStringLiteral("you won by %1").arg(yours - computers)
+        : yours < computers  ? QStringLiteral("the computer won by %1").arg(computers - yours)
+                             : QStringLiteral("a draw");
+}

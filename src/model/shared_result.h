@@ -21,3 +21,6 @@ struct RoundOutcome {
 // Plain text for a chat: the game's name and the board, the scores, and one mark per slot
 // (✓ a word, ✗ not a word) so that the result reads without colour.
 QString shareableResult(const RoundOutcome& outcome);
+
+// Who won a round and by how much, as the game says it after a round and in its review.
+QString roundMargin(int yours, int computers);

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "statsview/round_board_view.h"
 
+#include "model/shared_result.h"
+
 #include <QAccessible>
 #include <QMap>
 #include <QPainter>
@@ -80,14 +82,6 @@ QSize largestBoard()
     return largest;
 }
 
-QString outcome(const RoundRecord& round)
-{
-    const int margin = round.roundScore - round.computerScore;
-    return margin == 0 ? RoundBoardView::tr("a draw")
-        : margin > 0   ? RoundBoardView::tr("you won by %1").arg(margin)
-                       : RoundBoardView::tr("the computer won by %1").arg(-margin);
-}
-
 } // namespace
 
 RoundBoardView::RoundBoardView(QWidget* parent)
@@ -117,7 +111,7 @@ void RoundBoardView::describe()
     QString description = m_round ? tr("Your total %1, the computer's %2: %3. Your words: %4. The computer's words: %5.")
                                         .arg(m_round->roundScore)
                                         .arg(m_round->computerScore)
-                                        .arg(outcome(*m_round), yours.join(QStringLiteral(", ")),
+                                        .arg(roundMargin(m_round->roundScore, m_round->computerScore), yours.join(QStringLiteral(", ")),
                                              computers.join(QStringLiteral(", ")))
                                   : tr("No round yet: the last round you submit is redrawn here.");
     if (m_round && m_bestWords) {

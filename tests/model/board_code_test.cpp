@@ -58,9 +58,10 @@ TEST(BoardCodeTest, ReadingAcceptsCaseAndSpacingAndRefusesWhatIsNoCode)
     EXPECT_EQ(readBoardCode(code, 2).fault, CodeFault::OtherList);
 }
 
-// The marks follow the slots in chain order; scores and the board's name, never a letter.
+// The marks follow the slots in chain order; scores and the board's name, never a letter; a draw is nobody's win.
 TEST(SharedResultTest, MarksFollowTheSlotsAndPracticeAndBestPossibleShowWhenSo)
 {
+    EXPECT_EQ(roundMargin(3, 3) + ", " + roundMargin(5, 3) + ", " + roundMargin(3, 5), "a draw, you won by 2, the computer won by 2");
     RoundOutcome outcome {QStringLiteral("Daily #12"), false, 31, 40, std::nullopt, {true, false, false, true, true}};
     EXPECT_EQ(shareableResult(outcome), QStringLiteral("Sixfold Daily #12\nMe 31 · computer 40\n✓ ✗ ✗ ✓ ✓  3/5 words\n"));
     outcome = {QStringLiteral("3STAD-KW9V7"), true, 0, 52, 77, {false, false, false, false, true}};
