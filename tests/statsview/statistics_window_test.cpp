@@ -78,10 +78,8 @@ TEST(StatisticsWindowTest, ChoosingAPlayerShowsTheirFiguresChartsAndExportsTheir
     };
     const auto ada = charted();
     EXPECT_TRUE(ada.first.contains("Your average 30.0, best 30. The computer's average 20.0, best 20.")) << ada.first.toStdString();
-    players->setCurrentText(QStringLiteral("bob"));
-    QCoreApplication::processEvents();
-    players->setCurrentText(QStringLiteral("ada"));
-    QCoreApplication::processEvents();
+    for (const char* player : {"bob", "ada"})
+        players->setCurrentText(player), QCoreApplication::processEvents();
     EXPECT_EQ(charted(), ada) << "a chart or the width depends on the player shown before";
     players->setCurrentText(QStringLiteral("bob"));
     EXPECT_EQ(std::pair(bestWords->rowCount(), bestWords->item(0, 0)->text()), std::pair(2, QString("GOLDEN")));
@@ -103,7 +101,8 @@ TEST(StatisticsWindowTest, ChoosingAPlayerShowsTheirFiguresChartsAndExportsTheir
               "Score per round: Rounds 1 to 2 shown. Your average 17.5, best 25. The computer's average 20.0, best 20. | "
               "1 0 0 0 0 0 0 1 on 2 axes | Round score 10–11 to 24–25 in  ticks 10–11 12–13 14–15 16–17 18–19 20–21 22–23 24–25| "
               "Rounds 0 to 1 in 2 ticks %d| Your round scores: 2 rounds in all; the most, 1, scored 10 to 11. | ");
-    EXPECT_EQ(window.findChild<RoundBoardView*>()->accessibleDescription().section('.', 0, 0), QString("Your total 25, the computer's 20: you won by 5"));
+    const auto* board = window.findChild<RoundBoardView*>();
+    EXPECT_EQ(board->accessibleDescription().section('.', 0, 0), QString("Your total 25, the computer's 20: you won by 5"));
 
     // Review redraws the player's last round as kept, with the best words the game finds for it.
     RoundRecord reviewed;
@@ -121,7 +120,7 @@ TEST(StatisticsWindowTest, ChoosingAPlayerShowsTheirFiguresChartsAndExportsTheir
               std::tuple(25, QString("<b>Word</b> 1"), QString("Round Review"), QString("<b>Word</b> 1"), false));
     EXPECT_EQ(boards->accessibleName() + ": " + boards->accessibleDescription().section(". ", -1),
               "Round board: Best possible 20: HARDEN, none fitted, none fitted, none fitted, none fitted.");
-    EXPECT_EQ(std::pair(window.findChild<RoundBoardView*>()->sizeHint(), boards->sizeHint()),
+    EXPECT_EQ(std::pair(board->sizeHint(), boards->sizeHint()),
               std::pair(QSize(750, 220), QSize(1146, 220))) << "not three boards where two were";
     qputenv("XDG_CONFIG_HOME", folder.path().toUtf8()); // no preferences saved there yet
     chosen->setValue(1);
