@@ -116,8 +116,9 @@ TEST(StatisticsWindowTest, ChoosingAPlayerShowsTheirFiguresChartsAndExportsTheir
     const auto* boards = review->findChild<RoundBoardView*>();
     auto* text = review->findChild<QLabel*>(); // selected as the player would to copy it
     text->setSelection(0, 13);
-    EXPECT_EQ(std::tuple(reviewed.roundScore, review->accessibleDescription(), review->windowTitle(), text->selectedText(), review->isModal()),
-              std::tuple(25, QString("<b>Word</b> 1"), QString("Round Review"), QString("<b>Word</b> 1"), false));
+    QTest::mouseClick(review->findChild<QPushButton*>(), Qt::LeftButton); // its only button, Close
+    EXPECT_EQ(std::tuple(reviewed.roundScore, review->accessibleDescription(), review->windowTitle(), text->selectedText(), review->isModal(), review->isVisible()),
+              std::tuple(25, QString("<b>Word</b> 1"), QString("Round Review"), QString("<b>Word</b> 1"), false, false));
     EXPECT_EQ(boards->accessibleName() + ": " + boards->accessibleDescription().section(". ", -1),
               "Round board: Best possible 20: HARDEN, none fitted, none fitted, none fitted, none fitted.");
     EXPECT_EQ(std::pair(board->sizeHint(), boards->sizeHint()),
