@@ -120,8 +120,8 @@ TEST_F(KeptBoardTest, PreferencesChosenInTheDialogAreSavedApartAndRecolourTheBoa
     press("actionCheckAllWords");
     press("actionPreferences");
     auto* dialog = m_game->window()->findChild<PreferencesDialog*>();
-    ASSERT_TRUE(dialog && dialog->chosen() == Preferences {});
-    auto* colours = dialog->findChild<QComboBox*>("wordColours");
+    auto* colours = dialog ? dialog->findChild<QComboBox*>("wordColours") : nullptr;
+    ASSERT_TRUE(colours && dialog->chosen() == Preferences {} && colours->count() == 2);
     colours->setCurrentIndex(colours->findData(static_cast<int>(WordColours::ColourBlindSafe)));
     dialog->findChild<QCheckBox*>("resumesAtLaunch")->setChecked(true);
     dialog->accept();
