@@ -113,6 +113,7 @@ TEST_F(WordsTest, WordIsATermCoveringTheWholeTextWithAPartOfSpeech)
         {"GARDEN", true}, {"happier", true}, {" garden\t", true}, {"DIDN'T", true}, {"CAT-XY", false}, {"garden xyz", false}, {"aa-qzq", false},
         {"ice axe x", false}, {"", false}, {"  ", false}, {"catxyz", false}, {"london", false}, {"qzxvbn", false}, {"0005th", false}, {"100est", false},
         {"egg xy", false}, {"ox-cat", false}, {"egg-ab", false}, {"ox-bed", false}, {"--best", false}, {"-best", false}, {"-----s", false}, // split at hyphens
+        {"a", true}, {"I", true}, // a word of one letter
         // The broader word lists' words count; their names written in lower case do not.
         {"fixes", true}, {"barton", false}, {"chopin", false}, {"boston", false}, {"bowles", false},
     };
