@@ -90,7 +90,8 @@ TEST_F(AppTest, LaunchWithoutAWordListSaysSoAndLeavesTheBoardEmpty)
     EXPECT_EQ(launch(), "Null list.\n" + kWelcome + "The word list cannot make a puzzle, so the board stays empty.\n");
     showWorkedExample();
     press("actionNewPuzzle");
-    EXPECT_EQ(std::pair(m_game->compScore->text(), bool(gGrid[0][0].field)), std::pair(QString("0"), false)) << "a board shown before goes";
+    EXPECT_EQ(std::tuple(m_game->compScore->text(), bool(gGrid[0][0].field), gameModel().board()), std::tuple(QString("0"), false, std::nullopt))
+        << "a board shown before goes, from the window and the game";
     EXPECT_EQ(m_game->window()->minimumSize(), m_game->window()->maximumSize()) << "the window is sized as the form lays it out";
 }
 

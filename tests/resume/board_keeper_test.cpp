@@ -38,7 +38,8 @@ TEST_F(BoardKeeperTest, TheUnfinishedBoardIsShownAgainAsItWasAndSwapped)
     EXPECT_EQ(refused, "The kept board " + store.filePath().toStdString() + " is not a regular file; it is left as it is and no board is kept.\n");
     EXPECT_EQ((keeper.resumeKept(), std::pair(readShownBoard()->typed, store.load().board->typed)), std::pair(first.typed, first.typed));
     EXPECT_EQ((keeper.resumeKept(), readShownBoard()->typed), (std::vector<TypedCell> {{1, 0, "Q", Verdict::Unchecked}}));
-    EXPECT_EQ(printedBy([&] { EXPECT_TRUE(keeper.boardSubmitted()); }), "") << "a first submission is scored quietly";
+    EXPECT_EQ((std::pair {printedBy([&] { EXPECT_TRUE(keeper.boardSubmitted()); }), store.load().board.value_or(BoardState {}).typed}),
+              std::pair(std::string(), first.typed)) << "a first submission is scored quietly, and the other board is kept at once";
     const std::string dropped = printedBy([&] {
         keeper.resumeKept();
         store.submit("first");
