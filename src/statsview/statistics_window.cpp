@@ -313,7 +313,9 @@ void StatisticsWindow::reload()
     m_shownRound = figures.lastRound;
     m_review->setEnabled(m_shownRound.has_value());
     const int lastNumber = figures.rounds.isEmpty() ? 0 : figures.rounds.last().number;
-    m_reviewedRound->setRange(1, std::max(1, lastNumber));
+    // Without a round the chooser says so, rather than "Round 1 of 0".
+    m_reviewedRound->setRange(std::min(1, lastNumber), lastNumber);
+    m_reviewedRound->setSpecialValueText(lastNumber == 0 ? tr("No round yet") : QString());
     m_reviewedRound->setSuffix(tr(" of %1").arg(lastNumber));
     m_reviewedRound->setValue(lastNumber);
     m_reviewedRound->setEnabled(m_shownRound.has_value());
