@@ -199,7 +199,8 @@ TEST(StatisticsWindowTest, AnEmptyHistorySaysWhatWillAppear)
         parts << label->accessibleName() + QString(" %1 %2 %3%4").arg(label->text()).arg(label->wordWrap()).arg(int(label->textInteractionFlags())).arg(buddy);
     }
     for (const QChartView* view : shown->findChildren<QChartView*>()) {
-        parts << view->chart()->title() + (view->chart()->theme() == QChart::ChartThemeDark ? "" : " light");
+        const bool hasLegend = view->chart()->legend()->isVisible();
+        parts << view->chart()->title() + (view->chart()->theme() == QChart::ChartThemeDark ? "" : " light") + (hasLegend ? " legend" : "");
         for (const QAbstractSeries* series : view->chart()->series())
             parts << series->name();
         for (const QAbstractAxis* axis : view->chart()->axes())
@@ -216,7 +217,7 @@ TEST(StatisticsWindowTest, AnEmptyHistorySaysWhatWillAppear)
               "Show all rounds | Export CSV |   1 1 | Score per round | Distribution of your round scores | Rounds won, drawn and lost No rounds yet: rounds "
               "won, drawn and lost against the computer show here once you submit a round. 1 1 |  Your best words: your ten best, with their scores, show here "
               "once you submit a round 1 4 for Your best words |  Last round 0 4 | Your best words | Last round | Round to review | Review the chosen round | "
-              "Score per round<br>Your scores and the computer's<br>show here once you submit a round | You | Computer | Round 1 to 2 %d | Score 0 to 10 %d | "
+              "Score per round<br>Your scores and the computer's<br>show here once you submit a round legend | You | Computer | Round 1 to 2 %d | Score 0 to 10 %d | "
               "Your round scores<br>How often you scored what<br>shows here once you submit a round | 0012 | 1012 | 2011 | 2111 | 3012 | 4011 | 4111 | 5011 | "
               "5111 | 6111");
     QApplication::setPalette(QPalette());
