@@ -208,10 +208,14 @@ TEST_F(AppTest, CheckAndTwoSubmissionsFoldIntoRunningAveragesSavedAndKeptButNewP
     EXPECT_LT(printed.find("'SILVER' is a word.\n"), listing);
     EXPECT_EQ(std::tuple(listing != std::string::npos, submittedCell.isNull(), m_game->theScore->text()), std::tuple(true, true, QString("0")));
     EXPECT_EQ(m_game->roundOutcome->text(), "Last round: you 17, computer 47 \u2013 you lost by 30.\nThe board allowed 107. Ctrl+E: review.");
-    EXPECT_EQ(press("actionRoundReview"), ""); // the review, from the board as submitted
-    const QString review = std::unique_ptr<QDialog>(m_game->window()->findChild<QDialog*>("roundReview"))->accessibleDescription();
+    EXPECT_EQ(press("actionRoundReview"), ""); // the review, from the board as submitted, and its boards with the best word of each slot
+    std::unique_ptr<QDialog> reviewed(m_game->window()->findChild<QDialog*>("roundReview"));
+    const QString review = reviewed->accessibleDescription(), boards = reviewed->findChild<QWidget*>()->accessibleDescription();
+    reviewed.reset();
     const QRegularExpression fifth("Word 5 \\(across\\): SILVER \u2013 a word, 9 points. Best that fitted: [A-Z]+ \\d+; also( [A-Z]+ \\d+,){2} [A-Z]+ \\d+\\.");
-    EXPECT_EQ(std::pair(review.contains(fifth), review.contains("(down): A\U00010400")), std::pair(true, true)) << review.toStdString();
+    const QRegularExpression bestWords("Best possible 107: ([A-Z]+, ){4}[A-Z]+\\.$");
+    EXPECT_EQ(std::tuple(review.contains(fifth), review.contains("(down): A\U00010400"), boards.contains(bestWords)), std::tuple(true, true, true))
+        << review.toStdString() << boards.toStdString();
 
     EXPECT_EQ(press("actionStatistics"), ""); // the window over those rounds, from the same module
     showWorkedExample();
