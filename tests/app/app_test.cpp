@@ -201,6 +201,7 @@ TEST_F(AppTest, CheckAndTwoSubmissionsFoldIntoRunningAveragesSavedAndKeptButNewP
     m_game->newUserName->setFocus(), typeThen("", Qt::Key_K, Qt::ControlModifier), typeThen("", Qt::Key_K, Qt::ControlModifier);
     EXPECT_EQ(m_game->newUserName->accessibleDescription(), "Checked: 1 of 5 slots are words, your score 8.") << "the same result twice piled up";
     fillAcross(3, 8, "SILVER"); // 9
+    EXPECT_FALSE(m_game->window()->findChild<QLabel*>("slotPoints4")->isVisible()) << "the points of a slot retyped since its check";
     fieldAt(1, 1)->setText("\U00010400"); // two UTF-16 units in one cell
     QPointer<myTextField> submittedCell = fieldAt(0, 0);
     const std::string printed = press("submitButton");
