@@ -38,6 +38,7 @@ TEST_F(AppTest, FirstLaunchWelcomesDealsSavesThePlayerAndASetWindowChecksWords)
     m_game->window()->show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(m_game->window()));
     EXPECT_EQ(std::pair(fieldAt(0, 0)->window(), m_game->theScore->accessibleName()), (std::pair<QWidget*, QString>(m_game->window(), "Your score: 0")));
+    EXPECT_EQ(m_game->compScore->text(), QString::number(gameModel().computerScore())) << "the computer's score of the board dealt before";
     const struct { const char* typed; const char* starts; const char* ends; } rows[] = {
         {"garden", "garden\nnoun\n", "'garden' is a word\n"},
         {"catxyz", "'catxyz' is not a word.\n", "'catxyz' is not a word.\n"},
