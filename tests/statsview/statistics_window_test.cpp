@@ -94,8 +94,11 @@ TEST(StatisticsWindowTest, ChoosingAPlayerShowsTheirFiguresChartsAndExportsTheir
             texts << (label->isVisible() ? label->text() : QString());
         return texts;
     };
-    EXPECT_TRUE(shownTexts().contains("Won 1, drawn 0, lost 1 against the computer. Rounds won in a row: 1 now, 1 at most.\n"
-                                      "Daily results: 2. Days in a row: 0 now, 2 at most. Latest: #2 25 to 20, #1 10 to 20."));
+    const auto labels = window.findChildren<QLabel*>(); // the record as shown, and as a screen reader hears it
+    const QLabel* record = *std::ranges::find(labels, QString("Rounds won, drawn and lost"), &QLabel::accessibleName);
+    EXPECT_EQ(std::tuple(record->isVisible(), record->accessibleDescription() == record->text(), record->text()),
+              std::tuple(true, true, QString("Won 1, drawn 0, lost 1 against the computer. Rounds won in a row: 1 now, 1 at most.\n"
+                                             "Daily results: 2. Days in a row: 0 now, 2 at most. Latest: #2 25 to 20, #1 10 to 20.")));
     // Scores 10 and 25 go in buckets of two, 10-11 to 24-25, to keep within a dozen bars; no axis of a player shown before is left.
     EXPECT_EQ(charted().first.toStdString(), "1,10 2,25 on 2 axes | 1,20 2,20 on 2 axes | Round 1 to 2 in 2 ticks %d| Score 0 to 25 in 6 ticks %d| "
               "Score per round: Rounds 1 to 2 shown. Your average 17.5, best 25. The computer's average 20.0, best 20. | "
