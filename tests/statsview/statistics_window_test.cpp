@@ -120,7 +120,8 @@ TEST(StatisticsWindowTest, ChoosingAPlayerShowsTheirFiguresChartsAndExportsTheir
     auto* text = review->findChild<QLabel*>(); // selected as the player would to copy it
     text->setSelection(0, 13);
     QTest::mouseClick(review->findChild<QPushButton*>(), Qt::LeftButton); // its only button, Close
-    EXPECT_EQ(std::tuple(reviewed.roundScore, review->accessibleDescription(), review->windowTitle(), text->selectedText(), review->isModal(), review->isVisible()),
+    EXPECT_EQ(std::tuple(reviewed.roundScore, review->accessibleDescription(), review->windowTitle(), text->selectedText(), review->isModal(),
+                         review->isVisible()),
               std::tuple(25, QString("<b>Word</b> 1"), QString("Round Review"), QString("<b>Word</b> 1"), false, false));
     EXPECT_EQ(boards->accessibleName() + ": " + boards->accessibleDescription().section(". ", -1),
               "Round board: Best possible 20: HARDEN, none fitted, none fitted, none fitted, none fitted.");
@@ -220,9 +221,9 @@ TEST(StatisticsWindowTest, AnEmptyHistorySaysWhatWillAppear)
               "Show all rounds | Export CSV |   1 1 | Score per round | Distribution of your round scores | Rounds won, drawn and lost No rounds yet: rounds "
               "won, drawn and lost against the computer show here once you submit a round. 1 1 |  Your best words: your ten best, with their scores, show here "
               "once you submit a round 1 4 for Your best words |  Last round 0 4 | Your best words | Last round | Round to review | Review the chosen round | "
-              "Score per round<br>Your scores and the computer's<br>show here once you submit a round legend | You | Computer | Round 1 to 2 %d | Score 0 to 10 %d | "
-              "Your round scores<br>How often you scored what<br>shows here once you submit a round | 0012 | 1012 | 2011 | 2111 | 3012 | 4011 | 4111 | 5011 | "
-              "5111 | 6111");
+              "Score per round<br>Your scores and the computer's<br>show here once you submit a round legend | You | Computer | Round 1 to 2 %d | "
+              "Score 0 to 10 %d | Your round scores<br>How often you scored what<br>shows here once you submit a round | 0012 | 1012 | 2011 | 2111 | "
+              "3012 | 4011 | 4111 | 5011 | 5111 | 6111");
     QApplication::setPalette(QPalette());
     qputenv("HOME", folder.path().toUtf8()); // no Documents folder there
     EXPECT_EQ(StatisticsWindow::exportFilePath("a/b"), folder.filePath("a_b-rounds.csv"));
@@ -263,5 +264,8 @@ TEST(RoundBoardViewTest, EachCellDrawsOneWholeCharacterInItsInkWhereverTheRoundL
         EXPECT_EQ(std::pair(recoloured != garden, captions(recoloured) == captions(garden)), std::pair(true, true)) << "the board's colours, not the captions'";
     }
     const BoardPalette red {.word = Qt::red, .nonWord = Qt::red};
-    EXPECT_TRUE(drawn("GARDEN", {}, 0, red, true) != drawn("GARDEN", {}, 0, red)) << "colour alone tells a word";
+    const QImage word = drawn("GARDEN", {}, 0, red, true); // the mark of a word, under the letter and inset from the cell's sides
+    const auto at = [&word](int x, int y) { return word.pixelColor(x, y); };
+    EXPECT_EQ(std::tuple(word != drawn("GARDEN", {}, 0, red), at(29, 39), at(29, 40), at(28, 40), at(29, 41)),
+              std::tuple(true, QColor(Qt::red), QColor(Qt::red), red.cell, red.cell)) << "colour alone tells a word";
 }
