@@ -118,6 +118,8 @@ TEST_F(StatsStoreTest, AveragesFollowTheTotalsOverOneTwoAndThreeRoundsAndSaturat
         EXPECT_EQ(std::tuple(s.averageScore, s.averageValidWordsPerPuzzle, s.averageWordScore, s.computerAverage),
                   std::tuple(row.averageScore, row.words, row.wordScore, row.computer)) << row.total.score;
     }
+    gPrefsDict.reset(), gCurrStats = {}, submitRound({3, 4, 1, 1}); // no store to write to: the round counts in this game all the same
+    EXPECT_EQ(std::tuple(gCurrStats.totalScores, gCurrStats.totalPuzzlesSubmitted, gCurrStats.averageScore), std::tuple(int64_t {3}, 1, 3.0f));
     RoundTotals sum {kMax64, -kMax64, 2147483646, -2147483647}; // rounds kept while the store cannot be written
     addRounds(sum, {1, -5, 5, -5});
     EXPECT_EQ(std::tuple(sum.score, sum.computerScore, sum.wordsMade, sum.puzzles), std::tuple(kMax64, -kMax64 - 1, 2147483647, -2147483647 - 1));
