@@ -64,7 +64,7 @@ TEST_F(AppTest, FirstLaunchWelcomesDealsSavesThePlayerAndASetWindowChecksWords)
     EXPECT_NE(QApplication::focusWidget(), m_game->resultView);
     typeThen("", Qt::Key_Comma, Qt::ControlModifier), QTest::keyClick(m_game->window()->findChild<QDialog*>("preferencesDialog"), Qt::Key_Return);
     EXPECT_EQ(press("actionHowToPlay") + press("actionAbout") + press("actionKeyboardShortcuts") + press("actionRoundReview"), "");
-    EXPECT_NE(press("actionStatistics").find("Rounds are not recorded until the next start: the history "), std::string::npos); // the first to see it
+    EXPECT_NE(press("actionStatistics").find("Rounds are not recorded until the next start: the history "), std::string::npos); // the first to find it broken
     // Only the board code's dialog stops play, and asks for it; each help box has its own text, the information icon (1), rich text (1).
     press("actionPlayBoardCode");
     QStringList boxes;
@@ -134,7 +134,7 @@ TEST_F(AppTest, BoardCodesDealTheirBoardAndTheDailyBoardCountsOnce)
     }
     EXPECT_EQ(m_game->window()->windowTitle(), "Sixfold");
     HistoryDatabase history(dataHome() + "/sixfold/history.sqlite");
-    RoundRecord last = history.lastRound(QString::fromUtf8(gUserName)).value(), unscored = last; // as kept before rounds kept their best
+    RoundRecord last = history.lastRound(QString::fromUtf8(gUserName)).value(), unscored = last; // as older games kept it, without its best
     unscored.bestPossible.reset(), history.recordRound(unscored), press("actionStatistics"); // scored as the statistics show it
     EXPECT_EQ(std::pair(history.dailyResults(last.player).size(), history.lastRound(last.player)->bestPossible), std::pair(qsizetype(1), last.bestPossible));
 }
@@ -212,7 +212,7 @@ TEST_F(AppTest, CheckAndTwoSubmissionsFoldIntoRunningAveragesSavedAndKeptButNewP
     EXPECT_EQ(m_game->roundOutcome->text(), "Last round: you 17, computer 47 \u2013 you lost by 30.\nThe board allowed 107. Ctrl+E: review.");
     EXPECT_EQ(press("actionRoundReview"), ""); // the review, from the board as submitted, and its boards with the best word of each slot
     std::unique_ptr<QDialog> reviewed(m_game->window()->findChild<QDialog*>("roundReview"));
-    const QString review = reviewed->accessibleDescription(), boards = reviewed->findChild<QWidget*>()->accessibleDescription();
+    const QString review = reviewed->accessibleDescription(), boards = reviewed->findChild<QWidget*>()->accessibleDescription(); // its first child
     reviewed.reset();
     const QRegularExpression fifth("Word 5 \\(across\\): SILVER \u2013 a word, 9 points. Best that fitted: [A-Z]+ \\d+; also( [A-Z]+ \\d+,){2} [A-Z]+ \\d+\\.");
     const QRegularExpression bestWords("Best possible 107: ([A-Z]+, ){4}[A-Z]+\\.$");
