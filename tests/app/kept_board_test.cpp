@@ -101,9 +101,8 @@ TEST_F(KeptBoardTest, ASubmittedBoardIsNeverResumedNorScoredTwice)
         if (row == "save")
             other.write("\n"), other.waitForFinished();
         const std::string refused = "(Permission denied); it is remembered as submitted in " + configHome().toStdString();
-        const bool historyRefused = said.find("Rounds are not recorded until the next start") != std::string::npos;
-        const bool scoredElsewhere = said.find("submitted already, in another game; it is not scored again") != std::string::npos;
-        EXPECT_EQ(std::tuple(said.find(refused) != std::string::npos, historyRefused, scoredElsewhere),
+        const auto says = [&said](const std::string& text) { return said.find(text) != std::string::npos; };
+        EXPECT_EQ(std::tuple(says(refused), says("Rounds are not recorded until the next start"), says("in another game; it is not scored again")),
                   std::tuple(row == "read-only", row == "read-only", row == "submit")) << said;
         EXPECT_EQ(gCurrStats.totalPuzzlesSubmitted, row == "submit" ? 0 : 1);
         press("actionResume");
