@@ -61,8 +61,11 @@ std::optional<int> knownTotal(const BoardBest& best)
     return Lexicon::shared().size() ? std::optional(best.total) : std::nullopt;
 }
 
-const QString kConsoleFontFamily = QStringLiteral("Monaco");
-constexpr qreal kConsoleFontPoints = 14.0;
+QFont consoleFont()
+{
+    return namedFont(QStringLiteral("Monaco"), 14.0, QFont::Monospace);
+}
+
 const QString kStatsFontFamily = QStringLiteral("Geneva");
 constexpr qreal kStatsFontPoints = 14.0;
 constexpr int kLongestUserName = sizeof gUserName - 1;
@@ -145,7 +148,7 @@ void AppDelegate::setWindow(std::unique_ptr<QMainWindow> window)
     gWindow = _window.get();
     if (oldConsole && resultView)
         resultView->setPlainText(oldConsole->toPlainText());
-    attachConsoleView(resultView); // the scores came over with the outlets
+    attachConsoleView(resultView, consoleFont()); // the scores came over with the outlets
     if (oldStats && statsField)
         showStatsText(oldStats->text());
     moveBoardInto(_window->centralWidget());
@@ -241,9 +244,7 @@ void AppDelegate::showHelp(HelpPage page)
 
 void AppDelegate::applicationDidFinishLaunching(QObject* /*notification*/)
 {
-    if (resultView)
-        resultView->setFont(namedFont(kConsoleFontFamily, kConsoleFontPoints, QFont::Monospace));
-    attachConsoleView(resultView);
+    attachConsoleView(resultView, consoleFont());
     reportPlatformProblemsOnConsole();
     gWindow = _window.get();
     loadSixWordList();

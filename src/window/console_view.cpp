@@ -3,6 +3,7 @@
 
 #include "console/log_console.h"
 
+#include <QFont>
 #include <QPlainTextEdit>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -10,6 +11,8 @@
 QPointer<QPlainTextEdit> gTextView;
 
 namespace {
+
+QFont g_consoleFont;
 
 // The document counts a final paragraph separator that the text does not hold.
 int consoleLength(const QPlainTextEdit& view)
@@ -37,6 +40,7 @@ void showOnConsole(const QString& message)
     if (!gTextView)
         return;
     QPlainTextEdit& view = *gTextView;
+    view.setFont(g_consoleFont); // a no-op once it has it
     replaceConsoleText(view, consoleLength(view), 0, message);
     scrollConsoleTo(view, consoleLength(view));
     const int length = consoleLength(view);
@@ -46,8 +50,11 @@ void showOnConsole(const QString& message)
 
 } // namespace
 
-void attachConsoleView(QPlainTextEdit* view)
+void attachConsoleView(QPlainTextEdit* view, const QFont& font)
 {
     gTextView = view;
+    g_consoleFont = font;
+    if (view && consoleLength(*view) > 0)
+        view->setFont(font);
     setConsoleSink(&showOnConsole);
 }

@@ -3,6 +3,7 @@
 
 #include <QPointer>
 
+class QFont;
 class QPlainTextEdit;
 
 // The console view; set once by the launch handler and null before it. Messages written
@@ -13,5 +14,7 @@ extern QPointer<QPlainTextEdit> gTextView;
 // that write alone.
 inline constexpr int kConsoleLimit = 250000;
 
-// Makes `view` the console (gTextView) and has myPrintf append every message to it.
-void attachConsoleView(QPlainTextEdit* view);
+// Makes `view` the console (gTextView) and has myPrintf append every message to it, shown in
+// `font`. An empty console looks alike in any font, and loading one costs a launch about a
+// millisecond, so the view takes `font` with its first text, not before.
+void attachConsoleView(QPlainTextEdit* view, const QFont& font);

@@ -10,7 +10,7 @@
 #include "window/window_handle.h"
 
 // The console shows messages on gTextView once a test sets it, and never keeps a view.
-inline void resetWindow() { attachConsoleView(nullptr), gWindow = nullptr; }
+inline void resetWindow() { attachConsoleView(nullptr, QFont()), gWindow = nullptr; }
 
 inline void resetCells() { resetWindow(), clearBoard(), myTextField::forgetTabPress(), gBoardPalette = {}; }
 

@@ -11,7 +11,7 @@
 #include <QScreen>
 #include <QStyle>
 
-TEST_F(WindowTest, ConsoleKeepsExactlyTheLimitInUtf16UnitsAndStartsAfreshPastIt)
+TEST_F(WindowTest, ConsoleKeepsExactlyTheLimitInUtf16UnitsStartsAfreshPastItAndShowsTextInItsFont)
 {
     const QString emoji = QString::fromUtf8("\xf0\x9f\x98\x80"); // two UTF-16 units
     const struct { int filled; QString message; bool startsAfresh; } cases[] = {
@@ -19,8 +19,11 @@ TEST_F(WindowTest, ConsoleKeepsExactlyTheLimitInUtf16UnitsAndStartsAfreshPastIt)
         {kConsoleLimit - 1, QStringLiteral("\u00e9"), false}, {kConsoleLimit - 1, emoji, true},
         {0, QString(kConsoleLimit + 10, u'y'), false}, // one message longer than the limit is kept whole
     };
-    QPlainTextEdit console;
-    attachConsoleView(&console), testing::internal::CaptureStderr(); // and no cursor placed off the text, which the toolkit would warn of
+    const QFont font(QStringLiteral("Monaco"), 14);
+    QPlainTextEdit console, moved;
+    moved.setPlainText(QStringLiteral("x")), attachConsoleView(&moved, font); // text already there shows in the font at once
+    EXPECT_EQ(moved.font(), font);
+    attachConsoleView(&console, font), testing::internal::CaptureStderr(); // and no cursor placed off the text, which the toolkit would warn of
     for (const auto& row : cases) {
         console.setPlainText(QString(row.filled, u'x'));
         const QByteArray message = row.message.toUtf8();
@@ -32,7 +35,7 @@ TEST_F(WindowTest, ConsoleKeepsExactlyTheLimitInUtf16UnitsAndStartsAfreshPastIt)
     for (int line = 0; line < 200; ++line)
         myPrintf("line %d\n", line);
     const bool cursorShown = console.viewport()->rect().contains(console.cursorRect());
-    EXPECT_EQ(std::tuple(console.textCursor().atEnd(), cursorShown, testing::internal::GetCapturedStderr()), std::tuple(true, true, ""));
+    EXPECT_EQ(std::tuple(console.textCursor().atEnd(), cursorShown, console.font() == font, testing::internal::GetCapturedStderr()), std::tuple(true, true, true, ""));
 }
 
 // The overflow buttons' icons are the style's own, only made later, as pixmaps and painted.
