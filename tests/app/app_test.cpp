@@ -210,6 +210,8 @@ TEST_F(AppTest, CheckAndTwoSubmissionsFoldIntoRunningAveragesSavedAndKeptButNewP
     EXPECT_LT(printed.find("'SILVER' is a word.\n"), listing);
     EXPECT_EQ(std::tuple(listing != std::string::npos, submittedCell.isNull(), m_game->theScore->text()), std::tuple(true, true, QString("0")));
     EXPECT_EQ(m_game->roundOutcome->text(), "Last round: you 17, computer 47 \u2013 you lost by 30.\nThe board allowed 107. Ctrl+E: review.");
+    QTest::keyClick(m_game->theWord, Qt::Key_Shift);
+    EXPECT_EQ(m_game->roundOutcome->text(), "") << "the player's next key takes the outcome away";
     EXPECT_EQ(press("actionRoundReview"), ""); // the review, from the board as submitted, and its boards with the best word of each slot
     std::unique_ptr<QDialog> reviewed(m_game->window()->findChild<QDialog*>("roundReview"));
     const QString review = reviewed->accessibleDescription(), boards = reviewed->findChild<QWidget*>()->accessibleDescription(); // its first child

@@ -27,8 +27,8 @@ TEST_F(DictionaryTest, DefinitionsGiveHeadwordBasesAndExactLabels)
         {"its", "its", {"pronoun"}}, {"can", "can", {"verb", "noun"}}, {"the", "the", {"definite article"}}, {"you've", "you've", {"pronoun"}}, // function words first
         {"like", "like", {"preposition", "noun", "verb", "adjective"}}, {"an", "an", {"indefinite article"}}, {"london", "london", {"name"}},
         {"unless", "unless", {"conjunction"}}, {"yippee", "yippee", {"interjection"}}, {"bill", "bill", {"noun", "verb"}}, {"does", "does", {"verb"}},
-        // Known only to the spelling dictionary from sweaty on; tabbed undoes a doubled consonant, bossily and burier a y turned to i.
-        {"march", "march", {"noun", "verb", "name"}}, {"sweaty", "sweaty", {"adjective"}}, {"selfies", "selfies", {"noun"}},
+        // Known only to the spelling dictionary from sweaty on; rewrap is WordNet's wrap, tabbed undoes a doubled consonant, bossily and burier a y turned to i.
+        {"march", "march", {"noun", "verb", "name"}}, {"sweaty", "sweaty", {"adjective"}}, {"selfies", "selfies", {"noun"}}, {"rewrap", "rewrap (wrap)", {"noun", "verb"}},
         {"tabbed", "tabbed (tab)", {"verb"}}, {"bossily", "bossily (bossy)", {"adverb"}}, {"burier", "burier (bury)", {"adjective"}},
         {"cometh", "cometh", {"verb"}}, {"flappy", "flappy", {"adjective"}}, // known only to the broader word lists
         {"accras", "accras (accra)", {"noun", "name"}}, {"field mice", "field mice (field mouse)", {"noun"}}, {"ohs", "ohs (oh)", {"noun"}},

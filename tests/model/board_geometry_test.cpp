@@ -8,8 +8,7 @@
 
 namespace {
 
-// Every chain a deal can make reads back from its places and crosses each next word at its
-// crossing cell; any other chain is refused.
+// Every chain a deal can make reads back from its places and crosses each next word at its crossing cell; any other chain is refused.
 TEST(BoardGeometryTest, EveryDealableChainLaysOutAndReadsBack)
 {
     for (int v = -1; v <= kWordLength; ++v) {
@@ -30,8 +29,7 @@ TEST(BoardGeometryTest, EveryDealableChainLaysOutAndReadsBack)
     }
 }
 
-// Column by column, top to bottom; when word 0 starts with its vowel both words start at
-// (0, 0) and the down word is read first.
+// Column by column, top to bottom; when word 0 starts with its vowel both words start at (0, 0) and the down word is read first.
 TEST(BoardGeometryTest, ChecksReadSlotsColumnByColumnDownFirst)
 {
     EXPECT_EQ((std::array {checkingOrder(placeChain({0, 0, 5})), checkingOrder(placeChain({2, 1, 3})), checkingOrder(placeChain({4, 0, 0}))}),
