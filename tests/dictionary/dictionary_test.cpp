@@ -24,6 +24,7 @@ TEST_F(DictionaryTest, DefinitionsGiveHeadwordBasesAndExactLabels)
         {"Houses", "houses (house)", {"noun", "verb"}}, {"geese", "geese (goose)", {"noun"}}, {"aardwolves", "aardwolves (aardwolf)", {"noun"}},
         {"quickly", "quickly", {"adverb"}}, {"walked", "walked (walk)", {"verb"}}, {"bigger", "bigger (big)", {"adjective"}}, // walk is a noun, walked is not
         {"happier", "happier (happy)", {"adjective"}}, {"women", "women (woman)", {"noun"}}, {"glasses", "glasses (glass)", {"noun", "verb"}},
+        {"vest", "vest", {"noun", "verb"}}, // not the superlative of v, the numeral five
         {"its", "its", {"pronoun"}}, {"can", "can", {"verb", "noun"}}, {"the", "the", {"definite article"}}, {"you've", "you've", {"pronoun"}}, // function words first
         {"like", "like", {"preposition", "noun", "verb", "adjective"}}, {"an", "an", {"indefinite article"}}, {"london", "london", {"name"}},
         {"unless", "unless", {"conjunction"}}, {"yippee", "yippee", {"interjection"}}, {"bill", "bill", {"noun", "verb"}}, {"does", "does", {"verb"}},
