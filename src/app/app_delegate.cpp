@@ -55,6 +55,9 @@
 
 namespace {
 
+// A round's review names the best word that fitted each slot and three more.
+constexpr size_t kReviewedWordsPerSlot = 4;
+
 // With no lexicon to read every total is 0: no best is better than a false one.
 std::optional<int> knownTotal(const BoardBest& best)
 {
@@ -490,7 +493,7 @@ void AppDelegate::SubmitScore(QObject* /*sender*/)
     QString outcome;
     std::optional<int> bestPossible;
     if (const std::optional<BoardState>& board = gameModel().board()) {
-        const BoardBest best = bestOfBoard(*board, Lexicon::shared(), 4);
+        const BoardBest best = bestOfBoard(*board, Lexicon::shared(), kReviewedWordsPerSlot);
         bestPossible = knownTotal(best);
         outcome = ::roundOutcome(gameModel().playerScore(), gameModel().computerScore(), bestPossible) + QStringLiteral(" Ctrl+E: review.");
         m_lastReview = roundReview(*board, best);
@@ -569,7 +572,7 @@ RoundReview reviewOf(const RoundRecord& round)
     const std::optional<BoardState> board = boardOf(round);
     if (!board)
         return {};
-    BoardBest best = bestOfBoard(*board, Lexicon::shared(), 4);
+    BoardBest best = bestOfBoard(*board, Lexicon::shared(), kReviewedWordsPerSlot);
     best.total = round.bestPossible.value_or(best.total);
     RoundReview review;
     for (int w = 0; w < kWordCount; ++w) {

@@ -10,7 +10,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
-#include <QDialog>
+#include <QInputDialog> // and QDialog
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QRegularExpression>
@@ -111,8 +111,9 @@ TEST_F(AppTest, BoardCodesDealTheirBoardAndTheDailyBoardCountsOnce)
     typo[0] = typo[0] == u'2' ? u'3' : u'2';
     EXPECT_EQ(printedBy([&] { EXPECT_FALSE(m_game->playBoardCode(typo)); }), "That board code has a typo: its check character does not match the rest.\n");
     EXPECT_TRUE(words() == dealt);
-    press("actionNewPuzzle");
-    EXPECT_EQ(printedBy([&] { EXPECT_TRUE(m_game->playBoardCode(code.toLower())); }), "Board " + code.toStdString() + " dealt.\n");
+    press("actionNewPuzzle"), press("actionPlayBoardCode"); // the code typed into the dialog it asks with
+    auto* dialog = m_game->window()->findChild<QInputDialog*>("boardCodeDialog");
+    EXPECT_EQ(printedBy([&] { dialog->setTextValue(code.toLower()), dialog->accept(); }), "Board " + code.toStdString() + " dealt.\n");
     EXPECT_EQ(std::pair(words() == dealt, m_game->window()->windowTitle()), std::pair(true, QString("Sixfold")));
     launch(code); // as `sixfold --board` starts
     EXPECT_EQ(std::pair(words() == dealt, m_game->window()->windowTitle()), std::pair(true, QString("Sixfold"))) << "not the code's board, or a daily one";
