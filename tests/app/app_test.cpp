@@ -25,6 +25,7 @@ using AppTest = GameFixture;
 TEST_F(AppTest, FirstLaunchWelcomesDealsSavesThePlayerAndASetWindowChecksWords)
 {
     QDir().mkpath(dataHome() + "/sixfold/history.sqlite"); // a folder where the file belongs
+    EXPECT_EQ((std::make_unique<AppDelegate>()->setWindow(loadMainWindow()), gWindow.data()), nullptr) << "a window set before launch is the game's";
     EXPECT_EQ(launch(), kWelcome);
     EXPECT_EQ(m_game->resultView->toPlainText().toStdString(), kWelcome);
     const QString fonts = fieldAt(0, 0)->font().toString() + " | " + m_game->compScore->font().toString() + " | "

@@ -23,8 +23,7 @@ inline QByteArray fileText(const QString& path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-// Games launched one after another over the same settings and data folders, as a player
-// quits and starts the game again.
+// Games launched one after another over the same settings and data folders, as a player quits and starts the game again.
 class GameFixture : public GameTest {
 protected:
     void TearDown() override { m_game.reset(), GameTest::TearDown(); }

@@ -11,8 +11,7 @@ namespace {
 
 using BoardLayoutTest = GameTest;
 
-// The worked example cell for cell; a first word starting with a vowel shares its cell, and a
-// new board's cells lie over the old one's points.
+// The worked example cell for cell; a first word starting with a vowel shares its cell, and a new board's cells lie over the old one's points.
 TEST_F(BoardLayoutTest, BoardsAreLaidOutCellForCellWithTheirWordStartsAndReplaceTheOld)
 {
     BoardWindow board;

@@ -240,6 +240,10 @@ TEST(RoundFiguresTest, BestWordsCountEachWordOnceAtItsBestInOrder)
         EXPECT_EQ(best.words(), row.expected) << row.offered[0].word.toStdString();
         EXPECT_EQ(best.isFull(), row.expected.size() == row.count);
     }
+    RoundFigures::BestWords ten; // as many as the statistics window's "your ten best"
+    for (char letter = 'A'; letter <= 'K'; ++letter)
+        ten.offer(QString(6, QChar(letter)), letter, kStart);
+    EXPECT_EQ(ten.words().size(), 10);
 }
 
 TEST(HistoryCsvTest, KnownHistoryExportsByteForByte)

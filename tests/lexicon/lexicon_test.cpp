@@ -30,8 +30,7 @@ TEST(LexiconTest, KeepsSixPrintableCharactersBestFirstAndMatchesFixedLettersInAn
         EXPECT_EQ(roundOutcome(you, 20, {}), QString("Last round: you %1, computer 20 \u2013 %2.").arg(you).arg(verdict));
 }
 
-// Seeded boards whose words chain through their crossings, as dealt; the best words are
-// held against a scan of the whole lexicon.
+// Seeded boards whose words chain through their crossings, as dealt; the best words are held against a scan of the whole lexicon.
 TEST(LexiconTest, EachSlotsBestWordFitsAndNoFittingWordScoresMore)
 {
     const std::vector<ScoredWord> all = Lexicon::shared().bestFitting("??????", Lexicon::shared().size());

@@ -9,8 +9,7 @@
 
 namespace {
 
-// Worked apart from the code from the published algorithms; the bound of three thousand
-// million redraws twice in these six draws.
+// Worked apart from the code from the published algorithms; the bound of three thousand million redraws twice in these six draws.
 TEST(DealRandomTest, SplitMixAndLemireGiveTheirPublishedSequences)
 {
     DealRandom zero(0);

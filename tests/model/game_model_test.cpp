@@ -8,8 +8,7 @@
 
 namespace {
 
-// Worked by hand from the rules: the alphabet is worth 87 in either case, so a change to any
-// one letter's value shows; any other byte is worth one.
+// Worked by hand from the rules: the alphabet is worth 87 in either case, so a change to any one letter's value shows; any other byte is worth one.
 TEST(WordScoreTest, LettersScoreTheirValueInEitherCaseAndEveryOtherByteIsWorthOne)
 {
     EXPECT_EQ(std::tuple(scoreWord("abcdefghijklmnopqrstuvwxyz"), scoreWord("ABCDEFGHIJKLMNOPQRSTUVWXYZ"), scoreWord(""), scoreWord("quizzy"),

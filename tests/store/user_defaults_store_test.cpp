@@ -148,8 +148,7 @@ TEST_F(StoreTest, NothingOnDiskIsLostAndThePlayerHearsOnce)
     EXPECT_FALSE(UserDefaultsStore(path()).setObjects({{"LastUser", QString("bo")}})) << "a save refused is no success";
 }
 
-// Each round lets a saver complete a seeded number of saves and kills it during the next, while
-// another saver runs all along.
+// Each round lets a saver complete a seeded number of saves and kills it during the next, while another saver runs all along.
 TEST_F(StoreTest, TwoSaversKeepBothRecordsAndAKilledOneLosesNoCompletedSave)
 {
     UserDefaultsStore(path()).setObject("LastUser", QString("keeper"));

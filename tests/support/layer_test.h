@@ -16,8 +16,7 @@ inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << tex
 
 inline void resetNothing() {}
 
-// A test with settings and data folders of its own that start empty, and the globals of
-// its layer as at program start before and after it.
+// A test with settings and data folders of its own that start empty, and the globals of its layer as at program start before and after it.
 template <void (*Reset)()>
 class LayerTest : public ::testing::Test {
 protected:
