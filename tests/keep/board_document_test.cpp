@@ -111,8 +111,7 @@ TEST(KeptBoardStoreTest, SavesLoadsSubmitsRemovesAndMovesANonBoardAside)
     EXPECT_TRUE(QFile::exists(store.filePath())) << "a board another game holds is removed";
 }
 
-// What cannot be written, read or opened stays as it is, said at each step: under a file-size
-// limit (a full disk), a file only its owner may write, a FIFO.
+// What cannot be written, read or opened stays as it is, said at each step: under a file-size limit (a full disk), a file only its owner may write, a FIFO.
 TEST(KeptBoardStoreTest, AFileThatCannotBeWrittenReadOrOpenedStaysAsItIs)
 {
     const struct { const char* steps; QString said; int lines; } rows[] = {

@@ -23,6 +23,9 @@ TEST_F(GameTest, SlotIsAWordWhenTheDictionaryTakesItsWholeTextOfSixAsciiCharacte
         {"AA-QZQ"}, {"CAT-XY"}, {"EGG XY"}, {"OX-CAT"}, {"EGG-AB"}, {"OX-BED"}, {"--BEST"}, {"-BESTS"}, {"--TEST"}, {"-ENDED"}, {"--EELS"}, {"----ES"},
         {"-----S"}, {"4BACUS"}, {"DIDN’T"}, {"\U0001D400ARDEN"}, {"QZXVBN"}, {"GARDE"}, {"GAR.EN", 0, "GAR"}, {"GARDEN", 0, "GARDE", 5},
     };
+    GridCell& edge = gGrid[gGridSize - 3][0]; // a word running off the board's edge is read no further
+    edge.wordStart = 1, edge.wordLength = gWordSize, edge.direction = DirAcross;
+    EXPECT_EQ(readBoardSnapshot().at(0).length, gWordSize);
     gCurrStats.bestWordScore = 99; // no best word beaten, so one line for each slot
     for (const auto& row : cases) {
         std::vector<SlotVerdict> v;

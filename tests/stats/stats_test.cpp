@@ -28,9 +28,8 @@ static QByteArray document() { QFile file(UserDefaultsStore::standardFilePath())
 // The document holds `entry` as one whole line.
 static bool holds(const QByteArray& entry) { return document().contains(entry + ",\n") || document().contains(entry + "\n"); }
 
-// One record key at a time goes through a load and a save: the kind of the key decides, a number
-// of the other kind is converted and held at the bounds, and only no number at all reads as
-// absent, with a line naming the key its save replaces.
+// One record key at a time goes through a load and a save: the kind of the key decides, a number of the other kind
+// is converted and held at the bounds, and only no number at all reads as absent, with a line naming the key its save replaces.
 TEST_F(StatsStoreTest, KeyReadsByItsKindConvertingNumbersAndSaturating)
 {
     constexpr double kFloatMax = std::numeric_limits<float>::max();
