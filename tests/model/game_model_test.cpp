@@ -52,7 +52,7 @@ TEST(GameModelTest, TypedLettersTakeTheirSlotsVerdictUntilRetyped)
     EXPECT_EQ(model.pointsOf(0), std::nullopt);
     model.applyCheck({true, false, true, true, false}, {9, 5, 4, 6, 5}, 19);
     EXPECT_EQ(model.playerScore(), 19);
-    EXPECT_EQ((std::array {model.pointsOf(0), model.pointsOf(1), model.pointsOf(4)}), (std::array<std::optional<int>, 3> {9, 0, 0}));
+    EXPECT_EQ((std::array {model.pointsOf(0), model.pointsOf(1), model.pointsOf(4), model.pointsOf(kWordCount)}), (std::array<std::optional<int>, 4> {9, 0, 0, {}}));
     EXPECT_EQ((std::array {model.verdictAt({0, 0}), model.verdictAt({1, 1}), model.verdictAt({5, 4}), model.verdictAt({8, 8}), model.verdictAt({2, 0})}),
               (std::array {Verdict::Word, Verdict::NotWord, Verdict::Word, Verdict::NotWord, Verdict::Unchecked}));
     model.setLetter({0, 0}, "G"), model.setLetter({1, 1}, "");
