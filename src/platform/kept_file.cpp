@@ -14,6 +14,11 @@ namespace {
 // Long enough to wait out another game's save, short enough that a stuck lock never freezes
 // a keystroke for long.
 constexpr int kLockWaitMs = 2000;
+// A lock whose holder has died is taken over at once (QLockFile asks whether its process still
+// runs); age alone breaks only a lock left by another machine or a holder that hangs. Were this
+// as short as the wait, a game slowed by a busy machine past it would lose its lock mid-save, and
+// the other game's save would overwrite the first one's.
+constexpr int kStaleLockMs = 30000;
 
 } // namespace
 
@@ -29,7 +34,7 @@ QString lockFilePath(const QString& filePath)
 
 bool takeLock(QLockFile& lock)
 {
-    lock.setStaleLockTime(kLockWaitMs);
+    lock.setStaleLockTime(kStaleLockMs);
     return lock.tryLock(kLockWaitMs);
 }
 
