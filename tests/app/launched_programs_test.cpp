@@ -49,6 +49,18 @@ TEST(DictionaryToolTest, BatchJudgesEachLineWholeAndNoWordShowsTheUsage)
         << "a pattern of seven is a mistake, and said";
 }
 
+// A dictionary lacking a source is said on standard error, never among the verdicts, and the status says it:
+// the words are judged by the rest, but no lexicon is made without every source.
+TEST(DictionaryToolTest, AMissingSourceIsAFailureOnStandardErrorAndMakesNoLexicon)
+{
+    const QTemporaryDir empty;
+    const QStringList lexicon = {"--resources", empty.path(), "--lexicon"}, batch = {"--resources", empty.path(), "--batch"};
+    EXPECT_EQ(dictSays(lexicon, "garden\n", 1) + dictSays(batch, "garden\n", 1), "1\tgarden\n");
+    const QByteArray lacks = dictSays(lexicon, "garden\n", 1, QProcess::StandardError);
+    EXPECT_TRUE(lacks.startsWith("The English dictionary lacks the function words (looked for " + empty.path().toUtf8() + "/function_words.txt)")
+                && lacks.endsWith("sixfold-dict: no lexicon is made from a dictionary that lacks a source.\n")) << lacks.toStdString();
+}
+
 // The game's options answer on the terminal, with no window and no display needed.
 TEST(LaunchOptionsTest, HelpAndVersionAnswerAndAMistakeExitsWithTwo)
 {
@@ -156,6 +168,6 @@ TEST(LaunchedGameTest, InheritedIgnoredHangUpStaysAndAFileSizeLimitOnlyFailsTheS
 const QByteArray kOtherList = "That board code was dealt from another word list, so this game cannot deal the same board.\n";
 const QByteArray kDaily = "Daily #" + QByteArray::number(dailyNumber(QDateTime::currentDateTimeUtc().date())) + ": your first submission of it is today's result.\n";
 INSTANTIATE_TEST_SUITE_P(Signals, LaunchedGame, ::testing::Values(Launch {SIGTERM, {}, kWelcome.c_str()}, Launch {SIGINT, {"--daily"}, kWelcome.c_str() + kDaily},
-                                                                  Launch {SIGHUP, {"--board", boardCode(7, ~0U)}, kWelcome.c_str() + kOtherList}));
+                                                                  Launch {SIGHUP, {"--board", boardCode(7, {~uint64_t {0}})}, kWelcome.c_str() + kOtherList}));
 
 } // namespace
