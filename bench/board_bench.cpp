@@ -25,7 +25,7 @@ BENCHMARK(BM_SelectPuzzleWords)->Unit(benchmark::kMicrosecond);
 void BM_SelectPuzzleWordsFromCode(benchmark::State& state)
 {
     loadSixWordList();
-    const uint32_t tag = wordListTag();
+    const WordListTag tag = wordListTag();
     QStringList codes;
     for (uint64_t seed = 1; seed <= 256; ++seed)
         codes << boardCode(seed * 0x9E3779B97F4A7C15ULL, tag);

@@ -11,6 +11,7 @@
 #include "board/word_selection.h"
 #include "cells/my_text_field.h"
 #include "console/log_console.h"
+#include "dictionary/dictionary.h"
 #include "grid/grid.h"
 #include "keep/kept_board_store.h"
 #include "model/board_code.h"
@@ -58,10 +59,10 @@ namespace {
 // A round's review names the best word that fitted each slot and three more.
 constexpr size_t kReviewedWordsPerSlot = 4;
 
-// With no lexicon to read every total is 0: no best is better than a false one.
+// No best is better than a false one, which would be stored with the round.
 std::optional<int> knownTotal(const BoardBest& best)
 {
-    return Lexicon::shared().size() ? std::optional(best.total) : std::nullopt;
+    return best.isKnown ? std::optional(best.total) : std::nullopt;
 }
 
 QFont consoleFont()
@@ -343,7 +344,7 @@ void AppDelegate::askForBoardCode()
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->setObjectName(QStringLiteral("boardCodeDialog"));
     dialog->setWindowTitle(tr("Play Board Code"));
-    dialog->setLabelText(tr("Board code (ten characters, such as a friend's from Copy Board Code):"));
+    dialog->setLabelText(tr("Board code (fifteen characters, such as a friend's from Copy Board Code):"));
     connect(dialog, &QInputDialog::textValueSelected, this, [this](const QString& code) { playBoardCode(code); });
     dialog->open();
 }
@@ -482,6 +483,11 @@ void AppDelegate::ChangeUser(QObject* /*sender*/)
 
 void AppDelegate::SubmitScore(QObject* /*sender*/)
 {
+    // Without a dictionary every slot would be "not a word": a loss the player never played.
+    if (!canJudgeWords()) {
+        myPrintf("This round is not submitted: no word can be judged without the English dictionary.\n");
+        return;
+    }
     if (m_keeper && !m_keeper->boardSubmitted()) {
         GenerateNewPuzzle(nullptr);
         return;
@@ -574,6 +580,7 @@ RoundReview reviewOf(const RoundRecord& round)
         return {};
     BoardBest best = bestOfBoard(*board, Lexicon::shared(), kReviewedWordsPerSlot);
     best.total = round.bestPossible.value_or(best.total);
+    best.isKnown = round.bestPossible ? *round.bestPossible >= round.computerScore : best.isKnown;
     RoundReview review;
     for (int w = 0; w < kWordCount; ++w) {
         if (!best.fitting[w].empty())

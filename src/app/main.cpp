@@ -88,8 +88,8 @@ int main(int argc, char* argv[])
         problem = QStringLiteral("Choose either --board or --daily, not both.");
     if (problem.isEmpty() && parser.isSet(options.board)) {
         // The word list is checked at launch; a code that cannot be any list's is refused here.
-        const CodeFault fault = readBoardCode(parser.value(options.board), 0).fault;
-        if (fault != CodeFault::None && fault != CodeFault::OtherList)
+        const CodeFault fault = readBoardCode(parser.value(options.board), {}).fault;
+        if (fault == CodeFault::Malformed || fault == CodeFault::Typo)
             problem = codeFaultSentence(fault);
     }
     if (!problem.isEmpty()) {

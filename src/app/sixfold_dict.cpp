@@ -5,7 +5,11 @@
 // sixfold-dict --best PATTERN prints the best words for a slot ('?' where any letter may stand)
 // sixfold-dict --version prints the version of the game it belongs to
 // --resources DIR, first, reads the function and list words from DIR.
+// A dictionary or lexicon missing in part or whole is said on standard error, and the status is
+// then 1; --lexicon makes nothing without every source, since its list would lack their words.
+#include "dictionary/dictionary.h"
 #include "lexicon/lexicon.h"
+#include "platform/problem_report.h"
 #include "platform/resources.h"
 #include "words/dictionary_check.h"
 
@@ -26,7 +30,18 @@ constexpr const char* kUsage = "usage: sixfold-dict WORD...\n"
                                "       sixfold-dict --best PATTERN\n"
                                "       sixfold-dict --version\n";
 
-int judgeStandardInput()
+enum class Need { SomeSource, EverySource };
+
+// Whether the dictionary serves for `need`; what it lacks has been said on standard error.
+bool dictionaryServes(Need need)
+{
+    const bool whole = missingDictionarySources().isEmpty();
+    if (need == Need::EverySource && !whole)
+        std::fputs("sixfold-dict: no lexicon is made from a dictionary that lacks a source.\n", stderr);
+    return need == Need::EverySource ? whole : canJudgeWords();
+}
+
+void judgeStandardInput()
 {
     std::string line;
     while (std::getline(std::cin, line)) {
@@ -35,7 +50,6 @@ int judgeStandardInput()
         const bool verdict = isWord(QString::fromStdString(line));
         std::printf("%d\t%s\n", verdict ? 1 : 0, line.c_str());
     }
-    return 0;
 }
 
 // What the board can hold: six printable ASCII characters, none of them white space at
@@ -63,7 +77,7 @@ int printBest(const QString& pattern)
     }
     for (const ScoredWord& word : Lexicon::shared().bestFitting(pattern.toLatin1().toStdString(), 20))
         std::printf("%s %d\n", word.text.c_str(), word.score);
-    return 0;
+    return Lexicon::shared().size() ? 0 : 1;
 }
 
 } // namespace
@@ -71,6 +85,8 @@ int printBest(const QString& pattern)
 int main(int argc, char* argv[])
 {
     QCoreApplication application(argc, argv);
+    // Standard output holds only verdicts and words, which a script reads as such.
+    setProblemReporter([](const QByteArray& message) { std::fwrite(message.constData(), 1, static_cast<size_t>(message.size()), stderr); });
     QStringList words = QCoreApplication::arguments().mid(1);
     if (words.size() >= 2 && words.first() == QStringLiteral("--resources")) {
         setResourceDirectory(words.at(1));
@@ -80,10 +96,6 @@ int main(int argc, char* argv[])
         std::fputs(kUsage, stderr);
         return 2;
     }
-    if (words.first() == QStringLiteral("--batch"))
-        return judgeStandardInput();
-    if (words.first() == QStringLiteral("--lexicon"))
-        return filterLexicon();
     if (words.first() == QStringLiteral("--best") && words.size() == 2)
         return printBest(words.at(1));
     if (words.first() == QStringLiteral("--version")) {
@@ -94,7 +106,17 @@ int main(int argc, char* argv[])
         std::fputs(kUsage, stdout);
         return 0;
     }
+    if (words.first() == QStringLiteral("--lexicon"))
+        return dictionaryServes(Need::EverySource) ? filterLexicon() : 1;
+    if (!dictionaryServes(Need::SomeSource))
+        return 1;
+    // Judged by the sources there are, but not as the whole dictionary would judge.
+    const int status = missingDictionarySources().isEmpty() ? 0 : 1;
+    if (words.first() == QStringLiteral("--batch")) {
+        judgeStandardInput();
+        return status;
+    }
     for (const QString& word : words)
         checkWordAndReport(word);
-    return 0;
+    return status;
 }

@@ -9,9 +9,13 @@
 #include "platform/problem_report.h"
 #include "platform/resources.h"
 
+#include <QDir>
+#include <QStringList>
+
 #include <memory>
 #include <optional>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -28,27 +32,39 @@ bool hyphensJoinParts(std::string_view term)
 
 class Dictionary {
 public:
+    // Each source opens on its own: one that is missing takes only its own words with it.
     explicit Dictionary(const DictionaryPaths& paths)
         : m_spelling(paths.spellingAffixFile, paths.spellingWordsFile)
     {
-        const bool opened = m_wordNet.open(paths.wordNetDirectory) && m_functionWords.load(paths.functionWordsFile)
-            && m_spelling.filesExist() && m_listWords.open(paths.listWordsFile, paths.listNamesFile);
-        if (!opened)
-            m_missingData = paths.wordNetDirectory + QStringLiteral(", ") + paths.functionWordsFile + QStringLiteral(", ")
-                + paths.listWordsFile + QStringLiteral(", ") + paths.listNamesFile + QStringLiteral(" or ")
-                + paths.spellingWordsFile;
+        const auto note = [this](bool opened, const char* source, const QString& where) {
+            if (!opened)
+                m_missing << QStringLiteral("%1 (looked for %2)").arg(QLatin1String(source), where);
+            return opened;
+        };
+        // A WordNet opened in part would know words it cannot define.
+        if (!note(m_wordNet.open(paths.wordNetDirectory), "WordNet", paths.wordNetDirectory))
+            m_wordNet = WordNetDatabase();
+        const bool spelling = note(m_spelling.filesExist(), "Hunspell's en_US",
+                                   paths.spellingAffixFile + QStringLiteral(" and ") + paths.spellingWordsFile);
+        const bool functionWords = note(m_functionWords.load(paths.functionWordsFile), "the function words", paths.functionWordsFile);
+        const bool listWords = note(m_listWords.open(paths.listWordsFile), "the list words", paths.listWordsFile);
+        note(m_listWords.openNames(paths.listNamesFile), "the list names", paths.listNamesFile);
+        m_canJudge = m_wordNet.isOpen() || spelling || functionWords || listWords;
     }
 
-    // Says once, at the first look-up, that the data is missing.
-    bool isAvailable()
+    // Says once, at the first look-up, which sources are missing.
+    bool canJudge()
     {
-        if (!m_missingData.isEmpty() && !m_reported) {
-            reportProblem("The English dictionary could not be opened (looked for " + m_missingData.toUtf8()
-                          + "); every word will be judged not a word.\n");
-            m_reported = true;
+        if (!m_missing.isEmpty() && !std::exchange(m_reported, true)) {
+            const QString missing = m_missing.join(QStringLiteral("; "));
+            reportProblem(m_canJudge ? "The English dictionary lacks " + missing.toUtf8() + "; words are judged by its other sources.\n"
+                                     : "The English dictionary could not be opened: it lacks " + missing.toUtf8()
+                              + ". No word can be judged, so no round can be submitted.\n");
         }
-        return m_missingData.isEmpty();
+        return m_canJudge;
     }
+
+    const QStringList& missing() const { return m_missing; }
 
     bool isTerm(const std::string& term)
     {
@@ -71,7 +87,8 @@ private:
     FunctionWords m_functionWords;
     SpellingDictionary m_spelling;
     ListWords m_listWords;
-    QString m_missingData;
+    QStringList m_missing;
+    bool m_canJudge = false;
     bool m_reported = false;
 };
 
@@ -106,6 +123,12 @@ std::vector<qsizetype> wordEnds(QStringView text)
     return ends;
 }
 
+// Where a resource is looked for, named even when it is not there.
+QString resourcePath(const QString& fileName)
+{
+    return QDir(resourceDirectory()).filePath(fileName);
+}
+
 std::string lookupForm(QStringView text)
 {
     return text.toString().toLower().replace(u'\u2019', u'\'').toStdString();
@@ -117,9 +140,19 @@ DictionaryPaths DictionaryPaths::installed()
 {
     return {QStringLiteral("/usr/share/wordnet"), QStringLiteral("/usr/share/hunspell/en_US.aff"),
             QStringLiteral("/usr/share/hunspell/en_US.dic"),
-            pathForResource(QStringLiteral("function_words"), QStringLiteral("txt")).value_or(QString()),
-            pathForResource(QStringLiteral("ListWords"), QStringLiteral("txt")).value_or(QString()),
-            pathForResource(QStringLiteral("ListNames"), QStringLiteral("txt")).value_or(QString())};
+            resourcePath(QStringLiteral("function_words.txt")), resourcePath(QStringLiteral("ListWords.txt")),
+            resourcePath(QStringLiteral("ListNames.txt"))};
+}
+
+bool canJudgeWords()
+{
+    return dictionary().canJudge();
+}
+
+QStringList missingDictionarySources()
+{
+    dictionary().canJudge();
+    return dictionary().missing();
 }
 
 void setDictionaryPaths(const DictionaryPaths& paths)
@@ -130,7 +163,7 @@ void setDictionaryPaths(const DictionaryPaths& paths)
 
 TermRange termRangeInString(const QString& text, qsizetype offset)
 {
-    if (offset < 0 || offset >= text.size() || !dictionary().isAvailable())
+    if (offset < 0 || offset >= text.size() || !dictionary().canJudge())
         return {offset, 0};
     const QStringView rest = QStringView(text).mid(offset);
     const std::vector<qsizetype> ends = wordEnds(rest);
@@ -144,7 +177,7 @@ TermRange termRangeInString(const QString& text, qsizetype offset)
 std::optional<QString> copyTextDefinition(const QString& text, TermRange range)
 {
     if (range.length <= 0 || range.location < 0 || range.location + range.length > text.size()
-        || !dictionary().isAvailable())
+        || !dictionary().canJudge())
         return std::nullopt;
     const std::string term = lookupForm(QStringView(text).mid(range.location, range.length));
     if (!dictionary().isTerm(term))

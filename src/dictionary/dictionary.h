@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -25,12 +26,21 @@ struct DictionaryPaths {
     static DictionaryPaths installed();
 };
 
+// Whether any word can be judged: false only when none of the sources that hold words (WordNet,
+// Hunspell, the function words, the list words) could be opened. Opens the dictionary, and says
+// once which sources are missing.
+bool canJudgeWords();
+
+// The sources that could not be opened, each named with where it was looked for; empty when
+// the dictionary is whole.
+QStringList missingDictionarySources();
+
 // Closes the dictionary; the next look-up opens it from `paths`.
 void setDictionaryPaths(const DictionaryPaths& paths);
 
 // The longest dictionary term that starts at `offset` of `text` and ends at a word boundary
 // ("ice cream is cold" gives "ice cream"; "catxyz" gives nothing), ignoring case. Its length
-// is 0 when there is none, and always while the dictionary's data is missing.
+// is 0 when there is none; a term only a missing source knows is none.
 TermRange termRangeInString(const QString& text, qsizetype offset);
 
 // A plain-text definition of the term at `range` of `text`: the headword, then each part of

@@ -65,12 +65,19 @@ std::vector<uint32_t> packedFirstWords(std::string_view text)
 
 } // namespace
 
-bool ListWords::open(const QString& wordsPath, const QString& namesPath)
+bool ListWords::open(const QString& wordsPath)
 {
-    QFile names(namesPath);
-    if (!m_file.open(wordsPath) || !names.open(QIODevice::ReadOnly))
+    if (!m_file.open(wordsPath))
         return false;
     m_sixLetterWords = packedFirstWords(m_file.contents());
+    return true;
+}
+
+bool ListWords::openNames(const QString& namesPath)
+{
+    QFile names(namesPath);
+    if (!names.open(QIODevice::ReadOnly))
+        return false;
     const QByteArray namesText = names.readAll();
     m_names = packedFirstWords(std::string_view(namesText.constData(), static_cast<size_t>(namesText.size())));
     return true;

@@ -24,7 +24,9 @@ public:
         std::string gloss; // says where the word and its parts of speech come from
     };
 
-    bool open(const QString& wordsPath, const QString& namesPath);
+    // Each false when its file cannot be read; the words serve without the names.
+    bool open(const QString& wordsPath);
+    bool openNames(const QString& namesPath);
 
     std::optional<Entry> find(const std::string& word) const;
     // Whether the lists hold `word` as a name first: capitalised at a size no larger than any

@@ -22,6 +22,7 @@ class WordNetDatabase {
 public:
     // Maps index.*, *.exc and data.* of `directory`; false when any of them is missing.
     bool open(const QString& directory);
+    bool isOpen() const { return m_files[0].data.isOpen(); }
 
     // The lemmas `word` stands for in `pos` (lower case, '_' between words): the word itself
     // when listed, then the bases of WordNet's exception list and rules of detachment that

@@ -29,7 +29,7 @@ QString roundOutcome(int yourScore, int computerScore, std::optional<int> bestPo
         : margin < 0                   ? QStringLiteral("you lost by %1").arg(-margin)
                                        : QStringLiteral("a draw");
     return QStringLiteral("Last round: you %1, computer %2 \u2013 %3.").arg(yourScore).arg(computerScore).arg(verdict)
-        + (bestPossible ? QStringLiteral("\nThe board allowed %1.").arg(*bestPossible) : QString());
+        + (bestPossible ? QStringLiteral("\nThe board allowed %1.").arg(*bestPossible) : QStringLiteral("\nThe best possible is unknown."));
 }
 
 QString roundReview(const BoardState& board, const BoardBest& best)
@@ -70,7 +70,8 @@ QString roundReview(const BoardState& board, const BoardBest& best)
         }
         review += u'\n';
     }
-    return review + QStringLiteral("You %1, computer %2; the board allowed %3.").arg(yourScore).arg(board.computerScore).arg(best.total);
+    const QString allowed = best.isKnown ? QStringLiteral("the board allowed %1").arg(best.total) : QStringLiteral("the best possible is unknown");
+    return review + QStringLiteral("You %1, computer %2; %3.").arg(yourScore).arg(board.computerScore).arg(allowed);
 }
 
 BoardBest bestOfBoard(const BoardState& board, const Lexicon& lexicon, size_t perSlot)
@@ -82,5 +83,6 @@ BoardBest bestOfBoard(const BoardState& board, const Lexicon& lexicon, size_t pe
         if (!best.fitting[word].empty())
             best.total += best.fitting[word].front().score;
     }
+    best.isKnown = lexicon.size() > 0 && best.total >= computerScoreOf(board);
     return best;
 }

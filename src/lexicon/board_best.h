@@ -16,17 +16,21 @@ struct BoardBest {
     std::array<std::string, kWordCount> patterns;               // see slotPattern
     std::array<std::vector<ScoredWord>, kWordCount> fitting;    // best first; empty when none fits
     int total = 0;                                              // the sum of each slot's best score
+    // Whether `total` can be told: the lexicon was there, and it reaches the computer's own
+    // score, which no best possible can fall below.
+    bool isKnown = false;
 
     // How far a round score falls short of the best possible (0 when it reaches it).
     int behindBy(int roundScore) const { return total - roundScore; }
 };
 
 // What the window says when a round is submitted: both scores, who won and by how much,
-// and the best round score the board allowed, where the lexicon could tell it.
+// and the best round score the board allowed, or that it is unknown.
 QString roundOutcome(int yourScore, int computerScore, std::optional<int> bestPossible);
 
 // The round review: for each slot (in chain order) the letters the board held, its verdict
-// and why, its points, and the words that fitted best; then both scores and the best possible.
+// and why, its points, and the words that fitted best; then both scores and the best possible,
+// where it is known.
 // The board's typed letters carry the verdicts of the check that ended the round.
 QString roundReview(const BoardState& board, const BoardBest& best);
 

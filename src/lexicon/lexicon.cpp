@@ -6,6 +6,9 @@
 #include "platform/problem_report.h"
 #include "platform/resources.h"
 
+#include <QCryptographicHash>
+#include <QDir>
+
 #include <algorithm>
 #include <optional>
 
@@ -56,6 +59,23 @@ Lexicon::Lexicon(const QByteArray& lines, const QByteArray& withheld)
                   m_words.end());
 }
 
+LexiconFingerprint LexiconFingerprint::built()
+{
+    return {SIXFOLD_LEXICON_LINES, QByteArrayLiteral(SIXFOLD_LEXICON_SHA256)};
+}
+
+std::optional<QString> lexiconFault(const std::optional<QByteArray>& bytes, const LexiconFingerprint& built)
+{
+    if (!bytes)
+        return QStringLiteral("could not be read");
+    const qsizetype lines = bytes->count('\n');
+    if (lines != built.lines)
+        return QStringLiteral("is damaged: it has %1 lines where the game was built with %2").arg(lines).arg(built.lines);
+    if (QCryptographicHash::hash(*bytes, QCryptographicHash::Sha256).toHex() != built.sha256)
+        return QStringLiteral("is damaged: its words differ from those the game was built with");
+    return std::nullopt;
+}
+
 const Lexicon& Lexicon::shared()
 {
     static const Lexicon lexicon = [] {
@@ -64,9 +84,15 @@ const Lexicon& Lexicon::shared()
             return path ? readWholeFile(*path) : std::nullopt;
         };
         const std::optional<QByteArray> bytes = read("Lexicon"), withheld = read("withheld_words");
-        if (!bytes || !withheld) // without the withheld words, it offers no words at all
-            reportProblem("The word lexicon (Lexicon.txt, withheld_words.txt) could not be read; no best words can be shown.\n");
-        return withheld ? Lexicon(bytes.value_or(QByteArray()), *withheld) : Lexicon();
+        // A cut or garbled list would offer a best below what the computer itself scored.
+        if (const std::optional<QString> fault = lexiconFault(bytes, LexiconFingerprint::built())) {
+            reportProblem("The word lexicon (" + QDir(resourceDirectory()).filePath(QStringLiteral("Lexicon.txt")).toUtf8() + ") "
+                          + fault->toUtf8() + "; the best possible score of a board is unknown.\n");
+            return Lexicon();
+        }
+        if (!withheld) // without the withheld words, it offers no words at all
+            reportProblem("The withheld words (withheld_words.txt) could not be read; no best words can be shown.\n");
+        return withheld ? Lexicon(*bytes, *withheld) : Lexicon();
     }();
     return lexicon;
 }

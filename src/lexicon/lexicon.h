@@ -2,14 +2,27 @@
 #pragma once
 
 #include <QByteArray>
+#include <QString>
 
 #include <array>
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 inline constexpr char kAnyLetter = '?';
+
+// What the lexicon file held when the game was built (CMake reads resources/Lexicon.txt).
+struct LexiconFingerprint {
+    qsizetype lines = 0;   // line feeds
+    QByteArray sha256;     // in lower-case hex
+    static LexiconFingerprint built();
+};
+
+// Why `bytes` (nothing: the file could not be read) cannot serve as the lexicon built into the
+// game, as the end of a sentence ("is damaged: it has 500 lines where ..."); nothing when they can.
+std::optional<QString> lexiconFault(const std::optional<QByteArray>& bytes, const LexiconFingerprint& built);
 
 // A lexicon word and its letter value (scoreWord: a hyphen, an apostrophe or a space is 1).
 struct ScoredWord {
@@ -29,8 +42,9 @@ public:
     // `withheld` texts (the same form) are words still, but never offered as anyone's best.
     explicit Lexicon(const QByteArray& lines, const QByteArray& withheld = {});
 
-    // Read from the resources at the first call, never before: launch costs nothing. A
-    // missing list is reported once and leaves the lexicon empty, so no slot has a best word.
+    // Read from the resources at the first call, never before: launch costs nothing. A list
+    // that is missing or not the one built (see lexiconFault) is reported once and leaves the
+    // lexicon empty, so no slot has a best word and no board a best possible score.
     // The slurs and obscenities of resources/withheld_words.txt, which no puzzle shows
     // either, are left out: the best words are shown to anyone.
     static const Lexicon& shared();

@@ -134,14 +134,20 @@ void storeSixWordList(const QByteArray& bytes)
     writer.reportDroppedLines();
 }
 
-uint32_t wordListTag()
+WordListTag wordListTag()
 {
     QCryptographicHash hash(QCryptographicHash::Sha256);
     for (int row = 1; row < gSixListMax && row < kSixWordRows; ++row) {
         hash.addData(QByteArrayView(gSixWords[row], static_cast<qsizetype>(std::strlen(gSixWords[row]))));
         hash.addData(QByteArrayView("\n", 1));
     }
-    return static_cast<uint8_t>(hash.result().at(0)) & kListTagMask;
+    const QByteArray digest = hash.result();
+    WordListTag tag;
+    for (int i = 0; i < 8; ++i)
+        tag.hash = tag.hash << 8 | static_cast<uint8_t>(digest.at(i));
+    // The words one a line are the file's bytes when it is as shipped.
+    tag.isShipped = digest.toHex() == QByteArrayLiteral(SIXFOLD_SHIPPED_WORD_LIST_SHA256);
+    return tag;
 }
 
 void loadWordList()

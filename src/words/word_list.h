@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "model/board_code.h"
+
 #include <QByteArray>
 
 #include <cstdint>
@@ -27,9 +29,9 @@ void loadSixWordList();
 // reports the lines it could not store.
 void storeSixWordList(const QByteArray& bytes);
 
-// Four bits of the SHA-256 of the table's words (one per line), which every board code
-// carries: a code dealt from another list is refused instead of dealing a different board.
-uint32_t wordListTag();
+// The SHA-256 of the table's words (one per line), which every board code carries in part: a
+// code dealt from another list is refused instead of dealing a different board.
+WordListTag wordListTag();
 
 // Reads the resource "words_alpha.txt" into gWordList only.
 void loadWordList();

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/game_test.h"
 
+#include "dictionary/dictionary.h"
 #include "history/history_database.h"
 #include "model/board_code.h"
 #include "support/temporary_resources.h"
@@ -139,6 +140,19 @@ TEST_F(AppTest, BoardCodesDealTheirBoardAndTheDailyBoardCountsOnce)
     RoundRecord last = history.lastRound(QString::fromUtf8(gUserName)).value(), unscored = last; // as older games kept it, without its best
     unscored.bestPossible.reset(), history.recordRound(unscored), press("actionStatistics"); // scored as the statistics show it
     EXPECT_EQ(std::pair(history.dailyResults(last.player).size(), history.lastRound(last.player)->bestPossible), std::pair(qsizetype(1), last.bestPossible));
+}
+
+// With no source of the dictionary no word can be judged: Submit says so and records no loss.
+TEST_F(AppTest, SubmitWithoutAnyDictionaryRecordsNothing)
+{
+    launch();
+    DictionaryPaths none;
+    none.wordNetDirectory = dataHome() + "/none";
+    setDictionaryPaths(none);
+    const std::string said = press("submitButton");
+    setDictionaryPaths(DictionaryPaths::installed());
+    EXPECT_TRUE(said.ends_with("This round is not submitted: no word can be judged without the English dictionary.\n")
+                && gCurrStats.totalPuzzlesSubmitted == 0) << said;
 }
 
 // Termination on its own stores the last player and nothing else: statistics changed since

@@ -63,4 +63,17 @@ TEST_F(WordSelectionTest, ACodeAndADateDealPinnedBoards)
     EXPECT_EQ(dealt(dailySeed(dailyNumber(QDate(2026, 3, 1)))), "tinned ionize insert tossed triads 104");
 }
 
+// A list one word apart refuses a code, and the shorter code of earlier versions, which only the shipped list reads.
+TEST_F(WordSelectionTest, ACodeIsRefusedByAListOneWordApart)
+{
+    loadSixWordList();
+    const QByteArray shipped = *gWordList;
+    for (const auto& [list, words] : {std::pair("shipped", shipped), {"accept removed", QByteArray(shipped).replace("\naccept\n", "\n")},
+                                      {"qwerty added", shipped + "qwerty\n"}, {"accept made axcept", QByteArray(shipped).replace("\naccept\n", "\naxcept\n")}}) {
+        storeSixWordList(words);
+        for (const char* code : {"3STAD-KW9V7-42TMU", "3STAD-KW9V7"})
+            EXPECT_EQ(readBoardCode(code, wordListTag()).fault == CodeFault::None, words == shipped) << list << ' ' << code;
+    }
+}
+
 } // namespace

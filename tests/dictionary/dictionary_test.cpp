@@ -85,21 +85,29 @@ TEST_F(DictionaryTest, LongestTermEndingAtAWordBoundary)
         EXPECT_FALSE(copyTextDefinition("catxyz", range).has_value()) << range.location << "+" << range.length;
 }
 
-// Any one of the sources missing: said once, and nothing is a word; nor is a misplaced hyphen where listed.
-TEST_F(DictionaryTest, MissingDataIsReportedOnceAndNothingIsATermNorAListedMisplacedHyphen)
+// One source missing is named alone, and the rest judge on (garden is WordNet's and Hunspell's both); with
+// none, no word can be judged, and that is said once. Nor is a misplaced hyphen a term where listed.
+TEST_F(DictionaryTest, AMissingSourceIsNamedAloneAndTheRestJudgeOnButNoneJudgesNothing)
 {
     QStringList said;
     setProblemReporter([&](const QByteArray& message) { said << QString::fromUtf8(message); });
-    for (QString DictionaryPaths::*missing : {&DictionaryPaths::wordNetDirectory, &DictionaryPaths::functionWordsFile,
-                                              &DictionaryPaths::spellingWordsFile, &DictionaryPaths::listWordsFile, &DictionaryPaths::listNamesFile}) {
+    const std::pair<QString DictionaryPaths::*, QString> sources[] = {
+        {&DictionaryPaths::wordNetDirectory, "WordNet"}, {&DictionaryPaths::spellingWordsFile, "Hunspell's en_US"},
+        {&DictionaryPaths::functionWordsFile, "the function words"}, {&DictionaryPaths::listWordsFile, "the list words"},
+        {&DictionaryPaths::listNamesFile, "the list names"}};
+    DictionaryPaths none;
+    for (const auto& [missing, name] : sources) {
         DictionaryPaths paths = DictionaryPaths::installed();
-        paths.*missing = "/nonexistent/missing";
-        setDictionaryPaths(paths);
-        said.clear();
-        EXPECT_FALSE(termRangeInString("garden", 0).length || termRangeInString("the", 0).length || copyTextDefinition("the", {0, 3}));
-        EXPECT_TRUE(said.size() == 1 && said[0].startsWith("The English dictionary could not be opened (looked for ") && said[0].contains(paths.*missing)
-                    && said[0].endsWith("; every word will be judged not a word.\n")) << said.join("").toStdString();
+        paths.*missing = none.*missing = dataHome() + "/missing";
+        setDictionaryPaths(paths), said.clear();
+        EXPECT_TRUE(canJudgeWords() && definitionOf("garden").contains("\nnoun\n") && missingDictionarySources().size() == 1) << name.toStdString();
+        EXPECT_TRUE(said.size() == 1 && said[0].startsWith("The English dictionary lacks " + name + " (looked for ") && said[0].contains(paths.*missing)
+                    && said[0].endsWith("); words are judged by its other sources.\n")) << said.join("").toStdString();
     }
+    setDictionaryPaths(none), said.clear();
+    EXPECT_FALSE(canJudgeWords() || termRangeInString("the", 0).length || copyTextDefinition("the", {0, 3}));
+    EXPECT_TRUE(said.size() == 1 && missingDictionarySources().size() == 5 && said.value(0).startsWith("The English dictionary could not be opened: it lacks WordNet (")
+                && said.value(0).endsWith(". No word can be judged, so no round can be submitted.\n")) << said.join("").toStdString();
     setProblemReporter({});
     QFile file(dataHome() + "/words.txt"), list(dataHome() + "/list.txt"); // the list's line without how its word was found
     const QByteArray words = "ox-bed\tnoun\tx\nox-bed\tverb\ty\nox-bed\tnoun\tz\n-ism\tnoun\tx\nism-\tnoun\tx\nbe--st\tnoun\tx\nxqz\tnoun\n";

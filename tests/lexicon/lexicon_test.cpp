@@ -2,6 +2,7 @@
 #include "lexicon/board_best.h"
 #include "model/game_model.h"
 #include "model/word_score.h"
+#include "platform/resources.h"
 
 #include <gtest/gtest.h>
 
@@ -27,7 +28,30 @@ TEST(LexiconTest, KeepsSixPrintableCharactersBestFirstAndMatchesFixedLettersInAn
     EXPECT_EQ(repeated.bestFitting("??????", 3), (std::vector<ScoredWord> {{"zygote", 19}}));
     EXPECT_TRUE(Lexicon::shared().bestFitting("sodomy", 1).empty() && Lexicon::shared().bestFitting("sodium", 1).size() == 1) << "a slur offered";
     for (const auto& [you, verdict] : {std::pair(21, "you won by 1"), {20, "a draw"}, {19, "you lost by 1"}})
-        EXPECT_EQ(roundOutcome(you, 20, {}), QString("Last round: you %1, computer 20 \u2013 %2.").arg(you).arg(verdict));
+        EXPECT_EQ(roundOutcome(you, 20, {}), QString("Last round: you %1, computer 20 \u2013 %2.\nThe best possible is unknown.").arg(you).arg(verdict));
+}
+
+// Only the lexicon the game was built with is trusted: one cut short, garbled or missing is told; and no best
+// possible falls below the computer's own score: a lexicon without one of its words, or none, tells none.
+TEST(LexiconTest, OnlyTheLexiconAsBuiltIsTrustedAndNoBestFallsBelowTheComputers)
+{
+    const LexiconFingerprint built = LexiconFingerprint::built();
+    const QByteArray bytes = readWholeFile(pathForResource("Lexicon", "txt").value()).value();
+    const QString cut = QString("is damaged: it has %2 lines where the game was built with %1").arg(built.lines);
+    const struct { const char* what; std::optional<QByteArray> bytes; std::optional<QString> fault; } rows[] = {
+        {"as built", bytes, std::nullopt}, {"missing", std::nullopt, "could not be read"},
+        {"cut to 500 lines", bytes.left(bytes.indexOf("\n", 7 * 500 - 1) + 1), cut.arg(500)}, {"garbled", QByteArray("\x9c\xf1zq\n\x03"), cut.arg(1)},
+        {"a letter changed", "~" + bytes.mid(1), "is damaged: its words differ from those the game was built with"}};
+    for (const auto& row : rows)
+        EXPECT_EQ(lexiconFault(row.bytes, built), row.fault) << row.what;
+    GameModel model;
+    model.deal({"garden", "anchor", "chosen", "normal", "silver"}, {1, 1, 2}); // the computer scores 47
+    const QByteArray words = "anchor\nchosen\nnormal\nsilver\n";
+    for (const auto& [lexicon, known] : {std::pair(Lexicon(words + "garden\n"), true), {Lexicon(words), false}, {Lexicon(), false}}) {
+        const BoardBest best = bestOfBoard(*model.board(), lexicon);
+        EXPECT_TRUE(best.isKnown == known && roundReview(*model.board(), best).endsWith(known ? "; the board allowed 47." : "; the best possible is unknown."))
+            << best.total;
+    }
 }
 
 // Seeded boards whose words chain through their crossings, as dealt; the best words are held against a scan of the whole lexicon.

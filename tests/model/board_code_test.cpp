@@ -33,28 +33,30 @@ TEST(DealRandomTest, SplitMixAndLemireGiveTheirPublishedSequences)
 
 TEST(BoardCodeTest, ReadingAcceptsCaseAndSpacingAndRefusesWhatIsNoCode)
 {
-    const QString code = boardCode(0x5EED5EED42, 1);
-    EXPECT_EQ(code, QStringLiteral("3STAD-KW9V7")); // also pinned in the board's tests
-    EXPECT_EQ(boardCode(kSeedMask, 15), QStringLiteral("PNF54-DM6HA")); // the largest seed and tag
+    const WordListTag list {uint64_t {1} << 56 | 0x12345678, true}; // a hash whose four leading bits of earlier codes are 1
+    const QString code = boardCode(0x5EED5EED42, list);
+    EXPECT_EQ(code, QStringLiteral("3STAD-KW9V7-R4PRU")); // the code earlier versions gave, then the list's check
+    EXPECT_EQ(boardCode(kSeedMask, {~uint64_t {0}, true}), QStringLiteral("PNF54-DM6HA-NYT5T")); // the largest seed and tag
     const struct { QString typed; CodeFault fault; } cases[] = {
-        {QStringLiteral(" 3stad kw9v7 "), CodeFault::None},
+        {QStringLiteral(" 3stad kw9v7 r4-pru "), CodeFault::None}, {QStringLiteral("3STAD-KW9V7"), CodeFault::None}, // as earlier versions gave it
         {QString(), CodeFault::Malformed},
-        {QStringLiteral("3STAD-KW9V"), CodeFault::Malformed},
-        {QStringLiteral("3STAD-KW9V72"), CodeFault::Malformed},
-        {QStringLiteral("3STAD-KW9V0"), CodeFault::Malformed},
-        {QStringLiteral("3STAO-KW9V7"), CodeFault::Malformed},
-        {QStringLiteral("3STAD-KW1V7"), CodeFault::Malformed},
-        {QStringLiteral("3STAD-KWIV7"), CodeFault::Malformed},
-        {QStringLiteral("3STAD-KWLV7"), CodeFault::Malformed},
+        {QStringLiteral("3STAD-KW9V"), CodeFault::Malformed}, {QStringLiteral("3STAD-KW9V72"), CodeFault::Malformed},
+        {QStringLiteral("3STAD-KW9V7-R4PR"), CodeFault::Malformed}, {QStringLiteral("3STAD-KW9V7-R4PRUU"), CodeFault::Malformed},
+        {QStringLiteral("3STAD-KW9V0"), CodeFault::Malformed}, {QStringLiteral("3STAO-KW9V7"), CodeFault::Malformed}, // no 0, O, 1, I or L
+        {QStringLiteral("3STAD-KW1V7"), CodeFault::Malformed}, {QStringLiteral("3STAD-KWIV7"), CodeFault::Malformed}, {QStringLiteral("3STAD-KWLV7"), CodeFault::Malformed},
         {QStringLiteral("ZZZZZ-ZZZZP"), CodeFault::Malformed}, // checks, but holds more than a seed and a tag
         {QStringLiteral("3STAD-KW9V8"), CodeFault::Typo}, {QStringLiteral("S3TAD-KW9V7"), CodeFault::Typo}, // a slip, a swap
+        {QStringLiteral("3STAD-KW9V7-R4PRV"), CodeFault::Typo}, {QStringLiteral("3STAD-KW9V7-4RPRU"), CodeFault::Typo},
+        {QStringLiteral("3STAD-KW9V8-R4PRU"), CodeFault::Typo}, {QStringLiteral("3STAD-KW97V-R4PRU"), CodeFault::Typo},
     };
     for (const auto& [typed, fault] : cases) {
-        const CodeReading reading = readBoardCode(typed, 1);
+        const CodeReading reading = readBoardCode(typed, list);
         EXPECT_EQ(reading.fault, fault) << typed.toStdString();
-        EXPECT_EQ(std::pair(reading.seed, reading.listTag), fault == CodeFault::None ? std::pair(uint64_t {0x5EED5EED42}, 1U) : std::pair(uint64_t {0}, 0U));
+        EXPECT_EQ(reading.seed, fault == CodeFault::None ? uint64_t {0x5EED5EED42} : 0) << typed.toStdString();
     }
-    EXPECT_EQ(readBoardCode(code, 2).fault, CodeFault::OtherList);
+    for (const WordListTag other : {WordListTag {list.hash ^ uint64_t {1} << 56, true}, WordListTag {list.hash ^ 1, true}}) // in the bits either group checks
+        EXPECT_EQ(readBoardCode(code, other).fault, CodeFault::OtherList);
+    EXPECT_EQ(readBoardCode(QStringLiteral("3STAD-KW9V7"), {list.hash, false}).fault, CodeFault::ShortCodeOtherList);
 }
 
 // The marks follow the slots in chain order; scores and the board's name, never a letter; a draw is nobody's win.
