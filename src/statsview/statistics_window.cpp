@@ -31,6 +31,7 @@
 #include <QSpinBox>
 #include <QStandardPaths>
 #include <QTableWidget>
+#include <QTimer>
 #include <QValueAxis>
 
 #include <algorithm>
@@ -39,6 +40,7 @@
 namespace {
 
 constexpr int kRecentRounds = 100;
+constexpr int kLookAgainMs = 3000;
 constexpr int kMostTicks = 6;
 
 // Counts and round numbers are whole: ticks fall on whole numbers, so that no two labels
@@ -351,6 +353,11 @@ void StatisticsWindow::showFigures(const PlayerStatistics& figures, const QStrin
         m_record->setAccessibleDescription(cannotShow(problem));
         m_distributionChart->setTitle(cannotShow(problem));
         m_distributionView->setAccessibleDescription(cannotShow(problem));
+        // Another program may let go of it: the window looks again while it is open.
+        QTimer::singleShot(kLookAgainMs, this, [this] {
+            if (isVisible())
+                refresh();
+        });
     }
 }
 

@@ -2,6 +2,8 @@
 #include "app/game_test.h"
 
 #include "history/history_database.h"
+#include "history/history_files.h"
+#include "history/history_service.h"
 #include "model/board_code.h"
 #include "support/temporary_resources.h"
 #include "window/window_handle.h"
@@ -143,6 +145,17 @@ TEST_F(AppTest, BoardCodesDealTheirBoardAndTheDailyBoardCountsOnce)
     unscored.bestPossible.reset(), history.recordRound(unscored), press("actionStatistics"); // scored as the statistics show it
     EXPECT_TRUE(QTest::qWaitFor([&] { return history.lastRound(player)->bestPossible == last.bestPossible; }, 30000));
     EXPECT_EQ(history.dailyResults(player).size(), 1);
+}
+
+// A round an earlier run kept while another program held the history is written once at launch.
+TEST_F(AppTest, RoundsKeptByAnEarlierRunGoIntoTheHistoryAtLaunch)
+{
+    const QString path = dataHome() + "/sixfold/history.sqlite";
+    RoundRecord kept {"ada", QDateTime::currentDateTimeUtc(), 40, {}, 12, 1, 0, {}};
+    ASSERT_TRUE(QDir().mkpath(dataHome() + "/sixfold") && writeKeptFile(pendingRoundsPath(path), pendingRoundsText({{"key", kept}})).isEmpty());
+    launch();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !QFile::exists(pendingRoundsPath(path)); }, 30000));
+    EXPECT_EQ(HistoryDatabase(path).roundScores("ada", HistoryDatabase::kAllRounds).size(), 1);
 }
 
 // Termination on its own stores the last player and nothing else: statistics changed since
