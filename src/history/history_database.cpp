@@ -198,7 +198,10 @@ HistoryStatus HistoryDatabase::fail(const QSqlError& error)
     m_failure = error;
     if (isBusy(error) || m_access == Access::Read) {
         m_state = State::Closed; // the next attempt opens the file afresh
-        return {false, QStringLiteral("The history %1 is in use by another program (%2).\n").arg(m_filePath, error.text()), isBusy(error)};
+        return {false,
+                QStringLiteral("The history %1 %2 (%3).\n")
+                    .arg(m_filePath, isBusy(error) ? QStringLiteral("is in use by another program") : QStringLiteral("cannot be read"), error.text()),
+                isBusy(error)};
     }
     m_state = State::Failed;
     return {false, QStringLiteral("Rounds are not recorded until the next start: the history %1 failed (%2).\n")

@@ -16,9 +16,6 @@
 
 namespace {
 
-// A glance at the file from the window's thread: long enough for another game's commit,
-// short enough that nobody sees it.
-constexpr int kGlanceMs = 50;
 // A kept round is a few hundred bytes; more than this is no file of the game's.
 constexpr qint64 kLargestPendingFile = 64 * 1024 * 1024;
 
@@ -207,6 +204,8 @@ HistoryService::HistoryService(QString filePath, QObject* parent)
     , m_filePath(std::move(filePath))
     , m_worker(std::make_unique<Worker>(*this, m_filePath))
 {
+    // Known at once, for hasDailyResult(); the file is replaced whole, so it reads whole without its lock.
+    m_reported = pendingRoundsFrom(readKeptFile(pendingRoundsPath(m_filePath), kLargestPendingFile).bytes);
     m_thread.setObjectName(QStringLiteral("sixfold-history"));
     m_threadContext.moveToThread(&m_thread);
     m_thread.start();
@@ -252,7 +251,7 @@ bool HistoryService::hasDailyResult(const QString& player, int number) const
 {
     const QList<PendingRound> pending = pendingRounds();
     if (std::any_of(pending.begin(), pending.end(),
-                    [&](const PendingRound& kept) { return kept.round.player == player && kept.round.dailyNumber == number; }))
+                    [&](const PendingRound& kept) { return number != 0 && kept.round.player == player && kept.round.dailyNumber == number; }))
         return true;
     HistoryDatabase reader(m_filePath, kGlanceMs, HistoryDatabase::Access::Read);
     return reader.hasDailyResult(player, number);

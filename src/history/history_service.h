@@ -63,6 +63,9 @@ public:
 
     // How long the history's thread waits for another program before it tries again later.
     static constexpr int kBusyWaitMs = 250;
+    // A glance at the file from the window's thread: long enough for another game's commit,
+    // short enough that nobody sees it.
+    static constexpr int kGlanceMs = 50;
     static constexpr int kRetryMs = 1000;
 
 signals:

@@ -436,7 +436,7 @@ void StatisticsWindow::showRounds(const QList<RoundScores>& rounds, const QStrin
 bool StatisticsWindow::exportCsv(const QString& filePath, QString* error)
 {
     // Read here, from whatever thread asks, as another program allows it at a glance.
-    HistoryDatabase history(m_history.filePath(), HistoryService::kBusyWaitMs, HistoryDatabase::Access::Read);
+    HistoryDatabase history(m_history.filePath(), HistoryService::kGlanceMs, HistoryDatabase::Access::Read);
     const auto rounds = history.allRounds(player());
     if (!rounds) {
         *error = tr("the history cannot be read");

@@ -103,8 +103,13 @@ TEST_F(HistoryTest, RoundsGivenWhileAnotherProgramHoldsTheHistoryAreKeptAndLandO
     HistoryService(path()).recordRound(roundOf("bob", 4, 20));
     release();
     EXPECT_EQ(std::pair(kept(), scores("bob")), std::pair(qsizetype(1), QList<int>()));
+    const QByteArray bobKept = fileBytes(pendingRoundsPath(path()));
     HistoryService next(path());
     EXPECT_TRUE(QTest::qWaitFor([&] { return scores("bob").size() == 1 && kept() == 0; }, 30000));
+    // A game killed after it wrote a round, before it took it from the file, leaves it to be given again.
+    ASSERT_TRUE(writeKeptFile(pendingRoundsPath(path()), bobKept).isEmpty());
+    HistoryService {path()}; // gives it as it starts, and is done as it ends
+    EXPECT_EQ(std::pair(kept(), scores("bob")), std::pair(qsizetype(0), QList<int> {4}));
     EXPECT_EQ(HistoryDatabase(path()).dailyResults("ada"), (QList<DailyResult> {{9, 1, 20}}));
 }
 
@@ -127,6 +132,7 @@ TEST_F(HistoryTest, DamagedPagesMidFileAreFoundMovedAsideAndWhatReadsIsKept)
     const auto rounds = history.allRounds("ada");
     ASSERT_TRUE(rounds && history.takeReadProblem().isEmpty()) << "the new file reads whole";
     EXPECT_TRUE(rounds->size() > 0 && rounds->size() < kRounds) << rounds->size();
+    EXPECT_EQ(rounds->back().wordSlots[0].letters, "HARDEN") << "a round kept without its slots";
     EXPECT_TRUE(repaired.isDone && repaired.message.endsWith(QString(" and a new history begins with the %1 rounds that could still be read from it.\n").arg(rounds->size())))
         << repaired.message.toStdString();
     EXPECT_TRUE(history.recordRound(roundOf("ada", 1000, 20, kRounds)).isDone);
