@@ -13,9 +13,11 @@
 #include "console/log_console.h"
 #include "dictionary/dictionary.h"
 #include "grid/grid.h"
+#include "history/history_files.h"
 #include "keep/kept_board_store.h"
 #include "model/board_code.h"
 #include "lexicon/board_best.h"
+#include "lexicon/lexicon.h"
 #include "model/game_model.h"
 #include "settings/preferences.h"
 #include "model/shared_result.h"
@@ -44,6 +46,7 @@
 #include <QDateTime>
 #include <QDir>
 #include <QEvent>
+#include <QFile>
 #include <QInputDialog>
 #include <QLabel>
 #include <QMessageBox>
@@ -282,6 +285,9 @@ void AppDelegate::applicationDidFinishLaunching(QObject* /*notification*/)
     if (m_launchDaily)
         sayDailyStanding(launchBoard->dailyNumber);
     updateStatsDisplay();
+    // Rounds an earlier run could not write go into the history now, not at the next round.
+    if (QFile::exists(pendingRoundsPath(historyFilePath())))
+        roundBook();
 }
 
 int32_t AppDelegate::createBoard()
@@ -600,6 +606,9 @@ RoundBook* AppDelegate::roundBook()
         if (!m_roundBook) {
             myPrintf("%s", problem.toUtf8().constData());
         } else {
+            m_roundBook->setConsole([](const QString& line) { myPrintf("%s", line.toUtf8().constData()); });
+            // Read here, where a problem with it can be told: the scorer runs on the history's thread.
+            Lexicon::shared();
             m_roundBook->setBestPossibleScorer(bestPossibleOf);
             m_roundBook->setReviewer(reviewOf);
         }
@@ -622,9 +631,8 @@ std::optional<RoundRecord> AppDelegate::recordRoundInHistory(std::optional<int> 
     // Without a history nothing says the day was played already, so the round counts.
     if (origin && origin->dailyNumber != 0 && !(book && book->hasDailyResult(player, origin->dailyNumber)))
         round.dailyNumber = origin->dailyNumber;
-    const QString message = book ? book->recordRound(round) : QString();
-    if (!message.isEmpty())
-        myPrintf("%s", message.toUtf8().constData());
+    if (book)
+        book->recordRound(round);
     return round;
 }
 
@@ -662,10 +670,8 @@ void AppDelegate::showRoundReview()
 
 void AppDelegate::showStatistics()
 {
-    RoundBook* book = roundBook();
-    const QString message = book ? book->showStatistics(QString::fromUtf8(gUserName), window()) : QString();
-    if (!message.isEmpty())
-        myPrintf("%s", message.toUtf8().constData());
+    if (RoundBook* book = roundBook())
+        book->showStatistics(QString::fromUtf8(gUserName), window());
 }
 
 void AppDelegate::resumePreviousBoard()

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "history/history_database.h"
 
+#include "history/history_files.h"
 #include "platform/kept_file.h"
 
 #include <QDeadlineTimer>
@@ -110,7 +111,9 @@ void readSlot(const QSqlQuery& row, int first, RoundRecord& round)
 // possible score) are added each by a step of its own that looks before it adds: a file that has
 // the column, from this game or a later one, keeps it, and a file without it is still read by a
 // game that knows nothing of it.
-QSqlError addColumnIfMissing(QSqlDatabase& db, const QString& column)
+// A column may come with a statement of its own (its index), run in the same transaction.
+QSqlError addColumnIfMissing(QSqlDatabase& db, const QString& column, const QString& type = QStringLiteral("INTEGER"),
+                             const QString& withIt = {})
 {
     QSqlQuery query(db);
     const auto hasColumn = [&]() -> std::optional<bool> {
@@ -129,7 +132,8 @@ QSqlError addColumnIfMissing(QSqlDatabase& db, const QString& column)
     if (!query.exec(QStringLiteral("BEGIN IMMEDIATE")))
         return query.lastError();
     const std::optional<bool> again = hasColumn();
-    if (again && (*again || query.exec(QStringLiteral("ALTER TABLE rounds ADD COLUMN %1 INTEGER").arg(column)))
+    if (again && (*again || (query.exec(QStringLiteral("ALTER TABLE rounds ADD COLUMN %1 %2").arg(column, type))
+                             && (withIt.isEmpty() || query.exec(withIt))))
         && query.exec(QStringLiteral("COMMIT")))
         return {};
     return query.lastError();
@@ -139,12 +143,13 @@ QSqlError addColumnIfMissing(QSqlDatabase& db, const QString& column)
 
 QString HistoryDatabase::standardFilePath()
 {
-    return applicationFilePath(QStandardPaths::GenericDataLocation, QStringLiteral("history.sqlite"));
+    return historyFilePath();
 }
 
-HistoryDatabase::HistoryDatabase(QString filePath, int busyWaitMs)
+HistoryDatabase::HistoryDatabase(QString filePath, int busyWaitMs, Access access)
     : m_filePath(std::move(filePath))
     , m_busyWaitMs(busyWaitMs)
+    , m_access(access)
 {
     // Named after the object: unique among the live ones even when two copies of this code
     // share a process (the game's module and a program that links this library).
@@ -165,26 +170,38 @@ HistoryStatus HistoryDatabase::open()
         m_state = State::Open;
         return {true, {}};
     }
-    if (!isDamage(error))
+    if (!isDamage(error) || m_access == Access::Read)
         return fail(error);
     const QString aside = moveAside();
     if (aside.isEmpty())
         return fail(problem(QStringLiteral("it is damaged and could not be moved aside")));
-    error = connect();
-    if (error.isValid())
+    return startOver(aside);
+}
+
+// A new file in place of the damaged one, moved to `aside`, with what could be saved of it.
+HistoryStatus HistoryDatabase::startOver(const QString& aside)
+{
+    if (const QSqlError error = connect(); error.isValid())
         return fail(error);
     m_state = State::Open;
-    return {true, QStringLiteral("The history %1 was damaged; it is kept as %2 and a new history begins.\n")
-                      .arg(m_filePath, aside)};
+    const int recovered = recoverFrom(aside);
+    QString saved;
+    if (recovered > 0)
+        saved = recovered == 1 ? QStringLiteral(" with the 1 round") : QStringLiteral(" with the %1 rounds").arg(recovered);
+    return {true, QStringLiteral("The history %1 was damaged; it is kept as %2 and a new history begins%3.\n")
+                      .arg(m_filePath, aside, saved.isEmpty() ? saved : saved + QStringLiteral(" that could still be read from it"))};
 }
 
 HistoryStatus HistoryDatabase::fail(const QSqlError& error)
 {
     disconnect();
-    if (isBusy(error)) {
-        m_state = State::Closed; // the next round opens the file afresh
-        return {false, QStringLiteral("This round is not recorded: the history %1 was held by another game too long (%2).\n")
-                           .arg(m_filePath, error.text())};
+    m_failure = error;
+    if (isBusy(error) || m_access == Access::Read) {
+        m_state = State::Closed; // the next attempt opens the file afresh
+        return {false,
+                QStringLiteral("The history %1 %2 (%3).\n")
+                    .arg(m_filePath, isBusy(error) ? QStringLiteral("is in use by another program") : QStringLiteral("cannot be read"), error.text()),
+                isBusy(error)};
     }
     m_state = State::Failed;
     return {false, QStringLiteral("Rounds are not recorded until the next start: the history %1 failed (%2).\n")
@@ -194,16 +211,29 @@ HistoryStatus HistoryDatabase::fail(const QSqlError& error)
 QSqlError HistoryDatabase::connect()
 {
     disconnect();
-    QDir().mkpath(QFileInfo(m_filePath).absolutePath());
+    m_isNewer = false;
+    const bool reads = m_access == Access::Read;
+    if (!reads)
+        QDir().mkpath(QFileInfo(m_filePath).absolutePath());
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connection);
     if (!db.isValid())
         return problem(QStringLiteral("the SQLite driver of Qt is not installed"));
     db.setDatabaseName(m_filePath);
     // Another running game may be writing; wait for it rather than fail.
-    db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(m_busyWaitMs));
+    db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1%2").arg(m_busyWaitMs).arg(reads ? ";QSQLITE_OPEN_READONLY" : ""));
     if (!db.open())
         return db.lastError();
+    if (reads)
+        return {};
     QSqlQuery query(db);
+    // The version before any change: a newer game's file stays exactly as it is, its journal too.
+    if (!query.exec(QStringLiteral("PRAGMA user_version")) || !query.next())
+        return query.lastError();
+    if (const int version = query.value(0).toInt(); version > kSchemaVersion) {
+        m_isNewer = true;
+        return problem(QStringLiteral("schema version %1 is newer than this game's %2").arg(version).arg(kSchemaVersion));
+    }
+    query.finish();
     // WAL lets a reader and a writer work at once; with it, NORMAL sync stays safe against
     // crashes and keeps a commit off the disk's flush. When games open a new file at once,
     // each tries to change its journal while holding a read lock, and SQLite answers all but
@@ -219,8 +249,15 @@ QSqlError HistoryDatabase::connect()
     QSqlError error = migrate(db);
     if (error.isValid())
         return error;
-    error = addColumnIfMissing(db, QStringLiteral("daily"));
-    return error.isValid() ? error : addColumnIfMissing(db, QStringLiteral("best_possible"));
+    for (const auto& [column, type, withIt] :
+         {std::tuple(QStringLiteral("daily"), QStringLiteral("INTEGER"), QString()),
+          std::tuple(QStringLiteral("best_possible"), QStringLiteral("INTEGER"), QString()),
+          // What makes a round kept for a while, then given again, land once.
+          std::tuple(QStringLiteral("round_key"), QStringLiteral("TEXT"), QStringLiteral("CREATE UNIQUE INDEX rounds_by_key ON rounds (round_key)"))}) {
+        if ((error = addColumnIfMissing(db, column, type, withIt)).isValid())
+            return error;
+    }
+    return {};
 }
 
 QSqlError HistoryDatabase::migrate(QSqlDatabase& db)
@@ -242,7 +279,8 @@ QSqlError HistoryDatabase::migrate(QSqlDatabase& db)
         return query.lastError();
     QSqlError error;
     const int from = version().value_or(kSchemaVersion + 1);
-    if (from > kSchemaVersion)
+    m_isNewer = from > kSchemaVersion;
+    if (m_isNewer)
         error = problem(QStringLiteral("schema version %1 is newer than this game's %2").arg(from).arg(kSchemaVersion));
     for (int step = from; !error.isValid() && step < kSchemaVersion; ++step) {
         for (const QString& statement : kMigrations[step]) {
@@ -280,23 +318,21 @@ QString HistoryDatabase::moveAside()
     return aside;
 }
 
-HistoryStatus HistoryDatabase::recordRound(const RoundRecord& round)
+HistoryStatus HistoryDatabase::recordRound(const RoundRecord& round, const QString& key)
 {
     HistoryStatus status = open();
     if (!status.isDone)
         return status;
-    QSqlError error = insert(round);
+    QSqlError error = insert(round, key);
     if (!error.isValid())
         return status;
-    if (isDamage(error)) {
+    if (isDamage(error) && m_access == Access::ReadWrite) {
         // Damage found only now, past the open: start over once with a new file.
-        m_state = State::Closed;
         const QString aside = moveAside();
         if (!aside.isEmpty()) {
-            status = open();
-            if (status.isDone && !(error = insert(round)).isValid())
-                return {true, QStringLiteral("The history %1 was damaged; it is kept as %2 and a new history begins.\n")
-                                  .arg(m_filePath, aside)};
+            status = startOver(aside);
+            if (status.isDone && !(error = insert(round, key)).isValid())
+                return status;
             if (!status.isDone)
                 return status;
         }
@@ -304,7 +340,131 @@ HistoryStatus HistoryDatabase::recordRound(const RoundRecord& round)
     return fail(error);
 }
 
-QSqlError HistoryDatabase::insert(const RoundRecord& round)
+QString HistoryDatabase::takeReadProblem()
+{
+    const QSqlError error = std::exchange(m_readError, QSqlError());
+    if (!error.isValid())
+        return {};
+    if (m_isNewer)
+        return QStringLiteral("the history is from a newer version of the game");
+    if (isBusy(error))
+        return QStringLiteral("the history is in use by another program");
+    return QStringLiteral("the history cannot be read: %1").arg(error.text());
+}
+
+HistoryStatus HistoryDatabase::repairIfDamaged()
+{
+    if (m_access == Access::Read || !isDamage(m_readError))
+        return {true, {}};
+    m_readError = {};
+    const QString aside = moveAside();
+    if (aside.isEmpty())
+        return fail(problem(QStringLiteral("it is damaged and could not be moved aside")));
+    return startOver(aside);
+}
+
+void HistoryDatabase::noteFailure(const QSqlError& error)
+{
+    if (error.isValid() && !m_readError.isValid())
+        m_readError = error;
+}
+
+bool HistoryDatabase::Rows::next()
+{
+    if (QSqlQuery::next())
+        return true;
+    m_owner->noteFailure(lastError());
+    return false;
+}
+
+// Copies what can still be read of a damaged history into this new one, a round and its slots at
+// a time, stepping past the rows a damaged page hides. How many rounds it kept.
+int HistoryDatabase::recoverFrom(const QString& damagedPath)
+{
+    const QString reading = m_connection + QStringLiteral("-damaged");
+    int recovered = 0;
+    {
+        QSqlDatabase damaged = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), reading);
+        damaged.setDatabaseName(damagedPath);
+        damaged.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
+        QSqlQuery query(QSqlDatabase::database(m_connection, false));
+        QSqlQuery rows(damaged);
+        // The columns both have: an older file lacks the later ones. The id comes first.
+        QStringList columns;
+        const QStringList ours {"id", "player", "played_at", "computer_words", "computer_score", "round_score", "words_made",
+                                "daily", "best_possible", "round_key"};
+        QStringList theirs;
+        for (bool found = damaged.open() && rows.exec(QStringLiteral("PRAGMA table_info(rounds)")) && rows.next(); found; found = rows.next())
+            theirs << rows.value(1).toString();
+        for (const QString& column : ours) {
+            if (theirs.contains(column))
+                columns << column;
+        }
+        std::optional<qint64> last;
+        if (rows.exec(QStringLiteral("SELECT MAX(id) FROM rounds")) && rows.next())
+            last = rows.value(0).toLongLong();
+        rows.finish();
+        if (columns.value(0) == QStringLiteral("id") && query.exec(QStringLiteral("BEGIN IMMEDIATE"))) {
+            QSqlQuery copy(QSqlDatabase::database(m_connection, false));
+            QSqlQuery slotRows(damaged);
+            QSqlQuery slotCopy(QSqlDatabase::database(m_connection, false));
+            rows.setForwardOnly(true);
+            slotRows.setForwardOnly(true);
+            rows.prepare(QStringLiteral("SELECT %1 FROM rounds WHERE id >= ? ORDER BY id").arg(columns.join(QStringLiteral(", "))));
+            copy.prepare(QStringLiteral("INSERT OR IGNORE INTO rounds (%1) VALUES (?%2)")
+                             .arg(columns.join(QStringLiteral(", ")), QStringLiteral(", ?").repeated(columns.size() - 1)));
+            slotRows.prepare(QStringLiteral("SELECT round_id, slot, player, x, y, down, letters, is_word, score FROM slots WHERE round_id = ?"));
+            slotCopy.prepare(QStringLiteral("INSERT OR IGNORE INTO slots (round_id, slot, player, x, y, down, letters, is_word, score)"
+                                            " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)"));
+            // Where a page is lost, the search goes on one id further (or, not knowing the last
+            // id, ever further) until a row reads again.
+            constexpr qint64 kLastId = std::numeric_limits<qint64>::max();
+            const qint64 end = last.value_or(kLastId);
+            for (qint64 from = 0, step = 1; from <= end;) {
+                rows.bindValue(0, from);
+                bool hasRead = false;
+                bool isWhole = false;
+                if (rows.exec()) {
+                    while (rows.next()) {
+                        hasRead = true;
+                        from = rows.value(0).toLongLong() + 1;
+                        for (int column = 0; column < columns.size(); ++column)
+                            copy.bindValue(column, rows.value(column));
+                        recovered += copy.exec() && copy.numRowsAffected() > 0 ? 1 : 0;
+                        slotRows.bindValue(0, rows.value(0));
+                        for (bool found = slotRows.exec() && slotRows.next(); found; found = slotRows.next()) {
+                            for (int column = 0; column < 9; ++column)
+                                slotCopy.bindValue(column, slotRows.value(column));
+                            slotCopy.exec();
+                        }
+                        slotRows.finish();
+                    }
+                    isWhole = !rows.lastError().isValid();
+                }
+                rows.finish();
+                if (isWhole || from == kLastId)
+                    break;
+                if (hasRead)
+                    continue;
+                if (from > end - step)
+                    break;
+                from += step;
+                step = last || step > kLastId / 4 ? step : step * 2;
+            }
+            copy.finish();
+            slotCopy.finish();
+            if (!query.exec(QStringLiteral("COMMIT"))) {
+                query.exec(QStringLiteral("ROLLBACK"));
+                recovered = 0;
+            }
+        }
+        damaged.close();
+    }
+    QSqlDatabase::removeDatabase(reading);
+    return recovered;
+}
+
+QSqlError HistoryDatabase::insert(const RoundRecord& round, const QString& key)
 {
     QSqlDatabase db = QSqlDatabase::database(m_connection, false);
     QSqlQuery query(db);
@@ -321,16 +481,19 @@ QSqlError HistoryDatabase::insert(const RoundRecord& round)
         words << slot.solution;
     const QDateTime playedAt = round.playedAt.isValid() ? round.playedAt : QDateTime::currentDateTimeUtc();
     // Qt binds a null string as NULL; a player or slot left without text is still a round.
-    query.prepare(QStringLiteral("INSERT INTO rounds (player, played_at, computer_words, computer_score,"
-                                 " round_score, words_made, daily, best_possible) VALUES (COALESCE(?, ''), ?, COALESCE(?, ''), ?, ?, ?, ?, ?)"));
+    query.prepare(QStringLiteral("INSERT OR IGNORE INTO rounds (player, played_at, computer_words, computer_score, round_score,"
+                                 " words_made, daily, best_possible, round_key) VALUES (COALESCE(?, ''), ?, COALESCE(?, ''), ?, ?, ?, ?, ?, ?)"));
     const QVariant daily = round.dailyNumber != 0 ? QVariant(round.dailyNumber) : QVariant(QMetaType(QMetaType::Int));
     for (const QVariant& value : {QVariant(round.player), QVariant(playedAt.toMSecsSinceEpoch()),
                                   QVariant(words.join(u' ')), QVariant(round.computerScore),
                                   QVariant(round.roundScore), QVariant(round.wordsMade), daily,
-                                  round.bestPossible ? QVariant(*round.bestPossible) : QVariant(QMetaType::fromType<int>())})
+                                  round.bestPossible ? QVariant(*round.bestPossible) : QVariant(QMetaType::fromType<int>()),
+                                  key.isEmpty() ? QVariant(QMetaType::fromType<QString>()) : QVariant(key)})
         query.addBindValue(value);
     if (!query.exec())
         return failed(query.lastError());
+    if (query.numRowsAffected() == 0) // written before, under this key
+        return failed({});
     const qlonglong roundId = query.lastInsertId().toLongLong();
     query.prepare(QStringLiteral("INSERT INTO slots (round_id, slot, player, x, y, down, letters, is_word, score)"
                                  " VALUES (?, ?, COALESCE(?, ''), ?, ?, ?, COALESCE(?, ''), ?, ?)"));
@@ -349,18 +512,22 @@ QSqlError HistoryDatabase::insert(const RoundRecord& round)
     return {};
 }
 
-std::optional<QSqlQuery> HistoryDatabase::run(const QString& sql, const QVariantList& values)
+std::optional<HistoryDatabase::Rows> HistoryDatabase::run(const QString& sql, const QVariantList& values)
 {
-    if (!open().isDone)
+    if (!open().isDone) {
+        noteFailure(m_failure.isValid() ? m_failure : problem(QStringLiteral("it could not be opened")));
         return std::nullopt;
+    }
     QSqlQuery query(QSqlDatabase::database(m_connection, false));
     query.setForwardOnly(true);
     query.prepare(sql);
     for (const QVariant& value : values)
         query.addBindValue(value);
-    if (!query.exec())
+    if (!query.exec()) {
+        noteFailure(query.lastError());
         return std::nullopt;
-    return query;
+    }
+    return Rows(std::move(query), *this);
 }
 
 QStringList HistoryDatabase::players()

@@ -7,6 +7,7 @@
 #include <QList>
 #include <QMap>
 #include <QSqlError>
+#include <QSqlQuery>
 #include <QString>
 
 #include <functional>
@@ -14,13 +15,13 @@
 #include <optional>
 
 class QSqlDatabase;
-class QSqlQuery;
 
 // What a write or an open came to. `message` is for the console, printed once by the
 // caller; it can be set on success too (a damaged file was moved aside and a new one begun).
 struct HistoryStatus {
     bool isDone = false;
     QString message;
+    bool isBusy = false; // another program holds the file: a later attempt may do
 };
 
 // Everything the statistics window shows for one player.
@@ -36,7 +37,8 @@ struct PlayerStatistics {
 // The history of submitted rounds, one SQLite file shared by every running game. Opened on
 // first use, never before. A failure turns the history off for the rest of the run with one
 // message, except another game holding the file too long, which costs only that attempt; it
-// never throws, and play goes on without it.
+// never throws, and play goes on without it. One object serves one thread: the connection
+// behind it is that thread's.
 class HistoryDatabase {
 public:
     static constexpr int kSchemaVersion = 1;
@@ -44,8 +46,12 @@ public:
     // $XDG_DATA_HOME/sixfold/history.sqlite (normally ~/.local/share/sixfold).
     static QString standardFilePath();
 
+    // A reader only looks: it never creates, upgrades, repairs nor moves the file, and a
+    // failure costs only that attempt.
+    enum class Access { ReadWrite, Read };
+
     // Waits up to `busyWaitMs` for another game holding the file.
-    explicit HistoryDatabase(QString filePath = standardFilePath(), int busyWaitMs = 5000);
+    explicit HistoryDatabase(QString filePath = standardFilePath(), int busyWaitMs = 5000, Access access = Access::ReadWrite);
     ~HistoryDatabase();
     HistoryDatabase(const HistoryDatabase&) = delete;
     HistoryDatabase& operator=(const HistoryDatabase&) = delete;
@@ -56,8 +62,16 @@ public:
     // once: later calls after a failure return isDone false and no message.
     HistoryStatus open();
 
-    // Writes the round in one transaction; opens the file first when needed.
-    HistoryStatus recordRound(const RoundRecord& round);
+    // Writes the round in one transaction; opens the file first when needed. A round with a
+    // key is written once however often it is given: a second time changes nothing.
+    HistoryStatus recordRound(const RoundRecord& round, const QString& key = {});
+
+    // Why the reads since the last call did not all read every row, in words for the
+    // statistics window ("the history is in use by another program"), or nothing; clears it.
+    QString takeReadProblem();
+    // When a read met a damaged page: moves the file aside, begins a new one with every round
+    // that could still be read from it, and says so. The reads before should be asked again.
+    HistoryStatus repairIfDamaged();
 
     // The queries read nothing and answer empty while the history is unavailable.
     QStringList players();
@@ -80,21 +94,39 @@ public:
     void setBestPossibleScorer(BestPossibleScorer scorer) { m_scorer = std::move(scorer); }
 
 private:
+    // A statement's rows; a failure while stepping through them (a damaged page met only
+    // part way) is noted, never passed off as the end of the rows.
+    class Rows : public QSqlQuery {
+    public:
+        Rows(QSqlQuery query, HistoryDatabase& owner) : QSqlQuery(std::move(query)), m_owner(&owner) {}
+        bool next();
+
+    private:
+        HistoryDatabase* m_owner;
+    };
+
     void fillBestPossible(RoundRecord& round, const QVariant& id);
     QSqlError connect();
     void disconnect();
     QString moveAside();
+    HistoryStatus startOver(const QString& aside);
+    int recoverFrom(const QString& damagedPath);
+    void noteFailure(const QSqlError& error);
     HistoryStatus fail(const QSqlError& error);
     QSqlError migrate(QSqlDatabase& db);
-    QSqlError insert(const RoundRecord& round);
+    QSqlError insert(const RoundRecord& round, const QString& key);
     QList<RoundScores> roundScores(const QString& player, int count, int total);
     QList<RoundScores> scoresInOrder(const QString& player); // without the times
-    std::optional<QSqlQuery> run(const QString& sql, const QVariantList& values = {});
+    std::optional<Rows> run(const QString& sql, const QVariantList& values = {});
 
     enum class State { Closed, Open, Failed };
     QString m_filePath;
     QString m_connection;
     State m_state = State::Closed;
     int m_busyWaitMs;
+    Access m_access;
+    QSqlError m_failure; // why the file failed to open, last time
+    QSqlError m_readError; // the first failed read since takeReadProblem()
+    bool m_isNewer = false; // the file is from a newer game
     BestPossibleScorer m_scorer;
 };

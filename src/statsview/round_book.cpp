@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "statsview/round_book.h"
 
-#include "history/history_database.h"
+#include "history/history_service.h"
 #include "statsview/round_review_dialog.h"
 #include "statsview/statistics_window.h"
 
@@ -11,26 +11,33 @@ namespace {
 
 class DatabaseRoundBook final : public RoundBook {
 public:
-    QString recordRound(const RoundRecord& round) override
+    DatabaseRoundBook()
     {
-        const QString message = m_history.recordRound(round).message;
-        for (StatisticsWindow* window : std::as_const(m_windows)) {
-            if (window)
-                window->refresh();
-        }
-        return message;
+        QObject::connect(&m_history, &HistoryService::roundsWritten, &m_history, [this] {
+            for (StatisticsWindow* window : std::as_const(m_windows)) {
+                if (window)
+                    window->refresh();
+            }
+        });
+        QObject::connect(&m_history, &HistoryService::said, &m_history, [this](const QString& message) {
+            if (m_print)
+                m_print(message);
+        });
     }
+
+    void recordRound(const RoundRecord& round) override { m_history.recordRound(round); }
 
     bool hasDailyResult(const QString& player, int number) override { return m_history.hasDailyResult(player, number); }
 
-    QString showStatistics(const QString& player, QWidget* parent) override
+    void showStatistics(const QString& player, QWidget* parent) override
     {
         m_windows.removeAll(nullptr);
         StatisticsWindow* window = StatisticsWindow::showFor(m_history, player, parent);
         window->setReviewer(m_reviewer);
         m_windows.append(window);
-        return window->failureMessage();
     }
+
+    void setConsole(std::function<void(const QString&)> print) override { m_print = std::move(print); }
 
     void setBestPossibleScorer(std::function<std::optional<int>(const RoundRecord&)> scorer) override
     {
@@ -49,7 +56,8 @@ public:
     void showReview(const RoundRecord& round, QWidget* parent) override { RoundReviewDialog::showFor(round, m_reviewer, parent); }
 
 private:
-    HistoryDatabase m_history;
+    std::function<void(const QString&)> m_print;
+    HistoryService m_history;
     RoundReviewer m_reviewer;
     // The open windows, which show each round as it is added.
     QList<QPointer<StatisticsWindow>> m_windows;

@@ -28,16 +28,19 @@ class RoundBook {
 public:
     virtual ~RoundBook() = default;
 
-    // Adds a finished round; returns what to say on the console, or an empty string.
-    virtual QString recordRound(const RoundRecord& round) = 0;
+    // Adds a finished round; returns at once, the round written off the window's thread or,
+    // while the history cannot take it, kept until it can.
+    virtual void recordRound(const RoundRecord& round) = 0;
 
-    // Whether `player` has a result for the daily board numbered `number` (false while the
-    // history cannot be read).
+    // Whether `player` has a result for the daily board numbered `number`: a round not yet
+    // written counts; false while the history cannot be read at a glance.
     virtual bool hasDailyResult(const QString& player, int number) = 0;
 
-    // Opens the statistics window of `player` over `parent`; returns what to say on the
-    // console, or an empty string.
-    virtual QString showStatistics(const QString& player, QWidget* parent) = 0;
+    // Opens the statistics window of `player` over `parent`.
+    virtual void showStatistics(const QString& player, QWidget* parent) = 0;
+
+    // Where what the history has to say goes, a line at a time, whenever it comes.
+    virtual void setConsole(std::function<void(const QString&)> print) = 0;
 
     // How a round kept without its best possible score gets one, once, when first shown.
     virtual void setBestPossibleScorer(std::function<std::optional<int>(const RoundRecord&)> scorer) = 0;

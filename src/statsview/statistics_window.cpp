@@ -3,6 +3,7 @@
 
 #include "history/history_csv.h"
 #include "history/history_database.h"
+#include "history/history_service.h"
 #include "history/round_figures.h"
 #include "settings/preferences.h"
 #include "model/board_code.h"
@@ -30,6 +31,7 @@
 #include <QSpinBox>
 #include <QStandardPaths>
 #include <QTableWidget>
+#include <QTimer>
 #include <QValueAxis>
 
 #include <algorithm>
@@ -38,6 +40,7 @@
 namespace {
 
 constexpr int kRecentRounds = 100;
+constexpr int kLookAgainMs = 3000;
 constexpr int kMostTicks = 6;
 
 // Counts and round numbers are whole: ticks fall on whole numbers, so that no two labels
@@ -94,9 +97,15 @@ QChartView* viewOf(QChart* chart, const QString& name)
     return view;
 }
 
+// Why the history could not be read, where the figures would be.
+QString cannotShow(const QString& problem)
+{
+    return QObject::tr("Your statistics cannot be shown: %1.").arg(problem);
+}
+
 } // namespace
 
-StatisticsWindow::StatisticsWindow(HistoryDatabase& history, const QString& player, QWidget* parent)
+StatisticsWindow::StatisticsWindow(HistoryService& history, const QString& player, QWidget* parent)
     : QDialog(parent)
     , m_history(history)
     , m_players(new QComboBox)
@@ -118,12 +127,10 @@ StatisticsWindow::StatisticsWindow(HistoryDatabase& history, const QString& play
     , m_reviewedRound(new QSpinBox)
 {
     setWindowTitle(tr("Statistics"));
-    m_failure = m_history.open().message;
 
     auto* playerLabel = new QLabel(tr("&Player:"));
     playerLabel->setBuddy(m_players);
     m_players->setAccessibleName(tr("Player"));
-    m_players->addItems(m_history.players());
     showPlayer(player);
     m_allRounds->setAccessibleName(tr("Show all rounds"));
     auto* exportButton = new QPushButton(tr("&Export CSV…"));
@@ -198,13 +205,13 @@ StatisticsWindow::StatisticsWindow(HistoryDatabase& history, const QString& play
     setWordColours(loadPreferences(settings).wordColours);
 
     connect(m_players, &QComboBox::currentTextChanged, this, &StatisticsWindow::reload);
-    connect(m_allRounds, &QCheckBox::toggled, this, &StatisticsWindow::showRounds);
+    connect(m_allRounds, &QCheckBox::toggled, this, [this] { showRounds(); });
     connect(exportButton, &QPushButton::clicked, this, &StatisticsWindow::chooseExportFile);
     connect(closeButton, &QPushButton::clicked, this, &QDialog::close);
-    reload();
+    refresh();
 }
 
-StatisticsWindow* StatisticsWindow::showFor(HistoryDatabase& history, const QString& player, QWidget* parent)
+StatisticsWindow* StatisticsWindow::showFor(HistoryService& history, const QString& player, QWidget* parent)
 {
     auto* window = new StatisticsWindow(history, player, parent);
     window->setAttribute(Qt::WA_DeleteOnClose);
@@ -212,12 +219,24 @@ StatisticsWindow* StatisticsWindow::showFor(HistoryDatabase& history, const QStr
     return window;
 }
 
+template <class Work, class Done>
+void StatisticsWindow::ask(Work work, Done done)
+{
+    ++m_reading;
+    m_history.ask(this, std::move(work), [this, done = std::move(done)](const auto& answer, const QString& problem) {
+        --m_reading;
+        done(answer, problem);
+    });
+}
+
 void StatisticsWindow::refresh()
 {
-    for (const QString& name : m_history.players()) {
-        if (m_players->findText(name) < 0)
-            m_players->addItem(name);
-    }
+    ask([](HistoryDatabase& history) { return history.players(); }, [this](const QStringList& players, const QString&) {
+        for (const QString& name : players) {
+            if (m_players->findText(name) < 0)
+                m_players->addItem(name);
+        }
+    });
     reload();
 }
 
@@ -264,9 +283,18 @@ QString StatisticsWindow::dailyText(const QList<DailyResult>& results)
         .arg(latest.join(QStringLiteral(", ")));
 }
 
+// An answer for a player no longer shown is passed over: the answer for the one shown follows.
 void StatisticsWindow::reload()
 {
-    const PlayerStatistics figures = m_history.statistics(player(), kRecentRounds);
+    ask([shown = player()](HistoryDatabase& history) { return history.statistics(shown, kRecentRounds); },
+        [this, shown = player()](const PlayerStatistics& figures, const QString& problem) {
+            if (shown == player())
+                showFigures(figures, problem);
+        });
+}
+
+void StatisticsWindow::showFigures(const PlayerStatistics& figures, const QString& problem)
+{
     showRounds();
     fillDistribution(*m_distributionChart, RoundFigures::scoreBuckets(figures.scoreCounts));
     m_exported->hide();
@@ -319,6 +347,18 @@ void StatisticsWindow::reload()
     m_reviewedRound->setSuffix(tr(" of %1").arg(lastNumber));
     m_reviewedRound->setValue(lastNumber);
     m_reviewedRound->setEnabled(m_shownRound.has_value());
+    if (!problem.isEmpty()) { // never "no rounds yet" for a history that could not be read
+        for (QLabel* label : {m_record, m_bestWordsLabel})
+            label->setText(cannotShow(problem));
+        m_record->setAccessibleDescription(cannotShow(problem));
+        m_distributionChart->setTitle(cannotShow(problem));
+        m_distributionView->setAccessibleDescription(cannotShow(problem));
+        // Another program may let go of it: the window looks again while it is open.
+        QTimer::singleShot(kLookAgainMs, this, [this] {
+            if (isVisible())
+                refresh();
+        });
+    }
 }
 
 // The round is read again as kept, with the best possible score it showed when played.
@@ -329,14 +369,27 @@ void StatisticsWindow::reviewChosenRound()
     const int index = m_reviewedRound->value() - 1;
     if (m_reviewedRound->value() == m_reviewedRound->maximum()) {
         RoundReviewDialog::showFor(*m_shownRound, m_reviewer, this);
-    } else if (const auto rounds = m_history.allRounds(player()); rounds && index < rounds->size()) {
-        RoundReviewDialog::showFor((*rounds)[index], m_reviewer, this);
+    } else {
+        ask([shown = player()](HistoryDatabase& history) { return history.allRounds(shown); },
+            [this, index](const std::optional<QList<RoundRecord>>& rounds, const QString&) {
+                if (rounds && index < rounds->size())
+                    RoundReviewDialog::showFor((*rounds)[index], m_reviewer, this);
+            });
     }
 }
 
 void StatisticsWindow::showRounds()
 {
-    const QList<RoundScores> rounds = m_history.roundScores(player(), m_allRounds->isChecked() ? HistoryDatabase::kAllRounds : kRecentRounds);
+    const int count = m_allRounds->isChecked() ? HistoryDatabase::kAllRounds : kRecentRounds;
+    ask([shown = player(), count](HistoryDatabase& history) { return history.roundScores(shown, count); },
+        [this, shown = player()](const QList<RoundScores>& rounds, const QString& problem) {
+            if (shown == player())
+                showRounds(rounds, problem);
+        });
+}
+
+void StatisticsWindow::showRounds(const QList<RoundScores>& rounds, const QString& problem)
+{
     QList<QPointF> yours;
     QList<QPointF> computers;
     int high = 10;
@@ -373,12 +426,18 @@ void StatisticsWindow::showRounds()
                                .arg(yourBest)
                                .arg(computerAverage, 0, 'f', 1)
                                .arg(computerBest));
+    if (!problem.isEmpty()) {
+        m_scoreChart->setTitle(cannotShow(problem));
+        m_scoreView->setAccessibleDescription(cannotShow(problem));
+    }
 }
 
 // Written as every kept file is: a failure at any step (a full disk) keeps the file that was there.
 bool StatisticsWindow::exportCsv(const QString& filePath, QString* error)
 {
-    const auto rounds = m_history.allRounds(player());
+    // Read here, from whatever thread asks, as another program allows it at a glance.
+    HistoryDatabase history(m_history.filePath(), HistoryService::kGlanceMs, HistoryDatabase::Access::Read);
+    const auto rounds = history.allRounds(player());
     if (!rounds) {
         *error = tr("the history cannot be read");
         return false;

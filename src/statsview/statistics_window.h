@@ -7,7 +7,7 @@
 
 #include <QDialog>
 
-class HistoryDatabase;
+class HistoryService;
 class QBarCategoryAxis;
 class QBarSeries;
 class QCheckBox;
@@ -22,24 +22,26 @@ class QValueAxis;
 class RoundBoardView;
 struct RoundScores;
 struct ScoreBucket;
+struct PlayerStatistics;
 
-// A player's history in charts and figures, read through the history database only. The
-// database must outlive the window. Choosing another player shows that player's history.
+// A player's history in charts and figures, read through the history's own thread: the window
+// shows what it has and fills in as the answers come. The history must outlive the window.
+// Choosing another player shows that player's history.
 class StatisticsWindow : public QDialog {
     Q_OBJECT
 public:
-    StatisticsWindow(HistoryDatabase& history, const QString& player, QWidget* parent = nullptr);
+    StatisticsWindow(HistoryService& history, const QString& player, QWidget* parent = nullptr);
 
-    // Opens a window for `player` that deletes itself when closed; its failureMessage() is
-    // the history's failure message for the console, or an empty string.
-    static StatisticsWindow* showFor(HistoryDatabase& history, const QString& player, QWidget* parent = nullptr);
+    // Opens a window for `player` that deletes itself when closed.
+    static StatisticsWindow* showFor(HistoryService& history, const QString& player, QWidget* parent = nullptr);
 
     QString player() const;
     void showPlayer(const QString& player);
     // Writes the shown player's rounds as CSV; false with `error` set when it cannot, and
     // then a file already at `filePath` is left as it was.
     bool exportCsv(const QString& filePath, QString* error);
-    QString failureMessage() const { return m_failure; }
+    // Whether an answer asked of the history has yet to come.
+    bool isReading() const { return m_reading > 0; }
     // Shows the history as it is now: after a round was added while the window is open.
     void refresh();
     // The word colours of the redrawn round, with their dark variants on a dark desktop.
@@ -51,15 +53,19 @@ public:
     static QString exportFilePath(const QString& player);
 
 private:
+    template <class Work, class Done>
+    void ask(Work work, Done done);
     void reload();
+    void showFigures(const PlayerStatistics& figures, const QString& problem);
     void reviewChosenRound();
     static QString dailyText(const QList<DailyResult>& results);
     void showRounds();
+    void showRounds(const QList<RoundScores>& rounds, const QString& problem);
     void chooseExportFile();
     void describeCharts(const QList<RoundScores>& rounds, const QList<ScoreBucket>& buckets);
 
-    HistoryDatabase& m_history;
-    QString m_failure;
+    HistoryService& m_history;
+    int m_reading = 0;
     QComboBox* m_players;
     QCheckBox* m_allRounds;
     QChart* m_scoreChart;

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "history/history_csv.h"
 #include "history/history_database.h"
+#include "history/history_files.h"
+#include "history/history_service.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -8,6 +10,7 @@
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <climits>
 
@@ -46,22 +49,95 @@ TEST_F(HistoryTest, FourGamesWritingAtOnceAllLand)
         EXPECT_EQ(history.roundScores(player, HistoryDatabase::kAllRounds).size(), 50) << player.toStdString();
 }
 
-// Another game holds a new file's write lock past the wait: that round is lost, the history stays on.
-TEST_F(HistoryTest, LockHeldPastTheWaitCostsOnlyThatRound)
+QByteArray fileBytes(const QString& path)
 {
-    QDir().mkpath(m_folder.filePath("sixfold"));
-    HistoryDatabase history(path(), 50);
-    {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Another program holds the history whole (not even a reader gets in). A round given then only
+// queues: the call returns with it pending, the thread behind it keeps it in the pending file,
+// and a read says why it cannot be made. Two games keep theirs in the one file; one quits. Once
+// the lock goes every round lands once, in the order given, even though both games write the
+// whole file; and a round a game quits with is written by the next game to start.
+TEST_F(HistoryTest, RoundsGivenWhileAnotherProgramHoldsTheHistoryAreKeptAndLandOnce)
+{
+    HistoryDatabase(path()).open();
+    const auto hold = [this] {
         QSqlDatabase other = QSqlDatabase::addDatabase("QSQLITE", "other");
         other.setDatabaseName(path());
-        QSqlQuery hold(other);
-        ASSERT_TRUE(other.open() && hold.exec("PRAGMA user_version") && hold.exec("BEGIN IMMEDIATE"));
-        EXPECT_TRUE(history.recordRound(roundOf("ada", 10, 20)).message.contains("(database is locked"));
-        hold.exec("COMMIT");
+        return other.open() && QSqlQuery(other).exec("PRAGMA locking_mode=EXCLUSIVE") && QSqlQuery(other).exec("BEGIN EXCLUSIVE")
+            && QSqlQuery(other).exec("COMMIT");
+    };
+    const auto release = [] {
+        QSqlDatabase::database("other").close();
+        QSqlDatabase::removeDatabase("other");
+    };
+    const auto kept = [this] { return pendingRoundsFrom(fileBytes(pendingRoundsPath(path()))).size(); };
+    const auto scores = [this](const char* player) {
+        QList<int> scores;
+        for (const RoundScores& round : HistoryDatabase(path()).roundScores(player, HistoryDatabase::kAllRounds))
+            scores << round.score;
+        return scores;
+    };
+    ASSERT_TRUE(hold());
+    auto first = std::make_unique<HistoryService>(path());
+    auto second = std::make_unique<HistoryService>(path());
+    RoundRecord daily = roundOf("ada", 1, 20);
+    daily.dailyNumber = 9;
+    for (const int score : {1, 2})
+        first->recordRound(score == 1 ? daily : roundOf("ada", score, 20));
+    EXPECT_EQ(std::pair(first->pendingRounds().size(), first->hasDailyResult("ada", 9)), std::pair(qsizetype(2), true)) << "waited for the write";
+    EXPECT_TRUE(QTest::qWaitFor([&] { return kept() == 2; }, 30000));
+    second->recordRound(roundOf("ada", 3, 20));
+    QString problem;
+    second->ask(second.get(), [](HistoryDatabase& history) { return history.players(); }, [&](const QStringList&, const QString& why) { problem = why; });
+    EXPECT_TRUE(QTest::qWaitFor([&] { return kept() == 3 && !problem.isEmpty(); }, 30000));
+    EXPECT_EQ(problem, "the history is in use by another program");
+    first.reset(); // quits with its rounds kept
+    release();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return second->pendingRounds().isEmpty() && !QFile::exists(pendingRoundsPath(path())); }, 30000));
+    EXPECT_EQ(scores("ada"), (QList<int> {1, 2, 3}));
+    second.reset(); // its connection would keep the lock from being taken
+    ASSERT_TRUE(hold());
+    HistoryService(path()).recordRound(roundOf("bob", 4, 20));
+    release();
+    EXPECT_EQ(std::pair(kept(), scores("bob")), std::pair(qsizetype(1), QList<int>()));
+    const QByteArray bobKept = fileBytes(pendingRoundsPath(path()));
+    HistoryService next(path());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return scores("bob").size() == 1 && kept() == 0; }, 30000));
+    // A game killed after it wrote a round, before it took it from the file, leaves it to be given again.
+    ASSERT_TRUE(writeKeptFile(pendingRoundsPath(path()), bobKept).isEmpty());
+    HistoryService {path()}; // gives it as it starts, and is done as it ends
+    EXPECT_EQ(std::pair(kept(), scores("bob")), std::pair(qsizetype(0), QList<int> {4}));
+    EXPECT_EQ(HistoryDatabase(path()).dailyResults("ada"), (QList<DailyResult> {{9, 1, 20}}));
+}
+
+// Ten pages in the middle overwritten, the header whole: the read that meets them says so, the
+// file is moved aside, what can still be read of it begins the new one, and recording goes on.
+TEST_F(HistoryTest, DamagedPagesMidFileAreFoundMovedAsideAndWhatReadsIsKept)
+{
+    constexpr int kRounds = 1000;
+    {
+        HistoryDatabase history(path());
+        for (int i = 0; i < kRounds; ++i)
+            history.recordRound(roundOf("ada", i, 20, i));
     }
-    QSqlDatabase::removeDatabase("other");
-    EXPECT_TRUE(history.recordRound(roundOf("ada", 30, 20, 1)).isDone);
-    EXPECT_EQ(history.roundScores("ada", HistoryDatabase::kAllRounds).size(), 1);
+    QFile file(path());
+    ASSERT_TRUE(file.size() > 60 * 4096 && file.open(QIODevice::ReadWrite) && file.seek(30 * 4096) && file.write(QByteArray(10 * 4096, 'x')) > 0);
+    file.close();
+    HistoryDatabase history(path());
+    history.allRounds("ada");
+    const HistoryStatus repaired = history.repairIfDamaged();
+    const auto rounds = history.allRounds("ada");
+    ASSERT_TRUE(rounds && history.takeReadProblem().isEmpty()) << "the new file reads whole";
+    EXPECT_TRUE(rounds->size() > 0 && rounds->size() < kRounds) << rounds->size();
+    EXPECT_EQ(rounds->back().wordSlots[0].letters, "HARDEN") << "a round kept without its slots";
+    EXPECT_TRUE(repaired.isDone && repaired.message.endsWith(QString(" and a new history begins with the %1 rounds that could still be read from it.\n").arg(rounds->size())))
+        << repaired.message.toStdString();
+    EXPECT_TRUE(history.recordRound(roundOf("ada", 1000, 20, kRounds)).isDone);
+    EXPECT_EQ(std::pair(HistoryDatabase(path()).allRounds("ada")->size(), history.repairIfDamaged().message), std::pair(rounds->size() + 1, QString()));
+    EXPECT_EQ(QDir(m_folder.filePath("sixfold")).entryList({"*.corrupt-*Z"}).size(), 1);
 }
 
 // Damage found as the file opens, or only past the open, at the first round written to it.
@@ -88,21 +164,31 @@ TEST_F(HistoryTest, DamagedFileIsMovedAsideWholeAndRecordingGoesOn)
     }
 }
 
-// A folder that cannot be made, or a file from a newer game: one message, then silence, and the file kept.
+// A folder that cannot be made, or a file from a newer game: one message, then silence, and the
+// file kept byte for byte (its journal not switched); a read says which.
 TEST_F(HistoryTest, UnusableHistoryTurnsOffWithOneMessageAndKeepsTheFile)
 {
     for (const bool newer : {false, true}) {
         QFile::remove(m_folder.filePath("sixfold"));
-        QFile file(newer ? path() : m_folder.filePath("sixfold"));
-        // The schema version is the big-endian word at byte 60 of the file.
-        ASSERT_TRUE(newer ? HistoryDatabase(path()).open().isDone && file.open(QIODevice::ReadWrite) && file.seek(63) : file.open(QIODevice::WriteOnly));
-        ASSERT_TRUE(file.write(newer ? "\x02" : "") == (newer ? 1 : 0) && file.flush());
+        if (newer) {
+            QDir().mkpath(m_folder.filePath("sixfold"));
+            QSqlDatabase later = QSqlDatabase::addDatabase("QSQLITE", "later");
+            later.setDatabaseName(path());
+            ASSERT_TRUE(later.open() && QSqlQuery(later).exec("CREATE TABLE rounds (id INTEGER PRIMARY KEY)") && QSqlQuery(later).exec("PRAGMA user_version=2"));
+            later.close();
+        }
+        QSqlDatabase::removeDatabase("later");
+        const QByteArray before = fileBytes(path());
+        QFile file(m_folder.filePath("sixfold"));
+        ASSERT_TRUE(newer || file.open(QIODevice::WriteOnly));
         HistoryDatabase history(path());
         const HistoryStatus first = history.recordRound(roundOf("ada", 10, 20));
         EXPECT_TRUE(!first.isDone && first.message.startsWith("Rounds are not recorded until the next start: the history " + path() + " failed ("));
         EXPECT_EQ(first.message.contains("schema version 2 is newer than this game's 1"), newer) << first.message.toStdString();
         const HistoryStatus second = history.recordRound(roundOf("ada", 10, 20));
         EXPECT_FALSE(second.isDone || !second.message.isEmpty() || !history.players().isEmpty());
+        EXPECT_TRUE(history.takeReadProblem().startsWith(newer ? "the history is from a newer version" : "the history cannot be read: "));
+        EXPECT_EQ(std::pair(fileBytes(path()), QFile::exists(path() + "-wal")), std::pair(before, false));
     }
 }
 

@@ -3,6 +3,7 @@
 
 #include "history/history_csv.h"
 #include "history/history_database.h"
+#include "history/history_service.h"
 #include "statsview/round_board_view.h"
 #include "statsview/round_review_dialog.h"
 #include "settings/preferences.h"
@@ -21,6 +22,8 @@
 #include <QScreen>
 #include <QSettings>
 #include <QSpinBox>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -34,10 +37,20 @@
 
 #include <csignal>
 
+namespace {
+
+// Until every answer the window asked the history for has come.
+bool settled(const StatisticsWindow& window)
+{
+    return QTest::qWaitFor([&window] { return !window.isReading(); }, 30000);
+}
+
+} // namespace
+
 TEST(StatisticsWindowTest, ChoosingAPlayerShowsTheirFiguresChartsAndExportsTheirRounds)
 {
     QTemporaryDir folder;
-    HistoryDatabase history(folder.filePath(QStringLiteral("history.sqlite")));
+    HistoryService history(folder.filePath(QStringLiteral("history.sqlite")));
     for (const auto& [player, score, word] : {std::tuple("ada", 30, "HARDEN"), std::tuple("bob", 10, "WARDEN"), std::tuple("bob", 25, "GOLDEN")}) {
         RoundRecord round {player, QDateTime::fromSecsSinceEpoch(1796000000 + score, Qt::UTC), 20, {}, score, 1, score / 15 + 1, score - 5}; // daily boards long past
         round.wordSlots[0] = {0, 0, Direction::Across, "GARDEN", word, true, score};
@@ -48,7 +61,7 @@ TEST(StatisticsWindowTest, ChoosingAPlayerShowsTheirFiguresChartsAndExportsTheir
     auto* players = window.findChild<QComboBox*>();
     auto* bestWords = window.findChild<QTableWidget*>();
     window.show();
-    ASSERT_TRUE(players && bestWords && QTest::qWaitForWindowActive(&window));
+    ASSERT_TRUE(players && bestWords && QTest::qWaitForWindowActive(&window) && settled(window));
     EXPECT_EQ(std::pair(players->count(), StatisticsWindow(history, "bob").findChild<QComboBox*>()->currentText()), std::pair(2, QString("bob")));
     auto* chosen = window.findChild<QSpinBox*>("reviewedRound");
     chosen->stepUp();
@@ -79,9 +92,9 @@ TEST(StatisticsWindowTest, ChoosingAPlayerShowsTheirFiguresChartsAndExportsTheir
     const auto ada = charted();
     EXPECT_TRUE(ada.first.contains("Your average 30.0, best 30. The computer's average 20.0, best 20.")) << ada.first.toStdString();
     for (const char* player : {"bob", "ada"})
-        players->setCurrentText(player), QCoreApplication::processEvents();
+        players->setCurrentText(player), settled(window);
     EXPECT_EQ(charted(), ada) << "a chart or the width depends on the player shown before";
-    players->setCurrentText(QStringLiteral("bob"));
+    players->setCurrentText(QStringLiteral("bob")), settled(window);
     EXPECT_EQ(std::pair(bestWords->rowCount(), bestWords->item(0, 0)->text()), std::pair(2, QString("GOLDEN")));
     EXPECT_EQ(std::pair(bestWords->model()->headerData(2, Qt::Horizontal), bestWords->verticalHeader()->isVisible()), std::pair(QVariant("Played"), false));
     EXPECT_EQ(bestWords->horizontalHeader()->length(), bestWords->viewport()->width()) << "the columns do not fill the table";
@@ -129,14 +142,14 @@ TEST(StatisticsWindowTest, ChoosingAPlayerShowsTheirFiguresChartsAndExportsTheir
               std::pair(QSize(750, 220), QSize(1146, 220))) << "not three boards where two were";
     qputenv("XDG_CONFIG_HOME", folder.path().toUtf8()); // no preferences saved there yet
     chosen->setValue(1);
-    QTest::mouseClick(window.findChild<QPushButton*>("reviewButton"), Qt::LeftButton);
+    QTest::mouseClick(window.findChild<QPushButton*>("reviewButton"), Qt::LeftButton), settled(window);
     EXPECT_EQ(std::tuple(reviewed.roundScore, reviewed.bestPossible, chosen->text()),
               std::tuple(10, std::optional(5), QString("Round 1 of 2"))) << "not the chosen round as kept";
     QSettings preferences(preferencesFilePath(), QSettings::IniFormat);
     savePreferences(preferences, {WordColours::ColourBlindSafe});
-    QTest::mouseClick(window.findChild<QPushButton*>("reviewButton"), Qt::LeftButton);
+    QTest::mouseClick(window.findChild<QPushButton*>("reviewButton"), Qt::LeftButton), settled(window);
     const auto reviews = window.findChildren<RoundReviewDialog*>();
-    EXPECT_TRUE(reviews.size() == 3 && reviews[1]->grab().toImage() != reviews[2]->grab().toImage()) << "the review ignores the saved colours";
+    EXPECT_TRUE(reviews.size() >= 2 && reviews.last()->grab().toImage() != reviews[reviews.size() - 2]->grab().toImage()) << "the review ignores the saved colours";
     const auto onScreen = [&window] {
         QCoreApplication::processEvents();
         const QWidget* board = window.findChild<RoundBoardView*>();
@@ -159,10 +172,10 @@ TEST(StatisticsWindowTest, ChoosingAPlayerShowsTheirFiguresChartsAndExportsTheir
     }
     int status = 1;
     EXPECT_TRUE(waitpid(child, &status, 0) == child && status == 0) << "a failed export reports success";
-    HistoryDatabase lost(QStringLiteral("/proc/sixfold/history.sqlite"));
+    HistoryService lost(QStringLiteral("/proc/sixfold/history.sqlite"));
     EXPECT_FALSE(StatisticsWindow(lost, "bob").exportCsv(folder.filePath("bob.csv"), &error)) << "an unreadable history exported as none";
     QFile file(folder.filePath("bob.csv"));
-    EXPECT_TRUE(file.open(QIODevice::ReadOnly) && file.readAll() == roundsToCsv(*history.allRounds("bob")));
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly) && file.readAll() == roundsToCsv(*HistoryDatabase(history.filePath()).allRounds("bob")));
     QString offered; // the button asks where, offering the player's own file
     QTimer::singleShot(0, [&offered] {
         auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
@@ -175,10 +188,10 @@ TEST(StatisticsWindowTest, ChoosingAPlayerShowsTheirFiguresChartsAndExportsTheir
     EXPECT_EQ(offered, StatisticsWindow::exportFilePath("bob"));
     for (int daily = 1; daily <= 6; ++daily) // of six daily results, the latest five are shown
         history.recordRound({"cy", QDateTime::fromSecsSinceEpoch(1796000100 + daily, Qt::UTC), 20, {}, daily, 1, daily, {}});
-    window.refresh();
+    window.refresh(), settled(window);
     EXPECT_EQ(players->count(), 3) << "a new player's first round is not offered";
     EXPECT_TRUE(shownTexts().filter("Wrote").isEmpty()) << "the export's note outlives the refresh";
-    players->setCurrentText(QStringLiteral("cy"));
+    players->setCurrentText(QStringLiteral("cy")), settled(window);
     EXPECT_EQ(shownTexts().filter("Latest: #6 6 to 20, #5 5 to 20, #4 4 to 20, #3 3 to 20, #2 2 to 20.").size(), 1);
 }
 
@@ -187,9 +200,10 @@ TEST(StatisticsWindowTest, ChoosingAPlayerShowsTheirFiguresChartsAndExportsTheir
 TEST(StatisticsWindowTest, AnEmptyHistorySaysWhatWillAppear)
 {
     QTemporaryDir folder;
-    HistoryDatabase history(folder.filePath(QStringLiteral("history.sqlite")));
+    HistoryService history(folder.filePath(QStringLiteral("history.sqlite")));
     QApplication::setPalette(QPalette(QColor(0x35, 0x35, 0x35))); // a dark desktop, which the charts follow
     const std::unique_ptr<StatisticsWindow> shown(StatisticsWindow::showFor(history, QStringLiteral("ada")));
+    ASSERT_TRUE(settled(*shown));
     QStringList parts {shown->findChild<RoundBoardView*>()->accessibleDescription()};
     const QImage none = shown->findChild<RoundBoardView*>()->grab().toImage();
     EXPECT_TRUE(none != none.copy(0, 0, 1, 1).scaled(none.size())) << "the empty board's text is not drawn";
@@ -234,6 +248,29 @@ TEST(StatisticsWindowTest, AnEmptyHistorySaysWhatWillAppear)
     const auto buttons = shown->findChildren<QPushButton*>();
     QTest::mouseClick(*std::ranges::find(buttons, QString("Close"), &QPushButton::text), Qt::LeftButton);
     EXPECT_FALSE(shown->isVisible()) << "Close does not close";
+}
+
+// A history that cannot be read (here, one from a newer game) says why wherever its figures would show.
+TEST(StatisticsWindowTest, AHistoryThatCannotBeReadIsNeverShownAsAnEmptyOne)
+{
+    QTemporaryDir folder;
+    {
+        QSqlDatabase later = QSqlDatabase::addDatabase("QSQLITE", "later");
+        later.setDatabaseName(folder.filePath("history.sqlite"));
+        ASSERT_TRUE(later.open() && QSqlQuery(later).exec("PRAGMA user_version=2"));
+    }
+    QSqlDatabase::removeDatabase("later");
+    HistoryService history(folder.filePath("history.sqlite"));
+    StatisticsWindow window(history, "ada");
+    ASSERT_TRUE(settled(window));
+    QStringList shown;
+    for (const QLabel* label : window.findChildren<QLabel*>())
+        shown << label->text();
+    for (const QChartView* view : window.findChildren<QChartView*>())
+        shown << view->chart()->title() << view->accessibleDescription();
+    const QString why = "Your statistics cannot be shown: the history is from a newer version of the game.";
+    EXPECT_EQ(std::pair(shown.filter("yet").size() + shown.filter("once you submit").size(), shown.filter(why).size()), std::pair(qsizetype(0), qsizetype(6)))
+        << shown.join(" | ").toStdString();
 }
 
 // A character beyond the Basic Multilingual Plane takes one cell of the redrawn round.
