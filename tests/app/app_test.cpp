@@ -86,16 +86,35 @@ TEST_F(AppTest, FirstLaunchWelcomesDealsSavesThePlayerAndASetWindowChecksWords)
     EXPECT_NE(testing::internal::GetCapturedStderr().find("no control named 'checkWordButton'"), std::string::npos);
 }
 
+// Nothing that needs a board is scored, recorded or shared while there is none.
 TEST_F(AppTest, LaunchWithoutAWordListSaysSoAndLeavesTheBoardEmpty)
 {
     TemporaryResources resources;
-    EXPECT_EQ(launch(), "Null list.\n" + kWelcome + "The word list cannot make a puzzle, so the board stays empty.\n");
+    const std::string missing = "The word list " + resourceDirectory().toStdString() + "/SixLetterWords.txt is missing.\n";
+    EXPECT_EQ(launch(), "Null list.\n" + missing + kWelcome + "The word list cannot make a puzzle, so the board stays empty.\n");
     showWorkedExample();
     press("actionNewPuzzle");
     EXPECT_EQ(std::tuple(m_game->compScore->text(), bool(gGrid[0][0].field), gameModel().board()), std::tuple(QString("0"), false, std::nullopt))
         << "a board shown before goes, from the window and the game";
     EXPECT_EQ(m_game->window()->minimumSize(), m_game->window()->maximumSize()) << "the window is sized as the form lays it out";
+    for (const char* action : {"Submit", "Check All Words", "Daily Board", "Copy Result"})
+        EXPECT_EQ(press(("action" + QString(action).remove(' ')).toLatin1()), action + std::string(" needs a board, and the word list cannot make one.\n"));
+    EXPECT_EQ(std::get<StoreDictionary>(stored(QString::fromUtf8(gUserName)).value()).at("totalPuzzlesSubmitted"), StoreScalar(int64_t {0}));
 }
+
+// Before Daily #1 there is no daily board: --daily and Daily Board say so and deal none.
+TEST_F(AppTest, NoDailyBoardIsDealtBeforeTheFirst)
+{
+    const std::string none = "There is no daily board before Daily #1, the board of 1 January 2026 (UTC).\n";
+    QDate today(2025, 12, 31);
+    m_clock = [&today] { return QDateTime(today, QTime(23, 59, 59), Qt::UTC); };
+    EXPECT_EQ(launch("daily"), kWelcome + none);
+    const auto dealt = gameModel().board().value().words;
+    EXPECT_EQ((today = QDate(2025, 6, 1), press("actionDailyBoard")), none);
+    EXPECT_EQ(std::pair(gameModel().board().value().words == dealt, gameModel().origin()->dailyNumber), std::pair(true, 0));
+    EXPECT_EQ((today = QDate(2026, 1, 1), press("actionDailyBoard")), "Daily #1: your first submission of it is today's result.\n");
+}
+
 
 // A copied code deals the same board again; a mistyped one says so and leaves the board be.
 // The daily board names itself in the title; its first submission is the day's result, kept in
@@ -142,8 +161,9 @@ TEST_F(AppTest, BoardCodesDealTheirBoardAndTheDailyBoardCountsOnce)
 }
 
 // Termination on its own stores the last player and nothing else: statistics changed since
-// the last save stay unsaved, and every other key is left as another game wrote it.
-TEST_F(AppTest, TerminationWritesOnlyTheLastUser)
+// the last save stay unsaved, and every other key is left as another game wrote it. Only a
+// best a check raised is stored besides, alone, since the player was told of it.
+TEST_F(AppTest, TerminationWritesOnlyTheLastUserAndABestACheckRaised)
 {
     launch();
     const QString player = QString::fromUtf8(gUserName);
@@ -155,12 +175,18 @@ TEST_F(AppTest, TerminationWritesOnlyTheLastUser)
     gCurrStats.totalPuzzlesSubmitted = 7;
     m_game->applicationWillTerminate(nullptr);
     EXPECT_EQ(document(), expected);
+    gCurrStats.bestRoundScore = 30, std::get<StoreDictionary>((*expected)[player])["bestRoundScore"] = int64_t {30};
+    m_game->applicationWillTerminate(nullptr);
+    EXPECT_EQ(document(), expected);
 }
 
-// A name is taken as typed; one that does not fit, and "LastUser", are refused whole.
+// A name is taken as typed; one that does not fit, and "LastUser", are refused whole. The player
+// left keeps a best word a check raised.
 TEST_F(AppTest, ChangeUserSwitchesPlayersAndRefusesNamesTheStoreCannotKeep)
 {
     launch();
+    const QString first = QString::fromUtf8(gUserName);
+    std::strcpy(gCurrStats.bestWord, "GARDEN"), gCurrStats.bestWordScore = 8;
     const std::string longest(31, 'n');
     const std::string tooLong = QString(16, QChar(0x00E9)).toStdString(); // 32 bytes
     const struct { std::string typed, printed, player; } rows[] = {
@@ -179,6 +205,7 @@ TEST_F(AppTest, ChangeUserSwitchesPlayersAndRefusesNamesTheStoreCannotKeep)
     m_game->newUserName->setFocus();
     typeThen("x", Qt::Key_Return); // Return in the field changes player too
     EXPECT_STREQ(gUserName, "adax");
+    EXPECT_EQ(std::get<StoreDictionary>(stored(first).value()).at("bestWord"), StoreScalar(QString("GARDEN")));
 }
 
 // The check shows the round's score, to a screen reader too, and raises the best word. Two rounds through the Submit
