@@ -139,14 +139,3 @@ TEST_F(StatsStoreTest, SubmissionAddsToWhatAnotherGameStored)
     saveStats();
     EXPECT_EQ(std::pair(gCurrStats.totalPuzzlesSubmitted, std::string(gCurrStats.bestWord)), std::pair(9, std::string("GARDEN")));
 }
-
-// A best raised since the last save is stored alone, never over a better one another game stored.
-TEST_F(StatsStoreTest, RaisedBestsAreStoredAloneNeverOverABetterOne)
-{
-    writeDocument(R"({"LastUser": "ada", "ada": {"bestWordScore": 8}})");
-    printedBy(loadPrefs);
-    writeDocument(R"({"LastUser": "ada", "ada": {"totalPuzzlesSubmitted": 6, "bestWord": "QUIZZY", "bestWordScore": 30}})");
-    gCurrStats.bestWordScore = 9, gCurrStats.bestRoundScore = 22, saveRaisedBests();
-    EXPECT_EQ(std::tuple(holds("\"bestWord\": \"QUIZZY\""), holds("\"bestRoundScore\": 22"), holds("\"totalPuzzlesSubmitted\": 6")),
-              std::tuple(true, true, true)) << document().constData();
-}
