@@ -21,10 +21,6 @@ namespace {
 // a keystroke for long.
 constexpr int kLockWaitMs = 2000;
 
-} // namespace
-
-namespace {
-
 bool isLossless(const QByteArray& path)
 {
     return QFile::encodeName(QFile::decodeName(path)) == path;
