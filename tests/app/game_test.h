@@ -34,8 +34,7 @@ protected:
         if (m_game)
             quit();
         m_game = std::make_unique<AppDelegate>();
-        if (m_clock)
-            m_game->setClock(m_clock);
+        m_game->setClock(m_clock);
         board == "daily" ? m_game->startOnDailyBoard() : m_game->startOnBoardCode(board);
         m_game->window()->show();
         EXPECT_TRUE(QTest::qWaitForWindowActive(m_game->window()));
@@ -85,5 +84,5 @@ protected:
     }
 
     std::unique_ptr<AppDelegate> m_game;
-    std::function<QDateTime()> m_clock; // the games' clock when set, else the system's
+    std::function<QDateTime()> m_clock = &QDateTime::currentDateTimeUtc; // the games' clock
 };
