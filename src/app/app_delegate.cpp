@@ -77,12 +77,6 @@ const QString kStatsFontFamily = QStringLiteral("Geneva");
 constexpr qreal kStatsFontPoints = 14.0;
 constexpr int kLongestUserName = sizeof gUserName - 1;
 
-DealOrigin todaysDailyBoard()
-{
-    const int number = dailyNumber(QDateTime::currentDateTimeUtc().date());
-    return {dailySeed(number), number};
-}
-
 // Controls are found by name, so any window made from the form binds alike; the signals
 // are pointers to members, so a misspelt one does not compile, where a string-based
 // connection would only warn at run time and leave the button dead.
@@ -282,7 +276,7 @@ void AppDelegate::applicationDidFinishLaunching(QObject* /*notification*/)
         createBoard();
     m_keeper->boardDealt();
     showBoardOrigin();
-    if (m_launchDaily)
+    if (m_launchDaily && launchBoard && gameModel().board())
         sayDailyStanding(launchBoard->dailyNumber);
     updateStatsDisplay();
     // Rounds an earlier run could not write go into the history now, not at the next round.
@@ -355,11 +349,28 @@ void AppDelegate::askForBoardCode()
     dialog->open();
 }
 
+// Daily #1 is the first: a clock set before it has no daily board to deal.
+std::optional<DealOrigin> AppDelegate::todaysDailyBoard() const
+{
+    const QDate today = m_clock().date();
+    const int number = dailyNumber(today);
+    if (number >= 1)
+        return DealOrigin {dailySeed(number), number};
+    myPrintf("There is no daily board before Daily #1, the board of %s (UTC).\n",
+             qUtf8Printable(today.addDays(1 - number).toString(QStringLiteral("d MMMM yyyy"))));
+    return std::nullopt;
+}
+
 void AppDelegate::playDailyBoard()
 {
-    const DealOrigin daily = todaysDailyBoard();
-    replaceBoard(daily);
-    sayDailyStanding(daily.dailyNumber);
+    if (!hasBoardFor("Daily Board"))
+        return;
+    const std::optional<DealOrigin> daily = todaysDailyBoard();
+    if (!daily)
+        return;
+    replaceBoard(*daily);
+    if (gameModel().board())
+        sayDailyStanding(daily->dailyNumber);
 }
 
 void AppDelegate::sayDailyStanding(int number)
@@ -386,7 +397,8 @@ void AppDelegate::copyBoardCode()
 void AppDelegate::copyResult()
 {
     if (m_lastResult.isEmpty()) {
-        myPrintf("There is no result to copy yet: Copy Result shares the last round you submitted.\n");
+        if (hasBoardFor("Copy Result"))
+            myPrintf("There is no result to copy yet: Copy Result shares the last round you submitted.\n");
         return;
     }
     QGuiApplication::clipboard()->setText(m_lastResult);
@@ -395,6 +407,7 @@ void AppDelegate::copyResult()
 
 void AppDelegate::applicationWillTerminate(QObject* /*notification*/)
 {
+    saveRaisedBests();
     saveLastUser();
     if (m_keeper)
         m_keeper->saveNow();
@@ -428,8 +441,20 @@ void AppDelegate::CheckWord(QObject* /*sender*/)
     theWord->setText(QString());
 }
 
+// Without a board (the word list could not make one) an action that needs one only says so:
+// no round is scored, recorded or shared that was never dealt.
+bool AppDelegate::hasBoardFor(const char* action) const
+{
+    if (gameModel().board())
+        return true;
+    myPrintf("%s needs a board, and the word list cannot make one.\n", action);
+    return false;
+}
+
 void AppDelegate::CheckAllWords(QObject* sender)
 {
+    if (!hasBoardFor("Check All Words"))
+        return;
     const int32_t roundTotal = checkBoardWords(&m_lastCheck);
     setIntValue(theScore, gameModel().playerScore());
     recordRoundScore(roundTotal);
@@ -481,6 +506,7 @@ void AppDelegate::ChangeUser(QObject* /*sender*/)
         myPrintf("'LastUser' cannot be a player's name; the player stays '%s'.\n", gUserName);
         return;
     }
+    saveRaisedBests();
     setUserName(name);
     loadUserStats();
     updateStatsDisplay();
@@ -489,6 +515,8 @@ void AppDelegate::ChangeUser(QObject* /*sender*/)
 
 void AppDelegate::SubmitScore(QObject* /*sender*/)
 {
+    if (!hasBoardFor("Submit"))
+        return;
     // Without a dictionary every slot would be "not a word": a loss the player never played.
     if (!canJudgeWords()) {
         myPrintf("This round is not submitted: no word can be judged without the English dictionary.\n");

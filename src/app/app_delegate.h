@@ -5,9 +5,11 @@
 #include "model/game_model.h"
 #include "scoring/puzzle_check.h"
 
+#include <QDateTime>
 #include <QObject>
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -48,6 +50,9 @@ public:
     // a new board with the focus in its first cell. Always returns 1.
     int32_t createBoard();
 
+    // Where the game reads today's date (UTC) for the daily board; the system clock unless a test sets one.
+    void setClock(std::function<QDateTime()> clock) { m_clock = std::move(clock); }
+
     // What the game starts on instead of the launch's board: a board code (already read
     // sound, though its word list is checked at launch) or today's daily board.
     void startOnBoardCode(const QString& code) { m_launchCode = code; }
@@ -57,7 +62,8 @@ public:
     // kept one as with New Puzzle. A code that cannot be dealt gets one sentence on the
     // console and changes nothing; returns whether the board was dealt.
     bool playBoardCode(const QString& code);
-    // Game > Daily Board: today's (UTC) board, the same on every machine with this word list.
+    // Game > Daily Board: today's (UTC) board, the same on every machine with this word list;
+    // before Daily #1, and without a board to replace, it deals nothing and says why.
     void playDailyBoard();
     // Game > Copy Board Code: the board on show's code on the clipboard.
     void copyBoardCode();
@@ -116,6 +122,9 @@ private:
     // New Puzzle's steps with the board `origin` names.
     void replaceBoard(const DealOrigin& origin);
     void showBoardOrigin();
+    // Today's daily board, or none, said on the console, before the first.
+    std::optional<DealOrigin> todaysDailyBoard() const;
+    bool hasBoardFor(const char* action) const;
     // Whether the daily board numbered `number` still counts for the player today.
     void sayDailyStanding(int number);
     void askForBoardCode();
@@ -132,6 +141,7 @@ private:
     std::unique_ptr<RoundBook> m_roundBook;
     BoardCheck m_lastCheck; // what the latest Check All Words read and judged
     QString m_launchCode;
+    std::function<QDateTime()> m_clock = &QDateTime::currentDateTimeUtc;
     bool m_launchDaily = false;
     QString m_lastResult; // what Copy Result shares
     QString m_lastReview;   // the last submitted round's review; empty before the first

@@ -77,7 +77,10 @@ int main(int argc, char* argv[])
     describe(parser, options);
     const QStringList arguments = argumentsOf(argc, argv);
     const bool parsed = parser.parse(arguments);
-    if (parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("version"))) {
+    // A mistake anywhere on the line wins over --help and --version, so it is never printed
+    // by Qt's own answer, which exits with 1 and without the hint.
+    const bool answers = parsed && (parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("help-all")) || parser.isSet(QStringLiteral("version")));
+    if (answers) {
         QCoreApplication console(argc, argv);
         parser.process(arguments); // prints and exits
     }

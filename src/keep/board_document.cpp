@@ -73,6 +73,26 @@ bool isWordText(const QString& letters)
         && std::all_of(letters.begin(), letters.end(), [](QChar c) { return c >= u'a' && c <= u'z'; });
 }
 
+// A cell holds one character, which may take two UTF-16 units.
+std::optional<char32_t> oneCharacter(const QString& letter)
+{
+    if (letter.size() == 1 && !letter[0].isSurrogate())
+        return letter[0].unicode();
+    if (letter.size() == 2 && letter[0].isHighSurrogate() && letter[1].isLowSurrogate())
+        return QChar::surrogateToUcs4(letter[0], letter[1]);
+    return std::nullopt;
+}
+
+// A letter is printed on the console and standard output as it is, so none may break or turn
+// the line it is printed on: no control character, line or paragraph separator, bidirectional
+// mark or override. Invisible joiners stay, since some scripts are typed with them.
+bool breaksItsLine(char32_t c)
+{
+    const QChar::Category category = QChar::category(c);
+    return category == QChar::Other_Control || category == QChar::Separator_Line || category == QChar::Separator_Paragraph
+        || (category == QChar::Other_Format && QChar::direction(c) != QChar::DirBN);
+}
+
 // The five words must lie as a dealt board lays them, the crossing letters agreeing.
 QString chainFault(const BoardState& board)
 {
@@ -176,8 +196,11 @@ std::optional<BoardState> readBoardDocument(const QByteArray& bytes, QString* er
             && std::find(crossings.begin(), crossings.end(), at) == crossings.end();
         if (!onBlankCell || !seen.insert(at).second)
             return fail(QStringLiteral("a typed letter is not on a blank cell of its own"));
-        if (letter.isEmpty() || letter.size() > 2 || !verdict)
+        const std::optional<char32_t> character = oneCharacter(letter);
+        if (!character || !verdict)
             return fail(QStringLiteral("a typed letter is not one character with a verdict"));
+        if (breaksItsLine(*character))
+            return fail(QStringLiteral("a typed letter is a control character or a direction mark"));
         board.typed.push_back({*x, *y, letter, *verdict});
     }
     const auto computer = intIn(root.value(kComputerScoreKey), 0, 1'000'000);

@@ -9,6 +9,12 @@
 #include <QLockFile>
 #include <QSaveFile>
 
+#include <map>
+#include <mutex>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+
 namespace {
 
 // Long enough to wait out another game's save, short enough that a stuck lock never freezes
@@ -20,11 +26,54 @@ constexpr int kLockWaitMs = 2000;
 // the other game's save would overwrite the first one's.
 constexpr int kStaleLockMs = 30000;
 
+bool isLossless(const QByteArray& path)
+{
+    return QFile::encodeName(QFile::decodeName(path)) == path;
+}
+
+// The folder's bytes as the environment gives them, where Qt reads them too.
+QByteArray givenLocation(QStandardPaths::StandardLocation location)
+{
+    const bool isData = location == QStandardPaths::GenericDataLocation;
+    const QByteArray given = qgetenv(isData ? "XDG_DATA_HOME" : "XDG_CONFIG_HOME");
+    return given.isEmpty() ? qgetenv("HOME") + (isData ? "/.local/share" : "/.config") : given;
+}
+
+// Qt reads a path from the environment as UTF-8, so a folder named in another encoding (a home
+// "j\xf6rg" in Latin-1) comes back as the name of another folder, which a save would create.
+// Such a folder is opened by its bytes instead, made if need be as the first save would make it,
+// and reached for the rest of the run through its descriptor, whose name is plain ASCII.
+std::optional<QString> reachedByBytes(const QByteArray& path)
+{
+    qsizetype split = path.indexOf('/', 1);
+    while (split != -1 && !isLossless(path.mid(split)))
+        split = path.indexOf('/', split + 1);
+    const QByteArray folder = split == -1 ? path : path.left(split);
+    static std::mutex guard;
+    static std::map<QByteArray, int> opened;
+    const std::lock_guard lock(guard);
+    auto found = opened.find(folder);
+    if (found == opened.end()) {
+        for (qsizetype slash = folder.indexOf('/', 1); slash != -1; slash = folder.indexOf('/', slash + 1))
+            ::mkdir(folder.left(slash).constData(), 0700);
+        ::mkdir(folder.constData(), 0700);
+        const int descriptor = ::open(folder.constData(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+        if (descriptor < 0)
+            return std::nullopt;
+        found = opened.emplace(folder, descriptor).first;
+    }
+    return QStringLiteral("/proc/self/fd/%1").arg(found->second) + QFile::decodeName(path.mid(folder.size()));
+}
+
 } // namespace
 
 QString applicationFilePath(QStandardPaths::StandardLocation location, const QString& name)
 {
-    return QStandardPaths::writableLocation(location) + u'/' + QLatin1String(kApplicationName) + u'/' + name;
+    QString folder = QStandardPaths::writableLocation(location);
+    const QByteArray given = givenLocation(location);
+    if (!isLossless(given) && QFile::decodeName(given) == folder)
+        folder = reachedByBytes(given).value_or(folder);
+    return folder + u'/' + QLatin1String(kApplicationName) + u'/' + name;
 }
 
 QString lockFilePath(const QString& filePath)

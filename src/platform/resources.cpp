@@ -49,13 +49,15 @@ std::optional<QString> pathForResource(const QString& name, const QString& type)
     return path;
 }
 
-std::optional<QByteArray> readWholeFile(const QString& path)
+std::optional<QByteArray> readWholeFile(const QString& path, QString* fault)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return std::nullopt;
-    return bytes;
+    QByteArray bytes;
+    if (file.open(QIODevice::ReadOnly))
+        bytes = file.readAll();
+    if (file.error() == QFileDevice::NoError)
+        return bytes;
+    if (fault)
+        *fault = file.errorString();
+    return std::nullopt;
 }

@@ -16,5 +16,5 @@ void setResourceDirectory(const QString& directory);
 // The full path of the file `name`.`type` in the resource directory, or nothing if absent.
 std::optional<QString> pathForResource(const QString& name, const QString& type);
 
-// The whole file in one buffer, or nothing if it cannot be read.
-std::optional<QByteArray> readWholeFile(const QString& path);
+// The whole file in one buffer, or nothing if it cannot be read, why then in `fault` when given.
+std::optional<QByteArray> readWholeFile(const QString& path, QString* fault = nullptr);

@@ -284,6 +284,34 @@ void submitRound(const RoundTotals& round)
     addRounds(gCurrStats, round);
 }
 
+void saveRaisedBests()
+{
+    if (!gPrefsDict)
+        return;
+    StoredRecord& seen = lastStored();
+    UserStats saved;
+    if (seen.record)
+        readRecord(*seen.record, saved);
+    if (gCurrStats.bestWordScore <= saved.bestWordScore && gCurrStats.bestRoundScore <= saved.bestRoundScore)
+        return;
+    const QString name = QString::fromUtf8(gUserName);
+    // What this game last saw stays as it was, so that a save after this one still takes what
+    // another game stored in between.
+    gPrefsDict->updateObject(name, [&](const std::optional<StoreValue>& stored) {
+        const auto* record = stored ? std::get_if<StoreDictionary>(&*stored) : nullptr;
+        if (!record)
+            return StoreValue(recordOf(gCurrStats));
+        UserStats raised;
+        readRecord(*record, raised);
+        keepBetterBests(raised, gCurrStats);
+        const StoreDictionary bests = recordOf(raised);
+        StoreDictionary written = *record;
+        for (const char* key : {"bestWord", "bestWordScore", "bestRoundScore"})
+            written[QString::fromLatin1(key)] = bests.at(QString::fromLatin1(key));
+        return StoreValue(written);
+    });
+}
+
 void saveLastUser()
 {
     if (gPrefsDict)

@@ -28,6 +28,11 @@ void submitRound(const RoundTotals& round);
 // Stores gUserName as the last player, and nothing else (at quit).
 void saveLastUser();
 
+// Stores the current player's best word and best round score when a check has raised either
+// since the record was last read or written, and nothing else of the record (at quit and before
+// a change of player), so that no best the player was told of is lost.
+void saveRaisedBests();
+
 // The longest start of `text` that fits in `maxBytes` without splitting a UTF-8 character.
 QByteArray cutAtCharacterBoundary(const QByteArray& text, int maxBytes);
 

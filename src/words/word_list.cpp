@@ -6,6 +6,7 @@
 #include "platform/resources.h"
 
 #include <QCryptographicHash>
+#include <QDir>
 
 #include <cstdio>
 #include <cstring>
@@ -108,23 +109,46 @@ private:
     int m_linesPastCapacity = 0;
 };
 
-// Replaces gWordList with the resource's bytes; null when the file is missing or unreadable.
+// The player is told which file to mend, and how.
+void reportWordFile(const char* name, const QString& problem)
+{
+    const QString path = QDir(resourceDirectory()).filePath(QString::fromLatin1(name) + QStringLiteral(".txt"));
+    myPrintf("The word list %s %s.\n", qUtf8Printable(QDir::toNativeSeparators(path)), qUtf8Printable(problem));
+}
+
+// Replaces gWordList with the resource's bytes; null, having said why, when the file is missing or unreadable.
 const QByteArray* readWordFile(const char* name)
 {
     const auto path = pathForResource(QString::fromLatin1(name), QStringLiteral("txt"));
-    auto bytes = path ? readWholeFile(*path) : std::nullopt;
+    QString fault;
+    auto bytes = path ? readWholeFile(*path, &fault) : std::nullopt;
     gWordList = bytes ? std::make_unique<QByteArray>(std::move(*bytes)) : nullptr;
-    if (!gWordList)
+    if (!gWordList) {
         myPrintf("Null list.\n");
+        reportWordFile(name, path ? QStringLiteral("cannot be read (%1)").arg(fault) : QStringLiteral("is missing"));
+    }
     return gWordList.get();
+}
+
+bool holdsASixLetterWord()
+{
+    for (int row = 1; row < gSixListMax; ++row) {
+        if (std::strlen(gSixWords[row]) == kLettersPerRow)
+            return true;
+    }
+    return false;
 }
 
 } // namespace
 
 void loadSixWordList()
 {
-    if (const QByteArray* bytes = readWordFile("SixLetterWords"))
-        storeSixWordList(*bytes);
+    const QByteArray* bytes = readWordFile("SixLetterWords");
+    if (!bytes)
+        return;
+    storeSixWordList(*bytes);
+    if (!holdsASixLetterWord())
+        reportWordFile("SixLetterWords", bytes->trimmed().isEmpty() ? QStringLiteral("is empty") : QStringLiteral("holds no six-letter word"));
 }
 
 void storeSixWordList(const QByteArray& bytes)

@@ -22,7 +22,9 @@ extern std::unique_ptr<QByteArray> gWordList;
 // Reads the resource "SixLetterWords.txt" into gSixWords: one word per line, every byte
 // at or below 32 (and every byte from 128 up) skipped. A line longer than six letters is
 // not stored, and lines past the table's capacity are dropped; each is reported once per
-// load on the console. A missing file gives "Null list." and leaves the table as it was.
+// load on the console. A missing file gives "Null list." and leaves the table as it was. A line
+// names the file and what is wrong with it when it is missing, unreadable, empty or holds no
+// six-letter word.
 void loadSixWordList();
 
 // Splits `bytes` into gSixWords as loadSixWordList does with the file's contents, and

@@ -90,23 +90,33 @@ TEST_F(AppTest, FirstLaunchWelcomesDealsSavesThePlayerAndASetWindowChecksWords)
     EXPECT_NE(testing::internal::GetCapturedStderr().find("no control named 'checkWordButton'"), std::string::npos);
 }
 
+// Nothing that needs a board is scored, recorded or shared while there is none.
 TEST_F(AppTest, LaunchWithoutAWordListSaysSoAndLeavesTheBoardEmpty)
 {
     TemporaryResources resources;
-    EXPECT_EQ(launch(), "Null list.\n" + kWelcome + "The word list cannot make a puzzle, so the board stays empty.\n");
+    EXPECT_EQ(launch(), "Null list.\nThe word list " + resourceDirectory().toStdString() + "/SixLetterWords.txt is missing.\n" + kWelcome
+                            + "The word list cannot make a puzzle, so the board stays empty.\n");
     showWorkedExample();
     press("actionNewPuzzle");
     EXPECT_EQ(std::tuple(m_game->compScore->text(), bool(gGrid[0][0].field), gameModel().board()), std::tuple(QString("0"), false, std::nullopt))
         << "a board shown before goes, from the window and the game";
     EXPECT_EQ(m_game->window()->minimumSize(), m_game->window()->maximumSize()) << "the window is sized as the form lays it out";
+    for (const char* action : {"Submit", "Check All Words", "Daily Board", "Copy Result"})
+        EXPECT_EQ(press(("action" + QString(action).remove(' ')).toLatin1()), action + std::string(" needs a board, and the word list cannot make one.\n"));
+    EXPECT_EQ(std::get<StoreDictionary>(stored(QString::fromUtf8(gUserName)).value()).at("totalPuzzlesSubmitted"), StoreScalar(int64_t {0}));
+    EXPECT_EQ(launch("daily").find("first submission"), std::string::npos) << "a daily board told of that was never dealt";
 }
 
 // A copied code deals the same board again; a mistyped one says so and leaves the board be.
 // The daily board names itself in the title; its first submission is the day's result, kept in
-// the history, and a second is practice. Copy Result shares no letter.
+// the history, and a second is practice. Copy Result shares no letter. Before Daily #1, by the
+// games' clock, --daily and Daily Board say there is none and deal none.
 TEST_F(AppTest, BoardCodesDealTheirBoardAndTheDailyBoardCountsOnce)
 {
-    launch();
+    const std::string none = "There is no daily board before Daily #1, the board of 1 January 2026 (UTC).\n";
+    QDate today(2025, 12, 31);
+    m_clock = [&today] { return QDateTime(today, QTime(23, 59), Qt::UTC); };
+    EXPECT_EQ(launch("daily"), kWelcome + none);
     const auto words = [] { return gameModel().board()->words; };
     const auto dealt = words();
     const std::string copied = press("actionCopyBoardCode") + press("actionCopyResult");
@@ -125,8 +135,11 @@ TEST_F(AppTest, BoardCodesDealTheirBoardAndTheDailyBoardCountsOnce)
     press("submitButton");
     EXPECT_TRUE(press("actionCopyResult").starts_with("Result copied:\nSixfold " + code.toStdString() + "\nMe 0 · computer ")) << "not shared under its code";
 
-    const int today = dailyNumber(QDateTime::currentDateTimeUtc().date());
-    const std::string daily = "Daily #" + std::to_string(today);
+    const auto shown = words();
+    EXPECT_EQ((today = QDate(2025, 6, 1), press("actionDailyBoard")), none);
+    EXPECT_TRUE(words() == shown);
+    today = QDate(2026, 3, 1);
+    const std::string daily = "Daily #60";
     for (const char* round : {"", " (practice)"}) {
         const std::string said = press("actionDailyBoard");
         EXPECT_NE(said.find(daily + (*round ? ": you have played it today already" : ": your first submission")), std::string::npos) << said;
@@ -173,8 +186,9 @@ TEST_F(AppTest, SubmitWithoutAnyDictionaryRecordsNothing)
 }
 
 // Termination on its own stores the last player and nothing else: statistics changed since
-// the last save stay unsaved, and every other key is left as another game wrote it.
-TEST_F(AppTest, TerminationWritesOnlyTheLastUser)
+// the last save stay unsaved, and every other key is left as another game wrote it. Only a
+// best a check raised is stored besides, alone and never over a better one.
+TEST_F(AppTest, TerminationWritesOnlyTheLastUserAndABestACheckRaised)
 {
     launch();
     const QString player = QString::fromUtf8(gUserName);
@@ -186,12 +200,20 @@ TEST_F(AppTest, TerminationWritesOnlyTheLastUser)
     gCurrStats.totalPuzzlesSubmitted = 7;
     m_game->applicationWillTerminate(nullptr);
     EXPECT_EQ(document(), expected);
+    auto& record = std::get<StoreDictionary>((*expected)[player]);
+    record["bestWordScore"] = int64_t {50}, UserDefaultsStore(UserDefaultsStore::standardFilePath()).setObject(player, record); // by another game
+    gCurrStats.bestWordScore = 9, gCurrStats.bestRoundScore = 30, record["bestRoundScore"] = int64_t {30};
+    m_game->applicationWillTerminate(nullptr);
+    EXPECT_EQ(document(), expected);
 }
 
-// A name is taken as typed; one that does not fit, and "LastUser", are refused whole.
+// A name is taken as typed; one that does not fit, and "LastUser", are refused whole. The player
+// left keeps a best word a check raised.
 TEST_F(AppTest, ChangeUserSwitchesPlayersAndRefusesNamesTheStoreCannotKeep)
 {
     launch();
+    const QString first = QString::fromUtf8(gUserName);
+    std::strcpy(gCurrStats.bestWord, "GARDEN"), gCurrStats.bestWordScore = 8;
     const std::string longest(31, 'n');
     const std::string tooLong = QString(16, QChar(0x00E9)).toStdString(); // 32 bytes
     const struct { std::string typed, printed, player; } rows[] = {
@@ -210,6 +232,7 @@ TEST_F(AppTest, ChangeUserSwitchesPlayersAndRefusesNamesTheStoreCannotKeep)
     m_game->newUserName->setFocus();
     typeThen("x", Qt::Key_Return); // Return in the field changes player too
     EXPECT_STREQ(gUserName, "adax");
+    EXPECT_EQ(std::get<StoreDictionary>(stored(first).value()).at("bestWord"), StoreScalar(QString("GARDEN")));
 }
 
 // The check shows the round's score, to a screen reader too, and raises the best word. Two rounds through the Submit

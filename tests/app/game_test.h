@@ -34,6 +34,7 @@ protected:
         if (m_game)
             quit();
         m_game = std::make_unique<AppDelegate>();
+        m_game->setClock(m_clock);
         board == "daily" ? m_game->startOnDailyBoard() : m_game->startOnBoardCode(board);
         m_game->window()->show();
         EXPECT_TRUE(QTest::qWaitForWindowActive(m_game->window()));
@@ -83,4 +84,5 @@ protected:
     }
 
     std::unique_ptr<AppDelegate> m_game;
+    std::function<QDateTime()> m_clock = &QDateTime::currentDateTimeUtc; // the games' clock
 };

@@ -66,6 +66,8 @@ TEST(LaunchOptionsTest, HelpAndVersionAnswerAndAMistakeExitsWithTwo)
         {{"--help"}, 0, "Options:\n  -h, --help"}, // the toolkit's options stay unlisted
         {{"--version"}, 0, "sixfold " SIXFOLD_VERSION "\n"},
         {{"--bogus"}, 2, "Unknown option 'bogus'."},
+        {{"--help-all"}, 0, "Options:\n  -h, --help"}, // listed by --help, so it is no way to start the game
+        {{"--version", "--bogus"}, 2, "Unknown option 'bogus'."}, {{"--bogus", "--help"}, 2, "Unknown option 'bogus'."},
         {{"-platform", "minimal", "-reverse", "--help"}, 0, "--daily"}, // the toolkit's options stay the toolkit's
         {{"--board", "3STAD-KW9V8"}, 2, "has a typo"},
         {{"--board", "3STAD-KW9V7", "--daily"}, 2, "not both"},
@@ -77,6 +79,7 @@ TEST(LaunchOptionsTest, HelpAndVersionAnswerAndAMistakeExitsWithTwo)
         const QByteArray said = game.readAllStandardOutput() + game.readAllStandardError();
         EXPECT_EQ(game.exitCode(), row.status) << said.toStdString();
         EXPECT_TRUE(said.contains(row.says)) << said.toStdString();
+        EXPECT_EQ(said.contains("\nTry 'sixfold --help' for the options.\n"), row.status == 2) << said.toStdString();
     }
 }
 

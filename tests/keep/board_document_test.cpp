@@ -22,7 +22,7 @@ BoardState workedBoard()
 {
     return {{PlacedWord {"garden", {{0, 0}, Direction::Across}}, {"anchor", {{1, 0}, Direction::Down}}, {"chosen", {{0, 3}, Direction::Across}},
              {"normal", {{5, 3}, Direction::Down}}, {"silver", {{3, 8}, Direction::Across}}},
-            {{0, 0, "G", Verdict::Word}, {2, 3, "X", Verdict::NotWord}, {5, 5, "\U0001D538", Verdict::Unchecked}}, 40, 8, {}};
+            {{0, 0, "G", Verdict::Word}, {2, 3, "X", Verdict::NotWord}, {5, 5, "\U0001D538", Verdict::Unchecked}, {5, 6, "\u200C", Verdict::Unchecked}}, 40, 8, {}};
 }
 
 // Sets `value` at "key" or "array/index/key"; an undefined value removes the key.
@@ -48,7 +48,7 @@ TEST(BoardStateTest, EveryBoardADealCanLayRoundTripsAndDamagedOnesAreRefused)
         EXPECT_EQ(readBoardDocument(writeBoardDocument(board)), board);
     const QString notSix = "word %1 is not six letters on the board", notChained = "the words do not chain across the board";
     const QString notBlank = "a typed letter is not on a blank cell of its own", score = "a score is missing or out of range";
-    const QString notOne = "a typed letter is not one character with a verdict";
+    const QString notOne = "a typed letter is not one character with a verdict", control = "a typed letter is a control character or a direction mark";
     const auto cell = [](int x, int y, const char* letter = "A", const char* verdict = "unchecked") {
         return QJsonArray {QJsonObject {{"x", x}, {"y", y}, {"letter", letter}, {"verdict", verdict}}}; };
     const struct { QString reason; const char* path; QJsonValue value; } rows[] = {
@@ -61,7 +61,9 @@ TEST(BoardStateTest, EveryBoardADealCanLayRoundTripsAndDamagedOnesAreRefused)
         {"two words disagree at column 2, row 1", "words/1/letters", "bnchor"}, {"two words disagree at column 2, row 4", "words/1/letters", "ancxor"},
         {"two words disagree at column 6, row 9", "words/4/letters", "sixver"}, {notBlank, "typed", cell(1, 3)},
         {notBlank, "typed", cell(10, 10)}, {notBlank, "typed", cell(6, 0)}, {notBlank, "typed", cell(2, 0) + cell(2, 0)},
-        {notOne, "typed", cell(2, 0, "")}, {notOne, "typed", cell(2, 0, "ABC")}, {notOne, "typed", cell(2, 0, "A", "maybe")},
+        {notOne, "typed", cell(2, 0, "")}, {notOne, "typed", cell(2, 0, "ABC")}, {notOne, "typed", cell(2, 0, "AB")}, {notOne, "typed", cell(2, 0, "A", "maybe")},
+        {control, "typed", cell(2, 0, "\n")}, {control, "typed", cell(2, 0, "\t")}, {control, "typed", cell(2, 0, "\u202E")},
+        {control, "typed", cell(2, 0, "\u2028")}, {control, "typed", cell(2, 0, "\u200F")},
         {"an identity that is not one", "id", "a b"}, {"an identity that is not one", "id", 5}, {"an identity that is not one", "id", QString(65, 'a')},
         {score, "playerScore", -1}, {score, "playerScore", 1000001}, {score, "computerScore", 1000001}, {score, "computerScore", QJsonValue::Undefined},
     };

@@ -5,6 +5,9 @@
 
 #include <QDir>
 #include <QRegularExpression>
+#include <QTemporaryDir>
+
+#include <filesystem>
 
 // A read can be capped, a failed replacement says why, a damaged file moves to a dated name.
 TEST_F(PlatformTest, KeptFilesAreReadCappedReplacedWholeAndMovedAside)
@@ -19,4 +22,18 @@ TEST_F(PlatformTest, KeptFilesAreReadCappedReplacedWholeAndMovedAside)
     EXPECT_TRUE(QRegularExpression(R"(/kept\.corrupt-\d{8}T\d{9}Z$)").match(aside).hasMatch()) << aside.toStdString();
     EXPECT_EQ(readKeptFile(aside).bytes, "first");
     EXPECT_EQ(moveAside(path), QString());
+}
+
+// A folder whose name is not UTF-8 is written in place, from XDG_* or under HOME, never a new one beside it.
+TEST_F(PlatformTest, AFolderNamedInAnotherEncodingIsWrittenInPlace)
+{
+    const QTemporaryDir parent;
+    const QByteArray home = QFile::encodeName(parent.path()) + "/j\xf6rg", given = qgetenv("HOME");
+    qputenv("HOME", home), qputenv("XDG_DATA_HOME", home), qunsetenv("XDG_CONFIG_HOME");
+    for (const auto& [location, written] : {std::pair(QStandardPaths::GenericDataLocation, home + "/sixfold/kept"),
+                                            std::pair(QStandardPaths::GenericConfigLocation, home + "/.config/sixfold/kept")}) {
+        const QString path = applicationFilePath(location, "kept");
+        EXPECT_TRUE(QDir().mkpath(QFileInfo(path).path()) && writeKeptFile(path, "x").isEmpty() && std::filesystem::exists(written.toStdString()));
+    }
+    qputenv("HOME", given), std::filesystem::remove_all(home.toStdString());
 }

@@ -51,8 +51,14 @@ TEST_F(WordsTest, FilesComeFromTheResourcesAndAMissingOneLeavesTheTable)
     EXPECT_EQ(*gWordList, "a\naardvark\n");
     EXPECT_EQ(printedBy(createNewList), "abacus\nbeacon\n");
     const TemporaryResources empty;
-    EXPECT_EQ(printedBy([] { loadSixWordList(); loadWordList(); }), "Null list.\nNull list.\n");
+    const std::string list = "The word list " + resourceDirectory().toStdString();
+    EXPECT_EQ(printedBy([] { loadSixWordList(); loadWordList(); }),
+              "Null list.\n" + list + "/SixLetterWords.txt is missing.\nNull list.\n" + list + "/words_alpha.txt is missing.\n");
     EXPECT_EQ(std::tuple(QByteArray(gSixWords[2]), gSixListMax, bool(gWordList)), std::tuple(QByteArray("beacon"), 3, false));
+    for (const auto& [bytes, said] : {std::pair("", " is empty."), {"\n \r\n", " is empty."}, {"cat\nabacu\n", " holds no six-letter word."}, {"cat\nabacus\n", ""}}) {
+        empty.write("SixLetterWords.txt", bytes);
+        EXPECT_EQ(printedBy(loadSixWordList), *said ? list + "/SixLetterWords.txt" + said + "\n" : "") << bytes;
+    }
 }
 
 TEST_F(WordsTest, YIsAVowelExceptAsTheLastLetterAndCountsRunFromOne)
