@@ -24,7 +24,7 @@ constexpr int kLockWaitMs = 2000;
 // runs); age alone breaks only a lock left by another machine or a holder that hangs. Were this
 // as short as the wait, a game slowed by a busy machine past it would lose its lock mid-save, and
 // the other game's save would overwrite the first one's.
-constexpr int kStaleLockMs = 30000;
+constexpr int kStaleLockMs = 8000;
 
 bool isLossless(const QByteArray& path)
 {
