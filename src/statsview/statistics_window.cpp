@@ -18,6 +18,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QFontMetricsF>
 #include <QFileDialog>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -33,21 +34,39 @@
 #include <QValueAxis>
 
 #include <algorithm>
+#include <cmath>
 #include <numeric>
+#include <utility>
 
 namespace {
 
 constexpr int kRecentRounds = 100;
 constexpr int kMostTicks = 6;
+// Beside its text, a label needs this much of its share of the axis not to be cut short: the
+// chart's padding on either side, and a little air.
+constexpr qreal kLabelRoom = 16;
+
+// From `low` to `low + steps * step`, at least `high`, in steps + 1 ticks.
+struct WholeRange {
+    int low {};
+    int step {};
+    int steps {};
+
+    int high() const { return low + steps * step; }
+};
 
 // Counts and round numbers are whole: ticks fall on whole numbers, so that no two labels
 // read the same, however few rounds there are.
-void setWholeRange(QValueAxis& axis, int low, int high)
+WholeRange wholeRange(int low, int high, int mostTicks = kMostTicks)
 {
-    const int step = std::max(1, (high - low + kMostTicks - 2) / (kMostTicks - 1));
-    const int steps = std::max(1, (high - low + step - 1) / step);
-    axis.setRange(low, low + steps * step);
-    axis.setTickCount(steps + 1);
+    const int step = std::max(1, (high - low + mostTicks - 2) / (mostTicks - 1));
+    return {low, step, std::max(1, (high - low + step - 1) / step)};
+}
+
+void setWholeRange(QValueAxis& axis, const WholeRange& range)
+{
+    axis.setRange(range.low, range.high());
+    axis.setTickCount(range.steps + 1);
     axis.setLabelFormat(QStringLiteral("%d"));
 }
 
@@ -82,7 +101,7 @@ void fillDistribution(QChart& chart, const QList<ScoreBucket>& buckets)
     chart.addAxis(howMany, Qt::AlignLeft);
     series->attachAxis(scores);
     series->attachAxis(howMany);
-    setWholeRange(*howMany, 0, most);
+    setWholeRange(*howMany, wholeRange(0, most));
 }
 
 QChartView* viewOf(QChart* chart, const QString& name)
@@ -198,7 +217,8 @@ StatisticsWindow::StatisticsWindow(HistoryDatabase& history, const QString& play
     setWordColours(loadPreferences(settings).wordColours);
 
     connect(m_players, &QComboBox::currentTextChanged, this, &StatisticsWindow::reload);
-    connect(m_allRounds, &QCheckBox::toggled, this, &StatisticsWindow::showRounds);
+    connect(m_allRounds, &QCheckBox::toggled, this, [this] { showRounds(m_history.scorePoints(this->player(), shownRounds())); });
+    connect(m_scoreChart, &QChart::plotAreaChanged, this, &StatisticsWindow::fitRoundAxis);
     connect(exportButton, &QPushButton::clicked, this, &StatisticsWindow::chooseExportFile);
     connect(closeButton, &QPushButton::clicked, this, &QDialog::close);
     reload();
@@ -266,8 +286,8 @@ QString StatisticsWindow::dailyText(const QList<DailyResult>& results)
 
 void StatisticsWindow::reload()
 {
-    const PlayerStatistics figures = m_history.statistics(player(), kRecentRounds);
-    showRounds();
+    const PlayerStatistics figures = m_history.statistics(player(), shownRounds());
+    showRounds(figures.scores);
     fillDistribution(*m_distributionChart, RoundFigures::scoreBuckets(figures.scoreCounts));
     m_exported->hide();
     const WinRecord& wins = figures.wins;
@@ -280,7 +300,7 @@ void StatisticsWindow::reload()
     if (!figures.dailyResults.isEmpty())
         record += QLatin1Char('\n') + dailyText(figures.dailyResults);
     m_record->setText(record);
-    if (figures.rounds.isEmpty())
+    if (figures.roundCount == 0)
         m_record->setText(tr("No rounds yet: rounds won, drawn and lost against the computer show here once you submit a round."));
     m_record->setAccessibleDescription(m_record->text());
     m_bestWordsLabel->setText(figures.bestWords.isEmpty()
@@ -312,7 +332,7 @@ void StatisticsWindow::reload()
     m_lastRound->setRound(figures.lastRound);
     m_shownRound = figures.lastRound;
     m_review->setEnabled(m_shownRound.has_value());
-    const int lastNumber = figures.rounds.isEmpty() ? 0 : figures.rounds.last().number;
+    const int lastNumber = figures.roundCount;
     // Without a round the chooser says so, rather than "Round 1 of 0".
     m_reviewedRound->setRange(std::min(1, lastNumber), lastNumber);
     m_reviewedRound->setSpecialValueText(lastNumber == 0 ? tr("No round yet") : QString());
@@ -326,68 +346,109 @@ void StatisticsWindow::reviewChosenRound()
 {
     if (!m_shownRound)
         return;
-    const int index = m_reviewedRound->value() - 1;
-    if (m_reviewedRound->value() == m_reviewedRound->maximum()) {
+    const int number = m_reviewedRound->value();
+    if (number == m_reviewedRound->maximum()) {
         RoundReviewDialog::showFor(*m_shownRound, m_reviewer, this);
-    } else if (const auto rounds = m_history.allRounds(player()); rounds && index < rounds->size()) {
-        RoundReviewDialog::showFor((*rounds)[index], m_reviewer, this);
+    } else if (const auto round = m_history.round(player(), number)) {
+        RoundReviewDialog::showFor(*round, m_reviewer, this);
     }
 }
 
-void StatisticsWindow::showRounds()
+int StatisticsWindow::shownRounds() const
 {
-    const QList<RoundScores> rounds = m_history.roundScores(player(), m_allRounds->isChecked() ? HistoryDatabase::kAllRounds : kRecentRounds);
+    return m_allRounds->isChecked() ? HistoryDatabase::kAllRounds : kRecentRounds;
+}
+
+// A point that stands for a run of rounds sits at its middle; the axis says what a point is.
+void StatisticsWindow::showRounds(const QList<ScorePoint>& points)
+{
     QList<QPointF> yours;
     QList<QPointF> computers;
-    int high = 10;
-    for (const RoundScores& round : rounds) {
-        yours.append(QPointF(round.number, round.score));
-        computers.append(QPointF(round.number, round.computerScore));
-        high = std::max({high, round.score, round.computerScore});
+    double high = 10;
+    qint64 rounds = 0;
+    double yourSum = 0;
+    double computerSum = 0;
+    int yourBest = 0;
+    int computerBest = 0;
+    for (const ScorePoint& point : points) {
+        const double middle = (point.first + point.last) / 2.0;
+        yours.append(QPointF(middle, point.meanScore));
+        computers.append(QPointF(middle, point.meanComputerScore));
+        high = std::max({high, point.meanScore, point.meanComputerScore});
+        const int count = point.last - point.first + 1;
+        rounds += count;
+        yourSum += point.meanScore * count;
+        computerSum += point.meanComputerScore * count;
+        yourBest = std::max(yourBest, point.bestScore);
+        computerBest = std::max(computerBest, point.bestComputerScore);
     }
     m_yourScores->replace(yours);
     m_computerScores->replace(computers);
-    const int first = rounds.isEmpty() ? 1 : rounds.first().number;
-    const int last = rounds.isEmpty() ? 1 : rounds.last().number;
-    setWholeRange(*m_roundAxis, first, std::max(last, first + 1));
+    m_firstShown = points.isEmpty() ? 1 : points.first().first;
+    m_lastShown = points.isEmpty() ? 1 : points.last().last;
+    const int perPoint = points.isEmpty() ? 1 : points.first().last - points.first().first + 1;
+    m_roundAxis->setTitleText(perPoint == 1 ? tr("Round") : tr("Round (each point: mean of %1 rounds)").arg(perPoint));
+    fitRoundAxis();
     // Whole ticks from the scores alone: nice numbers would start from the tick count the
     // player shown before left, and fall between whole scores (7.5 read as 7).
-    setWholeRange(*m_scoreAxis, 0, high);
-    m_scoreChart->setTitle(rounds.isEmpty() ? tr("Score per round<br>Your scores and the computer's<br>show here once you submit a round")
+    setWholeRange(*m_scoreAxis, wholeRange(0, int(std::ceil(high))));
+    m_scoreChart->setTitle(points.isEmpty() ? tr("Score per round<br>Your scores and the computer's<br>show here once you submit a round")
                                             : tr("Score per round"));
-    const auto figures = [&rounds](int RoundScores::*score) {
-        double sum = 0;
-        int best = 0;
-        for (const RoundScores& round : rounds)
-            sum += round.*score, best = std::max(best, round.*score);
-        return std::pair(sum / std::max<qsizetype>(1, rounds.size()), best);
-    };
-    const auto [yourAverage, yourBest] = figures(&RoundScores::score);
-    const auto [computerAverage, computerBest] = figures(&RoundScores::computerScore);
-    m_scoreView->setAccessibleDescription(
-        rounds.isEmpty() ? tr("No rounds yet.")
-                         : tr("Rounds %1 to %2 shown. Your average %3, best %4. The computer's average %5, best %6.")
-                               .arg(first)
-                               .arg(last)
-                               .arg(yourAverage, 0, 'f', 1)
-                               .arg(yourBest)
-                               .arg(computerAverage, 0, 'f', 1)
-                               .arg(computerBest));
+    QString description = points.isEmpty()
+        ? tr("No rounds yet.")
+        : tr("Rounds %1 to %2 shown. Your average %3, best %4. The computer's average %5, best %6.")
+              .arg(m_firstShown)
+              .arg(m_lastShown)
+              .arg(yourSum / double(std::max<qint64>(1, rounds)), 0, 'f', 1)
+              .arg(yourBest)
+              .arg(computerSum / double(std::max<qint64>(1, rounds)), 0, 'f', 1)
+              .arg(computerBest);
+    if (perPoint > 1)
+        description += tr(" Each point is the mean of %1 rounds.").arg(perPoint);
+    m_scoreView->setAccessibleDescription(description);
+}
+
+// As many ticks as the widest round number leaves room for: a label wider than its share of
+// the axis is cut short ("9999…").
+void StatisticsWindow::fitRoundAxis()
+{
+    const QFontMetricsF metrics(m_roundAxis->labelsFont());
+    const qreal width = m_scoreChart->plotArea().width();
+    const int last = std::max(m_lastShown, m_firstShown + 1);
+    WholeRange range = wholeRange(m_firstShown, last);
+    for (int ticks = kMostTicks - 1; ticks >= 2 && (range.steps + 1) * (metrics.horizontalAdvance(QString::number(range.high())) + kLabelRoom) > width;
+         --ticks)
+        range = wholeRange(m_firstShown, last, ticks);
+    setWholeRange(*m_roundAxis, range);
 }
 
 // Written as every kept file is: a failure at any step (a full disk) keeps the file that was there.
+// The rounds go out as they are read, a piece at a time, so that memory stays the same
+// however long the history; a round kept without its best possible score is written without.
 bool StatisticsWindow::exportCsv(const QString& filePath, QString* error)
 {
-    const auto rounds = m_history.allRounds(player());
-    if (!rounds) {
-        *error = tr("the history cannot be read");
-        return false;
-    }
-    if (const QString problem = writeKeptFile(filePath, roundsToCsv(*rounds)); !problem.isEmpty()) {
+    constexpr qsizetype kPiece = 1 << 16;
+    qint64 rounds = 0;
+    const QString problem = writeKeptFileInPieces(filePath, [&](const KeptFileWrite& write) {
+        QByteArray piece = csvHeader();
+        bool isWritten = true;
+        const bool isRead = m_history.forEachRound(player(), [&](const RoundRecord& round) {
+            piece += csvLine(round);
+            ++rounds;
+            if (piece.size() >= kPiece)
+                isWritten = write(std::exchange(piece, QByteArray()));
+            return isWritten;
+        });
+        if (isWritten && !isRead)
+            return tr("the history cannot be read");
+        write(piece);
+        return QString();
+    });
+    if (!problem.isEmpty()) {
         *error = problem;
         return false;
     }
-    m_exported->setText((rounds->size() == 1 ? tr("Wrote 1 round to %1") : tr("Wrote %1 rounds to %2").arg(rounds->size()))
+    m_exported->setText((rounds == 1 ? tr("Wrote 1 round to %1") : tr("Wrote %1 rounds to %2").arg(rounds))
                             .arg(QDir::toNativeSeparators(filePath)));
     m_exported->show();
     return true;

@@ -54,9 +54,10 @@ private:
     void reload();
     void reviewChosenRound();
     static QString dailyText(const QList<DailyResult>& results);
-    void showRounds();
+    int shownRounds() const;
+    void showRounds(const QList<ScorePoint>& points);
+    void fitRoundAxis();
     void chooseExportFile();
-    void describeCharts(const QList<RoundScores>& rounds, const QList<ScoreBucket>& buckets);
 
     HistoryDatabase& m_history;
     QString m_failure;
@@ -78,5 +79,7 @@ private:
     QPushButton* m_review;
     QSpinBox* m_reviewedRound; // by its number in the player's history, as on the score chart
     std::optional<RoundRecord> m_shownRound;
+    int m_firstShown = 1; // the round numbers on the score chart
+    int m_lastShown = 1;
     RoundReviewer m_reviewer;
 };
