@@ -158,7 +158,6 @@ StatisticsWindow::StatisticsWindow(HistoryDatabase& history, const QString& play
     m_scoreChart->addAxis(m_roundAxis, Qt::AlignBottom);
     m_scoreChart->addAxis(m_scoreAxis, Qt::AlignLeft);
     for (QLineSeries* series : {m_yourScores, m_computerScores}) {
-        series->setPointsVisible(true); // a single round is a point, not a line
         series->attachAxis(m_roundAxis);
         series->attachAxis(m_scoreAxis);
     }
@@ -382,6 +381,9 @@ void StatisticsWindow::showRounds(const QList<ScorePoint>& points)
         yourBest = std::max(yourBest, point.bestScore);
         computerBest = std::max(computerBest, point.bestComputerScore);
     }
+    // A single round is a point, not a line; a thousand points are a line.
+    for (QLineSeries* series : {m_yourScores, m_computerScores})
+        series->setPointsVisible(points.size() <= kRecentRounds);
     m_yourScores->replace(yours);
     m_computerScores->replace(computers);
     m_firstShown = points.isEmpty() ? 1 : points.first().first;
