@@ -197,7 +197,7 @@ TEST(RoundFiguresTest, DailyStreaksAreRunsOfConsecutiveDays)
         {{}, 10, {0, 0}}, {{10}, 10, {1, 1}}, {{9}, 10, {1, 1}}, {{8}, 10, {0, 1}},
         {{1, 2, 3, 5, 6}, 7, {2, 3}}, {{1, 2, 3, 5, 6}, 8, {0, 3}}, {{4, 6, 7, 8, 9}, 9, {4, 4}},
         // the last kept while the clock ran ahead, and a day kept twice
-        {{338, 339, 340, 341, 342}, 341, {4, 4}}, {{11}, 10, {0, 0}}, {{5, 5, 6}, 6, {2, 2}},
+        {{338, 339, 340, 341, 342}, 341, {4, 4}}, {{11}, 10, {0, 0}}, {{4, 5, 5, 6}, 6, {3, 3}},
     };
     for (const auto& row : rows) {
         QList<DailyResult> results;
