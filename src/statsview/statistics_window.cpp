@@ -389,13 +389,16 @@ void StatisticsWindow::showRounds(const QList<ScorePoint>& points)
     m_firstShown = points.isEmpty() ? 1 : points.first().first;
     m_lastShown = points.isEmpty() ? 1 : points.last().last;
     const int perPoint = points.isEmpty() ? 1 : points.first().last - points.first().first + 1;
-    m_roundAxis->setTitleText(perPoint == 1 ? tr("Round") : tr("Round (each point: mean of %1 rounds)").arg(perPoint));
     fitRoundAxis();
     // Whole ticks from the scores alone: nice numbers would start from the tick count the
     // player shown before left, and fall between whole scores (7.5 read as 7).
     setWholeRange(*m_scoreAxis, wholeRange(0, int(std::ceil(high))));
-    m_scoreChart->setTitle(points.isEmpty() ? tr("Score per round<br>Your scores and the computer's<br>show here once you submit a round")
-                                            : tr("Score per round"));
+    if (points.isEmpty())
+        m_scoreChart->setTitle(tr("Score per round<br>Your scores and the computer's<br>show here once you submit a round"));
+    else if (perPoint == 1)
+        m_scoreChart->setTitle(tr("Score per round"));
+    else
+        m_scoreChart->setTitle(tr("Score per round<br>Each point: the mean of %1 rounds").arg(perPoint));
     QString description = points.isEmpty()
         ? tr("No rounds yet.")
         : tr("Rounds %1 to %2 shown. Your average %3, best %4. The computer's average %5, best %6.")

@@ -219,7 +219,7 @@ TEST(StatisticsWindowTest, ALongHistoryIsChartedAsMeansWithWholeRoundNumbers)
     window.findChild<QCheckBox*>()->setChecked(true);
     const auto* yours = static_cast<QLineSeries*>(chart->series()[0]);
     EXPECT_EQ(std::pair(yours->count(), yours->at(0)), std::pair(1000, QPointF(50.5, 24.99)));
-    EXPECT_EQ(chart->axes(Qt::Horizontal)[0]->titleText(), "Round (each point: mean of 100 rounds)");
+    EXPECT_EQ(chart->title(), "Score per round<br>Each point: the mean of 100 rounds");
     EXPECT_TRUE(roundLabels().contains("100000") && !roundLabels().contains(QChar(0x2026))) << roundLabels().toStdString();
     RoundRecord reviewed;
     window.setReviewer([&reviewed](const RoundRecord& round) { return reviewed = round, RoundReview {}; });
