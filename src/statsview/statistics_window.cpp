@@ -358,7 +358,7 @@ int StatisticsWindow::shownRounds() const
     return m_allRounds->isChecked() ? HistoryDatabase::kAllRounds : kRecentRounds;
 }
 
-// A point that stands for a run of rounds sits at its middle; the axis says what a point is.
+// A point that stands for a run of rounds sits at its middle; the title says what a point is.
 void StatisticsWindow::showRounds(const QList<ScorePoint>& points)
 {
     QList<QPointF> yours;

@@ -20,8 +20,6 @@ class QSpinBox;
 class QTableWidget;
 class QValueAxis;
 class RoundBoardView;
-struct RoundScores;
-struct ScoreBucket;
 
 // A player's history in charts and figures, read through the history database only. The
 // database must outlive the window. Choosing another player shows that player's history.
