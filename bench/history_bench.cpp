@@ -1,21 +1,31 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The history must never slow a submission down, and the statistics window must open at
 // once on a long history: one round's write with its commit, and every query the window
-// runs on 100,000 rounds.
+// runs on 100,000 rounds. With SIXFOLD_MILLION_ROUNDS naming a history of a million rounds
+// (`make_history FILE 1000000`; quicker, 100,000 made so and copied nine times over in SQL
+// with the ids and times moved on), the same on a million rounds (700,000 of them ada's): the
+// window's figures, its chart of all rounds, the review of a round and the export, each
+// with the growth of the process's peak memory it caused. Run one benchmark per process
+// (--benchmark_filter) for the memory figures: a peak, once reached, stays.
 #include "sample_rounds.h"
 
 #include "history/history_database.h"
+#include "statsview/round_review_dialog.h"
 #include "statsview/statistics_window.h"
 
+#include <QCheckBox>
 #include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
+#include <sys/resource.h>
+
 namespace {
 
 constexpr int kLongHistory = 100000;
 const QDateTime kStart = QDateTime::fromSecsSinceEpoch(1767225600, Qt::UTC);
+const QString kPlayer = QStringLiteral("ada");
 
 // Made once per run; the 70 % of rounds that are ada's are what the window shows.
 const QString& longHistory()
@@ -30,6 +40,45 @@ const QString& longHistory()
     return path;
 }
 
+double peakMegabytes()
+{
+    rusage usage {};
+    getrusage(RUSAGE_SELF, &usage);
+    return double(usage.ru_maxrss) / 1024;
+}
+
+// The million-round history, open, or none (the benchmark then says how to make one).
+std::unique_ptr<HistoryDatabase> millionRounds(benchmark::State& state)
+{
+    const QString path = qEnvironmentVariable("SIXFOLD_MILLION_ROUNDS");
+    if (path.isEmpty() || !QFileInfo::exists(path)) {
+        state.SkipWithError("set SIXFOLD_MILLION_ROUNDS to a history made by make_history FILE 1000000");
+        return nullptr;
+    }
+    auto history = std::make_unique<HistoryDatabase>(path);
+    history->open();
+    return history;
+}
+
+// What the benchmark added to the process's peak, and the peak itself.
+class PeakMemory {
+public:
+    explicit PeakMemory(benchmark::State& state)
+        : m_state(state)
+        , m_before(peakMegabytes())
+    {
+    }
+    ~PeakMemory()
+    {
+        m_state.counters["peak_MB"] = peakMegabytes();
+        m_state.counters["peak_growth_MB"] = peakMegabytes() - m_before;
+    }
+
+private:
+    benchmark::State& m_state;
+    double m_before;
+};
+
 void BM_RecordRound(benchmark::State& state)
 {
     QTemporaryDir folder;
@@ -37,7 +86,7 @@ void BM_RecordRound(benchmark::State& state)
     SampleRounds sample(3);
     QList<RoundRecord> rounds;
     for (int i = 0; i < 500; ++i)
-        rounds << sample.next(QStringLiteral("ada"), kStart.addSecs(60 * i), 0.7);
+        rounds << sample.next(kPlayer, kStart.addSecs(60 * i), 0.7);
     history.open();
     int next = 0;
     for (auto _ : state)
@@ -53,7 +102,7 @@ void BM_StatisticsOf100kRounds(benchmark::State& state)
     history.open();
     for (auto _ : state) {
         benchmark::DoNotOptimize(history.players());
-        benchmark::DoNotOptimize(history.statistics(QStringLiteral("ada")));
+        benchmark::DoNotOptimize(history.statistics(kPlayer, 100));
     }
 }
 BENCHMARK(BM_StatisticsOf100kRounds)->Unit(benchmark::kMillisecond);
@@ -64,11 +113,98 @@ void BM_OpenStatisticsWindowOn100kRounds(benchmark::State& state)
     HistoryDatabase history(longHistory());
     history.open();
     for (auto _ : state) {
-        StatisticsWindow window(history, QStringLiteral("ada"));
+        StatisticsWindow window(history, kPlayer);
         window.resize(1100, 760);
         benchmark::DoNotOptimize(window.grab());
     }
 }
 BENCHMARK(BM_OpenStatisticsWindowOn100kRounds)->Unit(benchmark::kMillisecond);
+
+// Everything the window reads when it opens.
+void BM_MillionRoundsStatistics(benchmark::State& state)
+{
+    const auto history = millionRounds(state);
+    if (!history)
+        return;
+    const PeakMemory peak(state);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(history->players());
+        benchmark::DoNotOptimize(history->statistics(kPlayer, 100));
+    }
+}
+BENCHMARK(BM_MillionRoundsStatistics)->Unit(benchmark::kMillisecond);
+
+void BM_MillionRoundsOpenWindow(benchmark::State& state)
+{
+    const auto history = millionRounds(state);
+    if (!history)
+        return;
+    const PeakMemory peak(state);
+    for (auto _ : state) {
+        StatisticsWindow window(*history, kPlayer);
+        window.resize(1100, 760);
+        benchmark::DoNotOptimize(window.grab());
+    }
+}
+BENCHMARK(BM_MillionRoundsOpenWindow)->Unit(benchmark::kMillisecond);
+
+// "All rounds" ticked on an open window, and the chart painted.
+void BM_MillionRoundsTickAllRounds(benchmark::State& state)
+{
+    const auto history = millionRounds(state);
+    if (!history)
+        return;
+    StatisticsWindow window(*history, kPlayer);
+    window.resize(1100, 760);
+    window.grab();
+    auto* allRounds = window.findChild<QCheckBox*>();
+    const PeakMemory peak(state);
+    for (auto _ : state) {
+        allRounds->setChecked(true);
+        benchmark::DoNotOptimize(window.grab());
+        state.PauseTiming();
+        allRounds->setChecked(false);
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_MillionRoundsTickAllRounds)->Unit(benchmark::kMillisecond);
+
+// The first round, one in the middle and the one before the last (the last is read with the figures).
+void BM_MillionRoundsReviewRound(benchmark::State& state)
+{
+    const auto history = millionRounds(state);
+    if (!history)
+        return;
+    const PeakMemory peak(state);
+    for (auto _ : state) {
+        const std::optional<RoundRecord> round = history->round(kPlayer, int(state.range(0)));
+        if (!round) {
+            state.SkipWithError("no such round");
+            return;
+        }
+        RoundReviewDialog review(*round, std::nullopt);
+        benchmark::DoNotOptimize(review.grab());
+    }
+}
+BENCHMARK(BM_MillionRoundsReviewRound)->Arg(1)->Arg(350000)->Arg(699999)->Unit(benchmark::kMillisecond);
+
+void BM_MillionRoundsExportCsv(benchmark::State& state)
+{
+    const auto history = millionRounds(state);
+    if (!history)
+        return;
+    QTemporaryDir folder;
+    StatisticsWindow window(*history, kPlayer);
+    const PeakMemory peak(state);
+    for (auto _ : state) {
+        QString error;
+        if (!window.exportCsv(folder.filePath(QStringLiteral("ada.csv")), &error)) {
+            state.SkipWithError(qPrintable(error));
+            return;
+        }
+    }
+    state.counters["csv_MB"] = double(QFileInfo(folder.filePath(QStringLiteral("ada.csv"))).size()) / (1 << 20);
+}
+BENCHMARK(BM_MillionRoundsExportCsv)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 } // namespace

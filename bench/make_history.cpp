@@ -1,13 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Makes a history of seeded rounds for three players, and optionally a picture of the
-// statistics window on it (docs/statistics.png is made this way).
-//   make_history FILE ROUNDS [PICTURE.png]
+// statistics window on it (docs/statistics.png is made this way), with all rounds charted
+// when asked.
+//   make_history FILE ROUNDS [PICTURE.png [all]]
 #include "sample_rounds.h"
 
 #include "history/history_database.h"
 #include "statsview/statistics_window.h"
 
 #include <QApplication>
+#include <QCheckBox>
 
 #include <cstdio>
 
@@ -16,8 +18,8 @@ int main(int argc, char* argv[])
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
-    if (argc < 3 || argc > 4) {
-        std::fputs("usage: make_history FILE ROUNDS [PICTURE.png]\n", stderr);
+    if (argc < 3 || argc > 5) {
+        std::fputs("usage: make_history FILE ROUNDS [PICTURE.png [all]]\n", stderr);
         return 2;
     }
     HistoryDatabase history(QString::fromLocal8Bit(argv[1]));
@@ -26,9 +28,10 @@ int main(int argc, char* argv[])
         return 1;
     }
     SampleRounds::fill(history, std::atoi(argv[2]), 2026, QDateTime::fromSecsSinceEpoch(1767225600, Qt::UTC));
-    if (argc == 4) {
+    if (argc >= 4) {
         StatisticsWindow window(history, QStringLiteral("ada"));
         window.resize(1100, 760);
+        window.findChild<QCheckBox*>()->setChecked(argc == 5 && QByteArray(argv[4]) == "all");
         window.show();
         QApplication::processEvents();
         if (!window.grab().save(QString::fromLocal8Bit(argv[3])))

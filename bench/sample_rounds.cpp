@@ -119,6 +119,10 @@ void SampleRounds::fill(HistoryDatabase& history, int rounds, quint32 seed, cons
         const double skill = std::min(1.0, skills[who] + 0.2 * i / std::max(rounds, 1));
         // A few minutes a round, a new session every fifteen rounds.
         when = when.addSecs(i % 15 ? 60 + sample.m_random.bounded(240) : 20 * 3600 + sample.m_random.bounded(8 * 3600));
-        history.recordRound(sample.next(players[who], when, skill));
+        RoundRecord round = sample.next(players[who], when, skill);
+        // A third as kept before the history recorded the best possible score.
+        if (i % 3 != 0)
+            round.bestPossible = std::max(round.computerScore, round.roundScore) + int(sample.m_random.bounded(20));
+        history.recordRound(round);
     }
 }

@@ -17,7 +17,8 @@ public:
     RoundRecord next(const QString& player, const QDateTime& playedAt, double skill);
 
     // A database of `rounds` rounds for three players, the first playing most; times run
-    // from `start` in sessions of a few minutes a round.
+    // from `start` in sessions of a few minutes a round. Two rounds in three carry a best
+    // possible score.
     static void fill(class HistoryDatabase& history, int rounds, quint32 seed, const QDateTime& start);
 
 private:

@@ -23,22 +23,31 @@ QByteArray resultOf(const RoundRecord& round)
 
 } // namespace
 
+QByteArray csvHeader()
+{
+    QByteArray header = "played_at,player,round_score,computer_score,result,words_made,computer_words";
+    for (int slot = 1; slot <= kRoundSlots; ++slot)
+        header += ",slot_" + QByteArray::number(slot) + ",slot_" + QByteArray::number(slot) + "_score";
+    return header + ",best_possible\r\n";
+}
+
+QByteArray csvLine(const RoundRecord& round)
+{
+    QStringList words;
+    for (const SlotRecord& slot : round.wordSlots)
+        words << slot.solution;
+    QByteArray line = round.playedAt.toUTC().toString(Qt::ISODate).toUtf8() + ',' + csvField(round.player) + ','
+        + QByteArray::number(round.roundScore) + ',' + QByteArray::number(round.computerScore) + ',' + resultOf(round) + ','
+        + QByteArray::number(round.wordsMade) + ',' + csvField(words.join(u' '));
+    for (const SlotRecord& slot : round.wordSlots)
+        line += ',' + csvField(slot.letters) + ',' + QByteArray::number(slot.score);
+    return line + ',' + (round.bestPossible ? QByteArray::number(*round.bestPossible) : QByteArray()) + "\r\n";
+}
+
 QByteArray roundsToCsv(const QList<RoundRecord>& rounds)
 {
-    QByteArray csv = "played_at,player,round_score,computer_score,result,words_made,computer_words";
-    for (int slot = 1; slot <= kRoundSlots; ++slot)
-        csv += ",slot_" + QByteArray::number(slot) + ",slot_" + QByteArray::number(slot) + "_score";
-    csv += ",best_possible\r\n";
-    for (const RoundRecord& round : rounds) {
-        QStringList words;
-        for (const SlotRecord& slot : round.wordSlots)
-            words << slot.solution;
-        csv += round.playedAt.toUTC().toString(Qt::ISODate).toUtf8() + ',' + csvField(round.player) + ','
-            + QByteArray::number(round.roundScore) + ',' + QByteArray::number(round.computerScore) + ','
-            + resultOf(round) + ',' + QByteArray::number(round.wordsMade) + ',' + csvField(words.join(u' '));
-        for (const SlotRecord& slot : round.wordSlots)
-            csv += ',' + csvField(slot.letters) + ',' + QByteArray::number(slot.score);
-        csv += ',' + (round.bestPossible ? QByteArray::number(*round.bestPossible) : QByteArray()) + "\r\n";
-    }
+    QByteArray csv = csvHeader();
+    for (const RoundRecord& round : rounds)
+        csv += csvLine(round);
     return csv;
 }

@@ -12,6 +12,9 @@
 // space separated), then slot_1 .. slot_5 (the letters as left, a space per empty cell)
 // each followed by its score (slot_1_score .. slot_5_score; 0 when not a word).
 QByteArray roundsToCsv(const QList<RoundRecord>& rounds);
+// The same a line at a time, for a history too long to hold at once.
+QByteArray csvHeader();
+QByteArray csvLine(const RoundRecord& round);
 
 // One field, quoted when it holds a comma, a double quote, a CR or an LF; a text that starts
 // with =, +, - or @ gets an apostrophe in front, so that a spreadsheet does not run it.

@@ -111,18 +111,15 @@ void readSlot(const QSqlQuery& row, int first, RoundRecord& round)
 // possible score) are added each by a step of its own that looks before it adds: a file that has
 // the column, from this game or a later one, keeps it, and a file without it is still read by a
 // game that knows nothing of it.
-// A column may come with a statement of its own (its index), run in the same transaction.
-QSqlError addColumnIfMissing(QSqlDatabase& db, const QString& column, const QString& type = QStringLiteral("INTEGER"),
-                             const QString& withIt = {})
+QSqlError addIfMissing(QSqlDatabase& db, const QString& countFound, const QString& add)
 {
     QSqlQuery query(db);
-    const auto hasColumn = [&]() -> std::optional<bool> {
-        if (!query.exec(QStringLiteral("SELECT COUNT(*) FROM pragma_table_info('rounds') WHERE name = '%1'").arg(column))
-            || !query.next())
+    const auto isThere = [&]() -> std::optional<bool> {
+        if (!query.exec(countFound) || !query.next())
             return std::nullopt;
         return query.value(0).toInt() > 0;
     };
-    const std::optional<bool> found = hasColumn();
+    const std::optional<bool> found = isThere();
     if (!found)
         return query.lastError();
     if (*found)
@@ -131,12 +128,24 @@ QSqlError addColumnIfMissing(QSqlDatabase& db, const QString& column, const QStr
     // needs no rollback: every caller closes the connection on it, and closing drops the transaction.
     if (!query.exec(QStringLiteral("BEGIN IMMEDIATE")))
         return query.lastError();
-    const std::optional<bool> again = hasColumn();
-    if (again && (*again || (query.exec(QStringLiteral("ALTER TABLE rounds ADD COLUMN %1 %2").arg(column, type))
-                             && (withIt.isEmpty() || query.exec(withIt))))
-        && query.exec(QStringLiteral("COMMIT")))
+    const std::optional<bool> again = isThere();
+    if (again && (*again || query.exec(add)) && query.exec(QStringLiteral("COMMIT")))
         return {};
     return query.lastError();
+}
+
+QSqlError addColumnIfMissing(QSqlDatabase& db, const QString& column, const QString& type = QStringLiteral("INTEGER"))
+{
+    return addIfMissing(db, QStringLiteral("SELECT COUNT(*) FROM pragma_table_info('rounds') WHERE name = '%1'").arg(column),
+                        QStringLiteral("ALTER TABLE rounds ADD COLUMN %1 %2").arg(column, type));
+}
+
+// Added as the columns are, and for the same reasons.
+QSqlError addIndexIfMissing(QSqlDatabase& db, const QString& name, const QString& definition,
+                            const QString& kind = QStringLiteral("INDEX"))
+{
+    return addIfMissing(db, QStringLiteral("SELECT COUNT(*) FROM sqlite_master WHERE type = 'index' AND name = '%1'").arg(name),
+                        QStringLiteral("CREATE %1 %2 ON %3").arg(kind, name, definition));
 }
 
 } // namespace
@@ -249,15 +258,21 @@ QSqlError HistoryDatabase::connect()
     QSqlError error = migrate(db);
     if (error.isValid())
         return error;
-    for (const auto& [column, type, withIt] :
-         {std::tuple(QStringLiteral("daily"), QStringLiteral("INTEGER"), QString()),
-          std::tuple(QStringLiteral("best_possible"), QStringLiteral("INTEGER"), QString()),
-          // What makes a round kept for a while, then given again, land once.
-          std::tuple(QStringLiteral("round_key"), QStringLiteral("TEXT"), QStringLiteral("CREATE UNIQUE INDEX rounds_by_key ON rounds (round_key)"))}) {
-        if ((error = addColumnIfMissing(db, column, type, withIt)).isValid())
+    for (const QString& column : {QStringLiteral("daily"), QStringLiteral("best_possible")}) {
+        if ((error = addColumnIfMissing(db, column)).isValid())
             return error;
     }
-    return {};
+    // What makes a round kept for a while, then given again, land once.
+    error = addColumnIfMissing(db, QStringLiteral("round_key"), QStringLiteral("TEXT"));
+    if (!error.isValid())
+        error = addIndexIfMissing(db, QStringLiteral("rounds_by_key"), QStringLiteral("rounds (round_key)"), QStringLiteral("UNIQUE INDEX"));
+    // A player's rounds in the order they were recorded, with the scores every figure reads, and
+    // their daily results by number: each figure comes from an index, however long the history.
+    if (!error.isValid())
+        error = addIndexIfMissing(db, QStringLiteral("rounds_in_order"), QStringLiteral("rounds (player, id, round_score, computer_score)"));
+    if (!error.isValid())
+        error = addIndexIfMissing(db, QStringLiteral("rounds_by_daily"), QStringLiteral("rounds (player, daily, id) WHERE daily IS NOT NULL"));
+    return error;
 }
 
 QSqlError HistoryDatabase::migrate(QSqlDatabase& db)
@@ -539,40 +554,35 @@ QStringList HistoryDatabase::players()
     return names;
 }
 
-QList<RoundScores> HistoryDatabase::roundScores(const QString& player, int count)
+int HistoryDatabase::roundCount(const QString& player)
 {
-    int total = 0;
-    if (auto query = run(QStringLiteral("SELECT COUNT(*) FROM rounds WHERE player = ?"), {player}); query && query->next())
-        total = query->value(0).toInt();
-    return roundScores(player, count, total);
+    auto query = run(QStringLiteral("SELECT COUNT(*) FROM rounds WHERE player = ?"), {player});
+    return query && query->next() ? query->value(0).toInt() : 0;
 }
 
-QList<RoundScores> HistoryDatabase::roundScores(const QString& player, int count, int total)
+QList<RoundScores> HistoryDatabase::roundScores(const QString& player, int count)
 {
     QList<RoundScores> rounds;
-    const int wanted = std::min(count, total);
     auto query = run(QStringLiteral("SELECT played_at, round_score, computer_score FROM rounds WHERE player = ?"
-                                    " ORDER BY played_at DESC, id DESC LIMIT ?"),
-                     {player, wanted});
-    if (!query)
-        return rounds;
-    rounds.reserve(wanted);
-    int number = total;
-    while (query->next())
-        rounds.append({number--, fromStored(query->value(0)), query->value(1).toInt(), query->value(2).toInt()});
+                                    " ORDER BY id DESC LIMIT ?"),
+                     {player, std::max(0, count)});
+    for (int number = roundCount(player); query && query->next(); --number)
+        rounds.append({number, fromStored(query->value(0)), query->value(1).toInt(), query->value(2).toInt()});
     std::reverse(rounds.begin(), rounds.end());
     return rounds;
 }
 
-// Every round's scores in time order, straight from the index; the figures need no more.
-QList<RoundScores> HistoryDatabase::scoresInOrder(const QString& player)
+QList<ScorePoint> HistoryDatabase::scorePoints(const QString& player, int count)
 {
-    QList<RoundScores> rounds;
-    auto query = run(QStringLiteral("SELECT round_score, computer_score FROM rounds WHERE player = ? ORDER BY played_at, id"),
-                     {player});
+    const int total = roundCount(player);
+    const int shown = std::clamp(count, 0, total);
+    RoundFigures::ScorePoints points(total - shown + 1, RoundFigures::roundsPerPoint(shown));
+    // The rounds before the shown ones are passed over inside the index, never read out.
+    auto query = run(QStringLiteral("SELECT round_score, computer_score FROM rounds WHERE player = ? ORDER BY id LIMIT -1 OFFSET ?"),
+                     {player, total - shown});
     while (query && query->next())
-        rounds.append({int(rounds.size()) + 1, {}, query->value(0).toInt(), query->value(1).toInt()});
-    return rounds;
+        points.add(query->value(0).toInt(), query->value(1).toInt());
+    return points.points();
 }
 
 // The rows come best first, straight from the index, so the reading stops at the tenth
@@ -588,47 +598,70 @@ QList<BestWord> HistoryDatabase::bestWords(const QString& player, int count)
     return best.words();
 }
 
-std::optional<RoundRecord> HistoryDatabase::lastRound(const QString& player)
+std::optional<RoundRecord> HistoryDatabase::roundWithId(const QVariant& id)
 {
-    auto query = run(QStringLiteral("SELECT %1 FROM rounds WHERE player = ? ORDER BY played_at DESC, id DESC LIMIT 1")
-                         .arg(QLatin1String(kRoundColumns)),
-                     {player});
+    auto query = run(QStringLiteral("SELECT %1 FROM rounds WHERE id = ?").arg(QLatin1String(kRoundColumns)), {id});
     if (!query || !query->next())
         return std::nullopt;
     RoundRecord round = roundFromRow(*query);
-    const QVariant id = query->value(0);
-    auto slotRows = run(QStringLiteral("SELECT slot, x, y, down, letters, is_word, score FROM slots WHERE round_id = ?"),
-                     {query->value(0)});
+    query.reset();
+    auto slotRows = run(QStringLiteral("SELECT slot, x, y, down, letters, is_word, score FROM slots WHERE round_id = ?"), {id});
     while (slotRows && slotRows->next())
         readSlot(*slotRows, 0, round);
+    slotRows.reset();
     fillBestPossible(round, id);
     return round;
+}
+
+std::optional<RoundRecord> HistoryDatabase::lastRound(const QString& player)
+{
+    auto query = run(QStringLiteral("SELECT id FROM rounds WHERE player = ? ORDER BY id DESC LIMIT 1"), {player});
+    if (!query || !query->next())
+        return std::nullopt;
+    return roundWithId(query->value(0));
+}
+
+// The number's place among the player's index entries gives the round's key; no round is read
+// but that one.
+std::optional<RoundRecord> HistoryDatabase::round(const QString& player, int number)
+{
+    if (number < 1)
+        return std::nullopt;
+    auto query = run(QStringLiteral("SELECT id FROM rounds WHERE player = ? ORDER BY id LIMIT 1 OFFSET ?"), {player, number - 1});
+    if (!query || !query->next())
+        return std::nullopt;
+    return roundWithId(query->value(0));
+}
+
+bool HistoryDatabase::forEachRound(const QString& player, const std::function<bool(const RoundRecord&)>& visit)
+{
+    auto query = run(QStringLiteral("SELECT r.id, r.player, r.played_at, r.computer_words, r.computer_score,"
+                                    " r.round_score, r.words_made, r.best_possible, s.slot, s.x, s.y, s.down, s.letters, s.is_word, s.score"
+                                    " FROM rounds r LEFT JOIN slots s ON s.round_id = r.id WHERE r.player = ?"
+                                    " ORDER BY r.id, s.slot"),
+                     {player});
+    if (!query)
+        return false;
+    std::optional<RoundRecord> round;
+    qlonglong current = -1;
+    while (query->next()) {
+        if (query->value(0).toLongLong() != current) {
+            if (round && !visit(*round))
+                return false;
+            current = query->value(0).toLongLong();
+            round = roundFromRow(*query);
+        }
+        if (!query->isNull(8))
+            readSlot(*query, 8, *round);
+    }
+    return !query->lastError().isValid() && (!round || visit(*round));
 }
 
 std::optional<QList<RoundRecord>> HistoryDatabase::allRounds(const QString& player)
 {
     QList<RoundRecord> rounds;
-    auto query = run(QStringLiteral("SELECT r.id, r.player, r.played_at, r.computer_words, r.computer_score,"
-                                    " r.round_score, r.words_made, r.best_possible, s.slot, s.x, s.y, s.down, s.letters, s.is_word, s.score"
-                                    " FROM rounds r LEFT JOIN slots s ON s.round_id = r.id WHERE r.player = ?"
-                                    " ORDER BY r.played_at, r.id, s.slot"),
-                     {player});
-    qlonglong current = -1;
-    QList<qlonglong> ids;
-    while (query && query->next()) {
-        if (query->value(0).toLongLong() != current) {
-            current = query->value(0).toLongLong();
-            rounds.append(roundFromRow(*query));
-            ids.append(current);
-        }
-        if (!query->isNull(8))
-            readSlot(*query, 8, rounds.last());
-    }
-    if (!query || query->lastError().isValid())
+    if (!forEachRound(player, [&rounds](const RoundRecord& round) { return rounds.append(round), true; }))
         return std::nullopt;
-    query.reset();
-    for (qsizetype i = 0; i < rounds.size(); ++i)
-        fillBestPossible(rounds[i], ids[i]);
     return rounds;
 }
 
@@ -643,7 +676,7 @@ QList<DailyResult> HistoryDatabase::dailyResults(const QString& player)
 {
     QList<DailyResult> results;
     auto query = run(QStringLiteral("SELECT daily, round_score, computer_score FROM rounds"
-                                    " WHERE player = ? AND daily IS NOT NULL ORDER BY daily, played_at, id"),
+                                    " WHERE player = ? AND daily IS NOT NULL ORDER BY daily, id"),
                      {player});
     while (query && query->next()) {
         const int number = query->value(0).toInt();
@@ -662,9 +695,28 @@ void HistoryDatabase::fillBestPossible(RoundRecord& round, const QVariant& id)
         run(QStringLiteral("UPDATE rounds SET best_possible = ? WHERE id = ? AND best_possible IS NULL"), {*round.bestPossible, id});
 }
 
+// One pass over the player's index in recorded order gives every figure that counts rounds;
+// nothing is kept per round.
 PlayerStatistics HistoryDatabase::statistics(const QString& player, int lastRounds)
 {
-    const QList<RoundScores> scores = scoresInOrder(player);
-    return {roundScores(player, lastRounds, int(scores.size())), RoundFigures::scoreCounts(scores),
-            RoundFigures::winRecord(scores), bestWords(player), lastRound(player), dailyResults(player)};
+    PlayerStatistics figures;
+    figures.roundCount = roundCount(player);
+    const int shown = std::clamp(lastRounds, 0, figures.roundCount);
+    const int firstShown = figures.roundCount - shown + 1;
+    RoundFigures::ScorePoints points(firstShown, RoundFigures::roundsPerPoint(shown));
+    auto query = run(QStringLiteral("SELECT round_score, computer_score FROM rounds WHERE player = ? ORDER BY id"), {player});
+    for (int number = 1; query && query->next(); ++number) {
+        const int score = query->value(0).toInt();
+        const int computerScore = query->value(1).toInt();
+        figures.wins.add(score, computerScore);
+        ++figures.scoreCounts[score];
+        if (number >= firstShown)
+            points.add(score, computerScore);
+    }
+    query.reset();
+    figures.scores = points.points();
+    figures.bestWords = bestWords(player);
+    figures.lastRound = lastRound(player);
+    figures.dailyResults = dailyResults(player);
+    return figures;
 }

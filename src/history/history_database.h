@@ -24,9 +24,11 @@ struct HistoryStatus {
     bool isBusy = false; // another program holds the file: a later attempt may do
 };
 
-// Everything the statistics window shows for one player.
+// Everything the statistics window shows for one player. Rounds are numbered, and read
+// oldest first, in the order they were recorded, whatever the clock said when they were played.
 struct PlayerStatistics {
-    QList<RoundScores> rounds; // oldest first
+    int roundCount = 0;
+    QList<ScorePoint> scores; // the rounds asked for, as the score chart draws them
     QMap<int, int> scoreCounts; // round score -> rounds
     WinRecord wins;
     QList<BestWord> bestWords; // best first, each word once, at most ten
@@ -73,15 +75,24 @@ public:
     // that could still be read from it, and says so. The reads before should be asked again.
     HistoryStatus repairIfDamaged();
 
-    // The queries read nothing and answer empty while the history is unavailable.
+    // The queries read nothing and answer empty while the history is unavailable. None of them
+    // holds more than a few thousand rows, whatever the length of the history, but allRounds.
     QStringList players();
     static constexpr int kAllRounds = std::numeric_limits<int>::max();
     // The player's last `count` rounds (kAllRounds: every one), oldest first.
     QList<RoundScores> roundScores(const QString& player, int count);
+    // The player's last `count` rounds as the score chart draws them: at most
+    // RoundFigures::kMostPoints points, each the mean of an equal run of rounds.
+    QList<ScorePoint> scorePoints(const QString& player, int count);
     QList<BestWord> bestWords(const QString& player, int count = RoundFigures::kBestWordCount);
     std::optional<RoundRecord> lastRound(const QString& player);
-    // Oldest first, for export and review; none when the history cannot be read, so that an
-    // export never passes off an unreadable history as an empty one.
+    // The round numbered `number` (from 1) in the player's history, as kept.
+    std::optional<RoundRecord> round(const QString& player, int number);
+    // Hands the player's rounds to `visit` one at a time, oldest first, as kept (a missing best
+    // possible score is not worked out here). False when the history cannot be read, so that an
+    // export never passes off an unreadable history as an empty one, or when `visit` says stop.
+    bool forEachRound(const QString& player, const std::function<bool(const RoundRecord&)>& visit);
+    // Every round at once, for a short history; none when the history cannot be read.
     std::optional<QList<RoundRecord>> allRounds(const QString& player);
     // Whether the player has a result for the daily board numbered `number`.
     bool hasDailyResult(const QString& player, int number);
@@ -106,6 +117,8 @@ private:
     };
 
     void fillBestPossible(RoundRecord& round, const QVariant& id);
+    std::optional<RoundRecord> roundWithId(const QVariant& id);
+    int roundCount(const QString& player);
     QSqlError connect();
     void disconnect();
     QString moveAside();
@@ -115,8 +128,6 @@ private:
     HistoryStatus fail(const QSqlError& error);
     QSqlError migrate(QSqlDatabase& db);
     QSqlError insert(const RoundRecord& round, const QString& key);
-    QList<RoundScores> roundScores(const QString& player, int count, int total);
-    QList<RoundScores> scoresInOrder(const QString& player); // without the times
     std::optional<Rows> run(const QString& sql, const QVariantList& values = {});
 
     enum class State { Closed, Open, Failed };

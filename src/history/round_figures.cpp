@@ -9,15 +9,8 @@ namespace RoundFigures {
 WinRecord winRecord(const QList<RoundScores>& rounds)
 {
     WinRecord wins;
-    for (const RoundScores& round : rounds) {
-        if (round.score > round.computerScore) {
-            ++wins.won;
-            wins.longestStreak = std::max(wins.longestStreak, ++wins.currentStreak);
-        } else {
-            ++(round.score == round.computerScore ? wins.drawn : wins.lost);
-            wins.currentStreak = 0;
-        }
-    }
+    for (const RoundScores& round : rounds)
+        wins.add(round.score, round.computerScore);
     return wins;
 }
 
@@ -35,12 +28,14 @@ DailyStreak dailyStreak(const QList<DailyResult>& results, int today)
     int run = 0;
     int previous = 0;
     for (const DailyResult& result : results) {
+        if (result.number > today || (run > 0 && result.number == previous))
+            continue;
         run = run > 0 && result.number == previous + 1 ? run + 1 : 1;
         previous = result.number;
         streak.longest = std::max(streak.longest, run);
     }
     // A run that stopped before yesterday is over; one that reached yesterday can still go on today.
-    if (!results.isEmpty() && (previous == today || previous == today - 1))
+    if (run > 0 && (previous == today || previous == today - 1))
         streak.current = run;
     return streak;
 }
@@ -70,6 +65,35 @@ QList<ScoreBucket> scoreBuckets(const QMap<int, int>& scoreCounts, int mostBucke
     return buckets;
 }
 
+int roundsPerPoint(int rounds, int mostPoints)
+{
+    mostPoints = std::max(1, mostPoints);
+    return std::max(1, (rounds + mostPoints - 1) / mostPoints);
+}
+
+ScorePoints::ScorePoints(int first, int roundsPerPoint)
+    : m_next(first)
+    , m_roundsPerPoint(std::max(1, roundsPerPoint))
+{
+}
+
+void ScorePoints::add(int score, int computerScore)
+{
+    if (m_points.isEmpty() || m_points.last().last - m_points.last().first + 1 == m_roundsPerPoint) {
+        m_points.append({m_next, m_next, 0, 0, score, computerScore});
+        m_scoreSum = m_computerSum = 0;
+    }
+    ScorePoint& point = m_points.last();
+    point.last = m_next++;
+    m_scoreSum += score;
+    m_computerSum += computerScore;
+    const double rounds = point.last - point.first + 1;
+    point.meanScore = double(m_scoreSum) / rounds;
+    point.meanComputerScore = double(m_computerSum) / rounds;
+    point.bestScore = std::max(point.bestScore, score);
+    point.bestComputerScore = std::max(point.bestComputerScore, computerScore);
+}
+
 BestWords::BestWords(int count)
     : m_count(count)
 {
@@ -91,3 +115,14 @@ void BestWords::offer(const QString& letters, int score, const QDateTime& played
 }
 
 } // namespace RoundFigures
+
+void WinRecord::add(int score, int computerScore)
+{
+    if (score > computerScore) {
+        ++won;
+        longestStreak = std::max(longestStreak, ++currentStreak);
+    } else {
+        ++(score == computerScore ? drawn : lost);
+        currentStreak = 0;
+    }
+}

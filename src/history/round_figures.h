@@ -28,7 +28,22 @@ struct WinRecord {
     int currentStreak {}; // rounds won since the last round not won
     int longestStreak {};
 
+    // Counts the next round in recorded order.
+    void add(int score, int computerScore);
     bool operator==(const WinRecord&) const = default;
+};
+
+// Rounds `first` to `last` (their numbers in the player's history) drawn as one point of the
+// score chart: their mean scores and their best.
+struct ScorePoint {
+    int first {};
+    int last {};
+    double meanScore {};
+    double meanComputerScore {};
+    int bestScore {};
+    int bestComputerScore {};
+
+    bool operator==(const ScorePoint&) const = default;
 };
 
 // A daily result: the daily board's number, the player's score and the computer's.
@@ -69,12 +84,36 @@ namespace RoundFigures {
 
 inline constexpr int kMostBuckets = 12;
 inline constexpr int kBestWordCount = 10;
+// A chart of more points than this draws the mean of each run of rounds: a long history reads
+// as a trend, and the chart costs the same however long the history.
+inline constexpr int kMostPoints = 1000;
 
 // `rounds` oldest first.
 WinRecord winRecord(const QList<RoundScores>& rounds);
 QMap<int, int> scoreCounts(const QList<RoundScores>& rounds); // round score -> rounds
-// `results` in ascending number, each number once; `today` the number of today's daily board.
+// `results` in ascending number; `today` the number of today's daily board. A number after
+// today (a result kept while the clock ran ahead) and a number kept twice count no more days.
 DailyStreak dailyStreak(const QList<DailyResult>& results, int today);
+
+// How many rounds go to a point when `rounds` are drawn in at most `mostPoints` (at least 1).
+int roundsPerPoint(int rounds, int mostPoints = kMostPoints);
+
+// The points of rounds offered one by one in recorded order, numbered from `first`, with
+// `roundsPerPoint` rounds to a point (the last point may have fewer). Nothing is kept per round.
+class ScorePoints {
+public:
+    ScorePoints(int first, int roundsPerPoint);
+
+    void add(int score, int computerScore);
+    QList<ScorePoint> points() const { return m_points; }
+
+private:
+    int m_next;
+    int m_roundsPerPoint;
+    qint64 m_scoreSum = 0;
+    qint64 m_computerSum = 0;
+    QList<ScorePoint> m_points;
+};
 
 // Every score from the lowest to the highest in buckets of one width, the smallest of
 // 1, 2, 5, 10, 20, 50, … that keeps them to `mostBuckets` (at least 1); a bucket starts on a multiple

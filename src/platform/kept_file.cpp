@@ -113,11 +113,26 @@ bool writeWhole(QFileDevice& file, const QByteArray& bytes)
 
 QString writeKeptFile(const QString& path, const QByteArray& bytes)
 {
+    return writeKeptFileInPieces(path, [&bytes](const KeptFileWrite& write) {
+        write(bytes);
+        return QString();
+    });
+}
+
+QString writeKeptFileInPieces(const QString& path, const std::function<QString(const KeptFileWrite&)>& produce)
+{
     QSaveFile file(path);
     QString reason;
-    if (file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) && !writeWhole(file, bytes)) {
-        reason = file.errorString();
-        file.cancelWriting();
+    if (file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+        QString writeFault;
+        const QString given = produce([&](const QByteArray& bytes) {
+            if (writeFault.isEmpty() && !writeWhole(file, bytes))
+                writeFault = file.errorString();
+            return writeFault.isEmpty();
+        });
+        reason = writeFault.isEmpty() ? given : writeFault;
+        if (!reason.isEmpty())
+            file.cancelWriting();
     }
     if (file.commit())
         return {};

@@ -5,6 +5,7 @@
 #include <QStandardPaths>
 #include <QString>
 
+#include <functional>
 #include <optional>
 
 class QFileDevice;
@@ -41,6 +42,12 @@ bool writeWhole(QFileDevice& file, const QByteArray& bytes);
 // Replaces the file whole, leaving the old one as it was when any step fails; the reason then,
 // else nothing. Every step is checked: QSaveFile's commit alone renames even after a write failed.
 QString writeKeptFile(const QString& path, const QByteArray& bytes);
+
+// The same for a file too long to hold at once: `produce` writes it piece by piece through the
+// function it is given, which says whether the piece was written, and returns its own reason
+// to give up, or nothing. Any failure, its own or a write's, leaves the old file as it was.
+using KeptFileWrite = std::function<bool(const QByteArray&)>;
+QString writeKeptFileInPieces(const QString& path, const std::function<QString(const KeptFileWrite&)>& produce);
 
 // Renames a damaged file to <path>.corrupt-<UTC time, yyyyMMdd'T'HHmmsszzz'Z'> so that it is
 // never read nor written over again; its new path, or nothing when it cannot be moved.

@@ -19,6 +19,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QFontMetricsF>
 #include <QFileDialog>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -35,22 +36,40 @@
 #include <QValueAxis>
 
 #include <algorithm>
+#include <cmath>
 #include <numeric>
+#include <utility>
 
 namespace {
 
 constexpr int kRecentRounds = 100;
 constexpr int kLookAgainMs = 3000;
 constexpr int kMostTicks = 6;
+// Beside its text, a label needs this much of its share of the axis not to be cut short: the
+// chart's padding on either side, and a little air.
+constexpr qreal kLabelRoom = 16;
+
+// From `low` to `low + steps * step`, at least `high`, in steps + 1 ticks.
+struct WholeRange {
+    int low {};
+    int step {};
+    int steps {};
+
+    int high() const { return low + steps * step; }
+};
 
 // Counts and round numbers are whole: ticks fall on whole numbers, so that no two labels
 // read the same, however few rounds there are.
-void setWholeRange(QValueAxis& axis, int low, int high)
+WholeRange wholeRange(int low, int high, int mostTicks = kMostTicks)
 {
-    const int step = std::max(1, (high - low + kMostTicks - 2) / (kMostTicks - 1));
-    const int steps = std::max(1, (high - low + step - 1) / step);
-    axis.setRange(low, low + steps * step);
-    axis.setTickCount(steps + 1);
+    const int step = std::max(1, (high - low + mostTicks - 2) / (mostTicks - 1));
+    return {low, step, std::max(1, (high - low + step - 1) / step)};
+}
+
+void setWholeRange(QValueAxis& axis, const WholeRange& range)
+{
+    axis.setRange(range.low, range.high());
+    axis.setTickCount(range.steps + 1);
     axis.setLabelFormat(QStringLiteral("%d"));
 }
 
@@ -85,7 +104,7 @@ void fillDistribution(QChart& chart, const QList<ScoreBucket>& buckets)
     chart.addAxis(howMany, Qt::AlignLeft);
     series->attachAxis(scores);
     series->attachAxis(howMany);
-    setWholeRange(*howMany, 0, most);
+    setWholeRange(*howMany, wholeRange(0, most));
 }
 
 QChartView* viewOf(QChart* chart, const QString& name)
@@ -146,7 +165,6 @@ StatisticsWindow::StatisticsWindow(HistoryService& history, const QString& playe
     m_scoreChart->addAxis(m_roundAxis, Qt::AlignBottom);
     m_scoreChart->addAxis(m_scoreAxis, Qt::AlignLeft);
     for (QLineSeries* series : {m_yourScores, m_computerScores}) {
-        series->setPointsVisible(true); // a single round is a point, not a line
         series->attachAxis(m_roundAxis);
         series->attachAxis(m_scoreAxis);
     }
@@ -206,6 +224,7 @@ StatisticsWindow::StatisticsWindow(HistoryService& history, const QString& playe
 
     connect(m_players, &QComboBox::currentTextChanged, this, &StatisticsWindow::reload);
     connect(m_allRounds, &QCheckBox::toggled, this, [this] { showRounds(); });
+    connect(m_scoreChart, &QChart::plotAreaChanged, this, &StatisticsWindow::fitRoundAxis);
     connect(exportButton, &QPushButton::clicked, this, &StatisticsWindow::chooseExportFile);
     connect(closeButton, &QPushButton::clicked, this, &QDialog::close);
     refresh();
@@ -286,7 +305,7 @@ QString StatisticsWindow::dailyText(const QList<DailyResult>& results)
 // An answer for a player no longer shown is passed over: the answer for the one shown follows.
 void StatisticsWindow::reload()
 {
-    ask([shown = player()](HistoryDatabase& history) { return history.statistics(shown, kRecentRounds); },
+    ask([shown = player(), count = shownRounds()](HistoryDatabase& history) { return history.statistics(shown, count); },
         [this, shown = player()](const PlayerStatistics& figures, const QString& problem) {
             if (shown == player())
                 showFigures(figures, problem);
@@ -295,7 +314,7 @@ void StatisticsWindow::reload()
 
 void StatisticsWindow::showFigures(const PlayerStatistics& figures, const QString& problem)
 {
-    showRounds();
+    showRounds(figures.scores, problem);
     fillDistribution(*m_distributionChart, RoundFigures::scoreBuckets(figures.scoreCounts));
     m_exported->hide();
     const WinRecord& wins = figures.wins;
@@ -308,7 +327,7 @@ void StatisticsWindow::showFigures(const PlayerStatistics& figures, const QStrin
     if (!figures.dailyResults.isEmpty())
         record += QLatin1Char('\n') + dailyText(figures.dailyResults);
     m_record->setText(record);
-    if (figures.rounds.isEmpty())
+    if (figures.roundCount == 0)
         m_record->setText(tr("No rounds yet: rounds won, drawn and lost against the computer show here once you submit a round."));
     m_record->setAccessibleDescription(m_record->text());
     m_bestWordsLabel->setText(figures.bestWords.isEmpty()
@@ -340,7 +359,7 @@ void StatisticsWindow::showFigures(const PlayerStatistics& figures, const QStrin
     m_lastRound->setRound(figures.lastRound);
     m_shownRound = figures.lastRound;
     m_review->setEnabled(m_shownRound.has_value());
-    const int lastNumber = figures.rounds.isEmpty() ? 0 : figures.rounds.last().number;
+    const int lastNumber = figures.roundCount;
     // Without a round the chooser says so, rather than "Round 1 of 0".
     m_reviewedRound->setRange(std::min(1, lastNumber), lastNumber);
     m_reviewedRound->setSpecialValueText(lastNumber == 0 ? tr("No round yet") : QString());
@@ -366,87 +385,135 @@ void StatisticsWindow::reviewChosenRound()
 {
     if (!m_shownRound)
         return;
-    const int index = m_reviewedRound->value() - 1;
-    if (m_reviewedRound->value() == m_reviewedRound->maximum()) {
+    const int number = m_reviewedRound->value();
+    if (number == m_reviewedRound->maximum()) {
         RoundReviewDialog::showFor(*m_shownRound, m_reviewer, this);
     } else {
-        ask([shown = player()](HistoryDatabase& history) { return history.allRounds(shown); },
-            [this, index](const std::optional<QList<RoundRecord>>& rounds, const QString&) {
-                if (rounds && index < rounds->size())
-                    RoundReviewDialog::showFor((*rounds)[index], m_reviewer, this);
+        ask([shown = player(), number](HistoryDatabase& history) { return history.round(shown, number); },
+            [this](const std::optional<RoundRecord>& round, const QString&) {
+                if (round)
+                    RoundReviewDialog::showFor(*round, m_reviewer, this);
             });
     }
 }
 
+int StatisticsWindow::shownRounds() const
+{
+    return m_allRounds->isChecked() ? HistoryDatabase::kAllRounds : kRecentRounds;
+}
+
 void StatisticsWindow::showRounds()
 {
-    const int count = m_allRounds->isChecked() ? HistoryDatabase::kAllRounds : kRecentRounds;
-    ask([shown = player(), count](HistoryDatabase& history) { return history.roundScores(shown, count); },
-        [this, shown = player()](const QList<RoundScores>& rounds, const QString& problem) {
+    ask([shown = player(), count = shownRounds()](HistoryDatabase& history) { return history.scorePoints(shown, count); },
+        [this, shown = player()](const QList<ScorePoint>& points, const QString& problem) {
             if (shown == player())
-                showRounds(rounds, problem);
+                showRounds(points, problem);
         });
 }
 
-void StatisticsWindow::showRounds(const QList<RoundScores>& rounds, const QString& problem)
+// A point that stands for a run of rounds sits at its middle; the title says what a point is.
+void StatisticsWindow::showRounds(const QList<ScorePoint>& points, const QString& problem)
 {
     QList<QPointF> yours;
     QList<QPointF> computers;
-    int high = 10;
-    for (const RoundScores& round : rounds) {
-        yours.append(QPointF(round.number, round.score));
-        computers.append(QPointF(round.number, round.computerScore));
-        high = std::max({high, round.score, round.computerScore});
+    double high = 10;
+    qint64 rounds = 0;
+    double yourSum = 0;
+    double computerSum = 0;
+    int yourBest = 0;
+    int computerBest = 0;
+    for (const ScorePoint& point : points) {
+        const double middle = (point.first + point.last) / 2.0;
+        yours.append(QPointF(middle, point.meanScore));
+        computers.append(QPointF(middle, point.meanComputerScore));
+        high = std::max({high, point.meanScore, point.meanComputerScore});
+        const int count = point.last - point.first + 1;
+        rounds += count;
+        yourSum += point.meanScore * count;
+        computerSum += point.meanComputerScore * count;
+        yourBest = std::max(yourBest, point.bestScore);
+        computerBest = std::max(computerBest, point.bestComputerScore);
     }
+    // A single round is a point, not a line; a thousand points are a line.
+    for (QLineSeries* series : {m_yourScores, m_computerScores})
+        series->setPointsVisible(points.size() <= kRecentRounds);
     m_yourScores->replace(yours);
     m_computerScores->replace(computers);
-    const int first = rounds.isEmpty() ? 1 : rounds.first().number;
-    const int last = rounds.isEmpty() ? 1 : rounds.last().number;
-    setWholeRange(*m_roundAxis, first, std::max(last, first + 1));
+    m_firstShown = points.isEmpty() ? 1 : points.first().first;
+    m_lastShown = points.isEmpty() ? 1 : points.last().last;
+    const int perPoint = points.isEmpty() ? 1 : points.first().last - points.first().first + 1;
+    fitRoundAxis();
     // Whole ticks from the scores alone: nice numbers would start from the tick count the
     // player shown before left, and fall between whole scores (7.5 read as 7).
-    setWholeRange(*m_scoreAxis, 0, high);
-    m_scoreChart->setTitle(rounds.isEmpty() ? tr("Score per round<br>Your scores and the computer's<br>show here once you submit a round")
-                                            : tr("Score per round"));
-    const auto figures = [&rounds](int RoundScores::*score) {
-        double sum = 0;
-        int best = 0;
-        for (const RoundScores& round : rounds)
-            sum += round.*score, best = std::max(best, round.*score);
-        return std::pair(sum / std::max<qsizetype>(1, rounds.size()), best);
-    };
-    const auto [yourAverage, yourBest] = figures(&RoundScores::score);
-    const auto [computerAverage, computerBest] = figures(&RoundScores::computerScore);
-    m_scoreView->setAccessibleDescription(
-        rounds.isEmpty() ? tr("No rounds yet.")
-                         : tr("Rounds %1 to %2 shown. Your average %3, best %4. The computer's average %5, best %6.")
-                               .arg(first)
-                               .arg(last)
-                               .arg(yourAverage, 0, 'f', 1)
-                               .arg(yourBest)
-                               .arg(computerAverage, 0, 'f', 1)
-                               .arg(computerBest));
+    setWholeRange(*m_scoreAxis, wholeRange(0, int(std::ceil(high))));
+    if (points.isEmpty())
+        m_scoreChart->setTitle(tr("Score per round<br>Your scores and the computer's<br>show here once you submit a round"));
+    else if (perPoint == 1)
+        m_scoreChart->setTitle(tr("Score per round"));
+    else
+        m_scoreChart->setTitle(tr("Score per round<br>Each point: the mean of %1 rounds").arg(perPoint));
+    QString description = points.isEmpty()
+        ? tr("No rounds yet.")
+        : tr("Rounds %1 to %2 shown. Your average %3, best %4. The computer's average %5, best %6.")
+              .arg(m_firstShown)
+              .arg(m_lastShown)
+              .arg(yourSum / double(std::max<qint64>(1, rounds)), 0, 'f', 1)
+              .arg(yourBest)
+              .arg(computerSum / double(std::max<qint64>(1, rounds)), 0, 'f', 1)
+              .arg(computerBest);
+    if (perPoint > 1)
+        description += tr(" Each point is the mean of %1 rounds.").arg(perPoint);
     if (!problem.isEmpty()) {
         m_scoreChart->setTitle(cannotShow(problem));
-        m_scoreView->setAccessibleDescription(cannotShow(problem));
+        description = cannotShow(problem);
     }
+    m_scoreView->setAccessibleDescription(description);
+}
+
+// As many ticks as the widest round number leaves room for: a label wider than its share of
+// the axis is cut short ("9999…").
+void StatisticsWindow::fitRoundAxis()
+{
+    const QFontMetricsF metrics(m_roundAxis->labelsFont());
+    const qreal width = m_scoreChart->plotArea().width();
+    const int last = std::max(m_lastShown, m_firstShown + 1);
+    WholeRange range = wholeRange(m_firstShown, last);
+    for (int ticks = kMostTicks - 1; ticks >= 2 && (range.steps + 1) * (metrics.horizontalAdvance(QString::number(range.high())) + kLabelRoom) > width;
+         --ticks)
+        range = wholeRange(m_firstShown, last, ticks);
+    setWholeRange(*m_roundAxis, range);
 }
 
 // Written as every kept file is: a failure at any step (a full disk) keeps the file that was there.
+// The rounds go out as they are read, a piece at a time, so that memory stays the same
+// however long the history; a round kept without its best possible score is written without.
 bool StatisticsWindow::exportCsv(const QString& filePath, QString* error)
 {
-    // Read here, from whatever thread asks, as another program allows it at a glance.
+    // Read here, from whatever thread asks, as another program allows it at a glance; the rows
+    // are written as they are read, so the memory it takes does not grow with the history.
     HistoryDatabase history(m_history.filePath(), HistoryService::kGlanceMs, HistoryDatabase::Access::Read);
-    const auto rounds = history.allRounds(player());
-    if (!rounds) {
-        *error = tr("the history cannot be read");
-        return false;
-    }
-    if (const QString problem = writeKeptFile(filePath, roundsToCsv(*rounds)); !problem.isEmpty()) {
+    constexpr qsizetype kPiece = 1 << 16;
+    qint64 rounds = 0;
+    const QString problem = writeKeptFileInPieces(filePath, [&](const KeptFileWrite& write) {
+        QByteArray piece = csvHeader();
+        bool isWritten = true;
+        const bool isRead = history.forEachRound(player(), [&](const RoundRecord& round) {
+            piece += csvLine(round);
+            ++rounds;
+            if (piece.size() >= kPiece)
+                isWritten = write(std::exchange(piece, QByteArray()));
+            return isWritten;
+        });
+        if (isWritten && !isRead)
+            return tr("the history cannot be read");
+        write(piece);
+        return QString();
+    });
+    if (!problem.isEmpty()) {
         *error = problem;
         return false;
     }
-    m_exported->setText((rounds->size() == 1 ? tr("Wrote 1 round to %1") : tr("Wrote %1 rounds to %2").arg(rounds->size()))
+    m_exported->setText((rounds == 1 ? tr("Wrote 1 round to %1") : tr("Wrote %1 rounds to %2").arg(rounds))
                             .arg(QDir::toNativeSeparators(filePath)));
     m_exported->show();
     return true;

@@ -20,8 +20,6 @@ class QSpinBox;
 class QTableWidget;
 class QValueAxis;
 class RoundBoardView;
-struct RoundScores;
-struct ScoreBucket;
 struct PlayerStatistics;
 
 // A player's history in charts and figures, read through the history's own thread: the window
@@ -59,10 +57,11 @@ private:
     void showFigures(const PlayerStatistics& figures, const QString& problem);
     void reviewChosenRound();
     static QString dailyText(const QList<DailyResult>& results);
+    int shownRounds() const;
     void showRounds();
-    void showRounds(const QList<RoundScores>& rounds, const QString& problem);
+    void showRounds(const QList<ScorePoint>& points, const QString& problem);
+    void fitRoundAxis();
     void chooseExportFile();
-    void describeCharts(const QList<RoundScores>& rounds, const QList<ScoreBucket>& buckets);
 
     HistoryService& m_history;
     int m_reading = 0;
@@ -84,5 +83,7 @@ private:
     QPushButton* m_review;
     QSpinBox* m_reviewedRound; // by its number in the player's history, as on the score chart
     std::optional<RoundRecord> m_shownRound;
+    int m_firstShown = 1; // the round numbers on the score chart
+    int m_lastShown = 1;
     RoundReviewer m_reviewer;
 };

@@ -213,15 +213,26 @@ TEST_F(HistoryTest, RoundsComeBackExactlyAndEveryFigureIsPerPlayer)
     history.recordRound(other);
     const PlayerStatistics ada = history.statistics("ada", 2);
     EXPECT_EQ(ada.scoreCounts, (QMap<int, int> {{0, 1}, {10, 3}, {25, 2}}));
-    EXPECT_EQ(ada.rounds, (QList<RoundScores> {{5, kStart.addSecs(240), 25, 7}, {6, kStart.addSecs(300), 10, 7}}));
+    EXPECT_EQ(ada.roundCount, 6);
+    EXPECT_EQ(ada.scores, (QList<ScorePoint> {{5, 5, 25, 7, 25, 7}, {6, 6, 10, 7, 10, 7}}));
+    EXPECT_EQ(history.scorePoints("ada", 5), (QList<ScorePoint> {{2, 2, 25, 7, 25, 7}, {3, 3, 10, 7, 10, 7}, {4, 4, 0, 7, 0, 7},
+                                                                {5, 5, 25, 7, 25, 7}, {6, 6, 10, 7, 10, 7}}));
     EXPECT_EQ(history.bestWords("ada", 3), (QList<BestWord> {{"QUIZZ1", 31, kStart.addSecs(60)}, {"QUIZZ0", 30, kStart},
                                                             {"QUIZZ2", 30, kStart.addSecs(120)}}));
     EXPECT_EQ(ada.bestWords.size(), 5) << "CHOSEN and HARDEN once each, after the three";
     EXPECT_EQ(history.players(), (QStringList {"Zoë, \"the\" player", "ada", "bob"}));
-    // Written newest first, so only the time orders them.
+    // Recorded newest first, as after the clock was set back: the order of recording numbers
+    // them everywhere, not the time.
     for (int i = 6; i >= 0; --i)
         history.recordRound(roundOf("cy", "LWWWDWW"[i] == 'W' ? 21 : "LWWWDWW"[i] == 'D' ? 20 : 19, 20, i));
-    EXPECT_EQ(history.statistics("cy", 0).wins, (WinRecord {5, 1, 1, 2, 3}));
+    const PlayerStatistics cy = history.statistics("cy", 1);
+    EXPECT_EQ(cy.wins, (WinRecord {5, 1, 1, 0, 3}));
+    EXPECT_EQ(cy.scores, (QList<ScorePoint> {{7, 7, 19, 20, 19, 20}}));
+    EXPECT_EQ(cy.lastRound->playedAt, kStart);
+    EXPECT_EQ(history.round("cy", 2)->playedAt, kStart.addSecs(300));
+    EXPECT_EQ(history.allRounds("cy")->front().playedAt, kStart.addSecs(360));
+    EXPECT_EQ(history.roundScores("cy", 1), (QList<RoundScores> {{7, kStart, 19, 20}}));
+    EXPECT_FALSE(history.round("cy", 8) || history.round("cy", 0));
 }
 
 // A file from before daily results and best possible scores gains both columns, its rounds kept;
@@ -233,7 +244,7 @@ TEST_F(HistoryTest, AnOlderFileGainsTheDailyAndBestPossibleColumnsOnce)
     {
         QSqlDatabase old = QSqlDatabase::addDatabase("QSQLITE", "old");
         old.setDatabaseName(path());
-        ASSERT_TRUE(old.open() && QSqlQuery(old).exec("ALTER TABLE rounds DROP COLUMN daily")
+        ASSERT_TRUE(old.open() && QSqlQuery(old).exec("DROP INDEX rounds_by_daily") && QSqlQuery(old).exec("ALTER TABLE rounds DROP COLUMN daily")
                     && QSqlQuery(old).exec("ALTER TABLE rounds DROP COLUMN best_possible") // and an edited sixth slot, passed over
                     && QSqlQuery(old).exec("INSERT INTO slots SELECT round_id, 5, player, x, y, down, 'EDITED', is_word, score FROM slots WHERE slot = 4"));
     }
@@ -256,9 +267,10 @@ TEST_F(HistoryTest, AnOlderFileGainsTheDailyAndBestPossibleColumnsOnce)
         ++calls;
         return std::optional(42);
     });
-    const RoundRecord first = history.allRounds("ada")->front(), again = history.allRounds("ada")->front();
-    const RoundRecord reopened = HistoryDatabase(path()).allRounds("ada")->front();
-    EXPECT_EQ(std::tuple(first.bestPossible, again.bestPossible, calls, reopened.bestPossible), std::tuple(42, 42, 5, 42));
+    EXPECT_EQ(history.allRounds("ada")->front().bestPossible, std::nullopt) << "an export worked the best possible scores out";
+    const RoundRecord first = *history.round("ada", 1), again = *history.round("ada", 1);
+    const RoundRecord reopened = *HistoryDatabase(path()).round("ada", 1);
+    EXPECT_EQ(std::tuple(first.bestPossible, again.bestPossible, calls, reopened.bestPossible), std::tuple(42, 42, 1, 42));
     RoundRecord kept = roundOf("ada", 5, 6);
     kept.bestPossible = 42;
     EXPECT_EQ(std::pair(first, history.lastRound("bob")->bestPossible), std::pair(kept, std::optional(42)));
@@ -270,6 +282,8 @@ TEST(RoundFiguresTest, DailyStreaksAreRunsOfConsecutiveDays)
     const struct { QList<int> days; int today; DailyStreak expected; } rows[] = {
         {{}, 10, {0, 0}}, {{10}, 10, {1, 1}}, {{9}, 10, {1, 1}}, {{8}, 10, {0, 1}},
         {{1, 2, 3, 5, 6}, 7, {2, 3}}, {{1, 2, 3, 5, 6}, 8, {0, 3}}, {{4, 6, 7, 8, 9}, 9, {4, 4}},
+        // the last kept while the clock ran ahead, and a day kept twice
+        {{338, 339, 340, 341, 342}, 341, {4, 4}}, {{11}, 10, {0, 0}}, {{4, 5, 5, 6}, 6, {3, 3}},
     };
     for (const auto& row : rows) {
         QList<DailyResult> results;
@@ -277,6 +291,18 @@ TEST(RoundFiguresTest, DailyStreaksAreRunsOfConsecutiveDays)
             results.append({day, 0, 0});
         EXPECT_EQ(RoundFigures::dailyStreak(results, row.today), row.expected) << row.days.size() << " " << row.today;
     }
+}
+
+// A point per round up to the most points, past them the mean of equal runs, the last run shorter.
+TEST(RoundFiguresTest, LongHistoriesAreChartedAsMeansOfEqualRuns)
+{
+    const struct { int rounds; int perPoint; } rows[] = {{0, 1}, {1000, 1}, {1001, 2}, {2000, 2}, {700000, 700}, {1000000, 1000}};
+    for (const auto& row : rows)
+        EXPECT_EQ(RoundFigures::roundsPerPoint(row.rounds), row.perPoint) << row.rounds;
+    RoundFigures::ScorePoints points(3, 2);
+    for (const auto& [score, computerScore] : {std::pair(10, 20), {21, 41}, {5, 0}})
+        points.add(score, computerScore);
+    EXPECT_EQ(points.points(), (QList<ScorePoint> {{3, 4, 15.5, 30.5, 21, 41}, {5, 5, 5, 0, 5, 0}}));
 }
 
 TEST(RoundFiguresTest, WinsDrawsLossesAndRunsOfWinsOldestFirst)

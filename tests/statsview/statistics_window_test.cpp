@@ -11,9 +11,11 @@
 #include <QBarSeries>
 #include <QBarSet>
 #include <QChartView>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
 #include <QFileDialog>
+#include <QGraphicsTextItem>
 #include <QHeaderView>
 #include <QGridLayout>
 #include <QLabel>
@@ -193,6 +195,51 @@ TEST(StatisticsWindowTest, ChoosingAPlayerShowsTheirFiguresChartsAndExportsTheir
     EXPECT_TRUE(shownTexts().filter("Wrote").isEmpty()) << "the export's note outlives the refresh";
     players->setCurrentText(QStringLiteral("cy")), settled(window);
     EXPECT_EQ(shownTexts().filter("Latest: #6 6 to 20, #5 5 to 20, #4 4 to 20, #3 3 to 20, #2 2 to 20.").size(), 1);
+}
+
+// A hundred thousand rounds: all of them charted as means, said so, every round number on the
+// axis whole, and a round reviewed by its number.
+TEST(StatisticsWindowTest, ALongHistoryIsChartedAsMeansWithWholeRoundNumbers)
+{
+    QTemporaryDir folder;
+    HistoryDatabase history(folder.filePath(QStringLiteral("history.sqlite")));
+    history.recordRound({"ada", QDateTime::fromSecsSinceEpoch(1796000000, Qt::UTC), 20, {}, 49, 1, 0, {}});
+    {
+        QSqlDatabase bulk = QSqlDatabase::addDatabase("QSQLITE", "bulk");
+        bulk.setDatabaseName(history.filePath());
+        ASSERT_TRUE(bulk.open() && QSqlQuery(bulk).exec("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 99999)"
+                                                        " INSERT INTO rounds (player, played_at, computer_words, computer_score, round_score,"
+                                                        " words_made) SELECT 'ada', 1796000000000 - i, '', 20, i % 50, 0 FROM n"));
+    }
+    QSqlDatabase::removeDatabase("bulk");
+    HistoryService service(history.filePath());
+    StatisticsWindow window(service, QStringLiteral("ada"));
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window) && settled(window));
+    auto* chart = window.findChild<QChartView*>()->chart();
+    const auto roundLabels = [chart] {
+        QCoreApplication::processEvents();
+        QStringList labels;
+        for (const QGraphicsItem* item : chart->scene()->items()) {
+            const auto* text = dynamic_cast<const QGraphicsTextItem*>(item);
+            if (text && item->isVisible() && item->sceneBoundingRect().top() >= chart->mapRectToScene(chart->plotArea()).bottom())
+                labels << text->toPlainText();
+        }
+        return labels.join(' ');
+    };
+    EXPECT_TRUE(roundLabels().contains("100000") && !roundLabels().contains(QChar(0x2026))) << roundLabels().toStdString();
+    window.findChild<QCheckBox*>()->setChecked(true);
+    ASSERT_TRUE(settled(window));
+    const auto* yours = static_cast<QLineSeries*>(chart->series()[0]);
+    EXPECT_EQ(std::pair(yours->count(), yours->at(0)), std::pair(1000, QPointF(50.5, 24.99)));
+    EXPECT_EQ(chart->title(), "Score per round<br>Each point: the mean of 100 rounds");
+    EXPECT_TRUE(roundLabels().contains("100000") && !roundLabels().contains(QChar(0x2026))) << roundLabels().toStdString();
+    RoundRecord reviewed;
+    window.setReviewer([&reviewed](const RoundRecord& round) { return reviewed = round, RoundReview {}; });
+    window.findChild<QSpinBox*>("reviewedRound")->setValue(77);
+    QTest::mouseClick(window.findChild<QPushButton*>("reviewButton"), Qt::LeftButton);
+    ASSERT_TRUE(settled(window));
+    EXPECT_EQ(reviewed.roundScore, 76 % 50);
 }
 
 // Every part of an empty history says what will show there; what a reader hears of each part,
