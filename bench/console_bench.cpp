@@ -35,7 +35,7 @@ void BM_MyPrintfIntoNearlyFullConsole(benchmark::State& state)
     AppDelegate controller;
     controller.window()->show();
     QPlainTextEdit& console = *controller.resultView;
-    attachConsoleView(&console);
+    attachConsoleView(&console, console.font());
     fillNearlyFull(console);
     int appended = 0;
     for (auto _ : state) {
