@@ -41,7 +41,8 @@ QByteArray csvLine(const RoundRecord& round)
         + QByteArray::number(round.wordsMade) + ',' + csvField(words.join(u' '));
     for (const SlotRecord& slot : round.wordSlots)
         line += ',' + csvField(slot.letters) + ',' + QByteArray::number(slot.score);
-    return line + ',' + (round.bestPossible ? QByteArray::number(*round.bestPossible) : QByteArray()) + "\r\n";
+    const std::optional<int> bestPossible = round.knownBestPossible();
+    return line + ',' + (bestPossible ? QByteArray::number(*bestPossible) : QByteArray()) + "\r\n";
 }
 
 QByteArray roundsToCsv(const QList<RoundRecord>& rounds)

@@ -147,6 +147,8 @@ TEST(StatisticsWindowTest, ChoosingAPlayerShowsTheirFiguresChartsAndExportsTheir
     QTest::mouseClick(window.findChild<QPushButton*>("reviewButton"), Qt::LeftButton), settled(window);
     EXPECT_EQ(std::tuple(reviewed.roundScore, reviewed.bestPossible, chosen->text()),
               std::tuple(10, std::optional(5), QString("Round 1 of 2"))) << "not the chosen round as kept";
+    EXPECT_TRUE(window.findChildren<RoundReviewDialog*>().last()->findChild<RoundBoardView*>()->accessibleDescription().endsWith(
+        " Best words: HARDEN, none fitted, none fitted, none fitted, none fitted.")) << "a best possible 5 below the computer's 20 shown";
     QSettings preferences(preferencesFilePath(), QSettings::IniFormat);
     savePreferences(preferences, {WordColours::ColourBlindSafe});
     QTest::mouseClick(window.findChild<QPushButton*>("reviewButton"), Qt::LeftButton), settled(window);
