@@ -6,6 +6,7 @@
 #include "sample_rounds.h"
 
 #include "history/history_database.h"
+#include "history/history_service.h"
 #include "statsview/statistics_window.h"
 
 #include <QApplication>
@@ -29,10 +30,13 @@ int main(int argc, char* argv[])
     }
     SampleRounds::fill(history, std::atoi(argv[2]), 2026, QDateTime::fromSecsSinceEpoch(1767225600, Qt::UTC));
     if (argc >= 4) {
-        StatisticsWindow window(history, QStringLiteral("ada"));
+        HistoryService service(history.filePath());
+        StatisticsWindow window(service, QStringLiteral("ada"));
         window.resize(1100, 760);
         window.findChild<QCheckBox*>()->setChecked(argc == 5 && QByteArray(argv[4]) == "all");
         window.show();
+        while (window.isReading()) // the window reads on the history's thread
+            QApplication::processEvents(QEventLoop::WaitForMoreEvents);
         QApplication::processEvents();
         if (!window.grab().save(QString::fromLocal8Bit(argv[3])))
             return 1;
