@@ -35,8 +35,7 @@ int main(int argc, char* argv[])
         window.resize(1100, 760);
         window.findChild<QCheckBox*>()->setChecked(argc == 5 && QByteArray(argv[4]) == "all");
         window.show();
-        // The window reads on the history's thread: it is drawn once every answer has come.
-        while (window.isReading())
+        while (window.isReading()) // the window reads on the history's thread
             QApplication::processEvents(QEventLoop::WaitForMoreEvents);
         QApplication::processEvents();
         if (!window.grab().save(QString::fromLocal8Bit(argv[3])))

@@ -614,7 +614,7 @@ RoundReview reviewOf(const RoundRecord& round)
         return {};
     BoardBest best = bestOfBoard(*board, Lexicon::shared(), kReviewedWordsPerSlot);
     best.total = round.bestPossible.value_or(best.total);
-    best.isKnown = round.bestPossible ? *round.bestPossible >= round.computerScore : best.isKnown;
+    best.isKnown = round.bestPossible ? round.knownBestPossible().has_value() : best.isKnown;
     RoundReview review;
     for (int w = 0; w < kWordCount; ++w) {
         if (!best.fitting[w].empty())

@@ -1,6 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "history/history_csv.h"
 
+#include "history/history_database.h"
+#include "platform/kept_file.h"
+
+#include <utility>
+
 QByteArray csvField(const QString& text)
 {
     // A spreadsheet runs a cell that starts like a formula; the apostrophe makes it text.
@@ -41,7 +46,8 @@ QByteArray csvLine(const RoundRecord& round)
         + QByteArray::number(round.wordsMade) + ',' + csvField(words.join(u' '));
     for (const SlotRecord& slot : round.wordSlots)
         line += ',' + csvField(slot.letters) + ',' + QByteArray::number(slot.score);
-    return line + ',' + (round.bestPossible ? QByteArray::number(*round.bestPossible) : QByteArray()) + "\r\n";
+    const std::optional<int> bestPossible = round.knownBestPossible();
+    return line + ',' + (bestPossible ? QByteArray::number(*bestPossible) : QByteArray()) + "\r\n";
 }
 
 QByteArray roundsToCsv(const QList<RoundRecord>& rounds)
@@ -50,4 +56,27 @@ QByteArray roundsToCsv(const QList<RoundRecord>& rounds)
     for (const RoundRecord& round : rounds)
         csv += csvLine(round);
     return csv;
+}
+
+// A round kept without its best possible score is written without: the export works nothing out.
+CsvExport exportRoundsCsv(HistoryDatabase& history, const QString& player, const QString& filePath)
+{
+    constexpr qsizetype kPiece = 1 << 16;
+    CsvExport done;
+    done.problem = writeKeptFileInPieces(filePath, [&](const KeptFileWrite& write) {
+        QByteArray piece = csvHeader();
+        bool isWritten = true;
+        const bool isRead = history.forEachRound(player, [&](const RoundRecord& round) {
+            piece += csvLine(round);
+            ++done.rounds;
+            if (piece.size() >= kPiece)
+                isWritten = write(std::exchange(piece, QByteArray()));
+            return isWritten;
+        });
+        if (isWritten && !isRead)
+            return QStringLiteral("the history cannot be read");
+        write(piece);
+        return QString();
+    });
+    return done;
 }

@@ -40,5 +40,12 @@ struct RoundRecord {
     // The best round score the board allowed; none for a round kept before it was recorded.
     std::optional<int> bestPossible;
 
+    // The best possible score as it may be shown: none for a figure below the computer's own
+    // score, which no board gives (a damaged lexicon once stored such figures).
+    std::optional<int> knownBestPossible() const
+    {
+        return bestPossible && *bestPossible >= computerScore ? bestPossible : std::nullopt;
+    }
+
     bool operator==(const RoundRecord&) const = default;
 };

@@ -117,8 +117,9 @@ void RoundBoardView::describe()
     if (m_round && m_bestWords) {
         QStringList best(m_bestWords->begin(), m_bestWords->end());
         best.replaceInStrings(QRegularExpression(QStringLiteral("^$")), tr("none fitted"));
-        description += m_round->bestPossible ? tr(" Best possible %1: %2.").arg(*m_round->bestPossible).arg(best.join(QStringLiteral(", ")))
-                                             : tr(" Best words: %1.").arg(best.join(QStringLiteral(", ")));
+        const std::optional<int> bestPossible = m_round->knownBestPossible();
+        description += bestPossible ? tr(" Best possible %1: %2.").arg(*bestPossible).arg(best.join(QStringLiteral(", ")))
+                                    : tr(" Best words: %1.").arg(best.join(QStringLiteral(", ")));
     }
     setAccessibleDescription(description);
     updateGeometry();
@@ -156,7 +157,7 @@ void RoundBoardView::paintEvent(QPaintEvent*)
     const QRect cells = extent(board);
     QFont font = painter.font();
     font.setBold(true);
-    const std::optional<int> best = m_round->bestPossible;
+    const std::optional<int> best = m_round->knownBestPossible();
     const QString captions[] = {tr("Yours: %1").arg(m_round->roundScore), tr("The computer's: %1").arg(m_round->computerScore),
                                 best ? tr("Best possible: %1").arg(*best) : tr("Best words")};
     for (int side = 0; side < (m_bestWords ? 3 : 2); ++side) {

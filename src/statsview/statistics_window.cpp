@@ -7,7 +7,6 @@
 #include "history/round_figures.h"
 #include "settings/preferences.h"
 #include "model/board_code.h"
-#include "platform/kept_file.h"
 #include "statsview/round_board_view.h"
 #include "statsview/round_review_dialog.h"
 
@@ -138,6 +137,7 @@ StatisticsWindow::StatisticsWindow(HistoryService& history, const QString& playe
     , m_record(new QLabel)
     , m_bestWordsLabel(new QLabel)
     , m_exported(new QLabel)
+    , m_export(new QPushButton(tr("&Export CSV…")))
     , m_scoreView(viewOf(m_scoreChart, tr("Score per round")))
     , m_distributionView(viewOf(m_distributionChart, tr("Distribution of your round scores")))
     , m_bestWords(new QTableWidget(0, 3))
@@ -152,8 +152,7 @@ StatisticsWindow::StatisticsWindow(HistoryService& history, const QString& playe
     m_players->setAccessibleName(tr("Player"));
     showPlayer(player);
     m_allRounds->setAccessibleName(tr("Show all rounds"));
-    auto* exportButton = new QPushButton(tr("&Export CSV…"));
-    exportButton->setAccessibleName(tr("Export CSV"));
+    m_export->setAccessibleName(tr("Export CSV"));
     auto* closeButton = new QPushButton(tr("Close"));
 
     m_yourScores->setName(tr("You"));
@@ -189,7 +188,7 @@ StatisticsWindow::StatisticsWindow(HistoryService& history, const QString& playe
     controls->addWidget(m_players, 1);
     controls->addWidget(m_allRounds);
     controls->addStretch(1);
-    controls->addWidget(exportButton);
+    controls->addWidget(m_export);
     controls->addWidget(closeButton);
     m_bestWordsLabel->setWordWrap(true);
     m_bestWordsLabel->setBuddy(m_bestWords);
@@ -225,7 +224,7 @@ StatisticsWindow::StatisticsWindow(HistoryService& history, const QString& playe
     connect(m_players, &QComboBox::currentTextChanged, this, &StatisticsWindow::reload);
     connect(m_allRounds, &QCheckBox::toggled, this, [this] { showRounds(); });
     connect(m_scoreChart, &QChart::plotAreaChanged, this, &StatisticsWindow::fitRoundAxis);
-    connect(exportButton, &QPushButton::clicked, this, &StatisticsWindow::chooseExportFile);
+    connect(m_export, &QPushButton::clicked, this, &StatisticsWindow::chooseExportFile);
     connect(closeButton, &QPushButton::clicked, this, &QDialog::close);
     refresh();
 }
@@ -316,7 +315,7 @@ void StatisticsWindow::showFigures(const PlayerStatistics& figures, const QStrin
 {
     showRounds(figures.scores, problem);
     fillDistribution(*m_distributionChart, RoundFigures::scoreBuckets(figures.scoreCounts));
-    m_exported->hide();
+    m_exported->setVisible(!m_export->isEnabled()); // the note of an export under way stays
     const WinRecord& wins = figures.wins;
     QString record = tr("Won %1, drawn %2, lost %3 against the computer. Rounds won in a row: %4 now, %5 at most.")
                          .arg(wins.won)
@@ -484,46 +483,29 @@ void StatisticsWindow::fitRoundAxis()
     setWholeRange(*m_roundAxis, range);
 }
 
-// Written as every kept file is: a failure at any step (a full disk) keeps the file that was there.
-// The rounds go out as they are read, a piece at a time, so that memory stays the same
-// however long the history; a round kept without its best possible score is written without.
-bool StatisticsWindow::exportCsv(const QString& filePath, QString* error)
-{
-    // Read here, from whatever thread asks, as another program allows it at a glance; the rows
-    // are written as they are read, so the memory it takes does not grow with the history.
-    HistoryDatabase history(m_history.filePath(), HistoryService::kGlanceMs, HistoryDatabase::Access::Read);
-    constexpr qsizetype kPiece = 1 << 16;
-    qint64 rounds = 0;
-    const QString problem = writeKeptFileInPieces(filePath, [&](const KeptFileWrite& write) {
-        QByteArray piece = csvHeader();
-        bool isWritten = true;
-        const bool isRead = history.forEachRound(player(), [&](const RoundRecord& round) {
-            piece += csvLine(round);
-            ++rounds;
-            if (piece.size() >= kPiece)
-                isWritten = write(std::exchange(piece, QByteArray()));
-            return isWritten;
-        });
-        if (isWritten && !isRead)
-            return tr("the history cannot be read");
-        write(piece);
-        return QString();
-    });
-    if (!problem.isEmpty()) {
-        *error = problem;
-        return false;
-    }
-    m_exported->setText((rounds == 1 ? tr("Wrote 1 round to %1") : tr("Wrote %1 rounds to %2").arg(rounds))
-                            .arg(QDir::toNativeSeparators(filePath)));
-    m_exported->show();
-    return true;
-}
-
 void StatisticsWindow::chooseExportFile()
 {
     const QString path = QFileDialog::getSaveFileName(this, tr("Export rounds"), exportFilePath(player()),
                                                       tr("CSV files (*.csv)"));
-    QString error;
-    if (!path.isEmpty() && !exportCsv(path, &error))
-        QMessageBox::warning(this, tr("Export rounds"), tr("The rounds could not be written: %1").arg(error));
+    if (!path.isEmpty())
+        exportTo(path);
+}
+
+// On the history's thread, which may take a while for a long history or one another program
+// holds: the window says so meanwhile, and a window closed by then is told nothing.
+void StatisticsWindow::exportTo(const QString& filePath)
+{
+    m_export->setEnabled(false);
+    m_exported->setText(tr("Exporting…"));
+    m_exported->show();
+    ask([shown = player(), filePath](HistoryDatabase& history) { return exportRoundsCsv(history, shown, filePath); },
+        [this, filePath](const CsvExport& done, const QString& problem) {
+            m_export->setEnabled(true);
+            m_exported->setText((done.rounds == 1 ? tr("Wrote 1 round to %1") : tr("Wrote %1 rounds to %2").arg(done.rounds))
+                                    .arg(QDir::toNativeSeparators(filePath)));
+            m_exported->setVisible(done.problem.isEmpty());
+            if (!done.problem.isEmpty()) // why the history could not be read says more than that it could not
+                QMessageBox::warning(this, tr("Export rounds"),
+                                     tr("The rounds could not be written: %1").arg(problem.isEmpty() ? done.problem : problem));
+        });
 }

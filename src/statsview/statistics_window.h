@@ -35,10 +35,7 @@ public:
 
     QString player() const;
     void showPlayer(const QString& player);
-    // Writes the shown player's rounds as CSV; false with `error` set when it cannot, and
-    // then a file already at `filePath` is left as it was.
-    bool exportCsv(const QString& filePath, QString* error);
-    // Whether an answer asked of the history has yet to come.
+    // Whether an answer asked of the history (an export too) has yet to come.
     bool isReading() const { return m_reading > 0; }
     // Shows the history as it is now: after a round was added while the window is open.
     void refresh();
@@ -62,6 +59,7 @@ private:
     void showRounds(const QList<ScorePoint>& points, const QString& problem);
     void fitRoundAxis();
     void chooseExportFile();
+    void exportTo(const QString& filePath);
 
     HistoryService& m_history;
     int m_reading = 0;
@@ -76,6 +74,7 @@ private:
     QLabel* m_record;
     QLabel* m_bestWordsLabel;
     QLabel* m_exported;
+    QPushButton* m_export;
     QWidget* m_scoreView;
     QWidget* m_distributionView;
     QTableWidget* m_bestWords;

@@ -362,6 +362,7 @@ TEST(HistoryCsvTest, KnownHistoryExportsByteForByte)
 {
     RoundRecord won = roundOf("Zoë, \"Z\"", 41, 40); // shown in UTC to the second, whatever the offset it was kept in
     won.playedAt = kStart.addMSecs(876).toOffsetFromUtc(3600);
+    won.bestPossible = 39; // below the computer's 40, a figure no board gives: exported as unknown
     const QByteArray header = "played_at,player,round_score,computer_score,result,words_made,computer_words,slot_1,slot_1_score,"
                               "slot_2,slot_2_score,slot_3,slot_3_score,slot_4,slot_4_score,slot_5,slot_5_score,best_possible\r\n";
     const QByteArray rest = "2,GARDEN ANCHOR CHOSEN NORMAL SILVER,HARDEN,11,A  H  ,0,CHOSEN,12,NXRMAL,0,,0,\r\n";

@@ -147,6 +147,8 @@ TEST(StatisticsWindowTest, ChoosingAPlayerShowsTheirFiguresChartsAndExportsTheir
     QTest::mouseClick(window.findChild<QPushButton*>("reviewButton"), Qt::LeftButton), settled(window);
     EXPECT_EQ(std::tuple(reviewed.roundScore, reviewed.bestPossible, chosen->text()),
               std::tuple(10, std::optional(5), QString("Round 1 of 2"))) << "not the chosen round as kept";
+    EXPECT_TRUE(window.findChildren<RoundReviewDialog*>().last()->findChild<RoundBoardView*>()->accessibleDescription().endsWith(
+        " Best words: HARDEN, none fitted, none fitted, none fitted, none fitted.")) << "a best possible 5 below the computer's 20 shown";
     QSettings preferences(preferencesFilePath(), QSettings::IniFormat);
     savePreferences(preferences, {WordColours::ColourBlindSafe});
     QTest::mouseClick(window.findChild<QPushButton*>("reviewButton"), Qt::LeftButton), settled(window);
@@ -162,32 +164,33 @@ TEST(StatisticsWindowTest, ChoosingAPlayerShowsTheirFiguresChartsAndExportsTheir
     window.setWordColours(WordColours::ColourBlindSafe);
     EXPECT_TRUE(onScreen() != standard) << "colours unchanged, or not repainted";
 
-    QString error;
-    ASSERT_TRUE(window.exportCsv(folder.filePath("bob.csv"), &error));
-    EXPECT_TRUE(shownTexts().contains("Wrote 2 rounds to " + folder.filePath("bob.csv")));
+    QString offered; // the button asks where, offering the player's own file
+    QTimer::singleShot(0, [&offered, &folder] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        offered = dialog ? dialog->selectedFiles().value(0) : QString();
+        if (dialog)
+            dialog->selectFile(folder.filePath("bob.csv")), static_cast<QDialog*>(dialog)->accept();
+    });
+    const auto buttons = window.findChildren<QPushButton*>();
+    QPushButton* exportButton = *std::ranges::find(buttons, QString("Export CSV"), &QPushButton::accessibleName);
+    QTest::mouseClick(exportButton, Qt::LeftButton); // back before the rounds are written: off the window's thread
+    EXPECT_EQ(std::tuple(offered, exportButton->isEnabled(), shownTexts().contains("Exporting…")),
+              std::tuple(StatisticsWindow::exportFilePath("bob"), false, true));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return shownTexts().contains("Wrote 2 rounds to " + folder.filePath("bob.csv")); }) && exportButton->isEnabled());
     const pid_t child = fork(); // a full disk: a child that cannot write past 16 bytes
     if (child == 0) {
         const rlimit full {16, 16};
         std::signal(SIGXFSZ, SIG_IGN);
         setrlimit(RLIMIT_FSIZE, &full);
-        _exit(window.exportCsv(folder.filePath("bob.csv"), &error) || error.isEmpty());
+        HistoryDatabase reader(history.filePath(), HistoryService::kGlanceMs, HistoryDatabase::Access::Read);
+        _exit(exportRoundsCsv(reader, "bob", folder.filePath("bob.csv")).problem.isEmpty());
     }
     int status = 1;
     EXPECT_TRUE(waitpid(child, &status, 0) == child && status == 0) << "a failed export reports success";
-    HistoryService lost(QStringLiteral("/proc/sixfold/history.sqlite"));
-    EXPECT_FALSE(StatisticsWindow(lost, "bob").exportCsv(folder.filePath("bob.csv"), &error)) << "an unreadable history exported as none";
+    HistoryDatabase lost(QStringLiteral("/proc/sixfold/history.sqlite"), HistoryService::kGlanceMs, HistoryDatabase::Access::Read);
+    EXPECT_FALSE(exportRoundsCsv(lost, "bob", folder.filePath("bob.csv")).problem.isEmpty()) << "an unreadable history exported as none";
     QFile file(folder.filePath("bob.csv"));
     EXPECT_TRUE(file.open(QIODevice::ReadOnly) && file.readAll() == roundsToCsv(*HistoryDatabase(history.filePath()).allRounds("bob")));
-    QString offered; // the button asks where, offering the player's own file
-    QTimer::singleShot(0, [&offered] {
-        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-        offered = dialog ? dialog->selectedFiles().value(0) : QString();
-        if (dialog)
-            dialog->reject();
-    });
-    const auto buttons = window.findChildren<QPushButton*>();
-    QTest::mouseClick(*std::ranges::find(buttons, QString("Export CSV"), &QPushButton::accessibleName), Qt::LeftButton);
-    EXPECT_EQ(offered, StatisticsWindow::exportFilePath("bob"));
     for (int daily = 1; daily <= 6; ++daily) // of six daily results, the latest five are shown
         history.recordRound({"cy", QDateTime::fromSecsSinceEpoch(1796000100 + daily, Qt::UTC), 20, {}, daily, 1, daily, {}});
     window.refresh(), settled(window);
