@@ -91,10 +91,16 @@ RoundBoardView::RoundBoardView(QWidget* parent)
     setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Minimum);
 }
 
-void RoundBoardView::setRound(const std::optional<RoundRecord>& round)
+void RoundBoardView::setRound(const std::optional<RoundRecord>& round, const QString& absence)
 {
     m_round = round;
+    m_absence = absence;
     describe();
+}
+
+QString RoundBoardView::absenceText() const
+{
+    return m_absence.isEmpty() ? tr("No round yet: the last round you submit is redrawn here.") : m_absence;
 }
 
 void RoundBoardView::describe()
@@ -113,7 +119,7 @@ void RoundBoardView::describe()
                                         .arg(m_round->computerScore)
                                         .arg(roundMargin(m_round->roundScore, m_round->computerScore), yours.join(QStringLiteral(", ")),
                                              computers.join(QStringLiteral(", ")))
-                                  : tr("No round yet: the last round you submit is redrawn here.");
+                                  : absenceText();
     if (m_round && m_bestWords) {
         QStringList best(m_bestWords->begin(), m_bestWords->end());
         best.replaceInStrings(QRegularExpression(QStringLiteral("^$")), tr("none fitted"));
@@ -150,7 +156,7 @@ void RoundBoardView::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     if (!m_round) {
-        painter.drawText(rect(), Qt::AlignCenter | Qt::TextWordWrap, tr("No round yet: the last round you submit is redrawn here."));
+        painter.drawText(rect(), Qt::AlignCenter | Qt::TextWordWrap, absenceText());
         return;
     }
     const Board board = cellsOf(*m_round, m_bestWords);

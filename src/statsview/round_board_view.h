@@ -19,7 +19,8 @@ class RoundBoardView : public QWidget {
 public:
     explicit RoundBoardView(QWidget* parent = nullptr);
 
-    void setRound(const std::optional<RoundRecord>& round);
+    // Without a round, `absence` is drawn and described instead (by default: none is kept yet).
+    void setRound(const std::optional<RoundRecord>& round, const QString& absence = {});
     void setColours(const BoardPalette& colours);
     // Each slot's best word in chain order (empty where none fitted); none draws two boards.
     void setBestWords(const std::optional<std::array<QString, kRoundSlots>>& words);
@@ -31,7 +32,10 @@ protected:
 private:
     void describe();
 
+    QString absenceText() const;
+
     std::optional<RoundRecord> m_round;
+    QString m_absence;
     std::optional<std::array<QString, kRoundSlots>> m_bestWords;
     BoardPalette m_colours;
 };

@@ -115,10 +115,12 @@ QChartView* viewOf(QChart* chart, const QString& name)
     return view;
 }
 
-// Why the history could not be read, where the figures would be.
-QString cannotShow(const QString& problem)
+// Why the history could not be read, where the figures would be; a chart's title breaks the
+// line where a label would wrap it.
+constexpr char kChartLine[] = "<br>";
+QString cannotShow(const QString& problem, const char* lineBreak = " ")
 {
-    return QObject::tr("Your statistics cannot be shown: %1.").arg(problem);
+    return QObject::tr("Your statistics cannot be shown:%1%2.").arg(QLatin1String(lineBreak), problem);
 }
 
 } // namespace
@@ -355,13 +357,13 @@ void StatisticsWindow::showFigures(const PlayerStatistics& figures, const QStrin
         for (int column = 0; column < 3; ++column)
             m_bestWords->setItem(row, column, new QTableWidgetItem(cells[column]));
     }
-    m_lastRound->setRound(figures.lastRound);
+    m_lastRound->setRound(figures.lastRound, problem.isEmpty() ? QString() : cannotShow(problem));
     m_shownRound = figures.lastRound;
     m_review->setEnabled(m_shownRound.has_value());
     const int lastNumber = figures.roundCount;
     // Without a round the chooser says so, rather than "Round 1 of 0".
     m_reviewedRound->setRange(std::min(1, lastNumber), lastNumber);
-    m_reviewedRound->setSpecialValueText(lastNumber == 0 ? tr("No round yet") : QString());
+    m_reviewedRound->setSpecialValueText(lastNumber != 0 ? QString() : problem.isEmpty() ? tr("No round yet") : tr("Round –"));
     m_reviewedRound->setSuffix(tr(" of %1").arg(lastNumber));
     m_reviewedRound->setValue(lastNumber);
     m_reviewedRound->setEnabled(m_shownRound.has_value());
@@ -369,7 +371,8 @@ void StatisticsWindow::showFigures(const PlayerStatistics& figures, const QStrin
         for (QLabel* label : {m_record, m_bestWordsLabel})
             label->setText(cannotShow(problem));
         m_record->setAccessibleDescription(cannotShow(problem));
-        m_distributionChart->setTitle(cannotShow(problem));
+        m_bestWords->setAccessibleDescription(cannotShow(problem));
+        m_distributionChart->setTitle(cannotShow(problem, kChartLine));
         m_distributionView->setAccessibleDescription(cannotShow(problem));
         // Another program may let go of it: the window looks again while it is open.
         QTimer::singleShot(kLookAgainMs, this, [this] {
@@ -463,7 +466,7 @@ void StatisticsWindow::showRounds(const QList<ScorePoint>& points, const QString
     if (perPoint > 1)
         description += tr(" Each point is the mean of %1 rounds.").arg(perPoint);
     if (!problem.isEmpty()) {
-        m_scoreChart->setTitle(cannotShow(problem));
+        m_scoreChart->setTitle(cannotShow(problem, kChartLine));
         description = cannotShow(problem);
     }
     m_scoreView->setAccessibleDescription(description);
