@@ -216,6 +216,9 @@ HistoryService::HistoryService(QString filePath, QObject* parent)
 HistoryService::~HistoryService()
 {
     m_isClosing = true;
+    for (QThread* aside : std::as_const(m_asides))
+        aside->wait();
+    qDeleteAll(m_asides);
     QMetaObject::invokeMethod(&m_threadContext, [this, home = thread()] {
         m_worker.reset(); // its connection and timer are this thread's
         m_threadContext.moveToThread(home);
@@ -268,6 +271,30 @@ void HistoryService::read(QObject* context, std::function<void(HistoryDatabase&)
                 done(problem);
         });
     });
+}
+
+void HistoryService::readAside(QObject* context, std::function<void(HistoryDatabase&)> work, std::function<void(const QString&)> done)
+{
+    QThread* aside = QThread::create([this, filePath = m_filePath, guard = QPointer<QObject>(context), work = std::move(work),
+                                      done = std::move(done)] {
+        QString problem;
+        {
+            HistoryDatabase history(filePath, kBusyWaitMs, HistoryDatabase::Access::Read);
+            work(history);
+            problem = history.takeReadProblem();
+        } // the connection goes with the thread that made it
+        QMetaObject::invokeMethod(this, [guard, done, problem] {
+            if (guard)
+                done(problem);
+        });
+    });
+    aside->setObjectName(QStringLiteral("sixfold-history-aside"));
+    m_asides.append(aside);
+    connect(aside, &QThread::finished, this, [this, aside] {
+        m_asides.removeOne(aside);
+        aside->deleteLater();
+    });
+    aside->start();
 }
 
 void HistoryService::setBestPossibleScorer(HistoryDatabase::BestPossibleScorer scorer)

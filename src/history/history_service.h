@@ -58,6 +58,17 @@ public:
              [answer, done = std::move(done)](const QString& problem) { done(*answer, problem); });
     }
 
+    // As ask(), but on a thread of its own with a reading connection of its own, so that a long
+    // read (every round, for an export) keeps the history's thread free for the rounds being
+    // played. The game waits for it at quit.
+    template <class Work, class Done>
+    void askAside(QObject* context, Work work, Done done)
+    {
+        auto answer = std::make_shared<std::invoke_result_t<Work, HistoryDatabase&>>();
+        readAside(context, [answer, work = std::move(work)](HistoryDatabase& history) { *answer = work(history); },
+                  [answer, done = std::move(done)](const QString& problem) { done(*answer, problem); });
+    }
+
     // For rounds kept without their best possible score; called on the history's thread.
     void setBestPossibleScorer(HistoryDatabase::BestPossibleScorer scorer);
 
@@ -78,6 +89,7 @@ private:
     class Worker;
 
     void read(QObject* context, std::function<void(HistoryDatabase&)> work, std::function<void(const QString&)> done);
+    void readAside(QObject* context, std::function<void(HistoryDatabase&)> work, std::function<void(const QString&)> done);
     void post(std::function<void(Worker&)> task);
     void report(qsizetype handled, const QList<PendingRound>& pending, bool hasWritten);
 
@@ -85,6 +97,7 @@ private:
     QThread m_thread;
     QObject m_threadContext; // lives on m_thread: what its tasks are posted to
     std::unique_ptr<Worker> m_worker; // used on m_thread only
+    QList<QThread*> m_asides; // reads under way beside m_thread, owned here
     std::atomic_bool m_isClosing = false;
     qsizetype m_given = 0; // rounds given so far
     QList<PendingRound> m_queued; // given, not yet taken up by the worker

@@ -501,8 +501,11 @@ void StatisticsWindow::exportTo(const QString& filePath)
     m_export->setEnabled(false);
     m_exported->setText(tr("Exporting…"));
     m_exported->show();
-    ask([shown = player(), filePath](HistoryDatabase& history) { return exportRoundsCsv(history, shown, filePath); },
+    ++m_reading;
+    m_history.askAside(
+        this, [shown = player(), filePath](HistoryDatabase& history) { return exportRoundsCsv(history, shown, filePath); },
         [this, filePath](const CsvExport& done, const QString& problem) {
+            --m_reading;
             m_export->setEnabled(true);
             m_exported->setText((done.rounds == 1 ? tr("Wrote 1 round to %1") : tr("Wrote %1 rounds to %2").arg(done.rounds))
                                     .arg(QDir::toNativeSeparators(filePath)));
