@@ -529,6 +529,10 @@ QSqlError HistoryDatabase::insert(const RoundRecord& round, const QString& key)
 
 std::optional<HistoryDatabase::Rows> HistoryDatabase::run(const QString& sql, const QVariantList& values)
 {
+    // Once a read has waited for another program in vain, its other statements do not wait again:
+    // the answer that the history is in use comes after one wait, not one for every figure.
+    if (isBusy(m_readError))
+        return std::nullopt;
     if (!open().isDone) {
         noteFailure(m_failure.isValid() ? m_failure : problem(QStringLiteral("it could not be opened")));
         return std::nullopt;
