@@ -213,6 +213,12 @@ StatisticsWindow::StatisticsWindow(HistoryService& history, const QString& playe
     m_reviewedRound->setObjectName(QStringLiteral("reviewedRound"));
     m_reviewedRound->setAccessibleName(tr("Round to review"));
     m_reviewedRound->setPrefix(tr("Round "));
+    // Until the first answer comes, nothing says that the history is empty.
+    m_reviewedRound->setRange(0, 0);
+    m_reviewedRound->setSpecialValueText(tr("Round –"));
+    m_reviewedRound->setEnabled(false);
+    m_review->setEnabled(false);
+    m_lastRound->setRound(std::nullopt, tr("Reading the history…"));
     m_review->setObjectName(QStringLiteral("reviewButton"));
     m_review->setAccessibleName(tr("Review the chosen round"));
     connect(m_review, &QPushButton::clicked, this, &StatisticsWindow::reviewChosenRound);
