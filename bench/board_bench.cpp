@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A new puzzle is made at launch and after every submission; making one must be
 // unnoticeable.
-#include "app/app_delegate.h"
-#include "board/word_selection.h"
-#include "model/board_code.h"
-#include "words/word_list.h"
+#include "gui/app/app_delegate.h"
+#include "core/board/word_selection.h"
+#include "core/board/board_code.h"
+#include "core/board/word_list.h"
 
 #include <QMainWindow>
 

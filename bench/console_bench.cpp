@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The console takes about 230 messages per round submission, most of them when it is
 // already nearly full: one append must stay far below a frame.
-#include "app/app_delegate.h"
-#include "console/log_console.h"
-#include "window/console_view.h"
+#include "gui/app/app_delegate.h"
+#include "core/platform/log_console.h"
+#include "gui/look/console_view.h"
 
 #include <QMainWindow>
 #include <QPlainTextEdit>

@@ -2,14 +2,14 @@
 // The dictionary judges every slot of every check. Measured side by side with WordNet's own
 // C library doing the least it can on the same words: morphology plus an index look-up,
 // no definition at all.
-#include "app/app_delegate.h"
-#include "board/board_layout.h"
-#include "board/word_selection.h"
-#include "console/log_console.h"
-#include "grid/grid.h"
-#include "dictionary/dictionary.h"
-#include "window/console_view.h"
-#include "words/dictionary_check.h"
+#include "gui/app/app_delegate.h"
+#include "gui/board_view/board_layout.h"
+#include "core/board/word_selection.h"
+#include "core/platform/log_console.h"
+#include "gui/board_view/grid.h"
+#include "core/dictionary/dictionary.h"
+#include "gui/look/console_view.h"
+#include "core/dictionary/dictionary_check.h"
 
 #include <QMainWindow>
 #include <QPlainTextEdit>

@@ -9,11 +9,11 @@
 // (--benchmark_filter) for the memory figures: a peak, once reached, stays.
 #include "sample_rounds.h"
 
-#include "history/history_csv.h"
-#include "history/history_database.h"
-#include "history/history_service.h"
-#include "statsview/round_review_dialog.h"
-#include "statsview/statistics_window.h"
+#include "core/history/history_csv.h"
+#include "core/history/history_database.h"
+#include "core/history/history_service.h"
+#include "gui/statistics_window/round_review_dialog.h"
+#include "gui/statistics_window/statistics_window.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The game's start, exactly as its main() runs it, until the first board has been laid out
 // and painted.
-#include "app/app_delegate.h"
+#include "gui/app/app_delegate.h"
 #include "first_paint.h"
-#include "grid/grid.h"
+#include "gui/board_view/grid.h"
 
 #include <QMainWindow>
 

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The best words are looked for after every submitted round: the lexicon is read at the
 // first of them (at most 20 ms), and a whole board's best words must take at most 1 ms.
-#include "lexicon/board_best.h"
-#include "model/game_model.h"
-#include "platform/resources.h"
+#include "core/round/board_best.h"
+#include "core/round/game_model.h"
+#include "core/platform/resources.h"
 
 #include <benchmark/benchmark.h>
 

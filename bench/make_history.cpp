@@ -5,9 +5,9 @@
 //   make_history FILE ROUNDS [PICTURE.png [all]]
 #include "sample_rounds.h"
 
-#include "history/history_database.h"
-#include "history/history_service.h"
-#include "statsview/statistics_window.h"
+#include "core/history/history_database.h"
+#include "core/history/history_service.h"
+#include "gui/statistics_window/statistics_window.h"
 
 #include <QApplication>
 #include <QCheckBox>

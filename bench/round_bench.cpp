@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A submission checks the board, saves the statistics and lists the computer's words, about
 // 230 console messages into a console that may be nearly full: it must fit in a frame.
-#include "app/app_delegate.h"
-#include "console/log_console.h"
-#include "store/user_defaults_store.h"
-#include "stats/stats_persistence.h"
-#include "stats/user_stats.h"
-#include "window/console_view.h"
+#include "gui/app/app_delegate.h"
+#include "core/platform/log_console.h"
+#include "core/player/user_defaults_store.h"
+#include "core/player/stats_persistence.h"
+#include "core/player/user_stats.h"
+#include "gui/look/console_view.h"
 
 #include <QMainWindow>
 #include <QPlainTextEdit>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "sample_rounds.h"
 
-#include "history/history_database.h"
-#include "model/word_score.h"
+#include "core/history/history_database.h"
+#include "core/board/word_score.h"
 
 #include <QFile>
 #include <QPoint>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "history/round_record.h"
+#include "core/history/round_record.h"
 
 #include <QRandomGenerator>
 #include <QStringList>

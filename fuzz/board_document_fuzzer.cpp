@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Arbitrary bytes as a kept board: reading never fails hard, and whatever it reads is written and read back the same.
-#include "keep/board_document.h"
+#include "core/kept_board/board_document.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Arbitrary UTF-8 for the dictionary: a term range always lies inside the text, and a definition comes back for every term found.
-#include "dictionary/dictionary.h"
+#include "core/dictionary/dictionary.h"
 
 #include <algorithm>
 #include <cstdint>

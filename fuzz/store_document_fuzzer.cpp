@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Arbitrary bytes as the store's document, plain or typed: reading never fails hard, and
 // whatever it reads is written plain and read back the same.
-#include "store/user_defaults_store.h"
+#include "core/player/user_defaults_store.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Arbitrary bytes as the six-letter word file: the table must never be written past a row,
 // and every stored row must stay a string of at most six characters.
-#include "words/word_list.h"
+#include "core/board/word_list.h"
 
 #include <cstdint>
 #include <cstdio>

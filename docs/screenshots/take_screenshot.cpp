@@ -3,10 +3,10 @@
 // over the settings and data folders it is given in XDG_CONFIG_HOME and XDG_DATA_HOME, fills
 // the first word rightly and the second wrongly, checks the board (or submits it) and saves a
 // picture of the window, or of the Round Review that follows the submitted round.
-#include "app/app_delegate.h"
-#include "grid/grid.h"
-#include "model/game_model.h"
-#include "settings/preferences.h"
+#include "gui/app/app_delegate.h"
+#include "gui/board_view/grid.h"
+#include "core/round/game_model.h"
+#include "core/preferences/preferences.h"
 
 #include <QAction>
 #include <QApplication>

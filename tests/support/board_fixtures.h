@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "board/word_selection.h"
-#include "cells/my_text_field.h"
-#include "grid/grid.h"
+#include "core/board/word_selection.h"
+#include "gui/board_view/my_text_field.h"
+#include "gui/board_view/grid.h"
 #include "support/core_resets.h"
 
 #include <QMainWindow>

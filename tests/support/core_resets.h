@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "store/user_defaults_store.h"
-#include "stats/user_stats.h"
+#include "core/player/user_defaults_store.h"
+#include "core/player/user_stats.h"
 #include "support/layer_test.h"
-#include "words/picking.h"
-#include "words/word_list.h"
+#include "core/board/picking.h"
+#include "core/board/word_list.h"
 
 #include <cstring>
 #include <initializer_list>

@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "cells/cell_look.h"
-#include "cells/my_text_field.h"
-#include "grid/grid.h"
-#include "scoring/puzzle_check.h"
+#include "gui/board_view/cell_look.h"
+#include "gui/board_view/my_text_field.h"
+#include "gui/board_view/grid.h"
+#include "gui/board_view/puzzle_check.h"
 #include "support/core_resets.h"
-#include "window/console_view.h"
-#include "window/window_handle.h"
+#include "gui/look/console_view.h"
+#include "gui/look/window_handle.h"
 
 // The console shows messages on gTextView once a test sets it, and never keeps a view.
 inline void resetWindow() { attachConsoleView(nullptr, QFont()), gWindow = nullptr; }

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "platform/resources.h"
+#include "core/platform/resources.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -1,0 +1,49 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "core/board/board_geometry.h"
+
+#include <QString>
+
+#include <array>
+#include <vector>
+
+// One of the five words as laid on the board.
+struct PlacedWord {
+    QString letters; // six lower-case ASCII letters
+    Placement place;
+    bool operator==(const PlacedWord&) const = default;
+};
+
+// A letter the player typed, where it stands and how the last check judged it.
+struct TypedCell {
+    int x {};
+    int y {};
+    QString letter; // one character as shown
+    Verdict verdict = Verdict::Unchecked;
+    bool operator==(const TypedCell&) const = default;
+};
+
+// A board in progress, with nothing that needs a widget: the five words in the order they
+// chain (across, down, across, down, across), the letters typed, and the two scores shown.
+// The fixed letters are where the words cross and follow from the words. The identity tells
+// one deal from another, so that a board submitted in one game is known in every other.
+struct BoardState {
+    std::array<PlacedWord, kWordCount> words;
+    std::vector<TypedCell> typed;
+    int computerScore {};
+    int playerScore {};
+    QString id; // letters, digits, '.', '-'; empty in a document kept before boards had one
+
+    bool operator==(const BoardState&) const = default;
+};
+
+// Where the words lie, in chain order.
+ChainPlacements placementsOf(const BoardState& board);
+
+// Where the five words cross: the letters the player cannot change. None when the words
+// do not chain.
+std::vector<BoardCell> crossingCells(const BoardState& board);
+
+// The letter value of the five words together: the computer's score.
+int computerScoreOf(const BoardState& board);

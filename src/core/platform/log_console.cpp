@@ -1,0 +1,61 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/platform/log_console.h"
+
+#include "core/platform/problem_report.h"
+
+#include <QString>
+
+#include <cstdarg>
+#include <cstdio>
+#include <new>
+#include <string>
+
+namespace {
+
+ConsoleSink g_sink = nullptr;
+
+// Measures first, so the buffer always has room, however long an argument is.
+std::string formatMessage(const char* format, va_list args)
+{
+    va_list measuring;
+    va_copy(measuring, args);
+    const int length = std::vsnprintf(nullptr, 0, format, measuring);
+    va_end(measuring);
+    if (length <= 0)
+        return {};
+    std::string message(static_cast<size_t>(length), '\0');
+    std::vsnprintf(message.data(), message.size() + 1, format, args);
+    return message;
+}
+
+} // namespace
+
+void setConsoleSink(ConsoleSink sink)
+{
+    g_sink = sink;
+}
+
+void myPrintf(const char* format, ...)
+{
+    std::string message;
+    va_list args;
+    va_start(args, format);
+    try {
+        message = formatMessage(format, args);
+    } catch (const std::bad_alloc&) {
+        std::fputs("sixfold: a message too large to hold in memory was dropped\n", stderr);
+    }
+    va_end(args);
+
+    if (g_sink)
+        g_sink(QString::fromUtf8(message.c_str()));
+    // Each message leaves at once, so a pipe or a file sees it while the game runs and
+    // keeps it however the process ends.
+    std::fputs(message.c_str(), stdout);
+    std::fflush(stdout);
+}
+
+void reportPlatformProblemsOnConsole()
+{
+    setProblemReporter([](const QByteArray& message) { myPrintf("%s", message.constData()); });
+}

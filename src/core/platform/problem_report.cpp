@@ -1,0 +1,29 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/platform/problem_report.h"
+
+#include <cstdio>
+
+namespace {
+
+ProblemReporter& reporter()
+{
+    static ProblemReporter current;
+    return current;
+}
+
+} // namespace
+
+void setProblemReporter(ProblemReporter newReporter)
+{
+    reporter() = std::move(newReporter);
+}
+
+void reportProblem(const QByteArray& message)
+{
+    if (reporter()) {
+        reporter()(message);
+        return;
+    }
+    std::fwrite(message.constData(), 1, static_cast<size_t>(message.size()), stdout);
+    std::fflush(stdout);
+}

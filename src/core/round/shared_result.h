@@ -1,0 +1,26 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "core/board/board_geometry.h"
+
+#include <QString>
+
+#include <array>
+#include <optional>
+
+// A submitted round as Copy Result shares it: how it went, never a letter of it.
+struct RoundOutcome {
+    QString boardName; // "Daily #12" or the board's code
+    bool practice {}; // a daily board played again after the day's result
+    int playerScore {};
+    int computerScore {};
+    std::optional<int> bestPossible; // the most the board allows, when known
+    std::array<bool, kWordCount> isWord {}; // the slots in chain order
+};
+
+// Plain text for a chat: the game's name and the board, the scores, and one mark per slot
+// (✓ a word, ✗ not a word) so that the result reads without colour.
+QString shareableResult(const RoundOutcome& outcome);
+
+// Who won a round and by how much, as the game says it after a round and in its review.
+QString roundMargin(int yours, int computers);

@@ -1,0 +1,150 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "core/history/round_record.h"
+#include "core/round/game_model.h"
+#include "gui/board_view/puzzle_check.h"
+
+#include <QDateTime>
+#include <QObject>
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+
+class QLabel;
+class QLineEdit;
+class QMainWindow;
+class QPlainTextEdit;
+class QString;
+class BoardKeeper;
+class RoundBook;
+
+// A main window built from the form, at its fixed size, with none of its controls bound.
+std::unique_ptr<QMainWindow> loadMainWindow();
+
+// A round's outcome as a screen reader hears it after Submit: both scores and who won.
+QString roundSummary(int32_t yours, int32_t computers);
+
+// The controller: it loads the main window from its form, holds the window's outlets,
+// runs the launch and termination steps and receives the player's five actions.
+class AppDelegate : public QObject {
+    Q_OBJECT
+
+public:
+    explicit AppDelegate(QObject* parent = nullptr);
+    ~AppDelegate() override;
+
+    QMainWindow* window() const;
+
+    // Replaces the window, deleting the old one: the outlets and actions are taken from the
+    // new window (an outlet it lacks becomes null), and after launch the console, the
+    // window handle and the board's cells move to it.
+    void setWindow(std::unique_ptr<QMainWindow> window);
+
+    void applicationDidFinishLaunching(QObject* notification);
+    void applicationWillTerminate(QObject* notification);
+
+    // Draws five crossing words, shows the computer's score for them and lays them out as
+    // a new board with the focus in its first cell. Always returns 1.
+    int32_t createBoard();
+
+    // Where the game reads today's date (UTC) for the daily board; the system clock unless a test sets one.
+    void setClock(std::function<QDateTime()> clock) { m_clock = std::move(clock); }
+
+    // What the game starts on instead of the launch's board: a board code (already read
+    // sound, though its word list is checked at launch) or today's daily board.
+    void startOnBoardCode(const QString& code) { m_launchCode = code; }
+    void startOnDailyBoard() { m_launchDaily = true; }
+
+    // Game > Play Board Code: deals the board `code` names, the board on show becoming the
+    // kept one as with New Puzzle. A code that cannot be dealt gets one sentence on the
+    // console and changes nothing; returns whether the board was dealt.
+    bool playBoardCode(const QString& code);
+    // Game > Daily Board: today's (UTC) board, the same on every machine with this word list;
+    // before Daily #1, and without a board to replace, it deals nothing and says why.
+    void playDailyBoard();
+    // Game > Copy Board Code: the board on show's code on the clipboard.
+    void copyBoardCode();
+    // Game > Copy Result: the last submitted round, without its letters, on the clipboard.
+    void copyResult();
+    // What Copy Result would copy; empty before the first submission.
+    const QString& lastResult() const { return m_lastResult; }
+
+    // Shows the current player's statistics in the statistics panel and saves them.
+    void updateStatsDisplay();
+
+    // Lists the computer's words of the board on the console.
+    void displayComputerWords();
+
+    // The player's actions. None reads its sender; code that runs one passes none.
+    void CheckWord(QObject* sender);
+    void CheckAllWords(QObject* sender);
+    void GenerateNewPuzzle(QObject* sender);
+    void ChangeUser(QObject* sender);
+    void SubmitScore(QObject* sender);
+
+    // Game > Resume Previous Board: swaps the board shown with the kept one.
+    void resumePreviousBoard();
+    // Game > Preferences: opens the dialog; its choices take effect and are saved on OK.
+    void showPreferences();
+    // Game > Statistics: the history of the current player's rounds.
+    void showStatistics();
+    // Game > Round Review: the last submitted round, slot by slot, beside what it allowed.
+    void showRoundReview();
+    // Null before launch.
+    BoardKeeper* boardKeeper() const { return m_keeper.get(); }
+
+    // Outlets: controls of the window, which owns them.
+    QPlainTextEdit* resultView = nullptr; // the log console
+    QLineEdit* theWord = nullptr;         // a word typed for a dictionary check
+    QLabel* theScore = nullptr;           // the player's score for this puzzle
+    QLabel* compScore = nullptr;          // the computer's score for this puzzle
+    QLabel* statsField = nullptr;         // the player's statistics, nine lines
+    QLineEdit* newUserName = nullptr;     // the name typed to change player
+    QLabel* roundOutcome = nullptr;       // the last round's outcome, until the player goes on
+
+protected:
+    // Clears the round's outcome at the player's next key or click; a desktop that turns dark
+    // (or light) while the game runs repaints the board to match.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    enum class HelpPage { HowToPlay, About, KeyboardShortcuts };
+
+    void takeOutlets();
+    void connectActions();
+    void showStatsText(const QString& text);
+    void showHelp(HelpPage page);
+    // The dealing behind createBoard, from a known seed.
+    void dealBoard(const DealOrigin& origin);
+    // New Puzzle's steps with the board `origin` names.
+    void replaceBoard(const DealOrigin& origin);
+    void showBoardOrigin();
+    // Today's daily board, or none, said on the console, before the first.
+    std::optional<DealOrigin> todaysDailyBoard() const;
+    bool hasBoardFor(const char* action) const;
+    // Whether the daily board numbered `number` still counts for the player today.
+    void sayDailyStanding(int number);
+    void askForBoardCode();
+    QString boardName() const;
+
+    std::unique_ptr<QMainWindow> _window;
+    std::unique_ptr<BoardKeeper> m_keeper;
+    // Loaded at the first submission or the first look at the statistics, never at launch;
+    // null, having said why on the console, when it cannot be.
+    RoundBook* roundBook();
+    // Returns the round as recorded, or nothing when the board cannot be read.
+    std::optional<RoundRecord> recordRoundInHistory(std::optional<int> bestPossible);
+    void keepResultToShare(const RoundRecord& round);
+    std::unique_ptr<RoundBook> m_roundBook;
+    BoardCheck m_lastCheck; // what the latest Check All Words read and judged
+    QString m_launchCode;
+    std::function<QDateTime()> m_clock = &QDateTime::currentDateTimeUtc;
+    bool m_launchDaily = false;
+    QString m_lastResult; // what Copy Result shares
+    QString m_lastReview;   // the last submitted round's review; empty before the first
+    std::optional<RoundRecord> m_lastRound; // the last submitted round, to review it drawn
+    bool m_hasReportedUnsavedPreferences = false; // said once a run, like every other file's failure
+};

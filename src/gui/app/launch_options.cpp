@@ -1,0 +1,93 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "gui/app/launch_options.h"
+
+#include "core/board/board_code.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+
+#include <cstdio>
+
+namespace {
+
+constexpr int kUsageStatus = 2;
+
+struct OptionNames {
+    QCommandLineOption board {QStringLiteral("board"),
+                              QStringLiteral("Start on the board that CODE names (Game ▸ Copy Board Code gives one)."),
+                              QStringLiteral("CODE")};
+    QCommandLineOption daily {QStringLiteral("daily"), QStringLiteral("Start on today's daily board (UTC).")};
+};
+
+// Qt's own options (QGuiApplication's and QApplication's), which the toolkit takes from the
+// command line once it starts: accepted here unlisted, so they keep working as before.
+void acceptToolkitOptions(QCommandLineParser& parser)
+{
+    for (const char* name : {"platform", "platformpluginpath", "platformtheme", "plugin", "qmljsdebugger", "qwindowgeometry",
+                             "geometry", "qwindowicon", "icon", "qwindowtitle", "title", "display", "name", "session",
+                             "style", "stylesheet", "visual", "ncols", "im", "inputstyle"}) {
+        QCommandLineOption option(QString::fromLatin1(name), QString(), QStringLiteral("value"));
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
+    for (const char* name : {"reverse", "widgetcount", "nograb", "dograb", "sync", "cmap"}) {
+        QCommandLineOption option(QString::fromLatin1(name));
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
+}
+
+void describe(QCommandLineParser& parser, const OptionNames& options)
+{
+    // Qt's options are single-dash words ("-platform offscreen"), not bundled letters.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    acceptToolkitOptions(parser);
+    parser.setApplicationDescription(QStringLiteral("A word puzzle: fill in five crossing six-letter words."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.addOption(options.board);
+    parser.addOption(options.daily);
+}
+
+QStringList argumentsOf(int argc, char* argv[])
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    return arguments;
+}
+
+} // namespace
+
+std::optional<LaunchOptions> readLaunchOptions(int argc, char* argv[], int* status)
+{
+    OptionNames options;
+    QCommandLineParser parser;
+    describe(parser, options);
+    const QStringList arguments = argumentsOf(argc, argv);
+    const bool parsed = parser.parse(arguments);
+    // A mistake anywhere on the line wins over --help and --version, so it is never printed
+    // by Qt's own answer, which exits with 1 and without the hint.
+    const bool answers = parsed && (parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("help-all")) || parser.isSet(QStringLiteral("version")));
+    if (answers) {
+        QCoreApplication console(argc, argv);
+        parser.process(arguments); // prints and exits
+    }
+    QString problem = parsed ? QString() : parser.errorText();
+    if (parsed && !parser.positionalArguments().isEmpty())
+        problem = QStringLiteral("Unexpected argument '%1'.").arg(parser.positionalArguments().first());
+    if (parsed && parser.isSet(options.board) && parser.isSet(options.daily))
+        problem = QStringLiteral("Choose either --board or --daily, not both.");
+    if (problem.isEmpty() && parser.isSet(options.board)) {
+        // The word list is checked at launch; a code that cannot be any list's is refused here.
+        const CodeFault fault = readBoardCode(parser.value(options.board), {}).fault;
+        if (fault == CodeFault::Malformed || fault == CodeFault::Typo)
+            problem = codeFaultSentence(fault);
+    }
+    if (!problem.isEmpty()) {
+        std::fprintf(stderr, "sixfold: %s\nTry 'sixfold --help' for the options.\n", qUtf8Printable(problem));
+        *status = kUsageStatus;
+        return std::nullopt;
+    }
+    return LaunchOptions {parser.isSet(options.board) ? parser.value(options.board) : QString(), parser.isSet(options.daily)};
+}

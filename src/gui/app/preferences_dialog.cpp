@@ -1,0 +1,57 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "gui/app/preferences_dialog.h"
+
+#include "gui/board_view/board_layout.h"
+#include "gui/board_view/cell_look.h"
+#include "gui/board_view/grid.h"
+#include "gui/look/board_panel.h"
+#include "gui/look/window_handle.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QLineEdit>
+#include <QMainWindow>
+
+PreferencesDialog::PreferencesDialog(const Preferences& shown, QWidget* parent)
+    : QDialog(parent)
+    , m_wordColours(new QComboBox)
+    , m_resumesAtLaunch(new QCheckBox(tr("&Resume the kept board at launch")))
+{
+    setWindowTitle(tr("Preferences"));
+    setObjectName(QStringLiteral("preferencesDialog"));
+    m_wordColours->setObjectName(QStringLiteral("wordColours"));
+    m_wordColours->addItem(tr("Standard (green and red)"), static_cast<int>(WordColours::Standard));
+    m_wordColours->addItem(tr("Colour-blind safe and high contrast (blue and orange)"), static_cast<int>(WordColours::ColourBlindSafe));
+    m_wordColours->setCurrentIndex(m_wordColours->findData(static_cast<int>(shown.wordColours)));
+    m_resumesAtLaunch->setObjectName(QStringLiteral("resumesAtLaunch"));
+    m_resumesAtLaunch->setChecked(shown.resumesAtLaunch);
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto* form = new QFormLayout(this);
+    form->addRow(tr("&Word colours:"), m_wordColours);
+    form->addRow(m_resumesAtLaunch);
+    form->addRow(buttons);
+}
+
+Preferences PreferencesDialog::chosen() const
+{
+    Preferences preferences;
+    preferences.wordColours = static_cast<WordColours>(m_wordColours->currentData().toInt());
+    preferences.resumesAtLaunch = m_resumesAtLaunch->isChecked();
+    return preferences;
+}
+
+void applyWordColours(WordColours colours)
+{
+    gBoardPalette = boardPalette(colours, isDarkDesktop(QApplication::palette()));
+    if (auto* panel = gWindow ? gWindow->findChild<BoardPanel*>(QStringLiteral("boardArea")) : nullptr)
+        panel->setColours(gBoardPalette.panel, gBoardPalette.panelBorder);
+    showBoardPalette();
+    if (gWindow)
+        showWordPoints(gWindow->centralWidget());
+}

@@ -1,0 +1,26 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "core/preferences/preferences.h"
+
+#include <QDialog>
+
+class QCheckBox;
+class QComboBox;
+
+// Game > Preferences: the word colours and whether launch resumes the kept board.
+class PreferencesDialog : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit PreferencesDialog(const Preferences& shown, QWidget* parent = nullptr);
+
+    Preferences chosen() const;
+
+private:
+    QComboBox* m_wordColours;
+    QCheckBox* m_resumesAtLaunch;
+};
+
+// Paints the board in the colours chosen, from now on: dark variants on a dark desktop.
+void applyWordColours(WordColours colours);

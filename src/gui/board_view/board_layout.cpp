@@ -1,0 +1,279 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "gui/board_view/board_layout.h"
+
+#include "core/board/word_selection.h"
+#include "gui/board_view/cell_look.h"
+#include "gui/board_view/my_text_field.h"
+#include "gui/board_view/grid.h"
+#include "core/board/board_geometry.h"
+#include "core/round/game_model.h"
+#include "core/board/points_place.h"
+#include "gui/look/named_font.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QMainWindow>
+#include <QMap>
+#include <QPointF>
+#include <QPointer>
+#include <QSizeF>
+
+#include <cctype>
+
+namespace {
+
+constexpr qreal kCellSize = 32;
+constexpr qreal kCellPitch = 34;
+constexpr qreal kBoardLeft = 32;
+constexpr qreal kBoardTopFromWindowTop = 96;
+// The board is placed as if the window's height counted a title bar of this height.
+constexpr int kTitleBarAllowance = 28;
+
+class BoardBuilder {
+public:
+    explicit BoardBuilder(const PuzzleWords& puzzle)
+        : m_words(puzzle.words)
+        , m_font(boardFont())
+    {
+    }
+
+    void addInputCell(int32_t x, int32_t y, char solutionLetter, int32_t direction)
+    {
+        GridCell& cell = gGrid[x][y];
+        cell.solutionLetter = solutionLetter;
+        cell.editable = 1;
+        cell.direction = direction;
+        auto* field = new myTextField;
+        cell.field.reset(field);
+        field->setFont(m_font);
+        field->setAlignment(Qt::AlignCenter);
+        setCellColours(field, gBoardPalette.cell, gBoardPalette.inputText);
+        field->setAccessibleName(QStringLiteral("Row %1, column %2").arg(y + 1).arg(x + 1));
+    }
+
+    void addInputCellUnlessPresent(int32_t x, int32_t y, char solutionLetter, int32_t direction)
+    {
+        if (!gGrid[x][y].field)
+            addInputCell(x, y, solutionLetter, direction);
+    }
+
+    static void makeFixed(int32_t x, int32_t y, char letter)
+    {
+        GridCell& cell = gGrid[x][y];
+        cell.shownLetter = letter;
+        cell.editable = 0;
+        const char shown = static_cast<char>(std::toupper(static_cast<unsigned char>(letter)));
+        cell.field->setText(QString::fromLatin1(&shown, 1));
+        cell.field->setReadOnly(true);
+        setTextColor(cell.field.get(), gBoardPalette.fixedText);
+        cell.field->setAccessibleName(QStringLiteral("Row %1, column %2, fixed letter %3").arg(y + 1).arg(x + 1).arg(QChar(shown)));
+    }
+
+    // A word that begins where another already begins (only at (0, 0), when word 0 starts
+    // with its vowel) makes the cell start both.
+    static void startWord(int32_t x, int32_t y, int32_t direction)
+    {
+        GridCell& cell = gGrid[x][y];
+        cell.direction = cell.wordStart == 1 && cell.direction != direction ? DirBoth : direction;
+        cell.wordStart = 1;
+        cell.wordLength = gWordSize;
+    }
+
+    char letter(int word, int32_t index) const { return m_words[word][index]; }
+
+private:
+    const std::array<std::array<char, 32>, gNumWords>& m_words;
+    QFont m_font;
+};
+
+void nameWordStarts(const ChainPlacements& words);
+
+void fillBoard(const PuzzleWords& puzzle)
+{
+    BoardBuilder board(puzzle);
+    const ChainCrossings chain = chainCrossings(puzzle);
+    const ChainPlacements words = placeChain(chain);
+    for (int32_t i = 0; i < gNumWords; ++i) {
+        const Placement& word = words[i];
+        const int32_t direction = word.direction == Direction::Across ? DirAcross : DirDown;
+        for (int32_t k = 0; k < gWordSize; ++k) {
+            const BoardCell cell = word.cell(k);
+            board.addInputCellUnlessPresent(cell.x, cell.y, board.letter(i, k), direction);
+        }
+        board.startWord(word.start.x, word.start.y, direction);
+    }
+    // Each crossing shows the letter of the earlier of its two words.
+    const auto crossings = crossingCells(chain);
+    for (int32_t i = 0; i < kCrossingCount; ++i)
+        board.makeFixed(crossings[i].x, crossings[i].y, board.letter(i, words[i].indexOf(crossings[i])));
+    nameWordStarts(words);
+}
+
+QString wordName(const ChainPlacements& words, int i)
+{
+    return (words[i].direction == Direction::Across ? QStringLiteral("across word %1") : QStringLiteral("down word %1")).arg(i + 1);
+}
+
+QString cellName(BoardCell cell)
+{
+    return QStringLiteral("row %1, column %2").arg(cell.y + 1).arg(cell.x + 1);
+}
+
+// As a crossword tells a screen reader: the cell that starts a word says which and how long,
+// and only that cell, so that the others stay short to hear.
+void nameWordStarts(const ChainPlacements& words)
+{
+    QMap<QPair<int32_t, int32_t>, QStringList> starts;
+    for (int i = 0; i < kWordCount; ++i)
+        starts[{words[i].start.x, words[i].start.y}] << wordName(words, i);
+    for (auto it = starts.cbegin(); it != starts.cend(); ++it) {
+        QLineEdit* field = gGrid[it.key().first][it.key().second].field.get();
+        field->setAccessibleName(QStringLiteral("%1, %2, %3 letters").arg(field->accessibleName(), it->join(QStringLiteral(" and "))).arg(kWordLength));
+    }
+}
+
+// What a screen reader hears of the board as a whole: its words and its fixed letters.
+QString boardDescription(const ChainPlacements& words)
+{
+    QStringList starts;
+    for (int i = 0; i < kWordCount; ++i)
+        starts << QStringLiteral("%1 from %2").arg(wordName(words, i), cellName(words[i].start));
+    QStringList fixed;
+    for (int32_t x = 0; x < gGridSize; ++x) {
+        for (int32_t y = 0; y < gGridSize; ++y) {
+            if (gGrid[x][y].field && !gGrid[x][y].editable)
+                fixed << QStringLiteral("%1 at %2").arg(gGrid[x][y].field->text(), cellName({x, y}));
+        }
+    }
+    return QStringLiteral("%1 words of %2 letters: %3. Fixed letters: %4.")
+        .arg(kWordCount)
+        .arg(kWordLength)
+        .arg(starts.join(QStringLiteral("; ")), fixed.join(QStringLiteral("; ")));
+}
+
+// The board's frames are reckoned from the bottom left with y growing upward; this is the
+// one place that turns them into Qt's top-left geometry.
+void setFrame(QWidget* field, QPointF bottomLeftOrigin, QSizeF size, int contentHeight)
+{
+    const QPointF topLeft(bottomLeftOrigin.x(), contentHeight - bottomLeftOrigin.y() - size.height());
+    field->setGeometry(QRectF(topLeft, size).toRect());
+}
+
+void placeFields(QMainWindow* window)
+{
+    QWidget* contentView = window ? window->centralWidget() : nullptr;
+    for (int32_t x = 0; x < gGridSize; ++x) {
+        for (int32_t y = 0; y < gGridSize; ++y) {
+            QLineEdit* field = gGrid[x][y].field.get();
+            if (!field)
+                continue;
+            const int contentHeight = contentView ? contentView->height() : 0;
+            const int windowHeight = contentView ? contentHeight + kTitleBarAllowance : 0;
+            const QPointF origin(kCellPitch * x + kBoardLeft, windowHeight - (kCellPitch * y + kBoardTopFromWindowTop));
+            setFrame(field, origin, QSizeF(kCellSize, kCellSize), contentHeight);
+            if (contentView) {
+                field->setParent(contentView);
+                field->show();
+            }
+        }
+    }
+}
+
+// A word's points are told after the verdict its last cell describes.
+const QString kPointsLead = QStringLiteral(". Points: ");
+
+// Small enough for the strip below the board's last row, the one place a down word that ends
+// on a crossing has room.
+constexpr int kPointsPixels = 11;
+const QSize kPointsLabel(26, 14);
+
+QString pointsText(int points)
+{
+    return points > 0 ? QStringLiteral("+%1").arg(points) : QStringLiteral("0");
+}
+
+QLabel* pointsLabel(QWidget* contentView, int word)
+{
+    return contentView->findChild<QLabel*>(QStringLiteral("slotPoints%1").arg(word), Qt::FindDirectChildrenOnly);
+}
+
+QLabel* madePointsLabel(QWidget* contentView, int word)
+{
+    if (QLabel* label = pointsLabel(contentView, word))
+        return label;
+    auto* label = new QLabel(contentView);
+    label->setObjectName(QStringLiteral("slotPoints%1").arg(word));
+    label->setAlignment(Qt::AlignCenter);
+    QFont font = label->font();
+    font.setPixelSize(kPointsPixels);
+    font.setBold(true);
+    label->setFont(font);
+    return label;
+}
+
+} // namespace
+
+// A screen reader finds the points on the last cell and on the label itself. The labels are
+// made once a word first has points: a board without any needs none.
+void showWordPoints(QWidget* contentView)
+{
+    const std::optional<BoardState>& board = gameModel().board();
+    auto* panel = contentView->findChild<QFrame*>(QStringLiteral("boardArea"));
+    if (!board || !panel || !gGrid[0][0].field) {
+        for (int i = 0; i < kWordCount; ++i) {
+            if (QLabel* label = pointsLabel(contentView, i))
+                label->hide();
+        }
+        return;
+    }
+    bool labelled = pointsLabel(contentView, 0) != nullptr;
+    for (int i = 0; i < kWordCount; ++i)
+        labelled = labelled || gameModel().pointsOf(i);
+    const ChainPlacements words = placementsOf(*board);
+    const CellGrid grid {gGrid[0][0].field->geometry().topLeft(), static_cast<int>(kCellPitch), static_cast<int>(kCellSize)};
+    const std::array<QRect, kWordCount> rects = pointsRects(words, grid, kPointsLabel, panel->geometry().adjusted(1, 1, -1, -1));
+    for (int i = 0; i < kWordCount; ++i) {
+        const std::optional<int> points = gameModel().pointsOf(i);
+        if (labelled) {
+            QLabel* label = madePointsLabel(contentView, i);
+            QPalette palette = label->palette();
+            palette.setColor(QPalette::WindowText, gBoardPalette.inputText);
+            label->setPalette(palette);
+            label->setText(points ? pointsText(*points) : QString());
+            label->setAccessibleName(points ? QStringLiteral("%1: %2 points").arg(wordName(words, i)).arg(*points) : QString());
+            label->setGeometry(rects[i]);
+            label->setVisible(points && !rects[i].isEmpty());
+            label->raise();
+        }
+        const BoardCell last = words[i].cell(kWordLength - 1);
+        if (QLineEdit* field = gGrid[last.x][last.y].field.get()) {
+            QString description = field->accessibleDescription();
+            description.truncate(description.indexOf(kPointsLead) < 0 ? description.size() : description.indexOf(kPointsLead));
+            if (points)
+                description += kPointsLead + QString::number(*points) + u'.';
+            field->setAccessibleDescription(description);
+        }
+    }
+}
+
+void layOutBoard(const PuzzleWords& puzzle, QMainWindow* window)
+{
+    clearBoard();
+    std::array<QString, kWordCount> words;
+    for (int i = 0; i < kWordCount; ++i)
+        words[i] = QString::fromLatin1(puzzle.words[i].data(), kWordLength);
+    gameModel().deal(words, chainCrossings(puzzle));
+    fillBoard(puzzle);
+    placeFields(window);
+    if (auto* panel = window ? window->findChild<QFrame*>(QStringLiteral("boardArea")) : nullptr)
+        panel->setAccessibleDescription(boardDescription(placeChain(chainCrossings(puzzle))));
+    if (window) {
+        gGrid[0][0].field->setFocus(Qt::OtherFocusReason);
+        const QPointer<QWidget> contentView = window->centralWidget();
+        gameModel().setPointsListener([contentView] {
+            if (contentView)
+                showWordPoints(contentView);
+        });
+        showWordPoints(contentView);
+    }
+}

@@ -1,0 +1,40 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "gui/look/board_palette.h"
+#include "core/board/board_geometry.h"
+
+#include <QColor>
+
+class QLineEdit;
+class QPainter;
+
+// The colours the board is painted in: written at launch and whenever the player changes
+// the word colours; the standard light palette until then.
+extern BoardPalette gBoardPalette;
+
+// A check's verdict on a typed letter, shown by its colour and, for those who cannot tell
+// the colours apart, by a line: a bar under a word's letter, a non-word's struck through.
+// The font's own underline would fall below a cell this small, and its strike-out hides in
+// the crossbar of an A, B or E, so both lines are painted across the cell as well.
+// The verdict itself is the game model's; the field only shows it.
+void showVerdict(QLineEdit* field, Verdict verdict);
+
+// Paints the bar under a word's letter or the line through a non-word's; called by the field after it paints itself.
+void paintVerdictMark(QPainter& painter, const QLineEdit* field, Verdict verdict);
+
+// Shows every typed cell of the board as the game model judged it: after a check, and
+// when the player picks other colours.
+void showBoardVerdicts();
+// Paints every cell of the board in gBoardPalette: when the player picks other colours.
+void showBoardPalette();
+
+// What a screen reader hears of an input cell besides its name: the verdict on its slot,
+// for every cell of the slot, typed or empty.
+void describeVerdict(QLineEdit* field, Verdict verdict);
+
+void setTextColor(QLineEdit* field, const QColor& colour);
+void setBackgroundColor(QLineEdit* field, const QColor& colour);
+// Both at once, as a new cell takes them: one palette change instead of two.
+void setCellColours(QLineEdit* field, const QColor& background, const QColor& text);
+QColor textColor(const QLineEdit* field);

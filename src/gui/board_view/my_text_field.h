@@ -1,0 +1,60 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "core/board/board_geometry.h"
+
+#include <QLineEdit>
+
+#include <cstdint>
+#include <optional>
+
+class QPoint;
+
+// The text field of one lettered cell. It keeps a single upper-case letter and moves the
+// keyboard focus along the cell's word: on to the next cell after a letter and when Tab is
+// released, back on Backspace. A field knows its board position only by finding itself
+// in gGrid.
+class myTextField : public QLineEdit {
+    Q_OBJECT
+
+public:
+    explicit myTextField(QWidget* parent = nullptr);
+
+    // The field of the next (previous) input cell along the word of the cell at (x, y),
+    // skipping at most one fixed cell; null when there is none. Reads only gGrid.
+    static myTextField* findNextField(int32_t x, int32_t y);
+    static myTextField* findPreviousField(int32_t x, int32_t y);
+
+    // Where a key pressed in the cell at (x, y) leads: findNextField, except that the shared
+    // first cell of an across and a down word leads along the across word.
+    static myTextField* findFieldAfter(int32_t x, int32_t y);
+
+    // Forgets a plain Tab pressed whose release has not arrived. Tab state is shared by all
+    // fields, since the release lands in whichever field the press moved the focus to.
+    static void forgetTabPress();
+
+    // What the field paints of its letter's verdict; set by showVerdict, never read as the
+    // verdict itself, which is the game model's.
+    void setShownVerdict(Verdict verdict);
+
+protected:
+    bool event(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void inputMethodEvent(QInputMethodEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void textDidChange();
+    bool moveByArrowKey(const QKeyEvent* event);
+    bool passOnFromFixedCell(QKeyEvent* event);
+    std::optional<QPoint> boardPosition() const;
+    void moveFocusTo(myTextField* target);
+
+    // The game's code of the key being pressed while the base class handles it; none for
+    // a change made without a key (a paste from the context menu).
+    int m_currentKeyCode = 0;
+    Verdict m_shownVerdict = Verdict::Unchecked;
+};

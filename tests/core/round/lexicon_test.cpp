@@ -1,0 +1,106 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/round/board_best.h"
+#include "core/round/game_model.h"
+#include "core/board/word_score.h"
+#include "core/platform/resources.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <random>
+#include <tuple>
+
+namespace {
+
+TEST(LexiconTest, KeepsSixPrintableCharactersBestFirstAndMatchesFixedLettersInAnyCase)
+{
+    const Lexicon lexicon("\nzygote\nABACUS\nshort\nabacus\ne-mail\r\n\xc3\xa9tude\nquartz\nquartzes\nice ox\nice ax\naaaaaa");
+    const auto texts = [&](const char* pattern, size_t count) {
+        std::string joined;
+        for (const ScoredWord& word : lexicon.bestFitting(pattern, count))
+            joined += word.text + ' ' + std::to_string(word.score) + ' ';
+        return joined;
+    };
+    EXPECT_EQ(texts("??????", 9), "quartz 24 zygote 19 ice ax 15 ice ox 15 abacus 10 aaaaaa 6 ");
+    EXPECT_EQ(texts("?Y????", 9) + texts("ICE ?X", 9) + texts("??????", 2), "zygote 19 ice ax 15 ice ox 15 quartz 24 zygote 19 ");
+    EXPECT_EQ(texts("?????", 9) + texts("???????", 9) + texts("??????", 0) + texts("e-mail", 1), "");
+    const Lexicon repeated(QByteArray("zygote\nquartz\nABACUS\n").repeated(20), "QUARTZ\nabacus\n"); // withheld in any order
+    EXPECT_EQ(repeated.bestFitting("??????", 3), (std::vector<ScoredWord> {{"zygote", 19}}));
+    EXPECT_TRUE(Lexicon::shared().bestFitting("sodomy", 1).empty() && Lexicon::shared().bestFitting("sodium", 1).size() == 1) << "a slur offered";
+    for (const auto& [you, verdict] : {std::pair(21, "you won by 1"), {20, "a draw"}, {19, "you lost by 1"}})
+        EXPECT_EQ(roundOutcome(you, 20, {}), QString("Last round: you %1, computer 20 \u2013 %2.\nThe best possible is unknown.").arg(you).arg(verdict));
+}
+
+// Only the lexicon the game was built with is trusted: one cut short, garbled or missing is told; and no best
+// possible falls below the computer's own score: a lexicon without one of its words, or none, tells none.
+TEST(LexiconTest, OnlyTheLexiconAsBuiltIsTrustedAndNoBestFallsBelowTheComputers)
+{
+    const LexiconFingerprint built = LexiconFingerprint::built();
+    const QByteArray bytes = readWholeFile(pathForResource("Lexicon", "txt").value()).value();
+    const QString cut = QString("is damaged: it has %2 lines where the game was built with %1").arg(built.lines);
+    const struct { const char* what; std::optional<QByteArray> bytes; std::optional<QString> fault; } rows[] = {
+        {"as built", bytes, std::nullopt}, {"missing", std::nullopt, "could not be read"},
+        {"cut to 500 lines", bytes.left(bytes.indexOf("\n", 7 * 500 - 1) + 1), cut.arg(500)}, {"garbled", QByteArray("\x9c\xf1zq\n\x03"), cut.arg(1)},
+        {"a letter changed", "~" + bytes.mid(1), "is damaged: its words differ from those the game was built with"}};
+    for (const auto& row : rows)
+        EXPECT_EQ(lexiconFault(row.bytes, built), row.fault) << row.what;
+    GameModel model;
+    model.deal({"garden", "anchor", "chosen", "normal", "silver"}, {1, 1, 2}); // the computer scores 47
+    const QByteArray words = "anchor\nchosen\nnormal\nsilver\n";
+    for (const auto& [lexicon, known] : {std::pair(Lexicon(words + "garden\n"), true), {Lexicon(words), false}, {Lexicon(), false}}) {
+        const BoardBest best = bestOfBoard(*model.board(), lexicon);
+        EXPECT_TRUE(best.isKnown == known && roundReview(*model.board(), best).endsWith(known ? "; the board allowed 47." : "; the best possible is unknown."))
+            << best.total;
+    }
+}
+
+// Seeded boards whose words chain through their crossings, as dealt; the best words are held against a scan of the whole lexicon.
+TEST(LexiconTest, EachSlotsBestWordFitsAndNoFittingWordScoresMore)
+{
+    const std::vector<ScoredWord> all = Lexicon::shared().bestFitting("??????", Lexicon::shared().size());
+    const auto fits = [](const std::string& word, const std::string& pattern) {
+        return std::equal(word.begin(), word.end(), pattern.begin(), [](char w, char p) { return p == kAnyLetter || p == w; });
+    };
+    std::mt19937 random(19);
+    for (int round = 0; round < 50; ++round) {
+        const int vowel = int(random() % 6);
+        GameModel model;
+        model.deal({}, {vowel, int(random() % std::min(vowel + 1, 5)), int(random() % 6)});
+        BoardState board = *model.board();
+        const std::vector<BoardCell> crossings = crossingCells(board);
+        for (PlacedWord* word = board.words.begin(); word != board.words.end(); ++word) {
+            std::vector<const ScoredWord*> choices; // lower-case words, as dealt, fitting the previous word's letter
+            for (const ScoredWord& entry : all) {
+                const bool crosses = word == board.words.begin() || std::none_of(crossings.begin(), crossings.end(), [&](BoardCell c) {
+                    return word->place.covers(c) && (word - 1)->place.covers(c) && entry.text[word->place.indexOf(c)] != (word - 1)->letters[(word - 1)->place.indexOf(c)];
+                });
+                if (crosses && entry.text.find_first_not_of("abcdefghijklmnopqrstuvwxyz") == std::string::npos)
+                    choices.push_back(&entry);
+            }
+            word->letters = QString::fromStdString(choices.at(random() % choices.size())->text);
+        }
+        const BoardBest best = bestOfBoard(board, Lexicon::shared(), 3);
+        int total = 0, fixedLetters = 0;
+        for (int w = 0; w < kWordCount; ++w) {
+            const std::string computer = board.words[w].letters.toStdString();
+            std::vector<ScoredWord> scan;
+            std::copy_if(all.begin(), all.end(), std::back_inserter(scan), [&](const ScoredWord& word) { return fits(word.text, best.patterns[w]); });
+            std::stable_sort(scan.begin(), scan.end(), [](const ScoredWord& a, const ScoredWord& b) { return a.score > b.score; });
+            scan.resize(std::min<size_t>(scan.size(), 3));
+            ASSERT_TRUE(fits(computer, best.patterns[w]) && best.fitting[w] == scan) << computer << ' ' << best.patterns[w];
+            EXPECT_LE(scoreWord(computer.c_str()), scan.front().score);
+            total += scan.front().score;
+            fixedLetters += int(std::count_if(best.patterns[w].begin(), best.patterns[w].end(), [](char c) { return c != kAnyLetter; }));
+        }
+        const PlacedWord& first = board.words[0]; // typed but for its crossing, judged a word: the review's total is its points
+        for (int k = 0; k < kWordLength; ++k)
+            if (std::find(crossings.begin(), crossings.end(), first.place.cell(k)) == crossings.end())
+                board.typed.push_back({first.place.cell(k).x, first.place.cell(k).y, first.letters.mid(k, 1), Verdict::Word});
+        // Each crossing fixes a letter in two slots.
+        EXPECT_EQ(std::tuple(best.total, best.behindBy(computerScoreOf(board)), fixedLetters, roundReview(board, best).section(u'\n', -1)),
+                  std::tuple(total, total - computerScoreOf(board), 2 * kCrossingCount, QString("You %1, computer %2; the board allowed %3.")
+                             .arg(scoreWord(first.letters.toLatin1().constData())).arg(board.computerScore).arg(total)));
+    }
+}
+
+} // namespace

@@ -1,0 +1,361 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "gui/statistics_window/statistics_window.h"
+
+#include "core/history/history_csv.h"
+#include "core/history/history_database.h"
+#include "core/history/history_service.h"
+#include "gui/statistics_window/round_board_view.h"
+#include "gui/statistics_window/round_review_dialog.h"
+#include "core/preferences/preferences.h"
+
+#include <QBarSeries>
+#include <QBarSet>
+#include <QChartView>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QFileDialog>
+#include <QGraphicsTextItem>
+#include <QHeaderView>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineSeries>
+#include <QPushButton>
+#include <QScreen>
+#include <QSettings>
+#include <QSpinBox>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <csignal>
+
+namespace {
+
+// Until every answer the window asked the history for has come.
+bool settled(const StatisticsWindow& window)
+{
+    return QTest::qWaitFor([&window] { return !window.isReading(); }, 30000);
+}
+
+} // namespace
+
+TEST(StatisticsWindowTest, ChoosingAPlayerShowsTheirFiguresChartsAndExportsTheirRounds)
+{
+    QTemporaryDir folder;
+    HistoryService history(folder.filePath(QStringLiteral("history.sqlite")));
+    for (const auto& [player, score, word] : {std::tuple("ada", 30, "HARDEN"), std::tuple("bob", 10, "WARDEN"), std::tuple("bob", 25, "GOLDEN")}) {
+        RoundRecord round {player, QDateTime::fromSecsSinceEpoch(1796000000 + score, Qt::UTC), 20, {}, score, 1, score / 15 + 1, score - 5}; // daily boards long past
+        round.wordSlots[0] = {0, 0, Direction::Across, "GARDEN", word, true, score};
+        round.wordSlots[4] = {score == 25 ? 6 : 0, 1, Direction::Across, "GARDEN", "X", false, 0}; // bob's last round is wide
+        history.recordRound(round);
+    }
+    StatisticsWindow window(history, QStringLiteral("ada"));
+    auto* players = window.findChild<QComboBox*>();
+    auto* bestWords = window.findChild<QTableWidget*>();
+    window.show();
+    ASSERT_TRUE(players && bestWords && QTest::qWaitForWindowActive(&window) && settled(window));
+    EXPECT_EQ(std::pair(players->count(), StatisticsWindow(history, "bob").findChild<QComboBox*>()->currentText()), std::pair(2, QString("bob")));
+    auto* chosen = window.findChild<QSpinBox*>("reviewedRound");
+    chosen->stepUp();
+    EXPECT_EQ(chosen->text(), QString("Round 1 of 1")) << "a round past the last to choose";
+    // Both charts as shown: each series' points or bars and the axes it is drawn on, each axis's range and ticks or its categories.
+    const auto charted = [&window] {
+        QString text;
+        for (const QChartView* view : window.findChildren<QChartView*>()) {
+            for (QAbstractSeries* series : view->chart()->series()) {
+                const auto* bars = qobject_cast<QBarSeries*>(series);
+                for (const QPointF& point : bars ? QList<QPointF>() : static_cast<QLineSeries*>(series)->points())
+                    text += QStringLiteral("%1,%2 ").arg(point.x()).arg(point.y());
+                for (int i = 0; bars && i < bars->barSets()[0]->count(); ++i)
+                    text += QStringLiteral("%1 ").arg(bars->barSets()[0]->at(i));
+                const bool isMarked = bars || static_cast<QLineSeries*>(series)->pointsVisible();
+                text += QStringLiteral("on %1 axes%2 | ").arg(series->attachedAxes().size()).arg(isMarked ? "" : " unmarked");
+            }
+            for (const QAbstractAxis* axis : view->chart()->axes()) {
+                const auto property = [axis](const char* name) { return axis->property(name).toString(); };
+                const QString categories = axis->property("categories").toStringList().join(' ');
+                text += QStringLiteral("%1 %2 to %3 in %4 ticks %5%6| ")
+                            .arg(axis->titleText(), property("min"), property("max"), property("tickCount"), categories, property("labelFormat"));
+            }
+            text += view->chart()->title() + ": " + view->accessibleDescription() + (view->renderHints() & QPainter::Antialiasing ? " | " : " jagged | ");
+        }
+        return std::pair(text, window.width());
+    };
+    const auto ada = charted();
+    EXPECT_TRUE(ada.first.contains("Your average 30.0, best 30. The computer's average 20.0, best 20.")) << ada.first.toStdString();
+    for (const char* player : {"bob", "ada"})
+        players->setCurrentText(player), settled(window);
+    EXPECT_EQ(charted(), ada) << "a chart or the width depends on the player shown before";
+    players->setCurrentText(QStringLiteral("bob")), settled(window);
+    EXPECT_EQ(std::pair(bestWords->rowCount(), bestWords->item(0, 0)->text()), std::pair(2, QString("GOLDEN")));
+    EXPECT_EQ(std::pair(bestWords->model()->headerData(2, Qt::Horizontal), bestWords->verticalHeader()->isVisible()), std::pair(QVariant("Played"), false));
+    EXPECT_EQ(bestWords->horizontalHeader()->length(), bestWords->viewport()->width()) << "the columns do not fill the table";
+    bestWords->setFocus();
+    QTest::keyClick(bestWords, Qt::Key_Tab);
+    EXPECT_FALSE(bestWords->hasFocus()) << "Tab walks the table's cells";
+    const auto shownTexts = [&window] {
+        QStringList texts;
+        for (const QLabel* label : window.findChildren<QLabel*>())
+            texts << (label->isVisible() ? label->text() : QString());
+        return texts;
+    };
+    const auto labels = window.findChildren<QLabel*>(); // the record as shown, and as a screen reader hears it
+    const QLabel* record = *std::ranges::find(labels, QString("Rounds won, drawn and lost"), &QLabel::accessibleName);
+    EXPECT_EQ(std::tuple(record->isVisible(), record->accessibleDescription() == record->text(), record->text()),
+              std::tuple(true, true, QString("Won 1, drawn 0, lost 1 against the computer. Rounds won in a row: 1 now, 1 at most.\n"
+                                             "Daily results: 2. Days in a row: 0 now, 2 at most. Latest: #2 25 to 20, #1 10 to 20.")));
+    // Scores 10 and 25 go in buckets of two, 10-11 to 24-25, to keep within a dozen bars; no axis of a player shown before is left.
+    EXPECT_EQ(charted().first.toStdString(), "1,10 2,25 on 2 axes | 1,20 2,20 on 2 axes | Round 1 to 2 in 2 ticks %d| Score 0 to 25 in 6 ticks %d| "
+              "Score per round: Rounds 1 to 2 shown. Your average 17.5, best 25. The computer's average 20.0, best 20. | "
+              "1 0 0 0 0 0 0 1 on 2 axes | Round score 10–11 to 24–25 in  ticks 10–11 12–13 14–15 16–17 18–19 20–21 22–23 24–25| "
+              "Rounds 0 to 1 in 2 ticks %d| Your round scores: 2 rounds in all; the most, 1, scored 10 to 11. | ");
+    const auto* board = window.findChild<RoundBoardView*>();
+    EXPECT_EQ(board->accessibleDescription().section('.', 0, 0), QString("Your total 25, the computer's 20: you won by 5"));
+
+    // Review redraws the player's last round as kept, with the best words the game finds for it.
+    RoundRecord reviewed;
+    window.setReviewer([&reviewed](const RoundRecord& round) {
+        reviewed = round;
+        return RoundReview {{"HARDEN"}, "<b>Word</b> 1"};
+    });
+    QTest::mouseClick(window.findChild<QPushButton*>("reviewButton"), Qt::LeftButton);
+    const auto* review = window.findChild<RoundReviewDialog*>();
+    ASSERT_EQ(review ? review->isVisible() : false, true) << "the review does not show";
+    const auto* boards = review->findChild<RoundBoardView*>();
+    auto* text = review->findChild<QLabel*>(); // selected as the player would to copy it
+    text->setSelection(0, 13);
+    QTest::mouseClick(review->findChild<QPushButton*>(), Qt::LeftButton); // its only button, Close
+    EXPECT_EQ(std::tuple(reviewed.roundScore, review->accessibleDescription(), review->windowTitle(), text->selectedText(), review->isModal(),
+                         review->isVisible()),
+              std::tuple(25, QString("<b>Word</b> 1"), QString("Round Review"), QString("<b>Word</b> 1"), false, false));
+    EXPECT_EQ(boards->accessibleName() + ": " + boards->accessibleDescription().section(". ", -1),
+              "Round board: Best possible 20: HARDEN, none fitted, none fitted, none fitted, none fitted.");
+    EXPECT_EQ(std::pair(board->sizeHint(), boards->sizeHint()),
+              std::pair(QSize(750, 220), QSize(1146, 220))) << "not three boards where two were";
+    qputenv("XDG_CONFIG_HOME", folder.path().toUtf8()); // no preferences saved there yet
+    chosen->setValue(1);
+    QTest::mouseClick(window.findChild<QPushButton*>("reviewButton"), Qt::LeftButton), settled(window);
+    EXPECT_EQ(std::tuple(reviewed.roundScore, reviewed.bestPossible, chosen->text()),
+              std::tuple(10, std::optional(5), QString("Round 1 of 2"))) << "not the chosen round as kept";
+    EXPECT_TRUE(window.findChildren<RoundReviewDialog*>().last()->findChild<RoundBoardView*>()->accessibleDescription().endsWith(
+        " Best words: HARDEN, none fitted, none fitted, none fitted, none fitted.")) << "a best possible 5 below the computer's 20 shown";
+    QSettings preferences(preferencesFilePath(), QSettings::IniFormat);
+    savePreferences(preferences, {WordColours::ColourBlindSafe});
+    QTest::mouseClick(window.findChild<QPushButton*>("reviewButton"), Qt::LeftButton), settled(window);
+    const auto reviews = window.findChildren<RoundReviewDialog*>();
+    EXPECT_TRUE(reviews.size() >= 2 && reviews.last()->grab().toImage() != reviews[reviews.size() - 2]->grab().toImage()) << "the review ignores the saved colours";
+    const auto onScreen = [&window] {
+        QCoreApplication::processEvents();
+        const QWidget* board = window.findChild<RoundBoardView*>();
+        const QPoint at = board->mapTo(&window, QPoint());
+        return window.screen()->grabWindow(window.winId(), at.x(), at.y(), board->width(), board->height()).toImage();
+    };
+    const QImage standard = onScreen();
+    window.setWordColours(WordColours::ColourBlindSafe);
+    EXPECT_TRUE(onScreen() != standard) << "colours unchanged, or not repainted";
+
+    QString offered; // the button asks where, offering the player's own file
+    QTimer::singleShot(0, [&offered, &folder] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        offered = dialog ? dialog->selectedFiles().value(0) : QString();
+        if (dialog)
+            dialog->selectFile(folder.filePath("bob.csv")), static_cast<QDialog*>(dialog)->accept();
+    });
+    const auto buttons = window.findChildren<QPushButton*>();
+    QPushButton* exportButton = *std::ranges::find(buttons, QString("Export CSV"), &QPushButton::accessibleName);
+    QTest::mouseClick(exportButton, Qt::LeftButton); // back before the rounds are written: off the window's thread
+    EXPECT_EQ(std::tuple(offered, exportButton->isEnabled(), shownTexts().contains("Exporting…")),
+              std::tuple(StatisticsWindow::exportFilePath("bob"), false, true));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return shownTexts().contains("Wrote 2 rounds to " + folder.filePath("bob.csv")); }) && exportButton->isEnabled());
+    const pid_t child = fork(); // a full disk: a child that cannot write past 16 bytes
+    if (child == 0) {
+        const rlimit full {16, 16};
+        std::signal(SIGXFSZ, SIG_IGN);
+        setrlimit(RLIMIT_FSIZE, &full);
+        HistoryDatabase reader(history.filePath(), HistoryService::kGlanceMs, HistoryDatabase::Access::Read);
+        _exit(exportRoundsCsv(reader, "bob", folder.filePath("bob.csv")).problem.isEmpty());
+    }
+    int status = 1;
+    EXPECT_TRUE(waitpid(child, &status, 0) == child && status == 0) << "a failed export reports success";
+    HistoryDatabase lost(QStringLiteral("/proc/sixfold/history.sqlite"), HistoryService::kGlanceMs, HistoryDatabase::Access::Read);
+    EXPECT_FALSE(exportRoundsCsv(lost, "bob", folder.filePath("bob.csv")).problem.isEmpty()) << "an unreadable history exported as none";
+    QFile file(folder.filePath("bob.csv"));
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly) && file.readAll() == roundsToCsv(*HistoryDatabase(history.filePath()).allRounds("bob")));
+    for (int daily = 1; daily <= 6; ++daily) // of six daily results, the latest five are shown
+        history.recordRound({"cy", QDateTime::fromSecsSinceEpoch(1796000100 + daily, Qt::UTC), 20, {}, daily, 1, daily, {}});
+    window.refresh(), settled(window);
+    EXPECT_EQ(players->count(), 3) << "a new player's first round is not offered";
+    EXPECT_TRUE(shownTexts().filter("Wrote").isEmpty()) << "the export's note outlives the refresh";
+    players->setCurrentText(QStringLiteral("cy")), settled(window);
+    EXPECT_EQ(shownTexts().filter("Latest: #6 6 to 20, #5 5 to 20, #4 4 to 20, #3 3 to 20, #2 2 to 20.").size(), 1);
+}
+
+// A hundred thousand rounds: all of them charted as means, said so, every round number on the
+// axis whole, and a round reviewed by its number.
+TEST(StatisticsWindowTest, ALongHistoryIsChartedAsMeansWithWholeRoundNumbers)
+{
+    QTemporaryDir folder;
+    HistoryDatabase history(folder.filePath(QStringLiteral("history.sqlite")));
+    history.recordRound({"ada", QDateTime::fromSecsSinceEpoch(1796000000, Qt::UTC), 20, {}, 49, 1, 0, {}});
+    {
+        QSqlDatabase bulk = QSqlDatabase::addDatabase("QSQLITE", "bulk");
+        bulk.setDatabaseName(history.filePath());
+        ASSERT_TRUE(bulk.open() && QSqlQuery(bulk).exec("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 99999)"
+                                                        " INSERT INTO rounds (player, played_at, computer_words, computer_score, round_score,"
+                                                        " words_made) SELECT 'ada', 1796000000000 - i, '', 20, i % 50, 0 FROM n"));
+    }
+    QSqlDatabase::removeDatabase("bulk");
+    HistoryService service(history.filePath());
+    StatisticsWindow window(service, QStringLiteral("ada"));
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window) && settled(window));
+    auto* chart = window.findChild<QChartView*>()->chart();
+    const auto roundLabels = [chart] {
+        QCoreApplication::processEvents();
+        QStringList labels;
+        for (const QGraphicsItem* item : chart->scene()->items()) {
+            const auto* text = dynamic_cast<const QGraphicsTextItem*>(item);
+            if (text && item->isVisible() && item->sceneBoundingRect().top() >= chart->mapRectToScene(chart->plotArea()).bottom())
+                labels << text->toPlainText();
+        }
+        return labels.join(' ');
+    };
+    EXPECT_TRUE(roundLabels().contains("100000") && !roundLabels().contains(QChar(0x2026))) << roundLabels().toStdString();
+    window.findChild<QCheckBox*>()->setChecked(true);
+    ASSERT_TRUE(settled(window));
+    const auto* yours = static_cast<QLineSeries*>(chart->series()[0]);
+    EXPECT_EQ(std::pair(yours->count(), yours->at(0)), std::pair(1000, QPointF(50.5, 24.99)));
+    EXPECT_EQ(chart->title(), "Score per round<br>Each point: the mean of 100 rounds");
+    EXPECT_TRUE(roundLabels().contains("100000") && !roundLabels().contains(QChar(0x2026))) << roundLabels().toStdString();
+    RoundRecord reviewed;
+    window.setReviewer([&reviewed](const RoundRecord& round) { return reviewed = round, RoundReview {}; });
+    window.findChild<QSpinBox*>("reviewedRound")->setValue(77);
+    QTest::mouseClick(window.findChild<QPushButton*>("reviewButton"), Qt::LeftButton);
+    ASSERT_TRUE(settled(window));
+    EXPECT_EQ(reviewed.roundScore, 76 % 50);
+}
+
+// Every part of an empty history says what will show there; what a reader hears of each part,
+// which texts wrap and can be selected, what the charts are named, the axes they start on; dark on a dark desktop.
+TEST(StatisticsWindowTest, AnEmptyHistorySaysWhatWillAppear)
+{
+    QTemporaryDir folder;
+    HistoryService history(folder.filePath(QStringLiteral("history.sqlite")));
+    QApplication::setPalette(QPalette(QColor(0x35, 0x35, 0x35))); // a dark desktop, which the charts follow
+    const std::unique_ptr<StatisticsWindow> shown(StatisticsWindow::showFor(history, QStringLiteral("ada")));
+    ASSERT_TRUE(settled(*shown));
+    QStringList parts {shown->findChild<RoundBoardView*>()->accessibleDescription()};
+    const QImage none = shown->findChild<RoundBoardView*>()->grab().toImage();
+    EXPECT_TRUE(none != none.copy(0, 0, 1, 1).scaled(none.size())) << "the empty board's text is not drawn";
+    for (const QWidget* widget : shown->findChildren<QWidget*>()) {
+        const auto* label = qobject_cast<const QLabel*>(widget);
+        if (!label && !widget->accessibleName().isEmpty())
+            parts << widget->accessibleName();
+        if (!label)
+            continue;
+        const QString buddy = label->buddy() ? " for " + label->buddy()->accessibleName() : QString();
+        parts << label->accessibleName() + QString(" %1 %2 %3%4").arg(label->text()).arg(label->wordWrap()).arg(int(label->textInteractionFlags())).arg(buddy);
+    }
+    for (const QChartView* view : shown->findChildren<QChartView*>()) {
+        const bool hasLegend = view->chart()->legend()->isVisible();
+        parts << view->chart()->title() + (view->chart()->theme() == QChart::ChartThemeDark ? "" : " light") + (hasLegend ? " legend" : "");
+        for (const QAbstractSeries* series : view->chart()->series())
+            parts << series->name();
+        for (const QAbstractAxis* axis : view->chart()->axes())
+            parts << QStringLiteral("%1 %2 to %3 %4").arg(axis->titleText(), axis->property("min").toString(),
+                                                          axis->property("max").toString(), axis->property("labelFormat").toString());
+    }
+    const auto* grid = qobject_cast<QGridLayout*>(shown->layout()); // where each part sits: row, column, rows and columns, in order
+    for (int i = 0; i < grid->count(); ++i) {
+        int at[4];
+        grid->getItemPosition(i, &at[0], &at[1], &at[2], &at[3]);
+        parts << QStringLiteral("%1%2%3%4").arg(at[0]).arg(at[1]).arg(at[2]).arg(at[3]);
+    }
+    EXPECT_EQ(parts.join(" | ").toStdString(), "No round yet: the last round you submit is redrawn here. |  &Player: 0 4 for Player | Player | "
+              "Show all rounds | Export CSV |   1 1 | Score per round | Distribution of your round scores | Rounds won, drawn and lost No rounds yet: rounds "
+              "won, drawn and lost against the computer show here once you submit a round. 1 1 |  Your best words: your ten best, with their scores, show here "
+              "once you submit a round 1 4 for Your best words |  Last round 0 4 | Your best words | Last round | Round to review | Review the chosen round | "
+              "Score per round<br>Your scores and the computer's<br>show here once you submit a round legend | You | Computer | Round 1 to 2 %d | "
+              "Score 0 to 10 %d | Your round scores<br>How often you scored what<br>shows here once you submit a round | 0012 | 1012 | 2011 | 2111 | "
+              "3012 | 4011 | 4111 | 5011 | 5111 | 6111");
+    QApplication::setPalette(QPalette());
+    qputenv("HOME", folder.path().toUtf8()); // no Documents folder there
+    EXPECT_EQ(StatisticsWindow::exportFilePath("a/b"), folder.filePath("a_b-rounds.csv"));
+    const QString player = shown->findChild<QComboBox*>()->currentText();
+    const QSpinBox* round = shown->findChild<QSpinBox*>();
+    const bool canReview = round->isEnabled() || shown->findChild<QPushButton*>("reviewButton")->isEnabled();
+    EXPECT_EQ(std::tuple(canReview, round->text(), player, shown->isVisible()), std::tuple(false, QString("No round yet"), QString("ada"), true));
+    const auto buttons = shown->findChildren<QPushButton*>();
+    QTest::mouseClick(*std::ranges::find(buttons, QString("Close"), &QPushButton::text), Qt::LeftButton);
+    EXPECT_FALSE(shown->isVisible()) << "Close does not close";
+}
+
+// A history that cannot be read (here, one from a newer game) says why wherever its figures would show.
+TEST(StatisticsWindowTest, AHistoryThatCannotBeReadIsNeverShownAsAnEmptyOne)
+{
+    QTemporaryDir folder;
+    {
+        QSqlDatabase later = QSqlDatabase::addDatabase("QSQLITE", "later");
+        later.setDatabaseName(folder.filePath("history.sqlite"));
+        ASSERT_TRUE(later.open() && QSqlQuery(later).exec("PRAGMA user_version=2"));
+    }
+    QSqlDatabase::removeDatabase("later");
+    HistoryService history(folder.filePath("history.sqlite"));
+    StatisticsWindow window(history, "ada");
+    ASSERT_TRUE(settled(window));
+    QStringList shown; // as seen and as heard, the last round and the round chooser too
+    for (const QWidget* widget : window.findChildren<QWidget*>())
+        shown << widget->accessibleDescription();
+    for (const QLabel* label : window.findChildren<QLabel*>())
+        shown << label->text();
+    for (const QChartView* view : window.findChildren<QChartView*>())
+        shown << view->chart()->title();
+    shown << window.findChild<QSpinBox*>("reviewedRound")->text();
+    const QString why = "the history is from a newer version of the game.";
+    EXPECT_EQ(shown.filter("yet").size() + shown.filter("once you submit").size(), 0) << shown.join(" | ").toStdString();
+    EXPECT_EQ(shown.filter(why).size(), 9) << shown.join(" | ").toStdString();
+}
+
+// A character beyond the Basic Multilingual Plane takes one cell of the redrawn round.
+TEST(RoundBoardViewTest, EachCellDrawsOneWholeCharacterInItsInkWhereverTheRoundLies)
+{
+    const auto drawn = [](const char* letters, QString best = {}, int corner = 0, const BoardPalette& colours = {}, bool isWord = false) {
+        RoundRecord round; // across words two rows apart, crossed by the second going down
+        for (int slot = 0; slot < kRoundSlots; ++slot)
+            round.wordSlots[size_t(slot)] = {corner, slot == 1 ? corner : 2 * slot + corner, slot == 1 ? Direction::Down : Direction::Across, "GARDEN", letters, isWord};
+        RoundBoardView view;
+        view.setRound(round);
+        view.setBestWords(best.isEmpty() ? std::nullopt : std::optional(std::array {best, best, best, best, best})); // none: two boards
+        view.setColours(colours);
+        view.resize(view.sizeHint());
+        return view.grab().toImage();
+    };
+    EXPECT_TRUE(drawn("\U00010400ARDEN") != drawn("\U00010400ARDEX")) << "the sixth letter is not drawn";
+    EXPECT_TRUE(drawn("GARDEN", "HARDEN") != drawn("GARDEN", "WARDEN")) << "the third board does not draw the best words";
+    EXPECT_TRUE(drawn("GARDEN", "HARDEN", 3) == drawn("GARDEN", "HARDEN")) << "a round away from the corner is drawn elsewhere";
+    const QImage garden = drawn("GARDEN");
+    const QRgb window = QApplication::palette().color(QPalette::Window).rgb(), mid = QApplication::palette().color(QPalette::Mid).rgb();
+    EXPECT_EQ(std::tuple(garden.pixel(1, 20), garden.pixel(1, 21), garden.pixel(1, 42)), std::tuple(window, mid, mid)) << "the corner cell moved";
+    const auto captions = [](const QImage& image) { return image.copy(0, 0, image.width(), 20); };
+    for (QColor BoardPalette::*role : {&BoardPalette::cell, &BoardPalette::inputText, &BoardPalette::nonWord, &BoardPalette::fixedText}) {
+        BoardPalette colours;
+        colours.*role = Qt::green;
+        const QImage recoloured = drawn("GARDEN", {}, 0, colours);
+        EXPECT_EQ(std::pair(recoloured != garden, captions(recoloured) == captions(garden)), std::pair(true, true)) << "the board's colours, not the captions'";
+    }
+    const BoardPalette red {.word = Qt::red, .nonWord = Qt::red};
+    const QImage word = drawn("GARDEN", {}, 0, red, true); // the mark of a word, under the letter and inset from the cell's sides
+    const auto at = [&word](int x, int y) { return word.pixelColor(x, y); };
+    EXPECT_EQ(std::tuple(word != drawn("GARDEN", {}, 0, red), at(29, 39), at(29, 40), at(28, 40), at(29, 41)),
+              std::tuple(true, QColor(Qt::red), QColor(Qt::red), red.cell, red.cell)) << "colour alone tells a word";
+}
