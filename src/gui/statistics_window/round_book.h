@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "core/history/round_record.h"
+#include "core/round/round_archive.h"
 
 #include <QString>
 #include <QtGlobal>
@@ -24,18 +24,8 @@ using RoundReviewer = std::function<RoundReview(const RoundRecord&)>;
 // module sixfold-statistics, loaded at the first round or the first look at the statistics,
 // so that Qt SQL and Qt Charts are not even loaded before then. The database behind it is
 // opened at its first use.
-class RoundBook {
+class RoundBook : public RoundArchive {
 public:
-    virtual ~RoundBook() = default;
-
-    // Adds a finished round; returns at once, the round written off the window's thread or,
-    // while the history cannot take it, kept until it can.
-    virtual void recordRound(const RoundRecord& round) = 0;
-
-    // Whether `player` has a result for the daily board numbered `number`: a round not yet
-    // written counts; false while the history cannot be read at a glance.
-    virtual bool hasDailyResult(const QString& player, int number) = 0;
-
     // Opens the statistics window of `player` over `parent`.
     virtual void showStatistics(const QString& player, QWidget* parent) = 0;
 
