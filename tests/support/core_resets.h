@@ -6,6 +6,7 @@
 #include "support/layer_test.h"
 #include "core/board/picking.h"
 #include "core/board/word_list.h"
+#include "core/round/game_model.h"
 
 #include <cstring>
 #include <initializer_list>
@@ -17,6 +18,9 @@ inline void resetWords()
     gWordList.reset();
     gRandomSource = nullptr;
 }
+
+// No board, no origin, no points, and nobody listening for them.
+inline void resetModel() { gameModel().setPointsListener({}), gameModel().clear(); }
 
 inline void resetStats() { gCurrStats = {}, std::memset(gUserName, 0, sizeof gUserName), gPrefsDict.reset(); }
 

@@ -12,7 +12,7 @@
 // The console shows messages on gTextView once a test sets it, and never keeps a view.
 inline void resetWindow() { attachConsoleView(nullptr, QFont()), gWindow = nullptr; }
 
-inline void resetCells() { resetWindow(), clearBoard(), myTextField::forgetTabPress(), gBoardPalette = {}; }
+inline void resetCells() { resetWindow(), clearBoard(), resetModel(), myTextField::forgetTabPress(), gBoardPalette = {}; }
 
 inline void resetGame() { resetWords(), resetCells(), resetStats(), gPuzzleStats = {}; }
 
