@@ -23,26 +23,63 @@ namespace {
 using AppTest = GameFixture;
 
 // The console is attached before anything can print, so the welcome reaches the window too.
-// A window set after launch takes over the outlets, the actions, the handles and the board;
-// Check Word takes the text as typed; a history that cannot open is told.
-TEST_F(AppTest, FirstLaunchWelcomesDealsSavesThePlayerAndASetWindowChecksWords)
+TEST_F(AppTest, FirstLaunchWelcomesTheNewPlayerOnTheConsole)
 {
-    QDir().mkpath(dataHome() + "/sixfold/history.sqlite"); // a folder where the file belongs
-    EXPECT_EQ((std::make_unique<AppDelegate>()->setWindow(loadMainWindow()), gWindow.data()), nullptr) << "a window set before launch is the game's";
     EXPECT_EQ(launch(), kWelcome);
     EXPECT_EQ(m_game->resultView->toPlainText().toStdString(), kWelcome);
-    const QString fonts = fieldAt(0, 0)->font().toString() + " | " + m_game->compScore->font().toString() + " | "
-                          + m_game->resultView->font().toString() + " | " + m_game->statsField->font().toString();
-    EXPECT_EQ(fonts, "Palatino,20,-1,1,400,0,0,0,0,0,0,0,0,0,0,1 | Palatino,20,-1,1,400,0,0,0,0,0,0,0,0,0,0,1 | "
-                     "Monaco,14,-1,7,400,0,0,0,0,0,0,0,0,0,0,1 | Geneva,14,-1,0,400,0,0,0,0,0,0,0,0,0,0,1");
-    const QString player = QString::fromUtf8(gUserName);
-    EXPECT_EQ(std::pair(stored("LastUser"), stored(player).has_value()), std::pair(std::optional(StoreValue(player)), true));
+}
 
+TEST_F(AppTest, FirstLaunchStoresThePlayerAsTheLastUser)
+{
+    launch();
+    const QString player = QString::fromUtf8(gUserName);
+    EXPECT_EQ(stored("LastUser"), std::optional(StoreValue(player)));
+    EXPECT_TRUE(stored(player).has_value()) << "no record stored for " << player.toStdString();
+}
+
+TEST_F(AppTest, LaunchGivesTheBoardTheConsoleAndTheStatisticsTheirFonts)
+{
+    launch();
+    const struct { const char* what; const QWidget* widget; const char* family; int points; } rows[] = {
+        {"a cell", fieldAt(0, 0), "Palatino", 20}, {"the computer's score", m_game->compScore, "Palatino", 20},
+        {"the console", m_game->resultView, "Monaco", 14}, {"the statistics", m_game->statsField, "Geneva", 14}};
+    for (const auto& row : rows) {
+        EXPECT_EQ(row.widget->font().family(), row.family) << row.what;
+        EXPECT_EQ(row.widget->font().pointSize(), row.points) << row.what;
+    }
+}
+
+TEST_F(AppTest, AWindowSetBeforeLaunchIsNotYetTheGamesWindow)
+{
+    EXPECT_EQ((std::make_unique<AppDelegate>()->setWindow(loadMainWindow()), gWindow.data()), nullptr);
+}
+
+// A window set after launch takes over the console, the window handle, the board and the scores.
+TEST_F(AppTest, AWindowSetAfterLaunchTakesOverTheBoardTheScoresAndTheConsole)
+{
+    launch();
     m_game->setWindow(loadMainWindow());
     m_game->window()->show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(m_game->window()));
-    EXPECT_EQ(std::pair(fieldAt(0, 0)->window(), m_game->theScore->accessibleName()), (std::pair<QWidget*, QString>(m_game->window(), "Your score: 0")));
+    EXPECT_EQ(gWindow.data(), m_game->window()) << "the window handle stayed with the old window";
+    EXPECT_EQ(fieldAt(0, 0)->window(), m_game->window()) << "the board stayed in the old window";
+    EXPECT_EQ(m_game->theScore->accessibleName(), "Your score: 0");
     EXPECT_EQ(m_game->compScore->text(), QString::number(gameModel().computerScore())) << "the computer's score of the board dealt before";
+    EXPECT_EQ(m_game->resultView->toPlainText().toStdString(), kWelcome) << "what the old console showed";
+}
+
+TEST_F(AppTest, AWindowWithoutTheFormsControlsTakesNoneAndSaysWhichIsMissing)
+{
+    launch();
+    testing::internal::CaptureStderr();
+    m_game->setWindow(std::make_unique<QMainWindow>());
+    EXPECT_NE(testing::internal::GetCapturedStderr().find("no control named 'checkWordButton'"), std::string::npos);
+}
+
+// Check Word takes the text as typed: the first row through the button, the others with Return in the field.
+TEST_F(AppTest, CheckWordJudgesTheTextAsTyped)
+{
+    launch();
     const struct { const char* typed; const char* starts; const char* ends; } rows[] = {
         {"garden", "garden\nnoun\n", "'garden' is a word\n"},
         {"catxyz", "'catxyz' is not a word.\n", "'catxyz' is not a word.\n"},
@@ -52,42 +89,59 @@ TEST_F(AppTest, FirstLaunchWelcomesDealsSavesThePlayerAndASetWindowChecksWords)
     for (const auto& row : rows) {
         m_game->resultView->clear();
         m_game->theWord->setFocus();
-        if (&row == rows) { // the first through the button, the others with Return in the field
+        if (&row == rows) {
             m_game->theWord->setText(row.typed);
             press("checkWordButton");
         } else {
             typeThen(row.typed, Qt::Key_Return);
         }
         const std::string console = m_game->resultView->toPlainText().toStdString();
-        EXPECT_EQ(std::pair(console.starts_with(row.starts), console.ends_with(row.ends)), std::pair(true, true)) << console;
+        EXPECT_TRUE(console.starts_with(row.starts)) << "'" << row.typed << "' printed: " << console;
+        EXPECT_TRUE(console.ends_with(row.ends)) << "'" << row.typed << "' printed: " << console;
     }
-    m_game->window()->findChild<QWidget*>("newPuzzleButton")->setFocus(); // the console is a Tab stop, and no trap
+}
+
+TEST_F(AppTest, TheConsoleIsATabStopButNoTrap)
+{
+    launch();
+    m_game->window()->findChild<QWidget*>("newPuzzleButton")->setFocus();
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    EXPECT_EQ(QApplication::focusWidget(), m_game->resultView);
+    EXPECT_EQ(QApplication::focusWidget(), m_game->resultView) << "Tab from New Puzzle passed the console by";
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    EXPECT_NE(QApplication::focusWidget(), m_game->resultView);
+    EXPECT_NE(QApplication::focusWidget(), m_game->resultView) << "Tab stayed in the console";
+}
+
+// Only the board code's dialog stops play, and asks for it; each help box has its own title and text, shown as rich text.
+TEST_F(AppTest, EachDialogHasItsTitleAndTextAndOnlyTheBoardCodeDialogIsModal)
+{
+    launch();
     typeThen("", Qt::Key_Comma, Qt::ControlModifier), QTest::keyClick(m_game->window()->findChild<QDialog*>("preferencesDialog"), Qt::Key_Return);
     EXPECT_EQ(press("actionHowToPlay") + press("actionAbout") + press("actionKeyboardShortcuts") + press("actionRoundReview"), "");
-    press("actionStatistics"); // the first to find it broken, as the history answers (below)
-    // Only the board code's dialog stops play, and asks for it; each help box has its own text, the information icon (1), rich text (1).
-    press("actionPlayBoardCode");
+    press("actionStatistics"), press("actionPlayBoardCode");
     QStringList boxes;
     for (const QDialog* box : m_game->window()->findChildren<QDialog*>()) {
-        const QString looks = QString("%1%2").arg(box->property("icon").toInt()).arg(box->property("textFormat").toInt());
         const QString says = (box->isModal() ? box->findChild<QLabel*>()->text() : box->property("text").toString()).left(10);
-        boxes << QString("%1%2%3 %4 %5").arg(box->objectName(), box->isModal() ? " modal " : " ", box->windowTitle(), looks, says).trimmed();
+        boxes << QString("%1%2%3 %4").arg(box->objectName(), box->isModal() ? " modal " : " ", box->windowTitle(), says).trimmed();
+        if (says.startsWith('<')) {
+            EXPECT_EQ(box->property("textFormat").toInt(), Qt::RichText) << box->objectName().toStdString() << " shows its markup";
+        }
     }
     boxes.sort();
-    EXPECT_EQ(boxes, QStringList({"Statistics 00", "aboutBox About Sixfold 11 <p><b>Sixf", "boardCodeDialog modal Play Board Code 00 Board code",
-                                  "howToPlayBox How to Play 11 <p>The com", "keyboardShortcutsBox Keyboard Shortcuts 11 <table cel",
-                                  "preferencesDialog Preferences 00", "roundReview Round Review 02 Submit a r"}));
-    EXPECT_TRUE(QTest::qWaitFor([this] { return m_game->resultView->toPlainText().contains("Rounds are not recorded until the next start: the history "); }, 30000));
+    EXPECT_EQ(boxes, QStringList({"Statistics", "aboutBox About Sixfold <p><b>Sixf", "boardCodeDialog modal Play Board Code Board code",
+                                  "howToPlayBox How to Play <p>The com", "keyboardShortcutsBox Keyboard Shortcuts <table cel",
+                                  "preferencesDialog Preferences", "roundReview Round Review Submit a r"}));
     for (QDialog* dialog : m_game->window()->findChildren<QDialog*>())
         dialog->close(), QCoreApplication::sendPostedEvents(dialog, QEvent::DeferredDelete);
     EXPECT_TRUE(m_game->window()->findChildren<QDialog*>().isEmpty()) << "a closed box is kept";
-    testing::internal::CaptureStderr(); // a window without the form's controls takes none, fails nothing, and says so
-    m_game->setWindow(std::make_unique<QMainWindow>());
-    EXPECT_NE(testing::internal::GetCapturedStderr().find("no control named 'checkWordButton'"), std::string::npos);
+}
+
+TEST_F(AppTest, AHistoryThatCannotOpenIsToldWhenTheStatisticsFirstReadIt)
+{
+    QDir().mkpath(dataHome() + "/sixfold/history.sqlite"); // a folder where the file belongs
+    launch();
+    press("actionStatistics");
+    EXPECT_TRUE(QTest::qWaitFor([this] { return m_game->resultView->toPlainText().contains("Rounds are not recorded until the next start: the history "); }, 30000))
+        << m_game->resultView->toPlainText().toStdString();
 }
 
 // Nothing that needs a board is scored, recorded or shared while there is none.
@@ -98,8 +152,9 @@ TEST_F(AppTest, LaunchWithoutAWordListSaysSoAndLeavesTheBoardEmpty)
                             + "The word list cannot make a puzzle, so the board stays empty.\n");
     showWorkedExample();
     press("actionNewPuzzle");
-    EXPECT_EQ(std::tuple(m_game->compScore->text(), bool(gGrid[0][0].field), gameModel().board()), std::tuple(QString("0"), false, std::nullopt))
-        << "a board shown before goes, from the window and the game";
+    EXPECT_EQ(m_game->compScore->text(), "0") << "the computer's score of a board shown before";
+    EXPECT_FALSE(gGrid[0][0].field) << "a board shown before is still in the window";
+    EXPECT_EQ(gameModel().board(), std::nullopt) << "a board shown before is still the game's";
     EXPECT_EQ(m_game->window()->minimumSize(), m_game->window()->maximumSize()) << "the window is sized as the form lays it out";
     for (const char* action : {"Submit", "Check All Words", "Daily Board", "Copy Result"})
         EXPECT_EQ(press(("action" + QString(action).remove(' ')).toLatin1()), action + std::string(" needs a board, and the word list cannot make one.\n"));
@@ -107,58 +162,99 @@ TEST_F(AppTest, LaunchWithoutAWordListSaysSoAndLeavesTheBoardEmpty)
     EXPECT_EQ(launch("daily").find("first submission"), std::string::npos) << "a daily board told of that was never dealt";
 }
 
-// A copied code deals the same board again; a mistyped one says so and leaves the board be.
-// The daily board names itself in the title; its first submission is the day's result, kept in
-// the history, and a second is practice. Copy Result shares no letter. Before Daily #1, by the
-// games' clock, --daily and Daily Board say there is none and deal none.
-TEST_F(AppTest, BoardCodesDealTheirBoardAndTheDailyBoardCountsOnce)
+// The words of the board on show.
+auto shownWords() { return gameModel().board()->words; }
+
+// Copy Board Code, the code typed into Play Board Code's dialog (in any case) and `sixfold --board` deal the same board.
+TEST_F(AppTest, ACopiedBoardCodeDealsTheSameBoardAgain)
 {
-    const std::string none = "There is no daily board before Daily #1, the board of 1 January 2026 (UTC).\n";
-    QDate today(2025, 12, 31);
-    m_clock = [&today] { return QDateTime(today, QTime(23, 59), Qt::UTC); };
-    EXPECT_EQ(launch("daily"), kWelcome + none);
-    const auto words = [] { return gameModel().board()->words; };
-    const auto dealt = words();
-    const std::string copied = press("actionCopyBoardCode") + press("actionCopyResult");
+    launch();
+    const auto dealt = shownWords();
+    const std::string copied = press("actionCopyBoardCode");
     const QString code = QApplication::clipboard()->text();
-    EXPECT_EQ(copied, "Board code " + code.toStdString() + " copied.\nThere is no result to copy yet: Copy Result shares the last round you submitted.\n");
-    QString typo = code;
-    typo[0] = typo[0] == u'2' ? u'3' : u'2';
-    EXPECT_EQ(printedBy([&] { EXPECT_FALSE(m_game->playBoardCode(typo)); }), "That board code has a typo: its check character does not match the rest.\n");
-    EXPECT_TRUE(words() == dealt);
-    press("actionNewPuzzle"), press("actionPlayBoardCode"); // the code typed into the dialog it asks with
+    EXPECT_EQ(copied, "Board code " + code.toStdString() + " copied.\n");
+    press("actionNewPuzzle"), press("actionPlayBoardCode");
     auto* dialog = m_game->window()->findChild<QInputDialog*>("boardCodeDialog");
     EXPECT_EQ(printedBy([&] { dialog->setTextValue(code.toLower()), dialog->accept(); }), "Board " + code.toStdString() + " dealt.\n");
-    EXPECT_EQ(std::pair(words() == dealt, m_game->window()->windowTitle()), std::pair(true, QString("Sixfold")));
-    launch(code); // as `sixfold --board` starts
-    EXPECT_EQ(std::pair(words() == dealt, m_game->window()->windowTitle()), std::pair(true, QString("Sixfold"))) << "not the code's board, or a daily one";
-    press("submitButton");
-    EXPECT_TRUE(press("actionCopyResult").starts_with("Result copied:\nSixfold " + code.toStdString() + "\nMe 0 · computer ")) << "not shared under its code";
-
-    const auto shown = words();
-    EXPECT_EQ((today = QDate(2025, 6, 1), press("actionDailyBoard")), none);
-    EXPECT_TRUE(words() == shown);
-    today = QDate(2026, 3, 1);
-    const std::string daily = "Daily #60";
-    for (const char* round : {"", " (practice)"}) {
-        const std::string said = press("actionDailyBoard");
-        EXPECT_NE(said.find(daily + (*round ? ": you have played it today already" : ": your first submission")), std::string::npos) << said;
-        EXPECT_EQ(m_game->window()->windowTitle().toStdString(), "Sixfold — " + daily);
-        EXPECT_EQ(press("submitButton").find("this round was practice") != std::string::npos, *round != 0);
-        press("actionCopyResult");
-        const QString shared = QApplication::clipboard()->text();
-        EXPECT_TRUE(shared.startsWith(QString::fromStdString("Sixfold " + daily + round + "\nMe 0 · computer ")));
-        EXPECT_EQ(std::pair(shared.contains(" · best possible "), shared.endsWith("\n✗ ✗ ✗ ✗ ✗  0/5 words\n")), std::pair(true, true))
-            << shared.toStdString();
-    }
+    EXPECT_TRUE(shownWords() == dealt) << "not the board of the code typed";
     EXPECT_EQ(m_game->window()->windowTitle(), "Sixfold");
+    launch(code);
+    EXPECT_TRUE(shownWords() == dealt) << "not the board of the code launched on";
+    EXPECT_EQ(m_game->window()->windowTitle(), "Sixfold") << "a board code's board named as a daily one";
+}
+
+TEST_F(AppTest, AMistypedBoardCodeSaysSoAndLeavesTheBoardBe)
+{
+    launch();
+    const auto dealt = shownWords();
+    press("actionCopyBoardCode");
+    QString typo = QApplication::clipboard()->text();
+    typo[0] = typo[0] == u'2' ? u'3' : u'2';
+    EXPECT_EQ(printedBy([&] { EXPECT_FALSE(m_game->playBoardCode(typo)); }), "That board code has a typo: its check character does not match the rest.\n");
+    EXPECT_TRUE(shownWords() == dealt);
+}
+
+// Copy Result shares the board's name and the scores, and no letter.
+TEST_F(AppTest, CopyResultSharesTheLastSubmittedRoundUnderItsBoardCode)
+{
+    launch();
+    EXPECT_EQ(press("actionCopyResult"), "There is no result to copy yet: Copy Result shares the last round you submitted.\n");
+    press("actionCopyBoardCode");
+    const std::string code = QApplication::clipboard()->text().toStdString();
+    press("submitButton");
+    EXPECT_TRUE(press("actionCopyResult").starts_with("Result copied:\nSixfold " + code + "\nMe 0 · computer ")) << "not shared under its code";
+    const QString shared = QApplication::clipboard()->text();
+    EXPECT_TRUE(shared.contains(" · best possible ")) << shared.toStdString();
+    EXPECT_TRUE(shared.endsWith("\n✗ ✗ ✗ ✗ ✗  0/5 words\n")) << shared.toStdString();
+}
+
+// Before Daily #1, by the games' clock, --daily and Daily Board say there is none and deal none.
+TEST_F(AppTest, BeforeDailyOneThereIsNoDailyBoard)
+{
+    const std::string none = "There is no daily board before Daily #1, the board of 1 January 2026 (UTC).\n";
+    m_clock = [] { return QDateTime(QDate(2025, 12, 31), QTime(23, 59), Qt::UTC); };
+    EXPECT_EQ(launch("daily"), kWelcome + none);
+    const auto shown = shownWords();
+    EXPECT_EQ(press("actionDailyBoard"), none);
+    EXPECT_TRUE(shownWords() == shown) << "Daily Board dealt a board before the first";
+}
+
+// The daily board names itself in the title; its first submission is the day's result, kept in the history, and a
+// second is practice.
+TEST_F(AppTest, TheDailyBoardsFirstSubmissionCountsAndASecondIsPractice)
+{
+    m_clock = [] { return QDateTime(QDate(2026, 3, 1), QTime(12, 0), Qt::UTC); };
+    launch();
+    const struct { const char* round; const char* said; bool practice; } rows[] = {
+        {"first", "Daily #60: your first submission", false}, {"second", "Daily #60: you have played it today already", true}};
+    for (const auto& row : rows) {
+        const std::string said = press("actionDailyBoard");
+        EXPECT_NE(said.find(row.said), std::string::npos) << row.round << " round: " << said;
+        EXPECT_EQ(m_game->window()->windowTitle(), "Sixfold — Daily #60") << row.round << " round";
+        EXPECT_EQ(press("submitButton").find("this round was practice") != std::string::npos, row.practice) << row.round << " round";
+        press("actionCopyResult");
+        const std::string shared = QApplication::clipboard()->text().toStdString();
+        EXPECT_TRUE(shared.starts_with(std::string("Sixfold Daily #60") + (row.practice ? " (practice)" : "") + "\nMe 0 · computer ")) << shared;
+    }
+    EXPECT_EQ(m_game->window()->windowTitle(), "Sixfold") << "the board dealt after the daily one";
     HistoryDatabase history(dataHome() + "/sixfold/history.sqlite");
     const QString player = QString::fromUtf8(gUserName);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return history.roundScores(player, HistoryDatabase::kAllRounds).size() == 3; }, 30000));
-    RoundRecord last = history.lastRound(player).value(), unscored = last; // as older games kept it, without its best
-    unscored.bestPossible.reset(), history.recordRound(unscored), press("actionStatistics"); // scored as the statistics show it
-    EXPECT_TRUE(QTest::qWaitFor([&] { return history.lastRound(player)->bestPossible == last.bestPossible; }, 30000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return history.roundScores(player, HistoryDatabase::kAllRounds).size() == 2; }, 30000));
     EXPECT_EQ(history.dailyResults(player).size(), 1);
+}
+
+// A round as older games kept it, without its best possible, is scored as the statistics show it.
+TEST_F(AppTest, ARoundKeptWithoutItsBestPossibleIsScoredWhenTheStatisticsShowIt)
+{
+    launch();
+    press("submitButton");
+    HistoryDatabase history(dataHome() + "/sixfold/history.sqlite");
+    const QString player = QString::fromUtf8(gUserName);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return history.lastRound(player).has_value(); }, 30000));
+    RoundRecord last = history.lastRound(player).value(), unscored = last;
+    ASSERT_TRUE(last.bestPossible.has_value());
+    unscored.bestPossible.reset(), history.recordRound(unscored), press("actionStatistics");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return history.lastRound(player)->bestPossible == last.bestPossible; }, 30000));
 }
 
 // A round an earlier run kept while another program held the history is written once at launch.
@@ -181,10 +277,9 @@ TEST_F(AppTest, SubmitWithoutAnyDictionaryRecordsNothing)
     setDictionaryPaths(none);
     const std::string said = press("submitButton");
     setDictionaryPaths(DictionaryPaths::installed());
-    EXPECT_TRUE(said.ends_with("This round is not submitted: no word can be judged without the English dictionary.\n")
-                && gCurrStats.totalPuzzlesSubmitted == 0) << said;
+    EXPECT_TRUE(said.ends_with("This round is not submitted: no word can be judged without the English dictionary.\n")) << said;
+    EXPECT_EQ(gCurrStats.totalPuzzlesSubmitted, 0);
 }
-
 // Termination on its own stores the last player and nothing else: statistics changed since
 // the last save stay unsaved, and every other key is left as another game wrote it. Only a
 // best a check raised is stored besides, alone and never over a better one.
@@ -226,8 +321,9 @@ TEST_F(AppTest, ChangeUserSwitchesPlayersAndRefusesNamesTheStoreCannotKeep)
     for (const auto& row : rows) {
         m_game->newUserName->setText(QString::fromStdString(row.typed));
         EXPECT_EQ(press("changeUserButton"), row.printed);
-        EXPECT_EQ(std::tuple(std::string(gUserName), std::get<QString>(*stored("LastUser")).toStdString(), statsLine(0).toStdString()),
-                  std::tuple(row.player, row.player, "Stats for " + row.player + ":"));
+        EXPECT_EQ(gUserName, row.player) << "after '" << row.typed << "'";
+        EXPECT_EQ(std::get<QString>(*stored("LastUser")).toStdString(), row.player) << "the last user stored after '" << row.typed << "'";
+        EXPECT_EQ(statsLine(0).toStdString(), "Stats for " + row.player + ":") << "after '" << row.typed << "'";
     }
     m_game->newUserName->setFocus();
     typeThen("x", Qt::Key_Return); // Return in the field changes player too
@@ -235,86 +331,170 @@ TEST_F(AppTest, ChangeUserSwitchesPlayersAndRefusesNamesTheStoreCannotKeep)
     EXPECT_EQ(std::get<StoreDictionary>(stored(first).value()).at("bestWord"), StoreScalar(QString("GARDEN")));
 }
 
-// The check shows the round's score, to a screen reader too, and raises the best word. Two rounds through the Submit
-// button: the running averages, the saved record, the history rows, and the finished board's words listed after its
-// check and before a new board. New Puzzle leaves the statistics alone.
-TEST_F(AppTest, CheckAndTwoSubmissionsFoldIntoRunningAveragesSavedAndKeptButNewPuzzleDoesNot)
+// Rounds on the worked example, whose computer scores 47 and whose board allows 107.
+class RoundTest : public AppTest {
+protected:
+    void SetUp() override { AppTest::SetUp(), launch(), showWorkedExample(), fieldAt(0, 0)->setFocus(); }
+
+    // GARDEN typed and checked, SILVER typed after the check, a character of two UTF-16 units in ANCHOR: 17 points.
+    std::string submitFirstRound()
+    {
+        typeThen("grden", Qt::Key_K, Qt::ControlModifier);
+        fillAcross(3, 8, "SILVER");
+        fieldAt(1, 1)->setText("\U00010400");
+        return press("submitButton");
+    }
+    // GARDEN alone on a new board: 8 points.
+    void submitSecondRound() { showWorkedExample(), fillAcross(0, 0, "GARDEN"), press("submitButton"); }
+};
+
+TEST_F(RoundTest, TheBoardAreaDescribesTheWordsAndTheFixedLetters)
 {
-    launch();
-    showWorkedExample();
     EXPECT_TRUE(m_game->window()->findChild<QWidget*>("boardArea")->accessibleDescription().startsWith(
         "5 words of 6 letters: across word 1 from row 1, column 1; down word 2 from row 1, column 2; across word 3 from row 4, "
         "column 1; down word 4 from row 4, column 6; across word 5 from row 9, column 4. Fixed letters: A at row 1, column 2; H at"));
-    fieldAt(0, 0)->setFocus();
+}
+
+// The check shows the round's score, to a screen reader too, and raises the best word.
+TEST_F(RoundTest, CheckAllWordsScoresTheRoundAndRaisesTheBestWord)
+{
     EXPECT_TRUE(typeThen("grden", Qt::Key_K, Qt::ControlModifier).starts_with("'GARDEN' is a word.\n"));
-    EXPECT_EQ(std::pair(m_game->theScore->accessibleName(), gCurrStats.bestWordScore), std::pair(QString("Your score: 8"), 8));
-    QWidget* focused = QApplication::focusWidget();
-    EXPECT_TRUE(focused->accessibleDescription().endsWith("word. Points: 8. Checked: 1 of 5 slots are words, your score 8."));
+    EXPECT_EQ(m_game->theScore->accessibleName(), "Your score: 8");
+    EXPECT_EQ(gCurrStats.bestWordScore, 8);
+    const QString described = QApplication::focusWidget()->accessibleDescription();
+    EXPECT_TRUE(described.endsWith("word. Points: 8. Checked: 1 of 5 slots are words, your score 8.")) << described.toStdString();
+}
+
+TEST_F(RoundTest, CheckingTwiceTellsTheResultOnce)
+{
+    typeThen("grden", Qt::Key_K, Qt::ControlModifier);
+    m_game->newUserName->setFocus(), typeThen("", Qt::Key_K, Qt::ControlModifier), typeThen("", Qt::Key_K, Qt::ControlModifier);
+    EXPECT_EQ(m_game->newUserName->accessibleDescription(), "Checked: 1 of 5 slots are words, your score 8.");
+}
+
+TEST_F(RoundTest, AWordsPointsShowBesideItsLastCellUntilItIsRetyped)
+{
+    typeThen("grden", Qt::Key_K, Qt::ControlModifier);
     const auto* points = m_game->window()->findChild<QLabel*>("slotPoints0");
     ASSERT_TRUE(points);
-    const bool besideLastCell = points->geometry().intersects(fieldAt(5, 0)->geometry().adjusted(-40, -40, 40, 40));
-    EXPECT_EQ(std::tuple(points->isVisible(), points->text(), points->accessibleName(), besideLastCell),
-              std::tuple(true, QString("+8"), QString("across word 1: 8 points"), true));
-    m_game->newUserName->setFocus(), typeThen("", Qt::Key_K, Qt::ControlModifier), typeThen("", Qt::Key_K, Qt::ControlModifier);
-    EXPECT_EQ(m_game->newUserName->accessibleDescription(), "Checked: 1 of 5 slots are words, your score 8.") << "the same result twice piled up";
-    fillAcross(3, 8, "SILVER"); // 9
+    EXPECT_TRUE(points->isVisible());
+    EXPECT_EQ(points->text(), "+8");
+    EXPECT_EQ(points->accessibleName(), "across word 1: 8 points");
+    EXPECT_TRUE(points->geometry().intersects(fieldAt(5, 0)->geometry().adjusted(-40, -40, 40, 40))) << "far from the word's last cell";
+    fillAcross(3, 8, "SILVER");
     EXPECT_FALSE(m_game->window()->findChild<QLabel*>("slotPoints4")->isVisible()) << "the points of a slot retyped since its check";
-    fieldAt(1, 1)->setText("\U00010400"); // two UTF-16 units in one cell
-    QPointer<myTextField> submittedCell = fieldAt(0, 0);
-    const std::string printed = press("submitButton");
+}
+
+// Submit checks what was typed since, lists the finished board's words after its check and deals a new board.
+TEST_F(RoundTest, SubmitListsTheComputersWordsAfterTheCheckAndDealsANewBoard)
+{
+    const QPointer<myTextField> submittedCell = fieldAt(0, 0);
+    const std::string printed = submitFirstRound();
     const size_t listing = printed.find("Computer Words for Previous Puzzle: \n  garden              \n   n    ");
-    EXPECT_LT(printed.find("'SILVER' is a word.\n"), listing);
-    EXPECT_EQ(std::tuple(listing != std::string::npos, submittedCell.isNull(), m_game->theScore->text()), std::tuple(true, true, QString("0")));
+    EXPECT_NE(listing, std::string::npos) << printed;
+    EXPECT_LT(printed.find("'SILVER' is a word.\n"), listing) << printed;
+    EXPECT_TRUE(submittedCell.isNull()) << "the submitted board is still shown";
+    EXPECT_EQ(m_game->theScore->text(), "0");
+}
+
+TEST_F(RoundTest, SubmitShowsTheOutcomeUntilThePlayersNextKey)
+{
+    submitFirstRound();
     EXPECT_EQ(m_game->roundOutcome->text(), "Last round: you 17, computer 47 \u2013 you lost by 30.\nThe board allowed 107. Ctrl+E: review.");
     QTest::keyClick(m_game->theWord, Qt::Key_Shift);
-    EXPECT_EQ(m_game->roundOutcome->text(), "") << "the player's next key takes the outcome away";
-    EXPECT_EQ(press("actionRoundReview"), ""); // the review, from the board as submitted, and its boards with the best word of each slot
-    std::unique_ptr<QDialog> reviewed(m_game->window()->findChild<QDialog*>("roundReview"));
-    const QString review = reviewed->accessibleDescription(), boards = reviewed->findChild<QWidget*>()->accessibleDescription(); // its first child
-    reviewed.reset();
-    const QRegularExpression fifth("Word 5 \\(across\\): SILVER \u2013 a word, 9 points. Best that fitted: [A-Z]+ \\d+; also( [A-Z]+ \\d+,){2} [A-Z]+ \\d+\\.");
-    const QRegularExpression bestWords("Best possible 107: ([A-Z]+, ){4}[A-Z]+\\.$");
-    EXPECT_EQ(std::tuple(review.contains(fifth), review.contains("(down): A\U00010400"), boards.contains(bestWords)), std::tuple(true, true, true))
-        << review.toStdString() << boards.toStdString();
+    EXPECT_EQ(m_game->roundOutcome->text(), "");
+}
 
-    EXPECT_EQ(press("actionStatistics"), ""); // the window over those rounds, from the same module
-    showWorkedExample();
-    fillAcross(0, 0, "GARDEN");
-    press("submitButton");
-    const auto tellsTheTally = [](const QLabel* label) { return label->text().startsWith("Won 0, drawn 0, lost 2"); };
-    EXPECT_TRUE(QTest::qWaitFor([this, &tellsTheTally] { // shows the round submitted while open
+// Spoken as it appears, in a label that takes no click at the window's corner.
+TEST_F(RoundTest, SubmitAnnouncesTheRoundToAScreenReader)
+{
+    submitFirstRound();
+    const QString round = "Round over: your score 17, the computer's 47, the computer won by 30. A new puzzle is dealt.";
+    auto* told = m_game->window()->findChild<QLabel*>("announcer");
+    ASSERT_TRUE(told);
+    EXPECT_EQ(told->accessibleName(), round);
+    EXPECT_EQ(fieldAt(0, 0)->accessibleDescription(), round) << "the new board's first cell";
+    EXPECT_TRUE(told->isVisible());
+    EXPECT_EQ(told->geometry(), QRect(0, 0, 1, 1));
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(told)->role(), QAccessible::Notification);
+    EXPECT_TRUE(told->testAttribute(Qt::WA_TransparentForMouseEvents));
+}
+
+// The review is of the board as submitted, and its boards name the best word of each slot.
+TEST_F(RoundTest, RoundReviewSetsEachSlotBesideTheBestThatFitted)
+{
+    submitFirstRound();
+    EXPECT_EQ(press("actionRoundReview"), "");
+    std::unique_ptr<QDialog> reviewed(m_game->window()->findChild<QDialog*>("roundReview"));
+    ASSERT_TRUE(reviewed);
+    const QString review = reviewed->accessibleDescription(), boards = reviewed->findChild<QWidget*>()->accessibleDescription(); // its first child
+    const QRegularExpression fifth("Word 5 \\(across\\): SILVER \u2013 a word, 9 points. Best that fitted: [A-Z]+ \\d+; also( [A-Z]+ \\d+,){2} [A-Z]+ \\d+\\.");
+    EXPECT_TRUE(review.contains(fifth)) << review.toStdString();
+    EXPECT_TRUE(review.contains("(down): A\U00010400")) << review.toStdString();
+    EXPECT_TRUE(boards.contains(QRegularExpression("Best possible 107: ([A-Z]+, ){4}[A-Z]+\\.$"))) << boards.toStdString();
+}
+
+// The statistics window, from the same module as the game's history, follows rounds submitted while it is open.
+TEST_F(RoundTest, TheStatisticsWindowShowsARoundSubmittedWhileItIsOpen)
+{
+    submitFirstRound();
+    EXPECT_EQ(press("actionStatistics"), "");
+    submitSecondRound();
+    EXPECT_TRUE(QTest::qWaitFor([this] {
         const auto labels = m_game->window()->findChild<QDialog*>()->findChildren<QLabel*>();
-        return std::any_of(labels.begin(), labels.end(), tellsTheTally);
+        return std::any_of(labels.begin(), labels.end(), [](const QLabel* label) { return label->text().startsWith("Won 0, drawn 0, lost 2"); });
     }, 30000));
     QTest::mouseClick(m_game->window()->findChild<QAbstractButton*>("reviewButton"), Qt::LeftButton); // the round as the history kept it
     EXPECT_TRUE(m_game->window()->findChildren<QDialog*>("roundReview").last()->accessibleDescription().contains("Word 1 (across): GARDEN"));
-    const QString round = "Round over: your score 8, the computer's 47, the computer won by 39. A new puzzle is dealt.";
-    auto* told = m_game->window()->findChild<QLabel*>("announcer"); // spoken as it appears
-    EXPECT_EQ(std::tuple(told->isVisible(), told->geometry(), told->accessibleName(), QAccessible::queryAccessibleInterface(told)->role(),
-                         told->testAttribute(Qt::WA_TransparentForMouseEvents)), // nor does it take a click at the window's corner
-              std::tuple(true, QRect(0, 0, 1, 1), round, QAccessible::Notification, true));
-    EXPECT_EQ(fieldAt(0, 0)->accessibleDescription(), round);
-    EXPECT_EQ(std::tuple(gCurrStats.totalScores, gCurrStats.totalWordsMade, gCurrStats.totalPuzzlesSubmitted,
-                         gCurrStats.computerTotalScores, gCurrStats.bestRoundScore), std::tuple(25, 3, 2, 94, 17));
-    EXPECT_EQ(statsLine(1), "    Average Score: 12.50");
+}
 
+TEST_F(RoundTest, TwoSubmissionsFoldIntoTheRunningTotalsAndAverages)
+{
+    submitFirstRound(), submitSecondRound();
+    EXPECT_EQ(gCurrStats.totalScores, 25);
+    EXPECT_EQ(gCurrStats.totalWordsMade, 3);
+    EXPECT_EQ(gCurrStats.totalPuzzlesSubmitted, 2);
+    EXPECT_EQ(gCurrStats.computerTotalScores, 94);
+    EXPECT_EQ(gCurrStats.bestRoundScore, 17);
+    EXPECT_EQ(statsLine(1), "    Average Score: 12.50");
+}
+
+TEST_F(RoundTest, EachSubmissionIsKeptInTheHistorySlotBySlot)
+{
+    submitFirstRound(), submitSecondRound();
     HistoryDatabase history(dataHome() + "/sixfold/history.sqlite");
     const QList<RoundRecord> rounds = history.allRounds(QString::fromUtf8(gUserName)).value_or(QList<RoundRecord> {});
     ASSERT_EQ(rounds.size(), 2);
-    EXPECT_EQ(std::tuple(rounds[0].computerScore, rounds[0].roundScore, rounds[0].wordsMade, rounds[1].computerScore,
-                         rounds[1].roundScore, rounds[1].wordsMade, rounds[0].bestPossible), std::tuple(47, 17, 2, 47, 8, 1, 107));
-    for (const auto& [i, solution, letters, isWord, score, direction, x, y] :
-         {std::tuple(1, "anchor", "A\U00010400 H  ", false, 0, Direction::Down, 1, 0), {4, "silver", "SILVER", true, 9, Direction::Across, 3, 8}}) {
-        const SlotRecord& s = rounds[0].wordSlots[size_t(i)];
-        EXPECT_EQ(std::tuple(s.solution, s.letters, s.isWord, s.score, s.direction, s.x, s.y),
-                  std::tuple(QString(solution), QString(letters), isWord, score, direction, x, y));
+    const struct { const char* name; int computer, score, words; } totals[] = {{"first round", 47, 17, 2}, {"second round", 47, 8, 1}};
+    for (int r = 0; r < 2; ++r) {
+        EXPECT_EQ(rounds[r].computerScore, totals[r].computer) << totals[r].name;
+        EXPECT_EQ(rounds[r].roundScore, totals[r].score) << totals[r].name;
+        EXPECT_EQ(rounds[r].wordsMade, totals[r].words) << totals[r].name;
     }
+    EXPECT_EQ(rounds[0].bestPossible, 107);
+    const struct { int i; const char* solution; const char* letters; bool isWord; int score; Direction direction; int x, y; } kept[] = {
+        {1, "anchor", "A\U00010400 H  ", false, 0, Direction::Down, 1, 0}, {4, "silver", "SILVER", true, 9, Direction::Across, 3, 8}};
+    for (const auto& slot : kept) {
+        const SlotRecord& s = rounds[0].wordSlots[size_t(slot.i)];
+        EXPECT_EQ(s.solution, slot.solution) << "slot " << slot.i;
+        EXPECT_EQ(s.letters, slot.letters) << "slot " << slot.i;
+        EXPECT_EQ(s.isWord, slot.isWord) << "slot " << slot.i;
+        EXPECT_EQ(s.score, slot.score) << "slot " << slot.i;
+        EXPECT_EQ(s.direction, slot.direction) << "slot " << slot.i;
+        EXPECT_EQ(QPoint(s.x, s.y), QPoint(slot.x, slot.y)) << "slot " << slot.i << "'s first cell";
+    }
+}
 
+// New Puzzle, by button or Ctrl+N, puts the focus in the new board and leaves the record saved at the last submission.
+TEST_F(RoundTest, NewPuzzleLeavesTheSavedStatisticsAlone)
+{
+    submitFirstRound();
     press("newPuzzleButton");
     typeThen("", Qt::Key_N, Qt::ControlModifier);
     EXPECT_EQ(m_game->window()->focusWidget(), fieldAt(0, 0));
-    launch(); // the record saved at the last submission, untouched by New Puzzle
-    EXPECT_EQ(std::tuple(gCurrStats.totalPuzzlesSubmitted, gCurrStats.totalScores), std::tuple(2, 25));
+    launch();
+    EXPECT_EQ(gCurrStats.totalPuzzlesSubmitted, 1);
+    EXPECT_EQ(gCurrStats.totalScores, 17);
 }
 
 } // namespace
