@@ -7,6 +7,7 @@
 #include "gui/statistics_window/round_board_view.h"
 #include "gui/statistics_window/round_review_dialog.h"
 #include "core/preferences/preferences.h"
+#include "support/layer_test.h"
 
 #include <QBarSeries>
 #include <QBarSet>
@@ -49,27 +50,50 @@ bool settled(const StatisticsWindow& window)
 
 } // namespace
 
-TEST(StatisticsWindowTest, ChoosingAPlayerShowsTheirFiguresChartsAndExportsTheirRounds)
-{
-    QTemporaryDir folder;
-    HistoryService history(folder.filePath(QStringLiteral("history.sqlite")));
-    for (const auto& [player, score, word] : {std::tuple("ada", 30, "HARDEN"), std::tuple("bob", 10, "WARDEN"), std::tuple("bob", 25, "GOLDEN")}) {
-        RoundRecord round {player, QDateTime::fromSecsSinceEpoch(1796000000 + score, Qt::UTC), 20, {}, score, 1, score / 15 + 1, score - 5}; // daily boards long past
-        round.wordSlots[0] = {0, 0, Direction::Across, "GARDEN", word, true, score};
-        round.wordSlots[4] = {score == 25 ? 6 : 0, 1, Direction::Across, "GARDEN", "X", false, 0}; // bob's last round is wide
-        history.recordRound(round);
+// Three rounds of two players: ada's 30 with HARDEN; bob's 10 with WARDEN and 25 with GOLDEN, on daily boards long past,
+// and a window that shows ada's.
+class ThreeRoundsTest : public ::testing::Test {
+protected:
+    static bool recordThreeRounds(HistoryService& history)
+    {
+        for (const auto& [player, score, word] : {std::tuple("ada", 30, "HARDEN"), std::tuple("bob", 10, "WARDEN"), std::tuple("bob", 25, "GOLDEN")}) {
+            RoundRecord round {player, QDateTime::fromSecsSinceEpoch(1796000000 + score, Qt::UTC), 20, {}, score, 1, score / 15 + 1, score - 5};
+            round.wordSlots[0] = {0, 0, Direction::Across, "GARDEN", word, true, score};
+            round.wordSlots[4] = {score == 25 ? 6 : 0, 1, Direction::Across, "GARDEN", "X", false, 0}; // bob's last round is wide
+            history.recordRound(round);
+        }
+        return true;
     }
-    StatisticsWindow window(history, QStringLiteral("ada"));
-    auto* players = window.findChild<QComboBox*>();
-    auto* bestWords = window.findChild<QTableWidget*>();
-    window.show();
-    ASSERT_TRUE(players && bestWords && QTest::qWaitForWindowActive(&window) && settled(window));
-    EXPECT_EQ(std::pair(players->count(), StatisticsWindow(history, "bob").findChild<QComboBox*>()->currentText()), std::pair(2, QString("bob")));
-    auto* chosen = window.findChild<QSpinBox*>("reviewedRound");
-    chosen->stepUp();
-    EXPECT_EQ(chosen->text(), QString("Round 1 of 1")) << "a round past the last to choose";
+    void SetUp() override
+    {
+        qputenv("XDG_CONFIG_HOME", folder.path().toUtf8()); // no preferences saved there yet
+        window.show();
+        ASSERT_TRUE(players && bestWords && QTest::qWaitForWindowActive(&window) && settled(window));
+    }
+    void TearDown() override { qputenv("XDG_CONFIG_HOME", m_configHome); }
+    QByteArray bobsCsv() const { return roundsToCsv(*HistoryDatabase(history.filePath()).allRounds("bob")); }
+    static QByteArray fileText(const QString& path)
+    {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+    void showBob() { players->setCurrentText(QStringLiteral("bob")), settled(window); }
+    // Clicks Review, the reviewer keeping the round it was given.
+    void review()
+    {
+        window.setReviewer([this](const RoundRecord& round) { return reviewed = round, RoundReview {{"HARDEN"}, "<b>Word</b> 1"}; });
+        QTest::mouseClick(window.findChild<QPushButton*>("reviewButton"), Qt::LeftButton), settled(window);
+    }
+    QStringList shownTexts() const
+    {
+        QStringList texts;
+        for (const QLabel* label : window.findChildren<QLabel*>())
+            texts << (label->isVisible() ? label->text() : QString());
+        return texts;
+    }
     // Both charts as shown: each series' points or bars and the axes it is drawn on, each axis's range and ticks or its categories.
-    const auto charted = [&window] {
+    QString charted() const
+    {
         QString text;
         for (const QChartView* view : window.findChildren<QChartView*>()) {
             for (QAbstractSeries* series : view->chart()->series()) {
@@ -89,72 +113,128 @@ TEST(StatisticsWindowTest, ChoosingAPlayerShowsTheirFiguresChartsAndExportsTheir
             }
             text += view->chart()->title() + ": " + view->accessibleDescription() + (view->renderHints() & QPainter::Antialiasing ? " | " : " jagged | ");
         }
-        return std::pair(text, window.width());
-    };
-    const auto ada = charted();
-    EXPECT_TRUE(ada.first.contains("Your average 30.0, best 30. The computer's average 20.0, best 20.")) << ada.first.toStdString();
-    for (const char* player : {"bob", "ada"})
-        players->setCurrentText(player), settled(window);
-    EXPECT_EQ(charted(), ada) << "a chart or the width depends on the player shown before";
-    players->setCurrentText(QStringLiteral("bob")), settled(window);
-    EXPECT_EQ(std::pair(bestWords->rowCount(), bestWords->item(0, 0)->text()), std::pair(2, QString("GOLDEN")));
-    EXPECT_EQ(std::pair(bestWords->model()->headerData(2, Qt::Horizontal), bestWords->verticalHeader()->isVisible()), std::pair(QVariant("Played"), false));
+        return text;
+    }
+
+    QTemporaryDir folder;
+    HistoryService history {folder.filePath(QStringLiteral("history.sqlite"))};
+    const bool recorded = recordThreeRounds(history);
+    StatisticsWindow window {history, QStringLiteral("ada")};
+    QComboBox* players = window.findChild<QComboBox*>();
+    QTableWidget* bestWords = window.findChild<QTableWidget*>();
+    QSpinBox* chosen = window.findChild<QSpinBox*>("reviewedRound");
+    RoundRecord reviewed;
+
+private:
+    const QByteArray m_configHome = qgetenv("XDG_CONFIG_HOME");
+};
+
+TEST_F(ThreeRoundsTest, EveryPlayerIsOfferedAndTheOneAskedForIsChosen)
+{
+    EXPECT_EQ(players->count(), 2);
+    EXPECT_EQ(StatisticsWindow(history, "bob").findChild<QComboBox*>()->currentText(), "bob");
+    chosen->stepUp();
+    EXPECT_EQ(chosen->text(), QString("Round 1 of 1")) << "a round past the last to choose";
+}
+
+TEST_F(ThreeRoundsTest, ChartsAndWidthDoNotDependOnThePlayerShownBefore)
+{
+    const QString ada = charted();
+    const int width = window.width();
+    EXPECT_TRUE(ada.contains("Your average 30.0, best 30. The computer's average 20.0, best 20.")) << ada.toStdString();
+    showBob(), players->setCurrentText(QStringLiteral("ada")), settled(window);
+    EXPECT_EQ(charted(), ada);
+    EXPECT_EQ(window.width(), width);
+}
+
+// Scores 10 and 25 go in buckets of two, 10-11 to 24-25, to keep within a dozen bars; no axis of a player shown before is left.
+TEST_F(ThreeRoundsTest, ChartsShowThePlayersScoresAndTheirDistribution)
+{
+    showBob();
+    EXPECT_EQ(charted().toStdString(), "1,10 2,25 on 2 axes | 1,20 2,20 on 2 axes | Round 1 to 2 in 2 ticks %d| Score 0 to 25 in 6 ticks %d| "
+              "Score per round: Rounds 1 to 2 shown. Your average 17.5, best 25. The computer's average 20.0, best 20. | "
+              "1 0 0 0 0 0 0 1 on 2 axes | Round score 10–11 to 24–25 in  ticks 10–11 12–13 14–15 16–17 18–19 20–21 22–23 24–25| "
+              "Rounds 0 to 1 in 2 ticks %d| Your round scores: 2 rounds in all; the most, 1, scored 10 to 11. | ");
+}
+
+TEST_F(ThreeRoundsTest, BestWordsAreListedBestFirstInATableTabLeaves)
+{
+    showBob();
+    EXPECT_EQ(bestWords->rowCount(), 2);
+    EXPECT_EQ(bestWords->item(0, 0)->text(), "GOLDEN");
+    EXPECT_EQ(bestWords->model()->headerData(2, Qt::Horizontal), QVariant("Played"));
+    EXPECT_FALSE(bestWords->verticalHeader()->isVisible());
     EXPECT_EQ(bestWords->horizontalHeader()->length(), bestWords->viewport()->width()) << "the columns do not fill the table";
     bestWords->setFocus();
     QTest::keyClick(bestWords, Qt::Key_Tab);
     EXPECT_FALSE(bestWords->hasFocus()) << "Tab walks the table's cells";
-    const auto shownTexts = [&window] {
-        QStringList texts;
-        for (const QLabel* label : window.findChildren<QLabel*>())
-            texts << (label->isVisible() ? label->text() : QString());
-        return texts;
-    };
-    const auto labels = window.findChildren<QLabel*>(); // the record as shown, and as a screen reader hears it
+}
+
+// The record as shown, and as a screen reader hears it; of six daily results, the latest five are shown.
+TEST_F(ThreeRoundsTest, TheRecordTellsWinsStreaksAndTheLatestDailyResults)
+{
+    showBob();
+    const auto labels = window.findChildren<QLabel*>();
     const QLabel* record = *std::ranges::find(labels, QString("Rounds won, drawn and lost"), &QLabel::accessibleName);
-    EXPECT_EQ(std::tuple(record->isVisible(), record->accessibleDescription() == record->text(), record->text()),
-              std::tuple(true, true, QString("Won 1, drawn 0, lost 1 against the computer. Rounds won in a row: 1 now, 1 at most.\n"
-                                             "Daily results: 2. Days in a row: 0 now, 2 at most. Latest: #2 25 to 20, #1 10 to 20.")));
-    // Scores 10 and 25 go in buckets of two, 10-11 to 24-25, to keep within a dozen bars; no axis of a player shown before is left.
-    EXPECT_EQ(charted().first.toStdString(), "1,10 2,25 on 2 axes | 1,20 2,20 on 2 axes | Round 1 to 2 in 2 ticks %d| Score 0 to 25 in 6 ticks %d| "
-              "Score per round: Rounds 1 to 2 shown. Your average 17.5, best 25. The computer's average 20.0, best 20. | "
-              "1 0 0 0 0 0 0 1 on 2 axes | Round score 10–11 to 24–25 in  ticks 10–11 12–13 14–15 16–17 18–19 20–21 22–23 24–25| "
-              "Rounds 0 to 1 in 2 ticks %d| Your round scores: 2 rounds in all; the most, 1, scored 10 to 11. | ");
+    EXPECT_TRUE(record->isVisible());
+    EXPECT_EQ(record->text(), "Won 1, drawn 0, lost 1 against the computer. Rounds won in a row: 1 now, 1 at most.\n"
+                              "Daily results: 2. Days in a row: 0 now, 2 at most. Latest: #2 25 to 20, #1 10 to 20.");
+    EXPECT_EQ(record->accessibleDescription(), record->text());
+    for (int daily = 1; daily <= 6; ++daily)
+        history.recordRound({"cy", QDateTime::fromSecsSinceEpoch(1796000100 + daily, Qt::UTC), 20, {}, daily, 1, daily, {}});
+    window.refresh(), settled(window);
+    EXPECT_EQ(players->count(), 3) << "a new player's first round is not offered";
+    players->setCurrentText(QStringLiteral("cy")), settled(window);
+    EXPECT_EQ(shownTexts().filter("Latest: #6 6 to 20, #5 5 to 20, #4 4 to 20, #3 3 to 20, #2 2 to 20.").size(), 1);
+}
+
+// Review redraws the player's last round as kept, with the best words the game finds for it, in a box that lets play go on.
+TEST_F(ThreeRoundsTest, ReviewShowsTheLastRoundBesideItsBestWords)
+{
+    showBob();
     const auto* board = window.findChild<RoundBoardView*>();
     EXPECT_EQ(board->accessibleDescription().section('.', 0, 0), QString("Your total 25, the computer's 20: you won by 5"));
-
-    // Review redraws the player's last round as kept, with the best words the game finds for it.
-    RoundRecord reviewed;
-    window.setReviewer([&reviewed](const RoundRecord& round) {
-        reviewed = round;
-        return RoundReview {{"HARDEN"}, "<b>Word</b> 1"};
-    });
-    QTest::mouseClick(window.findChild<QPushButton*>("reviewButton"), Qt::LeftButton);
-    const auto* review = window.findChild<RoundReviewDialog*>();
-    ASSERT_EQ(review ? review->isVisible() : false, true) << "the review does not show";
-    const auto* boards = review->findChild<RoundBoardView*>();
-    auto* text = review->findChild<QLabel*>(); // selected as the player would to copy it
-    text->setSelection(0, 13);
-    QTest::mouseClick(review->findChild<QPushButton*>(), Qt::LeftButton); // its only button, Close
-    EXPECT_EQ(std::tuple(reviewed.roundScore, review->accessibleDescription(), review->windowTitle(), text->selectedText(), review->isModal(),
-                         review->isVisible()),
-              std::tuple(25, QString("<b>Word</b> 1"), QString("Round Review"), QString("<b>Word</b> 1"), false, false));
+    review();
+    const auto* dialog = window.findChild<RoundReviewDialog*>();
+    ASSERT_TRUE(dialog && dialog->isVisible()) << "the review does not show";
+    EXPECT_EQ(reviewed.roundScore, 25) << "not the last round";
+    EXPECT_EQ(dialog->windowTitle(), "Round Review");
+    EXPECT_EQ(dialog->accessibleDescription(), "<b>Word</b> 1");
+    EXPECT_FALSE(dialog->isModal());
+    const auto* boards = dialog->findChild<RoundBoardView*>();
     EXPECT_EQ(boards->accessibleName() + ": " + boards->accessibleDescription().section(". ", -1),
               "Round board: Best possible 20: HARDEN, none fitted, none fitted, none fitted, none fitted.");
-    EXPECT_EQ(std::pair(board->sizeHint(), boards->sizeHint()),
-              std::pair(QSize(750, 220), QSize(1146, 220))) << "not three boards where two were";
-    qputenv("XDG_CONFIG_HOME", folder.path().toUtf8()); // no preferences saved there yet
+    EXPECT_EQ(board->sizeHint(), QSize(750, 220)) << "the last round's two boards";
+    EXPECT_EQ(boards->sizeHint(), QSize(1146, 220)) << "the review's three boards";
+    auto* text = dialog->findChild<QLabel*>(); // selected as the player would to copy it
+    text->setSelection(0, 13);
+    EXPECT_EQ(text->selectedText(), "<b>Word</b> 1");
+    QTest::mouseClick(dialog->findChild<QPushButton*>(), Qt::LeftButton); // its only button, Close
+    EXPECT_FALSE(dialog->isVisible()) << "Close does not close";
+}
+
+TEST_F(ThreeRoundsTest, ReviewShowsTheChosenRoundAsKept)
+{
+    showBob();
     chosen->setValue(1);
-    QTest::mouseClick(window.findChild<QPushButton*>("reviewButton"), Qt::LeftButton), settled(window);
-    EXPECT_EQ(std::tuple(reviewed.roundScore, reviewed.bestPossible, chosen->text()),
-              std::tuple(10, std::optional(5), QString("Round 1 of 2"))) << "not the chosen round as kept";
-    EXPECT_TRUE(window.findChildren<RoundReviewDialog*>().last()->findChild<RoundBoardView*>()->accessibleDescription().endsWith(
+    review();
+    EXPECT_EQ(reviewed.roundScore, 10);
+    EXPECT_EQ(reviewed.bestPossible, std::optional(5));
+    EXPECT_EQ(chosen->text(), QString("Round 1 of 2"));
+    EXPECT_TRUE(window.findChild<RoundReviewDialog*>()->findChild<RoundBoardView*>()->accessibleDescription().endsWith(
         " Best words: HARDEN, none fitted, none fitted, none fitted, none fitted.")) << "a best possible 5 below the computer's 20 shown";
+}
+
+TEST_F(ThreeRoundsTest, TheSavedWordColoursPaintTheReviewAndTheWindowsBoard)
+{
+    review();
     QSettings preferences(preferencesFilePath(), QSettings::IniFormat);
     savePreferences(preferences, {WordColours::ColourBlindSafe});
-    QTest::mouseClick(window.findChild<QPushButton*>("reviewButton"), Qt::LeftButton), settled(window);
+    review();
     const auto reviews = window.findChildren<RoundReviewDialog*>();
-    EXPECT_TRUE(reviews.size() >= 2 && reviews.last()->grab().toImage() != reviews[reviews.size() - 2]->grab().toImage()) << "the review ignores the saved colours";
-    const auto onScreen = [&window] {
+    ASSERT_EQ(reviews.size(), 2);
+    EXPECT_TRUE(reviews[1]->grab().toImage() != reviews[0]->grab().toImage()) << "the review ignores the saved colours";
+    const auto onScreen = [this] {
         QCoreApplication::processEvents();
         const QWidget* board = window.findChild<RoundBoardView*>();
         const QPoint at = board->mapTo(&window, QPoint());
@@ -163,9 +243,14 @@ TEST(StatisticsWindowTest, ChoosingAPlayerShowsTheirFiguresChartsAndExportsTheir
     const QImage standard = onScreen();
     window.setWordColours(WordColours::ColourBlindSafe);
     EXPECT_TRUE(onScreen() != standard) << "colours unchanged, or not repainted";
+}
 
-    QString offered; // the button asks where, offering the player's own file
-    QTimer::singleShot(0, [&offered, &folder] {
+// The button asks where, offering the player's own file, and the rounds are written off the window's thread.
+TEST_F(ThreeRoundsTest, ExportWritesThePlayersRoundsWhereTheyChoose)
+{
+    showBob();
+    QString offered;
+    QTimer::singleShot(0, [this, &offered] {
         auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
         offered = dialog ? dialog->selectedFiles().value(0) : QString();
         if (dialog)
@@ -173,31 +258,34 @@ TEST(StatisticsWindowTest, ChoosingAPlayerShowsTheirFiguresChartsAndExportsTheir
     });
     const auto buttons = window.findChildren<QPushButton*>();
     QPushButton* exportButton = *std::ranges::find(buttons, QString("Export CSV"), &QPushButton::accessibleName);
-    QTest::mouseClick(exportButton, Qt::LeftButton); // back before the rounds are written: off the window's thread
-    EXPECT_EQ(std::tuple(offered, exportButton->isEnabled(), shownTexts().contains("Exporting…")),
-              std::tuple(StatisticsWindow::exportFilePath("bob"), false, true));
-    EXPECT_TRUE(QTest::qWaitFor([&] { return shownTexts().contains("Wrote 2 rounds to " + folder.filePath("bob.csv")); }) && exportButton->isEnabled());
-    const pid_t child = fork(); // a full disk: a child that cannot write past 16 bytes
+    QTest::mouseClick(exportButton, Qt::LeftButton); // back before the rounds are written
+    EXPECT_EQ(offered, StatisticsWindow::exportFilePath("bob"));
+    EXPECT_FALSE(exportButton->isEnabled()) << "a second export while the first is written";
+    EXPECT_TRUE(shownTexts().contains("Exporting…"));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return shownTexts().contains("Wrote 2 rounds to " + folder.filePath("bob.csv")); }));
+    EXPECT_TRUE(exportButton->isEnabled());
+    EXPECT_EQ(fileText(folder.filePath("bob.csv")), bobsCsv());
+    window.refresh(), settled(window);
+    EXPECT_TRUE(shownTexts().filter("Wrote").isEmpty()) << "the export's note outlives the refresh";
+}
+
+// A full disk (a child that cannot write past 16 bytes) and a history that cannot be read both fail the export.
+TEST_F(ThreeRoundsTest, AnExportThatCannotBeWrittenOrReadFailsAndLeavesTheFileBe)
+{
+    HistoryDatabase reader(history.filePath(), HistoryService::kGlanceMs, HistoryDatabase::Access::Read);
+    ASSERT_TRUE(exportRoundsCsv(reader, "bob", folder.filePath("bob.csv")).problem.isEmpty());
+    const pid_t child = fork();
     if (child == 0) {
         const rlimit full {16, 16};
         std::signal(SIGXFSZ, SIG_IGN);
         setrlimit(RLIMIT_FSIZE, &full);
-        HistoryDatabase reader(history.filePath(), HistoryService::kGlanceMs, HistoryDatabase::Access::Read);
         _exit(exportRoundsCsv(reader, "bob", folder.filePath("bob.csv")).problem.isEmpty());
     }
     int status = 1;
     EXPECT_TRUE(waitpid(child, &status, 0) == child && status == 0) << "a failed export reports success";
     HistoryDatabase lost(QStringLiteral("/proc/sixfold/history.sqlite"), HistoryService::kGlanceMs, HistoryDatabase::Access::Read);
     EXPECT_FALSE(exportRoundsCsv(lost, "bob", folder.filePath("bob.csv")).problem.isEmpty()) << "an unreadable history exported as none";
-    QFile file(folder.filePath("bob.csv"));
-    EXPECT_TRUE(file.open(QIODevice::ReadOnly) && file.readAll() == roundsToCsv(*HistoryDatabase(history.filePath()).allRounds("bob")));
-    for (int daily = 1; daily <= 6; ++daily) // of six daily results, the latest five are shown
-        history.recordRound({"cy", QDateTime::fromSecsSinceEpoch(1796000100 + daily, Qt::UTC), 20, {}, daily, 1, daily, {}});
-    window.refresh(), settled(window);
-    EXPECT_EQ(players->count(), 3) << "a new player's first round is not offered";
-    EXPECT_TRUE(shownTexts().filter("Wrote").isEmpty()) << "the export's note outlives the refresh";
-    players->setCurrentText(QStringLiteral("cy")), settled(window);
-    EXPECT_EQ(shownTexts().filter("Latest: #6 6 to 20, #5 5 to 20, #4 4 to 20, #3 3 to 20, #2 2 to 20.").size(), 1);
+    EXPECT_EQ(fileText(folder.filePath("bob.csv")), bobsCsv()) << "a failed export spoilt the file before";
 }
 
 // A hundred thousand rounds: all of them charted as means, said so, every round number on the
@@ -234,7 +322,8 @@ TEST(StatisticsWindowTest, ALongHistoryIsChartedAsMeansWithWholeRoundNumbers)
     window.findChild<QCheckBox*>()->setChecked(true);
     ASSERT_TRUE(settled(window));
     const auto* yours = static_cast<QLineSeries*>(chart->series()[0]);
-    EXPECT_EQ(std::pair(yours->count(), yours->at(0)), std::pair(1000, QPointF(50.5, 24.99)));
+    EXPECT_EQ(yours->count(), 1000);
+    EXPECT_EQ(yours->at(0), QPointF(50.5, 24.99)) << "the first point: the mean of rounds 1 to 100";
     EXPECT_EQ(chart->title(), "Score per round<br>Each point: the mean of 100 rounds");
     EXPECT_TRUE(roundLabels().contains("100000") && !roundLabels().contains(QChar(0x2026))) << roundLabels().toStdString();
     RoundRecord reviewed;
@@ -294,7 +383,10 @@ TEST(StatisticsWindowTest, AnEmptyHistorySaysWhatWillAppear)
     const QString player = shown->findChild<QComboBox*>()->currentText();
     const QSpinBox* round = shown->findChild<QSpinBox*>();
     const bool canReview = round->isEnabled() || shown->findChild<QPushButton*>("reviewButton")->isEnabled();
-    EXPECT_EQ(std::tuple(canReview, round->text(), player, shown->isVisible()), std::tuple(false, QString("No round yet"), QString("ada"), true));
+    EXPECT_FALSE(canReview) << "a round to review in an empty history";
+    EXPECT_EQ(round->text(), "No round yet");
+    EXPECT_EQ(player, "ada");
+    EXPECT_TRUE(shown->isVisible());
     const auto buttons = shown->findChildren<QPushButton*>();
     QTest::mouseClick(*std::ranges::find(buttons, QString("Close"), &QPushButton::text), Qt::LeftButton);
     EXPECT_FALSE(shown->isVisible()) << "Close does not close";
@@ -345,17 +437,23 @@ TEST(RoundBoardViewTest, EachCellDrawsOneWholeCharacterInItsInkWhereverTheRoundL
     EXPECT_TRUE(drawn("GARDEN", "HARDEN", 3) == drawn("GARDEN", "HARDEN")) << "a round away from the corner is drawn elsewhere";
     const QImage garden = drawn("GARDEN");
     const QRgb window = QApplication::palette().color(QPalette::Window).rgb(), mid = QApplication::palette().color(QPalette::Mid).rgb();
-    EXPECT_EQ(std::tuple(garden.pixel(1, 20), garden.pixel(1, 21), garden.pixel(1, 42)), std::tuple(window, mid, mid)) << "the corner cell moved";
+    EXPECT_EQ(garden.pixel(1, 20), window) << "the corner cell moved up";
+    EXPECT_EQ(garden.pixel(1, 21), mid) << "the corner cell moved down";
+    EXPECT_EQ(garden.pixel(1, 42), mid) << "the corner cell shrank";
     const auto captions = [](const QImage& image) { return image.copy(0, 0, image.width(), 20); };
     for (QColor BoardPalette::*role : {&BoardPalette::cell, &BoardPalette::inputText, &BoardPalette::nonWord, &BoardPalette::fixedText}) {
         BoardPalette colours;
         colours.*role = Qt::green;
         const QImage recoloured = drawn("GARDEN", {}, 0, colours);
-        EXPECT_EQ(std::pair(recoloured != garden, captions(recoloured) == captions(garden)), std::pair(true, true)) << "the board's colours, not the captions'";
+        EXPECT_TRUE(recoloured != garden) << "a colour of the board is not drawn";
+        EXPECT_TRUE(captions(recoloured) == captions(garden)) << "the board's colours taken for the captions'";
     }
     const BoardPalette red {.word = Qt::red, .nonWord = Qt::red};
     const QImage word = drawn("GARDEN", {}, 0, red, true); // the mark of a word, under the letter and inset from the cell's sides
     const auto at = [&word](int x, int y) { return word.pixelColor(x, y); };
-    EXPECT_EQ(std::tuple(word != drawn("GARDEN", {}, 0, red), at(29, 39), at(29, 40), at(28, 40), at(29, 41)),
-              std::tuple(true, QColor(Qt::red), QColor(Qt::red), red.cell, red.cell)) << "colour alone tells a word";
+    EXPECT_TRUE(word != drawn("GARDEN", {}, 0, red)) << "colour alone tells a word";
+    EXPECT_EQ(at(29, 39), QColor(Qt::red)) << "no mark under the letter";
+    EXPECT_EQ(at(29, 40), QColor(Qt::red)) << "no mark under the letter";
+    EXPECT_EQ(at(28, 40), red.cell) << "the mark reaches the cell's side";
+    EXPECT_EQ(at(29, 41), red.cell) << "the mark too thick";
 }
