@@ -2,7 +2,7 @@
 #include "core/board/board_code.h"
 #include "core/board/deal_random.h"
 
-#include <gtest/gtest.h>
+#include "support/layer_test.h"
 
 #include <vector>
 
@@ -23,11 +23,22 @@ TEST(DealRandomTest, SplitMixAndLemireGiveTheirPublishedSequences)
         EXPECT_EQ(drawn, expected) << bound;
     }
     DealRandom random(42);
-    EXPECT_EQ(std::pair(random.below(0), random.below(1)), std::pair(0U, 0U));
-    EXPECT_EQ(random.below(6), 4U); // bounds 0 and 1 drew nothing
-    EXPECT_EQ(std::pair(dailySeed(1), dailySeed(340)), std::pair(uint64_t {0x9B50FB0F7B}, uint64_t {0xBF9431D0CD}));
-    EXPECT_EQ(std::tuple(dailyNumber(QDate(2026, 1, 1)), dailyNumber(QDate(2026, 12, 6)), dailyNumber(QDate(2025, 12, 31))),
-              std::tuple(1, 340, 0));
+    EXPECT_EQ(random.below(0), 0U);
+    EXPECT_EQ(random.below(1), 0U);
+    EXPECT_EQ(random.below(6), 4U) << "bounds 0 and 1 drew a number";
+}
+
+// Daily #1 is 1 January 2026 (UTC); a day before it has no number.
+TEST(DealRandomTest, EachDayHasItsNumberAndSeed)
+{
+    const struct { QDate day; int number; uint64_t seed; } days[] = {
+        {QDate(2026, 1, 1), 1, 0x9B50FB0F7B}, {QDate(2026, 12, 6), 340, 0xBF9431D0CD}, {QDate(2025, 12, 31), 0, 0}};
+    for (const auto& row : days) {
+        EXPECT_EQ(dailyNumber(row.day), row.number) << row.day.toString(Qt::ISODate).toStdString();
+        if (row.number) {
+            EXPECT_EQ(dailySeed(row.number), row.seed) << "Daily #" << row.number;
+        }
+    }
 }
 
 TEST(BoardCodeTest, ReadingAcceptsCaseAndSpacingAndRefusesWhatIsNoCode)

@@ -2,7 +2,7 @@
 #include "core/board/board_geometry.h"
 #include "core/board/points_place.h"
 
-#include <gtest/gtest.h>
+#include "support/layer_test.h"
 
 #include <algorithm>
 
@@ -32,8 +32,10 @@ TEST(BoardGeometryTest, EveryDealableChainLaysOutAndReadsBack)
 // Column by column, top to bottom; when word 0 starts with its vowel both words start at (0, 0) and the down word is read first.
 TEST(BoardGeometryTest, ChecksReadSlotsColumnByColumnDownFirst)
 {
-    EXPECT_EQ((std::array {checkingOrder(placeChain({0, 0, 5})), checkingOrder(placeChain({2, 1, 3})), checkingOrder(placeChain({4, 0, 0}))}),
-              (std::array {std::array {1, 0, 2, 4, 3}, std::array {0, 2, 1, 4, 3}, std::array {0, 1, 2, 3, 4}}));
+    const struct { ChainCrossings chain; std::array<int, kWordCount> order; } rows[] = {
+        {{0, 0, 5}, {1, 0, 2, 4, 3}}, {{2, 1, 3}, {0, 2, 1, 4, 3}}, {{4, 0, 0}, {0, 1, 2, 3, 4}}};
+    for (const auto& row : rows)
+        EXPECT_EQ(checkingOrder(placeChain(row.chain)), row.order) << "crossings " << row.chain.vowelIndex << row.chain.word2Cross << row.chain.word4Cross;
 }
 
 // On the window's board, for every chain a deal can make: each word's points sit one pixel off its last cell, after it
@@ -67,7 +69,8 @@ TEST(BoardGeometryTest, PointsSitBesideEachLastCellClearOfTheBoard)
     const auto small = pointsRects(placeChain({1, 0, 0}), grid, {26, 14}, QRect(0, 0, 280, 340));
     EXPECT_EQ(small, (std::array {QRect(235, 44, 26, 14), QRect(68, 239, 26, 14), QRect(238, 123, 26, 14), QRect(209, 316, 26, 14), QRect()}));
     const auto big = pointsRects(placeChain({2, 1, 5}), grid, {40, 40}, QRect(-99, -99, 999, 999));
-    EXPECT_EQ(std::pair(big[3].isEmpty(), big[4]), std::pair(false, QRect()));
+    EXPECT_FALSE(big[3].isEmpty());
+    EXPECT_EQ(big[4], QRect()) << "the second of two words ending in one cell";
 }
 
 } // namespace

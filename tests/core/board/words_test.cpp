@@ -52,7 +52,9 @@ TEST_F(WordsTest, FilesComeFromTheResourcesAndAMissingOneLeavesTheTable)
     const std::string list = "The word list " + resourceDirectory().toStdString();
     EXPECT_EQ(printedBy([] { loadSixWordList(); loadWordList(); }),
               "Null list.\n" + list + "/SixLetterWords.txt is missing.\nNull list.\n" + list + "/words_alpha.txt is missing.\n");
-    EXPECT_EQ(std::tuple(QByteArray(gSixWords[2]), gSixListMax, bool(gWordList)), std::tuple(QByteArray("beacon"), 3, false));
+    EXPECT_EQ(QByteArray(gSixWords[2]), "beacon") << "a missing list emptied the table";
+    EXPECT_EQ(gSixListMax, 3) << "a missing list emptied the table";
+    EXPECT_FALSE(gWordList);
     for (const auto& [bytes, said] : {std::pair("", " is empty."), {"\n \r\n", " is empty."}, {"cat\nabacu\n", " holds no six-letter word."}, {"cat\nabacus\n", ""}}) {
         empty.write("SixLetterWords.txt", bytes);
         EXPECT_EQ(printedBy(loadSixWordList), *said ? list + "/SixLetterWords.txt" + said + "\n" : "") << bytes;
@@ -66,9 +68,11 @@ TEST_F(WordsTest, YIsAVowelExceptAsTheLastLetterAndCountsRunFromOne)
         {"ABACUS", 0, 1, 3, 4, 5}, {"abacUs", 4, 1, 4, 6, 6}, {"abacus", 1, 0, 0, 6, 6}, {"abacus", 6, 0, -1, 6, 6},
         {"abacus", -1, 0, 2, 2, 3}, {"crwths", 0, 0, 1, 6, 0}, {"aeiou", 4, 1, 1, 0, 5}, {"", 0, 0, 1, 0, 0}, {"ab\0e", 3, 0, 1, 0, 1},
     };
-    for (const auto& row : cases)
-        EXPECT_EQ(std::tuple(letterIsVowel(row.word, row.index), getNthVowel(row.word, row.nth), getNthConsonant(row.word, row.nth)),
-                  std::tuple(row.isVowel, row.nthVowel, row.nthConsonant)) << row.word << " " << row.index << " " << row.nth;
+    for (const auto& row : cases) {
+        EXPECT_EQ(letterIsVowel(row.word, row.index), row.isVowel) << "letter " << row.index << " of " << row.word;
+        EXPECT_EQ(getNthVowel(row.word, row.nth), row.nthVowel) << "vowel " << row.nth << " of " << row.word;
+        EXPECT_EQ(getNthConsonant(row.word, row.nth), row.nthConsonant) << "consonant " << row.nth << " of " << row.word;
+    }
 }
 
 TEST_F(WordsTest, DrawsStayBelowTheBoundAndTakeOneOfTheListRows)
@@ -89,9 +93,11 @@ TEST_F(WordsTest, DrawsStayBelowTheBoundAndTakeOneOfTheListRows)
              {-1, ""}, {0, ""}, {1, "abacus"}, {3, "cactus"}, {kSixWordRows - 1, "zygote"}, {kSixWordRows, ""}}) {
         int32_t length = 0, offset = 77;
         getNthWord(row, word, &length, &offset);
-        EXPECT_EQ(std::tuple(std::string(word), length, offset), std::tuple(std::string(stored), 6, 77)) << row;
+        EXPECT_EQ(std::string(word), stored) << "row " << row;
+        EXPECT_EQ(length, 6) << "row " << row;
+        EXPECT_EQ(offset, 77) << "row " << row;
     }
     std::strcpy(gSixWords[0], "zenith"); // the search covers the whole table, row 0 too
-    EXPECT_EQ(std::tuple(findWordInList("zygote", nullptr), findWordInList("zenith", nullptr), findWordInList("", nullptr),
-                         findWordInList("Beacon", nullptr), findWordInList("beaco", nullptr)), std::tuple(1, 1, 1, 0, 0));
+    for (const auto& [word, found] : {std::pair("zygote", 1), {"zenith", 1}, {"", 1}, {"Beacon", 0}, {"beaco", 0}})
+        EXPECT_EQ(findWordInList(word, nullptr), found) << "'" << word << "'";
 }
