@@ -87,7 +87,8 @@ TEST_F(HistoryTest, RoundsGivenWhileAnotherProgramHoldsTheHistoryAreKeptAndLandO
     daily.dailyNumber = 9;
     for (const int score : {1, 2})
         first->recordRound(score == 1 ? daily : roundOf("ada", score, 20));
-    EXPECT_EQ(std::pair(first->pendingRounds().size(), first->hasDailyResult("ada", 9)), std::pair(qsizetype(2), true)) << "waited for the write";
+    EXPECT_EQ(first->pendingRounds().size(), 2) << "waited for the write";
+    EXPECT_TRUE(first->hasDailyResult("ada", 9)) << "a daily result kept aside is not counted";
     EXPECT_TRUE(QTest::qWaitFor([&] { return kept() == 2; }, 30000));
     second->recordRound(roundOf("ada", 3, 20));
     QString problem;
@@ -102,14 +103,16 @@ TEST_F(HistoryTest, RoundsGivenWhileAnotherProgramHoldsTheHistoryAreKeptAndLandO
     ASSERT_TRUE(hold());
     HistoryService(path()).recordRound(roundOf("bob", 4, 20));
     release();
-    EXPECT_EQ(std::pair(kept(), scores("bob")), std::pair(qsizetype(1), QList<int>()));
+    EXPECT_EQ(kept(), 1);
+    EXPECT_EQ(scores("bob"), QList<int>());
     const QByteArray bobKept = fileBytes(pendingRoundsPath(path()));
     HistoryService next(path());
     EXPECT_TRUE(QTest::qWaitFor([&] { return scores("bob").size() == 1 && kept() == 0; }, 30000));
     // A game killed after it wrote a round, before it took it from the file, leaves it to be given again.
     ASSERT_TRUE(writeKeptFile(pendingRoundsPath(path()), bobKept).isEmpty());
     HistoryService {path()}; // gives it as it starts, and is done as it ends
-    EXPECT_EQ(std::pair(kept(), scores("bob")), std::pair(qsizetype(0), QList<int> {4}));
+    EXPECT_EQ(kept(), 0) << "rounds kept aside stay aside";
+    EXPECT_EQ(scores("bob"), QList<int> {4});
     EXPECT_EQ(HistoryDatabase(path()).dailyResults("ada"), (QList<DailyResult> {{9, 1, 20}}));
 }
 
@@ -136,7 +139,8 @@ TEST_F(HistoryTest, DamagedPagesMidFileAreFoundMovedAsideAndWhatReadsIsKept)
     EXPECT_TRUE(repaired.isDone && repaired.message.endsWith(QString(" and a new history begins with the %1 rounds that could still be read from it.\n").arg(rounds->size())))
         << repaired.message.toStdString();
     EXPECT_TRUE(history.recordRound(roundOf("ada", 1000, 20, kRounds)).isDone);
-    EXPECT_EQ(std::pair(HistoryDatabase(path()).allRounds("ada")->size(), history.repairIfDamaged().message), std::pair(rounds->size() + 1, QString()));
+    EXPECT_EQ(HistoryDatabase(path()).allRounds("ada")->size(), rounds->size() + 1);
+    EXPECT_EQ(history.repairIfDamaged().message, QString()) << "a sound history repaired";
     EXPECT_EQ(QDir(m_folder.filePath("sixfold")).entryList({"*.corrupt-*Z"}).size(), 1);
 }
 
@@ -155,7 +159,8 @@ TEST_F(HistoryTest, DamagedFileIsMovedAsideWholeAndRecordingGoesOn)
         HistoryDatabase history(path());
         const HistoryStatus first = history.recordRound(roundOf("ada", 10, 20));
         const QString aside = m_folder.filePath("sixfold/") + QDir(m_folder.filePath("sixfold")).entryList({"*.corrupt-*"}).value(0);
-        EXPECT_EQ(std::pair(first.isDone, first.message), std::pair(true, "The history " + path() + " was damaged; it is kept as " + aside + " and a new history begins.\n"));
+        EXPECT_TRUE(first.isDone);
+        EXPECT_EQ(first.message, "The history " + path() + " was damaged; it is kept as " + aside + " and a new history begins.\n");
         EXPECT_EQ(history.recordRound(roundOf(QString(), 30, 20, 1)).message, QString()) << "a player without a name still plays";
         EXPECT_EQ(history.roundScores("ada", HistoryDatabase::kAllRounds).size() + history.roundScores("", HistoryDatabase::kAllRounds).size(), 2);
         QFile kept(aside);
@@ -188,7 +193,8 @@ TEST_F(HistoryTest, UnusableHistoryTurnsOffWithOneMessageAndKeepsTheFile)
         const HistoryStatus second = history.recordRound(roundOf("ada", 10, 20));
         EXPECT_FALSE(second.isDone || !second.message.isEmpty() || !history.players().isEmpty());
         EXPECT_TRUE(history.takeReadProblem().startsWith(newer ? "the history is from a newer version" : "the history cannot be read: "));
-        EXPECT_EQ(std::pair(fileBytes(path()), QFile::exists(path() + "-wal")), std::pair(before, false));
+        EXPECT_EQ(fileBytes(path()), before) << "a history that cannot be read is written";
+        EXPECT_FALSE(QFile::exists(path() + "-wal"));
     }
 }
 
@@ -200,8 +206,9 @@ TEST_F(HistoryTest, RoundsComeBackExactlyAndEveryFigureIsPerPlayer)
     round.bestPossible = 107;
     EXPECT_EQ(history.recordRound(round).message, QString());
     EXPECT_TRUE(roundsToCsv({round}).endsWith(",,0,107\r\n"));
-    EXPECT_EQ(std::tuple(history.lastRound(round.player), history.allRounds(round.player), history.lastRound("ada")),
-              std::tuple(std::optional(round), std::optional(QList {round}), std::optional<RoundRecord>()));
+    EXPECT_EQ(history.lastRound(round.player), round);
+    EXPECT_EQ(history.allRounds(round.player), QList {round});
+    EXPECT_EQ(history.lastRound("ada"), std::nullopt) << "another player's round";
     const int scores[] = {10, 25, 10, 0, 25, 10};
     for (int i = 0; i < 6; ++i) {
         RoundRecord played = roundOf("ada", scores[i], 7, i);
@@ -257,8 +264,9 @@ TEST_F(HistoryTest, AnOlderFileGainsTheDailyAndBestPossibleColumnsOnce)
             ASSERT_EQ(history.recordRound(round).message, QString());
         }
         EXPECT_EQ(history.dailyResults("ada"), (QList<DailyResult> {{3, 20, 40}, {7, 30, 40}}));
-        EXPECT_EQ(std::tuple(history.hasDailyResult("ada", 3), history.hasDailyResult("ada", 4), history.hasDailyResult("cy", 3)),
-                  std::tuple(true, false, false));
+        EXPECT_TRUE(history.hasDailyResult("ada", 3));
+        EXPECT_FALSE(history.hasDailyResult("ada", 4));
+        EXPECT_FALSE(history.hasDailyResult("cy", 3)) << "another player's daily result";
         EXPECT_EQ(history.roundScores("ada", HistoryDatabase::kAllRounds).size(), 5);
     }
     HistoryDatabase history(path());
@@ -270,10 +278,14 @@ TEST_F(HistoryTest, AnOlderFileGainsTheDailyAndBestPossibleColumnsOnce)
     EXPECT_EQ(history.allRounds("ada")->front().bestPossible, std::nullopt) << "an export worked the best possible scores out";
     const RoundRecord first = *history.round("ada", 1), again = *history.round("ada", 1);
     const RoundRecord reopened = *HistoryDatabase(path()).round("ada", 1);
-    EXPECT_EQ(std::tuple(first.bestPossible, again.bestPossible, calls, reopened.bestPossible), std::tuple(42, 42, 1, 42));
+    EXPECT_EQ(first.bestPossible, 42);
+    EXPECT_EQ(again.bestPossible, 42);
+    EXPECT_EQ(reopened.bestPossible, 42) << "the best possible worked out is not kept";
+    EXPECT_EQ(calls, 1) << "the best possible worked out again";
     RoundRecord kept = roundOf("ada", 5, 6);
     kept.bestPossible = 42;
-    EXPECT_EQ(std::pair(first, history.lastRound("bob")->bestPossible), std::pair(kept, std::optional(42)));
+    EXPECT_EQ(first, kept);
+    EXPECT_EQ(history.lastRound("bob")->bestPossible, 42);
 }
 
 // Days are the daily boards' numbers; the current run lives while it reaches yesterday.
