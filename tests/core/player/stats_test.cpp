@@ -70,7 +70,8 @@ TEST_F(StatsStoreTest, LastUserIsCutToTheLimitOrAbsentAndAnotherPlayerStartsAfre
 {
     EXPECT_EQ(printedBy(loadPrefs), kWelcome);
     saveStats();
-    EXPECT_EQ(std::pair(QByteArray(gCurrStats.userName), document().count(": ")), std::pair(loginUserName().toUtf8(), qsizetype {13})) << document().constData();
+    EXPECT_EQ(QByteArray(gCurrStats.userName), loginUserName().toUtf8());
+    EXPECT_EQ(document().count(": "), 13) << "LastUser, the record and its eleven keys: " << document().constData();
     for (const QByteArray& stored : {QByteArray("\"LastUser\""), QByteArray("\"\""), QByteArray("5"), QByteArray("{\"string\": \"LastUser\"}")}) {
         writeDocument("{\"LastUser\": " + stored + "}");
         printedBy(loadPrefs);
@@ -80,20 +81,23 @@ TEST_F(StatsStoreTest, LastUserIsCutToTheLimitOrAbsentAndAnotherPlayerStartsAfre
     printedBy(loadPrefs);
     EXPECT_EQ(QByteArray(gUserName), "n" + QByteArray("é").repeated(15));
     writeDocument(R"({"LastUser": "ada", "ada": {"foreign": 1, "bestWord": "QUIZZY", "averageWordScore": 12, "totalWordsMade": 5}})");
-    EXPECT_EQ((std::pair {printedBy(loadPrefs), std::string(gCurrStats.bestWord)}), std::pair(std::string(), std::string("QUIZZY")));
+    EXPECT_EQ(printedBy(loadPrefs), "") << "a saved player welcomed";
+    EXPECT_STREQ(gCurrStats.bestWord, "QUIZZY");
     gCurrStats.averageWordScore = std::numeric_limits<float>::quiet_NaN();
     saveStats();
-    EXPECT_EQ(std::pair(document().contains("foreign"), holds("\"averageWordScore\": 0")), std::pair(false, true)); // the record replaced whole
+    EXPECT_FALSE(document().contains("foreign")) << "the record is not replaced whole";
+    EXPECT_TRUE(holds("\"averageWordScore\": 0")) << "not a number saved as such";
     setUserName(QByteArray(31, 'n') + "xyz"); // cut to 31 bytes; another player starts afresh
     EXPECT_EQ(printedBy(loadUserStats), kWelcome);
     EXPECT_EQ(statsText(gCurrStats), "Stats for " + std::string(31, 'n') + ":\n    Average Score: 0.00\n    Average Valid Words Per Puzzle: 0.00\n"
                                      "    Average Word Score: 0.00\n    Total Puzzle Submissions: 0\n    Total Words Made: 0\n"
                                      "    Computer Average: 0.00\n    Best Word: '', 0 points\n    Best Round Score: 0\n");
     saveLastUser(); // at quit: the name only
-    EXPECT_EQ(std::pair(document().contains("\"" + QByteArray(31, 'n') + "\": {"), holds("\"LastUser\": \"" + QByteArray(31, 'n') + "\"")), std::pair(false, true));
+    EXPECT_FALSE(document().contains("\"" + QByteArray(31, 'n') + "\": {")) << "a record saved at quit";
+    EXPECT_TRUE(holds("\"LastUser\": \"" + QByteArray(31, 'n') + "\""));
     submitRound({17, 40, 2, 1});
-    EXPECT_EQ(std::pair(gCurrStats.totalScores, gCurrStats.computerAverage), std::pair(int64_t {17}, 40.0f))
-        << "the first round of a player with no record yet is lost";
+    EXPECT_EQ(gCurrStats.totalScores, 17) << "the first round of a player with no record yet is lost";
+    EXPECT_EQ(gCurrStats.computerAverage, 40.0f) << "the first round of a player with no record yet is lost";
 }
 
 // The averages come from the totals after each submission and what is stored reads back the same.
@@ -112,16 +116,27 @@ TEST_F(StatsStoreTest, AveragesFollowTheTotalsOverOneTwoAndThreeRoundsAndSaturat
         for (const RoundTotals& round : row.rounds)
             submitRound(round);
         const UserStats s = gCurrStats;
-        EXPECT_EQ(std::tuple(s.totalScores, s.computerTotalScores, s.totalWordsMade, s.totalPuzzlesSubmitted, s.bestRoundScore),
-                  std::tuple(row.total.score, row.total.computerScore, row.total.wordsMade, row.total.puzzles, 30));
-        EXPECT_EQ(std::tuple(s.averageScore, s.averageValidWordsPerPuzzle, s.averageWordScore, s.computerAverage),
-                  std::tuple(row.averageScore, row.words, row.wordScore, row.computer)) << row.total.score;
+        const std::string rounds = std::to_string(row.rounds.size()) + " round(s) scoring " + std::to_string(row.total.score);
+        EXPECT_EQ(s.totalScores, row.total.score) << rounds;
+        EXPECT_EQ(s.computerTotalScores, row.total.computerScore) << rounds;
+        EXPECT_EQ(s.totalWordsMade, row.total.wordsMade) << rounds;
+        EXPECT_EQ(s.totalPuzzlesSubmitted, row.total.puzzles) << rounds;
+        EXPECT_EQ(s.bestRoundScore, 30) << rounds << ": the stored best lowered";
+        EXPECT_EQ(s.averageScore, row.averageScore) << rounds;
+        EXPECT_EQ(s.averageValidWordsPerPuzzle, row.words) << rounds;
+        EXPECT_EQ(s.averageWordScore, row.wordScore) << rounds;
+        EXPECT_EQ(s.computerAverage, row.computer) << rounds;
     }
     gPrefsDict.reset(), gCurrStats = {}, submitRound({3, 4, 1, 1}); // no store to write to: the round counts in this game all the same
-    EXPECT_EQ(std::tuple(gCurrStats.totalScores, gCurrStats.totalPuzzlesSubmitted, gCurrStats.averageScore), std::tuple(int64_t {3}, 1, 3.0f));
+    EXPECT_EQ(gCurrStats.totalScores, 3) << "a round without a store";
+    EXPECT_EQ(gCurrStats.totalPuzzlesSubmitted, 1) << "a round without a store";
+    EXPECT_EQ(gCurrStats.averageScore, 3.0f) << "a round without a store";
     RoundTotals sum {kMax64, -kMax64, 2147483646, -2147483647}; // rounds kept while the store cannot be written
     addRounds(sum, {1, -5, 5, -5});
-    EXPECT_EQ(std::tuple(sum.score, sum.computerScore, sum.wordsMade, sum.puzzles), std::tuple(kMax64, -kMax64 - 1, 2147483647, -2147483647 - 1));
+    EXPECT_EQ(sum.score, kMax64) << "rounds kept aside overflow";
+    EXPECT_EQ(sum.computerScore, -kMax64 - 1) << "rounds kept aside overflow";
+    EXPECT_EQ(sum.wordsMade, 2147483647) << "rounds kept aside overflow";
+    EXPECT_EQ(sum.puzzles, -2147483647 - 1) << "rounds kept aside overflow";
 }
 
 // Another game stored rounds since this one loaded: a submission adds to them and keeps the better bests.
@@ -133,9 +148,13 @@ TEST_F(StatsStoreTest, SubmissionAddsToWhatAnotherGameStored)
     gCurrStats = {.bestWord = "QUIZZY", .bestWordScore = 12}; // a tie keeps the word stored first
     submitRound({.score = 10, .computerScore = 7, .wordsMade = 2, .puzzles = 1});
     loadUserStats();
-    EXPECT_EQ(std::tuple(gCurrStats.totalPuzzlesSubmitted, gCurrStats.totalScores, gCurrStats.averageScore, gCurrStats.bestRoundScore,
-                         std::string(gCurrStats.bestWord)), std::tuple(7, 70, 10.0f, 25, "GARDEN"));
+    EXPECT_EQ(gCurrStats.totalPuzzlesSubmitted, 7);
+    EXPECT_EQ(gCurrStats.totalScores, 70);
+    EXPECT_EQ(gCurrStats.averageScore, 10.0f);
+    EXPECT_EQ(gCurrStats.bestRoundScore, 25) << "a better stored best lowered";
+    EXPECT_STREQ(gCurrStats.bestWord, "GARDEN") << "a tie took the word submitted";
     writeDocument(R"({"LastUser": "ada", "ada": {"totalPuzzlesSubmitted": 9}})"); // and a save keeps what another game stored since
     saveStats();
-    EXPECT_EQ(std::pair(gCurrStats.totalPuzzlesSubmitted, std::string(gCurrStats.bestWord)), std::pair(9, std::string("GARDEN")));
+    EXPECT_EQ(gCurrStats.totalPuzzlesSubmitted, 9) << "a save wrote over what another game stored since";
+    EXPECT_STREQ(gCurrStats.bestWord, "GARDEN");
 }

@@ -3,17 +3,17 @@
 #include "core/round/shared_result.h"
 #include "core/board/word_score.h"
 
-#include <gtest/gtest.h>
+#include "support/layer_test.h"
 
-#include <tuple>
 
 namespace {
 
 // Worked by hand from the rules: the alphabet is worth 87 in either case, so a change to any one letter's value shows; any other byte is worth one.
 TEST(WordScoreTest, LettersScoreTheirValueInEitherCaseAndEveryOtherByteIsWorthOne)
 {
-    EXPECT_EQ(std::tuple(scoreWord("abcdefghijklmnopqrstuvwxyz"), scoreWord("ABCDEFGHIJKLMNOPQRSTUVWXYZ"), scoreWord(""), scoreWord("quizzy"),
-                         scoreWord("a-b 7"), scoreWord("[`{@"), scoreWord("\xc3\xa9")), std::tuple(87, 87, 0, 36, 7, 4, 2));
+    for (const auto& [word, score] : {std::pair("abcdefghijklmnopqrstuvwxyz", 87), {"ABCDEFGHIJKLMNOPQRSTUVWXYZ", 87}, {"", 0}, {"quizzy", 36},
+                                      {"a-b 7", 7}, {"[`{@", 4}, {"\xc3\xa9", 2}})
+        EXPECT_EQ(scoreWord(word), score) << "'" << word << "'";
 }
 
 // garden, anchor, chosen, normal, silver: crossing at (1, 0), (1, 3), (5, 3), (5, 8).
@@ -53,15 +53,22 @@ TEST(GameModelTest, TypedLettersTakeTheirSlotsVerdictUntilRetyped)
     EXPECT_EQ(model.pointsOf(0), std::nullopt);
     model.applyCheck({true, false, true, true, false}, {9, 5, 4, 6, 5}, 19);
     EXPECT_EQ(model.playerScore(), 19);
-    EXPECT_EQ((std::array {model.pointsOf(0), model.pointsOf(1), model.pointsOf(4), model.pointsOf(kWordCount)}), (std::array<std::optional<int>, 4> {9, 0, 0, {}}));
-    EXPECT_EQ((std::array {model.verdictAt({0, 0}), model.verdictAt({1, 1}), model.verdictAt({5, 4}), model.verdictAt({8, 8}), model.verdictAt({2, 0})}),
-              (std::array {Verdict::Word, Verdict::NotWord, Verdict::Word, Verdict::NotWord, Verdict::Unchecked}));
+    for (const auto& [word, points] : {std::pair(0, std::optional(9)), {1, 0}, {4, 0}, {kWordCount, std::nullopt}})
+        EXPECT_EQ(model.pointsOf(word), points) << "word " << word << " after the check";
+    const struct { BoardCell cell; Verdict verdict; } verdicts[] = {
+        {{0, 0}, Verdict::Word}, {{1, 1}, Verdict::NotWord}, {{5, 4}, Verdict::Word}, {{8, 8}, Verdict::NotWord}, {{2, 0}, Verdict::Unchecked}};
+    for (const auto& [cell, verdict] : verdicts)
+        EXPECT_EQ(model.verdictAt(cell), verdict) << cell.x << ',' << cell.y;
     model.setLetter({0, 0}, "G"), model.setLetter({1, 1}, "");
-    EXPECT_EQ(std::tuple(model.letterAt({0, 0}), model.verdictAt({0, 0}), model.letterAt({1, 1})), std::tuple("G", Verdict::Unchecked, ""));
+    EXPECT_EQ(model.letterAt({0, 0}), "G");
+    EXPECT_EQ(model.verdictAt({0, 0}), Verdict::Unchecked) << "a retyped letter keeps its verdict";
+    EXPECT_EQ(model.letterAt({1, 1}), "");
     EXPECT_EQ(model.board()->typed.size(), 3u);
-    EXPECT_EQ((std::array {model.pointsOf(0), model.pointsOf(1), model.pointsOf(2)}), (std::array<std::optional<int>, 3> {std::nullopt, std::nullopt, 4}));
+    for (const auto& [word, points] : {std::pair(0, std::optional<int>()), {1, std::nullopt}, {2, 4}})
+        EXPECT_EQ(model.pointsOf(word), points) << "word " << word << " after words 0 and 1 were retyped";
     model.setOrigin({5, 0}), model.deal({"garden", "anchor", "chosen", "normal", "silver"}, {1, 1, 2});
-    EXPECT_EQ(std::pair(model.pointsOf(2), told), std::pair(std::optional<int>(), 4)) << "the check, two retyped words, the deal";
+    EXPECT_EQ(model.pointsOf(2), std::nullopt) << "a new deal keeps the old points";
+    EXPECT_EQ(told, 4) << "the check, two retyped words, the deal";
     EXPECT_FALSE(model.origin()) << "a new deal's origin is set by whoever dealt it";
 }
 
@@ -74,11 +81,17 @@ TEST(GameModelTest, AShownBoardKeepsItsLettersButNotItsComputerScore)
     GameModel model = dealtBoard();
     const auto checkAndName = [&model] { model.applyCheck({true, true, true, true, true}, {1, 2, 3, 4, 5}, 15), model.setOrigin({5, 0}); };
     checkAndName(), model.show(kept);
-    EXPECT_EQ(std::pair(model.pointsOf(4), model.origin().has_value()), std::pair(std::optional<int>(), false)) << "the last check's points and origin go";
-    EXPECT_EQ(std::tuple(model.computerScore(), model.playerScore(), model.verdictAt({0, 0})), std::tuple(47, 8, Verdict::Word));
+    EXPECT_EQ(model.pointsOf(4), std::nullopt) << "the last check's points stay";
+    EXPECT_FALSE(model.origin()) << "the last deal's origin stays";
+    EXPECT_EQ(model.computerScore(), 47) << "the kept computer's score taken";
+    EXPECT_EQ(model.playerScore(), 8);
+    EXPECT_EQ(model.verdictAt({0, 0}), Verdict::Word);
     checkAndName(), model.clear();
-    EXPECT_EQ(std::tuple(model.letterAt({0, 0}), model.computerScore(), model.playerScore(), model.pointsOf(4), model.origin().has_value()),
-              std::tuple(QString(), 0, 0, std::optional<int>(), false));
+    EXPECT_EQ(model.letterAt({0, 0}), QString()) << "after clear";
+    EXPECT_EQ(model.computerScore(), 0) << "after clear";
+    EXPECT_EQ(model.playerScore(), 0) << "after clear";
+    EXPECT_EQ(model.pointsOf(4), std::nullopt) << "after clear";
+    EXPECT_FALSE(model.origin()) << "after clear";
 }
 
 } // namespace

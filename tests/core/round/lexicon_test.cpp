@@ -4,11 +4,10 @@
 #include "core/board/word_score.h"
 #include "core/platform/resources.h"
 
-#include <gtest/gtest.h>
+#include "support/layer_test.h"
 
 #include <algorithm>
 #include <random>
-#include <tuple>
 
 namespace {
 
@@ -97,9 +96,12 @@ TEST(LexiconTest, EachSlotsBestWordFitsAndNoFittingWordScoresMore)
             if (std::find(crossings.begin(), crossings.end(), first.place.cell(k)) == crossings.end())
                 board.typed.push_back({first.place.cell(k).x, first.place.cell(k).y, first.letters.mid(k, 1), Verdict::Word});
         // Each crossing fixes a letter in two slots.
-        EXPECT_EQ(std::tuple(best.total, best.behindBy(computerScoreOf(board)), fixedLetters, roundReview(board, best).section(u'\n', -1)),
-                  std::tuple(total, total - computerScoreOf(board), 2 * kCrossingCount, QString("You %1, computer %2; the board allowed %3.")
-                             .arg(scoreWord(first.letters.toLatin1().constData())).arg(board.computerScore).arg(total)));
+        SCOPED_TRACE(board.words[0].letters.toStdString());
+        EXPECT_EQ(best.total, total);
+        EXPECT_EQ(best.behindBy(computerScoreOf(board)), total - computerScoreOf(board));
+        EXPECT_EQ(fixedLetters, 2 * kCrossingCount);
+        EXPECT_EQ(roundReview(board, best).section(u'\n', -1), QString("You %1, computer %2; the board allowed %3.")
+                  .arg(scoreWord(first.letters.toLatin1().constData())).arg(board.computerScore).arg(total));
     }
 }
 
