@@ -25,32 +25,47 @@ TEST_F(BoardLayoutTest, BoardsAreLaidOutCellForCellWithTheirWordStartsAndReplace
     // x, y, word start, direction: the five starts, then cells inside the words.
     const int32_t cells[][4] = {{0, 0, 1, DirAcross}, {1, 0, 1, DirDown}, {0, 3, 1, DirAcross}, {5, 3, 1, DirDown},
                                 {3, 8, 1, DirAcross}, {1, 3, 0, DirDown}, {2, 3, 0, DirAcross}, {5, 8, 0, DirDown}};
-    for (const auto& [x, y, start, direction] : cells)
-        EXPECT_EQ(std::tuple(gGrid[x][y].wordStart, gGrid[x][y].wordLength, gGrid[x][y].direction),
-                  std::tuple(start, start ? 6 : 0, direction)) << x << "," << y;
-    for (const auto& [x, y] : {std::pair(1, 0), std::pair(1, 3), std::pair(5, 3), std::pair(5, 8)})
-        EXPECT_EQ(std::tuple(fieldAt(x, y)->isReadOnly(), gGrid[x][y].shownLetter, textColor(fieldAt(x, y))),
-                  std::tuple(true, gGrid[x][y].solutionLetter, kFixedTextColour)) << x << "," << y;
-    EXPECT_EQ(std::tuple(textColor(fieldAt(0, 0)), fieldAt(0, 0)->palette().color(QPalette::Base), fieldAt(5, 8)->isVisible(), fieldAt(1, 0)->alignment()),
-              std::tuple(kInputTextColour, kCellBackground, true, Qt::Alignment(Qt::AlignCenter)));
+    for (const auto& [x, y, start, direction] : cells) {
+        EXPECT_EQ(gGrid[x][y].wordStart, start) << x << "," << y;
+        EXPECT_EQ(gGrid[x][y].wordLength, start ? 6 : 0) << x << "," << y;
+        EXPECT_EQ(gGrid[x][y].direction, direction) << x << "," << y;
+    }
+    for (const auto& [x, y] : {std::pair(1, 0), std::pair(1, 3), std::pair(5, 3), std::pair(5, 8)}) {
+        EXPECT_TRUE(fieldAt(x, y)->isReadOnly()) << "the crossing at " << x << "," << y;
+        EXPECT_EQ(gGrid[x][y].shownLetter, gGrid[x][y].solutionLetter) << "the crossing at " << x << "," << y;
+        EXPECT_EQ(textColor(fieldAt(x, y)), kFixedTextColour) << "the crossing at " << x << "," << y;
+    }
+    EXPECT_EQ(textColor(fieldAt(0, 0)), kInputTextColour);
+    EXPECT_EQ(fieldAt(0, 0)->palette().color(QPalette::Base), kCellBackground);
+    EXPECT_TRUE(fieldAt(5, 8)->isVisible());
+    EXPECT_EQ(fieldAt(1, 0)->alignment(), Qt::AlignCenter);
     // Only the cell that starts a word says so.
-    EXPECT_EQ(std::tuple(fieldAt(1, 0)->accessibleName(), fieldAt(3, 8)->accessibleName(), fieldAt(4, 8)->accessibleName()),
-              std::tuple(QString("Row 1, column 2, fixed letter A, down word 2, 6 letters"), QString("Row 9, column 4, across word 5, 6 letters"), QString("Row 9, column 5")));
+    for (const auto& [x, y, name] : {std::tuple(1, 0, "Row 1, column 2, fixed letter A, down word 2, 6 letters"),
+                                     {3, 8, "Row 9, column 4, across word 5, 6 letters"}, {4, 8, "Row 9, column 5"}})
+        EXPECT_EQ(fieldAt(x, y)->accessibleName(), name);
     QFrame panel(board.window()->centralWidget()); // the board's frame: a word's points show within it, by its last cell
     panel.setObjectName("boardArea");
     panel.setGeometry(0, 0, 262, 400);
     gameModel().applyCheck({true, true, true, true, true}, {8, 0, 0, 0, 0}, 8);
     const QWidget* points = board.window()->findChild<QWidget*>("slotPoints0");
     const QString pointsShown = points->property("text").toString() + board.window()->findChild<QWidget*>("slotPoints1")->property("text").toString();
-    EXPECT_EQ(std::pair(fieldAt(0, 0)->geometry(), fieldAt(5, 8)->geometry()), std::pair(QRect(32, 36, 32, 32), QRect(202, 308, 32, 32)));
-    EXPECT_EQ(std::tuple(points->geometry(), points->font().pixelSize(), pointsShown), std::tuple(QRect(235, 44, 26, 14), 11, QString("+80")));
+    EXPECT_EQ(fieldAt(0, 0)->geometry(), QRect(32, 36, 32, 32));
+    EXPECT_EQ(fieldAt(5, 8)->geometry(), QRect(202, 308, 32, 32));
+    EXPECT_EQ(points->geometry(), QRect(235, 44, 26, 14));
+    EXPECT_EQ(points->font().pixelSize(), 11);
+    EXPECT_EQ(pointsShown, "+80") << "word 1's points and word 2's";
 
     layOutBoard(puzzleOf({"alpaca", "alpaca", "alpaca", "alpaca", "alpaca"}, 0, 0, 0), board.window());
     const QWidget* area = board.window()->centralWidget();
     EXPECT_TRUE(panel.accessibleDescription().contains("Fixed letters: A at row 1, column 1; ")) << panel.accessibleDescription().toStdString();
     EXPECT_GT(area->children().indexOf(points), area->children().indexOf(fieldAt(0, 0))) << "a new board's cells over the points";
-    EXPECT_EQ(std::tuple(gGrid[0][0].editable, gGrid[0][0].wordStart, gGrid[0][0].direction, gGrid[0][3].wordStart, gGrid[5][8].wordStart, gGrid[5][8].direction,
-                         readBoardSnapshot().size()), std::tuple(0, 1, DirBoth, 1, 1, DirAcross, size_t {5})) << "a shared start reads as two slots";
+    EXPECT_EQ(gGrid[0][0].editable, 0) << "a shared first cell";
+    EXPECT_EQ(gGrid[0][0].wordStart, 1) << "a shared first cell";
+    EXPECT_EQ(gGrid[0][0].direction, DirBoth) << "a shared first cell";
+    EXPECT_EQ(gGrid[0][3].wordStart, 1);
+    EXPECT_EQ(gGrid[5][8].wordStart, 1);
+    EXPECT_EQ(gGrid[5][8].direction, DirAcross);
+    EXPECT_EQ(readBoardSnapshot().size(), 5u) << "a shared start reads as two slots";
 }
 
 } // namespace

@@ -76,8 +76,9 @@ TEST(BoardTypingTest, KeysFillTheWordAndMoveTheFocusAlongIt)
             texts += (row.column ? fieldAt(row.x, k) : fieldAt(k, 0))->text().leftJustified(1, u'.');
         const auto selectedUnfocused = [](const QLineEdit* cell) { return cell->hasSelectedText() && !cell->hasFocus(); };
         const auto leftSelected = std::ranges::count_if(board.window()->findChildren<QLineEdit*>(), selectedUnfocused);
-        EXPECT_EQ(std::tuple(texts, QApplication::focusWidget(), leftSelected),
-                  std::tuple(QString::fromUtf8(row.texts), static_cast<QWidget*>(fieldAt(row.toX, row.toY)), 0)) << row.keys;
+        EXPECT_EQ(texts, QString::fromUtf8(row.texts)) << "keys " << row.keys;
+        EXPECT_EQ(QApplication::focusWidget(), fieldAt(row.toX, row.toY)) << "keys " << row.keys << ": the focus not at " << row.toX << ',' << row.toY;
+        EXPECT_EQ(leftSelected, 0) << "keys " << row.keys << ": a cell left behind selected";
     }
     resetCells();
 }

@@ -94,20 +94,27 @@ TEST_F(CellsTest, VerdictShowsByColourLineAndDescription)
         field.setText(QString::fromUtf8(row.text));
         showVerdict(&field, row.verdict);
         describeVerdict(&field, row.verdict);
-        EXPECT_EQ(std::tuple(textColor(&field), field.font().strikeOut(), field.accessibleDescription()),
-                  std::tuple(row.colour, row.struck, QString::fromUtf8(row.description))) << row.text;
+        SCOPED_TRACE(QString("'%1', verdict %2").arg(row.text).arg(int(row.verdict)).toStdString());
+        EXPECT_EQ(textColor(&field), row.colour);
+        EXPECT_EQ(field.font().strikeOut(), row.struck);
+        EXPECT_EQ(field.accessibleDescription(), QString::fromUtf8(row.description));
         // A bar under the letter 8 pixels in, a line clear of any glyph 3 pixels in, from each side, and the focus ring.
         const QImage image = field.grab().toImage();
         const auto inColour = [&](int x, int y) { return image.pixelColor(x, y) == row.colour; };
-        EXPECT_EQ(std::tuple(inColour(8, 29), inColour(31, 29), inColour(7, 29) || inColour(32, 29)), std::tuple(row.bar, row.bar, false)) << row.text;
-        EXPECT_EQ(std::tuple(inColour(3, 15), inColour(36, 15), inColour(2, 15) || inColour(37, 15)), std::tuple(row.struck, row.struck, false)) << row.text;
+        EXPECT_EQ(inColour(8, 29), row.bar) << "the bar's left end";
+        EXPECT_EQ(inColour(31, 29), row.bar) << "the bar's right end";
+        EXPECT_FALSE(inColour(7, 29) || inColour(32, 29)) << "the bar reaches the sides";
+        EXPECT_EQ(inColour(3, 15), row.struck) << "the line's left end";
+        EXPECT_EQ(inColour(36, 15), row.struck) << "the line's right end";
+        EXPECT_FALSE(inColour(2, 15) || inColour(37, 15)) << "the line reaches the sides";
         const auto inked = [&](int i) { return image.pixelColor(4 + i % 16, 17 + i / 16) != field.palette().color(QPalette::Base); }; // the letter's foot
-        EXPECT_EQ(std::pair(image.pixelColor(20, 0), std::ranges::any_of(std::views::iota(0, 16 * 6), inked)),
-                  std::pair(field.palette().color(QPalette::Highlight), *row.text != 0)) << row.text;
+        EXPECT_EQ(image.pixelColor(20, 0), field.palette().color(QPalette::Highlight)) << "no focus ring";
+        EXPECT_EQ(std::ranges::any_of(std::views::iota(0, 16 * 6), inked), *row.text != 0) << "the letter's foot";
     }
     showVerdict(&field, Verdict::NotWord), describeVerdict(&field, Verdict::NotWord), QTest::keyClick(&field, 'b');
-    EXPECT_EQ(std::tuple(textColor(&field), field.font().strikeOut(), field.accessibleDescription()),
-              std::tuple(kInputTextColour, false, QString())) << "a retyped cell keeps its verdict";
+    EXPECT_EQ(textColor(&field), kInputTextColour) << "a retyped cell keeps its verdict's colour";
+    EXPECT_FALSE(field.font().strikeOut()) << "a retyped cell keeps its verdict's line";
+    EXPECT_EQ(field.accessibleDescription(), QString()) << "a retyped cell keeps its verdict's description";
 }
 
 // A reader reads and brailles a cell's letter through its text interface.
@@ -118,8 +125,11 @@ TEST_F(CellsTest, FixedCellTellsAScreenReaderItIsReadOnlyAndGivesItsLetter)
     field.setReadOnly(true);
     QAccessibleInterface* fixed = QAccessible::queryAccessibleInterface(&field);
     const QAccessible::State state = fixed->state();
-    EXPECT_EQ(std::tuple(bool(state.readOnly), bool(state.editable), fixed->text(QAccessible::Value)), std::tuple(true, false, QString("H")));
-    ASSERT_EQ(std::pair(bool(fixed->textInterface()), bool(fixed->editableTextInterface())), std::pair(true, false));
+    EXPECT_TRUE(state.readOnly);
+    EXPECT_FALSE(state.editable);
+    EXPECT_EQ(fixed->text(QAccessible::Value), "H");
+    ASSERT_TRUE(fixed->textInterface());
+    ASSERT_FALSE(fixed->editableTextInterface());
     const QAccessible::Id wrapped = QAccessible::uniqueId(dynamic_cast<QAccessibleInterface*>(fixed->textInterface()));
     field.setReadOnly(false);
     EXPECT_EQ(QAccessible::accessibleInterface(wrapped), nullptr) << "the toolkit's interface goes with the fixed cell's";

@@ -35,7 +35,10 @@ TEST_F(WindowTest, ConsoleKeepsExactlyTheLimitInUtf16UnitsStartsAfreshPastItAndS
     for (int line = 0; line < 200; ++line)
         myPrintf("line %d\n", line);
     const bool cursorShown = console.viewport()->rect().contains(console.cursorRect());
-    EXPECT_EQ(std::tuple(console.textCursor().atEnd(), cursorShown, console.font() == font, testing::internal::GetCapturedStderr()), std::tuple(true, true, true, ""));
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
+    EXPECT_TRUE(console.textCursor().atEnd());
+    EXPECT_TRUE(cursorShown) << "the console is not scrolled to its end";
+    EXPECT_EQ(console.font(), font);
 }
 
 // The overflow buttons' icons are the style's own, only made later, as pixmaps and painted.
@@ -53,7 +56,8 @@ TEST_F(WindowTest, ExtensionButtonIconsAreTheStylesOwn)
     const auto vertical = image(QStyle::SP_ToolBarVerticalExtensionButton);
     deferExtensionButtonIcons();
     EXPECT_TRUE(QApplication::style()->inherits("QProxyStyle"));
-    EXPECT_EQ(std::pair(image(QStyle::SP_ToolBarHorizontalExtensionButton), image(QStyle::SP_ToolBarVerticalExtensionButton)), std::pair(horizontal, vertical));
+    EXPECT_TRUE(image(QStyle::SP_ToolBarHorizontalExtensionButton) == horizontal) << "the horizontal extension button";
+    EXPECT_TRUE(image(QStyle::SP_ToolBarVerticalExtensionButton) == vertical) << "the vertical extension button";
 }
 
 // The board's panel is painted as its style sheet once painted it, on a light desktop and, repainted, a dark.
