@@ -53,23 +53,28 @@ TEST_F(KeptBoardTest, UnfinishedBoardSurvivesAKeystrokeQuitAndNewPuzzleAndSwaps)
     EXPECT_NE(launch().find("Ctrl+R"), std::string::npos);
     press("actionResume");
     EXPECT_EQ(press("actionCopyBoardCode"), "This board came back from the kept one, which keeps no code; a dealt board has one.\n");
-    EXPECT_EQ(std::tuple(shownWords() == first, gGrid[x][y].field->text(), m_game->compScore->text()), std::tuple(true, QString("Q"), computerScore));
+    EXPECT_TRUE(shownWords() == first) << "not the kept board resumed";
+    EXPECT_EQ(gGrid[x][y].field->text(), "Q") << "the kept letter";
+    EXPECT_EQ(m_game->compScore->text(), computerScore);
 
     EXPECT_NE(press("actionNewPuzzle").find("Ctrl+R"), std::string::npos);
     EXPECT_EQ(typeThen("", Qt::Key_Return, Qt::ControlModifier).find("Ctrl+R"), std::string::npos); // Submit
     press("actionDailyBoard"); // the untouched board is not kept; the daily board's title goes with it
     const auto second = shownWords();
     QTest::keyClick(m_game->window(), Qt::Key_R, Qt::ControlModifier);
-    EXPECT_EQ(std::pair(shownWords() == first, m_game->window()->windowTitle()), std::pair(true, QString("Sixfold")));
+    EXPECT_TRUE(shownWords() == first) << "Ctrl+R did not resume the kept board";
+    EXPECT_EQ(m_game->window()->windowTitle(), "Sixfold") << "the daily board's title stayed";
     m_game->setWindow(loadMainWindow()), press("actionResume"); // into a window set since
-    EXPECT_EQ(std::pair(shownWords() == second, fieldAt(0, 0)->window()), std::pair(true, static_cast<QWidget*>(m_game->window())));
+    EXPECT_TRUE(shownWords() == second) << "the daily board was not kept when swapped";
+    EXPECT_EQ(fieldAt(0, 0)->window(), m_game->window()) << "resumed into the old window";
 
     QSettings settings(preferencesFilePath(), QSettings::IniFormat);
     savePreferences(settings, {WordColours::ColourBlindSafe, true});
     press("actionResume");
     launch(); // resumes, in the colours chosen
-    EXPECT_EQ(std::tuple(shownWords() == first, gGrid[x][y].field->text(), gBoardPalette),
-              std::tuple(true, QString("Q"), boardPalette(WordColours::ColourBlindSafe, false)));
+    EXPECT_TRUE(shownWords() == first) << "not the kept board resumed at launch";
+    EXPECT_EQ(gGrid[x][y].field->text(), "Q") << "the kept letter at launch";
+    EXPECT_TRUE(gBoardPalette == boardPalette(WordColours::ColourBlindSafe, false)) << "not in the colours chosen";
     EXPECT_EQ(press("actionResume"), kNothingKept);
 }
 
@@ -102,8 +107,9 @@ TEST_F(KeptBoardTest, ASubmittedBoardIsNeverResumedNorScoredTwice)
             other.write("\n"), other.waitForFinished();
         const std::string refused = "(Permission denied); it is remembered as submitted in " + configHome().toStdString();
         const auto says = [&said](const std::string& text) { return said.find(text) != std::string::npos; };
-        EXPECT_EQ(std::tuple(says(refused), says("Rounds are not recorded until the next start"), says("in another game; it is not scored again")),
-                  std::tuple(row == "read-only", row == "read-only", row == "submit")) << said;
+        EXPECT_EQ(says(refused), row == "read-only") << row.toStdString() << ": " << said;
+        EXPECT_EQ(says("Rounds are not recorded until the next start"), row == "read-only") << row.toStdString() << ": " << said;
+        EXPECT_EQ(says("in another game; it is not scored again"), row == "submit") << row.toStdString() << ": " << said;
         EXPECT_EQ(gCurrStats.totalPuzzlesSubmitted, row == "submit" ? 0 : 1);
         press("actionResume");
         EXPECT_EQ(launch().find("Ctrl+R"), std::string::npos);
@@ -132,10 +138,13 @@ TEST_F(KeptBoardTest, PreferencesChosenInTheDialogAreSavedApartAndRecolourTheBoa
     QApplication::setPalette(QPalette(QColor(0x35, 0x35, 0x35))), QApplication::sendEvent(m_game->window(), &changed); // the desktop turns dark, and back
     const BoardPalette dark = boardPalette(WordColours::ColourBlindSafe, true); // the cell, a fixed letter, the panel and a word's points too
     const QColor panel = m_game->window()->findChild<QWidget*>("boardArea")->grab().toImage().pixelColor(5, 168);
-    EXPECT_EQ(std::tuple(textColor(fieldAt(0, 0)), fieldAt(0, 0)->palette().color(QPalette::Base), textColor(fieldAt(1, 0)), panel),
-              std::tuple(dark.nonWord, dark.cell, dark.fixedText, dark.panel));
+    EXPECT_EQ(textColor(fieldAt(0, 0)), dark.nonWord) << "a letter of a non-word on a dark desktop";
+    EXPECT_EQ(fieldAt(0, 0)->palette().color(QPalette::Base), dark.cell) << "a cell on a dark desktop";
+    EXPECT_EQ(textColor(fieldAt(1, 0)), dark.fixedText) << "a fixed letter on a dark desktop";
+    EXPECT_EQ(panel, dark.panel) << "the board's panel on a dark desktop";
     const QLabel* points = m_game->window()->findChild<QLabel*>("slotPoints4"); // every word checked has its points, not only the first
-    EXPECT_EQ(std::pair(points->palette().color(QPalette::WindowText), points->text()), std::pair(dark.inputText, QString("+9")));
+    EXPECT_EQ(points->palette().color(QPalette::WindowText), dark.inputText) << "a word's points on a dark desktop";
+    EXPECT_EQ(points->text(), "+9");
     QApplication::setPalette(light), QApplication::sendEvent(m_game->window(), &changed);
     QSettings settings(configHome() + "/sixfold/sixfold.conf", QSettings::IniFormat);
     EXPECT_EQ(loadPreferences(settings), (Preferences {WordColours::ColourBlindSafe, true}));
@@ -143,8 +152,9 @@ TEST_F(KeptBoardTest, PreferencesChosenInTheDialogAreSavedApartAndRecolourTheBoa
     auto* again = m_game->window()->findChildren<PreferencesDialog*>().constLast();
     const Preferences shown = again->chosen();
     again->findChild<QComboBox*>("wordColours")->setCurrentIndex(0), again->findChildren<QAbstractButton*>().constLast()->click(); // Cancel
-    EXPECT_EQ(std::tuple(shown, again->isVisible(), textColor(fieldAt(0, 0))),
-              std::tuple(Preferences {WordColours::ColourBlindSafe, true}, false, kSafeInvalidWordColour));
+    EXPECT_EQ(shown, (Preferences {WordColours::ColourBlindSafe, true})) << "the dialog does not show the saved choices";
+    EXPECT_FALSE(again->isVisible()) << "Cancel does not close";
+    EXPECT_EQ(textColor(fieldAt(0, 0)), kSafeInvalidWordColour) << "Cancel changed the colours";
     QFile::remove(settings.fileName()), QDir().mkdir(settings.fileName()); // a folder where the file was
     const auto accept = [this] {
         const std::string opened = press("actionPreferences");

@@ -99,7 +99,9 @@ TEST(QuitOnSignalsTest, HandlersAndSocketsAreGivenBack)
     quitting.reset();
     ::dup2(input, 0);
     ::close(input);
-    EXPECT_EQ(std::pair(during, held()), std::pair(before.first + 2, before));
+    EXPECT_EQ(during, before.first + 2) << "descriptors open while quitting on signals";
+    EXPECT_EQ(held().first, before.first) << "descriptors given back";
+    EXPECT_EQ(held().second, before.second) << "the SIGTERM handler given back";
 }
 
 // The built game run as a player runs it, with settings of its own and its output in a file.
