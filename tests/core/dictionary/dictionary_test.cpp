@@ -17,7 +17,7 @@ using DictionaryTest = PlatformTest;
 QString definitionOf(const QString& text) { return copyTextDefinition(text, termRangeInString(text, 0)).value_or(QString()); }
 
 // The headword line (with the bases an inflection comes from) and the labels, exactly: a
-// wrong part of speech shows as much as a missing one. Then the bases tried for each part of speech.
+// wrong part of speech shows as much as a missing one.
 TEST_F(DictionaryTest, DefinitionsGiveHeadwordBasesAndExactLabels)
 {
     const struct { const char* word; const char* headword; QStringList labels; } rows[] = {
@@ -43,6 +43,11 @@ TEST_F(DictionaryTest, DefinitionsGiveHeadwordBasesAndExactLabels)
         EXPECT_EQ(lines.mid(1).filter(QRegularExpression("^\\S")), row.labels) << row.word;
         EXPECT_GE(lines.size(), 1 + 2 * row.labels.size()) << row.word << " has a label without a gloss";
     }
+}
+
+// A word only the broader lists know is told by where it was found; a base's glosses come three at most.
+TEST_F(DictionaryTest, WordsBeyondWordNetAreGlossedByTheirSource)
+{
     EXPECT_EQ(definitionOf("zachary"), "zachary\nname\n  Zachary\n"); // a name only the spelling dictionary knows
     EXPECT_EQ(definitionOf("snarkier"), "snarkier\nadjective\n  1. a form of snarky\n");
     EXPECT_EQ(definitionOf("acajou"), "acajou\nnoun\n  1. a word of the SCOWL word lists, size 80, which also hold its form acajous\n");
@@ -53,6 +58,11 @@ TEST_F(DictionaryTest, DefinitionsGiveHeadwordBasesAndExactLabels)
     EXPECT_TRUE(running.startsWith("running (run)\nnoun\n  1. (American football) a play") && running.contains("\n  3. ") && !running.contains("\n  4. "))
         << running.toStdString();
     EXPECT_TRUE(axes.contains("\nnoun\n  1. an edge tool with a heavy bladed head mounted across a handle\n  2. a straight line")) << axes.toStdString();
+}
+
+// The bases tried for each part of speech as an ending is taken off.
+TEST_F(DictionaryTest, EndingsComeOffAsTheSpellingRulesAllow)
+{
     using V = std::vector<std::string>;
     EXPECT_EQ(detachmentCandidates("boxes", PartOfSpeech::Noun), (V {"boxe", "box"}));
     EXPECT_EQ(detachmentCandidates("flies", PartOfSpeech::Verb), (V {"flie", "fly", "flie"})); // "es" only after a hiss or o
