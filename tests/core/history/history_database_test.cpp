@@ -14,7 +14,7 @@
 
 #include <climits>
 
-#include <gtest/gtest.h>
+#include "support/layer_test.h"
 
 namespace {
 
@@ -111,7 +111,7 @@ TEST_F(HistoryTest, RoundsGivenWhileAnotherProgramHoldsTheHistoryAreKeptAndLandO
     // A game killed after it wrote a round, before it took it from the file, leaves it to be given again.
     ASSERT_TRUE(writeKeptFile(pendingRoundsPath(path()), bobKept).isEmpty());
     HistoryService {path()}; // gives it as it starts, and is done as it ends
-    EXPECT_EQ(kept(), 0) << "rounds kept aside stay aside";
+    EXPECT_EQ(kept(), 0) << "a round given again stays in the pending file";
     EXPECT_EQ(scores("bob"), QList<int> {4});
     EXPECT_EQ(HistoryDatabase(path()).dailyResults("ada"), (QList<DailyResult> {{9, 1, 20}}));
 }
@@ -198,7 +198,7 @@ TEST_F(HistoryTest, UnusableHistoryTurnsOffWithOneMessageAndKeepsTheFile)
     }
 }
 
-TEST_F(HistoryTest, RoundsComeBackExactlyAndEveryFigureIsPerPlayer)
+TEST_F(HistoryTest, RoundsComeBackExactly)
 {
     HistoryDatabase history(path());
     EXPECT_FALSE(QFile::exists(path())) << "opened before the first use";
@@ -209,6 +209,12 @@ TEST_F(HistoryTest, RoundsComeBackExactlyAndEveryFigureIsPerPlayer)
     EXPECT_EQ(history.lastRound(round.player), round);
     EXPECT_EQ(history.allRounds(round.player), QList {round});
     EXPECT_EQ(history.lastRound("ada"), std::nullopt) << "another player's round";
+}
+
+TEST_F(HistoryTest, EveryFigureIsPerPlayer)
+{
+    HistoryDatabase history(path());
+    history.recordRound(roundOf("Zoë, \"the\" player", 23, 40));
     const int scores[] = {10, 25, 10, 0, 25, 10};
     for (int i = 0; i < 6; ++i) {
         RoundRecord played = roundOf("ada", scores[i], 7, i);
@@ -228,8 +234,12 @@ TEST_F(HistoryTest, RoundsComeBackExactlyAndEveryFigureIsPerPlayer)
                                                             {"QUIZZ2", 30, kStart.addSecs(120)}}));
     EXPECT_EQ(ada.bestWords.size(), 5) << "CHOSEN and HARDEN once each, after the three";
     EXPECT_EQ(history.players(), (QStringList {"Zoë, \"the\" player", "ada", "bob"}));
-    // Recorded newest first, as after the clock was set back: the order of recording numbers
-    // them everywhere, not the time.
+}
+
+// Recorded newest first, as after the clock was set back: the order of recording numbers them everywhere, not the time.
+TEST_F(HistoryTest, RoundsAreNumberedInTheOrderRecorded)
+{
+    HistoryDatabase history(path());
     for (int i = 6; i >= 0; --i)
         history.recordRound(roundOf("cy", "LWWWDWW"[i] == 'W' ? 21 : "LWWWDWW"[i] == 'D' ? 20 : 19, 20, i));
     const PlayerStatistics cy = history.statistics("cy", 1);
