@@ -75,29 +75,40 @@ TEST_F(WordsTest, YIsAVowelExceptAsTheLastLetterAndCountsRunFromOne)
     }
 }
 
-TEST_F(WordsTest, DrawsStayBelowTheBoundAndTakeOneOfTheListRows)
+TEST_F(WordsTest, DrawsStayBelowTheBoundAndComeEvenly)
 {
     std::vector<int> counts(6);
     for (int i = 0; i < 60000; ++i)
         counts.at(static_cast<size_t>(rnd(6) + rnd(1) + rnd(0)))++;
     for (const int count : counts)
         EXPECT_NEAR(count, 10000, 999);
+}
+
+TEST_F(WordsTest, ARandomWordIsOneOfTheListRows)
+{
     char word[7] = "XXXXXX";
     EXPECT_STREQ((getRandomNLetterWord(word, 6), word), "") << "from an empty list";
     useWordList({"abacus", "beacon", "cactus"});
     gRandomSource = [](uint32_t bound) { return bound - 1; }; // the last of the list
-    getRandomNLetterWord(word, 6);
-    EXPECT_EQ(std::string(word) + std::to_string(rnd(1)), "cactus0"); // the source is asked only above one
+    EXPECT_STREQ((getRandomNLetterWord(word, 6), word), "cactus");
+    EXPECT_EQ(rnd(1), 0) << "the source is asked only above one";
+}
+
+// Rows are read by number within the table, row 0 and those past it giving none; the search covers the whole table, row 0 too.
+TEST_F(WordsTest, RowsAreReadAndFoundWithinTheTable)
+{
+    useWordList({"abacus", "beacon", "cactus"});
     std::strcpy(gSixWords[kSixWordRows - 1], "zygote");
     for (const auto& [row, stored] : std::vector<std::pair<int64_t, const char*>> {
              {-1, ""}, {0, ""}, {1, "abacus"}, {3, "cactus"}, {kSixWordRows - 1, "zygote"}, {kSixWordRows, ""}}) {
+        char word[7] = "XXXXXX";
         int32_t length = 0, offset = 77;
         getNthWord(row, word, &length, &offset);
         EXPECT_EQ(std::string(word), stored) << "row " << row;
         EXPECT_EQ(length, 6) << "row " << row;
         EXPECT_EQ(offset, 77) << "row " << row;
     }
-    std::strcpy(gSixWords[0], "zenith"); // the search covers the whole table, row 0 too
+    std::strcpy(gSixWords[0], "zenith");
     for (const auto& [word, found] : {std::pair("zygote", 1), {"zenith", 1}, {"", 1}, {"Beacon", 0}, {"beaco", 0}})
         EXPECT_EQ(findWordInList(word, nullptr), found) << "'" << word << "'";
 }
