@@ -66,12 +66,17 @@ TEST_F(StatsStoreTest, KeyReadsByItsKindConvertingNumbersAndSaturating)
 }
 
 // The first run welcomes the login user and saves LastUser, the record and its eleven keys.
-TEST_F(StatsStoreTest, LastUserIsCutToTheLimitOrAbsentAndAnotherPlayerStartsAfresh)
+TEST_F(StatsStoreTest, TheFirstRunWelcomesTheLoginUserAndSavesTheElevenKeys)
 {
     EXPECT_EQ(printedBy(loadPrefs), kWelcome);
     saveStats();
     EXPECT_EQ(QByteArray(gCurrStats.userName), loginUserName().toUtf8());
     EXPECT_EQ(document().count(": "), 13) << "LastUser, the record and its eleven keys: " << document().constData();
+}
+
+// A LastUser that is no name gives way to the login user's; a long one is cut to the limit, within a character.
+TEST_F(StatsStoreTest, LastUserIsCutToTheLimitOrReplacedByTheLoginName)
+{
     for (const QByteArray& stored : {QByteArray("\"LastUser\""), QByteArray("\"\""), QByteArray("5"), QByteArray("{\"string\": \"LastUser\"}")}) {
         writeDocument("{\"LastUser\": " + stored + "}");
         printedBy(loadPrefs);
@@ -80,6 +85,11 @@ TEST_F(StatsStoreTest, LastUserIsCutToTheLimitOrAbsentAndAnotherPlayerStartsAfre
     writeDocument("{\"LastUser\": \"n" + QByteArray("é").repeated(16) + "\"}"); // 33 bytes: cut to 31, within a character
     printedBy(loadPrefs);
     EXPECT_EQ(QByteArray(gUserName), "n" + QByteArray("é").repeated(15));
+}
+
+// A record is read for what it holds and saved whole, a value that is no number as 0.
+TEST_F(StatsStoreTest, ARecordIsSavedWholeWithNoNumberAsZero)
+{
     writeDocument(R"({"LastUser": "ada", "ada": {"foreign": 1, "bestWord": "QUIZZY", "averageWordScore": 12, "totalWordsMade": 5}})");
     EXPECT_EQ(printedBy(loadPrefs), "") << "a saved player welcomed";
     EXPECT_STREQ(gCurrStats.bestWord, "QUIZZY");
@@ -87,6 +97,13 @@ TEST_F(StatsStoreTest, LastUserIsCutToTheLimitOrAbsentAndAnotherPlayerStartsAfre
     saveStats();
     EXPECT_FALSE(document().contains("foreign")) << "the record is not replaced whole";
     EXPECT_TRUE(holds("\"averageWordScore\": 0")) << "not a number saved as such";
+}
+
+// At quit only the name is saved; a player without a record keeps the first round all the same.
+TEST_F(StatsStoreTest, AnotherPlayerStartsAfresh)
+{
+    writeDocument(R"({"LastUser": "ada", "ada": {"bestWord": "QUIZZY", "averageWordScore": 12, "totalWordsMade": 5}})");
+    printedBy(loadPrefs);
     setUserName(QByteArray(31, 'n') + "xyz"); // cut to 31 bytes; another player starts afresh
     EXPECT_EQ(printedBy(loadUserStats), kWelcome);
     EXPECT_EQ(statsText(gCurrStats), "Stats for " + std::string(31, 'n') + ":\n    Average Score: 0.00\n    Average Valid Words Per Puzzle: 0.00\n"
