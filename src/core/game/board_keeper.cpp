@@ -1,12 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "gui/app/board_keeper.h"
+#include "core/game/board_keeper.h"
 
 #include "core/platform/log_console.h"
-#include "gui/board_view/grid.h"
 #include "core/round/game_model.h"
-#include "gui/board_view/board_reading.h"
 
-#include <QLineEdit>
 #include <QUuid>
 
 #include <utility>
@@ -20,24 +17,22 @@ bool isWorthKeeping(const std::optional<BoardState>& board)
 
 } // namespace
 
-BoardKeeper::BoardKeeper(KeptBoardStore store, QMainWindow* window, QLabel* computerScore, QLabel* playerScore,
-                         QObject* parent)
-    : QObject(parent)
-    , m_store(std::move(store))
-    , m_window(window)
-    , m_computerScore(computerScore)
-    , m_playerScore(playerScore)
+std::optional<BoardState> readShownBoard()
 {
-    m_saveTimer.setSingleShot(true);
-    m_saveTimer.setInterval(kSaveDelayMs);
-    connect(&m_saveTimer, &QTimer::timeout, this, [this] { write(WriteWhen::Changed); });
+    const std::optional<BoardState>& board = gameModel().board();
+    // Only a board that would read back is worth keeping.
+    if (!board || !readBoardDocument(writeBoardDocument(*board)))
+        return std::nullopt;
+    return board;
 }
 
-void BoardKeeper::showIn(QMainWindow* window, QLabel* computerScore, QLabel* playerScore)
+BoardKeeper::BoardKeeper(KeptBoardStore store, int saveDelayMs, QObject* parent)
+    : QObject(parent)
+    , m_store(std::move(store))
 {
-    m_window = window;
-    m_computerScore = computerScore;
-    m_playerScore = playerScore;
+    m_saveTimer.setSingleShot(true);
+    m_saveTimer.setInterval(saveDelayMs);
+    connect(&m_saveTimer, &QTimer::timeout, this, [this] { write(WriteWhen::Changed); });
 }
 
 bool BoardKeeper::launch(bool resumes)
@@ -49,7 +44,7 @@ bool BoardKeeper::launch(bool resumes)
         m_written = writeBoardDocument(*m_kept), m_writtenId = boardIdentity(*m_kept);
     if (!resumes || !isWorthKeeping(m_kept))
         return false;
-    showBoard(*m_kept, m_window, m_computerScore, m_playerScore);
+    show(*m_kept);
     m_shownId = boardIdentity(*m_kept);
     m_kept.reset();
     watchBoard();
@@ -111,7 +106,7 @@ void BoardKeeper::resumeKept()
     }
     std::optional<BoardState> shown = shownBoard();
     m_isShownSubmitted = false;
-    showBoard(*m_kept, m_window, m_computerScore, m_playerScore);
+    show(*m_kept);
     m_shownId = boardIdentity(*m_kept);
     m_kept = std::move(shown);
     watchBoard();
@@ -167,14 +162,16 @@ void BoardKeeper::write(WriteWhen when)
     emit saved();
 }
 
+void BoardKeeper::show(const BoardState& board)
+{
+    if (m_view.show)
+        m_view.show(board);
+}
+
 void BoardKeeper::watchBoard()
 {
-    for (const auto& column : gGrid) {
-        for (const GridCell& cell : column) {
-            if (cell.field && cell.editable)
-                connect(cell.field.get(), &QLineEdit::textChanged, this, &BoardKeeper::boardChanged, Qt::UniqueConnection);
-        }
-    }
+    if (m_view.watch)
+        m_view.watch();
 }
 
 std::optional<BoardState> BoardKeeper::shownBoard() const
