@@ -20,6 +20,21 @@ bool hasBoardFor(const char* action)
     return false;
 }
 
+std::optional<DealOrigin> Game::launchBoard(bool daily, const QString& code) const
+{
+    if (daily)
+        return todaysDailyBoard();
+    return code.isEmpty() ? std::nullopt : boardOfCode(code);
+}
+
+std::optional<DealOrigin> Game::boardOfCode(const QString& code) const
+{
+    const DealChoice choice = dealFromCode(code, wordListTag());
+    if (!choice.origin)
+        myPrintf("%s\n", qUtf8Printable(choice.refusal));
+    return choice.origin;
+}
+
 std::optional<DealOrigin> Game::todaysDailyBoard() const
 {
     const DealChoice daily = dailyDeal(m_clock().date());
@@ -73,6 +88,24 @@ std::optional<Game::Submission> Game::submit()
 
 // The history is extra: whatever befalls it, the statistics are saved already and play goes on.
 // A daily board's first submission by the player is the day's result; the history says which.
+Game::Copied Game::boardCodeToCopy() const
+{
+    const std::optional<DealOrigin>& origin = gameModel().origin();
+    if (!origin)
+        return {QString(), QStringLiteral("This board came back from the kept one, which keeps no code; a dealt board has one.\n")};
+    const QString code = boardCode(origin->seed, wordListTag());
+    return {code, QStringLiteral("Board code %1 copied.\n").arg(code)};
+}
+
+Game::Copied Game::resultToCopy() const
+{
+    if (!m_lastResult.isEmpty())
+        return {m_lastResult, QStringLiteral("Result copied:\n") + m_lastResult};
+    if (!hasBoardFor("Copy Result"))
+        return {};
+    return {QString(), QStringLiteral("There is no result to copy yet: Copy Result shares the last round you submitted.\n")};
+}
+
 std::optional<RoundRecord> Game::recordRound(std::optional<int> bestPossible)
 {
     const std::optional<BoardState> shown = readShownBoard();

@@ -50,6 +50,11 @@ public:
 
     QDateTime now() const { return m_clock(); }
 
+    // The board asked for on the command line: today's daily board, or the one `code` names
+    // (none for an empty code). One that cannot be dealt is said on the console.
+    std::optional<DealOrigin> launchBoard(bool daily, const QString& code) const;
+    // The board `code` names; none, said on the console, for a code this word list cannot deal.
+    std::optional<DealOrigin> boardOfCode(const QString& code) const;
     // Today's daily board; none before Daily #1, said on the console.
     std::optional<DealOrigin> todaysDailyBoard() const;
     // Says whether the player's next submission of the daily board `number` is today's result.
@@ -59,6 +64,15 @@ public:
     // the best the board allowed, the record, the history, the result to share, the computer's
     // words and a new deal, in that order. None when it is not scored, said on the console.
     std::optional<Submission> submit();
+
+    // What Copy Board Code and Copy Result put on the clipboard (nothing when `text` is empty)
+    // and the console's words for it.
+    struct Copied {
+        QString text;
+        QString sentence;
+    };
+    Copied boardCodeToCopy() const;
+    Copied resultToCopy() const;
 
     const QString& lastResult() const { return m_lastResult; }
     const QString& lastReview() const { return m_lastReview; }

@@ -10,14 +10,11 @@
 #include "gui/board_view/board_layout.h"
 #include "gui/board_view/my_text_field.h"
 #include "core/platform/log_console.h"
-#include "gui/board_view/grid.h"
 #include "core/history/history_files.h"
 #include "core/kept_board/kept_board_store.h"
 #include "core/game/board_keeper.h"
 #include "core/game/dealing.h"
 #include "core/game/player_name.h"
-#include "core/game/stored_round.h"
-#include "core/round/lexicon.h"
 #include "core/round/game_model.h"
 #include "core/preferences/preferences.h"
 #include "core/round/shared_result.h"
@@ -52,32 +49,12 @@
 
 namespace {
 
-QFont consoleFont()
+// What Copy Board Code or Copy Result gives the clipboard, and says.
+void copy(const Game::Copied& copied)
 {
-    return namedFont(QStringLiteral("Monaco"), 14.0, QFont::Monospace);
-}
-
-const QString kStatsFontFamily = QStringLiteral("Geneva");
-constexpr qreal kStatsFontPoints = 14.0;
-
-void say(const QString& sentence)
-{
-    myPrintf("%s\n", qUtf8Printable(sentence));
-}
-
-// Controls are found by name, so any window made from the form binds alike; the signals
-// are pointers to members, so a misspelt one does not compile, where a string-based
-// connection would only warn at run time and leave the button dead.
-template <typename Source, typename... Args>
-void bindAction(AppDelegate* delegate, QMainWindow* window, const char* name, void (Source::*signal)(Args...),
-                void (AppDelegate::*action)(QObject*))
-{
-    auto* source = window->findChild<Source*>(QLatin1String(name));
-    if (!source) {
-        qCWarning(lcApp, "The window has no control named '%s'; its action stays unbound.", name);
-        return;
-    }
-    QObject::connect(source, signal, delegate, [delegate, source, action] { (delegate->*action)(source); });
+    if (!copied.text.isEmpty())
+        QGuiApplication::clipboard()->setText(copied.text);
+    myPrintf("%s", qUtf8Printable(copied.sentence));
 }
 
 } // namespace
@@ -90,9 +67,7 @@ AppDelegate::AppDelegate(QObject* parent)
     connectActions();
     m_game.setArchive([this] { return roundBook(); });
     m_game.setSteps({[this] { CheckAllWords(nullptr); }, &foldRoundIntoStats, [this] { updateStatsDisplay(); },
-                     [this](const QString& player, const QDateTime& playedAt, const BoardState& shown) {
-                         return roundRecordOf(player, playedAt, shown, m_lastCheck);
-                     },
+                     [this](const QString& player, const QDateTime& at, const BoardState& shown) { return roundRecordOf(player, at, shown, m_lastCheck); },
                      [this] { displayComputerWords(); }, [this] { GenerateNewPuzzle(nullptr); }});
 }
 
@@ -119,7 +94,7 @@ void AppDelegate::setWindow(std::unique_ptr<QMainWindow> window)
         resultView->setPlainText(oldConsole->toPlainText());
     attachConsoleView(resultView, consoleFont()); // the scores came over with the outlets
     if (oldStats && statsField)
-        showStatsText(oldStats->text());
+        showStatsText(statsField, oldStats->text());
     moveBoardInto(_window->centralWidget());
 }
 
@@ -203,17 +178,8 @@ void AppDelegate::applicationDidFinishLaunching(QObject* /*notification*/)
                        [this] { watchBoardCells(m_keeper.get()); }});
     m_game.setKeeper(m_keeper.get());
     // A board asked for on the command line comes first, though the kept board is still read
-    // so that it stays kept; a code this word list cannot deal has been said on the console,
-    // and the launch goes on as usual.
-    std::optional<DealOrigin> launchBoard;
-    if (m_launchDaily) {
-        launchBoard = m_game.todaysDailyBoard();
-    } else if (!m_launchCode.isEmpty()) {
-        const DealChoice choice = dealFromCode(m_launchCode, wordListTag());
-        if (!choice.origin)
-            say(choice.refusal);
-        launchBoard = choice.origin;
-    }
+    // so that it stays kept; one that cannot be dealt was told, and the launch goes on as usual.
+    const std::optional<DealOrigin> launchBoard = m_game.launchBoard(m_launchDaily, m_launchCode);
     if (launchBoard)
         m_keeper->launch(false), dealBoard(*launchBoard);
     else if (!m_keeper->launch(preferences.resumesAtLaunch))
@@ -255,13 +221,11 @@ void AppDelegate::showBoardOrigin()
 
 bool AppDelegate::playBoardCode(const QString& code)
 {
-    const DealChoice choice = dealFromCode(code, wordListTag());
-    if (!choice.origin) {
-        say(choice.refusal);
+    const std::optional<DealOrigin> origin = m_game.boardOfCode(code);
+    if (!origin)
         return false;
-    }
-    replaceBoard(*choice.origin);
-    say(codeDealtSentence(*choice.origin, wordListTag()));
+    replaceBoard(*origin);
+    myPrintf("%s\n", qUtf8Printable(codeDealtSentence(*origin, wordListTag())));
     return true;
 }
 
@@ -279,25 +243,12 @@ void AppDelegate::playDailyBoard()
 
 void AppDelegate::copyBoardCode()
 {
-    const std::optional<DealOrigin>& origin = gameModel().origin();
-    if (!origin) {
-        myPrintf("This board came back from the kept one, which keeps no code; a dealt board has one.\n");
-        return;
-    }
-    const QString code = boardCode(origin->seed, wordListTag());
-    QGuiApplication::clipboard()->setText(code);
-    myPrintf("Board code %s copied.\n", qUtf8Printable(code));
+    copy(m_game.boardCodeToCopy());
 }
 
 void AppDelegate::copyResult()
 {
-    if (lastResult().isEmpty()) {
-        if (hasBoardFor("Copy Result"))
-            myPrintf("There is no result to copy yet: Copy Result shares the last round you submitted.\n");
-        return;
-    }
-    QGuiApplication::clipboard()->setText(lastResult());
-    myPrintf("Result copied:\n%s", qUtf8Printable(lastResult()));
+    copy(m_game.resultToCopy());
 }
 
 void AppDelegate::applicationWillTerminate(QObject* /*notification*/)
@@ -310,17 +261,8 @@ void AppDelegate::applicationWillTerminate(QObject* /*notification*/)
 
 void AppDelegate::updateStatsDisplay()
 {
-    showStatsText(QString::fromStdString(statsText(gCurrStats)));
+    showStatsText(statsField, QString::fromStdString(statsText(gCurrStats)));
     saveStats();
-}
-
-// A label's accessible name hides its text from a screen reader, so the nine lines are
-// its description as well.
-void AppDelegate::showStatsText(const QString& text)
-{
-    statsField->setFont(namedFont(kStatsFontFamily, kStatsFontPoints, QFont::SansSerif));
-    statsField->setText(text);
-    statsField->setAccessibleDescription(text);
 }
 
 void AppDelegate::displayComputerWords()
@@ -374,7 +316,7 @@ void AppDelegate::ChangeUser(QObject* /*sender*/)
     if (change.outcome == NameChange::Outcome::Changed)
         updateStatsDisplay();
     if (change.outcome != NameChange::Outcome::Ignored)
-        say(change.sentence);
+        myPrintf("%s\n", qUtf8Printable(change.sentence));
 }
 
 void AppDelegate::SubmitScore(QObject* /*sender*/)
@@ -410,19 +352,8 @@ bool AppDelegate::eventFilter(QObject* watched, QEvent* event)
 
 RoundBook* AppDelegate::roundBook()
 {
-    if (!m_roundBook) {
-        QString problem;
-        m_roundBook = loadRoundBook(&problem);
-        if (!m_roundBook) {
-            myPrintf("%s", problem.toUtf8().constData());
-        } else {
-            m_roundBook->setConsole([](const QString& line) { myPrintf("%s", line.toUtf8().constData()); });
-            // Read here, where a problem with it can be told: the scorer runs on the history's thread.
-            Lexicon::shared();
-            m_roundBook->setBestPossibleScorer(bestPossibleOf);
-            m_roundBook->setReviewer(reviewOf);
-        }
-    }
+    if (!m_roundBook)
+        m_roundBook = loadGamesRoundBook();
     return m_roundBook.get();
 }
 

@@ -112,7 +112,6 @@ protected:
 private:
     void takeOutlets();
     void connectActions();
-    void showStatsText(const QString& text);
     // The dealing behind createBoard, from a known seed.
     void dealBoard(const DealOrigin& origin);
     // New Puzzle's steps with the board `origin` names.

@@ -4,10 +4,11 @@
 #include "core/game/board_keeper.h"
 #include "gui/board_view/grid.h"
 #include "gui/look/deferred_icons.h"
+#include "gui/look/named_font.h"
 #include "ui_MainWindow.h"
 
+#include <QLabel>
 #include <QLineEdit>
-#include <QMainWindow>
 
 std::unique_ptr<QMainWindow> loadMainWindow()
 {
@@ -17,6 +18,20 @@ std::unique_ptr<QMainWindow> loadMainWindow()
     form.setupUi(window.get());
     window->setFixedSize(window->sizeHint());
     return window;
+}
+
+QFont consoleFont()
+{
+    return namedFont(QStringLiteral("Monaco"), 14.0, QFont::Monospace);
+}
+
+// A label's accessible name hides its text from a screen reader, so the nine lines are
+// its description as well.
+void showStatsText(QLabel* field, const QString& text)
+{
+    field->setFont(namedFont(QStringLiteral("Geneva"), 14.0, QFont::SansSerif));
+    field->setText(text);
+    field->setAccessibleDescription(text);
 }
 
 void moveBoardInto(QWidget* contentView)
