@@ -32,19 +32,19 @@ BoardKeeper::BoardKeeper(KeptBoardStore store, int saveDelayMs, QObject* parent)
 {
     m_saveTimer.setSingleShot(true);
     m_saveTimer.setInterval(saveDelayMs);
-    connect(&m_saveTimer, &QTimer::timeout, this, [this] { write(WriteWhen::Changed); });
+    connect(&m_saveTimer, &QTimer::timeout, this, [this] { writeKept(WriteWhen::Changed); });
 }
 
 bool BoardKeeper::launch(bool resumes)
 {
     KeptBoardStore::Loaded loaded = m_store.load();
-    report(loaded.problem);
+    tell(loaded.problem);
     m_kept = std::move(loaded.board);
     if (m_kept)
         m_written = writeBoardDocument(*m_kept), m_writtenId = boardIdentity(*m_kept);
     if (!resumes || !isWorthKeeping(m_kept))
         return false;
-    show(*m_kept);
+    showKept(*m_kept);
     m_shownId = boardIdentity(*m_kept);
     m_kept.reset();
     watchBoard();
@@ -56,13 +56,13 @@ bool BoardKeeper::boardSubmitted()
     m_isShownSubmitted = true;
     QString problem;
     const bool isFirst = m_store.submit(m_shownId, &problem) != KeptBoardStore::Outcome::Submitted;
-    report(problem);
+    tell(problem);
     if (!isFirst)
         myPrintf("This board was submitted already, in another game; it is not scored again.\n");
     // Gone from the file, or remembered as submitted where it could not be removed.
     if (m_writtenId == m_shownId)
         m_written = QByteArray(), m_writtenId.clear();
-    write(WriteWhen::Changed);
+    writeKept(WriteWhen::Changed);
     return isFirst;
 }
 
@@ -82,7 +82,7 @@ void BoardKeeper::boardDealt()
     if (m_shownId.isEmpty())
         m_shownId = QUuid::createUuid().toString(QUuid::WithoutBraces);
     watchBoard();
-    write(WriteWhen::Changed);
+    writeKept(WriteWhen::Changed);
     if (isWorthKeeping(m_kept) && !isAfterSubmit)
         myPrintf("A board left unfinished is kept: Ctrl+R (Game > Resume Previous Board) brings it back.\n");
 }
@@ -106,19 +106,19 @@ void BoardKeeper::resumeKept()
     }
     std::optional<BoardState> shown = shownBoard();
     m_isShownSubmitted = false;
-    show(*m_kept);
+    showKept(*m_kept);
     m_shownId = boardIdentity(*m_kept);
     m_kept = std::move(shown);
     watchBoard();
-    write(WriteWhen::Changed);
+    writeKept(WriteWhen::Changed);
 }
 
 void BoardKeeper::saveNow()
 {
-    write(WriteWhen::Always);
+    writeKept(WriteWhen::Always);
 }
 
-void BoardKeeper::write(WriteWhen when)
+void BoardKeeper::writeKept(WriteWhen when)
 {
     m_saveTimer.stop();
     // A board not worth keeping need not be read back first: a new board's write, at every
@@ -134,13 +134,13 @@ void BoardKeeper::write(WriteWhen when)
             return;
         switch (m_store.save(*toKeep, &problem)) {
         case KeptBoardStore::Outcome::Done:
-            report(problem);
+            tell(problem);
             m_written = std::move(bytes), m_writtenId = boardIdentity(*toKeep);
             m_lastProblem.clear();
             emit saved();
             return;
         case KeptBoardStore::Outcome::Failed:
-            report(problem);
+            tell(problem);
             return;
         case KeptBoardStore::Outcome::Submitted:
             // Another game submitted it: it is never kept again, nor scored here.
@@ -155,14 +155,14 @@ void BoardKeeper::write(WriteWhen when)
     if (!m_written || m_written->isEmpty())
         return;
     if (!m_store.remove(m_writtenId, &problem)) {
-        report(problem);
+        tell(problem);
         return;
     }
     m_written = QByteArray(), m_writtenId.clear();
     emit saved();
 }
 
-void BoardKeeper::show(const BoardState& board)
+void BoardKeeper::showKept(const BoardState& board)
 {
     if (m_view.show)
         m_view.show(board);
@@ -185,7 +185,7 @@ std::optional<BoardState> BoardKeeper::shownBoard() const
 }
 
 // A write fails again at every keystroke while its cause lasts: said once.
-void BoardKeeper::report(const QString& sentence)
+void BoardKeeper::tell(const QString& sentence)
 {
     if (sentence.isEmpty() || sentence == m_lastProblem)
         return;

@@ -71,11 +71,11 @@ signals:
 
 private:
     enum class WriteWhen { Changed, Always };
-    void write(WriteWhen when);
-    void show(const BoardState& board);
+    void writeKept(WriteWhen when);
+    void showKept(const BoardState& board);
     void watchBoard();
     std::optional<BoardState> shownBoard() const;
-    void report(const QString& sentence);
+    void tell(const QString& sentence);
 
     KeptBoardStore m_store;
     View m_view;

@@ -52,7 +52,7 @@ void Game::sayDailyStanding(int number)
         myPrintf("Daily #%d: your first submission of it is today's result.\n", number);
 }
 
-std::optional<Game::Submission> Game::submit()
+std::optional<Game::Submission> Game::submitBoard()
 {
     if (!hasBoardFor("Submit"))
         return std::nullopt;
@@ -65,7 +65,7 @@ std::optional<Game::Submission> Game::submit()
         m_steps.dealNew();
         return std::nullopt;
     }
-    m_steps.check();
+    m_steps.checkAll();
     Submission submission {gameModel().playerScore(), gameModel().computerScore(), QString()};
     // The lexicon is read here, at the first submission, never at launch.
     std::optional<int> bestPossible;
@@ -78,9 +78,9 @@ std::optional<Game::Submission> Game::submit()
     }
     m_steps.foldIntoStats(gameModel().computerScore());
     m_steps.showStats();
-    m_lastRound = recordRound(bestPossible);
-    if (m_lastRound)
-        keepResultToShare(*m_lastRound);
+    m_lastSubmitted = recordInHistory(bestPossible);
+    if (m_lastSubmitted)
+        keepResultToShare(*m_lastSubmitted);
     m_steps.showComputerWords();
     m_steps.dealNew();
     return submission;
@@ -106,13 +106,13 @@ Game::Copied Game::resultToCopy() const
     return {QString(), QStringLiteral("There is no result to copy yet: Copy Result shares the last round you submitted.\n")};
 }
 
-std::optional<RoundRecord> Game::recordRound(std::optional<int> bestPossible)
+std::optional<RoundRecord> Game::recordInHistory(std::optional<int> bestPossible)
 {
     const std::optional<BoardState> shown = readShownBoard();
     if (!shown)
         return std::nullopt;
     const QString player = QString::fromUtf8(gUserName);
-    RoundRecord round = m_steps.recordOf(player, m_clock(), *shown);
+    RoundRecord round = m_steps.checkedRound(player, m_clock(), *shown);
     round.bestPossible = bestPossible;
     RoundArchive* book = archive();
     const std::optional<DealOrigin>& origin = gameModel().origin();

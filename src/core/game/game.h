@@ -24,11 +24,11 @@ bool hasBoardFor(const char* action);
 class Game {
 public:
     struct Steps {
-        std::function<void()> check;                     // Check All Words, told with the round
+        std::function<void()> checkAll;                  // Check All Words, told with the round
         std::function<void(int computerScore)> foldIntoStats; // the round checked into the player's record
         std::function<void()> showStats;                 // the record shown and saved
         // The round just checked, as the history keeps it.
-        std::function<RoundRecord(const QString& player, const QDateTime& playedAt, const BoardState& shown)> recordOf;
+        std::function<RoundRecord(const QString& player, const QDateTime& playedAt, const BoardState& shown)> checkedRound;
         std::function<void()> showComputerWords;
         std::function<void()> dealNew;
     };
@@ -48,7 +48,6 @@ public:
     // Without one every submission is the board's first.
     void setKeeper(BoardKeeper* keeper) { m_keeper = keeper; }
 
-    QDateTime now() const { return m_clock(); }
 
     // The board asked for on the command line: today's daily board, or the one `code` names
     // (none for an empty code). One that cannot be dealt is said on the console.
@@ -63,24 +62,24 @@ public:
     // Submits the board on show: the keeper's word that no game scored it before, the check,
     // the best the board allowed, the record, the history, the result to share, the computer's
     // words and a new deal, in that order. None when it is not scored, said on the console.
-    std::optional<Submission> submit();
+    std::optional<Submission> submitBoard();
 
-    // What Copy Board Code and Copy Result put on the clipboard (nothing when `text` is empty)
+    // What Copy Board Code and Copy Result put on the clipboard (nothing when `clip` is empty)
     // and the console's words for it.
     struct Copied {
-        QString text;
-        QString sentence;
+        QString clip;
+        QString said;
     };
     Copied boardCodeToCopy() const;
     Copied resultToCopy() const;
 
     const QString& lastResult() const { return m_lastResult; }
     const QString& lastReview() const { return m_lastReview; }
-    const std::optional<RoundRecord>& lastRound() const { return m_lastRound; }
+    const std::optional<RoundRecord>& lastSubmitted() const { return m_lastSubmitted; }
 
 private:
     RoundArchive* archive() const { return m_archive ? m_archive() : nullptr; }
-    std::optional<RoundRecord> recordRound(std::optional<int> bestPossible);
+    std::optional<RoundRecord> recordInHistory(std::optional<int> bestPossible);
     void keepResultToShare(const RoundRecord& round);
 
     Steps m_steps;
@@ -89,5 +88,5 @@ private:
     BoardKeeper* m_keeper = nullptr;
     QString m_lastResult;                   // what Copy Result shares
     QString m_lastReview;                   // empty before the first submission
-    std::optional<RoundRecord> m_lastRound; // to review it drawn
+    std::optional<RoundRecord> m_lastSubmitted; // to review it drawn
 };

@@ -16,14 +16,14 @@ NameChange changePlayer(const QString& typed)
         return {};
     const QByteArray name = typed.toUtf8();
     if (name.size() > kLongestUserName) {
-        return {NameChange::Outcome::Refused,
+        return {NameOutcome::Refused,
                 QString::asprintf("'%s' is too long for a player's name (at most %d bytes); the player stays '%s'.",
                                   name.constData(), kLongestUserName, gUserName)};
     }
     if (typed == QStringLiteral("LastUser"))
-        return {NameChange::Outcome::Refused, QString::asprintf("'LastUser' cannot be a player's name; the player stays '%s'.", gUserName)};
+        return {NameOutcome::Refused, QString::asprintf("'LastUser' cannot be a player's name; the player stays '%s'.", gUserName)};
     saveRaisedBests();
     setUserName(name);
     loadUserStats();
-    return {NameChange::Outcome::Changed, QString::asprintf("User changed to '%s'", gUserName)};
+    return {NameOutcome::Changed, QString::asprintf("User changed to '%s'", gUserName)};
 }

@@ -3,10 +3,11 @@
 
 #include <QString>
 
+enum class NameOutcome { Ignored, Refused, Changed };
+
 // What came of a name typed to change player, and the sentence the console says of it.
 struct NameChange {
-    enum class Outcome { Ignored, Refused, Changed };
-    Outcome outcome = Outcome::Ignored;
+    NameOutcome outcome = NameOutcome::Ignored;
     // Why the name was refused; or, for a change, what is said once the new player's record shows.
     QString sentence;
 };

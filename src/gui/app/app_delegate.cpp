@@ -50,11 +50,11 @@
 namespace {
 
 // What Copy Board Code or Copy Result gives the clipboard, and says.
-void copy(const Game::Copied& copied)
+void putOnClipboard(const Game::Copied& copied)
 {
-    if (!copied.text.isEmpty())
-        QGuiApplication::clipboard()->setText(copied.text);
-    myPrintf("%s", qUtf8Printable(copied.sentence));
+    if (!copied.clip.isEmpty())
+        QGuiApplication::clipboard()->setText(copied.clip);
+    myPrintf("%s", qUtf8Printable(copied.said));
 }
 
 } // namespace
@@ -243,12 +243,12 @@ void AppDelegate::playDailyBoard()
 
 void AppDelegate::copyBoardCode()
 {
-    copy(m_game.boardCodeToCopy());
+    putOnClipboard(m_game.boardCodeToCopy());
 }
 
 void AppDelegate::copyResult()
 {
-    copy(m_game.resultToCopy());
+    putOnClipboard(m_game.resultToCopy());
 }
 
 void AppDelegate::applicationWillTerminate(QObject* /*notification*/)
@@ -313,15 +313,15 @@ void AppDelegate::replaceBoard(const DealOrigin& origin)
 void AppDelegate::ChangeUser(QObject* /*sender*/)
 {
     const NameChange change = changePlayer(newUserName->text());
-    if (change.outcome == NameChange::Outcome::Changed)
+    if (change.outcome == NameOutcome::Changed)
         updateStatsDisplay();
-    if (change.outcome != NameChange::Outcome::Ignored)
+    if (change.outcome != NameOutcome::Ignored)
         myPrintf("%s\n", qUtf8Printable(change.sentence));
 }
 
 void AppDelegate::SubmitScore(QObject* /*sender*/)
 {
-    const std::optional<Game::Submission> round = m_game.submit();
+    const std::optional<Game::Submission> round = m_game.submitBoard();
     if (!round)
         return;
     announce(roundSummary(round->yours, round->computers) + tr(" A new puzzle is dealt."));
@@ -359,9 +359,9 @@ RoundBook* AppDelegate::roundBook()
 
 void AppDelegate::showRoundReview()
 {
-    RoundBook* book = m_game.lastRound() ? roundBook() : nullptr;
+    RoundBook* book = m_game.lastSubmitted() ? roundBook() : nullptr;
     if (book)
-        book->showReview(*m_game.lastRound(), window());
+        book->showReview(*m_game.lastSubmitted(), window());
     else
         showReviewText(window(), m_game.lastReview());
 }

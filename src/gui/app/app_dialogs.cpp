@@ -17,7 +17,7 @@
 
 namespace {
 
-QString tr(const char* text)
+QString translated(const char* text)
 {
     return QCoreApplication::translate("AppDelegate", text);
 }
@@ -32,17 +32,17 @@ void showHelp(QWidget* parent, HelpPage page)
     box->setTextFormat(Qt::RichText);
     switch (page) {
     case HelpPage::HowToPlay:
-        box->setWindowTitle(tr("How to Play"));
+        box->setWindowTitle(translated("How to Play"));
         box->setText(howToPlayText());
         box->setObjectName(QStringLiteral("howToPlayBox"));
         break;
     case HelpPage::About:
-        box->setWindowTitle(tr("About Sixfold"));
+        box->setWindowTitle(translated("About Sixfold"));
         box->setText(aboutText());
         box->setObjectName(QStringLiteral("aboutBox"));
         break;
     case HelpPage::KeyboardShortcuts:
-        box->setWindowTitle(tr("Keyboard Shortcuts"));
+        box->setWindowTitle(translated("Keyboard Shortcuts"));
         box->setText(keyboardShortcutsText());
         box->setObjectName(QStringLiteral("keyboardShortcutsBox"));
         break;
@@ -56,8 +56,8 @@ void askForBoardCode(QWidget* parent, std::function<void(const QString&)> play)
     auto* dialog = new QInputDialog(parent);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->setObjectName(QStringLiteral("boardCodeDialog"));
-    dialog->setWindowTitle(tr("Play Board Code"));
-    dialog->setLabelText(tr("Board code (fifteen characters, such as a friend's from Copy Board Code):"));
+    dialog->setWindowTitle(translated("Play Board Code"));
+    dialog->setLabelText(translated("Board code (fifteen characters, such as a friend's from Copy Board Code):"));
     QObject::connect(dialog, &QInputDialog::textValueSelected, dialog, std::move(play));
     dialog->open();
 }

@@ -93,20 +93,20 @@ TEST_F(GameTest, ASubmissionRunsItsStepsInOrderAndADailyBoardCountsOnce)
                            return RoundRecord {player, at, shown.computerScore, {}, shown.playerScore, 2, 0, {}};
                        },
                        [&] { steps += "words "; }, [&] { steps += "deal"; }});
-        EXPECT_EQ(printedBy([&] { EXPECT_FALSE(game.submit()); }), "Submit needs a board, and the word list cannot make one.\n");
+        EXPECT_EQ(printedBy([&] { EXPECT_FALSE(game.submitBoard()); }), "Submit needs a board, and the word list cannot make one.\n");
         dealWorkedExample(), gameModel().setOrigin(DealOrigin {dailySeed(60), row.daily});
         EXPECT_EQ(row.daily ? printedBy([&] { game.sayDailyStanding(row.daily); }) : "", row.standing);
         std::optional<Game::Submission> submitted;
-        const std::string said = printedBy([&] { submitted = game.submit(); });
+        const std::string said = printedBy([&] { submitted = game.submitBoard(); });
         ASSERT_TRUE(submitted);
         EXPECT_EQ(steps, "check fold 47 stats record words deal");
         EXPECT_EQ(said.find("this round was practice") != std::string::npos, row.played && row.daily) << said;
         EXPECT_EQ(std::tuple(submitted->yours, submitted->computers, submitted->outcome.endsWith(" Ctrl+E: review.")), std::tuple(19, 47, true));
-        const RoundRecord& round = game.lastRound().value();
+        const RoundRecord& round = game.lastSubmitted().value();
         EXPECT_EQ(std::tuple(round.player, round.playedAt, round.dailyNumber, round.bestPossible.has_value()), std::tuple("ada", now, row.recorded, true));
         EXPECT_EQ(archive.rounds.size(), row.hasHistory ? 1U : 0U);
         EXPECT_TRUE(game.lastResult().startsWith(row.heading)) << game.lastResult().toStdString();
-        EXPECT_TRUE(game.resultToCopy().sentence.startsWith("Result copied:\n" + game.lastResult()));
+        EXPECT_TRUE(game.resultToCopy().said.startsWith("Result copied:\n" + game.lastResult()));
     }
 }
 
@@ -119,13 +119,12 @@ TEST_F(GameTest, ANameTheStoreCannotKeepIsRefusedAndTheLeftPlayerKeepsItsBests)
     const QString first = QString::fromUtf8(gUserName);
     std::strcpy(gCurrStats.bestWord, "GARDEN"), gCurrStats.bestWordScore = 8;
     const QString longest(31, u'n'), tooLong(16, QChar(0x00E9)); // 31 and 32 bytes
-    using Outcome = NameChange::Outcome;
-    const struct { QString typed; Outcome outcome; QString sentence, player; } rows[] = {
-        {"", Outcome::Ignored, "", first},
-        {"ada", Outcome::Changed, "User changed to 'ada'", "ada"},
-        {tooLong, Outcome::Refused, "'" + tooLong + "' is too long for a player's name (at most 31 bytes); the player stays 'ada'.", "ada"},
-        {"LastUser", Outcome::Refused, "'LastUser' cannot be a player's name; the player stays 'ada'.", "ada"},
-        {longest, Outcome::Changed, "User changed to '" + longest + "'", longest},
+    const struct { QString typed; NameOutcome outcome; QString sentence, player; } rows[] = {
+        {"", NameOutcome::Ignored, "", first},
+        {"ada", NameOutcome::Changed, "User changed to 'ada'", "ada"},
+        {tooLong, NameOutcome::Refused, "'" + tooLong + "' is too long for a player's name (at most 31 bytes); the player stays 'ada'.", "ada"},
+        {"LastUser", NameOutcome::Refused, "'LastUser' cannot be a player's name; the player stays 'ada'.", "ada"},
+        {longest, NameOutcome::Changed, "User changed to '" + longest + "'", longest},
     };
     for (const auto& row : rows) {
         NameChange change;
