@@ -49,7 +49,8 @@ public:
     // a new board with the focus in its first cell. Always returns 1.
     int32_t createBoard();
 
-    // Where the game reads today's date (UTC) for the daily board; the system clock unless a test sets one.
+    // Where the game reads today's date (UTC) for the daily board and the time a round is recorded as
+    // played; the system clock unless a test sets one.
     void setClock(std::function<QDateTime()> clock) { m_game.setClock(std::move(clock)); }
 
     // What the game starts on instead of the launch's board: a board code (already read
