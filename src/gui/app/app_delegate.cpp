@@ -1,27 +1,23 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/app/app_delegate.h"
 
+#include "gui/app/app_dialogs.h"
 #include "gui/app/app_log.h"
-#include "gui/app/help_texts.h"
 #include "gui/app/preferences_dialog.h"
 #include "gui/app/round_book_loader.h"
 #include "gui/app/round_history.h"
 #include "gui/app/shortcut_help.h"
 #include "gui/board_view/board_layout.h"
-#include "core/board/word_selection.h"
 #include "gui/board_view/my_text_field.h"
 #include "core/platform/log_console.h"
-#include "core/dictionary/dictionary.h"
-#include "gui/board_view/grid.h"
 #include "core/history/history_files.h"
 #include "core/kept_board/kept_board_store.h"
-#include "core/board/board_code.h"
-#include "core/round/board_best.h"
-#include "core/round/lexicon.h"
+#include "core/game/board_keeper.h"
+#include "core/game/dealing.h"
+#include "core/game/player_name.h"
 #include "core/round/game_model.h"
 #include "core/preferences/preferences.h"
 #include "core/round/shared_result.h"
-#include "gui/app/board_keeper.h"
 #include "gui/board_view/board_reading.h"
 #include "gui/board_view/puzzle_check.h"
 #include "gui/board_view/round_submission.h"
@@ -30,26 +26,20 @@
 #include "core/player/user_stats.h"
 #include "gui/look/announcement.h"
 #include "gui/look/console_view.h"
-#include "gui/look/deferred_icons.h"
 #include "gui/look/named_font.h"
 #include "gui/look/text_field_values.h"
 #include "gui/look/window_handle.h"
 #include "core/dictionary/dictionary_check.h"
-#include "core/board/picking.h"
 #include "core/board/word_list.h"
-#include "ui_MainWindow.h"
 
 #include <QLineEdit>
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
-#include <QDateTime>
-#include <QDir>
 #include <QEvent>
 #include <QFile>
-#include <QInputDialog>
 #include <QLabel>
-#include <QMessageBox>
 #include <QMainWindow>
 #include <QPlainTextEdit>
 #include <QSettings>
@@ -59,63 +49,15 @@
 
 namespace {
 
-// A round's review names the best word that fitted each slot and three more.
-constexpr size_t kReviewedWordsPerSlot = 4;
-
-// No best is better than a false one, which would be stored with the round.
-std::optional<int> knownTotal(const BoardBest& best)
+// What Copy Board Code or Copy Result gives the clipboard, and says.
+void putOnClipboard(const Game::Copied& copied)
 {
-    return best.isKnown ? std::optional(best.total) : std::nullopt;
-}
-
-QFont consoleFont()
-{
-    return namedFont(QStringLiteral("Monaco"), 14.0, QFont::Monospace);
-}
-
-const QString kStatsFontFamily = QStringLiteral("Geneva");
-constexpr qreal kStatsFontPoints = 14.0;
-constexpr int kLongestUserName = sizeof gUserName - 1;
-
-// Controls are found by name, so any window made from the form binds alike; the signals
-// are pointers to members, so a misspelt one does not compile, where a string-based
-// connection would only warn at run time and leave the button dead.
-template <typename Source, typename... Args>
-void bindAction(AppDelegate* delegate, QMainWindow* window, const char* name, void (Source::*signal)(Args...),
-                void (AppDelegate::*action)(QObject*))
-{
-    auto* source = window->findChild<Source*>(QLatin1String(name));
-    if (!source) {
-        qCWarning(lcApp, "The window has no control named '%s'; its action stays unbound.", name);
-        return;
-    }
-    QObject::connect(source, signal, delegate, [delegate, source, action] { (delegate->*action)(source); });
-}
-
-// The board's cells go with the window: they are children of its content view.
-void moveBoardInto(QWidget* contentView)
-{
-    for (const auto& column : gGrid) {
-        for (const GridCell& cell : column) {
-            if (cell.field && contentView) {
-                cell.field->setParent(contentView);
-                cell.field->show();
-            }
-        }
-    }
+    if (!copied.clip.isEmpty())
+        QGuiApplication::clipboard()->setText(copied.clip);
+    myPrintf("%s", qUtf8Printable(copied.said));
 }
 
 } // namespace
-
-std::unique_ptr<QMainWindow> loadMainWindow()
-{
-    deferExtensionButtonIcons(); // before the form builds its menu bar
-    auto window = std::make_unique<QMainWindow>();
-    Ui::MainWindow form;
-    form.setupUi(window.get());
-    window->setFixedSize(window->sizeHint());
-    return window;
-}
 
 AppDelegate::AppDelegate(QObject* parent)
     : QObject(parent)
@@ -123,6 +65,10 @@ AppDelegate::AppDelegate(QObject* parent)
 {
     takeOutlets();
     connectActions();
+    m_game.setArchive([this] { return roundBook(); });
+    m_game.setSteps({[this] { CheckAllWords(nullptr); }, &foldRoundIntoStats, [this] { updateStatsDisplay(); },
+                     [this](const QString& player, const QDateTime& at, const BoardState& shown) { return roundRecordOf(player, at, shown, m_lastCheck); },
+                     [this] { displayComputerWords(); }, [this] { GenerateNewPuzzle(nullptr); }});
 }
 
 AppDelegate::~AppDelegate() = default;
@@ -141,9 +87,6 @@ void AppDelegate::setWindow(std::unique_ptr<QMainWindow> window)
     const QLabel* oldStats = statsField;
     takeOutlets();
     connectActions();
-    // The keeper shows a resumed board in the window it was given, which goes at the end of this call.
-    if (m_keeper)
-        m_keeper->showIn(_window.get(), compScore, theScore);
     if (!launched || !_window)
         return;
     gWindow = _window.get();
@@ -151,7 +94,7 @@ void AppDelegate::setWindow(std::unique_ptr<QMainWindow> window)
         resultView->setPlainText(oldConsole->toPlainText());
     attachConsoleView(resultView, consoleFont()); // the scores came over with the outlets
     if (oldStats && statsField)
-        showStatsText(oldStats->text());
+        showStatsText(statsField, oldStats->text());
     moveBoardInto(_window->centralWidget());
 }
 
@@ -200,47 +143,20 @@ void AppDelegate::connectActions()
         if (auto* action = w->findChild<QAction*>(QLatin1String(name)))
             connect(action, &QAction::triggered, this, slot);
     };
-    onTriggered("actionHowToPlay", [this] { showHelp(HelpPage::HowToPlay); });
-    onTriggered("actionAbout", [this] { showHelp(HelpPage::About); });
-    onTriggered("actionKeyboardShortcuts", [this] { showHelp(HelpPage::KeyboardShortcuts); });
+    onTriggered("actionHowToPlay", [w] { showHelp(w, HelpPage::HowToPlay); });
+    onTriggered("actionAbout", [w] { showHelp(w, HelpPage::About); });
+    onTriggered("actionKeyboardShortcuts", [w] { showHelp(w, HelpPage::KeyboardShortcuts); });
     onTriggered("actionRoundReview", &AppDelegate::showRoundReview);
     onTriggered("actionStatistics", &AppDelegate::showStatistics);
     onTriggered("actionResume", &AppDelegate::resumePreviousBoard);
     onTriggered("actionDailyBoard", &AppDelegate::playDailyBoard);
-    onTriggered("actionPlayBoardCode", &AppDelegate::askForBoardCode);
+    onTriggered("actionPlayBoardCode", [this, w] { askForBoardCode(w, [this](const QString& code) { playBoardCode(code); }); });
     onTriggered("actionCopyBoardCode", &AppDelegate::copyBoardCode);
     onTriggered("actionCopyResult", &AppDelegate::copyResult);
     if (auto* preferences = w->findChild<QAction*>(QStringLiteral("actionPreferences"))) {
         preferences->setShortcut(preferencesShortcut());
         connect(preferences, &QAction::triggered, this, &AppDelegate::showPreferences);
     }
-}
-
-void AppDelegate::showHelp(HelpPage page)
-{
-    auto* box = new QMessageBox(_window.get());
-    box->setAttribute(Qt::WA_DeleteOnClose);
-    box->setIcon(QMessageBox::Information);
-    box->setTextFormat(Qt::RichText);
-    switch (page) {
-    case HelpPage::HowToPlay:
-        box->setWindowTitle(tr("How to Play"));
-        box->setText(howToPlayText());
-        box->setObjectName(QStringLiteral("howToPlayBox"));
-        break;
-    case HelpPage::About:
-        box->setWindowTitle(tr("About Sixfold"));
-        box->setText(aboutText());
-        box->setObjectName(QStringLiteral("aboutBox"));
-        break;
-    case HelpPage::KeyboardShortcuts:
-        box->setWindowTitle(tr("Keyboard Shortcuts"));
-        box->setText(keyboardShortcutsText());
-        box->setObjectName(QStringLiteral("keyboardShortcutsBox"));
-        break;
-    }
-    box->setModal(false);
-    box->show();
 }
 
 void AppDelegate::applicationDidFinishLaunching(QObject* /*notification*/)
@@ -256,20 +172,14 @@ void AppDelegate::applicationDidFinishLaunching(QObject* /*notification*/)
     if (_window)
         _window->installEventFilter(this);
     KeptBoardStore store(KeptBoardStore::defaultFilePath(), KeptBoardStore::defaultSpareRecordPath());
-    m_keeper = std::make_unique<BoardKeeper>(std::move(store), window(), compScore, theScore);
+    m_keeper = std::make_unique<BoardKeeper>(std::move(store));
+    // The outlets are read at each call: a window set later shows the boards.
+    m_keeper->setView({[this](const BoardState& board) { showBoard(board, window(), compScore, theScore); },
+                       [this] { watchBoardCells(m_keeper.get()); }});
+    m_game.setKeeper(m_keeper.get());
     // A board asked for on the command line comes first, though the kept board is still read
-    // so that it stays kept; a code this word list cannot deal has been said on the console,
-    // and the launch goes on as usual.
-    std::optional<DealOrigin> launchBoard;
-    if (m_launchDaily) {
-        launchBoard = todaysDailyBoard();
-    } else if (!m_launchCode.isEmpty()) {
-        const CodeReading reading = readBoardCode(m_launchCode, wordListTag());
-        if (reading.fault == CodeFault::None)
-            launchBoard = DealOrigin {reading.seed, 0};
-        else
-            myPrintf("%s\n", qUtf8Printable(codeFaultSentence(reading.fault)));
-    }
+    // so that it stays kept; one that cannot be dealt was told, and the launch goes on as usual.
+    const std::optional<DealOrigin> launchBoard = m_game.launchBoard(m_launchDaily, m_launchCode);
     if (launchBoard)
         m_keeper->launch(false), dealBoard(*launchBoard);
     else if (!m_keeper->launch(preferences.resumesAtLaunch))
@@ -277,7 +187,7 @@ void AppDelegate::applicationDidFinishLaunching(QObject* /*notification*/)
     m_keeper->boardDealt();
     showBoardOrigin();
     if (m_launchDaily && launchBoard && gameModel().board())
-        sayDailyStanding(launchBoard->dailyNumber);
+        m_game.sayDailyStanding(launchBoard->dailyNumber);
     updateStatsDisplay();
     // Rounds an earlier run could not write go into the history now, not at the next round.
     if (QFile::exists(pendingRoundsPath(historyFilePath())))
@@ -286,22 +196,17 @@ void AppDelegate::applicationDidFinishLaunching(QObject* /*notification*/)
 
 int32_t AppDelegate::createBoard()
 {
-    dealBoard(DealOrigin {seedDealingFromEntropy(), 0});
+    dealBoard(randomDeal());
     return 1;
 }
 
 void AppDelegate::dealBoard(const DealOrigin& origin)
 {
-    const std::optional<PuzzleWords> puzzle = selectPuzzleWords(origin.seed);
-    if (!puzzle) {
-        myPrintf("The word list cannot make a puzzle, so the board stays empty.\n");
-        clearBoard();
-        gameModel().clear();
+    const auto layOut = [this](const PuzzleWords& puzzle) { layOutBoard(puzzle, window()); };
+    if (!::dealBoard(origin, layOut, &clearBoard)) {
         setIntValue(compScore, 0);
         return;
     }
-    layOutBoard(*puzzle, window());
-    gameModel().setOrigin(origin);
     setIntValue(compScore, gameModel().computerScore());
     qCDebug(lcApp, "Board laid out with %d cells.", static_cast<int>(window() ? window()->findChildren<myTextField*>().size() : 0));
 }
@@ -311,98 +216,39 @@ void AppDelegate::showBoardOrigin()
 {
     if (!_window)
         return;
-    const std::optional<DealOrigin>& origin = gameModel().origin();
-    _window->setWindowTitle(origin && origin->dailyNumber != 0 ? tr("Sixfold — Daily #%1").arg(origin->dailyNumber)
-                                                              : tr("Sixfold"));
-}
-
-QString AppDelegate::boardName() const
-{
-    const std::optional<DealOrigin>& origin = gameModel().origin();
-    if (!origin)
-        return QString();
-    if (origin->dailyNumber != 0)
-        return QStringLiteral("Daily #%1").arg(origin->dailyNumber);
-    return boardCode(origin->seed, wordListTag());
+    _window->setWindowTitle(windowTitleOf(gameModel().origin()));
 }
 
 bool AppDelegate::playBoardCode(const QString& code)
 {
-    const CodeReading reading = readBoardCode(code, wordListTag());
-    if (reading.fault != CodeFault::None) {
-        myPrintf("%s\n", qUtf8Printable(codeFaultSentence(reading.fault)));
+    const std::optional<DealOrigin> origin = m_game.boardOfCode(code);
+    if (!origin)
         return false;
-    }
-    replaceBoard(DealOrigin {reading.seed, 0});
-    myPrintf("Board %s dealt.\n", qUtf8Printable(boardCode(reading.seed, wordListTag())));
+    replaceBoard(*origin);
+    myPrintf("%s\n", qUtf8Printable(codeDealtSentence(*origin, wordListTag())));
     return true;
-}
-
-void AppDelegate::askForBoardCode()
-{
-    auto* dialog = new QInputDialog(_window.get());
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
-    dialog->setObjectName(QStringLiteral("boardCodeDialog"));
-    dialog->setWindowTitle(tr("Play Board Code"));
-    dialog->setLabelText(tr("Board code (fifteen characters, such as a friend's from Copy Board Code):"));
-    connect(dialog, &QInputDialog::textValueSelected, this, [this](const QString& code) { playBoardCode(code); });
-    dialog->open();
-}
-
-// Daily #1 is the first: a clock set before it has no daily board to deal.
-std::optional<DealOrigin> AppDelegate::todaysDailyBoard() const
-{
-    const QDate today = m_clock().date();
-    const int number = dailyNumber(today);
-    if (number >= 1)
-        return DealOrigin {dailySeed(number), number};
-    myPrintf("There is no daily board before Daily #1, the board of %s (UTC).\n",
-             qUtf8Printable(today.addDays(1 - number).toString(QStringLiteral("d MMMM yyyy"))));
-    return std::nullopt;
 }
 
 void AppDelegate::playDailyBoard()
 {
     if (!hasBoardFor("Daily Board"))
         return;
-    const std::optional<DealOrigin> daily = todaysDailyBoard();
+    const std::optional<DealOrigin> daily = m_game.todaysDailyBoard();
     if (!daily)
         return;
     replaceBoard(*daily);
     if (gameModel().board())
-        sayDailyStanding(daily->dailyNumber);
-}
-
-void AppDelegate::sayDailyStanding(int number)
-{
-    RoundBook* book = roundBook();
-    if (book && book->hasDailyResult(QString::fromUtf8(gUserName), number))
-        myPrintf("Daily #%d: you have played it today already, so this round is practice.\n", number);
-    else
-        myPrintf("Daily #%d: your first submission of it is today's result.\n", number);
+        m_game.sayDailyStanding(daily->dailyNumber);
 }
 
 void AppDelegate::copyBoardCode()
 {
-    const std::optional<DealOrigin>& origin = gameModel().origin();
-    if (!origin) {
-        myPrintf("This board came back from the kept one, which keeps no code; a dealt board has one.\n");
-        return;
-    }
-    const QString code = boardCode(origin->seed, wordListTag());
-    QGuiApplication::clipboard()->setText(code);
-    myPrintf("Board code %s copied.\n", qUtf8Printable(code));
+    putOnClipboard(m_game.boardCodeToCopy());
 }
 
 void AppDelegate::copyResult()
 {
-    if (m_lastResult.isEmpty()) {
-        if (hasBoardFor("Copy Result"))
-            myPrintf("There is no result to copy yet: Copy Result shares the last round you submitted.\n");
-        return;
-    }
-    QGuiApplication::clipboard()->setText(m_lastResult);
-    myPrintf("Result copied:\n%s", qUtf8Printable(m_lastResult));
+    putOnClipboard(m_game.resultToCopy());
 }
 
 void AppDelegate::applicationWillTerminate(QObject* /*notification*/)
@@ -415,17 +261,8 @@ void AppDelegate::applicationWillTerminate(QObject* /*notification*/)
 
 void AppDelegate::updateStatsDisplay()
 {
-    showStatsText(QString::fromStdString(statsText(gCurrStats)));
+    showStatsText(statsField, QString::fromStdString(statsText(gCurrStats)));
     saveStats();
-}
-
-// A label's accessible name hides its text from a screen reader, so the nine lines are
-// its description as well.
-void AppDelegate::showStatsText(const QString& text)
-{
-    statsField->setFont(namedFont(kStatsFontFamily, kStatsFontPoints, QFont::SansSerif));
-    statsField->setText(text);
-    statsField->setAccessibleDescription(text);
 }
 
 void AppDelegate::displayComputerWords()
@@ -439,16 +276,6 @@ void AppDelegate::CheckWord(QObject* /*sender*/)
     if (!typed.isEmpty())
         checkWordAndReport(typed);
     theWord->setText(QString());
-}
-
-// Without a board (the word list could not make one) an action that needs one only says so:
-// no round is scored, recorded or shared that was never dealt.
-bool AppDelegate::hasBoardFor(const char* action) const
-{
-    if (gameModel().board())
-        return true;
-    myPrintf("%s needs a board, and the word list cannot make one.\n", action);
-    return false;
 }
 
 void AppDelegate::CheckAllWords(QObject* sender)
@@ -468,19 +295,14 @@ void AppDelegate::CheckAllWords(QObject* sender)
 
 void AppDelegate::GenerateNewPuzzle(QObject* /*sender*/)
 {
-    replaceBoard(DealOrigin {seedDealingFromEntropy(), 0});
+    replaceBoard(randomDeal());
 }
 
 void AppDelegate::replaceBoard(const DealOrigin& origin)
 {
     if (m_keeper)
         m_keeper->boardLeaving();
-    for (const auto& column : gGrid) {
-        for (const GridCell& cell : column) {
-            if (cell.field)
-                cell.field->setParent(nullptr); // which hides it too
-        }
-    }
+    takeBoardOffWindow();
     setIntValue(theScore, 0);
     dealBoard(origin);
     if (m_keeper)
@@ -488,66 +310,23 @@ void AppDelegate::replaceBoard(const DealOrigin& origin)
     showBoardOrigin();
 }
 
-// A name is taken exactly as typed. One that does not fit is refused rather than cut,
-// since cutting could merge two players into one record; "LastUser" is refused because
-// the store keeps the last player under that key.
 void AppDelegate::ChangeUser(QObject* /*sender*/)
 {
-    const QString typed = newUserName->text();
-    if (typed.isEmpty())
-        return;
-    const QByteArray name = typed.toUtf8();
-    if (name.size() > kLongestUserName) {
-        myPrintf("'%s' is too long for a player's name (at most %d bytes); the player stays '%s'.\n",
-                 name.constData(), kLongestUserName, gUserName);
-        return;
-    }
-    if (typed == QStringLiteral("LastUser")) {
-        myPrintf("'LastUser' cannot be a player's name; the player stays '%s'.\n", gUserName);
-        return;
-    }
-    saveRaisedBests();
-    setUserName(name);
-    loadUserStats();
-    updateStatsDisplay();
-    myPrintf("User changed to '%s'\n", gUserName);
+    const NameChange change = changePlayer(newUserName->text());
+    if (change.outcome == NameOutcome::Changed)
+        updateStatsDisplay();
+    if (change.outcome != NameOutcome::Ignored)
+        myPrintf("%s\n", qUtf8Printable(change.sentence));
 }
 
 void AppDelegate::SubmitScore(QObject* /*sender*/)
 {
-    if (!hasBoardFor("Submit"))
+    const std::optional<Game::Submission> round = m_game.submitBoard();
+    if (!round)
         return;
-    // Without a dictionary every slot would be "not a word": a loss the player never played.
-    if (!canJudgeWords()) {
-        myPrintf("This round is not submitted: no word can be judged without the English dictionary.\n");
-        return;
-    }
-    if (m_keeper && !m_keeper->boardSubmitted()) {
-        GenerateNewPuzzle(nullptr);
-        return;
-    }
-    CheckAllWords(nullptr);
-    const int32_t yours = gameModel().playerScore();
-    const int32_t computers = gameModel().computerScore();
-    // The lexicon is read here, at the first submission, never at launch.
-    QString outcome;
-    std::optional<int> bestPossible;
-    if (const std::optional<BoardState>& board = gameModel().board()) {
-        const BoardBest best = bestOfBoard(*board, Lexicon::shared(), kReviewedWordsPerSlot);
-        bestPossible = knownTotal(best);
-        outcome = ::roundOutcome(gameModel().playerScore(), gameModel().computerScore(), bestPossible) + QStringLiteral(" Ctrl+E: review.");
-        m_lastReview = roundReview(*board, best);
-    }
-    foldRoundIntoStats(gameModel().computerScore());
-    updateStatsDisplay();
-    m_lastRound = recordRoundInHistory(bestPossible);
-    if (m_lastRound)
-        keepResultToShare(*m_lastRound);
-    displayComputerWords();
-    GenerateNewPuzzle(nullptr);
-    announce(roundSummary(yours, computers) + tr(" A new puzzle is dealt."));
+    announce(roundSummary(round->yours, round->computers) + tr(" A new puzzle is dealt."));
     if (roundOutcome) {
-        roundOutcome->setText(outcome);
+        roundOutcome->setText(round->outcome);
         qApp->installEventFilter(this);
     }
 }
@@ -571,129 +350,20 @@ bool AppDelegate::eventFilter(QObject* watched, QEvent* event)
     return QObject::eventFilter(watched, event);
 }
 
-namespace {
-
-// A kept round's board again, from its words and their places, with the letters the player
-// left judged as they were; none where the words do not chain.
-std::optional<BoardState> boardOf(const RoundRecord& round)
-{
-    BoardState board;
-    for (int w = 0; w < kWordCount; ++w) {
-        const SlotRecord& slot = round.wordSlots[w];
-        board.words[w] = {slot.solution.toLower(), {{slot.x, slot.y}, slot.direction}};
-    }
-    if (!chainOf(placementsOf(board)))
-        return std::nullopt;
-    const std::vector<BoardCell> crossings = crossingCells(board);
-    for (int w = 0; w < kWordCount; ++w) {
-        const SlotRecord& slot = round.wordSlots[w];
-        const QList<uint> letters = slot.letters.toUcs4(); // a letter may be two UTF-16 units
-        for (int k = 0; k < kWordLength && k < letters.size(); ++k) {
-            const BoardCell cell = board.words[w].place.cell(k);
-            const char32_t letter = letters[k];
-            if (letter != U' ' && std::find(crossings.begin(), crossings.end(), cell) == crossings.end())
-                board.typed.push_back({cell.x, cell.y, QString::fromUcs4(&letter, 1), slot.isWord ? Verdict::Word : Verdict::NotWord});
-        }
-    }
-    board.computerScore = round.computerScore;
-    board.playerScore = round.roundScore;
-    return board;
-}
-
-std::optional<int> bestPossibleOf(const RoundRecord& round)
-{
-    const std::optional<BoardState> board = boardOf(round);
-    return board ? knownTotal(bestOfBoard(*board, Lexicon::shared())) : std::nullopt;
-}
-
-// A round's review as it was when played: the best score it kept, where it kept one.
-RoundReview reviewOf(const RoundRecord& round)
-{
-    const std::optional<BoardState> board = boardOf(round);
-    if (!board)
-        return {};
-    BoardBest best = bestOfBoard(*board, Lexicon::shared(), kReviewedWordsPerSlot);
-    best.total = round.bestPossible.value_or(best.total);
-    best.isKnown = round.bestPossible ? round.knownBestPossible().has_value() : best.isKnown;
-    RoundReview review;
-    for (int w = 0; w < kWordCount; ++w) {
-        if (!best.fitting[w].empty())
-            review.bestWords[w] = QString::fromStdString(best.fitting[w].front().text).toUpper();
-    }
-    review.text = roundReview(*board, best);
-    return review;
-}
-
-} // namespace
-
 RoundBook* AppDelegate::roundBook()
 {
-    if (!m_roundBook) {
-        QString problem;
-        m_roundBook = loadRoundBook(&problem);
-        if (!m_roundBook) {
-            myPrintf("%s", problem.toUtf8().constData());
-        } else {
-            m_roundBook->setConsole([](const QString& line) { myPrintf("%s", line.toUtf8().constData()); });
-            // Read here, where a problem with it can be told: the scorer runs on the history's thread.
-            Lexicon::shared();
-            m_roundBook->setBestPossibleScorer(bestPossibleOf);
-            m_roundBook->setReviewer(reviewOf);
-        }
-    }
+    if (!m_roundBook)
+        m_roundBook = loadGamesRoundBook();
     return m_roundBook.get();
-}
-
-// The history is extra: whatever befalls it, the statistics are saved already and play goes on.
-// A daily board's first submission by the player is the day's result; the history says which.
-std::optional<RoundRecord> AppDelegate::recordRoundInHistory(std::optional<int> bestPossible)
-{
-    const std::optional<BoardState> shown = readShownBoard();
-    if (!shown)
-        return std::nullopt;
-    const QString player = QString::fromUtf8(gUserName);
-    RoundRecord round = roundRecordOf(player, QDateTime::currentDateTimeUtc(), *shown, m_lastCheck);
-    round.bestPossible = bestPossible;
-    RoundBook* book = roundBook();
-    const std::optional<DealOrigin>& origin = gameModel().origin();
-    // Without a history nothing says the day was played already, so the round counts.
-    if (origin && origin->dailyNumber != 0 && !(book && book->hasDailyResult(player, origin->dailyNumber)))
-        round.dailyNumber = origin->dailyNumber;
-    if (book)
-        book->recordRound(round);
-    return round;
-}
-
-void AppDelegate::keepResultToShare(const RoundRecord& round)
-{
-    const std::optional<DealOrigin>& origin = gameModel().origin();
-    RoundOutcome outcome;
-    outcome.boardName = boardName();
-    outcome.practice = origin && origin->dailyNumber != 0 && round.dailyNumber == 0;
-    outcome.playerScore = round.roundScore;
-    outcome.computerScore = round.computerScore;
-    outcome.bestPossible = round.bestPossible;
-    for (int i = 0; i < kRoundSlots; ++i)
-        outcome.isWord[static_cast<size_t>(i)] = round.wordSlots[static_cast<size_t>(i)].isWord;
-    m_lastResult = shareableResult(outcome);
-    if (outcome.practice)
-        myPrintf("You have a result for Daily #%d already; this round was practice.\n", origin->dailyNumber);
 }
 
 void AppDelegate::showRoundReview()
 {
-    RoundBook* book = m_lastRound ? roundBook() : nullptr;
-    if (book) {
-        book->showReview(*m_lastRound, window());
-        return;
-    }
-    auto* box = new QMessageBox(QMessageBox::NoIcon, QStringLiteral("Round Review"),
-                                m_lastReview.isEmpty() ? QStringLiteral("Submit a round to review it here.") : m_lastReview,
-                                QMessageBox::Close, window());
-    box->setObjectName(QStringLiteral("roundReview"));
-    box->setAttribute(Qt::WA_DeleteOnClose);
-    box->setModal(false);
-    box->show();
+    RoundBook* book = m_game.lastSubmitted() ? roundBook() : nullptr;
+    if (book)
+        book->showReview(*m_game.lastSubmitted(), window());
+    else
+        showReviewText(window(), m_game.lastReview());
 }
 
 void AppDelegate::showStatistics()
@@ -711,15 +381,5 @@ void AppDelegate::resumePreviousBoard()
 
 void AppDelegate::showPreferences()
 {
-    QSettings settings(preferencesFilePath(), QSettings::IniFormat);
-    auto* dialog = new PreferencesDialog(loadPreferences(settings), _window.get());
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
-    connect(dialog, &QDialog::accepted, this, [this, dialog] {
-        QSettings settings(preferencesFilePath(), QSettings::IniFormat);
-        if (!savePreferences(settings, dialog->chosen()) && !std::exchange(m_hasReportedUnsavedPreferences, true))
-            myPrintf("The preferences cannot be saved in %s; they hold until the game quits.\n",
-                     qUtf8Printable(QDir::toNativeSeparators(settings.fileName())));
-        applyWordColours(dialog->chosen().wordColours);
-    });
-    dialog->open();
+    ::showPreferences(_window.get(), &m_hasReportedUnsavedPreferences);
 }

@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/game/game.h"
 #include "core/history/round_record.h"
 #include "core/round/game_model.h"
+#include "gui/app/main_window.h"
 #include "gui/board_view/puzzle_check.h"
 
 #include <QDateTime>
@@ -20,9 +22,6 @@ class QPlainTextEdit;
 class QString;
 class BoardKeeper;
 class RoundBook;
-
-// A main window built from the form, at its fixed size, with none of its controls bound.
-std::unique_ptr<QMainWindow> loadMainWindow();
 
 // A round's outcome as a screen reader hears it after Submit: both scores and who won.
 QString roundSummary(int32_t yours, int32_t computers);
@@ -50,8 +49,9 @@ public:
     // a new board with the focus in its first cell. Always returns 1.
     int32_t createBoard();
 
-    // Where the game reads today's date (UTC) for the daily board; the system clock unless a test sets one.
-    void setClock(std::function<QDateTime()> clock) { m_clock = std::move(clock); }
+    // Where the game reads today's date (UTC) for the daily board and the time a round is recorded as
+    // played; the system clock unless a test sets one.
+    void setClock(std::function<QDateTime()> clock) { m_game.setClock(std::move(clock)); }
 
     // What the game starts on instead of the launch's board: a board code (already read
     // sound, though its word list is checked at launch) or today's daily board.
@@ -70,7 +70,7 @@ public:
     // Game > Copy Result: the last submitted round, without its letters, on the clipboard.
     void copyResult();
     // What Copy Result would copy; empty before the first submission.
-    const QString& lastResult() const { return m_lastResult; }
+    const QString& lastResult() const { return m_game.lastResult(); }
 
     // Shows the current player's statistics in the statistics panel and saves them.
     void updateStatsDisplay();
@@ -111,40 +111,23 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    enum class HelpPage { HowToPlay, About, KeyboardShortcuts };
-
     void takeOutlets();
     void connectActions();
-    void showStatsText(const QString& text);
-    void showHelp(HelpPage page);
     // The dealing behind createBoard, from a known seed.
     void dealBoard(const DealOrigin& origin);
     // New Puzzle's steps with the board `origin` names.
     void replaceBoard(const DealOrigin& origin);
     void showBoardOrigin();
-    // Today's daily board, or none, said on the console, before the first.
-    std::optional<DealOrigin> todaysDailyBoard() const;
-    bool hasBoardFor(const char* action) const;
-    // Whether the daily board numbered `number` still counts for the player today.
-    void sayDailyStanding(int number);
-    void askForBoardCode();
-    QString boardName() const;
 
     std::unique_ptr<QMainWindow> _window;
     std::unique_ptr<BoardKeeper> m_keeper;
     // Loaded at the first submission or the first look at the statistics, never at launch;
     // null, having said why on the console, when it cannot be.
     RoundBook* roundBook();
-    // Returns the round as recorded, or nothing when the board cannot be read.
-    std::optional<RoundRecord> recordRoundInHistory(std::optional<int> bestPossible);
-    void keepResultToShare(const RoundRecord& round);
     std::unique_ptr<RoundBook> m_roundBook;
+    Game m_game;
     BoardCheck m_lastCheck; // what the latest Check All Words read and judged
     QString m_launchCode;
-    std::function<QDateTime()> m_clock = &QDateTime::currentDateTimeUtc;
     bool m_launchDaily = false;
-    QString m_lastResult; // what Copy Result shares
-    QString m_lastReview;   // the last submitted round's review; empty before the first
-    std::optional<RoundRecord> m_lastRound; // the last submitted round, to review it drawn
     bool m_hasReportedUnsavedPreferences = false; // said once a run, like every other file's failure
 };

@@ -1,6 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/app/round_book_loader.h"
 
+#include "core/game/stored_round.h"
+#include "core/platform/log_console.h"
+#include "core/round/lexicon.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QLibrary>
@@ -25,4 +29,20 @@ std::unique_ptr<RoundBook> loadRoundBook(QString* problem)
     }
     *problem = QStringLiteral("The history and its statistics are unavailable: %1\n").arg(errors.join(QStringLiteral("; ")));
     return nullptr;
+}
+
+std::unique_ptr<RoundBook> loadGamesRoundBook()
+{
+    QString problem;
+    std::unique_ptr<RoundBook> book = loadRoundBook(&problem);
+    if (!book) {
+        myPrintf("%s", problem.toUtf8().constData());
+        return nullptr;
+    }
+    book->setConsole([](const QString& line) { myPrintf("%s", line.toUtf8().constData()); });
+    // Read here, where a problem with it can be told: the scorer runs on the history's thread.
+    Lexicon::shared();
+    book->setBestPossibleScorer(bestPossibleOf);
+    book->setReviewer(reviewOf);
+    return book;
 }

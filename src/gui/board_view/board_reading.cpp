@@ -14,15 +14,6 @@
 #include <algorithm>
 #include <cctype>
 
-std::optional<BoardState> readShownBoard()
-{
-    const std::optional<BoardState>& board = gameModel().board();
-    // Only a board that would read back is worth keeping.
-    if (!board || !readBoardDocument(writeBoardDocument(*board)))
-        return std::nullopt;
-    return board;
-}
-
 void showBoard(const BoardState& board, QMainWindow* window, QLabel* computerScore, QLabel* playerScore)
 {
     const std::optional<ChainCrossings> chain = chainOf(placementsOf(board));

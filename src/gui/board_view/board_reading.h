@@ -8,10 +8,6 @@
 class QLabel;
 class QMainWindow;
 
-// The board shown now, as the game model holds it; none when no board of five chained
-// words is laid out.
-std::optional<BoardState> readShownBoard();
-
 // Lays `board` out as a dealt board is laid out, then puts back its typed letters with their
 // verdicts and its player's score, the focus on the first cell. The computer's score is the
 // letter value of its words, whatever the board says.

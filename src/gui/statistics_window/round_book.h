@@ -2,6 +2,7 @@
 #pragma once
 
 #include "core/round/round_archive.h"
+#include "core/round/round_review.h"
 
 #include <QString>
 #include <QtGlobal>
@@ -11,14 +12,6 @@
 #include <optional>
 
 class QWidget;
-
-// What the game's lexicon says of a round's board: each slot's best word (chain order, empty
-// where none fits) and the review in words, slot by slot.
-struct RoundReview {
-    std::array<QString, kRoundSlots> bestWords;
-    QString text;
-};
-using RoundReviewer = std::function<RoundReview(const RoundRecord&)>;
 
 // The history of rounds and the window that shows it, as the game reaches them: through the
 // module sixfold-statistics, loaded at the first round or the first look at the statistics,

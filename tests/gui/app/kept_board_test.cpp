@@ -4,8 +4,8 @@
 #include "gui/app/preferences_dialog.h"
 #include "core/kept_board/kept_board_store.h"
 #include "core/preferences/preferences.h"
-#include "gui/app/board_keeper.h"
-#include "gui/board_view/board_reading.h"
+#include "core/game/board_keeper.h"
+#include "core/game/board_keeper.h"
 #include "support/root_rights.h"
 
 #include <QApplication>

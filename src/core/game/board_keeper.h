@@ -8,10 +8,12 @@
 #include <QObject>
 #include <QTimer>
 
+#include <functional>
 #include <optional>
 
-class QLabel;
-class QMainWindow;
+// The board shown now, as the game model holds it; none when no board of five chained
+// words is laid out.
+std::optional<BoardState> readShownBoard();
 
 // Decides which board is kept and writes it. Two boards are in play: the one shown and
 // the kept one that Resume brings back. The file holds the board to resume at the next
@@ -21,12 +23,17 @@ class BoardKeeper : public QObject {
     Q_OBJECT
 
 public:
-    // Shows boards in `window` with the two score labels, which must outlive the keeper.
-    BoardKeeper(KeptBoardStore store, QMainWindow* window, QLabel* computerScore, QLabel* playerScore,
-                QObject* parent = nullptr);
+    // What shows the boards: it lays out a kept board brought back, and watches the shown
+    // board's cells, telling boardChanged of each letter typed.
+    struct View {
+        std::function<void(const BoardState&)> show;
+        std::function<void()> watch;
+    };
 
-    // Shows boards in another window from now on; those given before may then go.
-    void showIn(QMainWindow* window, QLabel* computerScore, QLabel* playerScore);
+    // A change waits `saveDelayMs` before it is written.
+    explicit BoardKeeper(KeptBoardStore store, int saveDelayMs = kSaveDelayMs, QObject* parent = nullptr);
+
+    void setView(View view) { m_view = std::move(view); }
 
     // Reads the kept board at launch, saying on the console when the file was no board.
     // With `resumes` it shows that board at once and returns true; else the caller deals.
@@ -44,7 +51,7 @@ public:
     // the console when a kept board waits, unless the board replaces a submitted one.
     void boardDealt();
 
-    // Something on the shown board changed (a letter, a check): written within kSaveDelayMs.
+    // Something on the shown board changed (a letter, a check): written within the save delay.
     void boardChanged();
 
     // Shows the kept board and keeps the shown one in its place.
@@ -53,7 +60,6 @@ public:
     // Writes at once what is to be kept, even when this game wrote it before: at quit and
     // termination, so that of two games the one left last is the one kept.
     void saveNow();
-
 
     // The longest a change waits before it is written; a change is never delayed further
     // by the ones after it, so a crash loses at most this much typing.
@@ -65,15 +71,14 @@ signals:
 
 private:
     enum class WriteWhen { Changed, Always };
-    void write(WriteWhen when);
+    void writeKept(WriteWhen when);
+    void showKept(const BoardState& board);
     void watchBoard();
     std::optional<BoardState> shownBoard() const;
-    void report(const QString& sentence);
+    void tell(const QString& sentence);
 
     KeptBoardStore m_store;
-    QMainWindow* m_window;
-    QLabel* m_computerScore;
-    QLabel* m_playerScore;
+    View m_view;
     std::optional<BoardState> m_kept;
     std::optional<QByteArray> m_written; // what the file holds as far as this game knows
     QString m_writtenId;                 // and the identity of that board

@@ -1,12 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "gui/app/board_keeper.h"
+#include "core/game/board_keeper.h"
 
 #include "core/platform/log_console.h"
-#include "gui/board_view/grid.h"
 #include "core/round/game_model.h"
-#include "gui/board_view/board_reading.h"
 
-#include <QLineEdit>
 #include <QUuid>
 
 #include <utility>
@@ -20,36 +17,34 @@ bool isWorthKeeping(const std::optional<BoardState>& board)
 
 } // namespace
 
-BoardKeeper::BoardKeeper(KeptBoardStore store, QMainWindow* window, QLabel* computerScore, QLabel* playerScore,
-                         QObject* parent)
-    : QObject(parent)
-    , m_store(std::move(store))
-    , m_window(window)
-    , m_computerScore(computerScore)
-    , m_playerScore(playerScore)
+std::optional<BoardState> readShownBoard()
 {
-    m_saveTimer.setSingleShot(true);
-    m_saveTimer.setInterval(kSaveDelayMs);
-    connect(&m_saveTimer, &QTimer::timeout, this, [this] { write(WriteWhen::Changed); });
+    const std::optional<BoardState>& board = gameModel().board();
+    // Only a board that would read back is worth keeping.
+    if (!board || !readBoardDocument(writeBoardDocument(*board)))
+        return std::nullopt;
+    return board;
 }
 
-void BoardKeeper::showIn(QMainWindow* window, QLabel* computerScore, QLabel* playerScore)
+BoardKeeper::BoardKeeper(KeptBoardStore store, int saveDelayMs, QObject* parent)
+    : QObject(parent)
+    , m_store(std::move(store))
 {
-    m_window = window;
-    m_computerScore = computerScore;
-    m_playerScore = playerScore;
+    m_saveTimer.setSingleShot(true);
+    m_saveTimer.setInterval(saveDelayMs);
+    connect(&m_saveTimer, &QTimer::timeout, this, [this] { writeKept(WriteWhen::Changed); });
 }
 
 bool BoardKeeper::launch(bool resumes)
 {
     KeptBoardStore::Loaded loaded = m_store.load();
-    report(loaded.problem);
+    tell(loaded.problem);
     m_kept = std::move(loaded.board);
     if (m_kept)
         m_written = writeBoardDocument(*m_kept), m_writtenId = boardIdentity(*m_kept);
     if (!resumes || !isWorthKeeping(m_kept))
         return false;
-    showBoard(*m_kept, m_window, m_computerScore, m_playerScore);
+    showKept(*m_kept);
     m_shownId = boardIdentity(*m_kept);
     m_kept.reset();
     watchBoard();
@@ -61,13 +56,13 @@ bool BoardKeeper::boardSubmitted()
     m_isShownSubmitted = true;
     QString problem;
     const bool isFirst = m_store.submit(m_shownId, &problem) != KeptBoardStore::Outcome::Submitted;
-    report(problem);
+    tell(problem);
     if (!isFirst)
         myPrintf("This board was submitted already, in another game; it is not scored again.\n");
     // Gone from the file, or remembered as submitted where it could not be removed.
     if (m_writtenId == m_shownId)
         m_written = QByteArray(), m_writtenId.clear();
-    write(WriteWhen::Changed);
+    writeKept(WriteWhen::Changed);
     return isFirst;
 }
 
@@ -87,7 +82,7 @@ void BoardKeeper::boardDealt()
     if (m_shownId.isEmpty())
         m_shownId = QUuid::createUuid().toString(QUuid::WithoutBraces);
     watchBoard();
-    write(WriteWhen::Changed);
+    writeKept(WriteWhen::Changed);
     if (isWorthKeeping(m_kept) && !isAfterSubmit)
         myPrintf("A board left unfinished is kept: Ctrl+R (Game > Resume Previous Board) brings it back.\n");
 }
@@ -111,19 +106,19 @@ void BoardKeeper::resumeKept()
     }
     std::optional<BoardState> shown = shownBoard();
     m_isShownSubmitted = false;
-    showBoard(*m_kept, m_window, m_computerScore, m_playerScore);
+    showKept(*m_kept);
     m_shownId = boardIdentity(*m_kept);
     m_kept = std::move(shown);
     watchBoard();
-    write(WriteWhen::Changed);
+    writeKept(WriteWhen::Changed);
 }
 
 void BoardKeeper::saveNow()
 {
-    write(WriteWhen::Always);
+    writeKept(WriteWhen::Always);
 }
 
-void BoardKeeper::write(WriteWhen when)
+void BoardKeeper::writeKept(WriteWhen when)
 {
     m_saveTimer.stop();
     // A board not worth keeping need not be read back first: a new board's write, at every
@@ -139,13 +134,13 @@ void BoardKeeper::write(WriteWhen when)
             return;
         switch (m_store.save(*toKeep, &problem)) {
         case KeptBoardStore::Outcome::Done:
-            report(problem);
+            tell(problem);
             m_written = std::move(bytes), m_writtenId = boardIdentity(*toKeep);
             m_lastProblem.clear();
             emit saved();
             return;
         case KeptBoardStore::Outcome::Failed:
-            report(problem);
+            tell(problem);
             return;
         case KeptBoardStore::Outcome::Submitted:
             // Another game submitted it: it is never kept again, nor scored here.
@@ -160,21 +155,23 @@ void BoardKeeper::write(WriteWhen when)
     if (!m_written || m_written->isEmpty())
         return;
     if (!m_store.remove(m_writtenId, &problem)) {
-        report(problem);
+        tell(problem);
         return;
     }
     m_written = QByteArray(), m_writtenId.clear();
     emit saved();
 }
 
+void BoardKeeper::showKept(const BoardState& board)
+{
+    if (m_view.show)
+        m_view.show(board);
+}
+
 void BoardKeeper::watchBoard()
 {
-    for (const auto& column : gGrid) {
-        for (const GridCell& cell : column) {
-            if (cell.field && cell.editable)
-                connect(cell.field.get(), &QLineEdit::textChanged, this, &BoardKeeper::boardChanged, Qt::UniqueConnection);
-        }
-    }
+    if (m_view.watch)
+        m_view.watch();
 }
 
 std::optional<BoardState> BoardKeeper::shownBoard() const
@@ -188,7 +185,7 @@ std::optional<BoardState> BoardKeeper::shownBoard() const
 }
 
 // A write fails again at every keystroke while its cause lasts: said once.
-void BoardKeeper::report(const QString& sentence)
+void BoardKeeper::tell(const QString& sentence)
 {
     if (sentence.isEmpty() || sentence == m_lastProblem)
         return;

@@ -1,0 +1,92 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "core/history/round_record.h"
+#include "core/round/game_model.h"
+#include "core/round/round_archive.h"
+
+#include <QDateTime>
+#include <QString>
+
+#include <functional>
+#include <optional>
+
+class BoardKeeper;
+
+// Without a board (the word list could not make one) an action that needs one only says so:
+// no round is scored, recorded or shared that was never dealt.
+bool hasBoardFor(const char* action);
+
+// The round as the game plays it: the daily rule and a submission's steps, and what the last
+// submitted round left to share and review. The window wires the player's actions to it and
+// shows what it returns; the check, the player's record and the window's own steps come in
+// as callbacks, each called at its place in a submission.
+class Game {
+public:
+    struct Steps {
+        std::function<void()> checkAll;                  // Check All Words, told with the round
+        std::function<void(int computerScore)> foldIntoStats; // the round checked into the player's record
+        std::function<void()> showStats;                 // the record shown and saved
+        // The round just checked, as the history keeps it.
+        std::function<RoundRecord(const QString& player, const QDateTime& playedAt, const BoardState& shown)> checkedRound;
+        std::function<void()> showComputerWords;
+        std::function<void()> dealNew;
+    };
+
+    // A round scored: both scores and the outcome as the window says it.
+    struct Submission {
+        int yours = 0;
+        int computers = 0;
+        QString outcome;
+    };
+
+    void setSteps(Steps steps) { m_steps = std::move(steps); }
+    // Today's date (UTC) for the daily board, and the time a round is recorded as played.
+    void setClock(std::function<QDateTime()> clock) { m_clock = std::move(clock); }
+    // The history, reached at its first use; null, having said why, when it cannot be.
+    void setArchive(std::function<RoundArchive*()> archive) { m_archive = std::move(archive); }
+    // Without one every submission is the board's first.
+    void setKeeper(BoardKeeper* keeper) { m_keeper = keeper; }
+
+
+    // The board asked for on the command line: today's daily board, or the one `code` names
+    // (none for an empty code). One that cannot be dealt is said on the console.
+    std::optional<DealOrigin> launchBoard(bool daily, const QString& code) const;
+    // The board `code` names; none, said on the console, for a code this word list cannot deal.
+    std::optional<DealOrigin> boardOfCode(const QString& code) const;
+    // Today's daily board; none before Daily #1, said on the console.
+    std::optional<DealOrigin> todaysDailyBoard() const;
+    // Says whether the player's next submission of the daily board `number` is today's result.
+    void sayDailyStanding(int number);
+
+    // Submits the board on show: the keeper's word that no game scored it before, the check,
+    // the best the board allowed, the record, the history, the result to share, the computer's
+    // words and a new deal, in that order. None when it is not scored, said on the console.
+    std::optional<Submission> submitBoard();
+
+    // What Copy Board Code and Copy Result put on the clipboard (nothing when `clip` is empty)
+    // and the console's words for it.
+    struct Copied {
+        QString clip;
+        QString said;
+    };
+    Copied boardCodeToCopy() const;
+    Copied resultToCopy() const;
+
+    const QString& lastResult() const { return m_lastResult; }
+    const QString& lastReview() const { return m_lastReview; }
+    const std::optional<RoundRecord>& lastSubmitted() const { return m_lastSubmitted; }
+
+private:
+    RoundArchive* archive() const { return m_archive ? m_archive() : nullptr; }
+    std::optional<RoundRecord> recordInHistory(std::optional<int> bestPossible);
+    void keepResultToShare(const RoundRecord& round);
+
+    Steps m_steps;
+    std::function<QDateTime()> m_clock = &QDateTime::currentDateTimeUtc;
+    std::function<RoundArchive*()> m_archive;
+    BoardKeeper* m_keeper = nullptr;
+    QString m_lastResult;                   // what Copy Result shares
+    QString m_lastReview;                   // empty before the first submission
+    std::optional<RoundRecord> m_lastSubmitted; // to review it drawn
+};

@@ -1,0 +1,204 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/game/board_keeper.h"
+#include "core/game/dealing.h"
+#include "core/game/game.h"
+#include "core/game/player_name.h"
+#include "core/game/stored_round.h"
+#include "core/player/stats_persistence.h"
+#include "core/player/user_defaults_store.h"
+#include "support/core_resets.h"
+#include "support/printed.h"
+
+#include <QSignalSpy>
+
+#include <algorithm>
+#include <set>
+
+namespace {
+
+inline void resetRound() { resetStats(), gameModel().clear(); }
+using GameTest = LayerTest<resetRound>;
+
+// garden, anchor, chosen, normal, silver: crossing at (1, 0), (1, 3), (5, 3), (5, 8); the computer scores 47.
+void dealWorkedExample()
+{
+    gameModel().deal({"garden", "anchor", "chosen", "normal", "silver"}, {1, 1, 2});
+}
+
+// Stands in for the history: what it was given, and the daily boards it says were played.
+struct FakeArchive : RoundArchive {
+    void recordRound(const RoundRecord& round) override { rounds.push_back(round); }
+    bool hasDailyResult(const QString&, int number) override { return played.count(number) != 0; }
+    std::vector<RoundRecord> rounds;
+    std::set<int> played;
+};
+
+TEST_F(GameTest, TheDailyBoardIsNumberedFromItsFirstDayAndNoneComesBefore)
+{
+    const std::string none = "There is no daily board before Daily #1, the board of 1 January 2026 (UTC).\n";
+    const struct { QDate today; int number; std::string said; } rows[] = {
+        {{2025, 6, 1}, 0, none}, {{2025, 12, 31}, 0, none}, {{2026, 1, 1}, 1, ""}, {{2026, 3, 1}, 60, ""}};
+    for (const auto& row : rows) {
+        Game game;
+        game.setClock([&row] { return QDateTime(row.today, QTime(23, 59), Qt::UTC); });
+        std::optional<DealOrigin> daily;
+        EXPECT_EQ(printedBy([&] { daily = game.todaysDailyBoard(); }), row.said) << row.number;
+        EXPECT_EQ(daily ? daily->dailyNumber : 0, row.number);
+        EXPECT_EQ(windowTitleOf(daily), row.number ? QString("Sixfold — Daily #%1").arg(row.number) : QString("Sixfold"));
+        EXPECT_EQ(daily ? daily->seed : 0, row.number ? dailySeed(row.number) : 0) << "the same everywhere for the same day";
+    }
+}
+
+// A code read back deals the board it was copied from and names it; a mistyped one deals nothing and says why.
+TEST_F(GameTest, ABoardCodeDealsTheBoardItNamesOrSaysWhyNot)
+{
+    const WordListTag list {0x1234567890abcdefULL, false};
+    const QString code = boardCode(987654321, list);
+    const DealChoice read = dealFromCode(code.toLower(), list);
+    EXPECT_EQ(std::pair(read.origin.value_or(DealOrigin {}).seed, read.refusal), std::pair(uint64_t {987654321}, QString()));
+    EXPECT_EQ(boardNameOf(read.origin, list), code);
+    EXPECT_EQ(boardNameOf(DealOrigin {5, 12}, list), "Daily #12");
+    EXPECT_EQ(boardNameOf(std::nullopt, list), "") << "a board resumed keeps no code";
+    QString typo = code;
+    typo[0] = typo[0] == u'2' ? u'3' : u'2';
+    const DealChoice wrong = dealFromCode(typo, list);
+    EXPECT_EQ(std::pair(wrong.origin.has_value(), wrong.refusal), std::pair(false, codeFaultSentence(CodeFault::Typo)));
+}
+
+// A daily board's first submission by the player is the day's result; once the history holds one
+// the next is practice; without a history nothing says the day was played, so it counts. Every
+// submission runs its steps in one order and records the round at the clock's time.
+TEST_F(GameTest, ASubmissionRunsItsStepsInOrderAndADailyBoardCountsOnce)
+{
+    const QDateTime now(QDate(2026, 3, 1), QTime(12, 0), Qt::UTC);
+    const struct { int daily; bool hasHistory, played; int recorded; const char* heading; std::string standing; } rows[] = {
+        {60, true, false, 60, "Sixfold Daily #60\n", "Daily #60: your first submission of it is today's result.\n"},
+        {60, true, true, 0, "Sixfold Daily #60 (practice)\n", "Daily #60: you have played it today already, so this round is practice.\n"},
+        {60, false, false, 60, "Sixfold Daily #60\n", "Daily #60: your first submission of it is today's result.\n"},
+        {0, true, true, 0, "Sixfold ", ""},
+    };
+    std::strcpy(gUserName, "ada");
+    for (const auto& row : rows) {
+        gameModel().clear();
+        FakeArchive archive;
+        archive.played = {row.played ? row.daily : 0};
+        std::string steps;
+        Game game;
+        game.setClock([&now] { return now; });
+        game.setArchive([&]() -> RoundArchive* { return row.hasHistory ? &archive : nullptr; });
+        game.setSteps({[&] { steps += "check ", gameModel().applyCheck({true, false, true, false, false}, {8, 0, 11, 0, 0}, 19); },
+                       [&](int computers) { steps += "fold " + std::to_string(computers) + ' '; }, [&] { steps += "stats "; },
+                       [&](const QString& player, const QDateTime& at, const BoardState& shown) {
+                           steps += "record ";
+                           return RoundRecord {player, at, shown.computerScore, {}, shown.playerScore, 2, 0, {}};
+                       },
+                       [&] { steps += "words "; }, [&] { steps += "deal"; }});
+        EXPECT_EQ(printedBy([&] { EXPECT_FALSE(game.submitBoard()); }), "Submit needs a board, and the word list cannot make one.\n");
+        dealWorkedExample(), gameModel().setOrigin(DealOrigin {dailySeed(60), row.daily});
+        EXPECT_EQ(row.daily ? printedBy([&] { game.sayDailyStanding(row.daily); }) : "", row.standing);
+        std::optional<Game::Submission> submitted;
+        const std::string said = printedBy([&] { submitted = game.submitBoard(); });
+        ASSERT_TRUE(submitted);
+        EXPECT_EQ(steps, "check fold 47 stats record words deal");
+        EXPECT_EQ(said.find("this round was practice") != std::string::npos, row.played && row.daily) << said;
+        EXPECT_EQ(std::tuple(submitted->yours, submitted->computers, submitted->outcome.endsWith(" Ctrl+E: review.")), std::tuple(19, 47, true));
+        const RoundRecord& round = game.lastSubmitted().value();
+        EXPECT_EQ(std::tuple(round.player, round.playedAt, round.dailyNumber, round.bestPossible.has_value()), std::tuple("ada", now, row.recorded, true));
+        EXPECT_EQ(archive.rounds.size(), row.hasHistory ? 1U : 0U);
+        EXPECT_TRUE(game.lastResult().startsWith(row.heading)) << game.lastResult().toStdString();
+        EXPECT_TRUE(game.resultToCopy().said.startsWith("Result copied:\n" + game.lastResult()));
+    }
+}
+
+// A name is taken as typed; one that does not fit, and "LastUser", are refused whole. The
+// player left keeps a best word a check raised, saved before the name changes.
+TEST_F(GameTest, ANameTheStoreCannotKeepIsRefusedAndTheLeftPlayerKeepsItsBests)
+{
+    std::strcpy(gUserName, "first");
+    printedBy([] { loadPrefs(); });
+    const QString first = QString::fromUtf8(gUserName);
+    std::strcpy(gCurrStats.bestWord, "GARDEN"), gCurrStats.bestWordScore = 8;
+    const QString longest(31, u'n'), tooLong(16, QChar(0x00E9)); // 31 and 32 bytes
+    const struct { QString typed; NameOutcome outcome; QString sentence, player; } rows[] = {
+        {"", NameOutcome::Ignored, "", first},
+        {"ada", NameOutcome::Changed, "User changed to 'ada'", "ada"},
+        {tooLong, NameOutcome::Refused, "'" + tooLong + "' is too long for a player's name (at most 31 bytes); the player stays 'ada'.", "ada"},
+        {"LastUser", NameOutcome::Refused, "'LastUser' cannot be a player's name; the player stays 'ada'.", "ada"},
+        {longest, NameOutcome::Changed, "User changed to '" + longest + "'", longest},
+    };
+    for (const auto& row : rows) {
+        NameChange change;
+        printedBy([&] { change = changePlayer(row.typed); });
+        EXPECT_EQ(std::tuple(change.outcome, change.sentence, QString::fromUtf8(gUserName)), std::tuple(row.outcome, row.sentence, row.player));
+    }
+    const std::optional<StoreValue> kept = UserDefaultsStore(UserDefaultsStore::standardFilePath()).objectForKey(first);
+    ASSERT_TRUE(kept && std::holds_alternative<StoreDictionary>(*kept));
+    EXPECT_EQ(std::get<StoreDictionary>(*kept).at("bestWord"), StoreScalar(QString("GARDEN")));
+}
+
+// What the history keeps of a round makes the board again as it was: its words, the letters
+// the player typed with their verdicts, and both scores; words that do not chain make none.
+TEST_F(GameTest, AStoredRoundIsTheBoardItWasMadeFrom)
+{
+    dealWorkedExample();
+    for (const auto& [x, y, letter] : {std::tuple(0, 0, "G"), {2, 0, "R"}, {3, 0, "D"}, {4, 0, "E"}, {5, 0, "N"}, {1, 1, "x"}, {4, 3, "E"}, {3, 8, "s"}})
+        gameModel().setLetter({x, y}, letter);
+    gameModel().applyCheck({true, false, false, false, true}, {8, 0, 0, 0, 9}, 17);
+    const BoardState played = *gameModel().board();
+    RoundRecord round {"ada", {}, played.computerScore, {}, played.playerScore, 2, 0, 60};
+    for (int w = 0; w < kWordCount; ++w) {
+        const PlacedWord& word = played.words[w];
+        SlotRecord& slot = round.wordSlots[w];
+        slot = {word.place.start.x, word.place.start.y, word.place.direction, word.letters.toUpper(), "", *gameModel().pointsOf(w) > 0, *gameModel().pointsOf(w)};
+        for (int k = 0; k < kWordLength; ++k)
+            slot.letters += gameModel().letterAt(word.place.cell(k)).isEmpty() ? QString(" ") : gameModel().letterAt(word.place.cell(k));
+    }
+    const auto sorted = [](std::vector<TypedCell> cells) {
+        std::sort(cells.begin(), cells.end(), [](const TypedCell& a, const TypedCell& b) { return std::pair(a.x, a.y) < std::pair(b.x, b.y); });
+        return cells;
+    };
+    const BoardState again = boardOf(round).value();
+    EXPECT_EQ(again.words, played.words);
+    EXPECT_EQ(sorted(again.typed), sorted(played.typed));
+    EXPECT_EQ(std::pair(again.playerScore, again.computerScore), std::pair(17, 47));
+    const RoundReview review = reviewOf(round);
+    EXPECT_TRUE(review.text.contains("the board allowed 60") && !review.bestWords[0].isEmpty()) << review.text.toStdString();
+    round.bestPossible = 46; // below the computer's own score: a damaged lexicon's figure
+    EXPECT_TRUE(reviewOf(round).text.contains("the best possible is unknown"));
+    EXPECT_GE(bestPossibleOf(round).value_or(0), 47);
+    round.wordSlots[2].y += 1;
+    EXPECT_EQ(std::tuple(boardOf(round).has_value(), bestPossibleOf(round), reviewOf(round).text), std::tuple(false, std::nullopt, QString()));
+}
+
+// The kept board shows at launch through the window's view, its computer's score what its words are
+// worth; a letter typed is written after the delay, never at once; left for a new deal it waits
+// and is said to, and Resume swaps the two boards. A first submission is quiet.
+TEST_F(GameTest, TheKeeperShowsWritesAfterItsDelayAndSwapsBoards)
+{
+    const KeptBoardStore store(dataHome() + "/board.json");
+    dealWorkedExample(), gameModel().setLetter({0, 0}, "G");
+    BoardState first = readShownBoard().value();
+    first.id = "first", first.computerScore = 1000, first.playerScore = 12, store.save(first);
+    gameModel().clear();
+    BoardKeeper keeper(store, 0);
+    int watched = 0;
+    keeper.setView({[](const BoardState& board) { gameModel().show(board); }, [&watched] { ++watched; }});
+    EXPECT_EQ((std::tuple {keeper.launch(true), gameModel().computerScore(), gameModel().playerScore(), watched}), std::tuple(true, 47, 12, 1));
+    QSignalSpy saved(&keeper, &BoardKeeper::saved);
+    gameModel().setLetter({2, 0}, "R"), keeper.boardChanged();
+    EXPECT_EQ(saved.count(), 0) << "written before its delay";
+    ASSERT_TRUE(saved.wait(5000));
+    first.typed = readShownBoard()->typed;
+    EXPECT_EQ(store.load().board.value_or(BoardState {}).typed, first.typed);
+    keeper.boardLeaving(), gameModel().deal({"orange", "office", "island", "dinner", "silver"}, {0, 0, 5});
+    EXPECT_EQ(printedBy([&] { keeper.boardDealt(); }), "A board left unfinished is kept: Ctrl+R (Game > Resume Previous Board) brings it back.\n");
+    gameModel().setLetter({1, 0}, "Q");
+    keeper.resumeKept();
+    EXPECT_EQ(std::pair(readShownBoard()->typed, store.load().board->typed), std::pair(first.typed, first.typed));
+    keeper.resumeKept();
+    EXPECT_EQ(readShownBoard()->typed, (std::vector<TypedCell> {{1, 0, "Q", Verdict::Unchecked}}));
+    EXPECT_EQ((std::pair {printedBy([&] { EXPECT_TRUE(keeper.boardSubmitted()); }), store.load().board.value_or(BoardState {}).typed}),
+              std::pair(std::string(), first.typed)) << "a first submission is scored quietly, and the other board is kept at once";
+}
+
+} // namespace
