@@ -4,7 +4,6 @@
 #include "gui/board_view/cell_look.h"
 #include "gui/board_view/my_text_field.h"
 #include "gui/board_view/grid.h"
-#include "gui/board_view/puzzle_check.h"
 #include "support/core_resets.h"
 #include "gui/look/console_view.h"
 #include "gui/look/window_handle.h"
@@ -14,7 +13,7 @@ inline void resetWindow() { attachConsoleView(nullptr, QFont()), gWindow = nullp
 
 inline void resetCells() { resetWindow(), clearBoard(), myTextField::forgetTabPress(), gBoardPalette = {}; }
 
-inline void resetGame() { resetWords(), resetCells(), resetStats(), gPuzzleStats = {}; }
+inline void resetGame() { resetWords(), resetCells(), resetStats(), resetRound(); }
 
 using WindowTest = LayerTest<resetWindow>;
 using CellsTest = LayerTest<resetCells>;

@@ -5,7 +5,7 @@
 #include "gui/app/help_texts.h"
 #include "gui/app/preferences_dialog.h"
 #include "gui/app/round_book_loader.h"
-#include "gui/app/round_history.h"
+#include "core/round/round_history.h"
 #include "gui/app/shortcut_help.h"
 #include "gui/board_view/board_layout.h"
 #include "core/board/word_selection.h"
@@ -23,8 +23,8 @@
 #include "core/round/shared_result.h"
 #include "gui/app/board_keeper.h"
 #include "gui/board_view/board_reading.h"
-#include "gui/board_view/puzzle_check.h"
-#include "gui/board_view/round_submission.h"
+#include "core/round/board_check.h"
+#include "core/round/round_submission.h"
 #include "core/player/stats_persistence.h"
 #include "core/player/stats_text.h"
 #include "core/player/user_stats.h"
@@ -455,13 +455,10 @@ void AppDelegate::CheckAllWords(QObject* sender)
 {
     if (!hasBoardFor("Check All Words"))
         return;
-    const int32_t roundTotal = checkBoardWords(&m_lastCheck);
+    const CheckedBoard checked = checkBoard(gameModel());
     setIntValue(theScore, gameModel().playerScore());
-    recordRoundScore(roundTotal);
-    const auto words = std::count_if(m_lastCheck.verdicts.begin(), m_lastCheck.verdicts.end(),
-                                     [](const SlotVerdict& verdict) { return verdict.isWord; });
     if (sender) // Submit's own check is told with the round
-        announce(tr("Checked: %1 of %2 slots are words, your score %3.").arg(words).arg(kWordCount).arg(roundTotal));
+        announce(tr("Checked: %1 of %2 slots are words, your score %3.").arg(checked.wordsMade()).arg(kWordCount).arg(checked.roundScore()));
     if (m_keeper)
         m_keeper->boardChanged();
 }
@@ -652,7 +649,7 @@ std::optional<RoundRecord> AppDelegate::recordRoundInHistory(std::optional<int> 
     if (!shown)
         return std::nullopt;
     const QString player = QString::fromUtf8(gUserName);
-    RoundRecord round = roundRecordOf(player, QDateTime::currentDateTimeUtc(), *shown, m_lastCheck);
+    RoundRecord round = roundRecordOf(player, QDateTime::currentDateTimeUtc(), gameModel());
     round.bestPossible = bestPossible;
     RoundBook* book = roundBook();
     const std::optional<DealOrigin>& origin = gameModel().origin();

@@ -3,7 +3,6 @@
 
 #include "core/history/round_record.h"
 #include "core/round/game_model.h"
-#include "gui/board_view/puzzle_check.h"
 
 #include <QDateTime>
 #include <QObject>
@@ -139,7 +138,6 @@ private:
     std::optional<RoundRecord> recordRoundInHistory(std::optional<int> bestPossible);
     void keepResultToShare(const RoundRecord& round);
     std::unique_ptr<RoundBook> m_roundBook;
-    BoardCheck m_lastCheck; // what the latest Check All Words read and judged
     QString m_launchCode;
     std::function<QDateTime()> m_clock = &QDateTime::currentDateTimeUtc;
     bool m_launchDaily = false;

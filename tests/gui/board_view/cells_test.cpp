@@ -105,9 +105,6 @@ TEST_F(CellsTest, VerdictShowsByColourLineAndDescription)
         EXPECT_EQ(std::pair(image.pixelColor(20, 0), std::ranges::any_of(std::views::iota(0, 16 * 6), inked)),
                   std::pair(field.palette().color(QPalette::Highlight), *row.text != 0)) << row.text;
     }
-    showVerdict(&field, Verdict::NotWord), describeVerdict(&field, Verdict::NotWord), QTest::keyClick(&field, 'b');
-    EXPECT_EQ(std::tuple(textColor(&field), field.font().strikeOut(), field.accessibleDescription()),
-              std::tuple(kInputTextColour, false, QString())) << "a retyped cell keeps its verdict";
 }
 
 // A reader reads and brailles a cell's letter through its text interface.
