@@ -34,8 +34,7 @@ void paintCell(BoardCell cell)
         return;
     }
     const GameModel& model = gameModel();
-    setBackgroundColor(field, gBoardPalette.cell);
-    showVerdict(field, model.verdictAt(cell));
+    showVerdict(field, model.verdictAt(cell), gBoardPalette.cell);
     // An empty cell has no verdict of its own, yet a reader is told how its word fared.
     describeVerdict(field, model.letterAt(cell).isEmpty() ? model.wordVerdictAt(cell) : model.verdictAt(cell), pointsEndingAt(cell));
 }

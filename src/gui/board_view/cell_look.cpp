@@ -23,19 +23,12 @@ void setColours(QLineEdit* field, std::initializer_list<std::pair<QPalette::Colo
 
 BoardPalette gBoardPalette;
 
-void showVerdict(QLineEdit* field, Verdict verdict)
+void showVerdict(QLineEdit* field, Verdict verdict, const QColor& background)
 {
-    switch (verdict) {
-    case Verdict::Unchecked:
-        setTextColor(field, gBoardPalette.inputText);
-        break;
-    case Verdict::Word:
-        setTextColor(field, gBoardPalette.word);
-        break;
-    case Verdict::NotWord:
-        setTextColor(field, gBoardPalette.nonWord);
-        break;
-    }
+    const QColor& text = verdict == Verdict::Word ? gBoardPalette.word
+        : verdict == Verdict::NotWord             ? gBoardPalette.nonWord
+                                                  : gBoardPalette.inputText;
+    setCellColours(field, background, text);
     if (auto* cell = qobject_cast<myTextField*>(field))
         cell->setShownVerdict(verdict);
     if (field->font().strikeOut() != (verdict == Verdict::NotWord)) {

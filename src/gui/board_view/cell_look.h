@@ -18,8 +18,8 @@ extern BoardPalette gBoardPalette;
 // the colours apart, by a line: a bar under a word's letter, a non-word's struck through.
 // The font's own underline would fall below a cell this small, and its strike-out hides in
 // the crossbar of an A, B or E, so both lines are painted across the cell as well.
-// The verdict itself is the game model's; the field only shows it.
-void showVerdict(QLineEdit* field, Verdict verdict);
+// The verdict itself is the game model's; the field only shows it, on `background`.
+void showVerdict(QLineEdit* field, Verdict verdict, const QColor& background);
 
 // What a screen reader hears of an input cell besides its name: the verdict on its slot,
 // for every cell of the slot, typed or empty, and the slot's points on its last cell.

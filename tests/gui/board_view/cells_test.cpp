@@ -92,7 +92,7 @@ TEST_F(CellsTest, VerdictShowsByColourLineAndDescription)
     };
     for (const auto& row : cases) {
         field.setText(QString::fromUtf8(row.text));
-        showVerdict(&field, row.verdict);
+        showVerdict(&field, row.verdict, kCellBackground);
         describeVerdict(&field, row.verdict);
         EXPECT_EQ(std::tuple(textColor(&field), field.font().strikeOut(), field.accessibleDescription()),
                   std::tuple(row.colour, row.struck, QString::fromUtf8(row.description))) << row.text;
