@@ -6,6 +6,7 @@
 #include "support/layer_test.h"
 #include "core/board/picking.h"
 #include "core/board/word_list.h"
+#include "core/round/board_check.h"
 #include "core/round/game_model.h"
 
 #include <cstring>
@@ -19,13 +20,15 @@ inline void resetWords()
     gRandomSource = nullptr;
 }
 
-// No board, no origin, no points, and nobody listening for them.
-inline void resetModel() { gameModel().setPointsListener({}), gameModel().clear(); }
-
 inline void resetStats() { gCurrStats = {}, std::memset(gUserName, 0, sizeof gUserName), gPrefsDict.reset(); }
+
+// No board, no check, and no one told of the model's changes.
+inline void resetRound() { gameModel().setPointsListener({}), gameModel().clear(), gPuzzleStats = {}; }
 
 using WordsTest = LayerTest<resetWords>;
 using StatsTest = LayerTest<resetStats>;
+inline void resetRoundAndStats() { resetStats(), resetRound(); }
+using RoundTest = LayerTest<resetRoundAndStats>;
 
 // Makes `words` the word list, in order from row 1.
 template <typename Words = std::initializer_list<const char*>>

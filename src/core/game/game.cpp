@@ -9,6 +9,9 @@
 #include "core/platform/log_console.h"
 #include "core/player/user_stats.h"
 #include "core/round/board_best.h"
+#include "core/round/board_check.h"
+#include "core/round/round_history.h"
+#include "core/round/round_submission.h"
 #include "core/round/lexicon.h"
 #include "core/round/shared_result.h"
 
@@ -65,7 +68,10 @@ std::optional<Game::Submission> Game::submitBoard()
         m_steps.dealNew();
         return std::nullopt;
     }
-    m_steps.checkAll();
+    checkBoard(gameModel());
+    m_steps.showCheck();
+    if (m_keeper)
+        m_keeper->boardChanged();
     Submission submission {gameModel().playerScore(), gameModel().computerScore(), QString()};
     // The lexicon is read here, at the first submission, never at launch.
     std::optional<int> bestPossible;
@@ -76,12 +82,12 @@ std::optional<Game::Submission> Game::submitBoard()
         submission.outcome = roundOutcome(gameModel().playerScore(), gameModel().computerScore(), bestPossible) + QStringLiteral(" Ctrl+E: review.");
         m_lastReview = roundReview(*board, best);
     }
-    m_steps.foldIntoStats(gameModel().computerScore());
+    foldRoundIntoStats(gameModel().computerScore());
     m_steps.showStats();
     m_lastSubmitted = recordInHistory(bestPossible);
     if (m_lastSubmitted)
         keepResultToShare(*m_lastSubmitted);
-    m_steps.showComputerWords();
+    displayComputerWords();
     m_steps.dealNew();
     return submission;
 }
@@ -112,7 +118,7 @@ std::optional<RoundRecord> Game::recordInHistory(std::optional<int> bestPossible
     if (!shown)
         return std::nullopt;
     const QString player = QString::fromUtf8(gUserName);
-    RoundRecord round = m_steps.checkedRound(player, m_clock(), *shown);
+    RoundRecord round = roundRecordOf(player, m_clock(), gameModel());
     round.bestPossible = bestPossible;
     RoundArchive* book = archive();
     const std::optional<DealOrigin>& origin = gameModel().origin();

@@ -19,17 +19,14 @@ bool hasBoardFor(const char* action);
 
 // The round as the game plays it: the daily rule and a submission's steps, and what the last
 // submitted round left to share and review. The window wires the player's actions to it and
-// shows what it returns; the check, the player's record and the window's own steps come in
-// as callbacks, each called at its place in a submission.
+// shows what it returns; the window's own steps come in as callbacks, each called at its
+// place in a submission.
 class Game {
 public:
+    // What the window does at its place in a submission.
     struct Steps {
-        std::function<void()> checkAll;                  // Check All Words, told with the round
-        std::function<void(int computerScore)> foldIntoStats; // the round checked into the player's record
-        std::function<void()> showStats;                 // the record shown and saved
-        // The round just checked, as the history keeps it.
-        std::function<RoundRecord(const QString& player, const QDateTime& playedAt, const BoardState& shown)> checkedRound;
-        std::function<void()> showComputerWords;
+        std::function<void()> showCheck; // the check's score shown; it is told with the round
+        std::function<void()> showStats; // the record shown and saved
         std::function<void()> dealNew;
     };
 

@@ -12,6 +12,7 @@ void GameModel::deal(const std::array<QString, kWordCount>& words, const ChainCr
     board.computerScore = computerScoreOf(board);
     m_board = std::move(board);
     m_origin.reset();
+    m_wordVerdicts = {};
     forgetPoints();
 }
 
@@ -20,13 +21,33 @@ void GameModel::show(BoardState board)
     board.computerScore = computerScoreOf(board);
     m_board = std::move(board);
     m_origin.reset();
+    recallWordVerdicts();
     forgetPoints();
+}
+
+// A kept board keeps its typed letters' verdicts, not its words': a word's verdict is the one
+// all its typed letters share.
+void GameModel::recallWordVerdicts()
+{
+    for (int i = 0; i < kWordCount; ++i) {
+        std::optional<Verdict> shared;
+        bool agree = true;
+        for (int k = 0; k < kWordLength; ++k) {
+            const TypedCell* typed = typedAt(m_board->words[i].place.cell(k));
+            if (!typed)
+                continue;
+            agree = agree && shared.value_or(typed->verdict) == typed->verdict;
+            shared = typed->verdict;
+        }
+        m_wordVerdicts[i] = agree ? shared.value_or(Verdict::Unchecked) : Verdict::Unchecked;
+    }
 }
 
 void GameModel::clear()
 {
     m_board.reset();
     m_origin.reset();
+    m_wordVerdicts = {};
     forgetPoints();
 }
 
@@ -76,7 +97,10 @@ void GameModel::setLetter(BoardCell cell, const QString& letter)
         typed.push_back({cell.x, cell.y, letter, Verdict::Unchecked});
     bool forgot = false;
     for (int i = 0; i < kWordCount; ++i) {
-        if (m_points[i] && m_board->words[i].place.covers(cell))
+        if (!m_board->words[i].place.covers(cell))
+            continue;
+        m_wordVerdicts[i] = Verdict::Unchecked;
+        if (m_points[i])
             m_points[i].reset(), forgot = true;
     }
     if (forgot && m_pointsListener)
@@ -96,6 +120,22 @@ QString GameModel::letterAt(BoardCell cell) const
     return {};
 }
 
+Verdict GameModel::wordVerdict(int word) const
+{
+    return word >= 0 && word < kWordCount ? m_wordVerdicts[word] : Verdict::Unchecked;
+}
+
+Verdict GameModel::wordVerdictAt(BoardCell cell) const
+{
+    if (!m_board || isFixed(cell))
+        return Verdict::Unchecked;
+    for (int i = 0; i < kWordCount; ++i) {
+        if (m_board->words[i].place.covers(cell))
+            return m_wordVerdicts[i];
+    }
+    return Verdict::Unchecked;
+}
+
 Verdict GameModel::verdictAt(BoardCell cell) const
 {
     const TypedCell* typed = typedAt(cell);
@@ -113,8 +153,10 @@ void GameModel::applyCheck(const std::array<bool, kWordCount>& isWord, const std
         }
     }
     m_board->playerScore = playerScore;
-    for (int i = 0; i < kWordCount; ++i)
+    for (int i = 0; i < kWordCount; ++i) {
         m_points[i] = isWord[i] ? points[i] : 0;
+        m_wordVerdicts[i] = isWord[i] ? Verdict::Word : Verdict::NotWord;
+    }
     if (m_pointsListener)
         m_pointsListener();
 }

@@ -46,7 +46,14 @@ public:
     // What the last check gave a word (in chain order): none until a check, and none again
     // once the board is replaced or a letter in that word changes.
     std::optional<int> pointsOf(int word) const;
-    // Told whenever any word's points appear or go, so that whatever shows them follows.
+    // The last check's verdict on a word (in chain order), until a letter in it changes or the
+    // board is replaced. On a board shown again, the verdict its typed letters agree on; a word
+    // left empty then has none.
+    Verdict wordVerdict(int word) const;
+    // The verdict of the word a blank cell belongs to; Unchecked off the board's blank cells.
+    Verdict wordVerdictAt(BoardCell cell) const;
+    // Told whenever a check's verdicts and points appear, or any word's points go, so that
+    // whatever shows them follows.
     void setPointsListener(std::function<void()> listener) { m_pointsListener = std::move(listener); }
 
     int computerScore() const { return m_board ? m_board->computerScore : 0; }
@@ -57,8 +64,10 @@ private:
     TypedCell* typedAt(BoardCell cell);
     const TypedCell* typedAt(BoardCell cell) const;
     void forgetPoints();
+    void recallWordVerdicts();
 
     std::array<std::optional<int>, kWordCount> m_points;
+    std::array<Verdict, kWordCount> m_wordVerdicts {};
     std::function<void()> m_pointsListener;
 
     std::optional<BoardState> m_board;

@@ -5,9 +5,10 @@
 #include "gui/app/app_log.h"
 #include "gui/app/preferences_dialog.h"
 #include "gui/app/round_book_loader.h"
-#include "gui/app/round_history.h"
+#include "core/round/round_history.h"
 #include "gui/app/shortcut_help.h"
 #include "gui/board_view/board_layout.h"
+#include "gui/board_view/grid.h"
 #include "gui/board_view/my_text_field.h"
 #include "core/platform/log_console.h"
 #include "core/history/history_files.h"
@@ -19,8 +20,8 @@
 #include "core/preferences/preferences.h"
 #include "core/round/shared_result.h"
 #include "gui/board_view/board_reading.h"
-#include "gui/board_view/puzzle_check.h"
-#include "gui/board_view/round_submission.h"
+#include "core/round/board_check.h"
+#include "core/round/round_submission.h"
 #include "core/player/stats_persistence.h"
 #include "core/player/stats_text.h"
 #include "core/player/user_stats.h"
@@ -66,9 +67,7 @@ AppDelegate::AppDelegate(QObject* parent)
     takeOutlets();
     connectActions();
     m_game.setArchive([this] { return roundBook(); });
-    m_game.setSteps({[this] { CheckAllWords(nullptr); }, &foldRoundIntoStats, [this] { updateStatsDisplay(); },
-                     [this](const QString& player, const QDateTime& at, const BoardState& shown) { return roundRecordOf(player, at, shown, m_lastCheck); },
-                     [this] { displayComputerWords(); }, [this] { GenerateNewPuzzle(nullptr); }});
+    m_game.setSteps({[this] { showCheck(nullptr); }, [this] { updateStatsDisplay(); }, [this] { GenerateNewPuzzle(nullptr); }});
 }
 
 AppDelegate::~AppDelegate() = default;
@@ -282,15 +281,18 @@ void AppDelegate::CheckAllWords(QObject* sender)
 {
     if (!hasBoardFor("Check All Words"))
         return;
-    const int32_t roundTotal = checkBoardWords(&m_lastCheck);
-    setIntValue(theScore, gameModel().playerScore());
-    recordRoundScore(roundTotal);
-    const auto words = std::count_if(m_lastCheck.verdicts.begin(), m_lastCheck.verdicts.end(),
-                                     [](const SlotVerdict& verdict) { return verdict.isWord; });
-    if (sender) // Submit's own check is told with the round
-        announce(tr("Checked: %1 of %2 slots are words, your score %3.").arg(words).arg(kWordCount).arg(roundTotal));
+    checkBoard(gameModel());
+    showCheck(sender);
     if (m_keeper)
         m_keeper->boardChanged();
+}
+
+// Submit's own check is told with the round, so only a check the player asked for is announced.
+void AppDelegate::showCheck(QObject* sender)
+{
+    setIntValue(theScore, gameModel().playerScore());
+    if (sender)
+        announce(tr("Checked: %1 of %2 slots are words, your score %3.").arg(gPuzzleStats.wordsMade).arg(kWordCount).arg(gPuzzleStats.roundScore));
 }
 
 void AppDelegate::GenerateNewPuzzle(QObject* /*sender*/)

@@ -5,7 +5,6 @@
 #include "core/history/round_record.h"
 #include "core/round/game_model.h"
 #include "gui/app/main_window.h"
-#include "gui/board_view/puzzle_check.h"
 
 #include <QDateTime>
 #include <QObject>
@@ -111,6 +110,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void showCheck(QObject* sender);
     void takeOutlets();
     void connectActions();
     // The dealing behind createBoard, from a known seed.
@@ -126,7 +126,6 @@ private:
     RoundBook* roundBook();
     std::unique_ptr<RoundBook> m_roundBook;
     Game m_game;
-    BoardCheck m_lastCheck; // what the latest Check All Words read and judged
     QString m_launchCode;
     bool m_launchDaily = false;
     bool m_hasReportedUnsavedPreferences = false; // said once a run, like every other file's failure

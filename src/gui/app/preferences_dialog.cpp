@@ -2,6 +2,7 @@
 #include "gui/app/preferences_dialog.h"
 
 #include "gui/board_view/board_layout.h"
+#include "gui/board_view/board_paint.h"
 #include "gui/board_view/cell_look.h"
 #include "gui/board_view/grid.h"
 #include "gui/look/board_panel.h"
@@ -51,7 +52,7 @@ void applyWordColours(WordColours colours)
     gBoardPalette = boardPalette(colours, isDarkDesktop(QApplication::palette()));
     if (auto* panel = gWindow ? gWindow->findChild<BoardPanel*>(QStringLiteral("boardArea")) : nullptr)
         panel->setColours(gBoardPalette.panel, gBoardPalette.panelBorder);
-    showBoardPalette();
+    paintBoard();
     if (gWindow)
         showWordPoints(gWindow->centralWidget());
 }

@@ -2,6 +2,7 @@
 #include "gui/board_view/board_layout.h"
 
 #include "core/board/word_selection.h"
+#include "gui/board_view/board_paint.h"
 #include "gui/board_view/cell_look.h"
 #include "gui/board_view/my_text_field.h"
 #include "gui/board_view/grid.h"
@@ -29,17 +30,40 @@ constexpr qreal kBoardTopFromWindowTop = 96;
 // The board is placed as if the window's height counted a title bar of this height.
 constexpr int kTitleBarAllowance = 28;
 
+// Builds gGrid from a board of five chained words: the cells of each word in chain order,
+// each new one an input cell, then the crossings made fixed and the typed letters shown.
 class BoardBuilder {
 public:
-    explicit BoardBuilder(const PuzzleWords& puzzle)
-        : m_words(puzzle.words)
+    explicit BoardBuilder(const BoardState& board)
+        : m_board(board)
         , m_font(boardFont())
     {
     }
 
-    void addInputCell(int32_t x, int32_t y, char solutionLetter, int32_t direction)
+    void build()
     {
-        GridCell& cell = gGrid[x][y];
+        for (int i = 0; i < kWordCount; ++i) {
+            const Placement& word = m_board.words[i].place;
+            const int32_t direction = word.direction == Direction::Across ? DirAcross : DirDown;
+            for (int32_t k = 0; k < gWordSize; ++k) {
+                const BoardCell cell = word.cell(k);
+                if (!gGrid[cell.x][cell.y].field)
+                    addInputCell(cell, letter(i, k), direction);
+            }
+            startWord(word.start, direction);
+        }
+        // Each crossing shows the letter of the earlier of its two words.
+        const std::vector<BoardCell> crossings = crossingCells(m_board);
+        for (int i = 0; i < static_cast<int>(crossings.size()); ++i)
+            makeFixed(crossings[i], letter(i, m_board.words[i].place.indexOf(crossings[i])));
+        for (const TypedCell& typed : m_board.typed)
+            showTyped({typed.x, typed.y}, typed.letter);
+    }
+
+private:
+    void addInputCell(BoardCell at, char solutionLetter, int32_t direction)
+    {
+        GridCell& cell = gGrid[at.x][at.y];
         cell.solutionLetter = solutionLetter;
         cell.editable = 1;
         cell.direction = direction;
@@ -47,67 +71,53 @@ public:
         cell.field.reset(field);
         field->setFont(m_font);
         field->setAlignment(Qt::AlignCenter);
-        setCellColours(field, gBoardPalette.cell, gBoardPalette.inputText);
-        field->setAccessibleName(QStringLiteral("Row %1, column %2").arg(y + 1).arg(x + 1));
+        field->setAccessibleName(QStringLiteral("Row %1, column %2").arg(at.y + 1).arg(at.x + 1));
+        // The cell reports its text; the model takes the letter and the cell is painted anew.
+        // (The field's text now, not the signal's: a change made while one is announced is
+        // announced first.)
+        QObject::connect(field, &QLineEdit::textChanged, field, [field, at] {
+            gameModel().setLetter(at, field->text());
+            paintCell(at);
+        });
     }
 
-    void addInputCellUnlessPresent(int32_t x, int32_t y, char solutionLetter, int32_t direction)
+    static void makeFixed(BoardCell at, char letter)
     {
-        if (!gGrid[x][y].field)
-            addInputCell(x, y, solutionLetter, direction);
-    }
-
-    static void makeFixed(int32_t x, int32_t y, char letter)
-    {
-        GridCell& cell = gGrid[x][y];
+        GridCell& cell = gGrid[at.x][at.y];
         cell.shownLetter = letter;
         cell.editable = 0;
         const char shown = static_cast<char>(std::toupper(static_cast<unsigned char>(letter)));
         cell.field->setText(QString::fromLatin1(&shown, 1));
         cell.field->setReadOnly(true);
-        setTextColor(cell.field.get(), gBoardPalette.fixedText);
-        cell.field->setAccessibleName(QStringLiteral("Row %1, column %2, fixed letter %3").arg(y + 1).arg(x + 1).arg(QChar(shown)));
+        cell.field->setAccessibleName(QStringLiteral("Row %1, column %2, fixed letter %3").arg(at.y + 1).arg(at.x + 1).arg(QChar(shown)));
     }
 
     // A word that begins where another already begins (only at (0, 0), when word 0 starts
     // with its vowel) makes the cell start both.
-    static void startWord(int32_t x, int32_t y, int32_t direction)
+    static void startWord(BoardCell at, int32_t direction)
     {
-        GridCell& cell = gGrid[x][y];
+        GridCell& cell = gGrid[at.x][at.y];
         cell.direction = cell.wordStart == 1 && cell.direction != direction ? DirBoth : direction;
         cell.wordStart = 1;
         cell.wordLength = gWordSize;
     }
 
-    char letter(int word, int32_t index) const { return m_words[word][index]; }
+    // Quietly, so that the field neither upper-cases again nor moves the focus on.
+    static void showTyped(BoardCell at, const QString& letter)
+    {
+        const GridCell& cell = gGrid[at.x][at.y];
+        if (!cell.field || !cell.editable)
+            return;
+        const bool wasBlocked = cell.field->blockSignals(true);
+        cell.field->setText(letter);
+        cell.field->blockSignals(wasBlocked);
+    }
 
-private:
-    const std::array<std::array<char, 32>, gNumWords>& m_words;
+    char letter(int word, int32_t index) const { return m_board.words[word].letters.at(index).toLatin1(); }
+
+    const BoardState& m_board;
     QFont m_font;
 };
-
-void nameWordStarts(const ChainPlacements& words);
-
-void fillBoard(const PuzzleWords& puzzle)
-{
-    BoardBuilder board(puzzle);
-    const ChainCrossings chain = chainCrossings(puzzle);
-    const ChainPlacements words = placeChain(chain);
-    for (int32_t i = 0; i < gNumWords; ++i) {
-        const Placement& word = words[i];
-        const int32_t direction = word.direction == Direction::Across ? DirAcross : DirDown;
-        for (int32_t k = 0; k < gWordSize; ++k) {
-            const BoardCell cell = word.cell(k);
-            board.addInputCellUnlessPresent(cell.x, cell.y, board.letter(i, k), direction);
-        }
-        board.startWord(word.start.x, word.start.y, direction);
-    }
-    // Each crossing shows the letter of the earlier of its two words.
-    const auto crossings = crossingCells(chain);
-    for (int32_t i = 0; i < kCrossingCount; ++i)
-        board.makeFixed(crossings[i].x, crossings[i].y, board.letter(i, words[i].indexOf(crossings[i])));
-    nameWordStarts(words);
-}
 
 QString wordName(const ChainPlacements& words, int i)
 {
@@ -179,9 +189,6 @@ void placeFields(QMainWindow* window)
     }
 }
 
-// A word's points are told after the verdict its last cell describes.
-const QString kPointsLead = QStringLiteral(". Points: ");
-
 // Small enough for the strip below the board's last row, the one place a down word that ends
 // on a crossing has room.
 constexpr int kPointsPixels = 11;
@@ -213,8 +220,8 @@ QLabel* madePointsLabel(QWidget* contentView, int word)
 
 } // namespace
 
-// A screen reader finds the points on the last cell and on the label itself. The labels are
-// made once a word first has points: a board without any needs none.
+// A screen reader finds the points on the label, and on the last cell as painted. The labels
+// are made once a word first has points: a board without any needs none.
 void showWordPoints(QWidget* contentView)
 {
     const std::optional<BoardState>& board = gameModel().board();
@@ -245,14 +252,30 @@ void showWordPoints(QWidget* contentView)
             label->setVisible(points && !rects[i].isEmpty());
             label->raise();
         }
-        const BoardCell last = words[i].cell(kWordLength - 1);
-        if (QLineEdit* field = gGrid[last.x][last.y].field.get()) {
-            QString description = field->accessibleDescription();
-            description.truncate(description.indexOf(kPointsLead) < 0 ? description.size() : description.indexOf(kPointsLead));
-            if (points)
-                description += kPointsLead + QString::number(*points) + u'.';
-            field->setAccessibleDescription(description);
-        }
+    }
+}
+
+void layOutBoard(const BoardState& board, QMainWindow* window)
+{
+    clearBoard();
+    if (!chainOf(placementsOf(board)))
+        return;
+    BoardBuilder(board).build();
+    const ChainPlacements words = placementsOf(board);
+    nameWordStarts(words);
+    placeFields(window);
+    if (auto* panel = window ? window->findChild<QFrame*>(QStringLiteral("boardArea")) : nullptr)
+        panel->setAccessibleDescription(boardDescription(words));
+    const QPointer<QWidget> contentView = window ? window->centralWidget() : nullptr;
+    gameModel().setPointsListener([contentView] {
+        paintBoard();
+        if (contentView)
+            showWordPoints(contentView);
+    });
+    paintBoard();
+    if (window) {
+        gGrid[0][0].field->setFocus(Qt::OtherFocusReason);
+        showWordPoints(contentView);
     }
 }
 
@@ -263,17 +286,5 @@ void layOutBoard(const PuzzleWords& puzzle, QMainWindow* window)
     for (int i = 0; i < kWordCount; ++i)
         words[i] = QString::fromLatin1(puzzle.words[i].data(), kWordLength);
     gameModel().deal(words, chainCrossings(puzzle));
-    fillBoard(puzzle);
-    placeFields(window);
-    if (auto* panel = window ? window->findChild<QFrame*>(QStringLiteral("boardArea")) : nullptr)
-        panel->setAccessibleDescription(boardDescription(placeChain(chainCrossings(puzzle))));
-    if (window) {
-        gGrid[0][0].field->setFocus(Qt::OtherFocusReason);
-        const QPointer<QWidget> contentView = window->centralWidget();
-        gameModel().setPointsListener([contentView] {
-            if (contentView)
-                showWordPoints(contentView);
-        });
-        showWordPoints(contentView);
-    }
+    layOutBoard(*gameModel().board(), window);
 }

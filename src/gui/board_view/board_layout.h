@@ -3,11 +3,18 @@
 
 class QMainWindow;
 class QWidget;
+struct BoardState;
 struct PuzzleWords;
 
-// Clears the board and lays the five words out on it: one field per cell, placed on the
-// window's content view column by column, the focus on the cell at (0, 0). Without a
-// window the board model is built all the same and the fields stay off screen.
+// Clears gGrid and builds it from `board`, the game model's: one field per cell, each typed
+// letter in its field, placed on the window's content view column by column, the focus on the
+// cell at (0, 0), and all painted from the model. Each cell reports its text to the model, and
+// the board is painted again whenever the model's verdicts or points change. Without a window
+// gGrid is built all the same and the fields stay off screen; a board whose words do not
+// chain leaves it empty.
+void layOutBoard(const BoardState& board, QMainWindow* window);
+
+// Deals `puzzle` into the game model and lays the model's board out as above.
 void layOutBoard(const PuzzleWords& puzzle, QMainWindow* window);
 
 // Shows each word's points from the last check beside its last cell of the board on

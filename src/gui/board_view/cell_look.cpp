@@ -2,22 +2,14 @@
 #include "gui/board_view/cell_look.h"
 
 #include "gui/board_view/my_text_field.h"
-#include "gui/board_view/grid.h"
-#include "core/round/game_model.h"
 
 #include <QLineEdit>
-#include <QPainter>
 #include <QPalette>
 
 #include <initializer_list>
 #include <utility>
 
 namespace {
-
-constexpr qreal kMarkThickness = 2;
-constexpr qreal kMarkFromBottom = 2.5;
-constexpr qreal kMarkInset = 8;
-constexpr qreal kStrikeInset = 3;
 
 void setColours(QLineEdit* field, std::initializer_list<std::pair<QPalette::ColorRole, QColor>> colours)
 {
@@ -31,66 +23,20 @@ void setColours(QLineEdit* field, std::initializer_list<std::pair<QPalette::Colo
 
 BoardPalette gBoardPalette;
 
-void showVerdict(QLineEdit* field, Verdict verdict)
+void showVerdict(QLineEdit* field, Verdict verdict, const QColor& background)
 {
-    switch (verdict) {
-    case Verdict::Unchecked:
-        setTextColor(field, gBoardPalette.inputText);
-        break;
-    case Verdict::Word:
-        setTextColor(field, gBoardPalette.word);
-        break;
-    case Verdict::NotWord:
-        setTextColor(field, gBoardPalette.nonWord);
-        break;
-    }
+    const QColor& text = verdict == Verdict::Word ? gBoardPalette.word
+        : verdict == Verdict::NotWord             ? gBoardPalette.nonWord
+                                                  : gBoardPalette.inputText;
+    setCellColours(field, background, text);
     if (auto* cell = qobject_cast<myTextField*>(field))
         cell->setShownVerdict(verdict);
-    QFont font = field->font();
-    font.setStrikeOut(verdict == Verdict::NotWord);
-    field->setFont(font);
+    if (field->font().strikeOut() != (verdict == Verdict::NotWord)) {
+        QFont font = field->font();
+        font.setStrikeOut(verdict == Verdict::NotWord);
+        field->setFont(font);
+    }
     field->update();
-}
-
-void showBoardVerdicts()
-{
-    for (int32_t x = 0; x < gGridSize; ++x) {
-        for (int32_t y = 0; y < gGridSize; ++y) {
-            const GridCell& cell = gGrid[x][y];
-            if (cell.field && cell.editable)
-                showVerdict(cell.field.get(), gameModel().verdictAt({x, y}));
-        }
-    }
-}
-
-void showBoardPalette()
-{
-    for (const auto& column : gGrid) {
-        for (const GridCell& cell : column) {
-            if (!cell.field)
-                continue;
-            setBackgroundColor(cell.field.get(), gBoardPalette.cell);
-            if (!cell.editable)
-                setTextColor(cell.field.get(), gBoardPalette.fixedText);
-        }
-    }
-    showBoardVerdicts();
-}
-
-void paintVerdictMark(QPainter& painter, const QLineEdit* field, Verdict verdict)
-{
-    if (verdict == Verdict::Unchecked || field->text().isEmpty())
-        return;
-    const QRectF cell = field->rect();
-    painter.setPen(QPen(textColor(field), kMarkThickness, Qt::SolidLine, Qt::FlatCap));
-    if (verdict == Verdict::Word) {
-        const qreal y = cell.bottom() - kMarkFromBottom;
-        painter.drawLine(QPointF(cell.left() + kMarkInset, y), QPointF(cell.right() - kMarkInset, y));
-        return;
-    }
-    // Wider than any capital, so that it shows past the sides of the glyph it crosses.
-    const qreal y = cell.center().y();
-    painter.drawLine(QPointF(cell.left() + kStrikeInset, y), QPointF(cell.right() - kStrikeInset, y));
 }
 
 void setTextColor(QLineEdit* field, const QColor& colour)
@@ -98,19 +44,23 @@ void setTextColor(QLineEdit* field, const QColor& colour)
     setColours(field, {{QPalette::Text, colour}});
 }
 
-void describeVerdict(QLineEdit* field, Verdict verdict)
+void describeVerdict(QLineEdit* field, Verdict verdict, std::optional<int> points)
 {
+    QString description;
     switch (verdict) {
     case Verdict::Unchecked:
-        field->setAccessibleDescription(QString());
         break;
     case Verdict::Word:
-        field->setAccessibleDescription(QStringLiteral("Checked: part of a word"));
+        description = QStringLiteral("Checked: part of a word");
         break;
     case Verdict::NotWord:
-        field->setAccessibleDescription(QStringLiteral("Checked: not part of a word"));
+        description = QStringLiteral("Checked: not part of a word");
         break;
     }
+    // Told after the verdict, as a sentence of its own.
+    if (points)
+        description += QStringLiteral(". Points: %1.").arg(*points);
+    field->setAccessibleDescription(description);
 }
 
 void setBackgroundColor(QLineEdit* field, const QColor& colour)

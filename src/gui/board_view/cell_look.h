@@ -6,8 +6,9 @@
 
 #include <QColor>
 
+#include <optional>
+
 class QLineEdit;
-class QPainter;
 
 // The colours the board is painted in: written at launch and whenever the player changes
 // the word colours; the standard light palette until then.
@@ -17,21 +18,12 @@ extern BoardPalette gBoardPalette;
 // the colours apart, by a line: a bar under a word's letter, a non-word's struck through.
 // The font's own underline would fall below a cell this small, and its strike-out hides in
 // the crossbar of an A, B or E, so both lines are painted across the cell as well.
-// The verdict itself is the game model's; the field only shows it.
-void showVerdict(QLineEdit* field, Verdict verdict);
-
-// Paints the bar under a word's letter or the line through a non-word's; called by the field after it paints itself.
-void paintVerdictMark(QPainter& painter, const QLineEdit* field, Verdict verdict);
-
-// Shows every typed cell of the board as the game model judged it: after a check, and
-// when the player picks other colours.
-void showBoardVerdicts();
-// Paints every cell of the board in gBoardPalette: when the player picks other colours.
-void showBoardPalette();
+// The verdict itself is the game model's; the field only shows it, on `background`.
+void showVerdict(QLineEdit* field, Verdict verdict, const QColor& background);
 
 // What a screen reader hears of an input cell besides its name: the verdict on its slot,
-// for every cell of the slot, typed or empty.
-void describeVerdict(QLineEdit* field, Verdict verdict);
+// for every cell of the slot, typed or empty, and the slot's points on its last cell.
+void describeVerdict(QLineEdit* field, Verdict verdict, std::optional<int> points = std::nullopt);
 
 void setTextColor(QLineEdit* field, const QColor& colour);
 void setBackgroundColor(QLineEdit* field, const QColor& colour);

@@ -2,11 +2,9 @@
 #include "gui/board_view/my_text_field.h"
 
 #include "gui/board_view/arrow_navigation.h"
-#include "gui/board_view/cell_look.h"
 #include "gui/board_view/fixed_cell_accessible.h"
 #include "gui/board_view/key_codes.h"
 #include "gui/board_view/grid.h"
-#include "core/round/game_model.h"
 #include "gui/look/window_handle.h"
 
 #include <QAccessible>
@@ -17,6 +15,11 @@
 #include <QTimer>
 
 namespace {
+
+constexpr qreal kMarkThickness = 2;
+constexpr qreal kMarkFromBottom = 2.5;
+constexpr qreal kMarkInset = 8;
+constexpr qreal kStrikeInset = 3;
 
 // Qt hands a Tab press to the focus chain before the field sees it, and the release then
 // lands in whichever field has the focus. Only the release of a plain Tab moves along the
@@ -56,13 +59,6 @@ myTextField::myTextField(QWidget* parent)
     static const bool factoryInstalled = (QAccessible::installFactory(accessibleFixedCell), true);
     Q_UNUSED(factoryInstalled);
     connect(this, &QLineEdit::textEdited, this, &myTextField::textDidChange);
-    // Whatever changes a cell's letter, the game model hears of it.
-    // (The field's text now, not the signal's: a change made while one is announced is
-    // announced first.)
-    connect(this, &QLineEdit::textChanged, this, [this] {
-        if (const auto position = boardPosition())
-            gameModel().setLetter({position->x(), position->y()}, text());
-    });
 }
 
 void myTextField::setShownVerdict(Verdict verdict)
@@ -193,12 +189,29 @@ void myTextField::paintEvent(QPaintEvent* event)
 {
     QLineEdit::paintEvent(event);
     QPainter painter(this);
-    paintVerdictMark(painter, this, m_shownVerdict);
+    paintVerdictMark(painter);
     if (!hasFocus())
         return;
     // The player must always see which cell takes the next letter.
     painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
     painter.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
+}
+
+// A bar under a word's letter, a line through a non-word's, in the letter's colour.
+void myTextField::paintVerdictMark(QPainter& painter) const
+{
+    if (m_shownVerdict == Verdict::Unchecked || text().isEmpty())
+        return;
+    const QRectF cell = rect();
+    painter.setPen(QPen(palette().color(QPalette::Text), kMarkThickness, Qt::SolidLine, Qt::FlatCap));
+    if (m_shownVerdict == Verdict::Word) {
+        const qreal y = cell.bottom() - kMarkFromBottom;
+        painter.drawLine(QPointF(cell.left() + kMarkInset, y), QPointF(cell.right() - kMarkInset, y));
+        return;
+    }
+    // Wider than any capital, so that it shows past the sides of the glyph it crosses.
+    const qreal y = cell.center().y();
+    painter.drawLine(QPointF(cell.left() + kStrikeInset, y), QPointF(cell.right() - kStrikeInset, y));
 }
 
 void myTextField::focusInEvent(QFocusEvent* event)
@@ -223,8 +236,6 @@ void myTextField::textDidChange()
     const QString typed = text();
     const qsizetype byteLength = typed.toUtf8().size();
     const int keyCode = m_currentKeyCode;
-    showVerdict(this, Verdict::Unchecked);
-    describeVerdict(this, Verdict::Unchecked);
     if (const QString letter = lastCharacterUpperCased(typed); letter != typed)
         setText(letter);
     const auto position = boardPosition();

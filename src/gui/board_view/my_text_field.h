@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <optional>
 
+class QPainter;
 class QPoint;
 
 // The text field of one lettered cell. It keeps a single upper-case letter and moves the
@@ -34,7 +35,8 @@ public:
     static void forgetTabPress();
 
     // What the field paints of its letter's verdict; set by showVerdict, never read as the
-    // verdict itself, which is the game model's.
+    // verdict itself, which is the game model's. The field reports its text through
+    // QLineEdit::textChanged and decides nothing of the round.
     void setShownVerdict(Verdict verdict);
 
 protected:
@@ -48,6 +50,7 @@ protected:
 
 private:
     void textDidChange();
+    void paintVerdictMark(QPainter& painter) const;
     bool moveByArrowKey(const QKeyEvent* event);
     bool passOnFromFixedCell(QKeyEvent* event);
     std::optional<QPoint> boardPosition() const;

@@ -7,6 +7,6 @@
 // player's totals, as stored now, and recomputes the four averages from the totals.
 void foldRoundIntoStats(int32_t computerScore);
 
-// Writes the top ten rows of the board with the computer's letters, as a picture twenty
-// characters wide after a two-space indent, under a header line.
+// Writes the top ten rows of the game model's board with the computer's letters, as a
+// picture twenty characters wide after a two-space indent, under a header line.
 void displayComputerWords();

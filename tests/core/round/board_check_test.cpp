@@ -1,0 +1,97 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/round/board_check.h"
+#include "core/round/game_model.h"
+#include "core/round/round_history.h"
+#include "core/round/round_submission.h"
+
+#include "support/core_resets.h"
+#include "support/printed.h"
+
+#include <QDateTime>
+
+namespace {
+
+using BoardCheckTest = RoundTest;
+
+// Types `letters` into the blank cells of `word` of the game model's board, one character a
+// cell ('.' leaves a cell empty); a fixed cell keeps its letter whatever stands there.
+void type(int word, const char* letters)
+{
+    const Placement place = gameModel().board()->words[word].place;
+    int k = 0;
+    for (const char32_t c : QString::fromUtf8(letters).toUcs4())
+        gameModel().setLetter(place.cell(k++), c == U'.' ? QString() : QString::fromUcs4(&c, 1));
+}
+
+// garden, anchor, chosen, normal, silver, checked in the order of their first cells:
+// garden (0, 0), chosen (0, 3), anchor (1, 0), silver (3, 8), normal (5, 3).
+void dealWorkedExample() { gameModel().deal({"garden", "anchor", "chosen", "normal", "silver"}, {1, 1, 2}); }
+
+// Word 0 is typed as each row says, but for its second cell, the fixed letter, which shows
+// the row's character there. Only word 0 can be a word, and it is judged first.
+TEST_F(BoardCheckTest, AWordIsTheDictionarysWholeTextOfSixAsciiCharactersAndIsShownWhole)
+{
+    const struct { const char* typed; int score = 0; const char* shown = nullptr; } cases[] = {
+        {"GARDEN", 8}, {"gArden", 8}, {"E-MAIL", 8}, {"U-TURN", 6}, {"YO-YOS", 12}, {"X-RAYS", 16}, {"DIDN'T", 8}, {"ICE AX", 15}, {" HOUSE"}, {"HOUSE "},
+        {"AA-QZQ"}, {"CAT-XY"}, {"EGG XY"}, {"OX-CAT"}, {"EGG-AB"}, {"OX-BED"}, {"--BEST"}, {"-BESTS"}, {"--TEST"}, {"-ENDED"}, {"--EELS"}, {"----ES"},
+        {"-----S"}, {"4BACUS"}, {"DIDN’T"}, {"\U0001D400ARDEN"}, {"QZXVBN"}, {"GARDE.", 0, "GARDE"}, {"GAR.EN", 0, "GAR"},
+    };
+    gCurrStats.bestWordScore = 99; // no best word beaten, so one line for each word
+    for (const auto& row : cases) {
+        const char32_t fixed = QString::fromUtf8(row.typed).toUcs4()[1];
+        gameModel().deal({"x" + QString::fromUcs4(&fixed, 1) + "xxxx", "anchor", "chosen", "normal", "silver"}, {1, 1, 2});
+        type(0, row.typed);
+        CheckedBoard checked;
+        const std::string printed = printedBy([&] { checked = checkBoard(gameModel()); });
+        EXPECT_EQ(printed.substr(0, printed.find('\n') + 1), "'" + std::string(row.shown ? row.shown : row.typed) + (row.score ? "' is a word.\n" : "' is not a word.\n"));
+        EXPECT_EQ(std::tuple(checked.isWord[0], checked.points[0], gPuzzleStats.roundScore), std::tuple(row.score > 0, row.score, row.score)) << row.typed;
+    }
+}
+
+// The words are judged by their first cells, column by column, and counted in that order; the
+// model takes the verdicts by word, and the history the letters as the player left them.
+TEST_F(BoardCheckTest, WordsAreJudgedByTheirFirstCellsAndRaiseTheBestsOnlyWhenBeaten)
+{
+    gCurrStats = {.bestWord = "SILVER", .bestWordScore = 9, .bestRoundScore = 35};
+    dealWorkedExample();
+    type(0, "G.RDEN"), type(1, ".NC.\U00010400R"), type(2, "CHOSEN"), type(3, "NORMAL"), type(4, "SILVER");
+    CheckedBoard checked;
+    EXPECT_EQ(printedBy([&] { checked = checkBoard(gameModel()); }), "'GARDEN' is a word.\n'CHOSEN' is a word.\n   New best word!\n'ANCH\U00010400R' is not a word.\n"
+                                                                  "'SILVER' is a word.\n'NORMAL' is a word.\nNew best round score!\n");
+    EXPECT_EQ(std::vector<int32_t>(std::begin(gPuzzleStats.wordScores), std::end(gPuzzleStats.wordScores)), (std::vector<int32_t> {8, 11, 9, 8, 0}));
+    EXPECT_EQ(std::pair(gPuzzleStats.wordsMade, gPuzzleStats.roundScore), std::pair(4, 36));
+    EXPECT_EQ(checked.points, (std::array {8, 0, 11, 8, 9})) << "in chain order";
+    EXPECT_EQ(std::string(gCurrStats.bestWord), "CHOSEN");
+    EXPECT_EQ(std::pair(gameModel().playerScore(), gameModel().verdictAt({1, 4})), std::pair(36, Verdict::NotWord));
+    const RoundRecord round = roundRecordOf("ada", QDateTime(), gameModel());
+    EXPECT_EQ(round.wordSlots[1].letters, "ANCH\U00010400R") << "with the fixed letters, a character beyond the BMP whole";
+    EXPECT_EQ(std::tuple(round.wordSlots[1].isWord, round.wordSlots[2].score, round.roundScore, round.wordsMade), std::tuple(false, 11, 36, 4));
+
+    gameModel().setLetter({1, 4}, "");
+    EXPECT_EQ(printedBy([] { checkBoard(gameModel()); }), "'GARDEN' is a word.\n'CHOSEN' is a word.\n'ANCH' is not a word.\n'SILVER' is a word.\n"
+                                                          "'NORMAL' is a word.\n") << "a best equalled is no new best";
+}
+
+// Orange and office both start at (0, 0): the down word is judged first, and a best it sets
+// is its own.
+TEST_F(BoardCheckTest, WhereTwoWordsShareTheFirstCellTheDownWordIsJudgedFirst)
+{
+    gameModel().deal({"orange", "office", "island", "dinner", "silver"}, {0, 0, 5});
+    type(0, ".RANGE"), type(1, ".FFICE");
+    CheckedBoard checked;
+    const std::string printed = printedBy([&] { checked = checkBoard(gameModel()); });
+    EXPECT_EQ(printed.substr(0, printed.find("'I")), "'OFFICE' is a word.\n   New best word!\n'ORANGE' is a word.\n");
+    EXPECT_EQ(std::tuple(std::string(gCurrStats.bestWord), gPuzzleStats.wordScores[0], checked.points[0]), std::tuple("OFFICE", 14, 7));
+}
+
+TEST_F(BoardCheckTest, ComputerWordsShowTheTopTenRowsOfTheBoardTwentyWide)
+{
+    dealWorkedExample();
+    const std::string rows[] = {"garden", " n", " c", "chosen", " o   o", " r   r", "     m", "     a", "   silver", ""};
+    std::string listed = "Computer Words for Previous Puzzle: \n";
+    for (const std::string& row : rows)
+        listed += "  " + row + std::string(20 - row.size(), ' ') + "\n";
+    EXPECT_EQ(printedBy(displayComputerWords), listed);
+}
+
+} // namespace

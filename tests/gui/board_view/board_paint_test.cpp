@@ -1,0 +1,56 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "gui/board_view/board_layout.h"
+#include "gui/board_view/board_reading.h"
+
+#include "support/board_fixtures.h"
+#include "support/globals.h"
+
+#include <QRegularExpression>
+
+namespace {
+
+using BoardPaintTest = GameTest;
+
+// What a screen reader hears of each cell of the board but the points, which go with the check.
+QStringList descriptions()
+{
+    QStringList told;
+    for (const auto& column : gGrid) {
+        for (const GridCell& cell : column)
+            told << (cell.field ? cell.field->accessibleDescription().remove(QRegularExpression(R"(\. Points: \d+\.)")) : QString());
+    }
+    return told;
+}
+
+// After a check the typed letters of input cells take their word's colour; fixed cells keep
+// theirs; every input cell of a word is told its verdict, typed or empty, and the last cell the
+// word's points. A board shown again is painted and told alike; a letter typed anew loses its verdict.
+TEST_F(BoardPaintTest, ACheckedBoardAndTheSameBoardShownAgainArePaintedAndToldAlike)
+{
+    gBoardPalette = {Qt::blue, Qt::magenta};
+    layOutBoard(workedExample(), nullptr);
+    // Every word has a letter typed: a kept board keeps no verdict of a word left empty.
+    for (const auto& [x, y, letter] : {std::tuple(0, 0, "G"), {2, 0, "R"}, {3, 0, "D"}, {4, 0, "E"}, {5, 0, "N"}, {1, 1, "X"}, {4, 3, "E"}, {5, 5, "R"}, {4, 8, "I"}})
+        fieldAt(x, y)->setText(letter);
+    gameModel().applyCheck({true, false, false, false, false}, {8, 0, 0, 0, 0}, 8);
+    const auto look = [](int32_t x, int32_t y) { return std::pair(textColor(fieldAt(x, y)), fieldAt(x, y)->font().strikeOut()); };
+    EXPECT_EQ(look(0, 0), std::pair(QColor(Qt::blue), false));
+    EXPECT_EQ(look(1, 1), std::pair(QColor(Qt::magenta), true));
+    EXPECT_EQ(look(1, 0), std::pair(kFixedTextColour, false));
+    EXPECT_EQ(fieldAt(3, 0)->accessibleDescription(), "Checked: part of a word");
+    EXPECT_EQ(fieldAt(1, 2)->accessibleDescription(), "Checked: not part of a word");
+    EXPECT_EQ(fieldAt(5, 0)->accessibleDescription(), "Checked: part of a word. Points: 8.");
+    const QStringList checked = descriptions();
+
+    const BoardState kept = *gameModel().board();
+    layOutBoard(puzzleOf({"orange", "office", "island", "dinner", "silver"}, 0, 0, 5), nullptr);
+    showBoard(kept, nullptr, nullptr, nullptr);
+    EXPECT_EQ(descriptions(), checked);
+    EXPECT_EQ(look(1, 1), std::pair(QColor(Qt::magenta), true));
+
+    fieldAt(1, 1)->setText("N");
+    EXPECT_EQ(look(1, 1), std::pair(kInputTextColour, false));
+    EXPECT_EQ(fieldAt(1, 1)->accessibleDescription(), "");
+}
+
+} // namespace
