@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/app/app_delegate.h"
-#include "gui/app/launch_options.h"
+#include "core/game/launch_options.h"
 #include "gui/app/quit_on_signals.h"
 #include "core/platform/application_name.h"
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "gui/app/launch_options.h"
+#include "core/game/launch_options.h"
 
 #include "core/board/board_code.h"
 
