@@ -67,7 +67,7 @@ AppDelegate::AppDelegate(QObject* parent)
     takeOutlets();
     connectActions();
     m_game.setArchive([this] { return roundBook(); });
-    m_game.setSteps({[this] { showCheck(nullptr); }, [this] { updateStatsDisplay(); }, [this] { GenerateNewPuzzle(nullptr); }});
+    m_game.setSteps({[this] { showCheckedScore(nullptr); }, [this] { updateStatsDisplay(); }, [this] { GenerateNewPuzzle(nullptr); }});
 }
 
 AppDelegate::~AppDelegate() = default;
@@ -282,13 +282,13 @@ void AppDelegate::CheckAllWords(QObject* sender)
     if (!hasBoardFor("Check All Words"))
         return;
     checkBoard(gameModel());
-    showCheck(sender);
+    showCheckedScore(sender);
     if (m_keeper)
         m_keeper->boardChanged();
 }
 
 // Submit's own check is told with the round, so only a check the player asked for is announced.
-void AppDelegate::showCheck(QObject* sender)
+void AppDelegate::showCheckedScore(QObject* sender)
 {
     setIntValue(theScore, gameModel().playerScore());
     if (sender)

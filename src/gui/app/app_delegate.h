@@ -110,7 +110,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void showCheck(QObject* sender);
+    void showCheckedScore(QObject* sender);
     void takeOutlets();
     void connectActions();
     // The dealing behind createBoard, from a known seed.
