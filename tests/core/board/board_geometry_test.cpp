@@ -29,6 +29,15 @@ TEST(BoardGeometryTest, EveryDealableChainLaysOutAndReadsBack)
     }
 }
 
+// Column by column, top to bottom; when word 0 starts with its vowel both words start at (0, 0) and the down word is read first.
+TEST(BoardGeometryTest, ChecksReadSlotsColumnByColumnDownFirst)
+{
+    const struct { ChainCrossings chain; std::array<int, kWordCount> order; } rows[] = {
+        {{0, 0, 5}, {1, 0, 2, 4, 3}}, {{2, 1, 3}, {0, 2, 1, 4, 3}}, {{4, 0, 0}, {0, 1, 2, 3, 4}}};
+    for (const auto& row : rows)
+        EXPECT_EQ(checkingOrder(placeChain(row.chain)), row.order) << "crossings " << row.chain.vowelIndex << row.chain.word2Cross << row.chain.word4Cross;
+}
+
 // On the window's board, for every chain a deal can make: each word's points sit one pixel off its last cell, after it
 // where that has room, inside the board's panel and clear of every cell and of each other.
 TEST(BoardGeometryTest, PointsSitBesideEachLastCellClearOfTheBoard)
