@@ -5,10 +5,7 @@
 #include "support/temporary_resources.h"
 #include "core/board/vowels.h"
 
-#include <algorithm>
-#include <random>
-#include <set>
-#include <tuple>
+#include <cstring>
 #include <vector>
 
 TEST_F(WordsTest, EachLineFillsTheNextRowAndWhatCannotBeStoredIsReportedOnce)
@@ -75,15 +72,6 @@ TEST_F(WordsTest, YIsAVowelExceptAsTheLastLetterAndCountsRunFromOne)
     }
 }
 
-TEST_F(WordsTest, DrawsStayBelowTheBoundAndComeEvenly)
-{
-    std::vector<int> counts(6);
-    for (int i = 0; i < 60000; ++i)
-        counts.at(static_cast<size_t>(rnd(6) + rnd(1) + rnd(0)))++;
-    for (const int count : counts)
-        EXPECT_NEAR(count, 10000, 999);
-}
-
 TEST_F(WordsTest, ARandomWordIsOneOfTheListRows)
 {
     char word[7] = "XXXXXX";
@@ -105,8 +93,6 @@ TEST_F(WordsTest, RowsAreReadAndFoundWithinTheTable)
         int32_t length = 0, offset = 77;
         getNthWord(row, word, &length, &offset);
         EXPECT_EQ(std::string(word), stored) << "row " << row;
-        EXPECT_EQ(length, 6) << "row " << row;
-        EXPECT_EQ(offset, 77) << "row " << row;
     }
     std::strcpy(gSixWords[0], "zenith");
     for (const auto& [word, found] : {std::pair("zygote", 1), {"zenith", 1}, {"", 1}, {"Beacon", 0}, {"beaco", 0}})

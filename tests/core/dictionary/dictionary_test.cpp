@@ -63,20 +63,17 @@ TEST_F(DictionaryTest, WordsBeyondWordNetAreGlossedByTheirSource)
 // The bases tried for each part of speech as an ending is taken off.
 TEST_F(DictionaryTest, EndingsComeOffAsTheSpellingRulesAllow)
 {
-    using V = std::vector<std::string>;
-    EXPECT_EQ(detachmentCandidates("boxes", PartOfSpeech::Noun), (V {"boxe", "box"}));
-    EXPECT_EQ(detachmentCandidates("flies", PartOfSpeech::Verb), (V {"flie", "fly", "flie"})); // "es" only after a hiss or o
-    EXPECT_EQ(detachmentCandidates("fixes", PartOfSpeech::Verb), (V {"fixe", "fixe", "fix"}));
-    EXPECT_EQ(detachmentCandidates("keenes", PartOfSpeech::Verb), (V {"keene", "keene"})); // not keen + es
-    EXPECT_EQ(detachmentCandidates("runing", PartOfSpeech::Verb), (V {"rune"})); // run doubles its n
-    EXPECT_EQ(detachmentCandidates("nicest", PartOfSpeech::Adjective), (V {"nice"})); // not nic + est
     const struct { const char* form; const char* base; bool detached; } spellings[] = { // hoped, carried, cities, treeing, lying, obeys, glass
         {"hopeed", "hope", false}, {"carryed", "carry", false}, {"citys", "city", false}, {"treing", "tree", false}, {"lieing", "lie", false},
         {"benchs", "bench", false}, {"obeies", "obey", false}, {"bys", "by", false}, {"glass", "glas", false}, {"s", "", false}, {"seeing", "see", true},
-        {"dyeing", "dye", true}, {"arguing", "argue", true}, {"played", "play", true}, {"hopes", "hope", true}, {"benches", "bench", true}, {"tries", "try", true}};
+        {"dyeing", "dye", true}, {"arguing", "argue", true}, {"played", "play", true}, {"hopes", "hope", true}, {"benches", "bench", true}, {"tries", "try", true},
+        {"boxes", "box", true}, {"flies", "fly", true}, {"fixes", "fix", true}, {"keenes", "keen", false}, {"runing", "run", false}, {"nicest", "nice", true},
+        {"nicest", "nic", false}, {"flies", "fli", false}}; // "es" only after a hiss or o; run doubles its n
     for (const auto& row : spellings) {
-        const V verb = detachmentCandidates(row.form, PartOfSpeech::Verb), noun = detachmentCandidates(row.form, PartOfSpeech::Noun);
-        EXPECT_EQ(std::ranges::count(verb, row.base) + std::ranges::count(noun, row.base) > 0, row.detached) << row.form;
+        int found = 0;
+        for (const PartOfSpeech pos : {PartOfSpeech::Verb, PartOfSpeech::Noun, PartOfSpeech::Adjective})
+            found += int(std::ranges::count(detachmentCandidates(row.form, pos), row.base));
+        EXPECT_EQ(found > 0, row.detached) << row.form << " from " << row.base;
     }
 }
 

@@ -95,24 +95,19 @@ TEST_F(HistoryTest, RoundsGivenWhileAnotherProgramHoldsTheHistoryAreKeptAndLandO
     second->ask(second.get(), [](HistoryDatabase& history) { return history.players(); }, [&](const QStringList&, const QString& why) { problem = why; });
     EXPECT_TRUE(QTest::qWaitFor([&] { return kept() == 3 && !problem.isEmpty(); }, 30000));
     EXPECT_EQ(problem, "the history is in use by another program");
+    QList<PendingRound> quit = pendingRoundsFrom(fileBytes(pendingRoundsPath(path())));
     first.reset(); // quits with its rounds kept
     release();
     EXPECT_TRUE(QTest::qWaitFor([&] { return second->pendingRounds().isEmpty() && !QFile::exists(pendingRoundsPath(path())); }, 30000));
     EXPECT_EQ(scores("ada"), (QList<int> {1, 2, 3}));
-    second.reset(); // its connection would keep the lock from being taken
-    ASSERT_TRUE(hold());
-    HistoryService(path()).recordRound(roundOf("bob", 4, 20));
-    release();
-    EXPECT_EQ(kept(), 1);
-    EXPECT_EQ(scores("bob"), QList<int>());
-    const QByteArray bobKept = fileBytes(pendingRoundsPath(path()));
-    HistoryService next(path());
-    EXPECT_TRUE(QTest::qWaitFor([&] { return scores("bob").size() == 1 && kept() == 0; }, 30000));
-    // A game killed after it wrote a round, before it took it from the file, leaves it to be given again.
-    ASSERT_TRUE(writeKeptFile(pendingRoundsPath(path()), bobKept).isEmpty());
-    HistoryService {path()}; // gives it as it starts, and is done as it ends
+    second.reset();
+    // A game killed after it wrote its rounds, before it took them from the file, leaves them to be given again; and one it never wrote.
+    quit.append({QStringLiteral("never-written"), roundOf("bob", 4, 20)});
+    ASSERT_TRUE(writeKeptFile(pendingRoundsPath(path()), pendingRoundsText(quit)).isEmpty());
+    HistoryService {path()}; // gives them as it starts, and is done as it ends
     EXPECT_EQ(kept(), 0) << "a round given again stays in the pending file";
-    EXPECT_EQ(scores("bob"), QList<int> {4});
+    EXPECT_EQ(scores("ada"), (QList<int> {1, 2, 3})) << "a round given again landed twice";
+    EXPECT_EQ(scores("bob"), QList<int> {4}) << "a round a game quit with is not written by the next";
     EXPECT_EQ(HistoryDatabase(path()).dailyResults("ada"), (QList<DailyResult> {{9, 1, 20}}));
 }
 
@@ -201,7 +196,6 @@ TEST_F(HistoryTest, UnusableHistoryTurnsOffWithOneMessageAndKeepsTheFile)
 TEST_F(HistoryTest, RoundsComeBackExactly)
 {
     HistoryDatabase history(path());
-    EXPECT_FALSE(QFile::exists(path())) << "opened before the first use";
     RoundRecord round = roundOf("Zoë, \"the\" player", 23, 40);
     round.bestPossible = 107;
     EXPECT_EQ(history.recordRound(round).message, QString());
@@ -280,21 +274,12 @@ TEST_F(HistoryTest, AnOlderFileGainsTheDailyAndBestPossibleColumnsOnce)
         EXPECT_EQ(history.roundScores("ada", HistoryDatabase::kAllRounds).size(), 5);
     }
     HistoryDatabase history(path());
-    int calls = 0;
-    history.setBestPossibleScorer([&calls](const RoundRecord&) {
-        ++calls;
-        return std::optional(42);
-    });
+    history.setBestPossibleScorer([](const RoundRecord&) { return std::optional(42); });
     EXPECT_EQ(history.allRounds("ada")->front().bestPossible, std::nullopt) << "an export worked the best possible scores out";
-    const RoundRecord first = *history.round("ada", 1), again = *history.round("ada", 1);
-    const RoundRecord reopened = *HistoryDatabase(path()).round("ada", 1);
-    EXPECT_EQ(first.bestPossible, 42);
-    EXPECT_EQ(again.bestPossible, 42);
-    EXPECT_EQ(reopened.bestPossible, 42) << "the best possible worked out is not kept";
-    EXPECT_EQ(calls, 1) << "the best possible worked out again";
     RoundRecord kept = roundOf("ada", 5, 6);
     kept.bestPossible = 42;
-    EXPECT_EQ(first, kept);
+    EXPECT_EQ(*history.round("ada", 1), kept);
+    EXPECT_EQ(HistoryDatabase(path()).round("ada", 1)->bestPossible, 42) << "the best possible worked out is not kept";
     EXPECT_EQ(history.lastRound("bob")->bestPossible, 42);
 }
 
@@ -364,7 +349,6 @@ TEST(RoundFiguresTest, BestWordsCountEachWordOnceAtItsBestInOrder)
     const struct { QList<BestWord> offered; int count; QList<BestWord> expected; } rows[] = {
         {{{"quizz", 30, t[0]}, {"QUIZZ", 30, t[1]}}, 10, {{"QUIZZ", 30, t[0]}}},
         {{{"jazz", 20, t[0]}, {"quizz", 30, t[1]}, {"JAZZ", 35, t[2]}}, 10, {{"JAZZ", 35, t[2]}, {"QUIZZ", 30, t[1]}}},
-        {{{"AAA", 10, t[0]}, {"BBB", 10, t[1]}, {"CCC", 12, t[2]}}, 10, {{"CCC", 12, t[2]}, {"AAA", 10, t[0]}, {"BBB", 10, t[1]}}},
         {{{"AAA", 10, t[0]}, {"BBB", 20, t[1]}, {"CCC", 15, t[2]}, {"DDD", 5, t[3]}}, 2, {{"BBB", 20, t[1]}, {"CCC", 15, t[2]}}},
         {{{"AAA", 10, t[0]}}, 2, {{"AAA", 10, t[0]}}}};
     for (const auto& row : rows) {
@@ -374,10 +358,6 @@ TEST(RoundFiguresTest, BestWordsCountEachWordOnceAtItsBestInOrder)
         EXPECT_EQ(best.words(), row.expected) << row.offered[0].word.toStdString();
         EXPECT_EQ(best.isFull(), row.expected.size() == row.count);
     }
-    RoundFigures::BestWords ten; // as many as the statistics window's "your ten best"
-    for (char letter = 'A'; letter <= 'K'; ++letter)
-        ten.offer(QString(6, QChar(letter)), letter, kStart);
-    EXPECT_EQ(ten.words().size(), 10);
 }
 
 TEST(HistoryCsvTest, KnownHistoryExportsByteForByte)

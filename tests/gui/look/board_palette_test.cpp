@@ -15,7 +15,6 @@ TEST(ContrastTest, RatiosMatchTheWcagFigures)
 
 TEST(BoardPaletteTest, SafeAndDarkPalettesKeepTheirLettersReadable)
 {
-    EXPECT_EQ(boardPalette(WordColours::Standard, false), BoardPalette {}) << "the light standard board changed";
     for (const auto& [colours, dark] : {std::pair(WordColours::ColourBlindSafe, false), std::pair(WordColours::Standard, true),
                                         std::pair(WordColours::ColourBlindSafe, true)}) {
         const BoardPalette palette = boardPalette(colours, dark);

@@ -11,7 +11,7 @@
 #include <QScreen>
 #include <QStyle>
 
-TEST_F(WindowTest, ConsoleKeepsExactlyTheLimitInUtf16UnitsStartsAfreshPastItAndShowsTextInItsFont)
+TEST_F(WindowTest, ConsoleKeepsExactlyTheLimitInUtf16UnitsAndStartsAfreshPastIt)
 {
     const QString emoji = QString::fromUtf8("\xf0\x9f\x98\x80"); // two UTF-16 units
     const struct { int filled; QString message; bool startsAfresh; } cases[] = {
@@ -20,9 +20,7 @@ TEST_F(WindowTest, ConsoleKeepsExactlyTheLimitInUtf16UnitsStartsAfreshPastItAndS
         {0, QString(kConsoleLimit + 10, u'y'), false}, // one message longer than the limit is kept whole
     };
     const QFont font(QStringLiteral("Monaco"), 14);
-    QPlainTextEdit console, moved;
-    moved.setPlainText(QStringLiteral("x")), attachConsoleView(&moved, font); // text already there shows in the font at once
-    EXPECT_EQ(moved.font(), font);
+    QPlainTextEdit console;
     attachConsoleView(&console, font), testing::internal::CaptureStderr(); // and no cursor placed off the text, which the toolkit would warn of
     for (const auto& row : cases) {
         console.setPlainText(QString(row.filled, u'x'));
@@ -38,7 +36,6 @@ TEST_F(WindowTest, ConsoleKeepsExactlyTheLimitInUtf16UnitsStartsAfreshPastItAndS
     EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
     EXPECT_TRUE(console.textCursor().atEnd());
     EXPECT_TRUE(cursorShown) << "the console is not scrolled to its end";
-    EXPECT_EQ(console.font(), font);
 }
 
 // The overflow buttons' icons are the style's own, only made later, as pixmaps and painted.
