@@ -56,14 +56,16 @@ TEST_F(GameTest, ABoardCodeDealsTheBoardItNamesOrSaysWhyNot)
     const WordListTag list {0x1234567890abcdefULL, false};
     const QString code = boardCode(987654321, list);
     const DealChoice read = dealFromCode(code.toLower(), list);
-    EXPECT_EQ(std::pair(read.origin.value_or(DealOrigin {}).seed, read.refusal), std::pair(uint64_t {987654321}, QString()));
+    EXPECT_EQ(read.origin.value_or(DealOrigin {}).seed, 987654321u) << "not the board the code was copied from";
+    EXPECT_EQ(read.refusal, "") << "a sound code refused";
     EXPECT_EQ(boardNameOf(read.origin, list), code);
     EXPECT_EQ(boardNameOf(DealOrigin {5, 12}, list), "Daily #12");
     EXPECT_EQ(boardNameOf(std::nullopt, list), "") << "a board resumed keeps no code";
     QString typo = code;
     typo[0] = typo[0] == u'2' ? u'3' : u'2';
     const DealChoice wrong = dealFromCode(typo, list);
-    EXPECT_EQ(std::pair(wrong.origin.has_value(), wrong.refusal), std::pair(false, codeFaultSentence(CodeFault::Typo)));
+    EXPECT_FALSE(wrong.origin) << "a mistyped code dealt a board";
+    EXPECT_EQ(wrong.refusal, codeFaultSentence(CodeFault::Typo));
 }
 
 // A daily board's first submission by the player is the day's result; once the history holds one
@@ -105,7 +107,10 @@ TEST_F(GameTest, ASubmissionRunsItsStepsInOrderAndADailyBoardCountsOnce)
         EXPECT_EQ(submitted->computers, 47);
         EXPECT_TRUE(submitted->outcome.endsWith(" Ctrl+E: review.")) << submitted->outcome.toStdString();
         const RoundRecord& round = game.lastSubmitted().value();
-        EXPECT_EQ(std::tuple(round.player, round.playedAt, round.dailyNumber, round.bestPossible.has_value()), std::tuple("ada", now, row.recorded, true));
+        EXPECT_EQ(round.player, "ada");
+        EXPECT_EQ(round.playedAt, now) << "not recorded at the clock's time";
+        EXPECT_EQ(round.dailyNumber, row.recorded) << "the daily board recorded for the day's result";
+        EXPECT_TRUE(round.bestPossible) << "recorded without its best possible";
         EXPECT_EQ(archive.rounds.size(), row.hasHistory ? 1U : 0U);
         EXPECT_TRUE(game.lastResult().startsWith(row.heading)) << game.lastResult().toStdString();
         EXPECT_TRUE(game.resultToCopy().said.startsWith("Result copied:\n" + game.lastResult()));
@@ -131,7 +136,9 @@ TEST_F(GameTest, ANameTheStoreCannotKeepIsRefusedAndTheLeftPlayerKeepsItsBests)
     for (const auto& row : rows) {
         NameChange change;
         printedBy([&] { change = changePlayer(row.typed); });
-        EXPECT_EQ(std::tuple(change.outcome, change.sentence, QString::fromUtf8(gUserName)), std::tuple(row.outcome, row.sentence, row.player));
+        EXPECT_EQ(change.outcome, row.outcome) << row.typed.toStdString();
+        EXPECT_EQ(change.sentence, row.sentence);
+        EXPECT_EQ(QString::fromUtf8(gUserName), row.player) << "the player after '" << row.typed.toStdString() << "'";
     }
     const std::optional<StoreValue> kept = UserDefaultsStore(UserDefaultsStore::standardFilePath()).objectForKey(first);
     ASSERT_TRUE(kept && std::holds_alternative<StoreDictionary>(*kept));
@@ -162,14 +169,17 @@ TEST_F(GameTest, AStoredRoundIsTheBoardItWasMadeFrom)
     const BoardState again = boardOf(round).value();
     EXPECT_EQ(again.words, played.words);
     EXPECT_EQ(sorted(again.typed), sorted(played.typed));
-    EXPECT_EQ(std::pair(again.playerScore, again.computerScore), std::pair(17, 47));
+    EXPECT_EQ(again.playerScore, 17);
+    EXPECT_EQ(again.computerScore, 47);
     const RoundReview review = reviewOf(round);
     EXPECT_TRUE(review.text.contains("the board allowed 60") && !review.bestWords[0].isEmpty()) << review.text.toStdString();
     round.bestPossible = 46; // below the computer's own score: a damaged lexicon's figure
     EXPECT_TRUE(reviewOf(round).text.contains("the best possible is unknown"));
     EXPECT_GE(bestPossibleOf(round).value_or(0), 47);
     round.wordSlots[2].y += 1;
-    EXPECT_EQ(std::tuple(boardOf(round).has_value(), bestPossibleOf(round), reviewOf(round).text), std::tuple(false, std::nullopt, QString()));
+    EXPECT_FALSE(boardOf(round)) << "a board made of words that do not chain";
+    EXPECT_FALSE(bestPossibleOf(round)) << "a best possible of words that do not chain";
+    EXPECT_EQ(reviewOf(round).text, "") << "a review of words that do not chain";
 }
 
 // The kept board shows at launch through the window's view, its computer's score what its words are
@@ -185,7 +195,10 @@ TEST_F(GameTest, TheKeeperShowsWritesAfterItsDelayAndSwapsBoards)
     BoardKeeper keeper(store, 0);
     int watched = 0;
     keeper.setView({[](const BoardState& board) { gameModel().show(board); }, [&watched] { ++watched; }});
-    EXPECT_EQ((std::tuple {keeper.launch(true), gameModel().computerScore(), gameModel().playerScore(), watched}), std::tuple(true, 47, 12, 1));
+    EXPECT_TRUE(keeper.launch(true)) << "the kept board not shown at launch";
+    EXPECT_EQ(gameModel().computerScore(), 47) << "the kept computer's score taken over the words' worth";
+    EXPECT_EQ(gameModel().playerScore(), 12);
+    EXPECT_EQ(watched, 1) << "the view not told to watch the board shown";
     QSignalSpy saved(&keeper, &BoardKeeper::saved);
     gameModel().setLetter({2, 0}, "R"), keeper.boardChanged();
     EXPECT_EQ(saved.count(), 0) << "written before its delay";
@@ -196,11 +209,12 @@ TEST_F(GameTest, TheKeeperShowsWritesAfterItsDelayAndSwapsBoards)
     EXPECT_EQ(printedBy([&] { keeper.boardDealt(); }), "A board left unfinished is kept: Ctrl+R (Game > Resume Previous Board) brings it back.\n");
     gameModel().setLetter({1, 0}, "Q");
     keeper.resumeKept();
-    EXPECT_EQ(std::pair(readShownBoard()->typed, store.load().board->typed), std::pair(first.typed, first.typed));
+    EXPECT_EQ(readShownBoard()->typed, first.typed) << "Resume did not bring the kept board back";
+    EXPECT_EQ(store.load().board->typed, first.typed) << "the resumed board not kept";
     keeper.resumeKept();
     EXPECT_EQ(readShownBoard()->typed, (std::vector<TypedCell> {{1, 0, "Q", Verdict::Unchecked}}));
-    EXPECT_EQ((std::pair {printedBy([&] { EXPECT_TRUE(keeper.boardSubmitted()); }), store.load().board.value_or(BoardState {}).typed}),
-              std::pair(std::string(), first.typed)) << "a first submission is scored quietly, and the other board is kept at once";
+    EXPECT_EQ(printedBy([&] { EXPECT_TRUE(keeper.boardSubmitted()); }), "") << "a first submission is scored quietly";
+    EXPECT_EQ(store.load().board.value_or(BoardState {}).typed, first.typed) << "the other board not kept at once";
 }
 
 } // namespace
