@@ -17,14 +17,7 @@
 
 namespace {
 
-inline void resetRound() { resetStats(), gameModel().clear(); }
-using GameTest = LayerTest<resetRound>;
-
-// garden, anchor, chosen, normal, silver: crossing at (1, 0), (1, 3), (5, 3), (5, 8); the computer scores 47.
-void dealWorkedExample()
-{
-    gameModel().deal({"garden", "anchor", "chosen", "normal", "silver"}, {1, 1, 2});
-}
+using GameTest = RoundTest;
 
 // Stands in for the history: what it was given, and the daily boards it says were played.
 struct FakeArchive : RoundArchive {

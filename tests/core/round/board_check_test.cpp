@@ -23,9 +23,8 @@ void type(int word, const char* letters)
         gameModel().setLetter(place.cell(k++), c == U'.' ? QString() : QString::fromUcs4(&c, 1));
 }
 
-// garden, anchor, chosen, normal, silver, checked in the order of their first cells:
+// The worked example's words are checked in the order of their first cells:
 // garden (0, 0), chosen (0, 3), anchor (1, 0), silver (3, 8), normal (5, 3).
-void dealWorkedExample() { gameModel().deal({"garden", "anchor", "chosen", "normal", "silver"}, {1, 1, 2}); }
 
 // Word 0 is typed as each row says, but for its second cell, the fixed letter, which shows
 // the row's character there. Only word 0 can be a word, and it is judged first.
