@@ -4,6 +4,7 @@
 #include "core/game/game.h"
 #include "core/game/player_name.h"
 #include "core/game/stored_round.h"
+#include "core/round/round_history.h"
 #include "core/board/word_score.h"
 #include "core/player/stats_persistence.h"
 #include "core/player/user_defaults_store.h"
@@ -147,14 +148,8 @@ TEST_F(GameTest, AStoredRoundIsTheBoardItWasMadeFrom)
         gameModel().setLetter({x, y}, letter);
     gameModel().applyCheck({true, false, false, false, true}, {8, 0, 0, 0, 9}, 17);
     const BoardState played = *gameModel().board();
-    RoundRecord round {"ada", {}, played.computerScore, {}, played.playerScore, 2, 0, 60};
-    for (int w = 0; w < kWordCount; ++w) {
-        const PlacedWord& word = played.words[w];
-        SlotRecord& slot = round.wordSlots[w];
-        slot = {word.place.start.x, word.place.start.y, word.place.direction, word.letters.toUpper(), "", *gameModel().pointsOf(w) > 0, *gameModel().pointsOf(w)};
-        for (int k = 0; k < kWordLength; ++k)
-            slot.letters += gameModel().letterAt(word.place.cell(k)).isEmpty() ? QString(" ") : gameModel().letterAt(word.place.cell(k));
-    }
+    RoundRecord round = roundRecordOf("ada", {}, gameModel()); // as board_check_test holds it
+    round.bestPossible = 60;
     const auto sorted = [](std::vector<TypedCell> cells) {
         std::sort(cells.begin(), cells.end(), [](const TypedCell& a, const TypedCell& b) { return std::pair(a.x, a.y) < std::pair(b.x, b.y); });
         return cells;
