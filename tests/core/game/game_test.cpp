@@ -90,11 +90,14 @@ TEST_F(GameTest, ASubmissionRunsItsStepsInOrderAndADailyBoardCountsOnce)
             gameModel().setLetter(gameModel().board()->words[0].place.cell(k), QString(QChar(u"GARDEN"[k])));
         EXPECT_EQ(row.daily ? printedBy([&] { game.sayDailyStanding(row.daily); }) : "", row.standing);
         std::optional<Game::Submission> submitted;
-        const int64_t computersBefore = gCurrStats.computerTotalScores;
+        const UserStats before = gCurrStats;
         const std::string said = printedBy([&] { submitted = game.submitBoard(); });
         ASSERT_TRUE(submitted);
         EXPECT_EQ(steps, "check stats deal");
-        EXPECT_EQ(gCurrStats.computerTotalScores - computersBefore, 47) << "the round folded into the record";
+        EXPECT_EQ(gCurrStats.computerTotalScores - before.computerTotalScores, 47) << "the computer's score not folded into the record";
+        EXPECT_EQ(gCurrStats.totalScores - before.totalScores, 8) << "the player's score not folded into the record";
+        EXPECT_EQ(gCurrStats.totalWordsMade - before.totalWordsMade, 1) << "the words made not folded into the record";
+        EXPECT_EQ(gCurrStats.totalPuzzlesSubmitted - before.totalPuzzlesSubmitted, 1) << "the round not counted";
         EXPECT_NE(said.find("Computer Words for Previous Puzzle"), std::string::npos) << said;
         EXPECT_EQ(said.find("this round was practice") != std::string::npos, row.played && row.daily) << said;
         EXPECT_EQ(submitted->yours, scoreWord("GARDEN")) << "the check's score";
