@@ -28,15 +28,6 @@ inline PuzzleWords puzzleOf(std::initializer_list<const char*> words, int32_t vo
 // garden, anchor, chosen, normal, silver: crossing at 1, 1 and 2.
 inline PuzzleWords workedExample() { return puzzleOf({"garden", "anchor", "chosen", "normal", "silver"}, 1, 1, 2); }
 
-// The board's rows 0..8 over columns 0..15, one character a cell.
-std::vector<std::string> boardRows(auto characterOf)
-{
-    std::vector<std::string> rows(9, std::string(16, '.'));
-    for (int32_t i = 0; i < 9 * 16; ++i)
-        rows[i / 16][i % 16] = characterOf(gGrid[i % 16][i / 16]);
-    return rows;
-}
-
 inline myTextField* fieldAt(int32_t x, int32_t y) { return qobject_cast<myTextField*>(gGrid[x][y].field.get()); }
 
 // A main window with an empty central widget, where a board is laid out as on the game's own.

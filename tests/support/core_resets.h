@@ -30,6 +30,9 @@ using StatsTest = LayerTest<resetStats>;
 inline void resetRoundAndStats() { resetStats(), resetRound(); }
 using RoundTest = LayerTest<resetRoundAndStats>;
 
+// garden, anchor, chosen, normal, silver, crossing at (1, 0), (1, 3), (5, 3), (5, 8): the computer scores 47.
+inline void dealWorkedExample() { gameModel().deal({"garden", "anchor", "chosen", "normal", "silver"}, {1, 1, 2}); }
+
 // Makes `words` the word list, in order from row 1.
 template <typename Words = std::initializer_list<const char*>>
 void useWordList(const Words& words)

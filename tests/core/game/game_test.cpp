@@ -4,6 +4,7 @@
 #include "core/game/game.h"
 #include "core/game/player_name.h"
 #include "core/game/stored_round.h"
+#include "core/round/round_history.h"
 #include "core/board/word_score.h"
 #include "core/player/stats_persistence.h"
 #include "core/player/user_defaults_store.h"
@@ -17,14 +18,7 @@
 
 namespace {
 
-inline void resetRound() { resetStats(), gameModel().clear(); }
-using GameTest = LayerTest<resetRound>;
-
-// garden, anchor, chosen, normal, silver: crossing at (1, 0), (1, 3), (5, 3), (5, 8); the computer scores 47.
-void dealWorkedExample()
-{
-    gameModel().deal({"garden", "anchor", "chosen", "normal", "silver"}, {1, 1, 2});
-}
+using GameTest = RoundTest;
 
 // Stands in for the history: what it was given, and the daily boards it says were played.
 struct FakeArchive : RoundArchive {
@@ -56,14 +50,16 @@ TEST_F(GameTest, ABoardCodeDealsTheBoardItNamesOrSaysWhyNot)
     const WordListTag list {0x1234567890abcdefULL, false};
     const QString code = boardCode(987654321, list);
     const DealChoice read = dealFromCode(code.toLower(), list);
-    EXPECT_EQ(std::pair(read.origin.value_or(DealOrigin {}).seed, read.refusal), std::pair(uint64_t {987654321}, QString()));
+    EXPECT_EQ(read.origin.value_or(DealOrigin {}).seed, 987654321u) << "not the board the code was copied from";
+    EXPECT_EQ(read.refusal, "") << "a sound code refused";
     EXPECT_EQ(boardNameOf(read.origin, list), code);
     EXPECT_EQ(boardNameOf(DealOrigin {5, 12}, list), "Daily #12");
     EXPECT_EQ(boardNameOf(std::nullopt, list), "") << "a board resumed keeps no code";
     QString typo = code;
     typo[0] = typo[0] == u'2' ? u'3' : u'2';
     const DealChoice wrong = dealFromCode(typo, list);
-    EXPECT_EQ(std::pair(wrong.origin.has_value(), wrong.refusal), std::pair(false, codeFaultSentence(CodeFault::Typo)));
+    EXPECT_FALSE(wrong.origin) << "a mistyped code dealt a board";
+    EXPECT_EQ(wrong.refusal, codeFaultSentence(CodeFault::Typo));
 }
 
 // A daily board's first submission by the player is the day's result; once the history holds one
@@ -94,18 +90,24 @@ TEST_F(GameTest, ASubmissionRunsItsStepsInOrderAndADailyBoardCountsOnce)
             gameModel().setLetter(gameModel().board()->words[0].place.cell(k), QString(QChar(u"GARDEN"[k])));
         EXPECT_EQ(row.daily ? printedBy([&] { game.sayDailyStanding(row.daily); }) : "", row.standing);
         std::optional<Game::Submission> submitted;
-        const int64_t computersBefore = gCurrStats.computerTotalScores;
+        const UserStats before = gCurrStats;
         const std::string said = printedBy([&] { submitted = game.submitBoard(); });
         ASSERT_TRUE(submitted);
         EXPECT_EQ(steps, "check stats deal");
-        EXPECT_EQ(gCurrStats.computerTotalScores - computersBefore, 47) << "the round folded into the record";
+        EXPECT_EQ(gCurrStats.computerTotalScores - before.computerTotalScores, 47) << "the computer's score not folded into the record";
+        EXPECT_EQ(gCurrStats.totalScores - before.totalScores, 8) << "the player's score not folded into the record";
+        EXPECT_EQ(gCurrStats.totalWordsMade - before.totalWordsMade, 1) << "the words made not folded into the record";
+        EXPECT_EQ(gCurrStats.totalPuzzlesSubmitted - before.totalPuzzlesSubmitted, 1) << "the round not counted";
         EXPECT_NE(said.find("Computer Words for Previous Puzzle"), std::string::npos) << said;
         EXPECT_EQ(said.find("this round was practice") != std::string::npos, row.played && row.daily) << said;
         EXPECT_EQ(submitted->yours, scoreWord("GARDEN")) << "the check's score";
         EXPECT_EQ(submitted->computers, 47);
         EXPECT_TRUE(submitted->outcome.endsWith(" Ctrl+E: review.")) << submitted->outcome.toStdString();
         const RoundRecord& round = game.lastSubmitted().value();
-        EXPECT_EQ(std::tuple(round.player, round.playedAt, round.dailyNumber, round.bestPossible.has_value()), std::tuple("ada", now, row.recorded, true));
+        EXPECT_EQ(round.player, "ada");
+        EXPECT_EQ(round.playedAt, now) << "not recorded at the clock's time";
+        EXPECT_EQ(round.dailyNumber, row.recorded) << "the daily board recorded for the day's result";
+        EXPECT_TRUE(round.bestPossible) << "recorded without its best possible";
         EXPECT_EQ(archive.rounds.size(), row.hasHistory ? 1U : 0U);
         EXPECT_TRUE(game.lastResult().startsWith(row.heading)) << game.lastResult().toStdString();
         EXPECT_TRUE(game.resultToCopy().said.startsWith("Result copied:\n" + game.lastResult()));
@@ -131,7 +133,9 @@ TEST_F(GameTest, ANameTheStoreCannotKeepIsRefusedAndTheLeftPlayerKeepsItsBests)
     for (const auto& row : rows) {
         NameChange change;
         printedBy([&] { change = changePlayer(row.typed); });
-        EXPECT_EQ(std::tuple(change.outcome, change.sentence, QString::fromUtf8(gUserName)), std::tuple(row.outcome, row.sentence, row.player));
+        EXPECT_EQ(change.outcome, row.outcome) << row.typed.toStdString();
+        EXPECT_EQ(change.sentence, row.sentence);
+        EXPECT_EQ(QString::fromUtf8(gUserName), row.player) << "the player after '" << row.typed.toStdString() << "'";
     }
     const std::optional<StoreValue> kept = UserDefaultsStore(UserDefaultsStore::standardFilePath()).objectForKey(first);
     ASSERT_TRUE(kept && std::holds_alternative<StoreDictionary>(*kept));
@@ -147,14 +151,8 @@ TEST_F(GameTest, AStoredRoundIsTheBoardItWasMadeFrom)
         gameModel().setLetter({x, y}, letter);
     gameModel().applyCheck({true, false, false, false, true}, {8, 0, 0, 0, 9}, 17);
     const BoardState played = *gameModel().board();
-    RoundRecord round {"ada", {}, played.computerScore, {}, played.playerScore, 2, 0, 60};
-    for (int w = 0; w < kWordCount; ++w) {
-        const PlacedWord& word = played.words[w];
-        SlotRecord& slot = round.wordSlots[w];
-        slot = {word.place.start.x, word.place.start.y, word.place.direction, word.letters.toUpper(), "", *gameModel().pointsOf(w) > 0, *gameModel().pointsOf(w)};
-        for (int k = 0; k < kWordLength; ++k)
-            slot.letters += gameModel().letterAt(word.place.cell(k)).isEmpty() ? QString(" ") : gameModel().letterAt(word.place.cell(k));
-    }
+    RoundRecord round = roundRecordOf("ada", {}, gameModel()); // as board_check_test holds it
+    round.bestPossible = 60;
     const auto sorted = [](std::vector<TypedCell> cells) {
         std::sort(cells.begin(), cells.end(), [](const TypedCell& a, const TypedCell& b) { return std::pair(a.x, a.y) < std::pair(b.x, b.y); });
         return cells;
@@ -162,14 +160,17 @@ TEST_F(GameTest, AStoredRoundIsTheBoardItWasMadeFrom)
     const BoardState again = boardOf(round).value();
     EXPECT_EQ(again.words, played.words);
     EXPECT_EQ(sorted(again.typed), sorted(played.typed));
-    EXPECT_EQ(std::pair(again.playerScore, again.computerScore), std::pair(17, 47));
+    EXPECT_EQ(again.playerScore, 17);
+    EXPECT_EQ(again.computerScore, 47);
     const RoundReview review = reviewOf(round);
     EXPECT_TRUE(review.text.contains("the board allowed 60") && !review.bestWords[0].isEmpty()) << review.text.toStdString();
     round.bestPossible = 46; // below the computer's own score: a damaged lexicon's figure
     EXPECT_TRUE(reviewOf(round).text.contains("the best possible is unknown"));
     EXPECT_GE(bestPossibleOf(round).value_or(0), 47);
     round.wordSlots[2].y += 1;
-    EXPECT_EQ(std::tuple(boardOf(round).has_value(), bestPossibleOf(round), reviewOf(round).text), std::tuple(false, std::nullopt, QString()));
+    EXPECT_FALSE(boardOf(round)) << "a board made of words that do not chain";
+    EXPECT_FALSE(bestPossibleOf(round)) << "a best possible of words that do not chain";
+    EXPECT_EQ(reviewOf(round).text, "") << "a review of words that do not chain";
 }
 
 // The kept board shows at launch through the window's view, its computer's score what its words are
@@ -185,7 +186,10 @@ TEST_F(GameTest, TheKeeperShowsWritesAfterItsDelayAndSwapsBoards)
     BoardKeeper keeper(store, 0);
     int watched = 0;
     keeper.setView({[](const BoardState& board) { gameModel().show(board); }, [&watched] { ++watched; }});
-    EXPECT_EQ((std::tuple {keeper.launch(true), gameModel().computerScore(), gameModel().playerScore(), watched}), std::tuple(true, 47, 12, 1));
+    EXPECT_TRUE(keeper.launch(true)) << "the kept board not shown at launch";
+    EXPECT_EQ(gameModel().computerScore(), 47) << "the kept computer's score taken over the words' worth";
+    EXPECT_EQ(gameModel().playerScore(), 12);
+    EXPECT_EQ(watched, 1) << "the view not told to watch the board shown";
     QSignalSpy saved(&keeper, &BoardKeeper::saved);
     gameModel().setLetter({2, 0}, "R"), keeper.boardChanged();
     EXPECT_EQ(saved.count(), 0) << "written before its delay";
@@ -196,11 +200,12 @@ TEST_F(GameTest, TheKeeperShowsWritesAfterItsDelayAndSwapsBoards)
     EXPECT_EQ(printedBy([&] { keeper.boardDealt(); }), "A board left unfinished is kept: Ctrl+R (Game > Resume Previous Board) brings it back.\n");
     gameModel().setLetter({1, 0}, "Q");
     keeper.resumeKept();
-    EXPECT_EQ(std::pair(readShownBoard()->typed, store.load().board->typed), std::pair(first.typed, first.typed));
+    EXPECT_EQ(readShownBoard()->typed, first.typed) << "Resume did not bring the kept board back";
+    EXPECT_EQ(store.load().board->typed, first.typed) << "the resumed board not kept";
     keeper.resumeKept();
     EXPECT_EQ(readShownBoard()->typed, (std::vector<TypedCell> {{1, 0, "Q", Verdict::Unchecked}}));
-    EXPECT_EQ((std::pair {printedBy([&] { EXPECT_TRUE(keeper.boardSubmitted()); }), store.load().board.value_or(BoardState {}).typed}),
-              std::pair(std::string(), first.typed)) << "a first submission is scored quietly, and the other board is kept at once";
+    EXPECT_EQ(printedBy([&] { EXPECT_TRUE(keeper.boardSubmitted()); }), "") << "a first submission is scored quietly";
+    EXPECT_EQ(store.load().board.value_or(BoardState {}).typed, first.typed) << "the other board not kept at once";
 }
 
 } // namespace

@@ -23,9 +23,8 @@ void type(int word, const char* letters)
         gameModel().setLetter(place.cell(k++), c == U'.' ? QString() : QString::fromUcs4(&c, 1));
 }
 
-// garden, anchor, chosen, normal, silver, checked in the order of their first cells:
+// The worked example's words are checked in the order of their first cells:
 // garden (0, 0), chosen (0, 3), anchor (1, 0), silver (3, 8), normal (5, 3).
-void dealWorkedExample() { gameModel().deal({"garden", "anchor", "chosen", "normal", "silver"}, {1, 1, 2}); }
 
 // Word 0 is typed as each row says, but for its second cell, the fixed letter, which shows
 // the row's character there. Only word 0 can be a word, and it is judged first.
@@ -44,7 +43,9 @@ TEST_F(BoardCheckTest, AWordIsTheDictionarysWholeTextOfSixAsciiCharactersAndIsSh
         CheckedBoard checked;
         const std::string printed = printedBy([&] { checked = checkBoard(gameModel()); });
         EXPECT_EQ(printed.substr(0, printed.find('\n') + 1), "'" + std::string(row.shown ? row.shown : row.typed) + (row.score ? "' is a word.\n" : "' is not a word.\n"));
-        EXPECT_EQ(std::tuple(checked.isWord[0], checked.points[0], gPuzzleStats.roundScore), std::tuple(row.score > 0, row.score, row.score)) << row.typed;
+        EXPECT_EQ(checked.isWord[0], row.score > 0) << row.typed;
+        EXPECT_EQ(checked.points[0], row.score) << row.typed;
+        EXPECT_EQ(gPuzzleStats.roundScore, row.score) << row.typed << ": the round's score";
     }
 }
 
@@ -59,13 +60,18 @@ TEST_F(BoardCheckTest, WordsAreJudgedByTheirFirstCellsAndRaiseTheBestsOnlyWhenBe
     EXPECT_EQ(printedBy([&] { checked = checkBoard(gameModel()); }), "'GARDEN' is a word.\n'CHOSEN' is a word.\n   New best word!\n'ANCH\U00010400R' is not a word.\n"
                                                                   "'SILVER' is a word.\n'NORMAL' is a word.\nNew best round score!\n");
     EXPECT_EQ(std::vector<int32_t>(std::begin(gPuzzleStats.wordScores), std::end(gPuzzleStats.wordScores)), (std::vector<int32_t> {8, 11, 9, 8, 0}));
-    EXPECT_EQ(std::pair(gPuzzleStats.wordsMade, gPuzzleStats.roundScore), std::pair(4, 36));
+    EXPECT_EQ(gPuzzleStats.wordsMade, 4);
+    EXPECT_EQ(gPuzzleStats.roundScore, 36);
     EXPECT_EQ(checked.points, (std::array {8, 0, 11, 8, 9})) << "in chain order";
     EXPECT_EQ(std::string(gCurrStats.bestWord), "CHOSEN");
-    EXPECT_EQ(std::pair(gameModel().playerScore(), gameModel().verdictAt({1, 4})), std::pair(36, Verdict::NotWord));
+    EXPECT_EQ(gameModel().playerScore(), 36) << "the model not given the round's score";
+    EXPECT_EQ(gameModel().verdictAt({1, 4}), Verdict::NotWord) << "the model not given the verdicts by word";
     const RoundRecord round = roundRecordOf("ada", QDateTime(), gameModel());
     EXPECT_EQ(round.wordSlots[1].letters, "ANCH\U00010400R") << "with the fixed letters, a character beyond the BMP whole";
-    EXPECT_EQ(std::tuple(round.wordSlots[1].isWord, round.wordSlots[2].score, round.roundScore, round.wordsMade), std::tuple(false, 11, 36, 4));
+    EXPECT_FALSE(round.wordSlots[1].isWord) << "the history's slots in another order than the board's words";
+    EXPECT_EQ(round.wordSlots[2].score, 11) << "the history's slots in another order than the board's words";
+    EXPECT_EQ(round.roundScore, 36);
+    EXPECT_EQ(round.wordsMade, 4);
 
     gameModel().setLetter({1, 4}, "");
     EXPECT_EQ(printedBy([] { checkBoard(gameModel()); }), "'GARDEN' is a word.\n'CHOSEN' is a word.\n'ANCH' is not a word.\n'SILVER' is a word.\n"
@@ -81,7 +87,9 @@ TEST_F(BoardCheckTest, WhereTwoWordsShareTheFirstCellTheDownWordIsJudgedFirst)
     CheckedBoard checked;
     const std::string printed = printedBy([&] { checked = checkBoard(gameModel()); });
     EXPECT_EQ(printed.substr(0, printed.find("'I")), "'OFFICE' is a word.\n   New best word!\n'ORANGE' is a word.\n");
-    EXPECT_EQ(std::tuple(std::string(gCurrStats.bestWord), gPuzzleStats.wordScores[0], checked.points[0]), std::tuple("OFFICE", 14, 7));
+    EXPECT_STREQ(gCurrStats.bestWord, "OFFICE") << "the best word not the down word's";
+    EXPECT_EQ(gPuzzleStats.wordScores[0], 14) << "the first score counted not the down word's";
+    EXPECT_EQ(checked.points[0], 7) << "the points of word 0 (across) not its own";
 }
 
 TEST_F(BoardCheckTest, ComputerWordsShowTheTopTenRowsOfTheBoardTwentyWide)

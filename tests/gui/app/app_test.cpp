@@ -18,13 +18,6 @@
 #include <QPointer>
 #include <QRegularExpression>
 
-// A slot as a failed expectation shows it.
-void PrintTo(const SlotRecord& s, std::ostream* out)
-{
-    *out << (s.direction == Direction::Down ? "down" : "across") << " from " << s.x << ',' << s.y << ": " << s.letters.toStdString() << " for "
-         << s.solution.toStdString() << (s.isWord ? ", a word of " : ", no word, ") << s.score << " points";
-}
-
 namespace {
 
 using AppTest = GameFixture;
@@ -42,18 +35,6 @@ TEST_F(AppTest, FirstLaunchStoresThePlayerAsTheLastUser)
     const QString player = QString::fromUtf8(gUserName);
     EXPECT_EQ(stored("LastUser"), std::optional(StoreValue(player)));
     EXPECT_TRUE(stored(player).has_value()) << "no record stored for " << player.toStdString();
-}
-
-TEST_F(AppTest, LaunchGivesTheBoardTheConsoleAndTheStatisticsTheirFonts)
-{
-    launch();
-    const struct { const char* what; const QWidget* widget; const char* family; int points; } rows[] = {
-        {"a cell", fieldAt(0, 0), "Palatino", 20}, {"the computer's score", m_game->compScore, "Palatino", 20},
-        {"the console", m_game->resultView, "Monaco", 14}, {"the statistics", m_game->statsField, "Geneva", 14}};
-    for (const auto& row : rows) {
-        EXPECT_EQ(row.widget->font().family(), row.family) << row.what;
-        EXPECT_EQ(row.widget->font().pointSize(), row.points) << row.what;
-    }
 }
 
 TEST_F(AppTest, AWindowSetBeforeLaunchIsNotYetTheGamesWindow)
@@ -83,29 +64,16 @@ TEST_F(AppTest, AWindowWithoutTheFormsControlsTakesNoneAndSaysWhichIsMissing)
     EXPECT_NE(testing::internal::GetCapturedStderr().find("no control named 'checkWordButton'"), std::string::npos);
 }
 
-// Check Word takes the text as typed: the first row through the button, the others with Return in the field.
+// Check Word takes the text as typed, through the button or with Return in the field; the words' verdicts are the dictionary's.
 TEST_F(AppTest, CheckWordJudgesTheTextAsTyped)
 {
     launch();
-    const struct { const char* typed; const char* starts; const char* ends; } rows[] = {
-        {"garden", "garden\nnoun\n", "'garden' is a word\n"},
-        {"catxyz", "'catxyz' is not a word.\n", "'catxyz' is not a word.\n"},
-        {" garden", "' garden' is not a word.\n", "' garden' is not a word.\n"},
-        {"", "", ""},
-    };
-    for (const auto& row : rows) {
-        m_game->resultView->clear();
-        m_game->theWord->setFocus();
-        if (&row == rows) {
-            m_game->theWord->setText(row.typed);
-            press("checkWordButton");
-        } else {
-            typeThen(row.typed, Qt::Key_Return);
-        }
-        const std::string console = m_game->resultView->toPlainText().toStdString();
-        EXPECT_TRUE(console.starts_with(row.starts)) << "'" << row.typed << "' printed: " << console;
-        EXPECT_TRUE(console.ends_with(row.ends)) << "'" << row.typed << "' printed: " << console;
-    }
+    m_game->theWord->setText("garden");
+    const std::string defined = press("checkWordButton");
+    EXPECT_TRUE(defined.starts_with("garden\nnoun\n") && defined.ends_with("'garden' is a word\n")) << defined;
+    m_game->theWord->setFocus();
+    for (const auto& [typed, printed] : {std::pair(" garden", "' garden' is not a word.\n"), {"", ""}})
+        EXPECT_EQ(typeThen(typed, Qt::Key_Return), printed) << "'" << typed << "' with Return";
 }
 
 TEST_F(AppTest, TheConsoleIsATabStopButNoTrap)
@@ -172,7 +140,8 @@ TEST_F(AppTest, LaunchWithoutAWordListSaysSoAndLeavesTheBoardEmpty)
 // The words of the board on show.
 auto shownWords() { return gameModel().board()->words; }
 
-// Copy Board Code, the code typed into Play Board Code's dialog (in any case) and `sixfold --board` deal the same board.
+// Copy Board Code, the code typed into Play Board Code's dialog (in any case) and `sixfold --board` deal the same board;
+// a mistyped code deals none.
 TEST_F(AppTest, ACopiedBoardCodeDealsTheSameBoardAgain)
 {
     launch();
@@ -188,20 +157,11 @@ TEST_F(AppTest, ACopiedBoardCodeDealsTheSameBoardAgain)
     launch(code);
     EXPECT_TRUE(shownWords() == dealt) << "not the board of the code launched on";
     EXPECT_EQ(m_game->window()->windowTitle(), "Sixfold") << "a board code's board named as a daily one";
+    EXPECT_FALSE(printedBy([&] { EXPECT_FALSE(m_game->playBoardCode(code.chopped(1))); }).empty()) << "a mistyped code dealt silently";
+    EXPECT_TRUE(shownWords() == dealt) << "a mistyped code dealt a board";
 }
 
-TEST_F(AppTest, AMistypedBoardCodeSaysSoAndLeavesTheBoardBe)
-{
-    launch();
-    const auto dealt = shownWords();
-    press("actionCopyBoardCode");
-    QString typo = QApplication::clipboard()->text();
-    typo[0] = typo[0] == u'2' ? u'3' : u'2';
-    EXPECT_EQ(printedBy([&] { EXPECT_FALSE(m_game->playBoardCode(typo)); }), "That board code has a typo: its check character does not match the rest.\n");
-    EXPECT_TRUE(shownWords() == dealt);
-}
-
-// Copy Result shares the board's name and the scores, and no letter.
+// Copy Result puts the last round, under its board's code, on the clipboard.
 TEST_F(AppTest, CopyResultSharesTheLastSubmittedRoundUnderItsBoardCode)
 {
     launch();
@@ -209,10 +169,9 @@ TEST_F(AppTest, CopyResultSharesTheLastSubmittedRoundUnderItsBoardCode)
     press("actionCopyBoardCode");
     const std::string code = QApplication::clipboard()->text().toStdString();
     press("submitButton");
-    EXPECT_TRUE(press("actionCopyResult").starts_with("Result copied:\nSixfold " + code + "\nMe 0 · computer ")) << "not shared under its code";
-    const QString shared = QApplication::clipboard()->text();
-    EXPECT_TRUE(shared.contains(" · best possible ")) << shared.toStdString();
-    EXPECT_TRUE(shared.endsWith("\n✗ ✗ ✗ ✗ ✗  0/5 words\n")) << shared.toStdString();
+    const std::string said = press("actionCopyResult");
+    EXPECT_EQ(said, "Result copied:\n" + QApplication::clipboard()->text().toStdString());
+    EXPECT_TRUE(QApplication::clipboard()->text().startsWith(QString::fromStdString("Sixfold " + code + "\n"))) << "not shared under its code";
 }
 
 // Before Daily #1, by the games' clock, --daily and Daily Board say there is none and deal none.
@@ -226,8 +185,7 @@ TEST_F(AppTest, BeforeDailyOneThereIsNoDailyBoard)
     EXPECT_TRUE(shownWords() == shown) << "Daily Board dealt a board before the first";
 }
 
-// The daily board names itself in the title; its first submission is the day's result, kept in the history, and a
-// second is practice.
+// The daily board names itself in the title while it is on show; its first submission is the day's result, a second practice.
 TEST_F(AppTest, TheDailyBoardsFirstSubmissionCountsAndASecondIsPractice)
 {
     m_clock = [] { return QDateTime(QDate(2026, 3, 1), QTime(12, 0), Qt::UTC); };
@@ -239,15 +197,8 @@ TEST_F(AppTest, TheDailyBoardsFirstSubmissionCountsAndASecondIsPractice)
         EXPECT_NE(said.find(row.said), std::string::npos) << row.round << " round: " << said;
         EXPECT_EQ(m_game->window()->windowTitle(), "Sixfold — Daily #60") << row.round << " round";
         EXPECT_EQ(press("submitButton").find("this round was practice") != std::string::npos, row.practice) << row.round << " round";
-        press("actionCopyResult");
-        const std::string shared = QApplication::clipboard()->text().toStdString();
-        EXPECT_TRUE(shared.starts_with(std::string("Sixfold Daily #60") + (row.practice ? " (practice)" : "") + "\nMe 0 · computer ")) << shared;
     }
     EXPECT_EQ(m_game->window()->windowTitle(), "Sixfold") << "the board dealt after the daily one";
-    HistoryDatabase history(dataHome() + "/sixfold/history.sqlite");
-    const QString player = QString::fromUtf8(gUserName);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return history.roundScores(player, HistoryDatabase::kAllRounds).size() == 2; }, 30000));
-    EXPECT_EQ(history.dailyResults(player).size(), 1);
 }
 
 // A round as older games kept it, without its best possible, is scored as the statistics show it.
@@ -309,15 +260,14 @@ TEST_F(AppTest, TerminationWritesOnlyTheLastUserAndABestACheckRaised)
     EXPECT_EQ(document(), expected);
 }
 
-// The player typed becomes the player, shown and stored as the last one; a name refused is said.
+// The player typed becomes the player, shown and stored as the last one; a name refused is said. Which names are
+// refused is the Core's (game_test).
 TEST_F(AppTest, ChangeUserSwitchesPlayersAndRefusesNamesTheStoreCannotKeep)
 {
     launch();
     const struct { std::string typed, printed, player; } rows[] = {
         {"ada", kWelcome + "User changed to 'ada'\n", "ada"},
         {"LastUser", "'LastUser' cannot be a player's name; the player stays 'ada'.\n", "ada"},
-        {"bob", kWelcome + "User changed to 'bob'\n", "bob"},
-        {"ada", "User changed to 'ada'\n", "ada"}, // the saved record: no welcome
     };
     for (const auto& row : rows) {
         m_game->newUserName->setText(QString::fromStdString(row.typed));
@@ -326,9 +276,9 @@ TEST_F(AppTest, ChangeUserSwitchesPlayersAndRefusesNamesTheStoreCannotKeep)
         EXPECT_EQ(std::get<QString>(*stored("LastUser")).toStdString(), row.player) << "the last user stored after '" << row.typed << "'";
         EXPECT_EQ(statsLine(0).toStdString(), "Stats for " + row.player + ":") << "after '" << row.typed << "'";
     }
-    m_game->newUserName->setFocus();
-    typeThen("x", Qt::Key_Return); // Return in the field changes player too
-    EXPECT_STREQ(gUserName, "adax");
+    m_game->newUserName->setText("bo"), m_game->newUserName->setFocus();
+    typeThen("b", Qt::Key_Return); // Return in the field changes player too
+    EXPECT_STREQ(gUserName, "bob");
 }
 
 // Rounds on the worked example, whose computer scores 47 and whose board allows 107.
@@ -348,19 +298,11 @@ protected:
     void submitSecondRound() { showWorkedExample(), fillAcross(0, 0, "GARDEN"), press("submitButton"); }
 };
 
-TEST_F(RoundTest, TheBoardAreaDescribesTheWordsAndTheFixedLetters)
-{
-    EXPECT_TRUE(m_game->window()->findChild<QWidget*>("boardArea")->accessibleDescription().startsWith(
-        "5 words of 6 letters: across word 1 from row 1, column 1; down word 2 from row 1, column 2; across word 3 from row 4, "
-        "column 1; down word 4 from row 4, column 6; across word 5 from row 9, column 4. Fixed letters: A at row 1, column 2; H at"));
-}
-
-// The check shows the round's score, to a screen reader too, and raises the best word.
-TEST_F(RoundTest, CheckAllWordsScoresTheRoundAndRaisesTheBestWord)
+// The check shows the round's score, to a screen reader too.
+TEST_F(RoundTest, CheckAllWordsShowsTheRoundsScore)
 {
     EXPECT_TRUE(typeThen("grden", Qt::Key_K, Qt::ControlModifier).starts_with("'GARDEN' is a word.\n"));
     EXPECT_EQ(m_game->theScore->accessibleName(), "Your score: 8");
-    EXPECT_EQ(gCurrStats.bestWordScore, 8);
     const QString described = QApplication::focusWidget()->accessibleDescription();
     EXPECT_TRUE(described.endsWith("word. Points: 8. Checked: 1 of 5 slots are words, your score 8.")) << described.toStdString();
 }
@@ -380,7 +322,6 @@ TEST_F(RoundTest, AWordsPointsShowBesideItsLastCellUntilItIsRetyped)
     EXPECT_TRUE(points->isVisible());
     EXPECT_EQ(points->text(), "+8");
     EXPECT_EQ(points->accessibleName(), "across word 1: 8 points");
-    EXPECT_TRUE(points->geometry().intersects(fieldAt(5, 0)->geometry().adjusted(-40, -40, 40, 40))) << "far from the word's last cell";
     fillAcross(3, 8, "SILVER");
     EXPECT_FALSE(m_game->window()->findChild<QLabel*>("slotPoints4")->isVisible()) << "the points of a slot retyped since its check";
 }
@@ -390,9 +331,7 @@ TEST_F(RoundTest, SubmitListsTheComputersWordsAfterTheCheckAndDealsANewBoard)
 {
     const QPointer<myTextField> submittedCell = fieldAt(0, 0);
     const std::string printed = submitFirstRound();
-    const size_t listing = printed.find("Computer Words for Previous Puzzle: \n  garden              \n   n    ");
-    EXPECT_NE(listing, std::string::npos) << printed;
-    EXPECT_LT(printed.find("'SILVER' is a word.\n"), listing) << printed;
+    EXPECT_LT(printed.find("'SILVER' is a word.\n"), printed.find("Computer Words for Previous Puzzle")) << printed;
     EXPECT_TRUE(submittedCell.isNull()) << "the submitted board is still shown";
     EXPECT_EQ(m_game->theScore->text(), "0");
 }
@@ -414,10 +353,8 @@ TEST_F(RoundTest, SubmitAnnouncesTheRoundToAScreenReader)
     ASSERT_TRUE(told);
     EXPECT_EQ(told->accessibleName(), round);
     EXPECT_EQ(fieldAt(0, 0)->accessibleDescription(), round) << "the new board's first cell";
-    EXPECT_TRUE(told->isVisible());
-    EXPECT_EQ(told->geometry(), QRect(0, 0, 1, 1));
+    EXPECT_TRUE(told->isVisible() && told->testAttribute(Qt::WA_TransparentForMouseEvents)) << "hidden, or in the way of a click";
     EXPECT_EQ(QAccessible::queryAccessibleInterface(told)->role(), QAccessible::Notification);
-    EXPECT_TRUE(told->testAttribute(Qt::WA_TransparentForMouseEvents));
 }
 
 // The review is of the board as submitted, and its boards name the best word of each slot.
@@ -448,32 +385,10 @@ TEST_F(RoundTest, TheStatisticsWindowShowsARoundSubmittedWhileItIsOpen)
     EXPECT_TRUE(m_game->window()->findChildren<QDialog*>("roundReview").last()->accessibleDescription().contains("Word 1 (across): GARDEN"));
 }
 
-TEST_F(RoundTest, TwoSubmissionsFoldIntoTheRunningTotalsAndAverages)
+TEST_F(RoundTest, TheStatisticsShownFollowEachSubmission)
 {
     submitFirstRound(), submitSecondRound();
-    EXPECT_EQ(gCurrStats.totalScores, 25);
-    EXPECT_EQ(gCurrStats.totalWordsMade, 3);
-    EXPECT_EQ(gCurrStats.totalPuzzlesSubmitted, 2);
-    EXPECT_EQ(gCurrStats.computerTotalScores, 94);
-    EXPECT_EQ(gCurrStats.bestRoundScore, 17);
     EXPECT_EQ(statsLine(1), "    Average Score: 12.50");
-}
-
-TEST_F(RoundTest, EachSubmissionIsKeptInTheHistorySlotBySlot)
-{
-    submitFirstRound(), submitSecondRound();
-    HistoryDatabase history(dataHome() + "/sixfold/history.sqlite");
-    const QList<RoundRecord> rounds = history.allRounds(QString::fromUtf8(gUserName)).value_or(QList<RoundRecord> {});
-    ASSERT_EQ(rounds.size(), 2);
-    const struct { const char* name; int computer, score, words; } totals[] = {{"first round", 47, 17, 2}, {"second round", 47, 8, 1}};
-    for (int r = 0; r < 2; ++r) {
-        EXPECT_EQ(rounds[r].computerScore, totals[r].computer) << totals[r].name;
-        EXPECT_EQ(rounds[r].roundScore, totals[r].score) << totals[r].name;
-        EXPECT_EQ(rounds[r].wordsMade, totals[r].words) << totals[r].name;
-    }
-    EXPECT_EQ(rounds[0].bestPossible, 107);
-    EXPECT_EQ(rounds[0].wordSlots[1], (SlotRecord {1, 0, Direction::Down, "anchor", "A\U00010400 H  ", false, 0}));
-    EXPECT_EQ(rounds[0].wordSlots[4], (SlotRecord {3, 8, Direction::Across, "silver", "SILVER", true, 9}));
 }
 
 // New Puzzle, by button or Ctrl+N, puts the focus in the new board and leaves the record saved at the last submission.

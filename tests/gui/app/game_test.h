@@ -62,9 +62,8 @@ protected:
     void showWorkedExample()
     {
         layOutBoard(workedExample(), m_game->window());
-        setIntValue(m_game->compScore, kWorkedExampleScore);
+        setIntValue(m_game->compScore, 47);
     }
-    static constexpr int32_t kWorkedExampleScore = 47;
 
     static void fillAcross(int32_t x, int32_t y, const char* letters)
     {

@@ -5,7 +5,6 @@
 #include "core/kept_board/kept_board_store.h"
 #include "core/preferences/preferences.h"
 #include "core/game/board_keeper.h"
-#include "core/game/board_keeper.h"
 #include "support/root_rights.h"
 
 #include <QApplication>
