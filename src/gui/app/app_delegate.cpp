@@ -11,6 +11,7 @@
 #include "core/board/word_selection.h"
 #include "gui/board_view/my_text_field.h"
 #include "core/platform/log_console.h"
+#include "core/platform/problem_report.h"
 #include "core/dictionary/dictionary.h"
 #include "gui/board_view/grid.h"
 #include "core/history/history_files.h"
