@@ -17,7 +17,7 @@ void BM_LoadLexicon(benchmark::State& state)
     const QString path = pathForResource(QStringLiteral("Lexicon"), QStringLiteral("txt")).value_or(QString());
     for (auto _ : state) {
         const Lexicon lexicon(readWholeFile(path).value_or(QByteArray()));
-        benchmark::DoNotOptimize(lexicon.size());
+        benchmark::DoNotOptimize(lexicon.wordCount());
     }
 }
 BENCHMARK(BM_LoadLexicon)->Unit(benchmark::kMillisecond);
@@ -25,7 +25,7 @@ BENCHMARK(BM_LoadLexicon)->Unit(benchmark::kMillisecond);
 // Seeded boards whose words chain through their crossings, as dealing makes them.
 std::vector<BoardState> dealtBoards(const Lexicon& lexicon, int count)
 {
-    const std::vector<ScoredWord> all = lexicon.bestFitting("??????", lexicon.size());
+    const std::vector<ScoredWord> all = lexicon.bestFitting("??????", lexicon.wordCount());
     std::mt19937 random(42);
     std::vector<BoardState> boards;
     while (int(boards.size()) < count) {

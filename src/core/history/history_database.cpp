@@ -180,10 +180,10 @@ HistoryStatus HistoryDatabase::open()
         return {true, {}};
     }
     if (!isDamage(error) || m_access == Access::Read)
-        return fail(error);
+        return failWith(error);
     const QString aside = moveAside();
     if (aside.isEmpty())
-        return fail(problem(QStringLiteral("it is damaged and could not be moved aside")));
+        return failWith(problem(QStringLiteral("it is damaged and could not be moved aside")));
     return startOver(aside);
 }
 
@@ -191,7 +191,7 @@ HistoryStatus HistoryDatabase::open()
 HistoryStatus HistoryDatabase::startOver(const QString& aside)
 {
     if (const QSqlError error = connect(); error.isValid())
-        return fail(error);
+        return failWith(error);
     m_state = State::Open;
     const int recovered = recoverFrom(aside);
     QString saved;
@@ -201,7 +201,7 @@ HistoryStatus HistoryDatabase::startOver(const QString& aside)
                       .arg(m_filePath, aside, saved.isEmpty() ? saved : saved + QStringLiteral(" that could still be read from it"))};
 }
 
-HistoryStatus HistoryDatabase::fail(const QSqlError& error)
+HistoryStatus HistoryDatabase::failWith(const QSqlError& error)
 {
     disconnect();
     m_failure = error;
@@ -338,7 +338,7 @@ HistoryStatus HistoryDatabase::recordRound(const RoundRecord& round, const QStri
     HistoryStatus status = open();
     if (!status.isDone)
         return status;
-    QSqlError error = insert(round, key);
+    QSqlError error = insertRound(round, key);
     if (!error.isValid())
         return status;
     if (isDamage(error) && m_access == Access::ReadWrite) {
@@ -346,13 +346,13 @@ HistoryStatus HistoryDatabase::recordRound(const RoundRecord& round, const QStri
         const QString aside = moveAside();
         if (!aside.isEmpty()) {
             status = startOver(aside);
-            if (status.isDone && !(error = insert(round, key)).isValid())
+            if (status.isDone && !(error = insertRound(round, key)).isValid())
                 return status;
             if (!status.isDone)
                 return status;
         }
     }
-    return fail(error);
+    return failWith(error);
 }
 
 QString HistoryDatabase::takeReadProblem()
@@ -374,7 +374,7 @@ HistoryStatus HistoryDatabase::repairIfDamaged()
     m_readError = {};
     const QString aside = moveAside();
     if (aside.isEmpty())
-        return fail(problem(QStringLiteral("it is damaged and could not be moved aside")));
+        return failWith(problem(QStringLiteral("it is damaged and could not be moved aside")));
     return startOver(aside);
 }
 
@@ -479,7 +479,7 @@ int HistoryDatabase::recoverFrom(const QString& damagedPath)
     return recovered;
 }
 
-QSqlError HistoryDatabase::insert(const RoundRecord& round, const QString& key)
+QSqlError HistoryDatabase::insertRound(const RoundRecord& round, const QString& key)
 {
     QSqlDatabase db = QSqlDatabase::database(m_connection, false);
     QSqlQuery query(db);

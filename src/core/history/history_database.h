@@ -125,9 +125,9 @@ private:
     HistoryStatus startOver(const QString& aside);
     int recoverFrom(const QString& damagedPath);
     void noteFailure(const QSqlError& error);
-    HistoryStatus fail(const QSqlError& error);
+    HistoryStatus failWith(const QSqlError& error);
     QSqlError migrate(QSqlDatabase& db);
-    QSqlError insert(const RoundRecord& round, const QString& key);
+    QSqlError insertRound(const RoundRecord& round, const QString& key);
     std::optional<Rows> run(const QString& sql, const QVariantList& values = {});
 
     enum class State { Closed, Open, Failed };

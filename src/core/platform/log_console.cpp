@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/platform/log_console.h"
 
-#include "core/platform/problem_report.h"
-
+#include <QByteArray>
 #include <QString>
 
 #include <cstdarg>
@@ -28,6 +27,16 @@ std::string formatMessage(const char* format, va_list args)
     return message;
 }
 
+void show(const char* message)
+{
+    if (g_sink)
+        g_sink(QString::fromUtf8(message));
+    // Each message leaves at once, so a pipe or a file sees it while the game runs and
+    // keeps it however the process ends.
+    std::fputs(message, stdout);
+    std::fflush(stdout);
+}
+
 } // namespace
 
 void setConsoleSink(ConsoleSink sink)
@@ -46,16 +55,10 @@ void myPrintf(const char* format, ...)
         std::fputs("sixfold: a message too large to hold in memory was dropped\n", stderr);
     }
     va_end(args);
-
-    if (g_sink)
-        g_sink(QString::fromUtf8(message.c_str()));
-    // Each message leaves at once, so a pipe or a file sees it while the game runs and
-    // keeps it however the process ends.
-    std::fputs(message.c_str(), stdout);
-    std::fflush(stdout);
+    show(message.c_str());
 }
 
-void reportPlatformProblemsOnConsole()
+void printMessage(const QByteArray& message)
 {
-    setProblemReporter([](const QByteArray& message) { myPrintf("%s", message.constData()); });
+    show(message.constData());
 }

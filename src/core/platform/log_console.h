@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+class QByteArray;
 class QString;
 
 // Where messages are shown besides standard output: the window's console view, once the
@@ -16,6 +17,5 @@ void setConsoleSink(ConsoleSink sink);
 // message fits, whatever its length.
 void myPrintf(const char* format, ...) __attribute__((format(printf, 1, 2)));
 
-// Sends the platform layer's problem reports (a store it cannot write, a dictionary it
-// cannot open) through myPrintf, so the player reads them on the console.
-void reportPlatformProblemsOnConsole();
+// Shows a message already whole (up to its first NUL) as myPrintf shows what it formats.
+void printMessage(const QByteArray& message);

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/platform/problem_report.h"
 
+#include "core/platform/log_console.h"
+
 #include <cstdio>
 
 namespace {
@@ -26,4 +28,9 @@ void reportProblem(const QByteArray& message)
     }
     std::fwrite(message.constData(), 1, static_cast<size_t>(message.size()), stdout);
     std::fflush(stdout);
+}
+
+void reportPlatformProblemsOnConsole()
+{
+    setProblemReporter(&printMessage);
 }

@@ -83,6 +83,6 @@ BoardBest bestOfBoard(const BoardState& board, const Lexicon& lexicon, size_t pe
         if (!best.fitting[word].empty())
             best.total += best.fitting[word].front().score;
     }
-    best.isKnown = lexicon.size() > 0 && best.total >= computerScoreOf(board);
+    best.isKnown = lexicon.wordCount() > 0 && best.total >= computerScoreOf(board);
     return best;
 }

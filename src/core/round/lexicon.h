@@ -49,7 +49,7 @@ public:
     // either, are left out: the best words are shown to anyone.
     static const Lexicon& shared();
 
-    size_t size() const { return m_words.size(); }
+    size_t wordCount() const { return m_words.size(); }
 
     // The `count` highest-scoring words that fit `pattern`, best first (ties alphabetical).
     // The pattern has six characters, kAnyLetter where any may stand; a fixed letter matches

@@ -77,7 +77,7 @@ int printBest(const QString& pattern)
     }
     for (const ScoredWord& word : Lexicon::shared().bestFitting(pattern.toLatin1().toStdString(), 20))
         std::printf("%s %d\n", word.text.c_str(), word.score);
-    return Lexicon::shared().size() ? 0 : 1;
+    return Lexicon::shared().wordCount() ? 0 : 1;
 }
 
 } // namespace

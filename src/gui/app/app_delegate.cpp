@@ -11,6 +11,7 @@
 #include "gui/board_view/grid.h"
 #include "gui/board_view/my_text_field.h"
 #include "core/platform/log_console.h"
+#include "core/platform/problem_report.h"
 #include "core/history/history_files.h"
 #include "core/kept_board/kept_board_store.h"
 #include "core/game/board_keeper.h"

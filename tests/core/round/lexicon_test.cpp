@@ -68,7 +68,7 @@ TEST(LexiconTest, NoBestPossibleFallsBelowTheComputersScore)
 // The worked example, and a board whose first two words share their first cell; the best words are held against a scan of the whole lexicon.
 TEST(LexiconTest, EachSlotsBestWordFitsAndNoFittingWordScoresMore)
 {
-    const std::vector<ScoredWord> all = Lexicon::shared().bestFitting("??????", Lexicon::shared().size());
+    const std::vector<ScoredWord> all = Lexicon::shared().bestFitting("??????", Lexicon::shared().wordCount());
     const auto fits = [](const std::string& word, const std::string& pattern) {
         return std::equal(word.begin(), word.end(), pattern.begin(), [](char w, char p) { return p == kAnyLetter || p == w; });
     };
