@@ -1,38 +1,37 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/app/app_delegate.h"
 
+#include "core/board/word_list.h"
+#include "core/dictionary/dictionary_check.h"
+#include "core/game/board_keeper.h"
+#include "core/game/dealing.h"
+#include "core/game/player_name.h"
+#include "core/history/history_files.h"
+#include "core/kept_board/kept_board_store.h"
+#include "core/platform/log_console.h"
+#include "core/platform/problem_report.h"
+#include "core/player/stats_persistence.h"
+#include "core/player/stats_text.h"
+#include "core/player/user_stats.h"
+#include "core/preferences/preferences.h"
+#include "core/round/board_check.h"
+#include "core/round/game_model.h"
+#include "core/round/round_submission.h"
+#include "core/round/shared_result.h"
 #include "gui/app/app_dialogs.h"
 #include "gui/app/app_log.h"
 #include "gui/app/preferences_dialog.h"
 #include "gui/app/round_book_loader.h"
-#include "core/round/round_history.h"
 #include "gui/app/shortcut_help.h"
 #include "gui/board_view/board_layout.h"
+#include "gui/board_view/board_reading.h"
 #include "gui/board_view/grid.h"
 #include "gui/board_view/my_text_field.h"
-#include "core/platform/log_console.h"
-#include "core/platform/problem_report.h"
-#include "core/history/history_files.h"
-#include "core/kept_board/kept_board_store.h"
-#include "core/game/board_keeper.h"
-#include "core/game/dealing.h"
-#include "core/game/player_name.h"
-#include "core/round/game_model.h"
-#include "core/preferences/preferences.h"
-#include "core/round/shared_result.h"
-#include "gui/board_view/board_reading.h"
-#include "core/round/board_check.h"
-#include "core/round/round_submission.h"
-#include "core/player/stats_persistence.h"
-#include "core/player/stats_text.h"
-#include "core/player/user_stats.h"
 #include "gui/look/announcement.h"
 #include "gui/look/console_view.h"
 #include "gui/look/named_font.h"
 #include "gui/look/text_field_values.h"
 #include "gui/look/window_handle.h"
-#include "core/dictionary/dictionary_check.h"
-#include "core/board/word_list.h"
 
 #include <QLineEdit>
 #include <QAbstractButton>
@@ -46,7 +45,6 @@
 #include <QPlainTextEdit>
 #include <QSettings>
 
-#include <algorithm>
 #include <utility>
 
 namespace {
