@@ -34,8 +34,8 @@ protected:
     auto shownWords() const { return readShownBoard().value_or(BoardState {}).words; }
 };
 
-// A keystroke reaches the file without waiting for quit; the next launch offers the board (or
-// shows it, when the player asked for that), and New Puzzle and Ctrl+R swap two boards.
+// A keystroke reaches the file without waiting for quit; the next launch offers the board, and
+// New Puzzle and Ctrl+R swap two boards. When the keeper shows or writes is board_keeper's (game_test).
 TEST_F(KeptBoardTest, UnfinishedBoardSurvivesAKeystrokeQuitAndNewPuzzleAndSwaps)
 {
     EXPECT_EQ(launch(), kWelcome);
@@ -56,8 +56,8 @@ TEST_F(KeptBoardTest, UnfinishedBoardSurvivesAKeystrokeQuitAndNewPuzzleAndSwaps)
     EXPECT_EQ(gGrid[x][y].field->text(), "Q") << "the kept letter";
     EXPECT_EQ(m_game->compScore->text(), computerScore);
 
-    EXPECT_NE(press("actionNewPuzzle").find("Ctrl+R"), std::string::npos);
-    EXPECT_EQ(typeThen("", Qt::Key_Return, Qt::ControlModifier).find("Ctrl+R"), std::string::npos); // Submit
+    press("actionNewPuzzle");
+    typeThen("", Qt::Key_Return, Qt::ControlModifier); // Submit
     press("actionDailyBoard"); // the untouched board is not kept; the daily board's title goes with it
     const auto second = shownWords();
     QTest::keyClick(m_game->window(), Qt::Key_R, Qt::ControlModifier);
@@ -66,15 +66,6 @@ TEST_F(KeptBoardTest, UnfinishedBoardSurvivesAKeystrokeQuitAndNewPuzzleAndSwaps)
     m_game->setWindow(loadMainWindow()), press("actionResume"); // into a window set since
     EXPECT_TRUE(shownWords() == second) << "the daily board was not kept when swapped";
     EXPECT_EQ(fieldAt(0, 0)->window(), m_game->window()) << "resumed into the old window";
-
-    QSettings settings(preferencesFilePath(), QSettings::IniFormat);
-    savePreferences(settings, {WordColours::ColourBlindSafe, true});
-    press("actionResume");
-    launch(); // resumes, in the colours chosen
-    EXPECT_TRUE(shownWords() == first) << "not the kept board resumed at launch";
-    EXPECT_EQ(gGrid[x][y].field->text(), "Q") << "the kept letter at launch";
-    EXPECT_TRUE(gBoardPalette == boardPalette(WordColours::ColourBlindSafe, false)) << "not in the colours chosen";
-    EXPECT_EQ(press("actionResume"), kNothingKept);
 }
 
 // Resumed or not; from a data folder the game may not write (the message says why); while
