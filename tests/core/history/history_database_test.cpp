@@ -193,18 +193,6 @@ TEST_F(HistoryTest, UnusableHistoryTurnsOffWithOneMessageAndKeepsTheFile)
     }
 }
 
-TEST_F(HistoryTest, RoundsComeBackExactly)
-{
-    HistoryDatabase history(path());
-    RoundRecord round = roundOf("Zoë, \"the\" player", 23, 40);
-    round.bestPossible = 107;
-    EXPECT_EQ(history.recordRound(round).message, QString());
-    EXPECT_TRUE(roundsToCsv({round}).endsWith(",,0,107\r\n"));
-    EXPECT_EQ(history.lastRound(round.player), round);
-    EXPECT_EQ(history.allRounds(round.player), QList {round});
-    EXPECT_EQ(history.lastRound("ada"), std::nullopt) << "another player's round";
-}
-
 TEST_F(HistoryTest, EveryFigureIsPerPlayer)
 {
     HistoryDatabase history(path());
