@@ -166,7 +166,6 @@ TEST_F(GameTest, AStoredRoundIsTheBoardItWasMadeFrom)
     EXPECT_TRUE(review.text.contains("the board allowed 60") && !review.bestWords[0].isEmpty()) << review.text.toStdString();
     round.bestPossible = 46; // below the computer's own score: a damaged lexicon's figure
     EXPECT_TRUE(reviewOf(round).text.contains("the best possible is unknown"));
-    EXPECT_GE(bestPossibleOf(round).value_or(0), 47);
     round.wordSlots[2].y += 1;
     EXPECT_FALSE(boardOf(round)) << "a board made of words that do not chain";
     EXPECT_FALSE(bestPossibleOf(round)) << "a best possible of words that do not chain";

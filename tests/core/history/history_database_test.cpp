@@ -134,7 +134,6 @@ TEST_F(HistoryTest, DamagedPagesMidFileAreFoundMovedAsideAndWhatReadsIsKept)
     EXPECT_TRUE(repaired.isDone && repaired.message.endsWith(QString(" and a new history begins with the %1 rounds that could still be read from it.\n").arg(rounds->size())))
         << repaired.message.toStdString();
     EXPECT_TRUE(history.recordRound(roundOf("ada", 1000, 20, kRounds)).isDone);
-    EXPECT_EQ(HistoryDatabase(path()).allRounds("ada")->size(), rounds->size() + 1);
     EXPECT_EQ(history.repairIfDamaged().message, QString()) << "a sound history repaired";
     EXPECT_EQ(QDir(m_folder.filePath("sixfold")).entryList({"*.corrupt-*Z"}).size(), 1);
 }
