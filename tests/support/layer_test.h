@@ -4,6 +4,7 @@
 // Each layer's globals back to their state at program start. A test resets the layers of the library it links and no
 // others: core_resets.h holds those of the Qt Core layers, globals.h those of the widget layers.
 
+#include <QFile>
 #include <QString>
 #include <QTemporaryDir>
 
@@ -15,6 +16,13 @@
 inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
 
 inline void resetNothing() {}
+
+// The whole of the file at `path`, or nothing when it cannot be read.
+inline QByteArray fileText(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
 
 // A test with settings and data folders of its own that start empty, and the globals of its layer as at program start before and after it.
 template <void (*Reset)()>

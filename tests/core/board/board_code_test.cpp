@@ -25,14 +25,6 @@ TEST(DealRandomTest, LemireDrawsGiveTheirPublishedSequences)
     EXPECT_EQ(random.below(6), 4U) << "bounds 0 and 1 drew a number";
 }
 
-// Daily #1 is 1 January 2026 (UTC); a day before it has no number. A number's seed is pinned by its daily board.
-TEST(DealRandomTest, EachDayHasItsNumber)
-{
-    const struct { QDate day; int number; } days[] = {{QDate(2026, 1, 1), 1}, {QDate(2026, 12, 6), 340}, {QDate(2025, 12, 31), 0}};
-    for (const auto& row : days)
-        EXPECT_EQ(dailyNumber(row.day), row.number) << row.day.toString(Qt::ISODate).toStdString();
-}
-
 TEST(BoardCodeTest, ReadingAcceptsCaseAndSpacingAndRefusesWhatIsNoCode)
 {
     const WordListTag list {uint64_t {1} << 56 | 0x12345678, true}; // a hash whose four leading bits of earlier codes are 1

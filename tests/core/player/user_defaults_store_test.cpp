@@ -84,7 +84,6 @@ TEST_F(StoreTest, TypedDocumentIsRewrittenPlainKeepingWhatItDoesNotUnderstand)
         "ada": {"dictionary": {"averageScore": {"float": 17.25}, "totalScores": {"int64": "9007199254740993"}}},
         "bob": {"dictionary": {"ill": {"float": "nan"}, "kept": {"int32": 1}}}, "cy": {"averageScore": 0.0}, "dee": {"dictionary": 5}})");
     UserDefaultsStore store(path());
-    EXPECT_EQ(UserDefaultsStore::standardFilePath(), store.filePath());
     EXPECT_EQ(store.objectForKey("ada"), Optional(Dictionary {{"averageScore", 17.25}, {"totalScores", k2p53}}));
     EXPECT_TRUE(store.updateObject("LastUser", [](const Optional& stored) { EXPECT_EQ(stored, Optional(QString("ada"))); return QString("cy"); }));
     EXPECT_TRUE(store.updateObject("new", [](const Optional& stored) { EXPECT_FALSE(stored); return int64_t {1}; }));

@@ -17,12 +17,6 @@
 
 inline const std::string kWelcome = "You appear to be a new user, welcome!\n";
 
-inline QByteArray fileText(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 // Games launched one after another over the same settings and data folders, as a player quits and starts the game again.
 class GameFixture : public GameTest {
 protected:

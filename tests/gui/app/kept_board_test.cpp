@@ -34,8 +34,8 @@ protected:
     auto shownWords() const { return readShownBoard().value_or(BoardState {}).words; }
 };
 
-// A keystroke reaches the file without waiting for quit; the next launch offers the board (or
-// shows it, when the player asked for that), and New Puzzle and Ctrl+R swap two boards.
+// A keystroke reaches the file without waiting for quit; the next launch offers the board, and
+// New Puzzle and Ctrl+R swap two boards. When the keeper shows or writes is board_keeper's (game_test).
 TEST_F(KeptBoardTest, UnfinishedBoardSurvivesAKeystrokeQuitAndNewPuzzleAndSwaps)
 {
     EXPECT_EQ(launch(), kWelcome);
@@ -56,8 +56,8 @@ TEST_F(KeptBoardTest, UnfinishedBoardSurvivesAKeystrokeQuitAndNewPuzzleAndSwaps)
     EXPECT_EQ(gGrid[x][y].field->text(), "Q") << "the kept letter";
     EXPECT_EQ(m_game->compScore->text(), computerScore);
 
-    EXPECT_NE(press("actionNewPuzzle").find("Ctrl+R"), std::string::npos);
-    EXPECT_EQ(typeThen("", Qt::Key_Return, Qt::ControlModifier).find("Ctrl+R"), std::string::npos); // Submit
+    press("actionNewPuzzle");
+    typeThen("", Qt::Key_Return, Qt::ControlModifier); // Submit
     press("actionDailyBoard"); // the untouched board is not kept; the daily board's title goes with it
     const auto second = shownWords();
     QTest::keyClick(m_game->window(), Qt::Key_R, Qt::ControlModifier);
@@ -66,15 +66,6 @@ TEST_F(KeptBoardTest, UnfinishedBoardSurvivesAKeystrokeQuitAndNewPuzzleAndSwaps)
     m_game->setWindow(loadMainWindow()), press("actionResume"); // into a window set since
     EXPECT_TRUE(shownWords() == second) << "the daily board was not kept when swapped";
     EXPECT_EQ(fieldAt(0, 0)->window(), m_game->window()) << "resumed into the old window";
-
-    QSettings settings(preferencesFilePath(), QSettings::IniFormat);
-    savePreferences(settings, {WordColours::ColourBlindSafe, true});
-    press("actionResume");
-    launch(); // resumes, in the colours chosen
-    EXPECT_TRUE(shownWords() == first) << "not the kept board resumed at launch";
-    EXPECT_EQ(gGrid[x][y].field->text(), "Q") << "the kept letter at launch";
-    EXPECT_TRUE(gBoardPalette == boardPalette(WordColours::ColourBlindSafe, false)) << "not in the colours chosen";
-    EXPECT_EQ(press("actionResume"), kNothingKept);
 }
 
 // Resumed or not; from a data folder the game may not write (the message says why); while
@@ -135,12 +126,8 @@ TEST_F(KeptBoardTest, PreferencesChosenInTheDialogAreSavedApartAndRecolourTheBoa
     const QPalette light = QApplication::palette();
     QEvent changed(QEvent::ApplicationPaletteChange); // as Qt sends it in its event loop
     QApplication::setPalette(QPalette(QColor(0x35, 0x35, 0x35))), QApplication::sendEvent(m_game->window(), &changed); // the desktop turns dark, and back
-    const BoardPalette dark = boardPalette(WordColours::ColourBlindSafe, true); // the cell, a fixed letter, the panel and a word's points too
-    const QColor panel = m_game->window()->findChild<QWidget*>("boardArea")->grab().toImage().pixelColor(5, 168);
+    const BoardPalette dark = boardPalette(WordColours::ColourBlindSafe, true); // a word's points too
     EXPECT_EQ(textColor(fieldAt(0, 0)), dark.nonWord) << "a letter of a non-word on a dark desktop";
-    EXPECT_EQ(fieldAt(0, 0)->palette().color(QPalette::Base), dark.cell) << "a cell on a dark desktop";
-    EXPECT_EQ(textColor(fieldAt(1, 0)), dark.fixedText) << "a fixed letter on a dark desktop";
-    EXPECT_EQ(panel, dark.panel) << "the board's panel on a dark desktop";
     const QLabel* points = m_game->window()->findChild<QLabel*>("slotPoints4"); // every word checked has its points, not only the first
     EXPECT_EQ(points->palette().color(QPalette::WindowText), dark.inputText) << "a word's points on a dark desktop";
     EXPECT_EQ(points->text(), "+9");

@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/app/game_test.h"
-#include "gui/app/quit_on_signals.h"
 #include "core/board/board_code.h"
 
 #include <QCoreApplication>
@@ -42,7 +41,6 @@ TEST(DictionaryToolTest, BatchJudgesEachLineWholeAndNoWordShowsTheUsage)
     EXPECT_EQ(dictSays({"--lexicon"}, "zygote\nGARDEN\n garden\nice ax\nzzqxzz\ngardens\ngarden\n"), "garden\nice ax\nzygote\n");
     EXPECT_EQ(dictSays({"--best", "QUART?"}), "quartz 24\nquarte 15\nquarto 15\nquarts 15\n");
     EXPECT_EQ(dictSays({"--best", "??????"}).count('\n'), 20) << "the best twenty of those that fit";
-    EXPECT_EQ(dictSays({"--version"}), "sixfold-dict " SIXFOLD_VERSION "\n");
     EXPECT_EQ(dictSays({"--best", "QUARTZ?"}, {}, 2, QProcess::StandardError), "sixfold-dict: a pattern has six characters, '?' for any: QUARTZ?\n")
         << "a pattern of seven is a mistake, and said";
 }
@@ -81,27 +79,6 @@ TEST(LaunchOptionsTest, HelpAndVersionAnswerAndAMistakeExitsWithTwo)
         EXPECT_TRUE(said.contains(row.says)) << said.toStdString();
         EXPECT_EQ(said.contains("\nTry 'sixfold --help' for the options.\n"), row.status == 2) << said.toStdString();
     }
-}
-
-// The quit signals' handlers and a socket pair are held while the game runs, and all given back.
-TEST(QuitOnSignalsTest, HandlersAndSocketsAreGivenBack)
-{
-    const auto held = [] {
-        struct sigaction term {};
-        ::sigaction(SIGTERM, nullptr, &term);
-        return std::pair(QDir("/proc/self/fd").count(), term.sa_handler);
-    };
-    const int input = ::dup(0); // a game started with its input closed has a socket on descriptor 0
-    ::close(0);
-    const auto before = held();
-    auto quitting = std::make_unique<QuitOnSignals>();
-    const uint during = held().first;
-    quitting.reset();
-    ::dup2(input, 0);
-    ::close(input);
-    EXPECT_EQ(during, before.first + 2) << "descriptors open while quitting on signals";
-    EXPECT_EQ(held().first, before.first) << "descriptors given back";
-    EXPECT_EQ(held().second, before.second) << "the SIGTERM handler given back";
 }
 
 // The built game run as a player runs it, with settings of its own and its output in a file.

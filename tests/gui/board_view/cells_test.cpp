@@ -6,18 +6,15 @@
 #include "support/globals.h"
 
 #include <QAccessible>
-#include <QLoggingCategory>
 #include <QTest>
 
 #include <ranges>
 #include <string>
-#include <tuple>
 #include <vector>
 
 struct Cell { int32_t x, y; char kind; int32_t direction; }; // kind 'I' an input cell, 'F' a fixed one
 constexpr int A = DirAcross, D = DirDown;
 constexpr int32_t kNone = -1;
-static std::string g_trace;
 
 // Hand-made boards: each cell placed with its kind and direction, nothing else.
 static void place(const std::vector<Cell>& cells)
@@ -34,37 +31,28 @@ static QLineEdit* fieldOf(int32_t x, int32_t y) { return x == kNone ? nullptr : 
 
 TEST_F(CellsTest, FocusMovesOneStepAlongTheWordOrTwoOverOneFixedCellAndNeverOffTheBoard)
 {
-    const struct { std::vector<Cell> board; bool next; int32_t x, y, toX, toY; const char* trace; } cases[] = {
-        {{{3, 5, 'I', A}, {4, 5, 'I', A}}, true, 3, 5, 4, 5, "Finding next 3,5.|It's horizontal.|"},
-        {{{3, 5, 'I', A}, {4, 5, 'F', D}, {5, 5, 'I', A}}, true, 3, 5, 5, 5, "Finding next 3,5.|It's horizontal.|"},
-        {{{3, 5, 'I', A}, {4, 5, 'F', D}, {5, 5, 'F', D}, {6, 5, 'I', A}}, true, 3, 5, kNone, 0, "Finding next 3,5.|It's horizontal.|"},
-        {{{3, 2, 'I', A}, {5, 2, 'I', A}}, true, 3, 2, kNone, 0, "Finding next 3,2.|It's horizontal.|Next is nil.|"},
-        {{{2, 1, 'I', D}, {3, 1, 'I', A}, {2, 2, 'I', D}}, true, 2, 1, 2, 2, "Finding next 2,1.|It's vertical.|"},
-        {{{2, 1, 'I', D}, {2, 2, 'F', A}, {2, 3, 'I', D}}, true, 2, 1, 2, 3, "Finding next 2,1.|It's vertical.|"},
-        {{{2, 0, 'F', D}, {2, 1, 'I', D}}, false, 2, 1, kNone, 0, "Finding previous 2,1.|It's vertical.|"},
-        {{{2, 0, 'I', D}}, false, 2, 0, kNone, 0, "Finding previous 2,0.|It's vertical.|Previous is nil.|"},
-        {{{2, 4, 'I', D}, {2, 5, 'I', D}}, false, 2, 5, 2, 4, "Finding previous 2,5.|It's vertical.|"},
-        {{{1, 3, 'I', D}, {2, 3, 'F', D}, {3, 3, 'I', A}}, false, 3, 3, 1, 3, "Finding previous 3,3.|It's horizontal.|"},
-        {{{0, 0, 'F', DirBoth}, {1, 0, 'I', A}, {0, 1, 'I', D}}, true, 0, 0, 1, 0, "Finding next 0,0.|It's horizontal.|"}, // a shared start leads across
-        {{{0, 0, 'F', DirBoth}, {1, 0, 'I', A}}, false, 1, 0, kNone, 0, "Finding previous 1,0.|It's horizontal.|"},
-        {{}, false, 20, 3, kNone, 0, "Finding previous 20,3.|"},
-        {{{18, 6, 'I', A}, {19, 6, 'F', D}}, true, 18, 6, kNone, 0, "Finding next 18,6.|It's horizontal.|"},
-        {{{4, 19, 'I', D}}, true, 4, 19, kNone, 0, "Finding next 4,19.|It's vertical.|Next is nil.|"},
+    const struct { std::vector<Cell> board; bool next; int32_t x, y, toX, toY; } cases[] = {
+        {{{3, 5, 'I', A}, {4, 5, 'I', A}}, true, 3, 5, 4, 5},
+        {{{3, 5, 'I', A}, {4, 5, 'F', D}, {5, 5, 'I', A}}, true, 3, 5, 5, 5},
+        {{{3, 5, 'I', A}, {4, 5, 'F', D}, {5, 5, 'F', D}, {6, 5, 'I', A}}, true, 3, 5, kNone, 0},
+        {{{3, 2, 'I', A}, {5, 2, 'I', A}}, true, 3, 2, kNone, 0},
+        {{{2, 1, 'I', D}, {3, 1, 'I', A}, {2, 2, 'I', D}}, true, 2, 1, 2, 2},
+        {{{2, 1, 'I', D}, {2, 2, 'F', A}, {2, 3, 'I', D}}, true, 2, 1, 2, 3},
+        {{{2, 0, 'F', D}, {2, 1, 'I', D}}, false, 2, 1, kNone, 0},
+        {{{2, 0, 'I', D}}, false, 2, 0, kNone, 0},
+        {{{2, 4, 'I', D}, {2, 5, 'I', D}}, false, 2, 5, 2, 4},
+        {{{1, 3, 'I', D}, {2, 3, 'F', D}, {3, 3, 'I', A}}, false, 3, 3, 1, 3},
+        {{{0, 0, 'F', DirBoth}, {1, 0, 'I', A}, {0, 1, 'I', D}}, true, 0, 0, 1, 0}, // a shared start leads across
+        {{{0, 0, 'F', DirBoth}, {1, 0, 'I', A}}, false, 1, 0, kNone, 0},
+        {{}, false, 20, 3, kNone, 0},
+        {{{18, 6, 'I', A}, {19, 6, 'F', D}}, true, 18, 6, kNone, 0},
+        {{{4, 19, 'I', D}}, true, 4, 19, kNone, 0},
     };
-    QLoggingCategory::setFilterRules(QStringLiteral("sixfold.cells.debug=true"));
-    const QtMessageHandler previous = qInstallMessageHandler([](QtMsgType, const QMessageLogContext& context, const QString& line) {
-        if (std::string(context.category) == "sixfold.cells")
-            g_trace += line.toStdString() + "|";
-    });
     for (const auto& row : cases) {
         place(row.board);
-        g_trace.clear();
         myTextField* found = row.next ? myTextField::findFieldAfter(row.x, row.y) : myTextField::findPreviousField(row.x, row.y);
-        EXPECT_EQ(found, fieldOf(row.toX, row.toY)) << row.trace;
-        EXPECT_EQ(g_trace, row.trace);
+        EXPECT_EQ(found, fieldOf(row.toX, row.toY)) << (row.next ? "after " : "before ") << row.x << "," << row.y;
     }
-    qInstallMessageHandler(previous);
-    QLoggingCategory::setFilterRules({});
 }
 
 // Straight ahead counts one a cell, each cell off the line three.
@@ -78,26 +66,24 @@ TEST_F(CellsTest, ArrowKeysGoToTheNearestInputCellThatWay)
     EXPECT_EQ(nearestInputCell(2, 2, 1, 0), fieldOf(3, 3)); // a tie goes to the cell found first
 }
 
-TEST_F(CellsTest, VerdictShowsByColourLineAndDescription)
+TEST_F(CellsTest, VerdictShowsByColourAndLine)
 {
     gBoardPalette = {Qt::blue, Qt::magenta};
     myTextField field;
     field.resize(40, 32), field.show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&field)); // and so focused, and ringed
-    const struct { const char* text; Verdict verdict; QColor colour; bool struck, bar; const char* description; } cases[] = {
-        {"A", Verdict::Word, Qt::blue, false, true, "Checked: part of a word"},
-        {"", Verdict::Word, Qt::blue, false, false, "Checked: part of a word"},
-        {"A", Verdict::NotWord, Qt::magenta, true, false, "Checked: not part of a word"},
-        {"A", Verdict::Unchecked, kInputTextColour, false, false, ""},
+    const struct { const char* text; Verdict verdict; QColor colour; bool struck, bar; } cases[] = { // what a reader is told: board_paint_test
+        {"A", Verdict::Word, Qt::blue, false, true},
+        {"", Verdict::Word, Qt::blue, false, false},
+        {"A", Verdict::NotWord, Qt::magenta, true, false},
+        {"A", Verdict::Unchecked, kInputTextColour, false, false},
     };
     for (const auto& row : cases) {
         field.setText(QString::fromUtf8(row.text));
         showVerdict(&field, row.verdict, kCellBackground);
-        describeVerdict(&field, row.verdict);
         SCOPED_TRACE(QString("'%1', verdict %2").arg(row.text).arg(int(row.verdict)).toStdString());
         EXPECT_EQ(textColor(&field), row.colour);
         EXPECT_EQ(field.font().strikeOut(), row.struck);
-        EXPECT_EQ(field.accessibleDescription(), QString::fromUtf8(row.description));
         // A bar under the letter 8 pixels in, a line clear of any glyph 3 pixels in, from each side, and the focus ring.
         const QImage image = field.grab().toImage();
         const auto inColour = [&](int x, int y) { return image.pixelColor(x, y) == row.colour; };

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/platform/log_console.h"
 #include "gui/look/board_panel.h"
-#include "gui/look/deferred_icons.h"
 
 #include "support/globals.h"
 
@@ -9,7 +8,6 @@
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QScreen>
-#include <QStyle>
 
 TEST_F(WindowTest, ConsoleKeepsExactlyTheLimitInUtf16UnitsAndStartsAfreshPastIt)
 {
@@ -36,24 +34,6 @@ TEST_F(WindowTest, ConsoleKeepsExactlyTheLimitInUtf16UnitsAndStartsAfreshPastIt)
     EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
     EXPECT_TRUE(console.textCursor().atEnd());
     EXPECT_TRUE(cursorShown) << "the console is not scrolled to its end";
-}
-
-// The overflow buttons' icons are the style's own, only made later, as pixmaps and painted.
-TEST_F(WindowTest, ExtensionButtonIconsAreTheStylesOwn)
-{
-    const auto image = [](QStyle::StandardPixmap which) {
-        QImage painted(16, 16, QImage::Format_ARGB32_Premultiplied);
-        painted.fill(0);
-        QPainter painter(&painted);
-        QApplication::style()->standardIcon(which).paint(&painter, painted.rect());
-        painter.end();
-        return std::pair(QApplication::style()->standardIcon(which).pixmap(16).toImage(), painted);
-    };
-    const auto horizontal = image(QStyle::SP_ToolBarHorizontalExtensionButton);
-    const auto vertical = image(QStyle::SP_ToolBarVerticalExtensionButton);
-    deferExtensionButtonIcons();
-    EXPECT_TRUE(image(QStyle::SP_ToolBarHorizontalExtensionButton) == horizontal) << "the horizontal extension button";
-    EXPECT_TRUE(image(QStyle::SP_ToolBarVerticalExtensionButton) == vertical) << "the vertical extension button";
 }
 
 // The board's panel is painted as its style sheet once painted it, on a light desktop and, repainted, a dark.
