@@ -48,6 +48,16 @@ TEST_F(AppTest, CheckWordJudgesTheTextAsTyped)
         EXPECT_EQ(typeThen(typed, Qt::Key_Return), printed) << "'" << typed << "' with Return";
 }
 
+TEST_F(AppTest, TheConsoleIsATabStopButNoTrap)
+{
+    launch();
+    m_game->window()->findChild<QWidget*>("newPuzzleButton")->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), m_game->resultView) << "Tab from New Puzzle passed the console by";
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_NE(QApplication::focusWidget(), m_game->resultView) << "Tab stayed in the console";
+}
+
 // Only the board code's dialog stops play, and asks for it; each help box has its own title and text, shown as rich text.
 TEST_F(AppTest, EachDialogHasItsTitleAndTextAndOnlyTheBoardCodeDialogIsModal)
 {
