@@ -181,10 +181,9 @@ private:
         if (!m_retry) {
             m_retry = std::make_unique<QTimer>();
             m_retry->setSingleShot(true);
-            m_retry->setInterval(kRetryMs);
             QObject::connect(m_retry.get(), &QTimer::timeout, [this] { drain(); });
         }
-        m_retry->start();
+        m_retry->start(m_service.m_retryMs.load());
     }
 
     HistoryService& m_service;

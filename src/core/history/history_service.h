@@ -78,6 +78,9 @@ public:
     // short enough that nobody sees it.
     static constexpr int kGlanceMs = 50;
     static constexpr int kRetryMs = 1000;
+    // How long a round the history could not take waits before it is tried again; a test that
+    // holds the file shortens it rather than wait on the clock.
+    void setRetryDelay(int milliseconds) { m_retryMs = milliseconds; }
 
 signals:
     // A line for the console.
@@ -94,6 +97,7 @@ private:
     void report(qsizetype handled, const QList<PendingRound>& pending, bool hasWritten);
 
     QString m_filePath;
+    std::atomic<int> m_retryMs {kRetryMs};
     QThread m_thread;
     QObject m_threadContext; // lives on m_thread: what its tasks are posted to
     std::unique_ptr<Worker> m_worker; // used on m_thread only

@@ -77,6 +77,7 @@ TEST_F(HistoryTest, RoundsGivenWhileAnotherProgramHoldsTheHistoryAreKeptAndLandO
     ASSERT_TRUE(hold());
     auto first = std::make_unique<HistoryService>(path());
     auto second = std::make_unique<HistoryService>(path());
+    first->setRetryDelay(10), second->setRetryDelay(10); // tried again at once, not after a second
     RoundRecord daily = roundOf("ada", 1, 20);
     daily.dailyNumber = 9;
     for (const int score : {1, 2})
