@@ -129,3 +129,10 @@ std::optional<PuzzleWords> selectPuzzleWords(uint64_t seed)
     return selectPuzzleWords();
 }
 
+std::array<QString, kWordCount> wordsOf(const PuzzleWords& puzzle)
+{
+    std::array<QString, kWordCount> words;
+    for (int i = 0; i < kWordCount; ++i)
+        words[i] = QString::fromLatin1(puzzle.words[i].data(), kWordLength);
+    return words;
+}

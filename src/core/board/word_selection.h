@@ -3,6 +3,8 @@
 
 #include "core/board/board_geometry.h"
 
+#include <QString>
+
 #include <array>
 #include <cstdint>
 #include <optional>
@@ -17,6 +19,9 @@ struct PuzzleWords {
     int32_t word2Cross = 0; // 0 .. vowelIndex, and below 5 so words 1 and 3 never overlap
     int32_t word4Cross = 0;
 };
+
+// The five words as the game model takes them.
+std::array<QString, kWordCount> wordsOf(const PuzzleWords& puzzle);
 
 inline ChainCrossings chainCrossings(const PuzzleWords& puzzle)
 {

@@ -28,7 +28,7 @@ DealChoice dailyDeal(QDate today)
                               .arg(today.addDays(1 - number).toString(QStringLiteral("d MMMM yyyy")))};
 }
 
-bool dealBoard(const DealOrigin& origin, const std::function<void(const PuzzleWords&)>& layOut,
+bool dealBoard(const DealOrigin& origin, const std::function<void()>& layOut,
                const std::function<void()>& clearShown)
 {
     const std::optional<PuzzleWords> puzzle = selectPuzzleWords(origin.seed);
@@ -38,8 +38,9 @@ bool dealBoard(const DealOrigin& origin, const std::function<void(const PuzzleWo
         gameModel().clear();
         return false;
     }
-    layOut(*puzzle);
+    gameModel().deal(wordsOf(*puzzle), chainCrossings(*puzzle));
     gameModel().setOrigin(origin);
+    layOut();
     return true;
 }
 

@@ -25,10 +25,10 @@ DealChoice dealFromCode(const QString& code, const WordListTag& list);
 // The daily board of `today` (UTC). Daily #1 is the first: a day before it has none.
 DealChoice dailyDeal(QDate today);
 
-// Deals the board `origin` names into the game model, `layOut` drawing it. When the word list
-// cannot make one, the console says so, `clearShown` takes away what was drawn and the model
-// holds no board. Returns whether a board was dealt.
-bool dealBoard(const DealOrigin& origin, const std::function<void(const PuzzleWords&)>& layOut,
+// Deals the board `origin` names into the game model, then `layOut` draws it from the model.
+// When the word list cannot make one, the console says so, `clearShown` takes away what was
+// drawn and the model holds no board. Returns whether a board was dealt.
+bool dealBoard(const DealOrigin& origin, const std::function<void()>& layOut,
                const std::function<void()>& clearShown);
 
 // What the console says once the board a code named is dealt.

@@ -200,7 +200,7 @@ int32_t AppDelegate::createBoard()
 
 void AppDelegate::dealBoard(const DealOrigin& origin)
 {
-    const auto layOut = [this](const PuzzleWords& puzzle) { layOutBoard(puzzle, window()); };
+    const auto layOut = [this] { layOutBoard(*gameModel().board(), window()); };
     if (!::dealBoard(origin, layOut, &clearBoard)) {
         setIntValue(compScore, 0);
         return;

@@ -281,10 +281,6 @@ void layOutBoard(const BoardState& board, QMainWindow* window)
 
 void layOutBoard(const PuzzleWords& puzzle, QMainWindow* window)
 {
-    clearBoard();
-    std::array<QString, kWordCount> words;
-    for (int i = 0; i < kWordCount; ++i)
-        words[i] = QString::fromLatin1(puzzle.words[i].data(), kWordLength);
-    gameModel().deal(words, chainCrossings(puzzle));
+    gameModel().deal(wordsOf(puzzle), chainCrossings(puzzle));
     layOutBoard(*gameModel().board(), window);
 }
