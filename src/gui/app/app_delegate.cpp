@@ -166,7 +166,7 @@ void AppDelegate::applicationDidFinishLaunching(QObject* /*notification*/)
     loadPrefs();
     QSettings settings(preferencesFilePath(), QSettings::IniFormat);
     const Preferences preferences = loadPreferences(settings);
-    applyWordColours(preferences.wordColours);
+    applyPreferences(preferences);
     if (_window)
         _window->installEventFilter(this);
     KeptBoardStore store(KeptBoardStore::defaultFilePath(), KeptBoardStore::defaultSpareRecordPath());

@@ -364,7 +364,9 @@ void myTextField::focusInEvent(QFocusEvent* event)
 
 void myTextField::focusOutEvent(QFocusEvent* event)
 {
-    if (g_typing.field == this)
+    // A menu opened or another window visited leaves the typing where it was.
+    const bool movedInWindow = event->reason() != Qt::ActiveWindowFocusReason && event->reason() != Qt::PopupFocusReason;
+    if (g_typing.field == this && movedInWindow)
         forgetTyping();
     QLineEdit::focusOutEvent(event);
     update(); // takes the focus ring away
