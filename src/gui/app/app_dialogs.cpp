@@ -43,7 +43,7 @@ void showHelp(QWidget* parent, HelpPage page)
         break;
     case HelpPage::KeyboardShortcuts:
         box->setWindowTitle(translated("Keyboard Shortcuts"));
-        box->setText(keyboardShortcutsText());
+        box->setText(keyboardShortcutsText(parent));
         box->setObjectName(QStringLiteral("keyboardShortcutsBox"));
         break;
     }
