@@ -239,8 +239,8 @@ bool myTextField::moveByArrowKey(const QKeyEvent* event)
 
 // A fixed cell takes no letter, yet it holds the focus when a round begins on one: a
 // character typed there is typed into the next input cell of the word instead, replacing
-// its letter, and the focus goes on from that cell.
-// Typing through, the fixed cell is one the cursor stepped over: its own letter types through it.
+// its letter, and the focus goes on from that cell. Typing through given letters, the cursor
+// has stepped over the fixed cell, so its own letter is typed through it.
 bool myTextField::passOnFromFixedCell(QKeyEvent* event)
 {
     const auto position = isReadOnly() && typesCharacter(event) ? boardPosition() : std::nullopt;
