@@ -10,6 +10,7 @@ namespace {
 
 const QString kWordColoursKey = QStringLiteral("board/wordColours");
 const QString kResumeAtLaunchKey = QStringLiteral("board/resumeAtLaunch");
+const QString kTypeThroughGivenKey = QStringLiteral("board/typeThroughGiven");
 const QString kStandardName = QStringLiteral("standard");
 const QString kColourBlindSafeName = QStringLiteral("colour-blind-safe");
 
@@ -25,8 +26,8 @@ Preferences loadPreferences(QSettings& settings)
     Preferences preferences;
     if (settings.value(kWordColoursKey).toString() == kColourBlindSafeName)
         preferences.wordColours = WordColours::ColourBlindSafe;
-    const QVariant resumes = settings.value(kResumeAtLaunchKey);
-    preferences.resumesAtLaunch = resumes.toString() == QStringLiteral("true");
+    preferences.resumesAtLaunch = settings.value(kResumeAtLaunchKey).toString() == QStringLiteral("true");
+    preferences.typesThroughGiven = settings.value(kTypeThroughGivenKey).toString() == QStringLiteral("true");
     return preferences;
 }
 
@@ -34,7 +35,9 @@ bool savePreferences(QSettings& settings, const Preferences& preferences)
 {
     settings.setValue(kWordColoursKey,
                       preferences.wordColours == WordColours::ColourBlindSafe ? kColourBlindSafeName : kStandardName);
-    settings.setValue(kResumeAtLaunchKey, preferences.resumesAtLaunch ? QStringLiteral("true") : QStringLiteral("false"));
+    const auto truth = [](bool value) { return value ? QStringLiteral("true") : QStringLiteral("false"); };
+    settings.setValue(kResumeAtLaunchKey, truth(preferences.resumesAtLaunch));
+    settings.setValue(kTypeThroughGivenKey, truth(preferences.typesThroughGiven));
     settings.sync();
     return settings.status() == QSettings::NoError;
 }

@@ -12,6 +12,7 @@ enum class WordColours { Standard, ColourBlindSafe };
 struct Preferences {
     WordColours wordColours = WordColours::Standard;
     bool resumesAtLaunch = false; // launch brings back the kept board instead of dealing one
+    bool typesThroughGiven = false; // a given letter the cursor stepped over, typed next, is typed through
 
     bool operator==(const Preferences&) const = default;
 };

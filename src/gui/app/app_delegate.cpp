@@ -155,6 +155,13 @@ void AppDelegate::connectActions()
         preferences->setShortcut(preferencesShortcut());
         connect(preferences, &QAction::triggered, this, &AppDelegate::showPreferences);
     }
+    // The fields' keys put the cursor there, the text selected to be typed over.
+    for (const auto& [action, field] : {std::pair("actionLookUpWord", theWord), {"actionChangePlayer", newUserName}})
+        onTriggered(action, [field] {
+            if (field)
+                field->setFocus(Qt::ShortcutFocusReason);
+        });
+    nameShortcutsInTooltips(w);
 }
 
 void AppDelegate::applicationDidFinishLaunching(QObject* /*notification*/)
@@ -166,7 +173,7 @@ void AppDelegate::applicationDidFinishLaunching(QObject* /*notification*/)
     loadPrefs();
     QSettings settings(preferencesFilePath(), QSettings::IniFormat);
     const Preferences preferences = loadPreferences(settings);
-    applyWordColours(preferences.wordColours);
+    applyPreferences(preferences);
     if (_window)
         _window->installEventFilter(this);
     KeptBoardStore store(KeptBoardStore::defaultFilePath(), KeptBoardStore::defaultSpareRecordPath());

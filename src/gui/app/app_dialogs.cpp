@@ -43,7 +43,7 @@ void showHelp(QWidget* parent, HelpPage page)
         break;
     case HelpPage::KeyboardShortcuts:
         box->setWindowTitle(translated("Keyboard Shortcuts"));
-        box->setText(keyboardShortcutsText());
+        box->setText(keyboardShortcutsText(parent));
         box->setObjectName(QStringLiteral("keyboardShortcutsBox"));
         break;
     }
@@ -83,7 +83,7 @@ void showPreferences(QWidget* parent, bool* hasReportedUnsaved)
         if (!savePreferences(settings, dialog->chosen()) && !std::exchange(*hasReportedUnsaved, true))
             myPrintf("The preferences cannot be saved in %s; they hold until the game quits.\n",
                      qUtf8Printable(QDir::toNativeSeparators(settings.fileName())));
-        applyWordColours(dialog->chosen().wordColours);
+        applyPreferences(dialog->chosen());
     });
     dialog->open();
 }

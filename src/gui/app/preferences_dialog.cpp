@@ -5,6 +5,7 @@
 #include "gui/board_view/board_paint.h"
 #include "gui/board_view/cell_look.h"
 #include "gui/board_view/grid.h"
+#include "gui/board_view/my_text_field.h"
 #include "gui/look/board_panel.h"
 #include "gui/look/window_handle.h"
 
@@ -20,6 +21,7 @@ PreferencesDialog::PreferencesDialog(const Preferences& shown, QWidget* parent)
     : QDialog(parent)
     , m_wordColours(new QComboBox)
     , m_resumesAtLaunch(new QCheckBox(tr("&Resume the kept board at launch")))
+    , m_typesThroughGiven(new QCheckBox(tr("&Type through given letters")))
 {
     setWindowTitle(tr("Preferences"));
     setObjectName(QStringLiteral("preferencesDialog"));
@@ -29,6 +31,10 @@ PreferencesDialog::PreferencesDialog(const Preferences& shown, QWidget* parent)
     m_wordColours->setCurrentIndex(m_wordColours->findData(static_cast<int>(shown.wordColours)));
     m_resumesAtLaunch->setObjectName(QStringLiteral("resumesAtLaunch"));
     m_resumesAtLaunch->setChecked(shown.resumesAtLaunch);
+    m_typesThroughGiven->setObjectName(QStringLiteral("typesThroughGiven"));
+    m_typesThroughGiven->setChecked(shown.typesThroughGiven);
+    m_typesThroughGiven->setToolTip(tr("Typing the blue letter the cursor just stepped over takes it as that letter, "
+                                       "so a whole word can be typed as it reads"));
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
@@ -36,6 +42,7 @@ PreferencesDialog::PreferencesDialog(const Preferences& shown, QWidget* parent)
     auto* form = new QFormLayout(this);
     form->addRow(tr("&Word colours:"), m_wordColours);
     form->addRow(m_resumesAtLaunch);
+    form->addRow(m_typesThroughGiven);
     form->addRow(buttons);
 }
 
@@ -44,6 +51,7 @@ Preferences PreferencesDialog::chosen() const
     Preferences preferences;
     preferences.wordColours = static_cast<WordColours>(m_wordColours->currentData().toInt());
     preferences.resumesAtLaunch = m_resumesAtLaunch->isChecked();
+    preferences.typesThroughGiven = m_typesThroughGiven->isChecked();
     return preferences;
 }
 
@@ -55,4 +63,10 @@ void applyWordColours(WordColours colours)
     paintBoard();
     if (gWindow)
         showWordPoints(gWindow->centralWidget());
+}
+
+void applyPreferences(const Preferences& preferences)
+{
+    applyWordColours(preferences.wordColours);
+    myTextField::setTypesThroughGiven(preferences.typesThroughGiven);
 }

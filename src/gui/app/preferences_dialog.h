@@ -8,7 +8,8 @@
 class QCheckBox;
 class QComboBox;
 
-// Game > Preferences: the word colours and whether launch resumes the kept board.
+// Game > Preferences: the word colours, whether launch resumes the kept board and whether
+// given letters are typed through.
 class PreferencesDialog : public QDialog {
     Q_OBJECT
 
@@ -20,7 +21,11 @@ public:
 private:
     QComboBox* m_wordColours;
     QCheckBox* m_resumesAtLaunch;
+    QCheckBox* m_typesThroughGiven;
 };
 
 // Paints the board in the colours chosen, from now on: dark variants on a dark desktop.
 void applyWordColours(WordColours colours);
+
+// Puts the preferences that change play in force: the word colours and the typing.
+void applyPreferences(const Preferences& preferences);

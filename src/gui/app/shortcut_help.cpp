@@ -1,15 +1,58 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/app/shortcut_help.h"
 
+#include <QAction>
 #include <QCoreApplication>
 #include <QKeySequence>
+#include <QWidget>
 
 namespace {
 
-struct Shortcut {
-    QString key;
+// Every key the game answers, once. A row that names an action takes its key from that action
+// (the form gives it, or the platform for Preferences), so the help and the tooltips show the
+// key the action answers to; a row that names a control gives it a tooltip naming the key,
+// with the words of `does` before any colon.
+struct KeyRow {
+    const char* key;     // a key no action holds
+    const char* action;  // or the action whose key it is
+    const char* control; // the control told of the key, if any
     const char* does;
 };
+
+constexpr KeyRow kKeys[] = {
+    {"a letter", nullptr, nullptr, "fills the cell and moves on along the word"},
+    {"Backspace", nullptr, nullptr, "empties the cell and steps back"},
+    {"Tab", nullptr, nullptr,
+     "moves on along the word; from its last cell, to the next word's first empty cell, and after the last word on to "
+     "Check All Words; elsewhere, on to the next control"},
+    {"Shift+Tab", nullptr, nullptr,
+     "to the previous word's first empty cell, and from the first word out of the board; elsewhere, back to the "
+     "control before"},
+    {"arrow keys", nullptr, nullptr, "jump to the nearest cell in that direction"},
+    {nullptr, "actionCheckAllWords", "checkAllWordsButton", "Check All Words"},
+    {nullptr, "actionSubmit", "submitButton", "Submit"},
+    {nullptr, "actionNewPuzzle", "newPuzzleButton", "New Puzzle"},
+    {nullptr, "actionDailyBoard", nullptr, "Daily Board: today's board, the same for everyone"},
+    {nullptr, "actionResume", nullptr, "Resume Previous Board (again: back to the board before)"},
+    {nullptr, "actionRoundReview", nullptr, "Round Review: the last round slot by slot, and the best words each slot allowed"},
+    {nullptr, "actionStatistics", nullptr, "Statistics: the history of your rounds"},
+    {nullptr, "actionPreferences", nullptr, "Preferences"},
+    {nullptr, "actionLookUpWord", "theWord", "Look Up a Word: to the word field"},
+    {"Return in the word field", nullptr, "checkWordButton", "Check Word"},
+    {nullptr, "actionChangePlayer", "newUserName", "Change Player: to the name field"},
+    {"Return in the name field", nullptr, "changeUserButton", "Change User"},
+    {"Escape", nullptr, nullptr, "closes the Statistics, Preferences or help window"},
+    {nullptr, "actionQuit", nullptr, "Quit"},
+};
+
+// The key of `row` as the player reads it; empty where `window` has no such action.
+QString keyOf(const KeyRow& row, const QWidget* window)
+{
+    if (row.key)
+        return QCoreApplication::translate("Shortcuts", row.key);
+    const auto* action = window ? window->findChild<QAction*>(QLatin1String(row.action)) : nullptr;
+    return action ? action->shortcut().toString(QKeySequence::NativeText) : QString();
+}
 
 } // namespace
 
@@ -19,31 +62,27 @@ QKeySequence preferencesShortcut()
     return bindings.isEmpty() ? QKeySequence(Qt::CTRL | Qt::Key_Comma) : bindings.first();
 }
 
-QString keyboardShortcutsText()
+QString keyboardShortcutsText(const QWidget* window)
 {
-    const Shortcut shortcuts[] = {
-        {QStringLiteral("a letter"), "fills the cell and moves on along the word"},
-        {QStringLiteral("Backspace"), "empties the cell and steps back"},
-        {QStringLiteral("Tab"), "moves on along the word; elsewhere, on to the next control"},
-        {QStringLiteral("Shift+Tab"), "back to the control before: the way out of the board"},
-        {QStringLiteral("arrow keys"), "jump to the nearest cell in that direction"},
-        {QStringLiteral("Ctrl+K"), "Check All Words"},
-        {QStringLiteral("Ctrl+Return"), "Submit"},
-        {QStringLiteral("Ctrl+N"), "New Puzzle"},
-        {QStringLiteral("Ctrl+D"), "Daily Board: today's board, the same for everyone"},
-        {QStringLiteral("Ctrl+R"), "Resume Previous Board (again: back to the board before)"},
-        {QStringLiteral("Ctrl+E"), "Round Review: the last round slot by slot, and the best words each slot allowed"},
-        {QStringLiteral("Ctrl+H"), "Statistics: the history of your rounds"},
-        {preferencesShortcut().toString(QKeySequence::NativeText), "Preferences"},
-        {QStringLiteral("Return in the word field"), "Check Word"},
-        {QStringLiteral("Return in the name field"), "Change User"},
-        {QStringLiteral("Escape"), "closes the Statistics, Preferences or help window"},
-        {QStringLiteral("Ctrl+Q"), "Quit"},
-    };
     QString rows;
-    for (const Shortcut& shortcut : shortcuts) {
-        rows += QStringLiteral("<tr><td><b>%1</b></td><td>%2</td></tr>")
-                    .arg(shortcut.key.toHtmlEscaped(), QCoreApplication::translate("Shortcuts", shortcut.does));
+    for (const KeyRow& row : kKeys) {
+        const QString key = keyOf(row, window);
+        if (!key.isEmpty()) {
+            rows += QStringLiteral("<tr><td><b>%1</b></td><td>%2</td></tr>")
+                        .arg(key.toHtmlEscaped(), QCoreApplication::translate("Shortcuts", row.does).toHtmlEscaped());
+        }
     }
     return QStringLiteral("<table cellspacing=\"4\">%1</table>").arg(rows);
+}
+
+void nameShortcutsInTooltips(QWidget* window)
+{
+    for (const KeyRow& row : kKeys) {
+        auto* control = row.control ? window->findChild<QWidget*>(QLatin1String(row.control)) : nullptr;
+        const QString key = keyOf(row, window);
+        if (control && !key.isEmpty()) {
+            const QString name = QCoreApplication::translate("Shortcuts", row.does).section(u':', 0, 0);
+            control->setToolTip(QStringLiteral("%1 (%2)").arg(name, key));
+        }
+    }
 }

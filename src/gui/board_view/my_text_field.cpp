@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/board_view/my_text_field.h"
 
+#include "core/board/board_moves.h"
+#include "core/round/game_model.h"
 #include "gui/board_view/arrow_navigation.h"
 #include "gui/board_view/fixed_cell_accessible.h"
 #include "gui/board_view/key_codes.h"
@@ -10,8 +12,10 @@
 #include <QAccessible>
 #include <QCoreApplication>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPoint>
+#include <QPointer>
 #include <QTimer>
 
 namespace {
@@ -29,6 +33,49 @@ bool g_plainTabIsDown = false;
 bool isPlainTab(const QKeyEvent* event)
 {
     return event->key() == Qt::Key_Tab && !(event->modifiers() & Qt::ShiftModifier);
+}
+
+bool g_typesThroughGiven = false;
+
+// Typing through given letters: the one cell whose next letters may type through, while it
+// holds the focus it reached by typing or by Tab. Any other move forgets it.
+struct TypingField {
+    QPointer<myTextField> field;
+    TypingThrough typing;
+};
+TypingField g_typing;
+
+void forgetTyping()
+{
+    g_typing = {};
+}
+
+// A key that types a character, not a shortcut or a key that edits or moves.
+bool typesCharacter(const QKeyEvent* event)
+{
+    const QString text = event->text();
+    return !text.isEmpty() && text.front().category() != QChar::Other_Control
+        && !(event->modifiers() & (Qt::ControlModifier | Qt::MetaModifier));
+}
+
+myTextField* cellField(BoardCell cell)
+{
+    return qobject_cast<myTextField*>(gGrid[cell.x][cell.y].field.get());
+}
+
+// The board of the round when `position` lies on its words: gGrid may hold cells the round
+// does not (fields placed by hand), and those keep the toolkit's keys.
+const BoardState* roundBoardAt(QPoint position)
+{
+    const std::optional<BoardState>& board = gameModel().board();
+    return board && wordHolding(placementsOf(*board), {position.x(), position.y()}) >= 0 ? &*board : nullptr;
+}
+
+// Where the toolkit's Tab and Shift+Tab stop: what QWidget::focusNextPrevChild would take.
+bool isTabStop(const QWidget* widget)
+{
+    return (widget->focusPolicy() & Qt::TabFocus) == Qt::TabFocus && widget->isVisible() && widget->isEnabled()
+        && !widget->focusProxy() && !widget->isWindow();
 }
 
 // Each code point of `text`, even outside the Basic Multilingual Plane, upper-cased one to one.
@@ -71,6 +118,12 @@ void myTextField::forgetTabPress()
     g_plainTabIsDown = false;
 }
 
+void myTextField::setTypesThroughGiven(bool on)
+{
+    g_typesThroughGiven = on;
+    forgetTyping();
+}
+
 bool myTextField::event(QEvent* event)
 {
     // A cell holds one letter, so the line edit's emacs-style editing keys (Ctrl+E to the end
@@ -100,13 +153,25 @@ bool myTextField::event(QEvent* event)
             event->accept();
             return true;
         }
+        // The toolkit's Shift+Tab would walk every cell, the fixed ones too, to leave the board.
+        const auto position = keyEvent->key() == Qt::Key_Backtab ? boardPosition() : std::nullopt;
+        if (position && moveToWord(*position, true)) {
+            event->accept();
+            return true;
+        }
     }
     return QLineEdit::event(event);
 }
 
 void myTextField::keyPressEvent(QKeyEvent* event)
 {
-    if (moveByArrowKey(event) || passOnFromFixedCell(event))
+    if (event->key() == Qt::Key_Backspace || event->key() == Qt::Key_Delete)
+        forgetTyping();
+    if (moveByArrowKey(event)) {
+        forgetTyping();
+        return;
+    }
+    if (passOnFromFixedCell(event) || typeThroughGiven(event))
         return;
     // A letter goes in as its capital, so that the text changes once and a screen reader
     // hears the capital alone, not the small letter first.
@@ -133,8 +198,13 @@ void myTextField::keyReleaseEvent(QKeyEvent* event)
     if (tabReleased)
         g_plainTabIsDown = false;
     const auto position = boardPosition();
-    if (tabReleased && position)
-        moveFocusTo(findFieldAfter(position->x(), position->y()));
+    myTextField* const next = tabReleased && position ? findFieldAfter(position->x(), position->y()) : nullptr;
+    if (next) {
+        moveFocusTo(next);
+        next->followTyping(false);
+    } else if (tabReleased && position) {
+        moveToWord(*position, false);
+    }
     QLineEdit::keyReleaseEvent(event);
 }
 
@@ -169,20 +239,73 @@ bool myTextField::moveByArrowKey(const QKeyEvent* event)
 
 // A fixed cell takes no letter, yet it holds the focus when a round begins on one: a
 // character typed there is typed into the next input cell of the word instead, replacing
-// its letter, and the focus goes on from that cell.
+// its letter, and the focus goes on from that cell. Typing through given letters, the cursor
+// has stepped over the fixed cell, so its own letter is typed through it.
 bool myTextField::passOnFromFixedCell(QKeyEvent* event)
 {
-    const QString text = event->text();
-    const bool isCharacter = !text.isEmpty() && text.front().category() != QChar::Other_Control
-        && !(event->modifiers() & (Qt::ControlModifier | Qt::MetaModifier));
-    const auto position = isReadOnly() && isCharacter ? boardPosition() : std::nullopt;
+    const auto position = isReadOnly() && typesCharacter(event) ? boardPosition() : std::nullopt;
     myTextField* const target = position ? findFieldAfter(position->x(), position->y()) : nullptr;
     if (!target || !gWindow)
         return false;
     moveFocusTo(target);
     target->selectAll();
+    target->followTyping(false);
     QCoreApplication::sendEvent(target, event);
     return true;
+}
+
+bool myTextField::typeThroughGiven(QKeyEvent* event)
+{
+    if (g_typing.field != this || !typesCharacter(event))
+        return false;
+    if (typeLetter(g_typing.typing, event->text()) == TypedLetter::IntoCell) {
+        forgetTyping();
+        return false;
+    }
+    event->accept();
+    return true;
+}
+
+// Records where typing stands once the focus reached this cell, for the letters typed next.
+void myTextField::followTyping(bool stayed)
+{
+    const auto position = g_typesThroughGiven ? boardPosition() : std::nullopt;
+    const BoardState* board = position ? roundBoardAt(*position) : nullptr;
+    if (board)
+        g_typing = {this, typingAt(*board, {position->x(), position->y()}, stayed)};
+}
+
+// False where the round's board does not hold `from`, for the toolkit to move instead.
+bool myTextField::moveToWord(QPoint from, bool backward)
+{
+    const BoardState* board = roundBoardAt(from);
+    if (!board)
+        return false;
+    if (const std::optional<BoardCell> entry = wordAfter(*board, {from.x(), from.y()}, backward)) {
+        myTextField* target = cellField(*entry);
+        moveFocusTo(target);
+        if (target)
+            target->followTyping(false);
+    } else {
+        leaveBoard(backward);
+    }
+    return true;
+}
+
+// To the control next to the board in the window's Tab order, the one the toolkit's Tab
+// (Shift+Tab) would reach once past the last (first) cell. The board's cells follow one
+// another in that order, so the first other control found is the board's neighbour.
+void myTextField::leaveBoard(bool backward)
+{
+    if (!gWindow)
+        return;
+    for (QWidget* widget = backward ? previousInFocusChain() : nextInFocusChain(); widget != this;
+         widget = backward ? widget->previousInFocusChain() : widget->nextInFocusChain()) {
+        if (!qobject_cast<myTextField*>(widget) && isTabStop(widget) && widget->window() == window()) {
+            widget->setFocus(backward ? Qt::BacktabFocusReason : Qt::TabFocusReason);
+            return;
+        }
+    }
 }
 
 void myTextField::paintEvent(QPaintEvent* event)
@@ -217,6 +340,20 @@ void myTextField::paintVerdictMark(QPainter& painter) const
 void myTextField::focusInEvent(QFocusEvent* event)
 {
     QLineEdit::focusInEvent(event);
+    // Tab from the control before the board enters it at its first word, Shift+Tab from the
+    // one after at its last, each where the word is taken up; the cells themselves never
+    // move the focus by these reasons.
+    const bool backward = event->reason() == Qt::BacktabFocusReason;
+    const auto position = backward || event->reason() == Qt::TabFocusReason ? boardPosition() : std::nullopt;
+    if (const BoardState* board = position ? roundBoardAt(*position) : nullptr) {
+        myTextField* entry = cellField(wordEntry(*board, backward ? kWordCount - 1 : 0));
+        if (entry && entry != this) {
+            moveFocusTo(entry);
+            entry->followTyping(false);
+            return;
+        }
+        followTyping(false);
+    }
     // Deferred: the mouse press that gave the focus would undo an immediate selection.
     // A letter typed into a fixed cell may have passed the focus on before this runs.
     QTimer::singleShot(0, this, [this] {
@@ -227,6 +364,10 @@ void myTextField::focusInEvent(QFocusEvent* event)
 
 void myTextField::focusOutEvent(QFocusEvent* event)
 {
+    // A menu opened or another window visited leaves the typing where it was.
+    const bool movedInWindow = event->reason() != Qt::ActiveWindowFocusReason && event->reason() != Qt::PopupFocusReason;
+    if (g_typing.field == this && movedInWindow)
+        forgetTyping();
     QLineEdit::focusOutEvent(event);
     update(); // takes the focus ring away
 }
@@ -239,10 +380,22 @@ void myTextField::textDidChange()
     if (const QString letter = lastCharacterUpperCased(typed); letter != typed)
         setText(letter);
     const auto position = boardPosition();
-    if (position && byteLength > 0)
-        moveFocusTo(findNextField(position->x(), position->y()));
+    if (position && byteLength > 0) {
+        myTextField* const next = findNextField(position->x(), position->y());
+        moveFocusTo(next);
+        if (!next)
+            followTyping(true);
+        else if (gWindow)
+            next->followTyping(false);
+    }
     if (position && keyCode == kDeleteKeyCode)
         moveFocusTo(findPreviousField(position->x(), position->y()));
+}
+
+void myTextField::mousePressEvent(QMouseEvent* event)
+{
+    forgetTyping();
+    QLineEdit::mousePressEvent(event);
 }
 
 std::optional<QPoint> myTextField::boardPosition() const

@@ -13,8 +13,9 @@ class QPoint;
 
 // The text field of one lettered cell. It keeps a single upper-case letter and moves the
 // keyboard focus along the cell's word: on to the next cell after a letter and when Tab is
-// released, back on Backspace. A field knows its board position only by finding itself
-// in gGrid.
+// released, back on Backspace. Between words, Tab at a word's end and Shift+Tab go where the
+// round's board says (core/board/board_moves.h), and out of the board past either end. A
+// field knows its board position only by finding itself in gGrid.
 class myTextField : public QLineEdit {
     Q_OBJECT
 
@@ -34,6 +35,10 @@ public:
     // fields, since the release lands in whichever field the press moved the focus to.
     static void forgetTabPress();
 
+    // Whether a given letter the cursor stepped over, typed next, is typed through rather than
+    // into the cell the cursor reached. Off, as it starts, the cells type as they always did.
+    static void setTypesThroughGiven(bool on);
+
     // What the field paints of its letter's verdict; set by showVerdict, never read as the
     // verdict itself, which is the game model's. The field reports its text through
     // QLineEdit::textChanged and decides nothing of the round.
@@ -46,6 +51,7 @@ protected:
     void inputMethodEvent(QInputMethodEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:
@@ -53,6 +59,10 @@ private:
     void paintVerdictMark(QPainter& painter) const;
     bool moveByArrowKey(const QKeyEvent* event);
     bool passOnFromFixedCell(QKeyEvent* event);
+    bool typeThroughGiven(QKeyEvent* event);
+    bool moveToWord(QPoint from, bool backward);
+    void leaveBoard(bool backward);
+    void followTyping(bool stayed);
     std::optional<QPoint> boardPosition() const;
     void moveFocusTo(myTextField* target);
 

@@ -7,6 +7,7 @@
 #include "core/history/history_service.h"
 #include "core/board/board_code.h"
 #include "support/temporary_resources.h"
+#include "gui/app/shortcut_help.h"
 #include "gui/look/window_handle.h"
 #include "core/board/word_list.h"
 
@@ -48,14 +49,44 @@ TEST_F(AppTest, CheckWordJudgesTheTextAsTyped)
         EXPECT_EQ(typeThen(typed, Qt::Key_Return), printed) << "'" << typed << "' with Return";
 }
 
-TEST_F(AppTest, TheConsoleIsATabStopButNoTrap)
+// In the Tab order the board comes before Check All Words and after the console, a stop but no trap: Tab from the last
+// word's end leaves for Check All Words, Shift+Tab from the first word for the console, and Tab from it enters the first word.
+TEST_F(AppTest, TabLeavesTheBoardAtEitherEndAndTheConsoleIsAStopButNoTrap)
 {
     launch();
-    m_game->window()->findChild<QWidget*>("newPuzzleButton")->setFocus();
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    EXPECT_EQ(QApplication::focusWidget(), m_game->resultView) << "Tab from New Puzzle passed the console by";
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    EXPECT_NE(QApplication::focusWidget(), m_game->resultView) << "Tab stayed in the console";
+    showWorkedExample();
+    fillAcross(0, 0, "G");
+    const auto key = [](QWidget* from, Qt::Key key, QWidget* to) {
+        from->setFocus(), QTest::keyClick(from, key, key == Qt::Key_Backtab ? Qt::ShiftModifier : Qt::NoModifier);
+        EXPECT_EQ(QApplication::focusWidget(), to) << to->objectName().toStdString();
+    };
+    const auto named = [this](const char* name) { return m_game->window()->findChild<QWidget*>(name); };
+    key(fieldAt(8, 8), Qt::Key_Tab, named("checkAllWordsButton"));
+    key(fieldAt(3, 0), Qt::Key_Backtab, m_game->resultView);
+    key(m_game->resultView, Qt::Key_Tab, fieldAt(2, 0));
+    key(named("changeUserButton"), Qt::Key_Tab, m_game->resultView);
+}
+
+// Each button and field is told its key, the key its action answers, and the help lists every action's key. The fields' keys
+// reach them from the board too.
+TEST_F(AppTest, ControlsNameTheirKeysInTooltipsAndTheHelpListsEveryKey)
+{
+    launch();
+    QStringList tips;
+    for (const char* name : {"checkAllWordsButton", "submitButton", "newPuzzleButton", "theWord", "checkWordButton", "newUserName", "changeUserButton"})
+        tips << m_game->window()->findChild<QWidget*>(name)->toolTip();
+    EXPECT_EQ(tips.join(" | "), "Check All Words (Ctrl+K) | Submit (Ctrl+Return) | New Puzzle (Ctrl+N) | Look Up a Word (Ctrl+L) | "
+                                "Check Word (Return in the word field) | Change Player (Ctrl+P) | Change User (Return in the name field)");
+    const QString help = keyboardShortcutsText(m_game->window());
+    for (const QAction* action : m_game->window()->findChildren<QAction*>()) {
+        const QString key = action->shortcut().toString(QKeySequence::NativeText);
+        EXPECT_TRUE(key.isEmpty() || help.contains("<b>" + key.toHtmlEscaped() + "</b>")) << key.toStdString() << " not in the help";
+    }
+    fieldAt(0, 0)->setFocus();
+    typeThen("", Qt::Key_L, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::focusWidget(), m_game->theWord);
+    typeThen("", Qt::Key_P, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::focusWidget(), m_game->newUserName);
 }
 
 // Only the board code's dialog stops play, and asks for it; each help box has its own title and text, shown as rich text.

@@ -120,7 +120,7 @@ TEST_F(KeptBoardTest, PreferencesChosenInTheDialogAreSavedApartAndRecolourTheBoa
     auto* colours = dialog ? dialog->findChild<QComboBox*>("wordColours") : nullptr;
     ASSERT_TRUE(colours && dialog->chosen() == Preferences {} && colours->count() == 2);
     colours->setCurrentIndex(colours->findData(static_cast<int>(WordColours::ColourBlindSafe)));
-    dialog->findChild<QCheckBox*>("resumesAtLaunch")->setChecked(true);
+    dialog->findChild<QCheckBox*>("resumesAtLaunch")->setChecked(true), dialog->findChild<QCheckBox*>("typesThroughGiven")->setChecked(true);
     dialog->accept();
     EXPECT_EQ(textColor(fieldAt(0, 0)), kSafeInvalidWordColour);
     const QPalette light = QApplication::palette();
@@ -135,14 +135,18 @@ TEST_F(KeptBoardTest, PreferencesChosenInTheDialogAreSavedApartAndRecolourTheBoa
     EXPECT_EQ(points->text(), "+9");
     QApplication::setPalette(light), QApplication::sendEvent(m_game->window(), &changed);
     QSettings settings(configHome() + "/sixfold/sixfold.conf", QSettings::IniFormat);
-    EXPECT_EQ(loadPreferences(settings), (Preferences {WordColours::ColourBlindSafe, true}));
+    EXPECT_EQ(loadPreferences(settings), (Preferences {WordColours::ColourBlindSafe, true, true}));
     press("actionPreferences"); // shows them; Cancel leaves them be
     auto* again = m_game->window()->findChildren<PreferencesDialog*>().constLast();
     const Preferences shown = again->chosen();
     again->findChild<QComboBox*>("wordColours")->setCurrentIndex(0), again->findChildren<QAbstractButton*>().constLast()->click(); // Cancel
-    EXPECT_EQ(shown, (Preferences {WordColours::ColourBlindSafe, true})) << "the dialog does not show the saved choices";
+    EXPECT_EQ(shown, (Preferences {WordColours::ColourBlindSafe, true, true})) << "the dialog does not show the saved choices";
     EXPECT_FALSE(again->isVisible()) << "Cancel does not close";
     EXPECT_EQ(textColor(fieldAt(0, 0)), kSafeInvalidWordColour) << "Cancel changed the colours";
+    m_game->window()->activateWindow(), fieldAt(0, 0)->setFocus();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(m_game->window()));
+    typeThen("g", Qt::Key_A);
+    EXPECT_EQ(fieldAt(0, 0)->text() + fieldAt(2, 0)->text(), "G") << "the given A not typed through";
     QFile::remove(settings.fileName()), QDir().mkdir(settings.fileName()); // a folder where the file was
     const auto accept = [this] {
         const std::string opened = press("actionPreferences");
