@@ -26,6 +26,7 @@ constexpr qreal kStrikeInset = 3;
 // letter clear, set in from the corner past the focus ring.
 constexpr qreal kNumberHeight = 0.25;
 constexpr qreal kNumberInset = 0.09;
+constexpr qreal kNumberDrop = 0.04;
 // How far a numbered cell's letter moves over, right and down, to leave the number clear.
 constexpr qreal kLetterShiftRight = 0.1;
 constexpr qreal kLetterShiftDown = 0.03;
@@ -245,7 +246,7 @@ void myTextField::paintVerdictMark(QPainter& painter) const
 }
 
 // In the typed letters' own colour whatever the verdict, which reads 4.5:1 on the cell in
-// every palette; inside the focus ring, so that the ring never covers it.
+// every palette; inside the focus ring, which is painted over it.
 void myTextField::paintWordNumbers(QPainter& painter) const
 {
     if (m_wordNumbers.isEmpty())
@@ -255,7 +256,10 @@ void myTextField::paintWordNumbers(QPainter& painter) const
     painter.save();
     painter.setFont(font);
     painter.setPen(gBoardPalette.inputText);
-    painter.drawText(rect().adjusted(qRound(height() * kNumberInset), 0, 0, 0), Qt::AlignLeft | Qt::AlignTop, m_wordNumbers);
+    const QRect corner = rect().adjusted(qRound(height() * kNumberInset), qRound(height() * kNumberDrop), 0, 0);
+    // On the cell's own colour even where a selected letter's highlight reaches the corner.
+    painter.fillRect(painter.boundingRect(corner, Qt::AlignLeft | Qt::AlignTop, m_wordNumbers), gBoardPalette.cell);
+    painter.drawText(corner, Qt::AlignLeft | Qt::AlignTop, m_wordNumbers);
     painter.restore();
 }
 
