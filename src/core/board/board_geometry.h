@@ -16,6 +16,10 @@ inline constexpr int kWord1CrossIndex = 3;
 
 enum class Direction { Across, Down };
 
+// A word's number, as the board prints it at the word's first cell and as every text names
+// the word: its place in the chain (1 across, 2 down, ... 5 across), as crosswords number.
+constexpr int wordNumber(int chainIndex) { return chainIndex + 1; }
+
 // What the last check said of a slot, and so of each typed letter in it.
 enum class Verdict { Unchecked, Word, NotWord };
 

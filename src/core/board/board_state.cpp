@@ -3,6 +3,8 @@
 
 #include "core/board/word_score.h"
 
+#include <algorithm>
+
 ChainPlacements placementsOf(const BoardState& board)
 {
     ChainPlacements places;
@@ -18,6 +20,30 @@ std::vector<BoardCell> crossingCells(const BoardState& board)
         return {};
     const auto cells = crossingCells(*chain);
     return {cells.begin(), cells.end()};
+}
+
+QString wordName(const ChainPlacements& words, int word)
+{
+    return (words[word].direction == Direction::Across ? QStringLiteral("across word %1") : QStringLiteral("down word %1"))
+        .arg(wordNumber(word));
+}
+
+std::vector<StartNumbers> wordStartNumbers(const ChainPlacements& words)
+{
+    std::vector<StartNumbers> starts;
+    for (int i = 0; i < kWordCount; ++i) {
+        const auto shared = std::find_if(starts.begin(), starts.end(), [&](const StartNumbers& s) { return s.cell == words[i].start; });
+        if (shared == starts.end())
+            starts.push_back({words[i].start, QString::number(wordNumber(i))});
+        else
+            shared->numbers += u'/' + QString::number(wordNumber(i));
+    }
+    return starts;
+}
+
+QString pointsCaption(int word, int points)
+{
+    return QStringLiteral("%1: %2").arg(wordNumber(word)).arg(points > 0 ? QStringLiteral("+%1").arg(points) : QStringLiteral("0"));
 }
 
 int computerScoreOf(const BoardState& board)

@@ -45,5 +45,21 @@ ChainPlacements placementsOf(const BoardState& board);
 // do not chain.
 std::vector<BoardCell> crossingCells(const BoardState& board);
 
+// How a screen reader and the board's labels name a word (in chain order): "across word 1".
+QString wordName(const ChainPlacements& words, int word);
+
+// The numbers printed in the cells where words begin, one entry a cell in chain order: the
+// numbers of the words that begin there, "1", or "1/2" where an across and a down word share it.
+struct StartNumbers {
+    BoardCell cell;
+    QString numbers;
+    bool operator==(const StartNumbers&) const = default;
+};
+std::vector<StartNumbers> wordStartNumbers(const ChainPlacements& words);
+
+// A word's points as the label at its end shows them: its number, then "+9", or "0" for a
+// slot that is not a word ("1: +12"), so that two words ending in one cell are told apart.
+QString pointsCaption(int word, int points);
+
 // The letter value of the five words together: the computer's score.
 int computerScoreOf(const BoardState& board);

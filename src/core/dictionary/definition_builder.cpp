@@ -56,6 +56,13 @@ std::vector<std::string> possibleBases(const std::string& stem)
     return bases;
 }
 
+// What is said of a word the sources hold without a definition: that it counts, and what it
+// comes from where that is known ("a form of sozzle").
+std::string undefinedGloss(const std::string& origin)
+{
+    return origin.empty() ? "a valid word; no definition is known" : "a valid word (" + origin + "); no definition is known";
+}
+
 } // namespace
 
 std::string wordNetForm(std::string term)
@@ -185,8 +192,7 @@ DefinitionBuilder::Entry DefinitionBuilder::spellingEntry(const std::string& ter
                 continue;
             }
         }
-        const std::string gloss = analysis.stem == term ? "a word of the spelling dictionary"
-                                                        : "a form of " + analysis.stem;
+        const std::string gloss = undefinedGloss(analysis.stem == term ? std::string() : "a form of " + analysis.stem);
         for (const PartOfSpeech pos : analysis.partsOfSpeech)
             addSection(entry, {std::string(partOfSpeechName(pos)), {gloss}});
     }
@@ -195,13 +201,13 @@ DefinitionBuilder::Entry DefinitionBuilder::spellingEntry(const std::string& ter
     return entry;
 }
 
-// Only the broader lists know the word: the gloss says so, and the parts of speech are those
-// the list's generator could place (none, and the word is not shown as one).
+// Only the broader lists know the word: the gloss says it has no definition, and the parts of
+// speech are those the list's generator could place (none, and the word is not shown as one).
 void DefinitionBuilder::addListSections(Entry& entry, const std::string& term) const
 {
     if (const std::optional<ListWords::Entry> listed = m_listWords.find(term)) {
         for (const PartOfSpeech pos : listed->partsOfSpeech)
-            addSection(entry, {std::string(partOfSpeechName(pos)), {listed->gloss}});
+            addSection(entry, {std::string(partOfSpeechName(pos)), {undefinedGloss(listed->origin)}});
     }
 }
 
@@ -216,7 +222,7 @@ void DefinitionBuilder::addEndingSections(Entry& entry, const std::string& term)
         for (const std::string& base : possibleBases(term.substr(0, term.size() - ending.suffix.size()))) {
             if (m_wordNet.knows(base) || m_spelling.spelling(base) == SpellingDictionary::Spelling::LowerCase) {
                 addOnce(entry.baseForms, base);
-                addSection(entry, {std::string(partOfSpeechName(ending.makes)), {"a form of " + base}});
+                addSection(entry, {std::string(partOfSpeechName(ending.makes)), {undefinedGloss("a form of " + base)}});
                 return;
             }
         }
@@ -244,6 +250,6 @@ std::string DefinitionBuilder::render(const std::string& term, const Entry& entr
             text += "  " + name + "\n";
     }
     if (entry.sections.empty() && entry.names.empty())
-        text += "  (in the spelling dictionary, with no part of speech recorded)\n";
+        text += "  (a known spelling, but with no part of speech recorded)\n";
     return text;
 }

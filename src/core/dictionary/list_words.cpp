@@ -8,8 +8,6 @@
 
 namespace {
 
-constexpr std::string_view kSource = "SCOWL word lists, size 80";
-
 // A six-letter lower-case word as a number that sorts as the word does.
 std::optional<uint32_t> packed(std::string_view word)
 {
@@ -33,20 +31,19 @@ std::optional<PartOfSpeech> partOfSpeechNamed(std::string_view name)
     return std::nullopt;
 }
 
-// "<base", ">form", "+rest", "~base" or "-": how make-word-lists found the parts of speech.
-std::string glossOf(std::string_view word, std::string_view how)
+// "<base", "~base", "+rest", ">form" or "-": how make-word-lists found the parts of speech.
+// Told as the word's origin in plain words where it has a base; which list held it means
+// nothing to a player.
+std::string originOf(std::string_view word, std::string_view how)
 {
-    const std::string source(kSource);
     const std::string rest(how.substr(how.empty() ? 0 : 1));
     if (how.starts_with('<'))
-        return "a form of " + rest + " (" + source + ")";
-    if (how.starts_with('>'))
-        return "a word of the " + source + ", which also hold its form " + rest;
+        return "a form of " + rest;
     if (how.starts_with('~'))
-        return "made from " + rest + " (" + source + ")";
+        return "made from " + rest;
     if (how.starts_with('+') && word.ends_with(rest))
-        return std::string(word.substr(0, word.size() - rest.size())) + "- and " + rest + " (" + source + ")";
-    return "a word of the " + source + "; its part of speech is read off its ending";
+        return "made from " + std::string(word.substr(0, word.size() - rest.size())) + "- and " + rest;
+    return {};
 }
 
 // The six-letter words that start the lines of `text`, packed and sorted.
@@ -108,7 +105,7 @@ std::optional<ListWords::Entry> ListWords::find(const std::string& word) const
     };
     std::string_view parts = nextField();
     Entry entry;
-    entry.gloss = glossOf(word, nextField());
+    entry.origin = originOf(word, nextField());
     while (!parts.empty()) {
         const size_t comma = std::min(parts.find(','), parts.size());
         if (const auto pos = partOfSpeechNamed(parts.substr(0, comma)))

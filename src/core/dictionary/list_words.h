@@ -21,7 +21,7 @@ class ListWords {
 public:
     struct Entry {
         std::vector<PartOfSpeech> partsOfSpeech;
-        std::string gloss; // says where the word and its parts of speech come from
+        std::string origin; // "a form of come", "made from flap"; empty where no base is known
     };
 
     // Each false when its file cannot be read; the words serve without the names.

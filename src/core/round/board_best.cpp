@@ -57,7 +57,7 @@ QString roundReview(const BoardState& board, const BoardBest& best)
         const QString why = isWord ? QStringLiteral("a word") : letters.contains(u'\u00b7') ? QStringLiteral("not all six cells filled")
                                                                                         : QStringLiteral("not a word");
         review += QStringLiteral("Word %1 (%2): %3 \u2013 %4, %5 points.")
-                      .arg(w + 1).arg(word.place.direction == Direction::Across ? "across" : "down", letters, why).arg(points);
+                      .arg(wordNumber(w)).arg(word.place.direction == Direction::Across ? "across" : "down", letters, why).arg(points);
         QStringList fitted;
         for (const ScoredWord& fit : best.fitting[w])
             fitted << QStringLiteral("%1 %2").arg(QString::fromStdString(fit.text).toUpper()).arg(fit.score);

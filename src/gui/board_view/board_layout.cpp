@@ -11,6 +11,7 @@
 #include "core/board/points_place.h"
 #include "gui/look/named_font.h"
 
+#include <QFontMetrics>
 #include <QFrame>
 #include <QLabel>
 #include <QMainWindow>
@@ -119,18 +120,13 @@ private:
     QFont m_font;
 };
 
-QString wordName(const ChainPlacements& words, int i)
-{
-    return (words[i].direction == Direction::Across ? QStringLiteral("across word %1") : QStringLiteral("down word %1")).arg(i + 1);
-}
-
 QString cellName(BoardCell cell)
 {
     return QStringLiteral("row %1, column %2").arg(cell.y + 1).arg(cell.x + 1);
 }
 
 // As a crossword tells a screen reader: the cell that starts a word says which and how long,
-// and only that cell, so that the others stay short to hear.
+// and only that cell, so that the others stay short to hear. It shows the word's number too.
 void nameWordStarts(const ChainPlacements& words)
 {
     QMap<QPair<int32_t, int32_t>, QStringList> starts;
@@ -139,6 +135,10 @@ void nameWordStarts(const ChainPlacements& words)
     for (auto it = starts.cbegin(); it != starts.cend(); ++it) {
         QLineEdit* field = gGrid[it.key().first][it.key().second].field.get();
         field->setAccessibleName(QStringLiteral("%1, %2, %3 letters").arg(field->accessibleName(), it->join(QStringLiteral(" and "))).arg(kWordLength));
+    }
+    for (const StartNumbers& start : wordStartNumbers(words)) {
+        if (auto* field = qobject_cast<myTextField*>(gGrid[start.cell.x][start.cell.y].field.get()))
+            field->setWordNumbers(start.numbers);
     }
 }
 
@@ -190,13 +190,22 @@ void placeFields(QMainWindow* window)
 }
 
 // Small enough for the strip below the board's last row, the one place a down word that ends
-// on a crossing has room.
-constexpr int kPointsPixels = 11;
-const QSize kPointsLabel(26, 14);
+// on a crossing has room, and narrow enough for the gap beside a down word's last cell.
+constexpr int kPointsPixels = 10;
+constexpr int kPointsHeight = 14;
 
-QString pointsText(int points)
+QFont pointsFont(const QWidget* label)
 {
-    return points > 0 ? QStringLiteral("+%1").arg(points) : QStringLiteral("0");
+    QFont font = label->font();
+    font.setPixelSize(kPointsPixels);
+    font.setBold(true);
+    return font;
+}
+
+// As wide as the widest points any word can show.
+QSize pointsLabelSize(const QWidget* contentView)
+{
+    return {QFontMetrics(pointsFont(contentView)).horizontalAdvance(pointsCaption(kWordCount - 1, 88)) + 1, kPointsHeight};
 }
 
 QLabel* pointsLabel(QWidget* contentView, int word)
@@ -211,10 +220,7 @@ QLabel* madePointsLabel(QWidget* contentView, int word)
     auto* label = new QLabel(contentView);
     label->setObjectName(QStringLiteral("slotPoints%1").arg(word));
     label->setAlignment(Qt::AlignCenter);
-    QFont font = label->font();
-    font.setPixelSize(kPointsPixels);
-    font.setBold(true);
-    label->setFont(font);
+    label->setFont(pointsFont(label));
     return label;
 }
 
@@ -238,7 +244,7 @@ void showWordPoints(QWidget* contentView)
         labelled = labelled || gameModel().pointsOf(i);
     const ChainPlacements words = placementsOf(*board);
     const CellGrid grid {gGrid[0][0].field->geometry().topLeft(), static_cast<int>(kCellPitch), static_cast<int>(kCellSize)};
-    const std::array<QRect, kWordCount> rects = pointsRects(words, grid, kPointsLabel, panel->geometry().adjusted(1, 1, -1, -1));
+    const std::array<QRect, kWordCount> rects = pointsRects(words, grid, pointsLabelSize(contentView), panel->geometry().adjusted(1, 1, -1, -1));
     for (int i = 0; i < kWordCount; ++i) {
         const std::optional<int> points = gameModel().pointsOf(i);
         if (labelled) {
@@ -246,7 +252,7 @@ void showWordPoints(QWidget* contentView)
             QPalette palette = label->palette();
             palette.setColor(QPalette::WindowText, gBoardPalette.inputText);
             label->setPalette(palette);
-            label->setText(points ? pointsText(*points) : QString());
+            label->setText(points ? pointsCaption(i, *points) : QString());
             label->setAccessibleName(points ? QStringLiteral("%1: %2 points").arg(wordName(words, i)).arg(*points) : QString());
             label->setGeometry(rects[i]);
             label->setVisible(points && !rects[i].isEmpty());

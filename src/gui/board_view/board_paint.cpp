@@ -6,18 +6,25 @@
 #include "gui/board_view/grid.h"
 
 #include <QLineEdit>
+#include <QStringList>
 
 namespace {
 
-// The points of the word that ends at `cell`, once a check gave them.
-std::optional<int> pointsEndingAt(BoardCell cell)
+// The points of the words that end at `cell`, once a check gave them, as a screen reader
+// hears them: "8 for across word 1", and both where two words end in one cell.
+QString pointsEndingAt(BoardCell cell)
 {
     const std::optional<BoardState>& board = gameModel().board();
-    for (int i = 0; board && i < kWordCount; ++i) {
-        if (board->words[i].place.cell(kWordLength - 1) == cell)
-            return gameModel().pointsOf(i);
+    if (!board)
+        return {};
+    const ChainPlacements words = placementsOf(*board);
+    QStringList said;
+    for (int i = 0; i < kWordCount; ++i) {
+        const std::optional<int> points = gameModel().pointsOf(i);
+        if (points && words[i].cell(kWordLength - 1) == cell)
+            said << QStringLiteral("%1 for %2").arg(*points).arg(wordName(words, i));
     }
-    return std::nullopt;
+    return said.join(QStringLiteral("; "));
 }
 
 } // namespace

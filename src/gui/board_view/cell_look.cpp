@@ -44,7 +44,7 @@ void setTextColor(QLineEdit* field, const QColor& colour)
     setColours(field, {{QPalette::Text, colour}});
 }
 
-void describeVerdict(QLineEdit* field, Verdict verdict, std::optional<int> points)
+void describeVerdict(QLineEdit* field, Verdict verdict, const QString& points)
 {
     QString description;
     switch (verdict) {
@@ -58,8 +58,8 @@ void describeVerdict(QLineEdit* field, Verdict verdict, std::optional<int> point
         break;
     }
     // Told after the verdict, as a sentence of its own.
-    if (points)
-        description += QStringLiteral(". Points: %1.").arg(*points);
+    if (!points.isEmpty())
+        description += QStringLiteral("%1Points: %2.").arg(description.isEmpty() ? QString() : QStringLiteral(". "), points);
     field->setAccessibleDescription(description);
 }
 

@@ -5,6 +5,7 @@
 #include "core/board/board_geometry.h"
 
 #include <QColor>
+#include <QString>
 
 #include <optional>
 
@@ -22,8 +23,9 @@ extern BoardPalette gBoardPalette;
 void showVerdict(QLineEdit* field, Verdict verdict, const QColor& background);
 
 // What a screen reader hears of an input cell besides its name: the verdict on its slot,
-// for every cell of the slot, typed or empty, and the slot's points on its last cell.
-void describeVerdict(QLineEdit* field, Verdict verdict, std::optional<int> points = std::nullopt);
+// for every cell of the slot, typed or empty, and on a slot's last cell its points, as said
+// ("8 for across word 1").
+void describeVerdict(QLineEdit* field, Verdict verdict, const QString& points = {});
 
 void setTextColor(QLineEdit* field, const QColor& colour);
 void setBackgroundColor(QLineEdit* field, const QColor& colour);

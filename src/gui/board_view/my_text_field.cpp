@@ -4,12 +4,14 @@
 #include "core/board/board_moves.h"
 #include "core/round/game_model.h"
 #include "gui/board_view/arrow_navigation.h"
+#include "gui/board_view/cell_look.h"
 #include "gui/board_view/fixed_cell_accessible.h"
 #include "gui/board_view/key_codes.h"
 #include "gui/board_view/grid.h"
 #include "gui/look/window_handle.h"
 
 #include <QAccessible>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -24,6 +26,14 @@ constexpr qreal kMarkThickness = 2;
 constexpr qreal kMarkFromBottom = 2.5;
 constexpr qreal kMarkInset = 8;
 constexpr qreal kStrikeInset = 3;
+// A word's number in a cell, as fractions of the cell's side: small enough to leave the
+// letter clear, set in from the corner past the focus ring.
+constexpr qreal kNumberHeight = 0.25;
+constexpr qreal kNumberInset = 0.09;
+constexpr qreal kNumberDrop = 0.04;
+// How far a numbered cell's letter moves over, right and down, to leave the number clear.
+constexpr qreal kLetterShiftRight = 0.1;
+constexpr qreal kLetterShiftDown = 0.03;
 
 // Qt hands a Tab press to the focus chain before the field sees it, and the release then
 // lands in whichever field has the focus. Only the release of a plain Tab moves along the
@@ -111,6 +121,26 @@ myTextField::myTextField(QWidget* parent)
 void myTextField::setShownVerdict(Verdict verdict)
 {
     m_shownVerdict = verdict;
+}
+
+void myTextField::setWordNumbers(const QString& numbers)
+{
+    m_wordNumbers = numbers;
+    shiftLetter();
+    update();
+}
+
+// A margin twice the shift, since the letter stays centred in what the margins leave.
+void myTextField::shiftLetter()
+{
+    const bool numbered = !m_wordNumbers.isEmpty();
+    setTextMargins(numbered ? qRound(2 * kLetterShiftRight * height()) : 0, numbered ? qRound(2 * kLetterShiftDown * height()) : 0, 0, 0);
+}
+
+void myTextField::resizeEvent(QResizeEvent* event)
+{
+    QLineEdit::resizeEvent(event);
+    shiftLetter();
 }
 
 void myTextField::forgetTabPress()
@@ -312,6 +342,7 @@ void myTextField::paintEvent(QPaintEvent* event)
 {
     QLineEdit::paintEvent(event);
     QPainter painter(this);
+    paintWordNumbers(painter);
     paintVerdictMark(painter);
     if (!hasFocus())
         return;
@@ -335,6 +366,24 @@ void myTextField::paintVerdictMark(QPainter& painter) const
     // Wider than any capital, so that it shows past the sides of the glyph it crosses.
     const qreal y = cell.center().y();
     painter.drawLine(QPointF(cell.left() + kStrikeInset, y), QPointF(cell.right() - kStrikeInset, y));
+}
+
+// In the typed letters' own colour whatever the verdict, which reads 4.5:1 on the cell in
+// every palette; inside the focus ring, which is painted over it.
+void myTextField::paintWordNumbers(QPainter& painter) const
+{
+    if (m_wordNumbers.isEmpty())
+        return;
+    QFont font = QApplication::font();
+    font.setPixelSize(std::max(7, qRound(height() * kNumberHeight)));
+    painter.save();
+    painter.setFont(font);
+    painter.setPen(gBoardPalette.inputText);
+    const QRect corner = rect().adjusted(qRound(height() * kNumberInset), qRound(height() * kNumberDrop), 0, 0);
+    // On the cell's own colour even where a selected letter's highlight reaches the corner.
+    painter.fillRect(painter.boundingRect(corner, Qt::AlignLeft | Qt::AlignTop, m_wordNumbers), gBoardPalette.cell);
+    painter.drawText(corner, Qt::AlignLeft | Qt::AlignTop, m_wordNumbers);
+    painter.restore();
 }
 
 void myTextField::focusInEvent(QFocusEvent* event)

@@ -44,6 +44,11 @@ public:
     // QLineEdit::textChanged and decides nothing of the round.
     void setShownVerdict(Verdict verdict);
 
+    // The numbers of the words that begin in this cell ("1", "1/2"), painted small in its top
+    // left corner as a crossword prints them, scaled with the cell; empty in every other cell.
+    void setWordNumbers(const QString& numbers);
+    QString wordNumbers() const { return m_wordNumbers; }
+
 protected:
     bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
@@ -53,10 +58,13 @@ protected:
     void focusOutEvent(QFocusEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void textDidChange();
     void paintVerdictMark(QPainter& painter) const;
+    void paintWordNumbers(QPainter& painter) const;
+    void shiftLetter();
     bool moveByArrowKey(const QKeyEvent* event);
     bool passOnFromFixedCell(QKeyEvent* event);
     bool typeThroughGiven(QKeyEvent* event);
@@ -70,4 +78,5 @@ private:
     // a change made without a key (a paste from the context menu).
     int m_currentKeyCode = 0;
     Verdict m_shownVerdict = Verdict::Unchecked;
+    QString m_wordNumbers;
 };

@@ -45,15 +45,23 @@ TEST_F(DictionaryTest, DefinitionsGiveHeadwordBasesAndExactLabels)
     }
 }
 
-// A word only the broader lists know is told by where it was found; a base's glosses come three at most.
-TEST_F(DictionaryTest, WordsBeyondWordNetAreGlossedByTheirSource)
+// A word known without a definition says so plainly, naming the word it is a form of or made from, never
+// where it was found; a base's glosses come three at most.
+TEST_F(DictionaryTest, WordsWithoutADefinitionSaySoPlainly)
 {
-    EXPECT_EQ(definitionOf("zachary"), "zachary\nname\n  Zachary\n"); // a name only the spelling dictionary knows
-    EXPECT_EQ(definitionOf("snarkier"), "snarkier\nadjective\n  1. a form of snarky\n");
-    EXPECT_EQ(definitionOf("acajou"), "acajou\nnoun\n  1. a word of the SCOWL word lists, size 80, which also hold its form acajous\n");
-    EXPECT_EQ(definitionOf("cometh"), "cometh\nverb\n  1. a form of come (SCOWL word lists, size 80)\n");
-    EXPECT_EQ(definitionOf("ablush"), "ablush\nadjective\n  1. a- and blush (SCOWL word lists, size 80)\n");
-    EXPECT_EQ(definitionOf("adipic"), "adipic\nadjective\n  1. a word of the SCOWL word lists, size 80; its part of speech is read off its ending\n");
+    const struct { const char* word; const char* definition; } rows[] = {
+        {"zachary", "zachary\nname\n  Zachary\n"}, // a name only the spelling dictionary knows
+        {"sweaty", "sweaty\nadjective\n  1. a valid word; no definition is known\n"},
+        {"snarkier", "snarkier\nadjective\n  1. a valid word (a form of snarky); no definition is known\n"},
+        {"tabbed", "tabbed (tab)\nverb\n  1. a valid word (a form of tab); no definition is known\n"}, // its ending undone
+        {"acajou", "acajou\nnoun\n  1. a valid word; no definition is known\n"}, // the lists only, from here on
+        {"cometh", "cometh\nverb\n  1. a valid word (a form of come); no definition is known\n"},
+        {"sozzly", "sozzly\nadjective\n  1. a valid word (made from sozzle); no definition is known\n"},
+        {"ablush", "ablush\nadjective\n  1. a valid word (made from a- and blush); no definition is known\n"},
+        {"adipic", "adipic\nadjective\n  1. a valid word; no definition is known\n"},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(definitionOf(row.word), row.definition);
     const QString running = definitionOf("running"), axes = definitionOf("axes"); // three glosses at most, of every base under one label
     EXPECT_TRUE(running.startsWith("running (run)\nnoun\n  1. (American football) a play") && running.contains("\n  3. ") && !running.contains("\n  4. "))
         << running.toStdString();
@@ -128,7 +136,7 @@ TEST_F(DictionaryTest, AMissingSourceIsNamedAloneAndTheRestJudgeOnButNoneJudgesN
     for (const auto& [text, length] : {std::pair("-ism", 0), {"be--st", 2}, {"xqz", 0}})
         EXPECT_EQ(termRangeInString(text, 0).length, length) << text;
     EXPECT_FALSE(copyTextDefinition("ism-", {0, 4}).has_value());
-    EXPECT_TRUE(definitionOf("adipic").endsWith("adjective\n  1. a word of the SCOWL word lists, size 80; its part of speech is read off its ending\n"));
+    EXPECT_TRUE(definitionOf("adipic").endsWith("adjective\n  1. a valid word; no definition is known\n"));
     setDictionaryPaths(DictionaryPaths::installed());
 }
 

@@ -250,7 +250,7 @@ TEST_F(RoundTest, CheckAllWordsShowsTheRoundsScore)
     EXPECT_TRUE(typeThen("grden", Qt::Key_K, Qt::ControlModifier).starts_with("'GARDEN' is a word.\n"));
     EXPECT_EQ(m_game->theScore->accessibleName(), "Your score: 8");
     const QString described = QApplication::focusWidget()->accessibleDescription();
-    EXPECT_TRUE(described.endsWith("word. Points: 8. Checked: 1 of 5 slots are words, your score 8.")) << described.toStdString();
+    EXPECT_TRUE(described.endsWith("word. Points: 8 for across word 1. Checked: 1 of 5 slots are words, your score 8.")) << described.toStdString();
 }
 
 TEST_F(RoundTest, AWordsPointsShowBesideItsLastCellUntilItIsRetyped)
@@ -259,7 +259,7 @@ TEST_F(RoundTest, AWordsPointsShowBesideItsLastCellUntilItIsRetyped)
     const auto* points = m_game->window()->findChild<QLabel*>("slotPoints0");
     ASSERT_TRUE(points);
     EXPECT_TRUE(points->isVisible());
-    EXPECT_EQ(points->text(), "+8");
+    EXPECT_EQ(points->text(), "1: +8");
     EXPECT_EQ(points->accessibleName(), "across word 1: 8 points");
     fillAcross(3, 8, "SILVER");
     EXPECT_FALSE(m_game->window()->findChild<QLabel*>("slotPoints4")->isVisible()) << "the points of a slot retyped since its check";

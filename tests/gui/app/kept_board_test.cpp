@@ -132,7 +132,7 @@ TEST_F(KeptBoardTest, PreferencesChosenInTheDialogAreSavedApartAndRecolourTheBoa
     EXPECT_EQ(textColor(fieldAt(1, 0)), dark.fixedText) << "a fixed letter on a dark desktop";
     const QLabel* points = m_game->window()->findChild<QLabel*>("slotPoints4"); // every word checked has its points, not only the first
     EXPECT_EQ(points->palette().color(QPalette::WindowText), dark.inputText) << "a word's points on a dark desktop";
-    EXPECT_EQ(points->text(), "+9");
+    EXPECT_EQ(points->text(), "5: +9");
     QApplication::setPalette(light), QApplication::sendEvent(m_game->window(), &changed);
     QSettings settings(configHome() + "/sixfold/sixfold.conf", QSettings::IniFormat);
     EXPECT_EQ(loadPreferences(settings), (Preferences {WordColours::ColourBlindSafe, true, true}));

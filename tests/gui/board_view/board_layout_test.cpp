@@ -46,20 +46,30 @@ TEST_F(BoardLayoutTest, BoardsAreLaidOutCellForCellWithTheirWordStartsAndReplace
         EXPECT_EQ(fieldAt(x, y)->accessibleName(), name);
     QFrame panel(board.window()->centralWidget()); // the board's frame: a word's points show within it, by its last cell
     panel.setObjectName("boardArea");
-    panel.setGeometry(0, 0, 262, 400);
+    panel.setGeometry(0, 0, 300, 400);
     gameModel().applyCheck({true, true, true, true, true}, {8, 0, 0, 0, 0}, 8);
     const QWidget* points = board.window()->findChild<QWidget*>("slotPoints0");
-    const QString pointsShown = points->property("text").toString() + board.window()->findChild<QWidget*>("slotPoints1")->property("text").toString();
+    const auto pointsShown = [&](int word) { // what a word's label shows, where it shows at all
+        const QWidget* label = board.window()->findChild<QWidget*>(QString("slotPoints%1").arg(word));
+        return label->isVisible() ? label->property("text").toString() : QString("hidden");
+    };
     EXPECT_EQ(fieldAt(0, 0)->geometry(), QRect(32, 36, 32, 32));
     EXPECT_EQ(fieldAt(5, 8)->geometry(), QRect(202, 308, 32, 32));
-    EXPECT_EQ(points->geometry(), QRect(235, 44, 26, 14));
-    EXPECT_EQ(pointsShown, "+80") << "word 1's points and word 2's";
+    EXPECT_EQ(points->geometry().topLeft(), QPoint(235, 44));
+    EXPECT_LE(points->fontMetrics().horizontalAdvance("5: +88"), points->width()) << "the widest points fit";
+    EXPECT_EQ(pointsShown(0) + " " + pointsShown(1), "1: +8 2: 0");
 
-    layOutBoard(puzzleOf({"alpaca", "alpaca", "alpaca", "alpaca", "alpaca"}, 0, 0, 0), board.window());
+    // Words 1 and 2 start in one cell, and words 4 and 5 end in one.
+    layOutBoard(puzzleOf({"alpaca", "alpaca", "alpaca", "alpaca", "alpaca"}, 0, 0, 5), board.window());
     const QWidget* area = board.window()->centralWidget();
     EXPECT_TRUE(panel.accessibleDescription().contains("Fixed letters: A at row 1, column 1; ")) << panel.accessibleDescription().toStdString();
     EXPECT_GT(area->children().indexOf(points), area->children().indexOf(fieldAt(0, 0))) << "a new board's cells over the points";
     EXPECT_EQ(gGrid[0][0].direction, DirBoth) << "a shared first cell"; // typed and walked in board_typing_test
+    for (const auto& [x, y, numbers] : {std::tuple(0, 0, "1/2"), {0, 3, "3"}, {5, 3, "4"}, {0, 8, "5"}, {1, 0, ""}, {5, 8, ""}})
+        EXPECT_EQ(fieldAt(x, y)->wordNumbers(), numbers) << x << "," << y;
+    gameModel().applyCheck({true, true, true, true, true}, {0, 0, 0, 12, 11}, 23);
+    EXPECT_EQ(pointsShown(3) + " " + pointsShown(4), "4: +12 5: +11");
+    EXPECT_EQ(fieldAt(5, 8)->accessibleDescription(), "Points: 12 for down word 4; 11 for across word 5.");
 }
 
 } // namespace
