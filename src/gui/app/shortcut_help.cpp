@@ -29,6 +29,7 @@ QString keyboardShortcutsText()
         {QStringLiteral("arrow keys"), "jump to the nearest cell in that direction"},
         {QStringLiteral("Ctrl+K"), "Check All Words"},
         {QStringLiteral("Ctrl+Return"), "Submit"},
+        {QStringLiteral("Ctrl+I"), "Hint: one letter of a common word for the word the cursor is in"},
         {QStringLiteral("Ctrl+N"), "New Puzzle"},
         {QStringLiteral("Ctrl+D"), "Daily Board: today's board, the same for everyone"},
         {QStringLiteral("Ctrl+R"), "Resume Previous Board (again: back to the board before)"},

@@ -65,6 +65,21 @@ TEST(LexiconTest, NoBestPossibleFallsBelowTheComputersScore)
     }
 }
 
+// The review marks the best words the common ones lack, gives the best with common words beside the best possible, and counts hints.
+TEST(LexiconTest, TheReviewMarksRareWordsAndGivesTheBestWithCommonWords)
+{
+    GameModel model;
+    model.deal({"garden", "anchor", "chosen", "normal", "silver"}, {1, 1, 2}); // the computer scores 47
+    BoardState board = *model.board();
+    board.hints = 2;
+    const QByteArray words = "garden\nanchor\nchosen\nnormal\nsilver\n";
+    BoardBest best = bestOfBoard(board, Lexicon(words + "jazzed\n"), 2);
+    addCommonBest(best, board, Lexicon(words));
+    const QString review = roundReview(board, best);
+    EXPECT_TRUE(review.contains(QStringLiteral("Best that fitted: JAZZED %1 (rare); also GARDEN %2.\n").arg(scoreWord("jazzed")).arg(scoreWord("garden")))) << review.toStdString();
+    EXPECT_TRUE(review.endsWith(QStringLiteral("the board allowed %1, with common words 47. 2 hints taken.").arg(47 - scoreWord("garden") + scoreWord("jazzed")))) << review.toStdString();
+}
+
 // The worked example, and a board whose first two words share their first cell; the best words are held against a scan of the whole lexicon.
 TEST(LexiconTest, EachSlotsBestWordFitsAndNoFittingWordScoresMore)
 {
