@@ -6,23 +6,23 @@
 #include <QStringList>
 
 #include <algorithm>
-#include <cctype>
 
 const Lexicon& commonWords()
 {
-    static QByteArray dealt;
+    static QByteArray table; // the deal list's rows as the lexicon was made from them
     static Lexicon common;
+    const QByteArrayView rows(gSixWords[0], qsizetype(gSixListMax) * kSixWordRowSize);
+    if (rows == table)
+        return common;
+    table = rows.toByteArray();
     QByteArray words;
     for (int row = 1; row < gSixListMax; ++row) {
         const QByteArrayView word(gSixWords[row]);
         // As the deal draws them: rows of six ASCII letters only.
-        if (word.size() == kWordLength && std::all_of(word.begin(), word.end(), [](char c) { return std::isalpha(static_cast<unsigned char>(c)); }))
+        if (word.size() == kWordLength && std::all_of(word.begin(), word.end(), [](char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }))
             words += word.toByteArray() + '\n';
     }
-    if (words != dealt) {
-        common = Lexicon(words);
-        dealt = words;
-    }
+    common = Lexicon(words);
     return common;
 }
 
