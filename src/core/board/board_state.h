@@ -34,6 +34,7 @@ struct BoardState {
     int computerScore {};
     int playerScore {};
     QString id; // letters, digits, '.', '-'; empty in a document kept before boards had one
+    int hints {}; // letters the game filled in for the player this round
 
     bool operator==(const BoardState&) const = default;
 };

@@ -10,6 +10,7 @@
 #include "core/player/user_stats.h"
 #include "core/round/board_best.h"
 #include "core/round/board_check.h"
+#include "core/round/hint.h"
 #include "core/round/round_history.h"
 #include "core/round/round_submission.h"
 #include "core/round/lexicon.h"
@@ -76,10 +77,16 @@ std::optional<Game::Submission> Game::submitBoard()
     // The lexicon is read here, at the first submission, never at launch.
     std::optional<int> bestPossible;
     if (const std::optional<BoardState>& board = gameModel().board()) {
-        const BoardBest best = bestOfBoard(*board, Lexicon::shared(), kReviewedWordsPerSlot);
+        BoardBest best = bestOfBoard(*board, Lexicon::shared(), kReviewedWordsPerSlot);
+        addCommonBest(best, *board, commonWords());
         // No best is better than a false one, which would be stored with the round.
         bestPossible = best.isKnown ? std::optional(best.total) : std::nullopt;
-        submission.outcome = roundOutcome(gameModel().playerScore(), gameModel().computerScore(), bestPossible) + QStringLiteral(" Ctrl+E: review.");
+        submission.outcome = roundOutcome(gameModel().playerScore(), gameModel().computerScore(), bestPossible);
+        if (bestPossible && best.commonTotal)
+            submission.outcome += QStringLiteral(" With common words %1.").arg(*best.commonTotal);
+        if (board->hints > 0)
+            submission.outcome += QStringLiteral(" %1 taken.").arg(hintCount(board->hints));
+        submission.outcome += QStringLiteral(" Ctrl+E: review.");
         m_lastReview = roundReview(*board, best);
     }
     foldRoundIntoStats(gameModel().computerScore());
@@ -94,6 +101,17 @@ std::optional<Game::Submission> Game::submitBoard()
 
 // The history is extra: whatever befalls it, the statistics are saved already and play goes on.
 // A daily board's first submission by the player is the day's result; the history says which.
+Hint Game::hint(std::optional<BoardCell> focus)
+{
+    if (!hasBoardFor("Hint"))
+        return {};
+    const Hint given = hintFor(*gameModel().board(), focus, commonWords());
+    if (given.cell)
+        gameModel().countHint();
+    myPrintf("%s\n", qUtf8Printable(given.said));
+    return given;
+}
+
 Game::Copied Game::boardCodeToCopy() const
 {
     const std::optional<DealOrigin>& origin = gameModel().origin();
@@ -139,6 +157,7 @@ void Game::keepResultToShare(const RoundRecord& round)
     outcome.playerScore = round.roundScore;
     outcome.computerScore = round.computerScore;
     outcome.bestPossible = round.bestPossible;
+    outcome.hints = round.hints;
     for (int i = 0; i < kRoundSlots; ++i)
         outcome.isWord[static_cast<size_t>(i)] = round.wordSlots[static_cast<size_t>(i)].isWord;
     m_lastResult = shareableResult(outcome);

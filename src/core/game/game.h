@@ -3,6 +3,7 @@
 
 #include "core/history/round_record.h"
 #include "core/round/game_model.h"
+#include "core/round/hint.h"
 #include "core/round/round_archive.h"
 
 #include <QDateTime>
@@ -60,6 +61,10 @@ public:
     // the best the board allowed, the record, the history, the result to share, the computer's
     // words and a new deal, in that order. None when it is not scored, said on the console.
     std::optional<Submission> submitBoard();
+
+    // Game > Hint for the word holding the cursor at `focus` (see hintFor), said on the console:
+    // a letter given is counted for the round, and the window fills it in. Nothing without a board.
+    Hint hint(std::optional<BoardCell> focus);
 
     // What Copy Board Code and Copy Result put on the clipboard (nothing when `clip` is empty)
     // and the console's words for it.

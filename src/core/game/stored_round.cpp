@@ -2,6 +2,7 @@
 #include "core/game/stored_round.h"
 
 #include "core/round/board_best.h"
+#include "core/round/hint.h"
 #include "core/round/lexicon.h"
 
 #include <algorithm>
@@ -28,6 +29,7 @@ std::optional<BoardState> boardOf(const RoundRecord& round)
     }
     board.computerScore = round.computerScore;
     board.playerScore = round.roundScore;
+    board.hints = round.hints;
     return board;
 }
 
@@ -49,6 +51,8 @@ RoundReview reviewOf(const RoundRecord& round)
     BoardBest best = bestOfBoard(*board, Lexicon::shared(), kReviewedWordsPerSlot);
     best.total = round.bestPossible.value_or(best.total);
     best.isKnown = round.bestPossible ? round.knownBestPossible().has_value() : best.isKnown;
+    // The common words ship with the game, so an older round's best with them is worked out again.
+    addCommonBest(best, *board, commonWords());
     RoundReview review;
     for (int w = 0; w < kWordCount; ++w) {
         if (!best.fitting[w].empty())

@@ -33,7 +33,7 @@ QByteArray csvHeader()
     QByteArray header = "played_at,player,round_score,computer_score,result,words_made,computer_words";
     for (int slot = 1; slot <= kRoundSlots; ++slot)
         header += ",slot_" + QByteArray::number(slot) + ",slot_" + QByteArray::number(slot) + "_score";
-    return header + ",best_possible\r\n";
+    return header + ",best_possible,hints\r\n";
 }
 
 QByteArray csvLine(const RoundRecord& round)
@@ -47,7 +47,7 @@ QByteArray csvLine(const RoundRecord& round)
     for (const SlotRecord& slot : round.wordSlots)
         line += ',' + csvField(slot.letters) + ',' + QByteArray::number(slot.score);
     const std::optional<int> bestPossible = round.knownBestPossible();
-    return line + ',' + (bestPossible ? QByteArray::number(*bestPossible) : QByteArray()) + "\r\n";
+    return line + ',' + (bestPossible ? QByteArray::number(*bestPossible) : QByteArray()) + ',' + QByteArray::number(round.hints) + "\r\n";
 }
 
 QByteArray roundsToCsv(const QList<RoundRecord>& rounds)

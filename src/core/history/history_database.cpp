@@ -74,7 +74,8 @@ QDateTime fromStored(const QVariant& milliseconds)
     return QDateTime::fromMSecsSinceEpoch(milliseconds.toLongLong(), Qt::UTC);
 }
 
-constexpr auto kRoundColumns = "id, player, played_at, computer_words, computer_score, round_score, words_made, best_possible";
+// The later columns as laterColumn names them: best possible, hints.
+constexpr auto kRoundColumns = "id, player, played_at, computer_words, computer_score, round_score, words_made, %1, %2";
 
 RoundRecord roundFromRow(const QSqlQuery& row)
 {
@@ -89,6 +90,7 @@ RoundRecord roundFromRow(const QSqlQuery& row)
     round.wordsMade = row.value(6).toInt();
     if (!row.isNull(7))
         round.bestPossible = row.value(7).toInt();
+    round.hints = row.value(8).toInt(); // NULL, in a round kept before hints were counted, is 0
     return round;
 }
 
@@ -232,9 +234,17 @@ QSqlError HistoryDatabase::connect()
     db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1%2").arg(m_busyWaitMs).arg(reads ? ";QSQLITE_OPEN_READONLY" : ""));
     if (!db.open())
         return db.lastError();
-    if (reads)
-        return {};
     QSqlQuery query(db);
+    m_absentColumns.clear();
+    if (reads) {
+        // A reader upgrades nothing: a round of an older file is read without what it lacks.
+        for (const QString& column : {QStringLiteral("best_possible"), QStringLiteral("hints")}) {
+            if (query.exec(QStringLiteral("SELECT COUNT(*) FROM pragma_table_info('rounds') WHERE name = '%1'").arg(column)) && query.next()
+                && query.value(0).toInt() == 0)
+                m_absentColumns << column;
+        }
+        return {};
+    }
     // The version before any change: a newer game's file stays exactly as it is, its journal too.
     if (!query.exec(QStringLiteral("PRAGMA user_version")) || !query.next())
         return query.lastError();
@@ -258,7 +268,7 @@ QSqlError HistoryDatabase::connect()
     QSqlError error = migrate(db);
     if (error.isValid())
         return error;
-    for (const QString& column : {QStringLiteral("daily"), QStringLiteral("best_possible")}) {
+    for (const QString& column : {QStringLiteral("daily"), QStringLiteral("best_possible"), QStringLiteral("hints")}) {
         if ((error = addColumnIfMissing(db, column)).isValid())
             return error;
     }
@@ -407,7 +417,7 @@ int HistoryDatabase::recoverFrom(const QString& damagedPath)
         // The columns both have: an older file lacks the later ones. The id comes first.
         QStringList columns;
         const QStringList ours {"id", "player", "played_at", "computer_words", "computer_score", "round_score", "words_made",
-                                "daily", "best_possible", "round_key"};
+                                "daily", "best_possible", "round_key", "hints"};
         QStringList theirs;
         for (bool found = damaged.open() && rows.exec(QStringLiteral("PRAGMA table_info(rounds)")) && rows.next(); found; found = rows.next())
             theirs << rows.value(1).toString();
@@ -497,13 +507,13 @@ QSqlError HistoryDatabase::insertRound(const RoundRecord& round, const QString& 
     const QDateTime playedAt = round.playedAt.isValid() ? round.playedAt : QDateTime::currentDateTimeUtc();
     // Qt binds a null string as NULL; a player or slot left without text is still a round.
     query.prepare(QStringLiteral("INSERT OR IGNORE INTO rounds (player, played_at, computer_words, computer_score, round_score,"
-                                 " words_made, daily, best_possible, round_key) VALUES (COALESCE(?, ''), ?, COALESCE(?, ''), ?, ?, ?, ?, ?, ?)"));
+                                 " words_made, daily, best_possible, round_key, hints) VALUES (COALESCE(?, ''), ?, COALESCE(?, ''), ?, ?, ?, ?, ?, ?, ?)"));
     const QVariant daily = round.dailyNumber != 0 ? QVariant(round.dailyNumber) : QVariant(QMetaType(QMetaType::Int));
     for (const QVariant& value : {QVariant(round.player), QVariant(playedAt.toMSecsSinceEpoch()),
                                   QVariant(words.join(u' ')), QVariant(round.computerScore),
                                   QVariant(round.roundScore), QVariant(round.wordsMade), daily,
                                   round.bestPossible ? QVariant(*round.bestPossible) : QVariant(QMetaType::fromType<int>()),
-                                  key.isEmpty() ? QVariant(QMetaType::fromType<QString>()) : QVariant(key)})
+                                  key.isEmpty() ? QVariant(QMetaType::fromType<QString>()) : QVariant(key), QVariant(round.hints)})
         query.addBindValue(value);
     if (!query.exec())
         return failed(query.lastError());
@@ -604,7 +614,8 @@ QList<BestWord> HistoryDatabase::bestWords(const QString& player, int count)
 
 std::optional<RoundRecord> HistoryDatabase::roundWithId(const QVariant& id)
 {
-    auto query = run(QStringLiteral("SELECT %1 FROM rounds WHERE id = ?").arg(QLatin1String(kRoundColumns)), {id});
+    const QString columns = QString::fromLatin1(kRoundColumns).arg(laterColumn(QStringLiteral("best_possible")), laterColumn(QStringLiteral("hints")));
+    auto query = run(QStringLiteral("SELECT %1 FROM rounds WHERE id = ?").arg(columns), {id});
     if (!query || !query->next())
         return std::nullopt;
     RoundRecord round = roundFromRow(*query);
@@ -640,9 +651,10 @@ std::optional<RoundRecord> HistoryDatabase::round(const QString& player, int num
 bool HistoryDatabase::forEachRound(const QString& player, const std::function<bool(const RoundRecord&)>& visit)
 {
     auto query = run(QStringLiteral("SELECT r.id, r.player, r.played_at, r.computer_words, r.computer_score,"
-                                    " r.round_score, r.words_made, r.best_possible, s.slot, s.x, s.y, s.down, s.letters, s.is_word, s.score"
+                                    " r.round_score, r.words_made, %1, %2, s.slot, s.x, s.y, s.down, s.letters, s.is_word, s.score"
                                     " FROM rounds r LEFT JOIN slots s ON s.round_id = r.id WHERE r.player = ?"
-                                    " ORDER BY r.id, s.slot"),
+                                    " ORDER BY r.id, s.slot")
+                         .arg(laterColumn(QStringLiteral("best_possible"), QStringLiteral("r.")), laterColumn(QStringLiteral("hints"), QStringLiteral("r."))),
                      {player});
     if (!query)
         return false;
@@ -655,8 +667,8 @@ bool HistoryDatabase::forEachRound(const QString& player, const std::function<bo
             current = query->value(0).toLongLong();
             round = roundFromRow(*query);
         }
-        if (!query->isNull(8))
-            readSlot(*query, 8, *round);
+        if (!query->isNull(9))
+            readSlot(*query, 9, *round);
     }
     return !query->lastError().isValid() && (!round || visit(*round));
 }
@@ -722,5 +734,11 @@ PlayerStatistics HistoryDatabase::statistics(const QString& player, int lastRoun
     figures.bestWords = bestWords(player);
     figures.lastRound = lastRound(player);
     figures.dailyResults = dailyResults(player);
+    // The last few rounds only, read from the newest back: the same cost however long the history.
+    query = run(QStringLiteral("SELECT COALESCE(SUM(h), 0) FROM (SELECT %1 AS h FROM rounds WHERE player = ? ORDER BY id DESC LIMIT ?)")
+                    .arg(laterColumn(QStringLiteral("hints"))),
+                {player, PlayerStatistics::kHintRounds});
+    if (query && query->next())
+        figures.recentHints = query->value(0).toInt();
     return figures;
 }

@@ -34,6 +34,8 @@ struct PlayerStatistics {
     QList<BestWord> bestWords; // best first, each word once, at most ten
     std::optional<RoundRecord> lastRound;
     QList<DailyResult> dailyResults; // by number
+    int recentHints = 0; // hints taken in the last kHintRounds rounds
+    static constexpr int kHintRounds = 10;
 };
 
 // The history of submitted rounds, one SQLite file shared by every running game. Opened on
@@ -139,5 +141,11 @@ private:
     QSqlError m_failure; // why the file failed to open, last time
     QSqlError m_readError; // the first failed read since takeReadProblem()
     bool m_isNewer = false; // the file is from a newer game
+    // A later column of rounds as a read names it: NULL where a file read, never upgraded, lacks it.
+    QString laterColumn(const QString& column, const QString& table = {}) const
+    {
+        return m_absentColumns.contains(column) ? QStringLiteral("NULL") : table + column;
+    }
+    QStringList m_absentColumns;
     BestPossibleScorer m_scorer;
 };

@@ -36,7 +36,7 @@ QByteArray pendingRoundsText(const QList<PendingRound>& rounds)
         const QJsonObject line {{"key", key}, {"player", round.player}, {"playedAt", round.playedAt.toMSecsSinceEpoch()},
                                 {"computerScore", round.computerScore}, {"roundScore", round.roundScore},
                                 {"wordsMade", round.wordsMade}, {"daily", round.dailyNumber},
-                                {"bestPossible", round.bestPossible ? QJsonValue(*round.bestPossible) : QJsonValue()}, {"slots", places}};
+                                {"bestPossible", round.bestPossible ? QJsonValue(*round.bestPossible) : QJsonValue()}, {"slots", places}, {"hints", round.hints}};
         text += QJsonDocument(line).toJson(QJsonDocument::Compact) + '\n';
     }
     return text;
@@ -57,6 +57,7 @@ QList<PendingRound> pendingRoundsFrom(const QByteArray& text)
         round.roundScore = kept.value("roundScore").toInt();
         round.wordsMade = kept.value("wordsMade").toInt();
         round.dailyNumber = kept.value("daily").toInt();
+        round.hints = kept.value("hints").toInt();
         if (kept.value("bestPossible").isDouble())
             round.bestPossible = kept.value("bestPossible").toInt();
         for (int i = 0; i < kRoundSlots; ++i) {

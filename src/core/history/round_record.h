@@ -39,6 +39,8 @@ struct RoundRecord {
     int dailyNumber = 0;
     // The best round score the board allowed; none for a round kept before it was recorded.
     std::optional<int> bestPossible;
+    // Letters the game filled in for the player; 0 for a round kept before hints were counted.
+    int hints = 0;
 
     // The best possible score as it may be shown: none for a figure below the computer's own
     // score, which no board gives (a damaged lexicon once stored such figures).

@@ -25,6 +25,7 @@ const QString kAcrossKey = QStringLiteral("across");
 const QString kLetterKey = QStringLiteral("letter");
 const QString kVerdictKey = QStringLiteral("verdict");
 const QString kIdKey = QStringLiteral("id");
+const QString kHintsKey = QStringLiteral("hints");
 
 // An identity is one line of the record of submitted boards, and short.
 bool isIdentity(const QString& id)
@@ -141,6 +142,9 @@ QByteArray writeBoardDocument(const BoardState& board)
                       {kComputerScoreKey, board.computerScore}, {kPlayerScoreKey, board.playerScore}};
     if (!board.id.isEmpty())
         root.insert(kIdKey, board.id);
+    // Written only once a hint is taken, so a board played without one keeps the document as it was.
+    if (board.hints > 0)
+        root.insert(kHintsKey, board.hints);
     return QJsonDocument(root).toJson(QJsonDocument::Indented);
 }
 
@@ -209,5 +213,7 @@ std::optional<BoardState> readBoardDocument(const QByteArray& bytes, QString* er
         return fail(QStringLiteral("a score is missing or out of range"));
     board.computerScore = *computer;
     board.playerScore = *player;
+    // A count that cannot be read costs the count, never the board.
+    board.hints = intIn(root.value(kHintsKey), 0, 1'000'000).value_or(0);
     return board;
 }

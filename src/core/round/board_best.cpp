@@ -2,6 +2,7 @@
 #include "core/round/board_best.h"
 
 #include "core/board/word_score.h"
+#include "core/round/hint.h"
 
 #include <QStringList>
 
@@ -59,8 +60,11 @@ QString roundReview(const BoardState& board, const BoardBest& best)
         review += QStringLiteral("Word %1 (%2): %3 \u2013 %4, %5 points.")
                       .arg(wordNumber(w)).arg(word.place.direction == Direction::Across ? "across" : "down", letters, why).arg(points);
         QStringList fitted;
-        for (const ScoredWord& fit : best.fitting[w])
-            fitted << QStringLiteral("%1 %2").arg(QString::fromStdString(fit.text).toUpper()).arg(fit.score);
+        for (size_t i = 0; i < best.fitting[w].size(); ++i) {
+            const ScoredWord& fit = best.fitting[w][i];
+            const bool isRare = i < best.isRare[w].size() && best.isRare[w][i];
+            fitted << QStringLiteral("%1 %2%3").arg(QString::fromStdString(fit.text).toUpper()).arg(fit.score).arg(isRare ? QStringLiteral(" (rare)") : QString());
+        }
         // The best is taken off before the rest are joined: as two arguments of one call
         // their order would be the compiler's, and the best could be listed twice.
         if (!fitted.isEmpty()) {
@@ -70,8 +74,11 @@ QString roundReview(const BoardState& board, const BoardBest& best)
         }
         review += u'\n';
     }
-    const QString allowed = best.isKnown ? QStringLiteral("the board allowed %1").arg(best.total) : QStringLiteral("the best possible is unknown");
-    return review + QStringLiteral("You %1, computer %2; %3.").arg(yourScore).arg(board.computerScore).arg(allowed);
+    QString allowed = best.isKnown ? QStringLiteral("the board allowed %1").arg(best.total) : QStringLiteral("the best possible is unknown");
+    if (best.isKnown && best.commonTotal)
+        allowed += QStringLiteral(", with common words %1").arg(*best.commonTotal);
+    review += QStringLiteral("You %1, computer %2; %3.").arg(yourScore).arg(board.computerScore).arg(allowed);
+    return board.hints > 0 ? review + QStringLiteral(" %1 taken.").arg(hintCount(board.hints)) : review;
 }
 
 BoardBest bestOfBoard(const BoardState& board, const Lexicon& lexicon, size_t perSlot)
@@ -85,4 +92,23 @@ BoardBest bestOfBoard(const BoardState& board, const Lexicon& lexicon, size_t pe
     }
     best.isKnown = lexicon.wordCount() > 0 && best.total >= computerScoreOf(board);
     return best;
+}
+
+void addCommonBest(BoardBest& best, const BoardState& board, const Lexicon& common)
+{
+    if (common.wordCount() == 0)
+        return;
+    int total = 0;
+    bool fitsEverySlot = true;
+    for (int word = 0; word < kWordCount; ++word) {
+        const std::vector<ScoredWord> fitting = common.bestFitting(best.patterns[word], 1);
+        fitsEverySlot = fitsEverySlot && !fitting.empty();
+        total += fitting.empty() ? 0 : fitting.front().score;
+        best.isRare[word].clear();
+        for (const ScoredWord& fit : best.fitting[word])
+            best.isRare[word].push_back(!common.contains(fit.text));
+    }
+    // A list other than the one the board was dealt from may miss a slot or fall short.
+    if (fitsEverySlot && total >= computerScoreOf(board) && (!best.isKnown || total <= best.total))
+        best.commonTotal = total;
 }

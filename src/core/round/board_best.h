@@ -19,6 +19,12 @@ struct BoardBest {
     // Whether `total` can be told: the lexicon was there, and it reaches the computer's own
     // score, which no best possible can fall below.
     bool isKnown = false;
+    // The best with common words alone (see commonWords), where it can be told: each slot's best
+    // common word, whose total reaches the computer's score (its words are common) and stays
+    // within the best possible.
+    std::optional<int> commonTotal;
+    // Beside `fitting`: which of those words are rare, not common; empty until common words are known.
+    std::array<std::vector<bool>, kWordCount> isRare;
 
     // How far a round score falls short of the best possible (0 when it reaches it).
     int behindBy(int roundScore) const { return total - roundScore; }
@@ -40,3 +46,7 @@ std::string slotPattern(const BoardState& board, int word);
 
 // The `perSlot` best words of each slot and the best round score.
 BoardBest bestOfBoard(const BoardState& board, const Lexicon& lexicon, size_t perSlot = 1);
+
+// Adds to `best` what `common` words allow on `board` and which best words are rare. Without
+// common words, or with a known best below their total, nothing is added.
+void addCommonBest(BoardBest& best, const BoardState& board, const Lexicon& common);

@@ -43,6 +43,12 @@ void GameModel::recallWordVerdicts()
     }
 }
 
+void GameModel::countHint()
+{
+    if (m_board)
+        ++m_board->hints;
+}
+
 void GameModel::clear()
 {
     m_board.reset();

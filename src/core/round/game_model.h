@@ -56,6 +56,11 @@ public:
     // whatever shows them follows.
     void setPointsListener(std::function<void()> listener) { m_pointsListener = std::move(listener); }
 
+    // The letters the game has filled in for the player on this board: none on a new deal, the
+    // kept count on a board shown again. A hinted letter scores like any other.
+    int hints() const { return m_board ? m_board->hints : 0; }
+    void countHint();
+
     int computerScore() const { return m_board ? m_board->computerScore : 0; }
     int playerScore() const { return m_board ? m_board->playerScore : 0; }
     void setPlayerScore(int score);

@@ -115,3 +115,12 @@ std::vector<ScoredWord> Lexicon::bestFitting(std::string_view pattern, size_t co
     }
     return found;
 }
+
+bool Lexicon::contains(std::string_view text) const
+{
+    if (text.size() != static_cast<size_t>(kWordLength))
+        return false;
+    std::array<char, 6> wanted {};
+    std::transform(text.begin(), text.end(), wanted.begin(), folded);
+    return std::any_of(m_words.begin(), m_words.end(), [&](const Entry& entry) { return entry.text == wanted; });
+}

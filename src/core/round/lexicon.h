@@ -55,6 +55,8 @@ public:
     // The pattern has six characters, kAnyLetter where any may stand; a fixed letter matches
     // without regard to case. Any other length fits nothing.
     std::vector<ScoredWord> bestFitting(std::string_view pattern, size_t count) const;
+    // Whether `text` (six characters, any case) is one of the words.
+    bool contains(std::string_view text) const;
 
 private:
     struct Entry {

@@ -31,6 +31,7 @@ RoundRecord roundRecordOf(const QString& player, const QDateTime& playedAt, cons
     if (!board)
         return round;
     round.computerScore = board->computerScore;
+    round.hints = board->hints;
     for (int w = 0; w < kWordCount; ++w) {
         const PlacedWord& word = board->words[w];
         SlotRecord& slot = round.wordSlots[w];

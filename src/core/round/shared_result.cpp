@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/round/shared_result.h"
 
+#include "core/round/hint.h"
+
 #include <QStringList>
 
 QString shareableResult(const RoundOutcome& outcome)
@@ -17,10 +19,12 @@ QString shareableResult(const RoundOutcome& outcome)
         marks << (isWord ? QStringLiteral("✓") : QStringLiteral("✗"));
         words += isWord ? 1 : 0;
     }
-    return QStringLiteral("%1\n%2\n%3  %4/%5 words\n")
+    const QString hints = outcome.hints > 0 ? QStringLiteral(" · ") + hintCount(outcome.hints) : QString();
+    return QStringLiteral("%1\n%2\n%3  %4/%5 words%6\n")
         .arg(heading, scores, marks.join(QLatin1Char(' ')))
         .arg(words)
-        .arg(kWordCount);
+        .arg(kWordCount)
+        .arg(hints);
 }
 
 QString roundMargin(int yours, int computers)

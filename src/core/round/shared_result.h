@@ -16,6 +16,7 @@ struct RoundOutcome {
     int computerScore {};
     std::optional<int> bestPossible; // the most the board allows, when known
     std::array<bool, kWordCount> isWord {}; // the slots in chain order
+    int hints {}; // letters the game filled in
 };
 
 // Plain text for a chat: the game's name and the board, the scores, and one mark per slot

@@ -151,6 +151,7 @@ void AppDelegate::connectActions()
     onTriggered("actionPlayBoardCode", [this, w] { askForBoardCode(w, [this](const QString& code) { playBoardCode(code); }); });
     onTriggered("actionCopyBoardCode", &AppDelegate::copyBoardCode);
     onTriggered("actionCopyResult", &AppDelegate::copyResult);
+    onTriggered("actionHint", &AppDelegate::giveHint);
     if (auto* preferences = w->findChild<QAction*>(QStringLiteral("actionPreferences"))) {
         preferences->setShortcut(preferencesShortcut());
         connect(preferences, &QAction::triggered, this, &AppDelegate::showPreferences);
@@ -244,6 +245,24 @@ void AppDelegate::playDailyBoard()
     replaceBoard(*daily);
     if (gameModel().board())
         m_game.sayDailyStanding(daily->dailyNumber);
+}
+
+void AppDelegate::giveHint()
+{
+    std::optional<BoardCell> focus;
+    for (int x = 0; x < gGridSize && !focus; ++x) {
+        for (int y = 0; y < gGridSize && !focus; ++y) {
+            const QWidget* field = gGrid[x][y].field.get();
+            if (field && field == QApplication::focusWidget())
+                focus = BoardCell {x, y};
+        }
+    }
+    const Hint hint = m_game.hint(focus);
+    // The cell reports the letter to the model and the keeper, as if typed.
+    if (hint.cell && gGrid[hint.cell->x][hint.cell->y].field)
+        gGrid[hint.cell->x][hint.cell->y].field->setText(hint.letter);
+    if (!hint.said.isEmpty())
+        announce(hint.said);
 }
 
 void AppDelegate::copyBoardCode()

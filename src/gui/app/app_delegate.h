@@ -68,6 +68,8 @@ public:
     void copyBoardCode();
     // Game > Copy Result: the last submitted round, without its letters, on the clipboard.
     void copyResult();
+    // Game > Hint: one letter for the word the cursor is in (see Game::hint), filled in as if typed.
+    void giveHint();
     // What Copy Result would copy; empty before the first submission.
     const QString& lastResult() const { return m_game.lastResult(); }
 

@@ -21,6 +21,8 @@ QString howToPlayText()
         "<p><b>Check All Words</b> (Ctrl+K) colours your words green or red and shows your score. "
         "<b>Submit</b> (Ctrl+Return) adds the round to your statistics, lists the computer's "
         "words and deals a new puzzle. <b>New Puzzle</b> (Ctrl+N) deals one without scoring.</p>"
+        "<p>Stuck? <b>Hint</b> (Ctrl+I) fills one letter of a common word into the word the cursor "
+        "is in; the round counts its hints.</p>"
         "<p><b>Daily Board</b> (Ctrl+D) deals today's board, the same for everyone; your first "
         "submission of it is the day's result. <b>Copy Board Code</b> passes any board to a friend, "
         "who deals it with <b>Play Board Code</b>; <b>Copy Result</b> shares your last round "

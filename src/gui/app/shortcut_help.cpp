@@ -31,6 +31,7 @@ constexpr KeyRow kKeys[] = {
     {"arrow keys", nullptr, nullptr, "jump to the nearest cell in that direction"},
     {nullptr, "actionCheckAllWords", "checkAllWordsButton", "Check All Words"},
     {nullptr, "actionSubmit", "submitButton", "Submit"},
+    {nullptr, "actionHint", nullptr, "Hint: one letter of a common word for the word the cursor is in"},
     {nullptr, "actionNewPuzzle", "newPuzzleButton", "New Puzzle"},
     {nullptr, "actionDailyBoard", nullptr, "Daily Board: today's board, the same for everyone"},
     {nullptr, "actionResume", nullptr, "Resume Previous Board (again: back to the board before)"},

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/statistics_window/round_board_view.h"
 
+#include "core/round/hint.h"
 #include "core/round/shared_result.h"
 
 #include <QAccessible>
@@ -127,6 +128,8 @@ void RoundBoardView::describe()
         description += bestPossible ? tr(" Best possible %1: %2.").arg(*bestPossible).arg(best.join(QStringLiteral(", ")))
                                     : tr(" Best words: %1.").arg(best.join(QStringLiteral(", ")));
     }
+    if (m_round && m_round->hints > 0)
+        description += tr(" %1 taken.").arg(hintCount(m_round->hints));
     setAccessibleDescription(description);
     updateGeometry();
     update();

@@ -333,6 +333,8 @@ void StatisticsWindow::showFigures(const PlayerStatistics& figures, const QStrin
                          .arg(wins.longestStreak);
     if (!figures.dailyResults.isEmpty())
         record += QLatin1Char('\n') + dailyText(figures.dailyResults);
+    record += QLatin1Char('\n')
+        + tr("Hints taken in your last %1 rounds: %2.").arg(std::min(figures.roundCount, PlayerStatistics::kHintRounds)).arg(figures.recentHints);
     m_record->setText(record);
     if (figures.roundCount == 0)
         m_record->setText(tr("No rounds yet: rounds won, drawn and lost against the computer show here once you submit a round."));

@@ -80,6 +80,7 @@ TEST_F(HistoryTest, RoundsGivenWhileAnotherProgramHoldsTheHistoryAreKeptAndLandO
     first->setRetryDelay(10), second->setRetryDelay(10); // tried again at once, not after a second
     RoundRecord daily = roundOf("ada", 1, 20);
     daily.dailyNumber = 9;
+    daily.hints = 2; // kept aside with the round
     for (const int score : {1, 2})
         first->recordRound(score == 1 ? daily : roundOf("ada", score, 20));
     EXPECT_EQ(first->pendingRounds().size(), 2) << "waited for the write";
@@ -104,6 +105,7 @@ TEST_F(HistoryTest, RoundsGivenWhileAnotherProgramHoldsTheHistoryAreKeptAndLandO
     EXPECT_EQ(scores("ada"), (QList<int> {1, 2, 3})) << "a round given again landed twice";
     EXPECT_EQ(scores("bob"), QList<int> {4}) << "a round a game quit with is not written by the next";
     EXPECT_EQ(HistoryDatabase(path()).dailyResults("ada"), (QList<DailyResult> {{9, 1, 20}}));
+    EXPECT_EQ(HistoryDatabase(path()).round("ada", 1)->hints, 2);
 }
 
 // Ten pages in the middle overwritten, the header whole: the read that meets them says so, the
@@ -227,25 +229,29 @@ TEST_F(HistoryTest, RoundsAreNumberedInTheOrderRecorded)
     EXPECT_FALSE(history.round("cy", 8) || history.round("cy", 0));
 }
 
-// A file from before daily results and best possible scores gains both columns, its rounds kept;
+// A file from before daily results, best possible scores and hints gains the columns, its rounds kept (a reader reads them without);
 // opening it again adds nothing. Daily results are per player, by number, the first of a number
 // only; a round without a best possible score gets one worked out once, when first shown.
-TEST_F(HistoryTest, AnOlderFileGainsTheDailyAndBestPossibleColumnsOnce)
+TEST_F(HistoryTest, AnOlderFileGainsTheDailyBestPossibleAndHintsColumnsOnce)
 {
     HistoryDatabase(path()).recordRound(roundOf("ada", 5, 6));
     {
         QSqlDatabase old = QSqlDatabase::addDatabase("QSQLITE", "old");
         old.setDatabaseName(path());
         ASSERT_TRUE(old.open() && QSqlQuery(old).exec("DROP INDEX rounds_by_daily") && QSqlQuery(old).exec("ALTER TABLE rounds DROP COLUMN daily")
-                    && QSqlQuery(old).exec("ALTER TABLE rounds DROP COLUMN best_possible") // and an edited sixth slot, passed over
+                    && QSqlQuery(old).exec("ALTER TABLE rounds DROP COLUMN best_possible") && QSqlQuery(old).exec("ALTER TABLE rounds DROP COLUMN hints")
+                    // and an edited sixth slot, passed over
                     && QSqlQuery(old).exec("INSERT INTO slots SELECT round_id, 5, player, x, y, down, 'EDITED', is_word, score FROM slots WHERE slot = 4"));
     }
     QSqlDatabase::removeDatabase("old");
+    HistoryDatabase reader(path(), 5000, HistoryDatabase::Access::Read);
+    EXPECT_TRUE(reader.lastRound("ada") == roundOf("ada", 5, 6) && reader.allRounds("ada")->size() == 1) << reader.takeReadProblem().toStdString();
     for (int opening = 0; opening < 2; ++opening) {
         HistoryDatabase history(path());
         for (const auto& [daily, score] : {std::pair(7, 30), std::pair(3, 20), std::pair(7, 99), std::pair(0, 50)}) {
             RoundRecord round = roundOf(opening == 0 ? "ada" : "bob", score, 40, score);
             round.dailyNumber = daily;
+            round.hints = score % 4;
             ASSERT_EQ(history.recordRound(round).message, QString());
         }
         EXPECT_EQ(history.dailyResults("ada"), (QList<DailyResult> {{3, 20, 40}, {7, 30, 40}}));
@@ -255,6 +261,8 @@ TEST_F(HistoryTest, AnOlderFileGainsTheDailyAndBestPossibleColumnsOnce)
         EXPECT_EQ(history.roundScores("ada", HistoryDatabase::kAllRounds).size(), 5);
     }
     HistoryDatabase history(path());
+    EXPECT_EQ(history.allRounds("ada")->at(3).hints, 3);
+    EXPECT_EQ(history.statistics("ada", 1).recentHints, 7);
     history.setBestPossibleScorer([](const RoundRecord&) { return std::optional(42); });
     EXPECT_EQ(history.allRounds("ada")->front().bestPossible, std::nullopt) << "an export worked the best possible scores out";
     RoundRecord kept = roundOf("ada", 5, 6);
@@ -347,12 +355,14 @@ TEST(HistoryCsvTest, KnownHistoryExportsByteForByte)
     won.playedAt = kStart.addMSecs(876).toOffsetFromUtc(3600);
     won.bestPossible = 39; // below the computer's 40, a figure no board gives: exported as unknown
     const QByteArray header = "played_at,player,round_score,computer_score,result,words_made,computer_words,slot_1,slot_1_score,"
-                              "slot_2,slot_2_score,slot_3,slot_3_score,slot_4,slot_4_score,slot_5,slot_5_score,best_possible\r\n";
-    const QByteArray rest = "2,GARDEN ANCHOR CHOSEN NORMAL SILVER,HARDEN,11,A  H  ,0,CHOSEN,12,NXRMAL,0,,0,\r\n";
+                              "slot_2,slot_2_score,slot_3,slot_3_score,slot_4,slot_4_score,slot_5,slot_5_score,best_possible,hints\r\n";
+    const QByteArray rest = "2,GARDEN ANCHOR CHOSEN NORMAL SILVER,HARDEN,11,A  H  ,0,CHOSEN,12,NXRMAL,0,,0,,0\r\n";
     EXPECT_EQ(roundsToCsv({won, roundOf("line\nbreak", 40, 40), roundOf("a\rb", 39, 40)}),
               header + "2026-11-30T00:53:20Z,\"Zoë, \"\"Z\"\"\",41,40,won," + rest + "2026-11-30T00:53:20Z,\"line\nbreak\",40,40,drawn,"
                   + rest + "2026-11-30T00:53:20Z,\"a\rb\",39,40,lost," + rest);
     EXPECT_EQ(roundsToCsv({}), header);
+    won.hints = 3;
+    EXPECT_TRUE(roundsToCsv({won}).endsWith(",,3\r\n"));
     // A field a spreadsheet would run as a formula goes behind an apostrophe.
     for (const auto& [player, field] : {std::pair("=1+2", "'=1+2"), {"+1", "'+1"}, {"-1", "'-1"}, {"@A1", "'@A1"}, {"=a,b", "\"'=a,b\""}, {"a=b", "a=b"}})
         EXPECT_EQ(roundsToCsv({roundOf(player, 41, 40)}), header + "2026-11-30T00:53:20Z," + field + ",41,40,won," + rest) << player;

@@ -42,6 +42,7 @@ TEST(BoardStateTest, EveryBoardADealCanLayRoundTripsAndDamagedOnesAreRefused)
     BoardState corner {{PlacedWord {"animal", {{0, 0}, Direction::Across}}, {"anchor", {{0, 0}, Direction::Down}}, {"hollow", {{0, 3}, Direction::Across}},
                            {"within", {{5, 3}, Direction::Down}}, {"button", {{0, 8}, Direction::Across}}},
                           {{4, 0, "M", Verdict::Unchecked}}, 1000000, 0, "0f1e-ab.C9" + QString(54, 'x')};
+    corner.hints = 3; // a document without hints (the others) reads as none
     BoardState far {{PlacedWord {"gardex", {{0, 0}, Direction::Across}}, {"xyzmab", {{5, 0}, Direction::Down}}, {"ccccmq", {{1, 3}, Direction::Across}},
                         {"qddddr", {{6, 3}, Direction::Down}}, {"reeeee", {{6, 8}, Direction::Across}}}, {}, 0, 1000000, {}};
     for (const BoardState& board : {workedBoard(), corner, far})

@@ -105,4 +105,6 @@ TEST(SharedResultTest, MarksFollowTheSlotsAndPracticeAndBestPossibleShowWhenSo)
     outcome = {QStringLiteral("3STAD-KW9V7"), true, 0, 52, 77, {false, false, false, false, true}};
     EXPECT_EQ(shareableResult(outcome),
               QStringLiteral("Sixfold 3STAD-KW9V7 (practice)\nMe 0 · computer 52 · best possible 77\n✗ ✗ ✗ ✗ ✓  1/5 words\n"));
+    outcome.hints = 2; // "1 hint": the app's test
+    EXPECT_TRUE(shareableResult(outcome).endsWith(QStringLiteral("1/5 words · 2 hints\n")));
 }

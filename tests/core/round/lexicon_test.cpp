@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/round/board_best.h"
 #include "core/round/game_model.h"
+#include "core/round/hint.h"
 #include "core/board/word_score.h"
 #include "core/platform/resources.h"
 
@@ -63,6 +64,25 @@ TEST(LexiconTest, NoBestPossibleFallsBelowTheComputersScore)
         EXPECT_EQ(best.isKnown, known) << "best " << best.total;
         EXPECT_TRUE(roundReview(*model.board(), best).endsWith(known ? "; the board allowed 47." : "; the best possible is unknown.")) << "best " << best.total;
     }
+}
+
+// The review marks the best words the common ones lack, gives the best with common words beside the best possible, and
+// counts hints; a hint no common word fits shows the pattern, for the word at the cursor or, off the board, the first unfinished.
+TEST(LexiconTest, TheReviewMarksRareWordsAndAHintNoCommonWordFitsShowsThePattern)
+{
+    GameModel model;
+    model.deal({"garden", "anchor", "chosen", "normal", "silver"}, {1, 1, 2}); // the computer scores 47
+    BoardState board = *model.board();
+    board.hints = 2;
+    const QByteArray words = "garden\nanchor\nchosen\nnormal\nsilver\n";
+    BoardBest best = bestOfBoard(board, Lexicon(words + "jazzed\n"), 2);
+    addCommonBest(best, board, Lexicon(words));
+    const QString review = roundReview(board, best);
+    EXPECT_TRUE(review.contains(QStringLiteral("Best that fitted: JAZZED %1 (rare); also GARDEN %2.\n").arg(scoreWord("jazzed")).arg(scoreWord("garden")))) << review.toStdString();
+    EXPECT_TRUE(review.endsWith(QStringLiteral("the board allowed %1, with common words 47. 2 hints taken.").arg(47 - scoreWord("garden") + scoreWord("jazzed")))) << review.toStdString();
+    board.typed = {{0, 0, "Q", Verdict::Unchecked}, {2, 0, "x", Verdict::Unchecked}};
+    for (const BoardCell focus : {BoardCell {3, 0}, BoardCell {19, 19}})
+        EXPECT_EQ(hintFor(board, focus, Lexicon(words)).said, "No common word fits Q A X _ _ _.");
 }
 
 // The worked example, and a board whose first two words share their first cell; the best words are held against a scan of the whole lexicon.

@@ -160,8 +160,9 @@ TEST_F(AppTest, CopyResultSharesTheLastSubmittedRound)
 {
     launch();
     EXPECT_EQ(press("actionCopyResult"), "There is no result to copy yet: Copy Result shares the last round you submitted.\n");
-    press("submitButton");
+    press("actionHint"), press("submitButton");
     const std::string said = press("actionCopyResult");
+    EXPECT_TRUE(said.ends_with("words · 1 hint\n")) << said;
     EXPECT_EQ(said, "Result copied:\n" + QApplication::clipboard()->text().toStdString()); // what it holds: game_test and SharedResultTest
 }
 
@@ -169,12 +170,13 @@ TEST_F(AppTest, CopyResultSharesTheLastSubmittedRound)
 TEST_F(AppTest, ARoundKeptWithoutItsBestPossibleIsScoredWhenTheStatisticsShowIt)
 {
     launch();
-    press("submitButton");
+    press("actionHint"), press("actionHint"), press("submitButton");
     HistoryDatabase history(dataHome() + "/sixfold/history.sqlite");
     const QString player = QString::fromUtf8(gUserName);
     ASSERT_TRUE(QTest::qWaitFor([&] { return history.lastRound(player).has_value(); }, 30000));
     RoundRecord last = history.lastRound(player).value(), unscored = last;
     ASSERT_TRUE(last.bestPossible.has_value());
+    EXPECT_EQ(last.hints, 2);
     unscored.bestPossible.reset(), history.recordRound(unscored), press("actionStatistics");
     EXPECT_TRUE(QTest::qWaitFor([&] { return history.lastRound(player)->bestPossible == last.bestPossible; }, 30000));
 }
@@ -281,23 +283,27 @@ TEST_F(RoundTest, SubmitEndsTheRoundOnScreenAndDealsANewBoard)
     EXPECT_EQ(fieldAt(0, 0)->accessibleDescription(), round) << "the new board's first cell";
     EXPECT_TRUE(told->isVisible() && told->testAttribute(Qt::WA_TransparentForMouseEvents)) << "hidden, or in the way of a click";
     EXPECT_EQ(QAccessible::queryAccessibleInterface(told)->role(), QAccessible::Notification) << "not spoken as it appears";
-    EXPECT_EQ(m_game->roundOutcome->text(), "Last round: you 17, computer 47 \u2013 you lost by 30.\nThe board allowed 107. Ctrl+E: review.");
+    EXPECT_EQ(m_game->roundOutcome->text(), "Last round: you 17, computer 47 \u2013 you lost by 30.\nThe board allowed 107. With common words 90. Ctrl+E: review.");
     QTest::keyClick(m_game->theWord, Qt::Key_Shift);
     EXPECT_EQ(m_game->roundOutcome->text(), "") << "the outcome outlived the player's next key";
 }
 
-// The review is of the board as submitted, and its boards name the best word of each slot.
+// The review is of the board as submitted, with its hint, and its boards name the best word of each slot.
 TEST_F(RoundTest, RoundReviewSetsEachSlotBesideTheBestThatFitted)
 {
-    submitFirstRound();
+    fieldAt(5, 5)->setFocus();
+    const std::string hinted = press("actionHint");
+    EXPECT_EQ(hinted, "Hint: " + fieldAt(5, 5)->text().toStdString() + " in row 6, column 6.\n");
+    fieldAt(0, 0)->setFocus(), submitFirstRound();
     EXPECT_EQ(press("actionRoundReview"), "");
     std::unique_ptr<QDialog> reviewed(m_game->window()->findChild<QDialog*>("roundReview"));
     ASSERT_TRUE(reviewed);
     const QString review = reviewed->accessibleDescription(), boards = reviewed->findChild<QWidget*>()->accessibleDescription(); // its first child
-    const QRegularExpression fifth("Word 5 \\(across\\): SILVER \u2013 a word, 9 points. Best that fitted: [A-Z]+ \\d+; also( [A-Z]+ \\d+,){2} [A-Z]+ \\d+\\.");
+    const QRegularExpression fifth("Word 5 \\(across\\): SILVER \u2013 a word, 9 points. Best that fitted: [A-Z]+ \\d+( \\(rare\\))?; also( [A-Z]+ \\d+( \\(rare\\))?,){2} [A-Z]+ \\d+( \\(rare\\))?\\.");
     EXPECT_TRUE(review.contains(fifth)) << review.toStdString();
     EXPECT_TRUE(review.contains("(down): A\U00010400")) << review.toStdString();
-    EXPECT_TRUE(boards.contains(QRegularExpression("Best possible 107: ([A-Z]+, ){4}[A-Z]+\\.$"))) << boards.toStdString();
+    EXPECT_TRUE(review.endsWith("the board allowed 107, with common words 90. 1 hint taken.")) << review.toStdString();
+    EXPECT_TRUE(boards.contains(QRegularExpression("Best possible 107: ([A-Z]+, ){4}[A-Z]+\\. 1 hint taken\\.$"))) << boards.toStdString();
 }
 
 // The statistics window, from the same module as the game's history, follows rounds submitted while it is open.

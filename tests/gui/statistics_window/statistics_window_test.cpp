@@ -171,7 +171,7 @@ TEST_F(ThreeRoundsTest, TheRecordTellsWinsStreaksAndTheLatestDailyResults)
     const QLabel* record = *std::ranges::find(labels, QString("Rounds won, drawn and lost"), &QLabel::accessibleName);
     EXPECT_TRUE(record->isVisible());
     EXPECT_EQ(record->text(), "Won 1, drawn 0, lost 1 against the computer. Rounds won in a row: 1 now, 1 at most.\n"
-                              "Daily results: 2. Days in a row: 0 now, 2 at most. Latest: #2 25 to 20, #1 10 to 20.");
+                              "Daily results: 2. Days in a row: 0 now, 2 at most. Latest: #2 25 to 20, #1 10 to 20.\nHints taken in your last 2 rounds: 0.");
     EXPECT_EQ(record->accessibleDescription(), record->text());
     for (int daily = 1; daily <= 6; ++daily)
         history.recordRound({"cy", QDateTime::fromSecsSinceEpoch(1796000100 + daily, Qt::UTC), 20, {}, daily, 1, daily, {}});
