@@ -6,14 +6,27 @@
 
 #include <QSettings>
 
+#include <algorithm>
+
 namespace {
 
 const QString kWordColoursKey = QStringLiteral("board/wordColours");
 const QString kResumeAtLaunchKey = QStringLiteral("board/resumeAtLaunch");
+const QString kZoomKey = QStringLiteral("window/zoom");
 const QString kStandardName = QStringLiteral("standard");
 const QString kColourBlindSafeName = QStringLiteral("colour-blind-safe");
 
 } // namespace
+
+int zoomStep(int percent, int direction)
+{
+    if (direction > 0) {
+        const auto* next = std::upper_bound(kZoomSteps.begin(), kZoomSteps.end(), percent);
+        return next == kZoomSteps.end() ? kZoomSteps.back() : *next;
+    }
+    const auto* before = std::lower_bound(kZoomSteps.begin(), kZoomSteps.end(), percent);
+    return before == kZoomSteps.begin() ? kZoomSteps.front() : *(before - 1);
+}
 
 QString preferencesFilePath()
 {
@@ -27,6 +40,11 @@ Preferences loadPreferences(QSettings& settings)
         preferences.wordColours = WordColours::ColourBlindSafe;
     const QVariant resumes = settings.value(kResumeAtLaunchKey);
     preferences.resumesAtLaunch = resumes.toString() == QStringLiteral("true");
+    // Only a step is taken: a hand-edited 1000 would open a window no screen holds.
+    bool isNumber = false;
+    const int zoom = settings.value(kZoomKey).toString().toInt(&isNumber);
+    if (isNumber && std::find(kZoomSteps.begin(), kZoomSteps.end(), zoom) != kZoomSteps.end())
+        preferences.zoomPercent = zoom;
     return preferences;
 }
 
@@ -35,6 +53,7 @@ bool savePreferences(QSettings& settings, const Preferences& preferences)
     settings.setValue(kWordColoursKey,
                       preferences.wordColours == WordColours::ColourBlindSafe ? kColourBlindSafeName : kStandardName);
     settings.setValue(kResumeAtLaunchKey, preferences.resumesAtLaunch ? QStringLiteral("true") : QStringLiteral("false"));
+    settings.setValue(kZoomKey, preferences.zoomPercent);
     settings.sync();
     return settings.status() == QSettings::NoError;
 }
