@@ -18,6 +18,7 @@
 
 PreferencesDialog::PreferencesDialog(const Preferences& shown, QWidget* parent)
     : QDialog(parent)
+    , m_shown(shown)
     , m_wordColours(new QComboBox)
     , m_resumesAtLaunch(new QCheckBox(tr("&Resume the kept board at launch")))
 {
@@ -41,7 +42,7 @@ PreferencesDialog::PreferencesDialog(const Preferences& shown, QWidget* parent)
 
 Preferences PreferencesDialog::chosen() const
 {
-    Preferences preferences;
+    Preferences preferences = m_shown;
     preferences.wordColours = static_cast<WordColours>(m_wordColours->currentData().toInt());
     preferences.resumesAtLaunch = m_resumesAtLaunch->isChecked();
     return preferences;

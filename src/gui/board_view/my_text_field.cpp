@@ -2,10 +2,12 @@
 #include "gui/board_view/my_text_field.h"
 
 #include "gui/board_view/arrow_navigation.h"
+#include "gui/board_view/cell_look.h"
 #include "gui/board_view/fixed_cell_accessible.h"
 #include "gui/board_view/key_codes.h"
 #include "gui/board_view/grid.h"
 #include "gui/look/window_handle.h"
+#include "gui/look/zoom.h"
 
 #include <QAccessible>
 #include <QCoreApplication>
@@ -14,12 +16,15 @@
 #include <QPoint>
 #include <QTimer>
 
+#include <cmath>
+
 namespace {
 
 constexpr qreal kMarkThickness = 2;
 constexpr qreal kMarkFromBottom = 2.5;
 constexpr qreal kMarkInset = 8;
 constexpr qreal kStrikeInset = 3;
+constexpr qreal kFocusRingWidth = 2;
 
 // Qt hands a Tab press to the focus chain before the field sees it, and the release then
 // lands in whichever field has the focus. Only the release of a plain Tab moves along the
@@ -192,9 +197,10 @@ void myTextField::paintEvent(QPaintEvent* event)
     paintVerdictMark(painter);
     if (!hasFocus())
         return;
-    // The player must always see which cell takes the next letter.
-    painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
-    painter.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
+    // The player must always see which cell takes the next letter: whole pixels, however zoomed.
+    const qreal width = std::round(zoomed(kFocusRingWidth));
+    painter.setPen(QPen(focusRingColour(gBoardPalette), width, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    painter.drawRect(QRectF(rect()).adjusted(width / 2, width / 2, -width / 2, -width / 2));
 }
 
 // A bar under a word's letter, a line through a non-word's, in the letter's colour.
