@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLayout>
 #include <QMainWindow>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
 
@@ -88,10 +89,12 @@ void adopt(QWidget* widget)
         label->setProperty(kMarginAt100, label->margin());
 }
 
-// The window's own font at the zoom: the menu bar and every control without a font of its own
-// inherit it. At 100 % the window inherits the desktop's font again, exactly as before.
+// The window's own font at the zoom: the menu bar, its menus and every control without a font of
+// its own inherit it. At 100 % the window inherits the desktop's font again, exactly as before.
 void zoomWindowFont(QMainWindow* window)
 {
+    for (QMenu* menu : window->menuBar()->findChildren<QMenu*>())
+        menu->setAttribute(Qt::WA_WindowPropagation);
     if (g_zoom == 100) {
         window->setFont(QFont());
         return;
