@@ -130,9 +130,8 @@ int shortfall(const QWidget* widget)
 
 // Lets a strip into the content view for each control whose text would be cut, left to right,
 // so that a strip moves the controls right of it before they are measured.
-int widenForText(QWidget* content)
+int widenForText(const QList<QWidget*>& children)
 {
-    const QList<QWidget*> children = content->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
     QList<QWidget*> texts;
     for (QWidget* child : children) {
         if (shortfall(child) > 0 && !liesOnAnother(child, children))
@@ -152,6 +151,36 @@ int widenForText(QWidget* content)
     return widened;
 }
 
+// Zooms the controls of `window`'s content view; those on it before the window first shows are
+// taken as laid out at 100 %, one added after is left as its code placed it.
+void zoomControls(QMainWindow* window)
+{
+    const bool adoptsNew = !window->isVisible();
+    QWidget* content = window->centralWidget();
+    g_strips.clear();
+    zoomWindowFont(window);
+    QList<QWidget*> zoomed;
+    for (QWidget* child : content->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (adoptsNew)
+            adopt(child);
+        if (!child->property(kGeometryAt100).isValid())
+            continue;
+        zoomed << child;
+        child->setGeometry(shownRect(child->property(kGeometryAt100).toRect()));
+        scaleFont(child);
+        if (auto* label = qobject_cast<QLabel*>(child))
+            label->setMargin(scaled(label->property(kMarginAt100).toInt()));
+    }
+    const QSize size = content->property(kSizeAt100).toSize();
+    const int widened = widenForText(zoomed);
+    content->setFixedSize(scaled(size.width()) + widened, scaled(size.height()));
+    if (QLayout* layout = window->layout())
+        layout->activate();
+    const QSize whole = window->sizeHint();
+    if (window->minimumSize() != whole || window->maximumSize() != whole)
+        window->setFixedSize(whole);
+}
+
 // Zooms the window again when a control's text changes, since the new text may need room, and
 // when the desktop's font does.
 class Refitter : public QObject {
@@ -168,7 +197,7 @@ protected:
     {
         const bool relaid = event->type() == QEvent::LayoutRequest || event->type() == QEvent::ApplicationFontChange;
         if (watched == parent() && relaid && m_window)
-            zoomWindow(m_window, g_zoom);
+            zoomControls(m_window);
         return QObject::eventFilter(watched, event);
     }
 
@@ -215,25 +244,9 @@ void zoomWindow(QMainWindow* window, int percent)
     if (!content)
         return;
     g_zoom = percent;
-    g_strips.clear();
     if (!content->property(kSizeAt100).isValid()) {
         content->setProperty(kSizeAt100, content->minimumSize());
         new Refitter(window);
     }
-    zoomWindowFont(window);
-    for (QWidget* child : content->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-        adopt(child);
-        child->setGeometry(shownRect(child->property(kGeometryAt100).toRect()));
-        scaleFont(child);
-        if (auto* label = qobject_cast<QLabel*>(child))
-            label->setMargin(scaled(label->property(kMarginAt100).toInt()));
-    }
-    const QSize size = content->property(kSizeAt100).toSize();
-    const int widened = widenForText(content);
-    content->setFixedSize(scaled(size.width()) + widened, scaled(size.height()));
-    if (QLayout* layout = window->layout())
-        layout->activate();
-    const QSize whole = window->sizeHint();
-    if (window->minimumSize() != whole || window->maximumSize() != whole)
-        window->setFixedSize(whole);
+    zoomControls(window);
 }

@@ -17,8 +17,8 @@ int windowZoom();
 qreal zoomed(qreal atActualSize);
 
 // Places `widget` at `atActualSize`, a rectangle in the content view at 100 %, wherever it is
-// shown at the zoom; a later zoom places it again. A control the code places after the window
-// is built goes through here, or it stays where it was put, unscaled.
+// shown at the zoom; a later zoom places it again. A control the code adds to the window after
+// it shows goes through here (and setZoomedFont, for a font of its own), or it stays as placed.
 void placeZoomed(QWidget* widget, const QRect& atActualSize);
 
 // Where `widget` stands at 100 %: as placed by placeZoomed or taken by zoomWindow, else where it is.
@@ -30,5 +30,6 @@ void setZoomedFont(QWidget* widget, const QFont& atActualSize);
 
 // Zooms `window` to `percent`: every direct child of its content view, its font, its label
 // margin; the menu bar's font; then widens what would cut its text and fixes the window's
-// size to hold it all. A child first seen here is taken as it stands to be at 100 %.
+// size to hold it all. A child on the content view before the window first shows is taken as
+// it stands to be at 100 %; one added after is zoomed only if placed through placeZoomed.
 void zoomWindow(QMainWindow* window, int percent);
