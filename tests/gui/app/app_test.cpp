@@ -129,6 +129,8 @@ TEST_F(AppTest, TheZoomFollowsItsKeysAndTheNextLaunchOpensAtIt)
         EXPECT_EQ(content->size(), QSize(1036, 664) * (zoom / 100.0)) << "Ctrl+" << QKeySequence(key).toString().toStdString() << " to " << zoom;
         const int cell = 32 * zoom / 100; // the first cell at 32, 36 when laid out
         EXPECT_EQ(fieldAt(0, 0)->geometry(), QRect(cell, 36 * zoom / 100, cell, cell)) << zoom;
+        EXPECT_EQ(fieldAt(0, 0)->font().pointSizeF(), 20.0 * zoom / 100) << "the board's letters at " << zoom;
+        EXPECT_EQ(m_game->theWord->font().pointSizeF(), QApplication::font().pointSizeF() * zoom / 100) << "the desktop's font at " << zoom;
         EXPECT_EQ(m_game->window()->size(), m_game->window()->minimumSize()) << "the window's size is not fixed at " << zoom;
         if (zoom == 100) {
             EXPECT_EQ(layoutOf(m_game->window()), laidOut) << "Actual Size moved a control";
@@ -140,24 +142,30 @@ TEST_F(AppTest, TheZoomFollowsItsKeysAndTheNextLaunchOpensAtIt)
     zoomWindow(m_game->window(), 100);
 }
 
-// Whatever of the main window's texts is cut, or lies past its edge: each line of a label, button or
-// check box, or the height of a word-wrapped label.
+// Whatever of the main window's texts is cut, covered by another or lies past the window's edge: each line
+// of a label, button or check box, or the height of a word-wrapped label.
 QStringList cutTexts(const QMainWindow* window)
 {
-    QStringList cut;
     const QWidget* content = window->centralWidget();
-    for (const QWidget* widget : window->findChildren<QWidget*>()) {
+    QList<const QWidget*> texts;
+    for (const QWidget* widget : content->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (widget->isVisible() && (qobject_cast<const QLabel*>(widget) || qobject_cast<const QAbstractButton*>(widget)))
+            texts << widget;
+    }
+    QStringList cut;
+    for (const QWidget* widget : texts) {
         const auto* label = qobject_cast<const QLabel*>(widget);
-        const auto* button = qobject_cast<const QAbstractButton*>(widget);
-        const QString text = label ? label->text() : button ? button->text().remove(u'&') : QString();
+        const QString text = label ? label->text() : qobject_cast<const QAbstractButton*>(widget)->text().remove(u'&');
         const QRect room = widget->contentsRect();
         const QFontMetrics metrics = widget->fontMetrics();
-        bool fits = widget->parentWidget() != content || content->rect().contains(widget->geometry());
+        bool fits = content->rect().contains(widget->geometry());
         if (label && label->wordWrap())
             fits = fits && metrics.boundingRect(room, Qt::TextWordWrap, text).height() <= room.height();
         for (const QString& line : text.split(u'\n'))
             fits = fits && ((label && label->wordWrap()) || metrics.horizontalAdvance(line) <= room.width());
-        if (!fits && widget->isVisible())
+        for (const QWidget* other : texts)
+            fits = fits && (other == widget || text.isEmpty() || !other->geometry().intersects(widget->geometry()));
+        if (!fits)
             cut << widget->objectName() + ": " + text;
     }
     return cut;
