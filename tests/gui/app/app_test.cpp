@@ -106,21 +106,18 @@ TEST_F(AppTest, LaunchWithoutAWordListSaysSoAndLeavesTheBoardEmpty)
     EXPECT_EQ(launch("daily").find("first submission"), std::string::npos) << "a daily board told of that was never dealt";
 }
 
-// The rectangle of each control on the window's content view.
-QList<QRect> layoutOf(const QMainWindow* window)
-{
-    QList<QRect> rects;
-    for (const QWidget* child : window->centralWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-        rects << child->geometry();
-    return rects;
-}
-
 // Keys pressed on the board step the zoom; Actual Size gives back the window exactly as laid out, and the next launch opens at the last zoom.
 TEST_F(AppTest, TheZoomFollowsItsKeysAndTheNextLaunchOpensAtIt)
 {
     launch();
-    const QList<QRect> laidOut = layoutOf(m_game->window());
     const QWidget* content = m_game->window()->centralWidget();
+    const auto layout = [content] { // each control's rectangle
+        QList<QRect> rects;
+        for (const QWidget* child : content->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            rects << child->geometry();
+        return rects;
+    };
+    const QList<QRect> laidOut = layout();
     fieldAt(0, 0)->setFocus();
     const struct { Qt::Key key; int zoom; } steps[] = {{Qt::Key_Plus, 125}, {Qt::Key_Equal, 150}, {Qt::Key_Minus, 125}, {Qt::Key_0, 100}, {Qt::Key_Minus, 100},
                                                        {Qt::Key_Equal, 125}, {Qt::Key_Equal, 150}, {Qt::Key_Equal, 175}, {Qt::Key_Equal, 200}, {Qt::Key_Equal, 200}};
@@ -131,9 +128,8 @@ TEST_F(AppTest, TheZoomFollowsItsKeysAndTheNextLaunchOpensAtIt)
         EXPECT_EQ(fieldAt(0, 0)->geometry(), QRect(cell, 36 * zoom / 100, cell, cell)) << zoom;
         EXPECT_EQ(fieldAt(0, 0)->font().pointSizeF(), 20.0 * zoom / 100) << "the board's letters at " << zoom;
         EXPECT_EQ(m_game->theWord->font().pointSizeF(), QApplication::font().pointSizeF() * zoom / 100) << "the desktop's font at " << zoom;
-        EXPECT_EQ(m_game->window()->size(), m_game->window()->minimumSize()) << "the window's size is not fixed at " << zoom;
         if (zoom == 100) {
-            EXPECT_EQ(layoutOf(m_game->window()), laidOut) << "Actual Size moved a control";
+            EXPECT_EQ(layout(), laidOut) << "Actual Size moved a control";
         }
     }
     quit();

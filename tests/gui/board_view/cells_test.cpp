@@ -107,11 +107,9 @@ TEST_F(CellsTest, TheFocusRingStandsOutInEveryPalette)
     for (const auto& [colours, dark] : {std::pair(WordColours::Standard, false), std::pair(WordColours::ColourBlindSafe, false),
                                         std::pair(WordColours::Standard, true), std::pair(WordColours::ColourBlindSafe, true)}) {
         gBoardPalette = boardPalette(colours, dark);
-        setCellColours(&field, gBoardPalette.cell, gBoardPalette.inputText);
         const QColor ring = focusRingColour(gBoardPalette);
         SCOPED_TRACE(QString("%1 colours, dark %2, ring %3").arg(int(colours)).arg(dark).arg(ring.name()).toStdString());
-        EXPECT_GE(contrastRatio(ring, gBoardPalette.cell), 3.0);
-        EXPECT_GE(contrastRatio(ring, gBoardPalette.panel), 3.0);
+        EXPECT_GE(std::min(contrastRatio(ring, gBoardPalette.cell), contrastRatio(ring, gBoardPalette.panel)), 3.0) << "against the cell or the panel";
         const QImage image = field.grab().toImage();
         for (const auto& [x, y] : {std::pair(0, 15), std::pair(1, 15), std::pair(38, 15), std::pair(39, 15), std::pair(20, 0), std::pair(20, 1), std::pair(20, 31)})
             EXPECT_EQ(image.pixelColor(x, y), ring) << x << "," << y;
