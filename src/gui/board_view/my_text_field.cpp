@@ -209,15 +209,15 @@ void myTextField::paintVerdictMark(QPainter& painter) const
     if (m_shownVerdict == Verdict::Unchecked || text().isEmpty())
         return;
     const QRectF cell = rect();
-    painter.setPen(QPen(palette().color(QPalette::Text), kMarkThickness, Qt::SolidLine, Qt::FlatCap));
+    painter.setPen(QPen(palette().color(QPalette::Text), std::round(zoomed(kMarkThickness)), Qt::SolidLine, Qt::FlatCap));
     if (m_shownVerdict == Verdict::Word) {
-        const qreal y = cell.bottom() - kMarkFromBottom;
-        painter.drawLine(QPointF(cell.left() + kMarkInset, y), QPointF(cell.right() - kMarkInset, y));
+        const qreal y = cell.bottom() - zoomed(kMarkFromBottom);
+        painter.drawLine(QPointF(cell.left() + zoomed(kMarkInset), y), QPointF(cell.right() - zoomed(kMarkInset), y));
         return;
     }
     // Wider than any capital, so that it shows past the sides of the glyph it crosses.
     const qreal y = cell.center().y();
-    painter.drawLine(QPointF(cell.left() + kStrikeInset, y), QPointF(cell.right() - kStrikeInset, y));
+    painter.drawLine(QPointF(cell.left() + zoomed(kStrikeInset), y), QPointF(cell.right() - zoomed(kStrikeInset), y));
 }
 
 void myTextField::focusInEvent(QFocusEvent* event)
