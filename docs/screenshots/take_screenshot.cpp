@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// take_screenshot OUT.png standard|safe light|dark [check|submit|review]: launches the game
-// over the settings and data folders it is given in XDG_CONFIG_HOME and XDG_DATA_HOME, fills
-// the first word rightly and the second wrongly, checks the board (or submits it) and saves a
-// picture of the window, or of the Round Review that follows the submitted round.
+// take_screenshot OUT.png standard|safe light|dark [check|submit|review [ZOOM]]: launches the
+// game over the settings and data folders it is given in XDG_CONFIG_HOME and XDG_DATA_HOME, at
+// ZOOM percent (100 unless given), fills the first word rightly and the second wrongly, checks
+// the board (or submits it) and saves a picture of the window, or of the Round Review that
+// follows the submitted round.
 #include "gui/app/app_delegate.h"
 #include "gui/board_view/grid.h"
 #include "core/round/game_model.h"
@@ -15,6 +16,7 @@
 #include <QSettings>
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
 namespace {
@@ -47,8 +49,8 @@ void typeWord(const PlacedWord& word, bool rightly)
 
 int main(int argc, char** argv)
 {
-    if (argc != 4 && argc != 5) {
-        std::fprintf(stderr, "usage: %s OUT.png standard|safe light|dark [check|submit|review]\n", argv[0]);
+    if (argc < 4 || argc > 6) {
+        std::fprintf(stderr, "usage: %s OUT.png standard|safe light|dark [check|submit|review [ZOOM]]\n", argv[0]);
         return 2;
     }
     QApplication application(argc, argv);
@@ -57,6 +59,7 @@ int main(int argc, char** argv)
     QSettings settings(preferencesFilePath(), QSettings::IniFormat);
     Preferences preferences;
     preferences.wordColours = std::strcmp(argv[2], "safe") == 0 ? WordColours::ColourBlindSafe : WordColours::Standard;
+    preferences.zoomPercent = argc == 6 ? std::atoi(argv[5]) : 100;
     savePreferences(settings, preferences);
 
     AppDelegate game;
@@ -66,7 +69,7 @@ int main(int argc, char** argv)
         return 1;
     typeWord(gameModel().board()->words[0], true);
     typeWord(gameModel().board()->words[1], false);
-    const QByteArray shown = argc == 5 ? argv[4] : "check";
+    const QByteArray shown = argc >= 5 ? argv[4] : "check";
     game.window()->findChild<QAction*>(QStringLiteral("actionCheckAllWords"))->trigger();
     if (shown != "check")
         game.window()->findChild<QAction*>(QStringLiteral("actionSubmit"))->trigger();

@@ -6,15 +6,28 @@
 
 #include <QSettings>
 
+#include <algorithm>
+
 namespace {
 
 const QString kWordColoursKey = QStringLiteral("board/wordColours");
 const QString kResumeAtLaunchKey = QStringLiteral("board/resumeAtLaunch");
 const QString kTypeThroughGivenKey = QStringLiteral("board/typeThroughGiven");
+const QString kZoomKey = QStringLiteral("window/zoom");
 const QString kStandardName = QStringLiteral("standard");
 const QString kColourBlindSafeName = QStringLiteral("colour-blind-safe");
 
 } // namespace
+
+int zoomStep(int percent, int direction)
+{
+    if (direction > 0) {
+        const auto* next = std::upper_bound(kZoomSteps.begin(), kZoomSteps.end(), percent);
+        return next == kZoomSteps.end() ? kZoomSteps.back() : *next;
+    }
+    const auto* before = std::lower_bound(kZoomSteps.begin(), kZoomSteps.end(), percent);
+    return before == kZoomSteps.begin() ? kZoomSteps.front() : *(before - 1);
+}
 
 QString preferencesFilePath()
 {
@@ -28,6 +41,11 @@ Preferences loadPreferences(QSettings& settings)
         preferences.wordColours = WordColours::ColourBlindSafe;
     preferences.resumesAtLaunch = settings.value(kResumeAtLaunchKey).toString() == QStringLiteral("true");
     preferences.typesThroughGiven = settings.value(kTypeThroughGivenKey).toString() == QStringLiteral("true");
+    // Only a step is taken: a hand-edited 1000 would open a window no screen holds.
+    bool isNumber = false;
+    const int zoom = settings.value(kZoomKey).toString().toInt(&isNumber);
+    if (isNumber && std::find(kZoomSteps.begin(), kZoomSteps.end(), zoom) != kZoomSteps.end())
+        preferences.zoomPercent = zoom;
     return preferences;
 }
 
@@ -38,6 +56,7 @@ bool savePreferences(QSettings& settings, const Preferences& preferences)
     const auto truth = [](bool value) { return value ? QStringLiteral("true") : QStringLiteral("false"); };
     settings.setValue(kResumeAtLaunchKey, truth(preferences.resumesAtLaunch));
     settings.setValue(kTypeThroughGivenKey, truth(preferences.typesThroughGiven));
+    settings.setValue(kZoomKey, preferences.zoomPercent);
     settings.sync();
     return settings.status() == QSettings::NoError;
 }

@@ -3,6 +3,8 @@
 
 #include <QString>
 
+#include <array>
+
 class QSettings;
 
 // Which pair of colours tells a word from a non-word after a check.
@@ -13,9 +15,17 @@ struct Preferences {
     WordColours wordColours = WordColours::Standard;
     bool resumesAtLaunch = false; // launch brings back the kept board instead of dealing one
     bool typesThroughGiven = false; // a given letter the cursor stepped over, typed next, is typed through
+    int zoomPercent = 100;        // the main window's size, one of kZoomSteps
 
     bool operator==(const Preferences&) const = default;
 };
+
+// The sizes View > Zoom In and Zoom Out step through, in percent of the window as laid out.
+inline constexpr std::array<int, 5> kZoomSteps {100, 125, 150, 175, 200};
+
+// The step after `percent` (`direction` 1) or before it (-1), staying at either end; a
+// percentage between steps goes to the nearest step that way.
+int zoomStep(int percent, int direction);
 
 // $XDG_CONFIG_HOME/sixfold/sixfold.conf, an INI file; never the statistics document.
 QString preferencesFilePath();

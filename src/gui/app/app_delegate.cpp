@@ -32,6 +32,7 @@
 #include "gui/look/named_font.h"
 #include "gui/look/text_field_values.h"
 #include "gui/look/window_handle.h"
+#include "gui/look/zoom.h"
 
 #include <QLineEdit>
 #include <QAbstractButton>
@@ -65,6 +66,10 @@ AppDelegate::AppDelegate(QObject* parent)
 {
     takeOutlets();
     connectActions();
+    // Before the window shows, so that it opens at its size.
+    QSettings settings(preferencesFilePath(), QSettings::IniFormat);
+    zoomWindow(_window.get(), loadPreferences(settings).zoomPercent);
+    showZoomLimits();
     m_game.setArchive([this] { return roundBook(); });
     m_game.setSteps({[this] { showCheckedScore(nullptr); }, [this] { updateStatsDisplay(); }, [this] { GenerateNewPuzzle(nullptr); }});
 }
@@ -111,7 +116,7 @@ void AppDelegate::takeOutlets()
     outlet(roundOutcome, "roundOutcome");
     for (QLabel* score : {theScore, compScore}) {
         if (score)
-            score->setFont(boardFont());
+            setZoomedFont(score, boardFont());
     }
     // The form's "0" becomes a value a screen reader hears with its caption.
     if (theScore)
@@ -152,6 +157,13 @@ void AppDelegate::connectActions()
     onTriggered("actionCopyBoardCode", &AppDelegate::copyBoardCode);
     onTriggered("actionCopyResult", &AppDelegate::copyResult);
     onTriggered("actionHint", &AppDelegate::giveHint);
+    onTriggered("actionZoomIn", [this] { zoom(1); });
+    onTriggered("actionZoomOut", [this] { zoom(-1); });
+    onTriggered("actionActualSize", [this] { zoom(0); });
+    // Ctrl++ needs Shift where + shares a key with =; Ctrl+= is the same key without it.
+    if (auto* zoomIn = w->findChild<QAction*>(QStringLiteral("actionZoomIn")))
+        zoomIn->setShortcuts({zoomIn->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Equal)});
+    showZoomLimits();
     if (auto* preferences = w->findChild<QAction*>(QStringLiteral("actionPreferences"))) {
         preferences->setShortcut(preferencesShortcut());
         connect(preferences, &QAction::triggered, this, &AppDelegate::showPreferences);
@@ -409,4 +421,27 @@ void AppDelegate::resumePreviousBoard()
 void AppDelegate::showPreferences()
 {
     ::showPreferences(_window.get(), &m_hasReportedUnsavedPreferences);
+}
+
+void AppDelegate::zoom(int direction)
+{
+    const int percent = direction == 0 ? kZoomSteps.front() : zoomStep(windowZoom(), direction);
+    zoomWindow(_window.get(), percent);
+    showZoomLimits();
+    QSettings settings(preferencesFilePath(), QSettings::IniFormat);
+    Preferences preferences = loadPreferences(settings);
+    if (preferences.zoomPercent == percent)
+        return;
+    preferences.zoomPercent = percent;
+    savePreferencesOrSay(preferences, &m_hasReportedUnsavedPreferences);
+}
+
+// A step that would change nothing is greyed out.
+void AppDelegate::showZoomLimits()
+{
+    for (const auto& [name, limit] : {std::pair("actionZoomIn", kZoomSteps.back()), std::pair("actionZoomOut", kZoomSteps.front()),
+                                      std::pair("actionActualSize", kZoomSteps.front())}) {
+        if (auto* action = _window ? _window->findChild<QAction*>(QLatin1String(name)) : nullptr)
+            action->setEnabled(windowZoom() != limit);
+    }
 }

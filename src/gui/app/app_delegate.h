@@ -90,6 +90,9 @@ public:
     void resumePreviousBoard();
     // Game > Preferences: opens the dialog; its choices take effect and are saved on OK.
     void showPreferences();
+    // View > Zoom In, Zoom Out (`direction` 1, -1) and Actual Size (0): the window a step
+    // larger or smaller, or at 100 %, from now on and at the next launch.
+    void zoom(int direction);
     // Game > Statistics: the history of the current player's rounds.
     void showStatistics();
     // Game > Round Review: the last submitted round, slot by slot, beside what it allowed.
@@ -120,6 +123,7 @@ private:
     // New Puzzle's steps with the board `origin` names.
     void replaceBoard(const DealOrigin& origin);
     void showBoardOrigin();
+    void showZoomLimits();
 
     std::unique_ptr<QMainWindow> _window;
     std::unique_ptr<BoardKeeper> m_keeper;

@@ -79,11 +79,16 @@ void showPreferences(QWidget* parent, bool* hasReportedUnsaved)
     auto* dialog = new PreferencesDialog(loadPreferences(settings), parent);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     QObject::connect(dialog, &QDialog::accepted, dialog, [dialog, hasReportedUnsaved] {
-        QSettings settings(preferencesFilePath(), QSettings::IniFormat);
-        if (!savePreferences(settings, dialog->chosen()) && !std::exchange(*hasReportedUnsaved, true))
-            myPrintf("The preferences cannot be saved in %s; they hold until the game quits.\n",
-                     qUtf8Printable(QDir::toNativeSeparators(settings.fileName())));
+        savePreferencesOrSay(dialog->chosen(), hasReportedUnsaved);
         applyPreferences(dialog->chosen());
     });
     dialog->open();
+}
+
+void savePreferencesOrSay(const Preferences& preferences, bool* hasReportedUnsaved)
+{
+    QSettings settings(preferencesFilePath(), QSettings::IniFormat);
+    if (!savePreferences(settings, preferences) && !std::exchange(*hasReportedUnsaved, true))
+        myPrintf("The preferences cannot be saved in %s; they hold until the game quits.\n",
+                 qUtf8Printable(QDir::toNativeSeparators(settings.fileName())));
 }

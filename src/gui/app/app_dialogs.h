@@ -6,6 +6,7 @@
 #include <functional>
 
 class QWidget;
+struct Preferences;
 
 enum class HelpPage { HowToPlay, About, KeyboardShortcuts };
 
@@ -22,3 +23,6 @@ void showReviewText(QWidget* parent, const QString& review);
 // Game > Preferences: their choices take effect and are saved on OK. A file that cannot be
 // written is said once a run, like every other file's failure; `hasReportedUnsaved` remembers it.
 void showPreferences(QWidget* parent, bool* hasReportedUnsaved);
+
+// Saves `preferences`, saying as above when they cannot be.
+void savePreferencesOrSay(const Preferences& preferences, bool* hasReportedUnsaved);

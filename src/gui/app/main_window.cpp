@@ -5,6 +5,7 @@
 #include "gui/board_view/grid.h"
 #include "gui/look/deferred_icons.h"
 #include "gui/look/named_font.h"
+#include "gui/look/zoom.h"
 #include "ui_MainWindow.h"
 
 #include <QLabel>
@@ -16,7 +17,7 @@ std::unique_ptr<QMainWindow> loadMainWindow()
     auto window = std::make_unique<QMainWindow>();
     Ui::MainWindow form;
     form.setupUi(window.get());
-    window->setFixedSize(window->sizeHint());
+    zoomWindow(window.get(), windowZoom()); // which fixes its size
     return window;
 }
 
@@ -29,7 +30,7 @@ QFont consoleFont()
 // its description as well.
 void showStatsText(QLabel* field, const QString& text)
 {
-    field->setFont(namedFont(QStringLiteral("Geneva"), 14.0, QFont::SansSerif));
+    setZoomedFont(field, namedFont(QStringLiteral("Geneva"), 14.0, QFont::SansSerif));
     field->setText(text);
     field->setAccessibleDescription(text);
 }

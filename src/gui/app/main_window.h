@@ -12,7 +12,7 @@ class BoardKeeper;
 class QLabel;
 class QWidget;
 
-// A main window built from the form, at its fixed size, with none of its controls bound.
+// A main window built from the form, at its fixed size at the zoom, with none of its controls bound.
 std::unique_ptr<QMainWindow> loadMainWindow();
 
 // Controls are found by name, so any window made from the form binds alike; the signals

@@ -19,6 +19,7 @@
 
 PreferencesDialog::PreferencesDialog(const Preferences& shown, QWidget* parent)
     : QDialog(parent)
+    , m_shown(shown)
     , m_wordColours(new QComboBox)
     , m_resumesAtLaunch(new QCheckBox(tr("&Resume the kept board at launch")))
     , m_typesThroughGiven(new QCheckBox(tr("&Type through given letters")))
@@ -48,7 +49,7 @@ PreferencesDialog::PreferencesDialog(const Preferences& shown, QWidget* parent)
 
 Preferences PreferencesDialog::chosen() const
 {
-    Preferences preferences;
+    Preferences preferences = m_shown;
     preferences.wordColours = static_cast<WordColours>(m_wordColours->currentData().toInt());
     preferences.resumesAtLaunch = m_resumesAtLaunch->isChecked();
     preferences.typesThroughGiven = m_typesThroughGiven->isChecked();

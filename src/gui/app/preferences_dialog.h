@@ -19,6 +19,7 @@ public:
     Preferences chosen() const;
 
 private:
+    Preferences m_shown; // what the dialog does not show (the zoom) it keeps as it was
     QComboBox* m_wordColours;
     QCheckBox* m_resumesAtLaunch;
     QCheckBox* m_typesThroughGiven;

@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QCoreApplication>
 #include <QKeySequence>
+#include <QStringList>
 #include <QWidget>
 
 namespace {
@@ -38,6 +39,9 @@ constexpr KeyRow kKeys[] = {
     {nullptr, "actionRoundReview", nullptr, "Round Review: the last round slot by slot, and the best words each slot allowed"},
     {nullptr, "actionStatistics", nullptr, "Statistics: the history of your rounds"},
     {nullptr, "actionPreferences", nullptr, "Preferences"},
+    {nullptr, "actionZoomIn", nullptr, "Zoom In: the whole window larger, up to 200 %"},
+    {nullptr, "actionZoomOut", nullptr, "Zoom Out"},
+    {nullptr, "actionActualSize", nullptr, "Actual Size"},
     {nullptr, "actionLookUpWord", "theWord", "Look Up a Word: to the word field"},
     {"Return in the word field", nullptr, "checkWordButton", "Check Word"},
     {nullptr, "actionChangePlayer", "newUserName", "Change Player: to the name field"},
@@ -52,7 +56,10 @@ QString keyOf(const KeyRow& row, const QWidget* window)
     if (row.key)
         return QCoreApplication::translate("Shortcuts", row.key);
     const auto* action = window ? window->findChild<QAction*>(QLatin1String(row.action)) : nullptr;
-    return action ? action->shortcut().toString(QKeySequence::NativeText) : QString();
+    QStringList keys;
+    for (const QKeySequence& key : action ? action->shortcuts() : QList<QKeySequence>())
+        keys << key.toString(QKeySequence::NativeText);
+    return keys.join(QCoreApplication::translate("Shortcuts", " or "));
 }
 
 } // namespace

@@ -10,6 +10,7 @@
 #include "core/round/game_model.h"
 #include "core/board/points_place.h"
 #include "gui/look/named_font.h"
+#include "gui/look/zoom.h"
 
 #include <QFontMetrics>
 #include <QFrame>
@@ -70,7 +71,7 @@ private:
         cell.direction = direction;
         auto* field = new myTextField;
         cell.field.reset(field);
-        field->setFont(m_font);
+        setZoomedFont(field, m_font);
         field->setAlignment(Qt::AlignCenter);
         field->setAccessibleName(QStringLiteral("Row %1, column %2").arg(at.y + 1).arg(at.x + 1));
         // The cell reports its text; the model takes the letter and the cell is painted anew.
@@ -162,11 +163,11 @@ QString boardDescription(const ChainPlacements& words)
 }
 
 // The board's frames are reckoned from the bottom left with y growing upward; this is the
-// one place that turns them into Qt's top-left geometry.
+// one place that turns them into Qt's top-left geometry, at 100 %.
 void setFrame(QWidget* field, QPointF bottomLeftOrigin, QSizeF size, int contentHeight)
 {
     const QPointF topLeft(bottomLeftOrigin.x(), contentHeight - bottomLeftOrigin.y() - size.height());
-    field->setGeometry(QRectF(topLeft, size).toRect());
+    placeZoomed(field, QRectF(topLeft, size).toRect());
 }
 
 void placeFields(QMainWindow* window)
@@ -220,7 +221,7 @@ QLabel* madePointsLabel(QWidget* contentView, int word)
     auto* label = new QLabel(contentView);
     label->setObjectName(QStringLiteral("slotPoints%1").arg(word));
     label->setAlignment(Qt::AlignCenter);
-    label->setFont(pointsFont(label));
+    setZoomedFont(label, pointsFont(label));
     return label;
 }
 
@@ -243,8 +244,9 @@ void showWordPoints(QWidget* contentView)
     for (int i = 0; i < kWordCount; ++i)
         labelled = labelled || gameModel().pointsOf(i);
     const ChainPlacements words = placementsOf(*board);
-    const CellGrid grid {gGrid[0][0].field->geometry().topLeft(), static_cast<int>(kCellPitch), static_cast<int>(kCellSize)};
-    const std::array<QRect, kWordCount> rects = pointsRects(words, grid, pointsLabelSize(contentView), panel->geometry().adjusted(1, 1, -1, -1));
+    // Reckoned at 100 %, so that they zoom with the board.
+    const CellGrid grid {geometryAt100(gGrid[0][0].field.get()).topLeft(), static_cast<int>(kCellPitch), static_cast<int>(kCellSize)};
+    const std::array<QRect, kWordCount> rects = pointsRects(words, grid, pointsLabelSize(contentView), geometryAt100(panel).adjusted(1, 1, -1, -1));
     for (int i = 0; i < kWordCount; ++i) {
         const std::optional<int> points = gameModel().pointsOf(i);
         if (labelled) {
@@ -254,7 +256,7 @@ void showWordPoints(QWidget* contentView)
             label->setPalette(palette);
             label->setText(points ? pointsCaption(i, *points) : QString());
             label->setAccessibleName(points ? QStringLiteral("%1: %2 points").arg(wordName(words, i)).arg(*points) : QString());
-            label->setGeometry(rects[i]);
+            placeZoomed(label, rects[i]);
             label->setVisible(points && !rects[i].isEmpty());
             label->raise();
         }

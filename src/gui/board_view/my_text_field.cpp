@@ -9,6 +9,7 @@
 #include "gui/board_view/key_codes.h"
 #include "gui/board_view/grid.h"
 #include "gui/look/window_handle.h"
+#include "gui/look/zoom.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -19,6 +20,8 @@
 #include <QPoint>
 #include <QPointer>
 #include <QTimer>
+
+#include <cmath>
 
 namespace {
 
@@ -34,6 +37,7 @@ constexpr qreal kNumberDrop = 0.04;
 // How far a numbered cell's letter moves over, right and down, to leave the number clear.
 constexpr qreal kLetterShiftRight = 0.1;
 constexpr qreal kLetterShiftDown = 0.03;
+constexpr qreal kFocusRingWidth = 2;
 
 // Qt hands a Tab press to the focus chain before the field sees it, and the release then
 // lands in whichever field has the focus. Only the release of a plain Tab moves along the
@@ -346,9 +350,10 @@ void myTextField::paintEvent(QPaintEvent* event)
     paintVerdictMark(painter);
     if (!hasFocus())
         return;
-    // The player must always see which cell takes the next letter.
-    painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
-    painter.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
+    // The player must always see which cell takes the next letter: whole pixels, however zoomed.
+    const qreal width = std::round(zoomed(kFocusRingWidth));
+    painter.setPen(QPen(focusRingColour(gBoardPalette), width, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    painter.drawRect(QRectF(rect()).adjusted(width / 2, width / 2, -width / 2, -width / 2));
 }
 
 // A bar under a word's letter, a line through a non-word's, in the letter's colour.
@@ -357,15 +362,15 @@ void myTextField::paintVerdictMark(QPainter& painter) const
     if (m_shownVerdict == Verdict::Unchecked || text().isEmpty())
         return;
     const QRectF cell = rect();
-    painter.setPen(QPen(palette().color(QPalette::Text), kMarkThickness, Qt::SolidLine, Qt::FlatCap));
+    painter.setPen(QPen(palette().color(QPalette::Text), std::round(zoomed(kMarkThickness)), Qt::SolidLine, Qt::FlatCap));
     if (m_shownVerdict == Verdict::Word) {
-        const qreal y = cell.bottom() - kMarkFromBottom;
-        painter.drawLine(QPointF(cell.left() + kMarkInset, y), QPointF(cell.right() - kMarkInset, y));
+        const qreal y = cell.bottom() - zoomed(kMarkFromBottom);
+        painter.drawLine(QPointF(cell.left() + zoomed(kMarkInset), y), QPointF(cell.right() - zoomed(kMarkInset), y));
         return;
     }
     // Wider than any capital, so that it shows past the sides of the glyph it crosses.
     const qreal y = cell.center().y();
-    painter.drawLine(QPointF(cell.left() + kStrikeInset, y), QPointF(cell.right() - kStrikeInset, y));
+    painter.drawLine(QPointF(cell.left() + zoomed(kStrikeInset), y), QPointF(cell.right() - zoomed(kStrikeInset), y));
 }
 
 // In the typed letters' own colour whatever the verdict, which reads 4.5:1 on the cell in

@@ -39,6 +39,15 @@ BoardPalette boardPalette(WordColours colours, bool darkDesktop)
     return dark;
 }
 
+QColor focusRingColour(const BoardPalette& palette)
+{
+    const auto worstContrast = [&palette](const QColor& ring) {
+        return std::min(contrastRatio(ring, palette.cell), contrastRatio(ring, palette.panel));
+    };
+    // Not a verdict's colour, which the ring would seem to give the cell.
+    return worstContrast(palette.fixedText) > worstContrast(palette.inputText) ? palette.fixedText : palette.inputText;
+}
+
 bool isDarkDesktop(const QPalette& desktop)
 {
     return relativeLuminance(desktop.color(QPalette::Window)) < kDarkBelowLuminance;

@@ -37,6 +37,11 @@ struct BoardPalette {
 // always looked, on a dark one dark cells whose letters keep the same contrast rule.
 BoardPalette boardPalette(WordColours colours, bool darkDesktop);
 
+// The colour of the ring round the cell that has the focus: of the palette's two letter colours,
+// the one that stands out most against both the cell and the panel behind it, so that the
+// ring reads in every palette, light or dark, however the palette's colours change.
+QColor focusRingColour(const BoardPalette& palette);
+
 // Whether a desktop palette is dark: its window colour is darker than mid grey.
 bool isDarkDesktop(const QPalette& desktop);
 

@@ -2,6 +2,7 @@
 #include "gui/look/console_view.h"
 
 #include "core/platform/log_console.h"
+#include "gui/look/zoom.h"
 
 #include <QFont>
 #include <QPlainTextEdit>
@@ -40,7 +41,7 @@ void showOnConsole(const QString& message)
     if (!gTextView)
         return;
     QPlainTextEdit& view = *gTextView;
-    view.setFont(g_consoleFont); // a no-op once it has it
+    setZoomedFont(&view, g_consoleFont); // a no-op once it has it
     replaceConsoleText(view, consoleLength(view), 0, message);
     scrollConsoleTo(view, consoleLength(view));
     const int length = consoleLength(view);
@@ -55,6 +56,6 @@ void attachConsoleView(QPlainTextEdit* view, const QFont& font)
     gTextView = view;
     g_consoleFont = font;
     if (view && consoleLength(*view) > 0)
-        view->setFont(font);
+        setZoomedFont(view, font);
     setConsoleSink(&showOnConsole);
 }

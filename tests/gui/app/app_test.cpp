@@ -9,6 +9,7 @@
 #include "support/temporary_resources.h"
 #include "gui/app/shortcut_help.h"
 #include "gui/look/window_handle.h"
+#include "gui/look/zoom.h"
 #include "core/board/word_list.h"
 
 #include <QAccessible>
@@ -134,6 +135,87 @@ TEST_F(AppTest, LaunchWithoutAWordListSaysSoAndLeavesTheBoardEmpty)
         EXPECT_EQ(press(("action" + QString(action).remove(' ')).toLatin1()), action + std::string(" needs a board, and the word list cannot make one.\n"));
     EXPECT_EQ(std::get<StoreDictionary>(stored(QString::fromUtf8(gUserName)).value()).at("totalPuzzlesSubmitted"), StoreScalar(int64_t {0}));
     EXPECT_EQ(launch("daily").find("first submission"), std::string::npos) << "a daily board told of that was never dealt";
+}
+
+// Keys pressed on the board step the zoom; Actual Size gives back the window exactly as laid out, and the next launch opens at the last zoom.
+TEST_F(AppTest, TheZoomFollowsItsKeysAndTheNextLaunchOpensAtIt)
+{
+    launch();
+    const QWidget* content = m_game->window()->centralWidget();
+    const auto layout = [content] { // each control's rectangle
+        QList<QRect> rects;
+        for (const QWidget* child : content->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            rects << child->geometry();
+        return rects;
+    };
+    const QList<QRect> laidOut = layout();
+    fieldAt(0, 0)->setFocus();
+    const struct { Qt::Key key; int zoom; } steps[] = {{Qt::Key_Plus, 125}, {Qt::Key_Equal, 150}, {Qt::Key_Minus, 125}, {Qt::Key_0, 100}, {Qt::Key_Minus, 100},
+                                                       {Qt::Key_Equal, 125}, {Qt::Key_Equal, 150}, {Qt::Key_Equal, 175}, {Qt::Key_Equal, 200}, {Qt::Key_Equal, 200}};
+    for (const auto& [key, zoom] : steps) {
+        typeThen("", key, Qt::ControlModifier);
+        EXPECT_EQ(content->size(), QSize(1036, 664) * (zoom / 100.0)) << "Ctrl+" << QKeySequence(key).toString().toStdString() << " to " << zoom;
+        const int cell = 32 * zoom / 100; // the first cell at 32, 36 when laid out
+        EXPECT_EQ(fieldAt(0, 0)->geometry(), QRect(cell, 36 * zoom / 100, cell, cell)) << zoom;
+        EXPECT_EQ(fieldAt(0, 0)->font().pointSizeF(), 20.0 * zoom / 100) << "the board's letters at " << zoom;
+        EXPECT_EQ(m_game->theWord->font().pointSizeF(), QApplication::font().pointSizeF() * zoom / 100) << "the desktop's font at " << zoom;
+        if (zoom == 100) {
+            EXPECT_EQ(layout(), laidOut) << "Actual Size moved a control";
+        }
+    }
+    quit();
+    m_game = std::make_unique<AppDelegate>();
+    EXPECT_EQ(m_game->window()->centralWidget()->size(), QSize(2072, 1328)) << "not opened at the zoom left";
+    zoomWindow(m_game->window(), 100);
+}
+
+// Whatever of the main window's texts is cut, covered by another or lies past the window's edge: each line
+// of a label, button or check box, or the height of a word-wrapped label.
+QStringList cutTexts(const QMainWindow* window)
+{
+    const QWidget* content = window->centralWidget();
+    QList<const QWidget*> texts;
+    for (const QWidget* widget : content->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (widget->isVisible() && (qobject_cast<const QLabel*>(widget) || qobject_cast<const QAbstractButton*>(widget)))
+            texts << widget;
+    }
+    QStringList cut;
+    for (const QWidget* widget : texts) {
+        const auto* label = qobject_cast<const QLabel*>(widget);
+        const QString text = label ? label->text() : qobject_cast<const QAbstractButton*>(widget)->text().remove(u'&');
+        const QRect room = widget->contentsRect();
+        const QFontMetrics metrics = widget->fontMetrics();
+        bool fits = content->rect().contains(widget->geometry());
+        if (label && label->wordWrap())
+            fits = fits && metrics.boundingRect(room, Qt::TextWordWrap, text).height() <= room.height();
+        for (const QString& line : text.split(u'\n'))
+            fits = fits && ((label && label->wordWrap()) || metrics.horizontalAdvance(line) <= room.width());
+        for (const QWidget* other : texts)
+            fits = fits && (other == widget || text.isEmpty() || !other->geometry().intersects(widget->geometry()));
+        if (!fits)
+            cut << widget->objectName() + ": " + text;
+    }
+    return cut;
+}
+
+// At every zoom, with the desktop's font and with one two points larger, a round's outcome, a word's points, the scores and every control's text show whole.
+TEST_F(AppTest, EveryTextFitsAtEveryZoomAndWithALargerDesktopFont)
+{
+    const QFont desktop = QApplication::font();
+    for (const qreal larger : {0, 2}) {
+        QFont font = desktop;
+        font.setPointSizeF(desktop.pointSizeF() + larger);
+        QApplication::setFont(font);
+        launch(), showWorkedExample(), fillAcross(0, 0, "GARDEN"), press("actionSubmit");
+        showWorkedExample(), fillAcross(0, 0, "GARDEN"), press("actionCheckAllWords");
+        for (const int zoom : kZoomSteps) {
+            while (windowZoom() < zoom)
+                press("actionZoomIn");
+            EXPECT_EQ(cutTexts(m_game->window()), QStringList()) << zoom << " % with a font " << larger << " points larger";
+        }
+        m_game->zoom(0);
+    }
+    QApplication::setFont(desktop);
 }
 
 // The words of the board on show.

@@ -94,8 +94,25 @@ TEST_F(CellsTest, VerdictShowsByColourAndLine)
         EXPECT_EQ(inColour(36, 15), row.struck) << "the line's right end";
         EXPECT_FALSE(inColour(2, 15) || inColour(37, 15)) << "the line reaches the sides";
         const auto inked = [&](int i) { return image.pixelColor(4 + i % 16, 17 + i / 16) != field.palette().color(QPalette::Base); }; // the letter's foot
-        EXPECT_EQ(image.pixelColor(20, 0), field.palette().color(QPalette::Highlight)) << "no focus ring";
         EXPECT_EQ(std::ranges::any_of(std::views::iota(0, 16 * 6), inked), *row.text != 0) << "the letter's foot";
+    }
+}
+
+// The ring round the focused cell is two pixels wide and 3:1 against the cell and the panel behind it, in every palette.
+TEST_F(CellsTest, TheFocusRingStandsOutInEveryPalette)
+{
+    myTextField field;
+    field.resize(40, 32), field.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&field));
+    for (const auto& [colours, dark] : {std::pair(WordColours::Standard, false), std::pair(WordColours::ColourBlindSafe, false),
+                                        std::pair(WordColours::Standard, true), std::pair(WordColours::ColourBlindSafe, true)}) {
+        gBoardPalette = boardPalette(colours, dark);
+        const QColor ring = focusRingColour(gBoardPalette);
+        SCOPED_TRACE(QString("%1 colours, dark %2, ring %3").arg(int(colours)).arg(dark).arg(ring.name()).toStdString());
+        EXPECT_GE(std::min(contrastRatio(ring, gBoardPalette.cell), contrastRatio(ring, gBoardPalette.panel)), 3.0) << "against the cell or the panel";
+        const QImage image = field.grab().toImage();
+        for (const auto& [x, y] : {std::pair(0, 15), std::pair(1, 15), std::pair(38, 15), std::pair(39, 15), std::pair(20, 0), std::pair(20, 1), std::pair(20, 31)})
+            EXPECT_EQ(image.pixelColor(x, y), ring) << x << "," << y;
     }
 }
 

@@ -1,0 +1,252 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "gui/look/zoom.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QEvent>
+#include <QLabel>
+#include <QLayout>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPointer>
+
+#include <cmath>
+#include <vector>
+
+namespace {
+
+// What a control is at 100 %, kept on the control itself so that it goes wherever the control goes.
+const char* const kGeometryAt100 = "sixfoldGeometryAt100";
+const char* const kPointsAt100 = "sixfoldFontPointsAt100";
+const char* const kPixelsAt100 = "sixfoldFontPixelsAt100";
+const char* const kMarginAt100 = "sixfoldMarginAt100";
+const char* const kSizeAt100 = "sixfoldSizeAt100";
+
+int g_zoom = 100;
+
+// A column of `width` pixels let into the content view at `x` (zoomed) so that a text is not
+// cut: a control that starts at or right of `x` moves right, one that reaches `x` widens.
+struct Strip {
+    int x;
+    int width;
+};
+std::vector<Strip> g_strips;
+
+int scaled(int length)
+{
+    return static_cast<int>(std::lround(length * g_zoom / 100.0));
+}
+
+// Edge by edge, so that controls that meet at 100 % still meet.
+QRect zoomedRect(const QRect& r)
+{
+    const int left = scaled(r.x()), top = scaled(r.y());
+    return {left, top, scaled(r.x() + r.width()) - left, scaled(r.y() + r.height()) - top};
+}
+
+QRect shownRect(const QRect& atActualSize)
+{
+    QRect r = zoomedRect(atActualSize);
+    for (const Strip& strip : g_strips) {
+        const int left = r.x() >= strip.x ? r.x() + strip.width : r.x();
+        const int right = r.x() + r.width() >= strip.x ? r.x() + r.width() + strip.width : r.x() + r.width();
+        r = QRect(left, r.y(), right - left, r.height());
+    }
+    return r;
+}
+
+// `font` at the size `widget` keeps for 100 %, zoomed.
+QFont scaledFont(QFont font, const QWidget* widget)
+{
+    const QVariant points = widget->property(kPointsAt100);
+    if (points.isValid())
+        font.setPointSizeF(points.toReal() * g_zoom / 100.0);
+    else
+        font.setPixelSize(std::max(1, scaled(widget->property(kPixelsAt100).toInt())));
+    return font;
+}
+
+void scaleFont(QWidget* widget)
+{
+    if (widget->property(kPointsAt100).isValid() || widget->property(kPixelsAt100).isValid())
+        widget->setFont(scaledFont(widget->font(), widget));
+}
+
+// Takes a control as it stands to be at 100 %: its rectangle, the size of a font of its own
+// (one it inherits follows the window's) and a label's margin.
+void adopt(QWidget* widget)
+{
+    if (widget->property(kGeometryAt100).isValid())
+        return;
+    widget->setProperty(kGeometryAt100, widget->geometry());
+    if (widget->testAttribute(Qt::WA_SetFont) && !widget->property(kPixelsAt100).isValid() && !widget->property(kPointsAt100).isValid()) {
+        const QFont font = widget->font();
+        widget->setProperty(font.pointSizeF() > 0 ? kPointsAt100 : kPixelsAt100,
+                            font.pointSizeF() > 0 ? QVariant(font.pointSizeF()) : QVariant(font.pixelSize()));
+    }
+    if (auto* label = qobject_cast<QLabel*>(widget))
+        label->setProperty(kMarginAt100, label->margin());
+}
+
+// The window's own font at the zoom: the menu bar, its menus and every control without a font of
+// its own inherit it. At 100 % the window inherits the desktop's font again, exactly as before.
+void zoomWindowFont(QMainWindow* window)
+{
+    for (QMenu* menu : window->menuBar()->findChildren<QMenu*>())
+        menu->setAttribute(Qt::WA_WindowPropagation);
+    if (g_zoom == 100) {
+        window->setFont(QFont());
+        return;
+    }
+    const QFont desktop = QApplication::font();
+    QFont font;
+    if (desktop.pointSizeF() > 0)
+        font.setPointSizeF(desktop.pointSizeF() * g_zoom / 100.0);
+    else
+        font.setPixelSize(scaled(desktop.pixelSize()));
+    window->setFont(font);
+}
+
+// A text that lies on another control (the board's panel) is fitted by that control's owner,
+// which places it; widening the panel would leave its cells behind.
+bool liesOnAnother(const QWidget* widget, const QList<QWidget*>& children)
+{
+    for (const QWidget* other : children) {
+        if (other != widget && !qobject_cast<const QLabel*>(other) && other->geometry().contains(widget->geometry()))
+            return true;
+    }
+    return false;
+}
+
+// How much wider `widget` must be to show its text whole; 0 when it does, or has no text to cut.
+int shortfall(const QWidget* widget)
+{
+    const auto* label = qobject_cast<const QLabel*>(widget);
+    if ((!label || label->wordWrap() || label->text().isEmpty()) && !qobject_cast<const QAbstractButton*>(widget))
+        return 0;
+    return std::max(0, widget->sizeHint().width() - widget->width());
+}
+
+// Lets a strip into the content view for each control whose text would be cut, left to right,
+// so that a strip moves the controls right of it before they are measured.
+int widenForText(const QList<QWidget*>& children)
+{
+    QList<QWidget*> texts;
+    for (QWidget* child : children) {
+        if (shortfall(child) > 0 && !liesOnAnother(child, children))
+            texts << child;
+    }
+    std::sort(texts.begin(), texts.end(), [](const QWidget* a, const QWidget* b) { return a->x() < b->x(); });
+    int widened = 0;
+    for (QWidget* text : texts) {
+        const int width = shortfall(text);
+        if (width == 0)
+            continue;
+        g_strips.push_back({text->x() + text->width(), width});
+        widened += width;
+        for (QWidget* child : children)
+            child->setGeometry(shownRect(child->property(kGeometryAt100).toRect()));
+    }
+    return widened;
+}
+
+// Zooms the controls of `window`'s content view; those on it before the window first shows are
+// taken as laid out at 100 %, one added after is left as its code placed it.
+void zoomControls(QMainWindow* window)
+{
+    const bool adoptsNew = !window->isVisible();
+    QWidget* content = window->centralWidget();
+    g_strips.clear();
+    zoomWindowFont(window);
+    QList<QWidget*> zoomed;
+    for (QWidget* child : content->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (adoptsNew)
+            adopt(child);
+        if (!child->property(kGeometryAt100).isValid())
+            continue;
+        zoomed << child;
+        child->setGeometry(shownRect(child->property(kGeometryAt100).toRect()));
+        scaleFont(child);
+        if (auto* label = qobject_cast<QLabel*>(child))
+            label->setMargin(scaled(label->property(kMarginAt100).toInt()));
+    }
+    const QSize size = content->property(kSizeAt100).toSize();
+    const int widened = widenForText(zoomed);
+    content->setFixedSize(scaled(size.width()) + widened, scaled(size.height()));
+    if (QLayout* layout = window->layout())
+        layout->activate();
+    const QSize whole = window->sizeHint();
+    if (window->minimumSize() != whole || window->maximumSize() != whole)
+        window->setFixedSize(whole);
+}
+
+// Zooms the window again when a control's text changes, since the new text may need room, and
+// when the desktop's font does.
+class Refitter : public QObject {
+public:
+    explicit Refitter(QMainWindow* window)
+        : QObject(window->centralWidget())
+        , m_window(window)
+    {
+        parent()->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        const bool relaid = event->type() == QEvent::LayoutRequest || event->type() == QEvent::ApplicationFontChange;
+        if (watched == parent() && relaid && m_window)
+            zoomControls(m_window);
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    QPointer<QMainWindow> m_window;
+};
+
+} // namespace
+
+int windowZoom()
+{
+    return g_zoom;
+}
+
+qreal zoomed(qreal atActualSize)
+{
+    return atActualSize * g_zoom / 100.0;
+}
+
+void placeZoomed(QWidget* widget, const QRect& atActualSize)
+{
+    widget->setProperty(kGeometryAt100, atActualSize);
+    widget->setGeometry(shownRect(atActualSize));
+}
+
+QRect geometryAt100(const QWidget* widget)
+{
+    const QVariant kept = widget->property(kGeometryAt100);
+    return kept.isValid() ? kept.toRect() : widget->geometry();
+}
+
+// Set once, at its size: the console is given its font with every message.
+void setZoomedFont(QWidget* widget, const QFont& atActualSize)
+{
+    const bool inPoints = atActualSize.pointSizeF() > 0;
+    widget->setProperty(kPointsAt100, inPoints ? QVariant(atActualSize.pointSizeF()) : QVariant());
+    widget->setProperty(kPixelsAt100, inPoints ? QVariant() : QVariant(atActualSize.pixelSize()));
+    widget->setFont(scaledFont(atActualSize, widget));
+}
+
+void zoomWindow(QMainWindow* window, int percent)
+{
+    QWidget* content = window ? window->centralWidget() : nullptr;
+    if (!content)
+        return;
+    g_zoom = percent;
+    if (!content->property(kSizeAt100).isValid()) {
+        content->setProperty(kSizeAt100, content->minimumSize());
+        new Refitter(window);
+    }
+    zoomControls(window);
+}
