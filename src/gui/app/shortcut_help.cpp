@@ -50,16 +50,21 @@ constexpr KeyRow kKeys[] = {
     {nullptr, "actionQuit", nullptr, "Quit"},
 };
 
-// The key of `row` as the player reads it; empty where `window` has no such action.
-QString keyOf(const KeyRow& row, const QWidget* window)
+// The keys of `row` as the player reads them; none where `window` has no such action.
+QStringList keysOf(const KeyRow& row, const QWidget* window)
 {
     if (row.key)
-        return QCoreApplication::translate("Shortcuts", row.key);
+        return {QCoreApplication::translate("Shortcuts", row.key)};
     const auto* action = window ? window->findChild<QAction*>(QLatin1String(row.action)) : nullptr;
     QStringList keys;
     for (const QKeySequence& key : action ? action->shortcuts() : QList<QKeySequence>())
         keys << key.toString(QKeySequence::NativeText);
-    return keys.join(QCoreApplication::translate("Shortcuts", " or "));
+    return keys;
+}
+
+QString orWord()
+{
+    return QCoreApplication::translate("Shortcuts", " or ");
 }
 
 } // namespace
@@ -74,10 +79,12 @@ QString keyboardShortcutsText(const QWidget* window)
 {
     QString rows;
     for (const KeyRow& row : kKeys) {
-        const QString key = keyOf(row, window);
-        if (!key.isEmpty()) {
-            rows += QStringLiteral("<tr><td><b>%1</b></td><td>%2</td></tr>")
-                        .arg(key.toHtmlEscaped(), QCoreApplication::translate("Shortcuts", row.does).toHtmlEscaped());
+        QStringList keys = keysOf(row, window);
+        for (QString& key : keys)
+            key = QStringLiteral("<b>%1</b>").arg(key.toHtmlEscaped());
+        if (!keys.isEmpty()) {
+            rows += QStringLiteral("<tr><td>%1</td><td>%2</td></tr>")
+                        .arg(keys.join(orWord()), QCoreApplication::translate("Shortcuts", row.does).toHtmlEscaped());
         }
     }
     return QStringLiteral("<table cellspacing=\"4\">%1</table>").arg(rows);
@@ -87,7 +94,7 @@ void nameShortcutsInTooltips(QWidget* window)
 {
     for (const KeyRow& row : kKeys) {
         auto* control = row.control ? window->findChild<QWidget*>(QLatin1String(row.control)) : nullptr;
-        const QString key = keyOf(row, window);
+        const QString key = keysOf(row, window).join(orWord());
         if (control && !key.isEmpty()) {
             const QString name = QCoreApplication::translate("Shortcuts", row.does).section(u':', 0, 0);
             control->setToolTip(QStringLiteral("%1 (%2)").arg(name, key));
