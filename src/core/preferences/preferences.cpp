@@ -10,6 +10,9 @@ namespace {
 
 const QString kWordColoursKey = QStringLiteral("board/wordColours");
 const QString kResumeAtLaunchKey = QStringLiteral("board/resumeAtLaunch");
+const QString kAskUnfinishedKey = QStringLiteral("board/askBeforeUnfinishedSubmit");
+// A list rather than a key a player: a name may hold any character, '/' and '=' too.
+const QString kTaughtPlayersKey = QStringLiteral("players/seenHowToPlay");
 const QString kStandardName = QStringLiteral("standard");
 const QString kColourBlindSafeName = QStringLiteral("colour-blind-safe");
 
@@ -27,6 +30,7 @@ Preferences loadPreferences(QSettings& settings)
         preferences.wordColours = WordColours::ColourBlindSafe;
     const QVariant resumes = settings.value(kResumeAtLaunchKey);
     preferences.resumesAtLaunch = resumes.toString() == QStringLiteral("true");
+    preferences.asksBeforeUnfinishedSubmit = settings.value(kAskUnfinishedKey).toString() != QStringLiteral("false");
     return preferences;
 }
 
@@ -35,6 +39,23 @@ bool savePreferences(QSettings& settings, const Preferences& preferences)
     settings.setValue(kWordColoursKey,
                       preferences.wordColours == WordColours::ColourBlindSafe ? kColourBlindSafeName : kStandardName);
     settings.setValue(kResumeAtLaunchKey, preferences.resumesAtLaunch ? QStringLiteral("true") : QStringLiteral("false"));
+    settings.setValue(kAskUnfinishedKey, preferences.asksBeforeUnfinishedSubmit ? QStringLiteral("true") : QStringLiteral("false"));
     settings.sync();
     return settings.status() == QSettings::NoError;
+}
+
+bool hasSeenHowToPlay(QSettings& settings, const QString& player)
+{
+    return settings.value(kTaughtPlayersKey).toStringList().contains(player);
+}
+
+// A file that cannot be written only shows the card again at the next launch.
+void rememberHowToPlaySeen(QSettings& settings, const QString& player)
+{
+    QStringList taught = settings.value(kTaughtPlayersKey).toStringList();
+    if (taught.contains(player))
+        return;
+    taught.append(player);
+    settings.setValue(kTaughtPlayersKey, taught);
+    settings.sync();
 }

@@ -12,6 +12,8 @@ enum class WordColours { Standard, ColourBlindSafe };
 struct Preferences {
     WordColours wordColours = WordColours::Standard;
     bool resumesAtLaunch = false; // launch brings back the kept board instead of dealing one
+    // Submit of a board with empty cells asks first; the daily board's one scored submission asks whatever this says.
+    bool asksBeforeUnfinishedSubmit = true;
 
     bool operator==(const Preferences&) const = default;
 };
@@ -24,3 +26,8 @@ Preferences loadPreferences(QSettings& settings);
 // Writes the preferences and syncs them to the file; false when the file could not be written
 // (a folder in its place, no permission, a full disk, a file QSettings cannot parse).
 bool savePreferences(QSettings& settings, const Preferences& preferences);
+
+// Whether `player` has been shown the How to play card, which a player sees once; remembered
+// beside the preferences, never in the statistics record.
+bool hasSeenHowToPlay(QSettings& settings, const QString& player);
+void rememberHowToPlaySeen(QSettings& settings, const QString& player);

@@ -20,6 +20,7 @@ PreferencesDialog::PreferencesDialog(const Preferences& shown, QWidget* parent)
     : QDialog(parent)
     , m_wordColours(new QComboBox)
     , m_resumesAtLaunch(new QCheckBox(tr("&Resume the kept board at launch")))
+    , m_asksBeforeUnfinishedSubmit(new QCheckBox(tr("&Ask before submitting a board with unfinished words")))
 {
     setWindowTitle(tr("Preferences"));
     setObjectName(QStringLiteral("preferencesDialog"));
@@ -29,6 +30,9 @@ PreferencesDialog::PreferencesDialog(const Preferences& shown, QWidget* parent)
     m_wordColours->setCurrentIndex(m_wordColours->findData(static_cast<int>(shown.wordColours)));
     m_resumesAtLaunch->setObjectName(QStringLiteral("resumesAtLaunch"));
     m_resumesAtLaunch->setChecked(shown.resumesAtLaunch);
+    m_asksBeforeUnfinishedSubmit->setObjectName(QStringLiteral("asksBeforeUnfinishedSubmit"));
+    m_asksBeforeUnfinishedSubmit->setChecked(shown.asksBeforeUnfinishedSubmit);
+    m_asksBeforeUnfinishedSubmit->setToolTip(tr("The daily board asks before its one scored submission whatever this says."));
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
@@ -36,6 +40,7 @@ PreferencesDialog::PreferencesDialog(const Preferences& shown, QWidget* parent)
     auto* form = new QFormLayout(this);
     form->addRow(tr("&Word colours:"), m_wordColours);
     form->addRow(m_resumesAtLaunch);
+    form->addRow(m_asksBeforeUnfinishedSubmit);
     form->addRow(buttons);
 }
 
@@ -44,6 +49,7 @@ Preferences PreferencesDialog::chosen() const
     Preferences preferences;
     preferences.wordColours = static_cast<WordColours>(m_wordColours->currentData().toInt());
     preferences.resumesAtLaunch = m_resumesAtLaunch->isChecked();
+    preferences.asksBeforeUnfinishedSubmit = m_asksBeforeUnfinishedSubmit->isChecked();
     return preferences;
 }
 

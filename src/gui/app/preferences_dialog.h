@@ -8,7 +8,8 @@
 class QCheckBox;
 class QComboBox;
 
-// Game > Preferences: the word colours and whether launch resumes the kept board.
+// Game > Preferences: the word colours, whether launch resumes the kept board and whether
+// Submit asks first when words are unfinished.
 class PreferencesDialog : public QDialog {
     Q_OBJECT
 
@@ -20,6 +21,7 @@ public:
 private:
     QComboBox* m_wordColours;
     QCheckBox* m_resumesAtLaunch;
+    QCheckBox* m_asksBeforeUnfinishedSubmit;
 };
 
 // Paints the board in the colours chosen, from now on: dark variants on a dark desktop.

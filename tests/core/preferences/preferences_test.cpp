@@ -10,7 +10,7 @@ TEST(PreferencesTest, ReadsWhatIsWrittenAndTheDefaultForAnythingElse)
 {
     QTemporaryDir folder;
     QSettings settings(folder.filePath("sixfold.conf"), QSettings::IniFormat);
-    for (const Preferences chosen : {Preferences {WordColours::ColourBlindSafe, true}, Preferences {}, {WordColours::Standard, true}}) {
+    for (const Preferences chosen : {Preferences {WordColours::ColourBlindSafe, true, false}, Preferences {}, {WordColours::Standard, true}}) {
         savePreferences(settings, chosen);
         EXPECT_EQ(loadPreferences(*std::make_unique<QSettings>(settings.fileName(), QSettings::IniFormat)), chosen);
     }
@@ -23,3 +23,4 @@ TEST(PreferencesTest, ReadsWhatIsWrittenAndTheDefaultForAnythingElse)
         EXPECT_EQ(loadPreferences(settings), row.expected) << row.colours << " " << row.resumes;
     }
 }
+
