@@ -56,6 +56,17 @@ void Game::sayDailyStanding(int number)
         myPrintf("Daily #%d: your first submission of it is today's result.\n", number);
 }
 
+std::optional<Game::Question> Game::questionBeforeSubmit(bool asksWhenUnfinished) const
+{
+    const int unfinished = gameModel().unfinishedWords();
+    if (unfinished == 0 || !canJudgeWords())
+        return std::nullopt;
+    const int daily = dailyResultNumber();
+    if (!asksWhenUnfinished && daily == 0)
+        return std::nullopt;
+    return Question {unfinished, daily};
+}
+
 std::optional<Game::Submission> Game::submitBoard()
 {
     if (!hasBoardFor("Submit"))
@@ -138,14 +149,20 @@ std::optional<RoundRecord> Game::recordInHistory(std::optional<int> bestPossible
     const QString player = QString::fromUtf8(gUserName);
     RoundRecord round = roundRecordOf(player, m_clock(), gameModel());
     round.bestPossible = bestPossible;
-    RoundArchive* book = archive();
-    const std::optional<DealOrigin>& origin = gameModel().origin();
-    // Without a history nothing says the day was played already, so the round counts.
-    if (origin && origin->dailyNumber != 0 && !(book && book->hasDailyResult(player, origin->dailyNumber)))
-        round.dailyNumber = origin->dailyNumber;
-    if (book)
+    round.dailyNumber = dailyResultNumber();
+    if (RoundArchive* book = archive())
         book->recordRound(round);
     return round;
+}
+
+// Without a history nothing says the day was played already, so the round counts.
+int Game::dailyResultNumber() const
+{
+    const std::optional<DealOrigin>& origin = gameModel().origin();
+    if (!origin || origin->dailyNumber == 0)
+        return 0;
+    RoundArchive* book = archive();
+    return book && book->hasDailyResult(QString::fromUtf8(gUserName), origin->dailyNumber) ? 0 : origin->dailyNumber;
 }
 
 void Game::keepResultToShare(const RoundRecord& round)

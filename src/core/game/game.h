@@ -57,6 +57,16 @@ public:
     // Says whether the player's next submission of the daily board `number` is today's result.
     void sayDailyStanding(int number);
 
+    // What Submit asks before it scores a board with empty cells: how many of the five words
+    // are unfinished, and the daily board's number when this is its one scored submission,
+    // which asks even a player who chose not to be asked (`asksWhenUnfinished` false). None for
+    // a full board, or where Submit would score nothing anyway, having no board or dictionary.
+    struct Question {
+        int unfinished = 0;
+        int dailyNumber = 0;
+    };
+    std::optional<Question> questionBeforeSubmit(bool asksWhenUnfinished) const;
+
     // Submits the board on show: the keeper's word that no game scored it before, the check,
     // the best the board allowed, the record, the history, the result to share, the computer's
     // words and a new deal, in that order. None when it is not scored, said on the console.
@@ -81,6 +91,8 @@ public:
 
 private:
     RoundArchive* archive() const { return m_archive ? m_archive() : nullptr; }
+    // The daily board's number when submitting the board on show would be the day's result; else 0.
+    int dailyResultNumber() const;
     std::optional<RoundRecord> recordInHistory(std::optional<int> bestPossible);
     void keepResultToShare(const RoundRecord& round);
 

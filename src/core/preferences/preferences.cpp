@@ -14,6 +14,9 @@ const QString kWordColoursKey = QStringLiteral("board/wordColours");
 const QString kResumeAtLaunchKey = QStringLiteral("board/resumeAtLaunch");
 const QString kTypeThroughGivenKey = QStringLiteral("board/typeThroughGiven");
 const QString kZoomKey = QStringLiteral("window/zoom");
+const QString kAskUnfinishedKey = QStringLiteral("board/askBeforeUnfinishedSubmit");
+// A list rather than a key a player: a name may hold any character, '/' and '=' too.
+const QString kTaughtPlayersKey = QStringLiteral("players/seenHowToPlay");
 const QString kStandardName = QStringLiteral("standard");
 const QString kColourBlindSafeName = QStringLiteral("colour-blind-safe");
 
@@ -46,6 +49,7 @@ Preferences loadPreferences(QSettings& settings)
     const int zoom = settings.value(kZoomKey).toString().toInt(&isNumber);
     if (isNumber && std::find(kZoomSteps.begin(), kZoomSteps.end(), zoom) != kZoomSteps.end())
         preferences.zoomPercent = zoom;
+    preferences.asksBeforeUnfinishedSubmit = settings.value(kAskUnfinishedKey).toString() != QStringLiteral("false");
     return preferences;
 }
 
@@ -57,6 +61,23 @@ bool savePreferences(QSettings& settings, const Preferences& preferences)
     settings.setValue(kResumeAtLaunchKey, truth(preferences.resumesAtLaunch));
     settings.setValue(kTypeThroughGivenKey, truth(preferences.typesThroughGiven));
     settings.setValue(kZoomKey, preferences.zoomPercent);
+    settings.setValue(kAskUnfinishedKey, truth(preferences.asksBeforeUnfinishedSubmit));
     settings.sync();
     return settings.status() == QSettings::NoError;
+}
+
+bool hasSeenHowToPlay(QSettings& settings, const QString& player)
+{
+    return settings.value(kTaughtPlayersKey).toStringList().contains(player);
+}
+
+// A file that cannot be written only shows the card again at the next launch.
+void rememberHowToPlaySeen(QSettings& settings, const QString& player)
+{
+    QStringList taught = settings.value(kTaughtPlayersKey).toStringList();
+    if (taught.contains(player))
+        return;
+    taught.append(player);
+    settings.setValue(kTaughtPlayersKey, taught);
+    settings.sync();
 }

@@ -16,6 +16,8 @@ struct Preferences {
     bool resumesAtLaunch = false; // launch brings back the kept board instead of dealing one
     bool typesThroughGiven = false; // a given letter the cursor stepped over, typed next, is typed through
     int zoomPercent = 100;        // the main window's size, one of kZoomSteps
+    // Submit of a board with empty cells asks first; the daily board's one scored submission asks whatever this says.
+    bool asksBeforeUnfinishedSubmit = true;
 
     bool operator==(const Preferences&) const = default;
 };
@@ -35,3 +37,8 @@ Preferences loadPreferences(QSettings& settings);
 // Writes the preferences and syncs them to the file; false when the file could not be written
 // (a folder in its place, no permission, a full disk, a file QSettings cannot parse).
 bool savePreferences(QSettings& settings, const Preferences& preferences);
+
+// Whether `player` has been shown the How to play card, which a player sees once; remembered
+// beside the preferences, never in the statistics record.
+bool hasSeenHowToPlay(QSettings& settings, const QString& player);
+void rememberHowToPlaySeen(QSettings& settings, const QString& player);

@@ -126,6 +126,19 @@ QString GameModel::letterAt(BoardCell cell) const
     return {};
 }
 
+int GameModel::unfinishedWords() const
+{
+    if (!m_board)
+        return 0;
+    return static_cast<int>(std::count_if(m_board->words.begin(), m_board->words.end(), [this](const PlacedWord& word) {
+        for (int k = 0; k < kWordLength; ++k) {
+            if (letterAt(word.place.cell(k)).isEmpty())
+                return true;
+        }
+        return false;
+    }));
+}
+
 Verdict GameModel::wordVerdict(int word) const
 {
     return word >= 0 && word < kWordCount ? m_wordVerdicts[word] : Verdict::Unchecked;

@@ -39,6 +39,8 @@ public:
     QString letterAt(BoardCell cell) const;
     Verdict verdictAt(BoardCell cell) const;
     bool isFixed(BoardCell cell) const;
+    // The words with at least one empty cell; none without a board.
+    int unfinishedWords() const;
 
     // A check judged the slots (in chain order): each typed letter takes its slot's verdict,
     // each slot its points (0 for a non-word), and the round total becomes the player's score.

@@ -210,6 +210,19 @@ void AppDelegate::applicationDidFinishLaunching(QObject* /*notification*/)
     // Rounds an earlier run could not write go into the history now, not at the next round.
     if (QFile::exists(pendingRoundsPath(historyFilePath())))
         roundBook();
+    teachNewPlayer();
+}
+
+void AppDelegate::teachNewPlayer()
+{
+    if (!m_teachesNewPlayers || !_window)
+        return;
+    QSettings settings(preferencesFilePath(), QSettings::IniFormat);
+    const QString player = QString::fromUtf8(gUserName);
+    if (hasSeenHowToPlay(settings, player))
+        return;
+    rememberHowToPlaySeen(settings, player);
+    showHowToPlay(_window.get(), true);
 }
 
 int32_t AppDelegate::createBoard()
@@ -356,9 +369,28 @@ void AppDelegate::ChangeUser(QObject* /*sender*/)
         updateStatsDisplay();
     if (change.outcome != NameOutcome::Ignored)
         myPrintf("%s\n", qUtf8Printable(change.sentence));
+    if (change.outcome == NameOutcome::Changed)
+        teachNewPlayer();
 }
 
 void AppDelegate::SubmitScore(QObject* /*sender*/)
+{
+    QSettings settings(preferencesFilePath(), QSettings::IniFormat);
+    const std::optional<Game::Question> question = m_game.questionBeforeSubmit(loadPreferences(settings).asksBeforeUnfinishedSubmit);
+    if (!question)
+        return submitBoard();
+    askBeforeSubmit(_window.get(), *question, [this](bool stopAsking) {
+        if (stopAsking) {
+            QSettings settings(preferencesFilePath(), QSettings::IniFormat);
+            Preferences preferences = loadPreferences(settings);
+            preferences.asksBeforeUnfinishedSubmit = false;
+            savePreferencesOrSay(preferences, &m_hasReportedUnsavedPreferences);
+        }
+        submitBoard();
+    });
+}
+
+void AppDelegate::submitBoard()
 {
     const std::optional<Game::Submission> round = m_game.submitBoard();
     if (!round)

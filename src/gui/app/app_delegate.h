@@ -52,6 +52,10 @@ public:
     // played; the system clock unless a test sets one.
     void setClock(std::function<QDateTime()> clock) { m_game.setClock(std::move(clock)); }
 
+    // A player the game has not shown the How to play card is shown it at launch or on
+    // becoming the player, once. Tests that play on the board turn it off.
+    void setTeachesNewPlayers(bool teaches) { m_teachesNewPlayers = teaches; }
+
     // What the game starts on instead of the launch's board: a board code (already read
     // sound, though its word list is checked at launch) or today's daily board.
     void startOnBoardCode(const QString& code) { m_launchCode = code; }
@@ -124,6 +128,9 @@ private:
     void replaceBoard(const DealOrigin& origin);
     void showBoardOrigin();
     void showZoomLimits();
+    void teachNewPlayer();
+    // Submit's steps, once any question before them is answered.
+    void submitBoard();
 
     std::unique_ptr<QMainWindow> _window;
     std::unique_ptr<BoardKeeper> m_keeper;
@@ -134,5 +141,6 @@ private:
     Game m_game;
     QString m_launchCode;
     bool m_launchDaily = false;
+    bool m_teachesNewPlayers = true;
     bool m_hasReportedUnsavedPreferences = false; // said once a run, like every other file's failure
 };

@@ -7,11 +7,17 @@
 #include "gui/app/preferences_dialog.h"
 #include "gui/app/shortcut_help.h"
 
+#include <QCheckBox>
 #include <QCoreApplication>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QInputDialog>
+#include <QLabel>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QSettings>
+#include <QTextDocumentFragment>
+#include <QVBoxLayout>
 
 #include <utility>
 
@@ -22,19 +28,78 @@ QString translated(const char* text)
     return QCoreApplication::translate("AppDelegate", text);
 }
 
+// A click anywhere on the card closes it, as the button does.
+class HowToPlayCard : public QDialog {
+public:
+    using QDialog::QDialog;
+
+protected:
+    void mousePressEvent(QMouseEvent* /*event*/) override { accept(); }
+};
+
 } // namespace
+
+void showHowToPlay(QWidget* parent, bool holdsWindow)
+{
+    auto* card = new HowToPlayCard(parent);
+    card->setAttribute(Qt::WA_DeleteOnClose);
+    card->setObjectName(QStringLiteral("howToPlayCard"));
+    card->setWindowTitle(translated("How to Play"));
+    card->setAccessibleName(translated("How to Play"));
+    const QString text = howToPlayText();
+    card->setAccessibleDescription(QTextDocumentFragment::fromHtml(text).toPlainText());
+    // The desktop's own text and window colours, whose contrast the desktop keeps.
+    auto* label = new QLabel(text);
+    label->setTextFormat(Qt::RichText);
+    label->setWordWrap(true);
+    label->setMinimumWidth(label->fontMetrics().averageCharWidth() * 60);
+    auto* buttons = new QDialogButtonBox;
+    QPushButton* play = buttons->addButton(translated("&Play"), QDialogButtonBox::AcceptRole);
+    play->setDefault(true);
+    play->setToolTip(translated("Return, Space or Escape closes this card; Help \u25B8 How to Play shows it again."));
+    QObject::connect(buttons, &QDialogButtonBox::accepted, card, &QDialog::accept);
+    auto* layout = new QVBoxLayout(card);
+    layout->addWidget(label);
+    layout->addWidget(buttons);
+    play->setFocus();
+    if (holdsWindow)
+        card->open();
+    else
+        card->show();
+}
+
+void askBeforeSubmit(QWidget* parent, const Game::Question& question, std::function<void(bool stopAsking)> submit)
+{
+    const QString unfinished = question.unfinished == 1 ? translated("1 of %2 words is unfinished. Submit anyway?")
+                                                        : translated("%1 of %2 words are unfinished. Submit anyway?").arg(question.unfinished);
+    auto* box = new QMessageBox(QMessageBox::Question, translated("Submit Unfinished Board"), unfinished.arg(kWordCount), QMessageBox::NoButton, parent);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setObjectName(QStringLiteral("submitQuestion"));
+    if (question.dailyNumber != 0)
+        box->setInformativeText(translated("This is your one scored submission of Daily #%1.").arg(question.dailyNumber));
+    QPushButton* anyway = box->addButton(translated("&Submit Anyway"), QMessageBox::AcceptRole);
+    QPushButton* keepPlaying = box->addButton(translated("&Keep Playing"), QMessageBox::RejectRole);
+    box->setDefaultButton(keepPlaying);
+    box->setEscapeButton(keepPlaying);
+    box->setCheckBox(new QCheckBox(translated("&Don't ask again")));
+    // Told once the box is hidden, so the new board's first cell takes the focus back.
+    QObject::connect(box, &QDialog::finished, box, [box, anyway, submit = std::move(submit)] {
+        if (box->clickedButton() == anyway)
+            submit(box->checkBox()->isChecked());
+    });
+    box->open();
+}
 
 void showHelp(QWidget* parent, HelpPage page)
 {
+    if (page == HelpPage::HowToPlay)
+        return showHowToPlay(parent, false);
     auto* box = new QMessageBox(parent);
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setIcon(QMessageBox::Information);
     box->setTextFormat(Qt::RichText);
     switch (page) {
-    case HelpPage::HowToPlay:
-        box->setWindowTitle(translated("How to Play"));
-        box->setText(howToPlayText());
-        box->setObjectName(QStringLiteral("howToPlayBox"));
+    case HelpPage::HowToPlay: // the card, above
         break;
     case HelpPage::About:
         box->setWindowTitle(translated("About Sixfold"));

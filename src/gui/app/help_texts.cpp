@@ -6,28 +6,29 @@
 #include <QCoreApplication>
 #include <QDir>
 
+// Short enough to read before the first round: the goal, the typing rule, the two buttons
+// that end a round's work, and where a round is looked back on; the rest in one line.
 QString howToPlayText()
 {
     return QCoreApplication::translate(
         "help",
-        "<p>The computer lays five six-letter words on the board, crossing across, down, "
-        "across, down, across, and shows only the four crossing letters in blue.</p>"
-        "<p>Fill the grey cells with any letters. Every slot that reads as a real English "
-        "word scores the sum of its letter values:<br>"
-        "A E I L N O R S T U 1 &middot; D G 2 &middot; B C M P 3 &middot; F H V W Y 4 &middot; "
-        "K 5 &middot; J X 8 &middot; Q Z 10.</p>"
-        "<p><b>Typing</b> moves along the word; <b>Backspace</b> empties a cell and steps back; "
-        "<b>Tab</b> moves on; the <b>arrow keys</b> jump to the nearest cell that way.</p>"
-        "<p><b>Check All Words</b> (Ctrl+K) colours your words green or red and shows your score. "
-        "<b>Submit</b> (Ctrl+Return) adds the round to your statistics, lists the computer's "
-        "words and deals a new puzzle. <b>New Puzzle</b> (Ctrl+N) deals one without scoring.</p>"
-        "<p>Stuck? <b>Hint</b> (Ctrl+I) fills one letter of a common word into the word the cursor "
-        "is in; the round counts its hints.</p>"
-        "<p><b>Daily Board</b> (Ctrl+D) deals today's board, the same for everyone; your first "
-        "submission of it is the day's result. <b>Copy Board Code</b> passes any board to a friend, "
-        "who deals it with <b>Play Board Code</b>; <b>Copy Result</b> shares your last round "
-        "without its letters.</p>"
-        "<p>Type a word and press Return to look it up; type a name and press Return to change player.</p>");
+        "<p><b>The goal:</b> fill the grey cells so that each of the five slots (across, down, "
+        "across, down, across) reads as an English word. A word scores the sum of its letters' "
+        "values; beat the computer's score for its own five words.</p>"
+        "<p>A E I L N O R S T U 1 &middot; D G 2 &middot; B C M P 3 &middot; F H V W Y 4 &middot; "
+        "K 5 &middot; J X 8 &middot; Q Z 10</p>"
+        "<p><b>Typing:</b> type only the empty cells; the cursor steps over the blue given letters. "
+        "To type whole words, given letters included, turn on <i>Type through given letters</i> in "
+        "Game &#9656; Preferences. <b>Backspace</b> empties a cell and steps back; <b>Tab</b> moves on; "
+        "the <b>arrow keys</b> jump to the nearest cell that way.</p>"
+        "<p><b>Check All Words</b> (Ctrl+K) marks each word as a word or not and shows your score, "
+        "as often as you like. <b>Submit</b> (Ctrl+Return) ends the round: it goes into your "
+        "statistics, the computer's words are listed and a new puzzle is dealt.</p>"
+        "<p><b>Game &#9656; Round Review</b> (Ctrl+E) sets your last round beside the best words that fitted.</p>"
+        "<p>Also in the Game menu: New Puzzle (Ctrl+N), the Daily Board (Ctrl+D, the same for everyone; "
+        "your first submission of it is the day's result), board codes to share a board, Copy Result "
+        "and Statistics. Type a word and press Return to look it up; type a name and press Return to "
+        "change player.</p>");
 }
 
 QString aboutText()

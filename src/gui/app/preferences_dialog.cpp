@@ -23,6 +23,7 @@ PreferencesDialog::PreferencesDialog(const Preferences& shown, QWidget* parent)
     , m_wordColours(new QComboBox)
     , m_resumesAtLaunch(new QCheckBox(tr("&Resume the kept board at launch")))
     , m_typesThroughGiven(new QCheckBox(tr("&Type through given letters")))
+    , m_asksBeforeUnfinishedSubmit(new QCheckBox(tr("&Ask before submitting a board with unfinished words")))
 {
     setWindowTitle(tr("Preferences"));
     setObjectName(QStringLiteral("preferencesDialog"));
@@ -36,6 +37,9 @@ PreferencesDialog::PreferencesDialog(const Preferences& shown, QWidget* parent)
     m_typesThroughGiven->setChecked(shown.typesThroughGiven);
     m_typesThroughGiven->setToolTip(tr("Typing the blue letter the cursor just stepped over takes it as that letter, "
                                        "so a whole word can be typed as it reads"));
+    m_asksBeforeUnfinishedSubmit->setObjectName(QStringLiteral("asksBeforeUnfinishedSubmit"));
+    m_asksBeforeUnfinishedSubmit->setChecked(shown.asksBeforeUnfinishedSubmit);
+    m_asksBeforeUnfinishedSubmit->setToolTip(tr("The daily board asks before its one scored submission whatever this says."));
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
@@ -44,6 +48,7 @@ PreferencesDialog::PreferencesDialog(const Preferences& shown, QWidget* parent)
     form->addRow(tr("&Word colours:"), m_wordColours);
     form->addRow(m_resumesAtLaunch);
     form->addRow(m_typesThroughGiven);
+    form->addRow(m_asksBeforeUnfinishedSubmit);
     form->addRow(buttons);
 }
 
@@ -53,6 +58,7 @@ Preferences PreferencesDialog::chosen() const
     preferences.wordColours = static_cast<WordColours>(m_wordColours->currentData().toInt());
     preferences.resumesAtLaunch = m_resumesAtLaunch->isChecked();
     preferences.typesThroughGiven = m_typesThroughGiven->isChecked();
+    preferences.asksBeforeUnfinishedSubmit = m_asksBeforeUnfinishedSubmit->isChecked();
     return preferences;
 }
 

@@ -9,7 +9,7 @@ class QCheckBox;
 class QComboBox;
 
 // Game > Preferences: the word colours, whether launch resumes the kept board and whether
-// given letters are typed through.
+// given letters are typed through, and whether Submit asks first when words are unfinished.
 class PreferencesDialog : public QDialog {
     Q_OBJECT
 
@@ -23,6 +23,7 @@ private:
     QComboBox* m_wordColours;
     QCheckBox* m_resumesAtLaunch;
     QCheckBox* m_typesThroughGiven;
+    QCheckBox* m_asksBeforeUnfinishedSubmit;
 };
 
 // Paints the board in the colours chosen, from now on: dark variants on a dark desktop.

@@ -87,6 +87,8 @@ TEST_F(GameTest, ASubmissionRunsItsStepsInOrderAndADailyBoardCountsOnce)
         for (int k = 0; k < kWordLength; ++k) // GARDEN typed in whole: the check scores it
             gameModel().setLetter(gameModel().board()->words[0].place.cell(k), QString(QChar(u"GARDEN"[k])));
         EXPECT_EQ(row.daily ? printedBy([&] { game.sayDailyStanding(row.daily); }) : "", row.standing);
+        const std::optional<Game::Question> asked = game.questionBeforeSubmit(true), unasked = game.questionBeforeSubmit(false);
+        EXPECT_TRUE(asked && asked->unfinished == 4 && asked->dailyNumber == row.recorded && unasked.has_value() == (row.recorded != 0)); // the day's result asks always
         std::optional<Game::Submission> submitted;
         const UserStats before = gCurrStats;
         const std::string said = printedBy([&] { submitted = game.submitBoard(); });

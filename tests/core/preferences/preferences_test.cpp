@@ -10,7 +10,7 @@ TEST(PreferencesTest, ReadsWhatIsWrittenAndTheDefaultForAnythingElse)
 {
     QTemporaryDir folder;
     QSettings settings(folder.filePath("sixfold.conf"), QSettings::IniFormat);
-    for (const Preferences chosen : {Preferences {WordColours::ColourBlindSafe, true, false, 175}, Preferences {}, {WordColours::Standard, false, true}}) {
+    for (const Preferences chosen : {Preferences {WordColours::ColourBlindSafe, true, false, 175, false}, Preferences {}, {WordColours::Standard, false, true}}) {
         savePreferences(settings, chosen);
         EXPECT_EQ(loadPreferences(*std::make_unique<QSettings>(settings.fileName(), QSettings::IniFormat)), chosen);
     }

@@ -15,7 +15,10 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
+#include <QCheckBox>
 #include <QInputDialog> // and QDialog
+#include <QMessageBox>
+#include <QPushButton>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QRegularExpression>
@@ -107,7 +110,7 @@ TEST_F(AppTest, EachDialogHasItsTitleAndTextAndOnlyTheBoardCodeDialogIsModal)
     }
     boxes.sort();
     EXPECT_EQ(boxes, QStringList({"Statistics", "aboutBox About Sixfold <p><b>Sixf", "boardCodeDialog modal Play Board Code Board code",
-                                  "howToPlayBox How to Play <p>The com", "keyboardShortcutsBox Keyboard Shortcuts <table cel",
+                                  "howToPlayCard How to Play", "keyboardShortcutsBox Keyboard Shortcuts <table cel",
                                   "preferencesDialog Preferences", "roundReview Round Review Submit a r"}));
 }
 
@@ -311,6 +314,27 @@ TEST_F(AppTest, ChangeUserSwitchesPlayers)
     EXPECT_STREQ(gUserName, "bob");
 }
 
+// A player new to the game, at launch or by Change User, whatever the name holds, is shown the How to play card over the
+// window once; a key or a click closes it, and Help shows it again. The console's welcome stays as it was.
+TEST_F(AppTest, TheHowToPlayCardTeachesEachPlayerOnce)
+{
+    m_teaches = true;
+    EXPECT_EQ(launch(), kWelcome);
+    const auto card = [this] { return m_game->window()->findChildren<QDialog*>("howToPlayCard").value(0); };
+    const auto closeWith = [&](Qt::Key key) { // where the card keeps its focus: offscreen, the window keeps the keys
+        const std::unique_ptr<QDialog> shown(card()); // deleted on close, but later
+        EXPECT_TRUE(shown && shown->windowModality() == Qt::WindowModal && shown->accessibleDescription().contains("beat the computer's score"));
+        QTest::keyClick(shown ? shown->focusWidget() : nullptr, key);
+        EXPECT_FALSE(shown && shown->isVisible()) << "open after the key";
+    };
+    closeWith(Qt::Key_Return);
+    m_game->newUserName->setText("b, \"c\"=d/e"), press("changeUserButton"), closeWith(Qt::Key_Escape);
+    EXPECT_FALSE((launch(), card())) << "shown again to the last player";
+    ASSERT_TRUE((press("actionHowToPlay"), card())) << "not in the Help menu";
+    QTest::mouseClick(card(), Qt::LeftButton);
+    EXPECT_FALSE(card()->isVisible()) << "a click left it open";
+}
+
 // Rounds on the worked example, whose computer scores 47 and whose board allows 107.
 class RoundTest : public AppTest {
 protected:
@@ -386,6 +410,38 @@ TEST_F(RoundTest, RoundReviewSetsEachSlotBesideTheBestThatFitted)
     EXPECT_TRUE(review.contains("(down): A\U00010400")) << review.toStdString();
     EXPECT_TRUE(review.endsWith("the board allowed 107, with common words 90. 1 hint taken.")) << review.toStdString();
     EXPECT_TRUE(boards.contains(QRegularExpression("Best possible 107: ([A-Z]+, ){4}[A-Z]+\\. 1 hint taken\\.$"))) << boards.toStdString();
+}
+
+// Submit of an unfinished board asks first, by each of its ways, and a full one never: the safe choice is the default and
+// Escape leaves the round as it was; "Don't ask again" is kept, but the daily board's one scored submission asks still.
+TEST_F(RoundTest, SubmitAsksBeforeScoringAnUnfinishedBoard)
+{
+    QFile::remove(configHome() + "/sixfold/sixfold.conf"); // as a new player's game asks
+    const auto asked = [this] { // what the open question says, and whether its default is the safe choice
+        const QMessageBox* box = m_game->window()->findChild<QMessageBox*>("submitQuestion");
+        const bool safe = box && box->defaultButton() == box->escapeButton() && box->escapeButton()->text() == "&Keep Playing";
+        return !box ? QString() : box->text() + box->informativeText() + (safe ? "" : " (unsafe)");
+    };
+    const auto answer = [this](bool submit) { // "Don't ask again" ticked
+        const std::unique_ptr<QMessageBox> box(m_game->window()->findChild<QMessageBox*>("submitQuestion")); // deleted on close, but later
+        box->checkBox()->setChecked(true), submit ? box->buttons().constFirst()->click() : QTest::keyClick(box.get(), Qt::Key_Escape);
+    };
+    fillAcross(0, 0, "GARDEN"), typeThen("", Qt::Key_Return, Qt::ControlModifier);
+    EXPECT_EQ(asked(), "4 of 5 words are unfinished. Submit anyway?");
+    EXPECT_EQ(printedBy([&] { answer(false); }), "") << "a cancelled Submit said something";
+    EXPECT_TRUE(gCurrStats.totalPuzzlesSubmitted == 0 && !QFile::exists(dataHome() + "/sixfold/history.sqlite")) << "a cancelled round was recorded";
+    EXPECT_EQ(fieldAt(0, 0)->text() + (m_game->window()->focusWidget() == fieldAt(0, 0) ? "" : " unfocused"), "G");
+    fillAcross(0, 3, "CHOSEN"), fillAcross(3, 8, "SILVER"), fieldAt(5, 0)->setText(""); // every word finished but GARDEN
+    for (const auto& [x, y] : {std::pair(1, 1), {1, 2}, {1, 4}, {1, 5}, {5, 4}, {5, 5}, {5, 6}, {5, 7}})
+        fieldAt(x, y)->setText("E");
+    EXPECT_EQ((press("submitButton"), asked()), "1 of 5 words is unfinished. Submit anyway?");
+    answer(false), fieldAt(5, 0)->setText("N"), press("submitButton"), press("actionSubmit");
+    EXPECT_EQ(asked(), "5 of 5 words are unfinished. Submit anyway?") << "the full board was asked, or the next was not";
+    answer(true), press("actionDailyBoard"), press("actionSubmit");
+    EXPECT_TRUE(asked().contains("Submit anyway?This is your one scored submission of Daily #")) << "the day's result went in unasked";
+    answer(true), press("actionDailyBoard"), press("actionSubmit");
+    EXPECT_EQ(asked(), "") << "\"Don't ask again\" asked again";
+    EXPECT_EQ(gCurrStats.totalPuzzlesSubmitted, 4);
 }
 
 // The statistics window, from the same module as the game's history, follows rounds submitted while it is open.

@@ -13,6 +13,7 @@
 #include <QAction>
 #include <QFile>
 #include <QLabel>
+#include <QSettings>
 #include <QTest>
 
 inline const std::string kWelcome = "You appear to be a new user, welcome!\n";
@@ -28,7 +29,8 @@ protected:
         if (m_game)
             quit();
         m_game = std::make_unique<AppDelegate>();
-        m_game->setClock(m_clock);
+        m_game->setClock(m_clock), m_game->setTeachesNewPlayers(m_teaches); // no How to play card, and no question before Submit:
+        QSettings(configHome() + "/sixfold/sixfold.conf", QSettings::IniFormat).setValue("board/askBeforeUnfinishedSubmit", "false");
         board == "daily" ? m_game->startOnDailyBoard() : m_game->startOnBoardCode(board);
         m_game->window()->show();
         EXPECT_TRUE(QTest::qWaitForWindowActive(m_game->window()));
@@ -78,4 +80,5 @@ protected:
 
     std::unique_ptr<AppDelegate> m_game;
     std::function<QDateTime()> m_clock = &QDateTime::currentDateTimeUtc; // the games' clock
+    bool m_teaches = false;
 };

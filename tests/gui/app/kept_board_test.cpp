@@ -111,7 +111,7 @@ TEST_F(KeptBoardTest, ASubmittedBoardIsNeverResumedNorScoredTwice)
 
 TEST_F(KeptBoardTest, PreferencesChosenInTheDialogAreSavedApartAndRecolourTheBoard)
 {
-    launch();
+    launch(), QFile::remove(configHome() + "/sixfold/sixfold.conf");
     showWorkedExample();
     fieldAt(0, 0)->setText("X"), fillAcross(3, 8, "SILVER");
     press("actionCheckAllWords");
