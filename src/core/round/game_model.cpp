@@ -14,6 +14,7 @@ void GameModel::deal(const std::array<QString, kWordCount>& words, const ChainCr
     m_origin.reset();
     m_wordVerdicts = {};
     forgetPoints();
+    tellSlots();
 }
 
 void GameModel::show(BoardState board)
@@ -23,6 +24,7 @@ void GameModel::show(BoardState board)
     m_origin.reset();
     recallWordVerdicts();
     forgetPoints();
+    tellSlots();
 }
 
 // A kept board keeps its typed letters' verdicts, not its words': a word's verdict is the one
@@ -49,6 +51,13 @@ void GameModel::clear()
     m_origin.reset();
     m_wordVerdicts = {};
     forgetPoints();
+    tellSlots();
+}
+
+void GameModel::tellSlots() const
+{
+    if (m_slotsListener)
+        m_slotsListener();
 }
 
 void GameModel::forgetPoints()
@@ -105,6 +114,7 @@ void GameModel::setLetter(BoardCell cell, const QString& letter)
     }
     if (forgot && m_pointsListener)
         m_pointsListener();
+    tellSlots();
 }
 
 QString GameModel::letterAt(BoardCell cell) const
@@ -159,6 +169,7 @@ void GameModel::applyCheck(const std::array<bool, kWordCount>& isWord, const std
     }
     if (m_pointsListener)
         m_pointsListener();
+    tellSlots();
 }
 
 void GameModel::setPlayerScore(int score)
