@@ -29,6 +29,7 @@ QString keyboardShortcutsText()
         {QStringLiteral("arrow keys"), "jump to the nearest cell in that direction"},
         {QStringLiteral("Ctrl+K"), "Check All Words"},
         {QStringLiteral("Ctrl+Return"), "Submit"},
+        {QStringLiteral("Ctrl+W"), "Words: the board as a list of its words, each read aloud and typed whole"},
         {QStringLiteral("Ctrl+N"), "New Puzzle"},
         {QStringLiteral("Ctrl+D"), "Daily Board: today's board, the same for everyone"},
         {QStringLiteral("Ctrl+R"), "Resume Previous Board (again: back to the board before)"},
@@ -37,7 +38,7 @@ QString keyboardShortcutsText()
         {preferencesShortcut().toString(QKeySequence::NativeText), "Preferences"},
         {QStringLiteral("Return in the word field"), "Check Word"},
         {QStringLiteral("Return in the name field"), "Change User"},
-        {QStringLiteral("Escape"), "closes the Statistics, Preferences or help window"},
+        {QStringLiteral("Escape"), "closes the Words, Statistics, Preferences or help window"},
         {QStringLiteral("Ctrl+Q"), "Quit"},
     };
     QString rows;
