@@ -111,18 +111,22 @@ void WordView::present()
     m_entries[m_lastSlot]->setFocus(Qt::OtherFocusReason);
 }
 
-// Each row reads as it is heard: the field is named by its slot's reading.
+// Each row reads as it is heard: the field is named by its slot's reading. Only a reading that
+// changed is set, since a reader is told of every name set, changed or not.
 void WordView::refresh()
 {
     const bool hasBoard = gameModel().board().has_value();
     for (int slot = 0; slot < kWordCount; ++slot) {
         const QString reading = slotReading(gameModel(), slot);
+        QLineEdit* entry = m_entries[slot];
+        entry->setEnabled(hasBoard);
+        if (reading == entry->accessibleName())
+            continue;
         m_readings[slot]->setText(reading);
-        m_entries[slot]->setAccessibleName(reading);
-        m_entries[slot]->setAccessibleDescription(
+        entry->setAccessibleName(reading);
+        entry->setAccessibleDescription(
             hasBoard ? tr("A word of %1 letters for %2; Return puts it on the board.").arg(kWordLength).arg(slotName(*gameModel().board(), slot))
                      : QString());
-        m_entries[slot]->setEnabled(hasBoard);
     }
 }
 
