@@ -48,6 +48,7 @@ WordView::WordView(QMainWindow* window, const QList<QAction*>& offered)
         auto* entry = new QLineEdit;
         entry->setObjectName(QStringLiteral("wordEntry%1").arg(slot + 1));
         entry->setPlaceholderText(tr("Type the word"));
+        entry->setMinimumWidth(entry->fontMetrics().horizontalAdvance(QStringLiteral("Type the word ")) + 16);
         entry->installEventFilter(this);
         reading->setBuddy(entry);
         connect(entry, &QLineEdit::returnPressed, this, [this, slot] { enterWord(slot); });
@@ -115,6 +116,9 @@ void WordView::present()
 // changed is set, since a reader is told of every name set, changed or not.
 void WordView::refresh()
 {
+    // What was said of the last word typed here is old news once the board changes otherwise.
+    if (!m_filling)
+        m_said->clear();
     const bool hasBoard = gameModel().board().has_value();
     for (int slot = 0; slot < kWordCount; ++slot) {
         const QString reading = slotReading(gameModel(), slot);
@@ -142,10 +146,12 @@ void WordView::enterWord(int slot)
         entry->selectAll();
         return;
     }
+    m_filling = true;
     for (const auto& [cell, letter] : fill.letters) {
         if (QLineEdit* field = gGrid[cell.x][cell.y].field.get())
             field->setText(letter);
     }
+    m_filling = false;
     entry->clear();
     say(slotReading(gameModel(), slot));
 }

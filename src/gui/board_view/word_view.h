@@ -47,4 +47,5 @@ private:
     QLabel* m_said = nullptr;
     int m_lastSlot = 0;
     bool m_placed = false;
+    bool m_filling = false; // while a word typed here goes into the cells
 };
