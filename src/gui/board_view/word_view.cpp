@@ -15,6 +15,7 @@
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QPushButton>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -39,7 +40,6 @@ WordView::WordView(QMainWindow* window, const QList<QAction*>& offered)
     setWindowTitle(tr("Words"));
     setModal(false);
     const QString howTo = tr("Type a word for a slot and press Return; Up and Down move between the slots, Escape goes back to the board.");
-    setAccessibleDescription(howTo);
     auto* intro = new QLabel(howTo);
     intro->setWordWrap(true);
     auto* rows = new QGridLayout;
@@ -87,8 +87,18 @@ WordView::WordView(QMainWindow* window, const QList<QAction*>& offered)
             addAction(action);
     }
     connect(this, &QDialog::finished, this, &WordView::returnToBoard);
-    gameModel().setSlotsListener([this] { refresh(); });
-    refresh();
+    // A new board changes every row at once, beside the board's own cells: the rows follow
+    // once, when the change is over, and not at all while the list is closed, so that a screen
+    // reader is not flooded with changes and drops the round's news among them. What was said
+    // of the last word typed here is old news once the board changes otherwise.
+    gameModel().setSlotsListener([this] {
+        if (!m_filling)
+            m_said->clear();
+        if (isVisible() && !m_refreshPending) {
+            m_refreshPending = true;
+            QTimer::singleShot(0, this, &WordView::refresh);
+        }
+    });
 }
 
 // Gone with its window, whose focus it must not touch then.
@@ -100,6 +110,7 @@ WordView::~WordView()
 
 void WordView::present()
 {
+    refresh();
     // Over the console, the first time, so that the board stays in sight beside the list.
     if (!isVisible() && !m_placed) {
         adjustSize();
@@ -112,13 +123,11 @@ void WordView::present()
     m_entries[m_lastSlot]->setFocus(Qt::OtherFocusReason);
 }
 
-// Each row reads as it is heard: the field is named by its slot's reading. Only a reading that
-// changed is set, since a reader is told of every name set, changed or not.
+// Each row reads as it is heard: the field is named by its slot's reading. Only what changed is
+// set, since a reader is told of every name set, changed or not.
 void WordView::refresh()
 {
-    // What was said of the last word typed here is old news once the board changes otherwise.
-    if (!m_filling)
-        m_said->clear();
+    m_refreshPending = false;
     const bool hasBoard = gameModel().board().has_value();
     for (int slot = 0; slot < kWordCount; ++slot) {
         const QString reading = slotReading(gameModel(), slot);
@@ -128,9 +137,10 @@ void WordView::refresh()
             continue;
         m_readings[slot]->setText(reading);
         entry->setAccessibleName(reading);
-        entry->setAccessibleDescription(
-            hasBoard ? tr("A word of %1 letters for %2; Return puts it on the board.").arg(kWordLength).arg(slotName(*gameModel().board(), slot))
-                     : QString());
+        const QString description = hasBoard ? tr("A word of %1 letters for %2; Return puts it on the board.").arg(kWordLength).arg(slotName(*gameModel().board(), slot))
+                                             : QString();
+        if (!entry->accessibleDescription().startsWith(description))
+            entry->setAccessibleDescription(description);
     }
 }
 

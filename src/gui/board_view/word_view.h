@@ -48,4 +48,5 @@ private:
     int m_lastSlot = 0;
     bool m_placed = false;
     bool m_filling = false; // while a word typed here goes into the cells
+    bool m_refreshPending = false;
 };

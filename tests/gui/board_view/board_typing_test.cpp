@@ -103,7 +103,7 @@ TEST(BoardTypingTest, AWordTypedInTheWordListFillsTheBoardAndTheBoardFillsTheLis
     layOutBoard(workedExample(), gWindow = board.window());
     auto* view = new WordView(board.window(), {check});
     view->present();
-    QTRY_VERIFY(QApplication::activeWindow() == view); // once the activation is delivered, not as soon as it is asked for
+    ASSERT_TRUE(QTest::qWaitFor([view] { return QApplication::activeWindow() == view; })); // not as soon as it is asked for
     const auto enter = [view](int slot, const char* word) {
         view->entry(slot)->setText(QString::fromUtf8(word));
         QTest::keyClick(view->entry(slot), Qt::Key_Return);
@@ -120,9 +120,11 @@ TEST(BoardTypingTest, AWordTypedInTheWordListFillsTheBoardAndTheBoardFillsTheLis
     enter(0, "garden");
     EXPECT_EQ(rowZero(), "GARDEN");
     EXPECT_EQ(gameModel().letterAt({5, 0}), "N");
+    QCoreApplication::processEvents(); // the rows follow once the change is over
     EXPECT_EQ(view->entry(0)->accessibleName(), "1 across: G A R D E N, given A");
     EXPECT_EQ(view->entry(0)->text(), "") << "a word that went in";
     QTest::keyClicks(fieldAt(1, 1), "n");
+    QCoreApplication::processEvents();
     EXPECT_EQ(view->entry(1)->accessibleName(), "2 down: A N blank H blank blank, given A and H");
     QTest::keyClick(view->entry(0), Qt::Key_Down);
     ASSERT_TRUE(view->entry(1)->hasFocus());
@@ -130,7 +132,7 @@ TEST(BoardTypingTest, AWordTypedInTheWordListFillsTheBoardAndTheBoardFillsTheLis
     EXPECT_EQ(checks, 1) << "the window's shortcut from the list";
     QTest::keyClick(view->entry(1), Qt::Key_Escape);
     EXPECT_FALSE(view->isVisible());
-    QTRY_COMPARE(QApplication::focusWidget(), fieldAt(1, 0));
+    EXPECT_TRUE(QTest::qWaitFor([] { return QApplication::focusWidget() == fieldAt(1, 0); }));
     resetCells();
 }
 
