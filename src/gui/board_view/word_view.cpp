@@ -123,20 +123,31 @@ void WordView::present()
     m_entries[m_lastSlot]->setFocus(Qt::OtherFocusReason);
 }
 
-// Each row reads as it is heard: the field is named by its slot's reading. Only what changed is
-// set, since a reader is told of every name set, changed or not.
+// Each row reads as it is heard: the field is named by its slot's reading (the focused one when
+// it next takes the focus). Only what changed is set, since a reader is told of every name set,
+// changed or not.
 void WordView::refresh()
 {
     m_refreshPending = false;
-    const bool hasBoard = gameModel().board().has_value();
+    const std::optional<BoardState>& board = gameModel().board();
+    const bool hasBoard = board.has_value();
+    // A new board puts the focus on its first row, as it does on the board's first cell, so
+    // that a screen reader reads the row, and what was just said of the round, at once.
+    const std::array<PlacedWord, kWordCount> words = hasBoard ? board->words : std::array<PlacedWord, kWordCount> {};
+    if (words != m_words && isActiveWindow()) {
+        m_entries[0]->clearFocus();
+        m_entries[0]->setFocus(Qt::OtherFocusReason);
+    }
+    m_words = words;
     for (int slot = 0; slot < kWordCount; ++slot) {
         const QString reading = slotReading(gameModel(), slot);
         QLineEdit* entry = m_entries[slot];
         entry->setEnabled(hasBoard);
-        if (reading == entry->accessibleName())
+        if (reading == m_readings[slot]->text())
             continue;
         m_readings[slot]->setText(reading);
-        entry->setAccessibleName(reading);
+        if (!entry->hasFocus())
+            entry->setAccessibleName(reading);
         const QString description = hasBoard ? tr("A word of %1 letters for %2; Return puts it on the board.").arg(kWordLength).arg(slotName(*gameModel().board(), slot))
                                              : QString();
         if (!entry->accessibleDescription().startsWith(description))
@@ -178,8 +189,14 @@ bool WordView::eventFilter(QObject* watched, QEvent* event)
     const int slot = entry ? static_cast<int>(std::find(m_entries.begin(), m_entries.end(), entry) - m_entries.begin()) : kWordCount;
     if (slot == kWordCount)
         return QDialog::eventFilter(watched, event);
-    if (event->type() == QEvent::FocusIn)
+    // The focused field is renamed only as it takes the focus, before a screen reader hears
+    // of it: Orca (43, over Qt 6.4's bridge) can stop answering when the object it is on is
+    // renamed, and the new reading is announced anyway.
+    if (event->type() == QEvent::FocusIn) {
         m_lastSlot = slot;
+        if (const QString reading = slotReading(gameModel(), slot); reading != entry->accessibleName())
+            m_entries[slot]->setAccessibleName(reading);
+    }
     if (event->type() == QEvent::ShortcutOverride && leavesToShortcuts(static_cast<QKeyEvent*>(event))) {
         event->ignore();
         return true;

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "core/board/board_geometry.h"
+#include "core/board/board_state.h"
 
 #include <QDialog>
 
@@ -49,4 +49,5 @@ private:
     bool m_placed = false;
     bool m_filling = false; // while a word typed here goes into the cells
     bool m_refreshPending = false;
+    std::array<PlacedWord, kWordCount> m_words; // those the rows last read
 };
