@@ -50,6 +50,10 @@ WordView::WordView(QMainWindow* window, const QList<QAction*>& offered)
         entry->setPlaceholderText(tr("Type the word"));
         entry->setMinimumWidth(entry->fontMetrics().horizontalAdvance(QStringLiteral("Type the word ")) + 16);
         entry->installEventFilter(this);
+        // A field tells of its caret's first move, even one to where it stands, and Orca then
+        // reads the empty field's line ("blank") as the focus reaches it, not its name: the
+        // first move is made here, while nobody listens.
+        entry->home(false);
         reading->setBuddy(entry);
         connect(entry, &QLineEdit::returnPressed, this, [this, slot] { enterWord(slot); });
         rows->addWidget(reading, slot, 0);
