@@ -14,6 +14,7 @@ void GameModel::deal(const std::array<QString, kWordCount>& words, const ChainCr
     m_origin.reset();
     m_wordVerdicts = {};
     forgetPoints();
+    tellSlots();
 }
 
 void GameModel::show(BoardState board)
@@ -23,6 +24,7 @@ void GameModel::show(BoardState board)
     m_origin.reset();
     recallWordVerdicts();
     forgetPoints();
+    tellSlots();
 }
 
 // A kept board keeps its typed letters' verdicts, not its words': a word's verdict is the one
@@ -55,6 +57,13 @@ void GameModel::clear()
     m_origin.reset();
     m_wordVerdicts = {};
     forgetPoints();
+    tellSlots();
+}
+
+void GameModel::tellSlots() const
+{
+    if (m_slotsListener)
+        m_slotsListener();
 }
 
 void GameModel::forgetPoints()
@@ -111,6 +120,7 @@ void GameModel::setLetter(BoardCell cell, const QString& letter)
     }
     if (forgot && m_pointsListener)
         m_pointsListener();
+    tellSlots();
 }
 
 QString GameModel::letterAt(BoardCell cell) const
@@ -178,6 +188,7 @@ void GameModel::applyCheck(const std::array<bool, kWordCount>& isWord, const std
     }
     if (m_pointsListener)
         m_pointsListener();
+    tellSlots();
 }
 
 void GameModel::setPlayerScore(int score)

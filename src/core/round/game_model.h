@@ -57,6 +57,9 @@ public:
     // Told whenever a check's verdicts and points appear, or any word's points go, so that
     // whatever shows them follows.
     void setPointsListener(std::function<void()> listener) { m_pointsListener = std::move(listener); }
+    // Told whenever what a slot reads may have changed: a letter typed or taken, a check, a
+    // board dealt, shown again or taken away; for a list of the slots that follows the board.
+    void setSlotsListener(std::function<void()> listener) { m_slotsListener = std::move(listener); }
 
     // The letters the game has filled in for the player on this board: none on a new deal, the
     // kept count on a board shown again. A hinted letter scores like any other.
@@ -72,10 +75,12 @@ private:
     const TypedCell* typedAt(BoardCell cell) const;
     void forgetPoints();
     void recallWordVerdicts();
+    void tellSlots() const;
 
     std::array<std::optional<int>, kWordCount> m_points;
     std::array<Verdict, kWordCount> m_wordVerdicts {};
     std::function<void()> m_pointsListener;
+    std::function<void()> m_slotsListener;
 
     std::optional<BoardState> m_board;
     std::optional<DealOrigin> m_origin;

@@ -27,6 +27,7 @@
 #include "gui/board_view/board_reading.h"
 #include "gui/board_view/grid.h"
 #include "gui/board_view/my_text_field.h"
+#include "gui/board_view/word_view.h"
 #include "gui/look/announcement.h"
 #include "gui/look/console_view.h"
 #include "gui/look/named_font.h"
@@ -149,6 +150,7 @@ void AppDelegate::connectActions()
     onTriggered("actionHowToPlay", [w] { showHelp(w, HelpPage::HowToPlay); });
     onTriggered("actionAbout", [w] { showHelp(w, HelpPage::About); });
     onTriggered("actionKeyboardShortcuts", [w] { showHelp(w, HelpPage::KeyboardShortcuts); });
+    onTriggered("actionWords", &AppDelegate::showWords);
     onTriggered("actionRoundReview", &AppDelegate::showRoundReview);
     onTriggered("actionStatistics", &AppDelegate::showStatistics);
     onTriggered("actionResume", &AppDelegate::resumePreviousBoard);
@@ -435,6 +437,19 @@ void AppDelegate::showRoundReview()
         book->showReview(*m_game.lastSubmitted(), window());
     else
         showReviewText(window(), m_game.lastReview());
+}
+
+void AppDelegate::showWords()
+{
+    if (!_window)
+        return;
+    if (!m_words) {
+        QList<QAction*> offered;
+        for (const char* name : {"actionCheckAllWords", "actionSubmit", "actionHint", "actionRoundReview"})
+            offered << _window->findChild<QAction*>(QLatin1String(name));
+        m_words = new WordView(_window.get(), offered);
+    }
+    m_words->present();
 }
 
 void AppDelegate::showStatistics()

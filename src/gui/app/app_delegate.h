@@ -8,6 +8,7 @@
 
 #include <QDateTime>
 #include <QObject>
+#include <QPointer>
 
 #include <cstdint>
 #include <functional>
@@ -21,6 +22,7 @@ class QPlainTextEdit;
 class QString;
 class BoardKeeper;
 class RoundBook;
+class WordView;
 
 // A round's outcome as a screen reader hears it after Submit: both scores and who won.
 QString roundSummary(int32_t yours, int32_t computers);
@@ -99,6 +101,8 @@ public:
     void zoom(int direction);
     // Game > Statistics: the history of the current player's rounds.
     void showStatistics();
+    // Game > Words: the board as a list of its words, each typed whole; made at its first use.
+    void showWords();
     // Game > Round Review: the last submitted round, slot by slot, beside what it allowed.
     void showRoundReview();
     // Null before launch.
@@ -133,6 +137,7 @@ private:
     void submitBoard();
 
     std::unique_ptr<QMainWindow> _window;
+    QPointer<WordView> m_words; // the window's, and gone with it
     std::unique_ptr<BoardKeeper> m_keeper;
     // Loaded at the first submission or the first look at the statistics, never at launch;
     // null, having said why on the console, when it cannot be.

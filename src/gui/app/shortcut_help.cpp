@@ -32,6 +32,7 @@ constexpr KeyRow kKeys[] = {
     {"arrow keys", nullptr, nullptr, "jump to the nearest cell in that direction"},
     {nullptr, "actionCheckAllWords", "checkAllWordsButton", "Check All Words"},
     {nullptr, "actionSubmit", "submitButton", "Submit"},
+    {nullptr, "actionWords", nullptr, "Words: the board as a list of its words, each read aloud and typed whole"},
     {nullptr, "actionHint", nullptr, "Hint: one letter of a common word for the word the cursor is in"},
     {nullptr, "actionNewPuzzle", "newPuzzleButton", "New Puzzle"},
     {nullptr, "actionDailyBoard", nullptr, "Daily Board: today's board, the same for everyone"},
@@ -46,7 +47,7 @@ constexpr KeyRow kKeys[] = {
     {"Return in the word field", nullptr, "checkWordButton", "Check Word"},
     {nullptr, "actionChangePlayer", "newUserName", "Change Player: to the name field"},
     {"Return in the name field", nullptr, "changeUserButton", "Change User"},
-    {"Escape", nullptr, nullptr, "closes the Statistics, Preferences or help window"},
+    {"Escape", nullptr, nullptr, "closes the Words, Statistics, Preferences or help window"},
     {nullptr, "actionQuit", nullptr, "Quit"},
 };
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/board_view/key_codes.h"
 
-#include <Qt>
+#include <QKeyEvent>
 
 int gameKeyCode(int qtKey)
 {
@@ -13,4 +13,12 @@ int gameKeyCode(int qtKey)
     default:
         return kNoKeyCode;
     }
+}
+
+bool leavesToShortcuts(const QKeyEvent* event)
+{
+    const bool isEditingKey = event->matches(QKeySequence::Copy) || event->matches(QKeySequence::Cut)
+        || event->matches(QKeySequence::Paste) || event->matches(QKeySequence::Undo) || event->matches(QKeySequence::Redo)
+        || event->matches(QKeySequence::SelectAll);
+    return event->modifiers() & Qt::ControlModifier && !isEditingKey;
 }

@@ -160,18 +160,10 @@ void myTextField::setTypesThroughGiven(bool on)
 
 bool myTextField::event(QEvent* event)
 {
-    // A cell holds one letter, so the line edit's emacs-style editing keys (Ctrl+E to the end
-    // of the line, Ctrl+K to delete to it, ...) mean nothing here and would swallow the
-    // game's own shortcuts on X11; only the clipboard and undo keys stay the cell's.
-    if (event->type() == QEvent::ShortcutOverride) {
-        auto* keyEvent = static_cast<QKeyEvent*>(event);
-        const bool isEditingKey = keyEvent->matches(QKeySequence::Copy) || keyEvent->matches(QKeySequence::Cut)
-            || keyEvent->matches(QKeySequence::Paste) || keyEvent->matches(QKeySequence::Undo)
-            || keyEvent->matches(QKeySequence::Redo) || keyEvent->matches(QKeySequence::SelectAll);
-        if (keyEvent->modifiers() & Qt::ControlModifier && !isEditingKey) {
-            event->ignore();
-            return true;
-        }
+    // A cell holds one letter, so the line edit's editing keys mean nothing here.
+    if (event->type() == QEvent::ShortcutOverride && leavesToShortcuts(static_cast<QKeyEvent*>(event))) {
+        event->ignore();
+        return true;
     }
     // An interface made before the cell became fixed (Qt makes one as soon as the cell is
     // named) describes the wrong kind of cell; the next query makes the right one.

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/round/game_model.h"
 #include "core/round/shared_result.h"
+#include "core/round/slot_words.h"
 #include "core/board/word_score.h"
 
 #include "support/layer_test.h"
@@ -92,6 +93,58 @@ TEST(GameModelTest, AShownBoardKeepsItsLettersButNotItsComputerScore)
     EXPECT_EQ(model.playerScore(), 0) << "after clear";
     EXPECT_EQ(model.pointsOf(4), std::nullopt) << "after clear";
     EXPECT_FALSE(model.origin()) << "after clear";
+}
+
+
+// A word typed whole goes into the slot's blank cells as capitals, or is refused, saying why, and goes nowhere.
+TEST(SlotWordsTest, AWordFillsItsSlotsBlankCellsOrIsRefusedWithTheReason)
+{
+    const GameModel model = dealtBoard();
+    const struct { int slot; const char* typed; const char* refusal; } rows[] = {
+        {0, " Garden ", ""}, {3, "NORMAL", ""},
+        {0, "gorden", "GORDEN does not fit: the 2nd letter is given as A."},
+        {1, "bnchor", "BNCHOR does not fit: the 1st letter is given as A."},
+        {3, "normax", "NORMAX does not fit: the 6th letter is given as L."},
+        {2, "chose", "CHOSE does not fit: 3 across has 6 letters, not 5."},
+        {2, "chosens", "CHOSENS does not fit: 3 across has 6 letters, not 7."},
+        {2, "ch0sen", "CH0SEN does not fit: a word is letters from A to Z only."},
+        {2, "chos n", "CHOS N does not fit: a word is letters from A to Z only."},
+        {2, "  ", "Type a word of 6 letters for 3 across."},
+        {5, "silver", "There is no board to type a word into."},
+    };
+    for (const auto& [slot, typed, refusal] : rows) {
+        const SlotFill fill = fillSlot(model, slot, QString::fromUtf8(typed));
+        EXPECT_EQ(fill.refusal, refusal) << typed;
+        EXPECT_EQ(fill.letters.size(), fill.refusal.isEmpty() ? (slot == 0 ? 5u : 4u) : 0u) << typed;
+    }
+    const SlotFill down = fillSlot(model, 3, "normal");
+    const std::vector<std::pair<BoardCell, QString>> letters {{{5, 4}, "O"}, {{5, 5}, "R"}, {{5, 6}, "M"}, {{5, 7}, "A"}};
+    EXPECT_EQ(down.letters, letters) << "a down slot's blank cells, top to bottom, the given N and L left out";
+}
+
+// Each slot reads its letters as the board holds them, its given letters, and then the last check's verdict until a letter changes.
+TEST(SlotWordsTest, ASlotReadsItsLettersGivenLettersAndVerdict)
+{
+    GameModel model = dealtBoard();
+    int told = 0;
+    model.setSlotsListener([&told] { ++told; });
+    model.setLetter({0, 0}, "G"), model.setLetter({5, 0}, "N"), model.setLetter({1, 1}, "N");
+    const auto readings = [&model] {
+        QStringList all;
+        for (int slot = 0; slot <= kWordCount; ++slot)
+            all << slotReading(model, slot);
+        return all;
+    };
+    EXPECT_EQ(readings(), QStringList({"1 across: G A blank blank blank N, given A", "2 down: A N blank H blank blank, given A and H",
+                                       "3 across: blank H blank blank blank N, given H and N", "4 down: N blank blank blank blank L, given N and L",
+                                       "5 across: blank blank L blank blank blank, given L", ""}));
+    model.applyCheck({true, false, false, false, false}, {8, 0, 0, 0, 0}, 8);
+    EXPECT_EQ(readings().mid(0, 2), QStringList({"1 across: G A blank blank blank N, given A; a word, 8 points",
+                                                 "2 down: A N blank H blank blank, given A and H; not a word"}));
+    model.setLetter({2, 0}, "R");
+    EXPECT_EQ(slotReading(model, 0), "1 across: G A R blank blank N, given A") << "a changed letter loses the verdict";
+    model.clear();
+    EXPECT_EQ(told, 6) << "three letters, the check, the fourth letter, the clear";
 }
 
 } // namespace

@@ -1,10 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/board_view/board_layout.h"
+#include "gui/board_view/word_view.h"
+#include "core/round/game_model.h"
 
 #include "support/board_fixtures.h"
 #include "support/globals.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QLabel>
 #include <QClipboard>
 #include <QPushButton>
 #include <QTest>
@@ -104,6 +108,54 @@ TEST(BoardTypingTest, KeysFillTheWordAndMoveTheFocusAlongIt)
         EXPECT_EQ(leftSelected, 0) << "keys " << row.keys << ": a cell left behind selected";
     }
     myTextField::setTypesThroughGiven(false);
+    resetCells();
+}
+
+// The word list and the board follow each other: a word typed whole goes into the slot's blank cells as if typed there, one that does
+// not fit changes nothing and says why, a letter typed on the board reads in its row; the window's shortcuts work from the list, and
+// Escape goes back to the board on the first cell of the slot last in hand.
+TEST(BoardTypingTest, AWordTypedInTheWordListFillsTheBoardAndTheBoardFillsTheList)
+{
+    resetCells();
+    BoardWindow board;
+    int checks = 0;
+    auto* check = new QAction(board.window());
+    check->setShortcut(Qt::CTRL | Qt::Key_K);
+    QObject::connect(check, &QAction::triggered, [&checks] { ++checks; });
+    board.window()->show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(board.window()));
+    layOutBoard(workedExample(), gWindow = board.window());
+    auto* view = new WordView(board.window(), {check});
+    view->present();
+    ASSERT_TRUE(QTest::qWaitFor([view] { return QApplication::activeWindow() == view; })); // not as soon as it is asked for
+    const auto enter = [view](int slot, const char* word) {
+        view->entry(slot)->setText(QString::fromUtf8(word));
+        QTest::keyClick(view->entry(slot), Qt::Key_Return);
+    };
+    const auto rowZero = [] {
+        QString texts;
+        for (int32_t x = 0; x < 6; ++x)
+            texts += fieldAt(x, 0)->text().leftJustified(1, u'.');
+        return texts;
+    };
+    enter(0, "gorden");
+    EXPECT_EQ(rowZero(), ".A....");
+    EXPECT_EQ(view->findChild<QLabel*>("wordViewSaid")->text(), "GORDEN does not fit: the 2nd letter is given as A.");
+    enter(0, "garden");
+    EXPECT_EQ(rowZero(), "GARDEN");
+    EXPECT_EQ(gameModel().letterAt({5, 0}), "N");
+    EXPECT_EQ(view->findChild<QLabel*>("wordViewSaid")->text(), "1 across: G A R D E N, given A");
+    EXPECT_EQ(view->entry(0)->text(), "") << "a word that went in";
+    QTest::keyClicks(fieldAt(1, 1), "n");
+    QCoreApplication::processEvents(); // the rows follow once the change is over
+    EXPECT_EQ(view->entry(1)->accessibleName(), "2 down: A N blank H blank blank, given A and H");
+    QTest::keyClick(view->entry(0), Qt::Key_Down);
+    ASSERT_TRUE(view->entry(1)->hasFocus());
+    QTest::keyClick(view->entry(1), Qt::Key_K, Qt::ControlModifier);
+    EXPECT_EQ(checks, 1) << "the window's shortcut from the list";
+    QTest::keyClick(view->entry(1), Qt::Key_Escape);
+    EXPECT_FALSE(view->isVisible());
+    EXPECT_TRUE(QTest::qWaitFor([] { return QApplication::focusWidget() == fieldAt(1, 0); }));
     resetCells();
 }
 
