@@ -44,6 +44,7 @@
 #include <QMainWindow>
 #include <QPlainTextEdit>
 #include <QSettings>
+#include <QTimer>
 
 #include <utility>
 
@@ -57,12 +58,23 @@ void putOnClipboard(const Game::Copied& copied)
     myPrintf("%s", qUtf8Printable(copied.said));
 }
 
+// Whether this machine keeps a history, known without opening it.
+bool isHistoryKept()
+{
+    const QString path = historyFilePath();
+    return QFile::exists(path) || QFile::exists(pendingRoundsPath(path));
+}
+
 } // namespace
 
 AppDelegate::AppDelegate(QObject* parent)
     : QObject(parent)
     , _window(loadMainWindow())
+    , m_dailyLineTimer(new QTimer(this))
 {
+    m_dailyLineTimer->setObjectName(QStringLiteral("dailyLineTimer"));
+    m_dailyLineTimer->setSingleShot(true);
+    connect(m_dailyLineTimer, &QTimer::timeout, this, &AppDelegate::showDailyLine);
     takeOutlets();
     connectActions();
     m_game.setArchive([this] { return roundBook(); });
@@ -94,6 +106,7 @@ void AppDelegate::setWindow(std::unique_ptr<QMainWindow> window)
     if (oldStats && statsField)
         showStatsText(statsField, oldStats->text());
     moveBoardInto(_window->centralWidget());
+    showDailyLine();
 }
 
 // Everything else reaches the window's controls through the outlets.
@@ -109,6 +122,7 @@ void AppDelegate::takeOutlets()
     outlet(statsField, "statsField");
     outlet(newUserName, "newUserName");
     outlet(roundOutcome, "roundOutcome");
+    outlet(dailyLine, "dailyLine");
     for (QLabel* score : {theScore, compScore}) {
         if (score)
             score->setFont(boardFont());
@@ -190,6 +204,9 @@ void AppDelegate::applicationDidFinishLaunching(QObject* /*notification*/)
     // Rounds an earlier run could not write go into the history now, not at the next round.
     if (QFile::exists(pendingRoundsPath(historyFilePath())))
         roundBook();
+    if (m_roundBook || !isHistoryKept())
+        m_dailyHistory = DailyHistory::Readable;
+    showDailyLine();
 }
 
 int32_t AppDelegate::createBoard()
@@ -237,6 +254,29 @@ void AppDelegate::playDailyBoard()
     replaceBoard(*daily);
     if (gameModel().board())
         m_game.sayDailyStanding(daily->dailyNumber);
+}
+
+void AppDelegate::showDailyLine()
+{
+    if (m_dailyHistory == DailyHistory::Readable && m_game.needsDailyStanding())
+        askDailyStanding();
+    if (dailyLine) {
+        dailyLine->setText(m_game.dailyLine());
+        dailyLine->setAccessibleDescription(dailyLine->text());
+    }
+    m_dailyLineTimer->start(m_game.msUntilDailyLineChanges());
+}
+
+void AppDelegate::askDailyStanding()
+{
+    const bool isKept = m_roundBook || isHistoryKept();
+    RoundBook* book = isKept ? roundBook() : nullptr;
+    // One that cannot be loaded has been told of, and is not tried again for the line.
+    if (isKept && !book) {
+        m_dailyHistory = DailyHistory::Unreachable;
+        return;
+    }
+    m_game.askDailyStanding(book, [this] { showDailyLine(); });
 }
 
 void AppDelegate::copyBoardCode()
@@ -315,7 +355,7 @@ void AppDelegate::ChangeUser(QObject* /*sender*/)
 {
     const NameChange change = changePlayer(newUserName->text());
     if (change.outcome == NameOutcome::Changed)
-        updateStatsDisplay();
+        updateStatsDisplay(), showDailyLine();
     if (change.outcome != NameOutcome::Ignored)
         myPrintf("%s\n", qUtf8Printable(change.sentence));
 }
@@ -326,6 +366,8 @@ void AppDelegate::SubmitScore(QObject* /*sender*/)
     if (!round)
         return;
     announce(roundSummary(round->yours, round->computers) + tr(" A new puzzle is dealt."));
+    if (m_roundBook) // which the round went to
+        askDailyStanding();
     if (roundOutcome) {
         roundOutcome->setText(round->outcome);
         qApp->installEventFilter(this);
@@ -343,6 +385,11 @@ bool AppDelegate::eventFilter(QObject* watched, QEvent* event)
     if (watched == _window.get() && type == QEvent::ApplicationPaletteChange) {
         QSettings settings(preferencesFilePath(), QSettings::IniFormat);
         applyWordColours(loadPreferences(settings).wordColours);
+    }
+    // The first paint of the window is on screen when the next event is handled.
+    if (watched == _window.get() && type == QEvent::Paint && m_dailyHistory == DailyHistory::AfterPaint) {
+        m_dailyHistory = DailyHistory::Readable;
+        QTimer::singleShot(0, this, &AppDelegate::showDailyLine);
     }
     if (roundOutcome && (type == QEvent::KeyPress || type == QEvent::ShortcutOverride || type == QEvent::MouseButtonPress)) {
         roundOutcome->clear();

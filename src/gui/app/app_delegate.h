@@ -18,6 +18,7 @@ class QLabel;
 class QLineEdit;
 class QMainWindow;
 class QPlainTextEdit;
+class QTimer;
 class QString;
 class BoardKeeper;
 class RoundBook;
@@ -103,6 +104,7 @@ public:
     QLabel* statsField = nullptr;         // the player's statistics, nine lines
     QLineEdit* newUserName = nullptr;     // the name typed to change player
     QLabel* roundOutcome = nullptr;       // the last round's outcome, until the player goes on
+    QLabel* dailyLine = nullptr;          // today's daily board, the player's standing on it, the time to the next
 
 protected:
     // Clears the round's outcome at the player's next key or click; a desktop that turns dark
@@ -118,6 +120,11 @@ private:
     // New Puzzle's steps with the board `origin` names.
     void replaceBoard(const DealOrigin& origin);
     void showBoardOrigin();
+    // Shows the daily line and sets the timer to its next change; a new player or day is asked
+    // of the history, once it may be read.
+    void showDailyLine();
+    // Asks the history, loading it only where one is kept, where the player stands today.
+    void askDailyStanding();
 
     std::unique_ptr<QMainWindow> _window;
     std::unique_ptr<BoardKeeper> m_keeper;
@@ -128,5 +135,10 @@ private:
     Game m_game;
     QString m_launchCode;
     bool m_launchDaily = false;
+    QTimer* m_dailyLineTimer = nullptr; // single-shot, to the daily line's next change
+    // When the daily line may read the history: not before the window is first painted, so
+    // that the launch shows the board no later, nor again once it could not be loaded.
+    enum class DailyHistory { AfterPaint, Readable, Unreachable };
+    DailyHistory m_dailyHistory = DailyHistory::AfterPaint;
     bool m_hasReportedUnsavedPreferences = false; // said once a run, like every other file's failure
 };
