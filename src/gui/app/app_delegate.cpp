@@ -204,9 +204,6 @@ void AppDelegate::applicationDidFinishLaunching(QObject* /*notification*/)
     // Rounds an earlier run could not write go into the history now, not at the next round.
     if (QFile::exists(pendingRoundsPath(historyFilePath())))
         roundBook();
-    if (m_roundBook || !isHistoryKept())
-        m_dailyHistory = DailyHistory::Readable;
-    showDailyLine();
 }
 
 int32_t AppDelegate::createBoard()
@@ -386,7 +383,8 @@ bool AppDelegate::eventFilter(QObject* watched, QEvent* event)
         QSettings settings(preferencesFilePath(), QSettings::IniFormat);
         applyWordColours(loadPreferences(settings).wordColours);
     }
-    // The first paint of the window is on screen when the next event is handled.
+    // The line's first text, in a font nothing else shows at launch, and the history behind it
+    // wait for the window's first paint, which is on screen when the next event is handled.
     if (watched == _window.get() && type == QEvent::Paint && m_dailyHistory == DailyHistory::AfterPaint) {
         m_dailyHistory = DailyHistory::Readable;
         QTimer::singleShot(0, this, &AppDelegate::showDailyLine);

@@ -136,8 +136,8 @@ private:
     QString m_launchCode;
     bool m_launchDaily = false;
     QTimer* m_dailyLineTimer = nullptr; // single-shot, to the daily line's next change
-    // When the daily line may read the history: not before the window is first painted, so
-    // that the launch shows the board no later, nor again once it could not be loaded.
+    // When the daily line may be shown and read the history: not before the window is first
+    // painted, so that the launch shows the board no later, nor again once it cannot be loaded.
     enum class DailyHistory { AfterPaint, Readable, Unreachable };
     DailyHistory m_dailyHistory = DailyHistory::AfterPaint;
     bool m_hasReportedUnsavedPreferences = false; // said once a run, like every other file's failure
