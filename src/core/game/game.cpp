@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/game/game.h"
 
+#include "core/board/board_code.h"
 #include "core/board/word_list.h"
 #include "core/dictionary/dictionary.h"
 #include "core/game/board_keeper.h"
@@ -15,6 +16,27 @@
 #include "core/round/round_submission.h"
 #include "core/round/lexicon.h"
 #include "core/round/shared_result.h"
+
+#include <QStringList>
+
+namespace {
+
+constexpr qint64 kMinutesADay = 24 * 60;
+
+// "5 h 12 min", "12 min", "24 h"; beyond two days, whole days.
+QString durationText(qint64 minutes)
+{
+    if (minutes >= 2 * kMinutesADay)
+        return QStringLiteral("%1 days").arg(minutes / kMinutesADay);
+    QStringList parts;
+    if (minutes >= 60)
+        parts << QStringLiteral("%1 h").arg(minutes / 60);
+    if (minutes % 60 != 0)
+        parts << QStringLiteral("%1 min").arg(minutes % 60);
+    return parts.join(u' ');
+}
+
+} // namespace
 
 bool hasBoardFor(const char* action)
 {
@@ -65,6 +87,52 @@ std::optional<Game::Question> Game::questionBeforeSubmit(bool asksWhenUnfinished
     if (!asksWhenUnfinished && daily == 0)
         return std::nullopt;
     return Question {unfinished, daily};
+}
+
+Game::DailyKey Game::dailyKey() const
+{
+    return {QString::fromUtf8(gUserName), dailyNumber(m_clock().toUTC().date())};
+}
+
+QString Game::dailyLine() const
+{
+    const QDateTime now = m_clock().toUTC();
+    const int today = dailyNumber(now.date());
+    // Rounded up, so that the board never comes "in 0 min" and the line turns at whole minutes.
+    const qint64 minutes = (now.msecsTo(QDateTime(now.date().addDays(1), QTime(0, 0), Qt::UTC)) + 59999) / 60000;
+    if (today < 1)
+        return QStringLiteral("No daily board yet\nDaily #1 in %1").arg(durationText(minutes - today * kMinutesADay));
+    QStringList lines {QStringLiteral("Daily #%1").arg(today)};
+    if (m_dailyStanding && m_dailyAsked == dailyKey()) {
+        const int streak = m_dailyStanding->streak;
+        lines << (m_dailyStanding->isTodayIn ? QStringLiteral("today's result is in") : QStringLiteral("today's board to play"))
+              << (streak == 0 ? QStringLiteral("no streak")
+                  : streak == 1 ? QStringLiteral("streak 1 day")
+                                : QStringLiteral("streak %1 days").arg(streak));
+    }
+    return (lines << QStringLiteral("next in %1").arg(durationText(minutes))).join(u'\n');
+}
+
+int Game::msUntilDailyLineChanges() const
+{
+    constexpr int kMinuteMs = 60000;
+    return kMinuteMs - m_clock().toUTC().time().msecsSinceStartOfDay() % kMinuteMs;
+}
+
+void Game::askDailyStanding(RoundArchive* archive, std::function<void()> answered)
+{
+    m_dailyAsked = dailyKey();
+    m_dailyStanding.reset();
+    auto keep = [this, asked = m_dailyAsked, answered = std::move(answered)](const DailyStanding& standing) {
+        if (asked != m_dailyAsked)
+            return; // a later ask's answer is the one to keep
+        m_dailyStanding = standing;
+        answered();
+    };
+    if (archive)
+        archive->askDailyStanding(m_dailyAsked.player, m_dailyAsked.day, std::move(keep));
+    else
+        keep(DailyStanding {});
 }
 
 std::optional<Game::Submission> Game::submitBoard()

@@ -66,6 +66,18 @@ public:
         int dailyNumber = 0;
     };
     std::optional<Question> questionBeforeSubmit(bool asksWhenUnfinished) const;
+    // The window's line on the daily board at the clock's time, a fact a line: today's number,
+    // whether the player's result for it is in, the days in a row and the time to the next
+    // daily board. Until the history has answered for this player and day, the number and the
+    // time alone.
+    QString dailyLine() const;
+    // How long the daily line reads as it does: to the clock's next whole minute.
+    int msUntilDailyLineChanges() const;
+    // Whether the history was last asked about another player or another day.
+    bool needsDailyStanding() const { return m_dailyAsked != dailyKey(); }
+    // Asks `archive` where the player stands today; `answered` runs once the answer is kept,
+    // which may be before this returns. A null archive (no history is kept yet) has nothing played.
+    void askDailyStanding(RoundArchive* archive, std::function<void()> answered);
 
     // Submits the board on show: the keeper's word that no game scored it before, the check,
     // the best the board allowed, the record, the history, the result to share, the computer's
@@ -90,6 +102,13 @@ public:
     const std::optional<RoundRecord>& lastSubmitted() const { return m_lastSubmitted; }
 
 private:
+    // A player on a day, as the daily line's standing is about.
+    struct DailyKey {
+        QString player;
+        int day = 0;
+        bool operator==(const DailyKey&) const = default;
+    };
+    DailyKey dailyKey() const;
     RoundArchive* archive() const { return m_archive ? m_archive() : nullptr; }
     // The daily board's number when submitting the board on show would be the day's result; else 0.
     int dailyResultNumber() const;
@@ -103,4 +122,6 @@ private:
     QString m_lastResult;                   // what Copy Result shares
     QString m_lastReview;                   // empty before the first submission
     std::optional<RoundRecord> m_lastSubmitted; // to review it drawn
+    DailyKey m_dailyAsked;                      // the latest ask, the one whose answer is kept
+    std::optional<DailyStanding> m_dailyStanding; // the answer for m_dailyAsked
 };

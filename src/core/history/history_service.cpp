@@ -260,6 +260,24 @@ bool HistoryService::hasDailyResult(const QString& player, int number) const
     return reader.hasDailyResult(player, number);
 }
 
+void HistoryService::askDailyStanding(QObject* context, const QString& player, int today,
+                                      std::function<void(const DailyStanding&)> done)
+{
+    ask(context, [player](HistoryDatabase& history) { return history.dailyResults(player); },
+        [this, player, today, done = std::move(done)](QList<DailyResult> results, const QString& problem) {
+            if (!problem.isEmpty())
+                return;
+            // Read now, on this thread: a round given since the read was asked counts too, and
+            // one both kept and written counts once, as a number kept twice does.
+            for (const PendingRound& kept : pendingRounds()) {
+                if (kept.round.player == player && kept.round.dailyNumber != 0)
+                    results.append({kept.round.dailyNumber, kept.round.roundScore, kept.round.computerScore});
+            }
+            std::stable_sort(results.begin(), results.end(), [](const DailyResult& a, const DailyResult& b) { return a.number < b.number; });
+            done(RoundFigures::dailyStanding(results, today));
+        });
+}
+
 void HistoryService::read(QObject* context, std::function<void(HistoryDatabase&)> work, std::function<void(const QString&)> done)
 {
     post([this, guard = QPointer<QObject>(context), work = std::move(work), done = std::move(done)](Worker& worker) {

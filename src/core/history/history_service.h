@@ -47,6 +47,10 @@ public:
     // Whether `player` has a result for the daily board numbered `number`: a round not yet
     // written counts; the file is asked with a short wait only (no answer: no result).
     bool hasDailyResult(const QString& player, int number) const;
+    // Where `player` stands on the daily board numbered `today`, rounds not yet written
+    // included; `done` gets it on this thread, unless the history cannot be read or `context`
+    // is gone by then.
+    void askDailyStanding(QObject* context, const QString& player, int today, std::function<void(const DailyStanding&)> done);
 
     // Runs `work` on the history's thread; `done` then gets its answer on this thread, with why
     // the history could not be read (empty when it could), unless `context` is gone by then.

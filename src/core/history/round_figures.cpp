@@ -40,6 +40,12 @@ DailyStreak dailyStreak(const QList<DailyResult>& results, int today)
     return streak;
 }
 
+DailyStanding dailyStanding(const QList<DailyResult>& results, int today)
+{
+    const bool isTodayIn = std::any_of(results.begin(), results.end(), [today](const DailyResult& result) { return result.number == today; });
+    return {isTodayIn, dailyStreak(results, today).current};
+}
+
 QList<ScoreBucket> scoreBuckets(const QMap<int, int>& scoreCounts, int mostBuckets)
 {
     QList<ScoreBucket> buckets;

@@ -63,6 +63,14 @@ struct DailyStreak {
     bool operator==(const DailyStreak&) const = default;
 };
 
+// Where a player stands on today's daily board.
+struct DailyStanding {
+    bool isTodayIn {}; // the player's result for today is in
+    int streak {};     // as DailyStreak::current
+
+    bool operator==(const DailyStanding&) const = default;
+};
+
 struct BestWord {
     QString word; // upper case
     int score {};
@@ -94,6 +102,8 @@ QMap<int, int> scoreCounts(const QList<RoundScores>& rounds); // round score -> 
 // `results` in ascending number; `today` the number of today's daily board. A number after
 // today (a result kept while the clock ran ahead) and a number kept twice count no more days.
 DailyStreak dailyStreak(const QList<DailyResult>& results, int today);
+// The same `results` seen from the day numbered `today`.
+DailyStanding dailyStanding(const QList<DailyResult>& results, int today);
 
 // How many rounds go to a point when `rounds` are drawn in at most `mostPoints` (at least 1).
 int roundsPerPoint(int rounds, int mostPoints = kMostPoints);

@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/history/round_figures.h"
 #include "core/history/round_record.h"
 
 #include <QString>
+
+#include <functional>
 
 // Where a finished round goes, and where the daily rule asks whether a day was played: the
 // history, reached through the statistics module, or a stand-in in a test.
@@ -18,4 +21,9 @@ public:
     // Whether `player` has a result for the daily board numbered `number`: a round not yet
     // written counts; false while the history cannot be read at a glance.
     virtual bool hasDailyResult(const QString& player, int number) = 0;
+
+    // Asks where `player` stands on the daily board numbered `today`, rounds not yet written
+    // included; returns at once, and `done` gets the answer on the window's thread, or never
+    // while the history cannot be read.
+    virtual void askDailyStanding(const QString& player, int today, std::function<void(const DailyStanding&)> done) = 0;
 };

@@ -46,6 +46,7 @@
 #include <QMainWindow>
 #include <QPlainTextEdit>
 #include <QSettings>
+#include <QTimer>
 
 #include <utility>
 
@@ -59,12 +60,23 @@ void putOnClipboard(const Game::Copied& copied)
     myPrintf("%s", qUtf8Printable(copied.said));
 }
 
+// Whether this machine keeps a history, known without opening it.
+bool isHistoryKept()
+{
+    const QString path = historyFilePath();
+    return QFile::exists(path) || QFile::exists(pendingRoundsPath(path));
+}
+
 } // namespace
 
 AppDelegate::AppDelegate(QObject* parent)
     : QObject(parent)
     , _window(loadMainWindow())
+    , m_dailyLineTimer(new QTimer(this))
 {
+    m_dailyLineTimer->setObjectName(QStringLiteral("dailyLineTimer"));
+    m_dailyLineTimer->setSingleShot(true);
+    connect(m_dailyLineTimer, &QTimer::timeout, this, &AppDelegate::showDailyLine);
     takeOutlets();
     connectActions();
     // Before the window shows, so that it opens at its size.
@@ -100,6 +112,7 @@ void AppDelegate::setWindow(std::unique_ptr<QMainWindow> window)
     if (oldStats && statsField)
         showStatsText(statsField, oldStats->text());
     moveBoardInto(_window->centralWidget());
+    showDailyLine();
 }
 
 // Everything else reaches the window's controls through the outlets.
@@ -115,6 +128,7 @@ void AppDelegate::takeOutlets()
     outlet(statsField, "statsField");
     outlet(newUserName, "newUserName");
     outlet(roundOutcome, "roundOutcome");
+    outlet(dailyLine, "dailyLine");
     for (QLabel* score : {theScore, compScore}) {
         if (score)
             setZoomedFont(score, boardFont());
@@ -292,6 +306,29 @@ void AppDelegate::giveHint()
         announce(hint.said);
 }
 
+void AppDelegate::showDailyLine()
+{
+    if (m_dailyHistory == DailyHistory::Readable && m_game.needsDailyStanding())
+        askDailyStanding();
+    if (dailyLine) {
+        dailyLine->setText(m_game.dailyLine());
+        dailyLine->setAccessibleDescription(dailyLine->text());
+    }
+    m_dailyLineTimer->start(m_game.msUntilDailyLineChanges());
+}
+
+void AppDelegate::askDailyStanding()
+{
+    const bool isKept = m_roundBook || isHistoryKept();
+    RoundBook* book = isKept ? roundBook() : nullptr;
+    // One that cannot be loaded has been told of, and is not tried again for the line.
+    if (isKept && !book) {
+        m_dailyHistory = DailyHistory::Unreachable;
+        return;
+    }
+    m_game.askDailyStanding(book, [this] { showDailyLine(); });
+}
+
 void AppDelegate::copyBoardCode()
 {
     putOnClipboard(m_game.boardCodeToCopy());
@@ -368,7 +405,7 @@ void AppDelegate::ChangeUser(QObject* /*sender*/)
 {
     const NameChange change = changePlayer(newUserName->text());
     if (change.outcome == NameOutcome::Changed)
-        updateStatsDisplay();
+        updateStatsDisplay(), showDailyLine();
     if (change.outcome != NameOutcome::Ignored)
         myPrintf("%s\n", qUtf8Printable(change.sentence));
     if (change.outcome == NameOutcome::Changed)
@@ -398,6 +435,8 @@ void AppDelegate::submitBoard()
     if (!round)
         return;
     announce(roundSummary(round->yours, round->computers) + tr(" A new puzzle is dealt."));
+    if (m_roundBook) // which the round went to
+        askDailyStanding();
     if (roundOutcome) {
         roundOutcome->setText(round->outcome);
         qApp->installEventFilter(this);
@@ -415,6 +454,12 @@ bool AppDelegate::eventFilter(QObject* watched, QEvent* event)
     if (watched == _window.get() && type == QEvent::ApplicationPaletteChange) {
         QSettings settings(preferencesFilePath(), QSettings::IniFormat);
         applyWordColours(loadPreferences(settings).wordColours);
+    }
+    // The line's first text, in a font nothing else shows at launch, and the history behind it
+    // wait for the window's first paint, which is on screen when the next event is handled.
+    if (watched == _window.get() && type == QEvent::Paint && m_dailyHistory == DailyHistory::AfterPaint) {
+        m_dailyHistory = DailyHistory::Readable;
+        QTimer::singleShot(0, this, &AppDelegate::showDailyLine);
     }
     if (roundOutcome && (type == QEvent::KeyPress || type == QEvent::ShortcutOverride || type == QEvent::MouseButtonPress)) {
         roundOutcome->clear();

@@ -19,6 +19,7 @@ class QLabel;
 class QLineEdit;
 class QMainWindow;
 class QPlainTextEdit;
+class QTimer;
 class QString;
 class BoardKeeper;
 class RoundBook;
@@ -116,6 +117,7 @@ public:
     QLabel* statsField = nullptr;         // the player's statistics, nine lines
     QLineEdit* newUserName = nullptr;     // the name typed to change player
     QLabel* roundOutcome = nullptr;       // the last round's outcome, until the player goes on
+    QLabel* dailyLine = nullptr;          // today's daily board, the player's standing on it, the time to the next
 
 protected:
     // Clears the round's outcome at the player's next key or click; a desktop that turns dark
@@ -135,6 +137,11 @@ private:
     void teachNewPlayer();
     // Submit's steps, once any question before them is answered.
     void submitBoard();
+    // Shows the daily line and sets the timer to its next change; a new player or day is asked
+    // of the history, once it may be read.
+    void showDailyLine();
+    // Asks the history, loading it only where one is kept, where the player stands today.
+    void askDailyStanding();
 
     std::unique_ptr<QMainWindow> _window;
     QPointer<WordView> m_words; // the window's, and gone with it
@@ -147,5 +154,10 @@ private:
     QString m_launchCode;
     bool m_launchDaily = false;
     bool m_teachesNewPlayers = true;
+    QTimer* m_dailyLineTimer = nullptr; // single-shot, to the daily line's next change
+    // When the daily line may be shown and read the history: not before the window is first
+    // painted, so that the launch shows the board no later, nor again once it cannot be loaded.
+    enum class DailyHistory { AfterPaint, Readable, Unreachable };
+    DailyHistory m_dailyHistory = DailyHistory::AfterPaint;
     bool m_hasReportedUnsavedPreferences = false; // said once a run, like every other file's failure
 };

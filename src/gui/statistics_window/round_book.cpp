@@ -29,6 +29,11 @@ public:
 
     bool hasDailyResult(const QString& player, int number) override { return m_history.hasDailyResult(player, number); }
 
+    void askDailyStanding(const QString& player, int today, std::function<void(const DailyStanding&)> done) override
+    {
+        m_history.askDailyStanding(&m_history, player, today, std::move(done));
+    }
+
     void showStatistics(const QString& player, QWidget* parent) override
     {
         m_windows.removeAll(nullptr);

@@ -24,9 +24,42 @@ using GameTest = RoundTest;
 struct FakeArchive : RoundArchive {
     void recordRound(const RoundRecord& round) override { rounds.push_back(round); }
     bool hasDailyResult(const QString&, int number) override { return played.count(number) != 0; }
+    void askDailyStanding(const QString& player, int day, std::function<void(const DailyStanding&)> done) override { asked = player + '#' + QString::number(day), answer = done; }
     std::vector<RoundRecord> rounds;
     std::set<int> played;
+    QString asked;
+    std::function<void(const DailyStanding&)> answer; // the history's answer, when the test gives it
 };
+
+// The daily line from the clock and the history's latest answer, which holds for its player and day only;
+// the time to the next board is rounded up to whole minutes, and the line turns at the next whole minute.
+TEST_F(GameTest, TheDailyLineTellsTheDayTheStandingAndTheTimeToTheNextBoard)
+{
+    QDateTime now;
+    Game game;
+    game.setClock([&now] { return now; });
+    std::strcpy(gUserName, "ada");
+    const struct { QDateTime at; std::optional<DailyStanding> answer; const char* line; int msToChange; } rows[] = {
+        {{{2026, 12, 7}, {18, 48}, Qt::UTC}, DailyStanding {true, 4}, "Daily #341\ntoday's result is in\nstreak 4 days\nnext in 5 h 12 min", 60000},
+        {{{2026, 12, 7}, {23, 59, 30}, Qt::UTC}, DailyStanding {false, 1}, "Daily #341\ntoday's board to play\nstreak 1 day\nnext in 1 min", 30000},
+        {{{2026, 12, 7}, {12, 0, 0, 1}, Qt::UTC}, std::nullopt, "Daily #341\nnext in 12 h", 59999}, // no answer yet
+        {{{2025, 12, 30}, {0, 0}, Qt::UTC}, DailyStanding {}, "No daily board yet\nDaily #1 in 2 days", 60000},
+    };
+    FakeArchive archive;
+    for (const auto& row : rows) {
+        now = row.at, game.askDailyStanding(&archive, [] {}), row.answer ? archive.answer(*row.answer) : void();
+        EXPECT_EQ(game.dailyLine(), row.line);
+        EXPECT_EQ(game.msUntilDailyLineChanges(), row.msToChange);
+    }
+    now = QDateTime({2026, 12, 7}, {23, 59, 50}, Qt::UTC), game.askDailyStanding(&archive, [] {});
+    const auto answerAda = std::exchange(archive.answer, {});
+    now = now.addSecs(20), std::strcpy(gUserName, "bo"); // past midnight, another player
+    game.askDailyStanding(&archive, [] {}), answerAda({true, 9}); // the earlier ask's answer comes too late
+    EXPECT_EQ(archive.asked, "bo#342");
+    EXPECT_EQ(game.dailyLine(), "Daily #342\nnext in 24 h");
+    game.askDailyStanding(nullptr, [] {}); // no history kept: nothing played
+    EXPECT_EQ(game.dailyLine(), "Daily #342\ntoday's board to play\nno streak\nnext in 24 h");
+}
 
 TEST_F(GameTest, TheDailyBoardIsNumberedFromItsFirstDayAndNoneComesBefore)
 {

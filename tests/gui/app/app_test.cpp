@@ -22,6 +22,9 @@
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QRegularExpression>
+#include <QTimer>
+
+#include <span>
 
 namespace {
 
@@ -333,6 +336,27 @@ TEST_F(AppTest, TheHowToPlayCardTeachesEachPlayerOnce)
     ASSERT_TRUE((press("actionHowToPlay"), card())) << "not in the Help menu";
     QTest::mouseClick(card(), Qt::LeftButton);
     EXPECT_FALSE(card()->isVisible()) << "a click left it open";
+}
+
+// The daily line turns at the clock's next minute; a day's result shows once submitted, and keeps the streak past midnight.
+TEST_F(AppTest, TheDailyLineFollowsTheDaysResultAndTheClockPastMidnight)
+{
+    QDateTime now({2026, 12, 7}, {23, 59, 30}, Qt::UTC);
+    m_clock = [&now] { return now; };
+    launch("daily");
+    const QLabel* line = m_game->dailyLine;
+    const auto shows = [line](const char* text) { return QTest::qWaitFor([&] { return line->text() == text; }, 30000); };
+    auto* timer = m_game->findChild<QTimer*>("dailyLineTimer");
+    EXPECT_TRUE(shows("Daily #341\ntoday's board to play\nno streak\nnext in 1 min"));
+    EXPECT_TRUE(timer->isActive() && timer->interval() == 30000);
+    EXPECT_TRUE(line->accessibleDescription() == line->text() && line->isVisible() && line->sizeHint().height() <= line->height());
+    for (const GridCell& cell : std::span(&gGrid[0][0], gGridSize * gGridSize)) // a full board, which nothing asks about before it is submitted
+        cell.field && cell.editable ? cell.field->setText("A") : void();
+    press("submitButton");
+    EXPECT_TRUE(shows("Daily #341\ntoday's result is in\nstreak 1 day\nnext in 1 min"));
+    now = now.addSecs(40), QMetaObject::invokeMethod(timer, "timeout"); // past midnight
+    EXPECT_TRUE(shows("Daily #342\ntoday's board to play\nstreak 1 day\nnext in 24 h"));
+    EXPECT_EQ(timer->interval(), 50000);
 }
 
 // Rounds on the worked example, whose computer scores 47 and whose board allows 107.

@@ -130,6 +130,7 @@ TEST_F(KeptBoardTest, PreferencesChosenInTheDialogAreSavedApartAndRecolourTheBoa
     EXPECT_EQ(textColor(fieldAt(0, 0)), dark.nonWord) << "a letter of a non-word on a dark desktop";
     EXPECT_EQ(fieldAt(0, 0)->palette().color(QPalette::Base), dark.cell) << "a cell on a dark desktop";
     EXPECT_EQ(textColor(fieldAt(1, 0)), dark.fixedText) << "a fixed letter on a dark desktop";
+    EXPECT_GE(contrastRatio(m_game->dailyLine->palette().color(QPalette::WindowText), dark.panel), 4.5) << "the daily line on a dark desktop";
     const QLabel* points = m_game->window()->findChild<QLabel*>("slotPoints4"); // every word checked has its points, not only the first
     EXPECT_EQ(points->palette().color(QPalette::WindowText), dark.inputText) << "a word's points on a dark desktop";
     EXPECT_EQ(points->text(), "5: +9");
