@@ -2,7 +2,7 @@
 #include "gui/board_view/my_text_field.h"
 
 #include "gui/board_view/arrow_navigation.h"
-#include "gui/board_view/fixed_cell_accessible.h"
+#include "gui/board_view/cell_accessible.h"
 #include "gui/board_view/key_codes.h"
 #include "gui/board_view/grid.h"
 #include "gui/look/window_handle.h"
@@ -56,7 +56,7 @@ QString lastCharacterUpperCased(const QString& text)
 myTextField::myTextField(QWidget* parent)
     : QLineEdit(parent)
 {
-    static const bool factoryInstalled = (QAccessible::installFactory(accessibleFixedCell), true);
+    static const bool factoryInstalled = (QAccessible::installFactory(accessibleCell), true);
     Q_UNUSED(factoryInstalled);
     connect(this, &QLineEdit::textEdited, this, &myTextField::textDidChange);
 }
