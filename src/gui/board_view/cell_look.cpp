@@ -57,9 +57,9 @@ void describeVerdict(QLineEdit* field, Verdict verdict, std::optional<int> point
         description = QStringLiteral("Checked: not part of a word");
         break;
     }
-    // Told after the verdict, as a sentence of its own.
+    // Told after the verdict, as a sentence of its own; a fixed cell has no verdict to follow.
     if (points)
-        description += QStringLiteral(". Points: %1.").arg(*points);
+        description += (description.isEmpty() ? QStringLiteral("Points: %1.") : QStringLiteral(". Points: %1.")).arg(*points);
     field->setAccessibleDescription(description);
 }
 
