@@ -5,7 +5,7 @@
 #include "core/round/game_model.h"
 #include "gui/board_view/arrow_navigation.h"
 #include "gui/board_view/cell_look.h"
-#include "gui/board_view/fixed_cell_accessible.h"
+#include "gui/board_view/cell_accessible.h"
 #include "gui/board_view/key_codes.h"
 #include "gui/board_view/grid.h"
 #include "gui/look/window_handle.h"
@@ -117,7 +117,7 @@ QString lastCharacterUpperCased(const QString& text)
 myTextField::myTextField(QWidget* parent)
     : QLineEdit(parent)
 {
-    static const bool factoryInstalled = (QAccessible::installFactory(accessibleFixedCell), true);
+    static const bool factoryInstalled = (QAccessible::installFactory(accessibleCell), true);
     Q_UNUSED(factoryInstalled);
     connect(this, &QLineEdit::textEdited, this, &myTextField::textDidChange);
 }
