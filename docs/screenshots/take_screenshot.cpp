@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// take_screenshot OUT.png standard|safe light|dark [check|submit|review [ZOOM]]: launches the
-// game over the settings and data folders it is given in XDG_CONFIG_HOME and XDG_DATA_HOME, at
-// ZOOM percent (100 unless given), fills the first word rightly and the second wrongly, checks
-// the board (or submits it) and saves a picture of the window, or of the Round Review that
-// follows the submitted round.
+// take_screenshot OUT.png standard|safe light|dark [check|submit|review|card|question|hint [ZOOM]]:
+// launches the game over the settings and data folders it is given in XDG_CONFIG_HOME and
+// XDG_DATA_HOME, at ZOOM percent (100 unless given), fills the first word rightly and the second
+// wrongly, checks the board (or submits it) and saves a picture of the window, or of the Round
+// Review that follows the submitted round. "card" pictures the first launch's How to Play card
+// over the window, "question" the question before an unfinished board is submitted, and "hint"
+// a round submitted after two hints.
 #include "gui/app/app_delegate.h"
 #include "gui/board_view/grid.h"
 #include "core/round/game_model.h"
@@ -11,6 +13,8 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDialog>
+#include <QPainter>
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QSettings>
@@ -45,12 +49,24 @@ void typeWord(const PlacedWord& word, bool rightly)
     }
 }
 
+// The window with `dialog` over its middle, as the desktop shows a window-modal box.
+QPixmap withDialog(QWidget* window, QWidget* dialog)
+{
+    QPixmap picture = window->grab();
+    if (dialog) {
+        const QPixmap box = dialog->grab();
+        QPainter painter(&picture);
+        painter.drawPixmap((picture.width() - box.width()) / 2, (picture.height() - box.height()) / 3, box);
+    }
+    return picture;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
     if (argc < 4 || argc > 6) {
-        std::fprintf(stderr, "usage: %s OUT.png standard|safe light|dark [check|submit|review [ZOOM]]\n", argv[0]);
+        std::fprintf(stderr, "usage: %s OUT.png standard|safe light|dark [check|submit|review|card|question|hint [ZOOM]]\n", argv[0]);
         return 2;
     }
     QApplication application(argc, argv);
@@ -60,6 +76,8 @@ int main(int argc, char** argv)
     Preferences preferences;
     preferences.wordColours = std::strcmp(argv[2], "safe") == 0 ? WordColours::ColourBlindSafe : WordColours::Standard;
     preferences.zoomPercent = argc == 6 ? std::atoi(argv[5]) : 100;
+    const QByteArray shown = argc >= 5 ? argv[4] : "check";
+    preferences.asksBeforeUnfinishedSubmit = shown == "question";
     savePreferences(settings, preferences);
 
     AppDelegate game;
@@ -67,12 +85,29 @@ int main(int argc, char** argv)
     game.applicationDidFinishLaunching(nullptr);
     if (!gameModel().board())
         return 1;
+    QApplication::processEvents();
+    auto* card = game.window()->findChild<QDialog*>(QStringLiteral("howToPlayCard"));
+    if (shown == "card")
+        return withDialog(game.window(), card).save(QString::fromLocal8Bit(argv[1])) ? 0 : 1;
+    if (card)
+        card->close();
     typeWord(gameModel().board()->words[0], true);
-    typeWord(gameModel().board()->words[1], false);
-    const QByteArray shown = argc >= 5 ? argv[4] : "check";
+    if (shown == "hint") {
+        gGrid[gameModel().board()->words[2].place.cell(0).x][gameModel().board()->words[2].place.cell(0).y].field->setFocus();
+        for (int i = 0; i < 2; ++i)
+            game.window()->findChild<QAction*>(QStringLiteral("actionHint"))->trigger();
+    } else {
+        typeWord(gameModel().board()->words[1], false);
+    }
     game.window()->findChild<QAction*>(QStringLiteral("actionCheckAllWords"))->trigger();
     if (shown != "check")
         game.window()->findChild<QAction*>(QStringLiteral("actionSubmit"))->trigger();
+    QApplication::processEvents();
+    if (shown == "question")
+        return withDialog(game.window(), game.window()->findChild<QDialog*>(QStringLiteral("submitQuestion")))
+                       .save(QString::fromLocal8Bit(argv[1]))
+            ? 0
+            : 1;
     if (shown == "review")
         game.window()->findChild<QAction*>(QStringLiteral("actionRoundReview"))->trigger();
     QApplication::processEvents();
