@@ -26,6 +26,7 @@
 #include "gui/board_view/board_layout.h"
 #include "gui/board_view/board_reading.h"
 #include "gui/board_view/grid.h"
+#include "gui/board_view/key_codes.h"
 #include "gui/board_view/my_text_field.h"
 #include "gui/board_view/word_view.h"
 #include "gui/look/announcement.h"
@@ -42,6 +43,7 @@
 #include <QClipboard>
 #include <QEvent>
 #include <QFile>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMainWindow>
 #include <QPlainTextEdit>
@@ -66,6 +68,21 @@ bool isHistoryKept()
     const QString path = historyFilePath();
     return QFile::exists(path) || QFile::exists(pendingRoundsPath(path));
 }
+
+// On X11 a line edit takes Ctrl+K (delete to the end) and Ctrl+D (delete a character) for its
+// own, so Check All Words and Daily Board would not answer from the word or the name field. A
+// one-line field has the clipboard and undo keys to keep; the game's shortcuts go first.
+class ShortcutsFirst : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        return (event->type() == QEvent::ShortcutOverride && leavesToShortcuts(static_cast<QKeyEvent*>(event)))
+            || QObject::eventFilter(watched, event);
+    }
+};
 
 } // namespace
 
@@ -129,6 +146,10 @@ void AppDelegate::takeOutlets()
     outlet(newUserName, "newUserName");
     outlet(roundOutcome, "roundOutcome");
     outlet(dailyLine, "dailyLine");
+    for (QLineEdit* field : {theWord, newUserName}) {
+        if (field)
+            field->installEventFilter(new ShortcutsFirst(field));
+    }
     for (QLabel* score : {theScore, compScore}) {
         if (score)
             setZoomedFont(score, boardFont());
