@@ -16,7 +16,6 @@
 #include <QFrame>
 #include <QLabel>
 #include <QMainWindow>
-#include <QMap>
 #include <QPointF>
 #include <QPointer>
 #include <QSizeF>
@@ -73,7 +72,6 @@ private:
         cell.field.reset(field);
         setZoomedFont(field, m_font);
         field->setAlignment(Qt::AlignCenter);
-        field->setAccessibleName(QStringLiteral("Row %1, column %2").arg(at.y + 1).arg(at.x + 1));
         // The cell reports its text; the model takes the letter and the cell is painted anew.
         // (The field's text now, not the signal's: a change made while one is announced is
         // announced first.)
@@ -91,7 +89,6 @@ private:
         const char shown = static_cast<char>(std::toupper(static_cast<unsigned char>(letter)));
         cell.field->setText(QString::fromLatin1(&shown, 1));
         cell.field->setReadOnly(true);
-        cell.field->setAccessibleName(QStringLiteral("Row %1, column %2, fixed letter %3").arg(at.y + 1).arg(at.x + 1).arg(QChar(shown)));
     }
 
     // A word that begins where another already begins (only at (0, 0), when word 0 starts
@@ -126,17 +123,9 @@ QString cellName(BoardCell cell)
     return QStringLiteral("row %1, column %2").arg(cell.y + 1).arg(cell.x + 1);
 }
 
-// As a crossword tells a screen reader: the cell that starts a word says which and how long,
-// and only that cell, so that the others stay short to hear. It shows the word's number too.
-void nameWordStarts(const ChainPlacements& words)
+// A word's number, printed in its first cell as a crossword prints it.
+void numberWordStarts(const ChainPlacements& words)
 {
-    QMap<QPair<int32_t, int32_t>, QStringList> starts;
-    for (int i = 0; i < kWordCount; ++i)
-        starts[{words[i].start.x, words[i].start.y}] << wordName(words, i);
-    for (auto it = starts.cbegin(); it != starts.cend(); ++it) {
-        QLineEdit* field = gGrid[it.key().first][it.key().second].field.get();
-        field->setAccessibleName(QStringLiteral("%1, %2, %3 letters").arg(field->accessibleName(), it->join(QStringLiteral(" and "))).arg(kWordLength));
-    }
     for (const StartNumbers& start : wordStartNumbers(words)) {
         if (auto* field = qobject_cast<myTextField*>(gGrid[start.cell.x][start.cell.y].field.get()))
             field->setWordNumbers(start.numbers);
@@ -270,7 +259,7 @@ void layOutBoard(const BoardState& board, QMainWindow* window)
         return;
     BoardBuilder(board).build();
     const ChainPlacements words = placementsOf(board);
-    nameWordStarts(words);
+    numberWordStarts(words);
     placeFields(window);
     if (auto* panel = window ? window->findChild<QFrame*>(QStringLiteral("boardArea")) : nullptr)
         panel->setAccessibleDescription(boardDescription(words));

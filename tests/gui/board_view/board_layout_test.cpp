@@ -40,9 +40,8 @@ TEST_F(BoardLayoutTest, BoardsAreLaidOutCellForCellWithTheirWordStartsAndReplace
     }
     EXPECT_EQ(textColor(fieldAt(0, 0)), kInputTextColour);
     EXPECT_EQ(fieldAt(0, 0)->palette().color(QPalette::Base), kCellBackground);
-    // Only the cell that starts a word says so.
-    for (const auto& [x, y, name] : {std::tuple(1, 0, "Row 1, column 2, fixed letter A, down word 2, 6 letters"),
-                                     {3, 8, "Row 9, column 4, across word 5, 6 letters"}, {4, 8, "Row 9, column 5"}})
+    // Named for a screen reader as core/board's cellSpeech says.
+    for (const auto& [x, y, name] : {std::tuple(1, 0, "given, 2 down, 6 letters"), {3, 8, "blank, 5 across, 6 letters"}, {4, 8, "blank"}})
         EXPECT_EQ(fieldAt(x, y)->accessibleName(), name);
     QFrame panel(board.window()->centralWidget()); // the board's frame: a word's points show within it, by its last cell
     panel.setObjectName("boardArea");
@@ -69,7 +68,7 @@ TEST_F(BoardLayoutTest, BoardsAreLaidOutCellForCellWithTheirWordStartsAndReplace
         EXPECT_EQ(fieldAt(x, y)->wordNumbers(), numbers) << x << "," << y;
     gameModel().applyCheck({true, true, true, true, true}, {0, 0, 0, 12, 11}, 23);
     EXPECT_EQ(pointsShown(3) + " " + pointsShown(4), "4: +12 5: +11");
-    EXPECT_EQ(fieldAt(5, 8)->accessibleDescription(), "Points: 12 for down word 4; 11 for across word 5.");
+    EXPECT_EQ(fieldAt(5, 8)->accessibleDescription(), "Row 9, column 6, in 4 down and 5 across. Points: 12 for down word 4; 11 for across word 5.");
 }
 
 } // namespace
