@@ -74,6 +74,23 @@ CellSpeech cellSpeech(const ChainPlacements& words, BoardCell cell, bool isGiven
     return {name.join(QStringLiteral(", ")), description};
 }
 
+QString boardSummary(const BoardState& board)
+{
+    const ChainPlacements words = placementsOf(board);
+    const auto where = [](BoardCell cell) { return QStringLiteral("row %1, column %2").arg(cell.y + 1).arg(cell.x + 1); };
+    QStringList starts;
+    for (int i = 0; i < kWordCount; ++i)
+        starts << QStringLiteral("%1 from %2").arg(shortWordName(words, i), where(words[i].start));
+    QStringList given;
+    const std::vector<BoardCell> crossings = crossingCells(board);
+    for (int i = 0; i < static_cast<int>(crossings.size()); ++i)
+        given << QStringLiteral("%1 at %2").arg(board.words[i].letters.at(words[i].indexOf(crossings[i])).toUpper(), where(crossings[i]));
+    return QStringLiteral("%1 words of %2 letters: %3. Given letters: %4.")
+        .arg(kWordCount)
+        .arg(kWordLength)
+        .arg(starts.join(QStringLiteral("; ")), given.join(QStringLiteral("; ")));
+}
+
 QString pointsCaption(int word, int points)
 {
     return QStringLiteral("%1: %2").arg(wordNumber(word)).arg(points > 0 ? QStringLiteral("+%1").arg(points) : QStringLiteral("0"));

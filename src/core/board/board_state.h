@@ -76,3 +76,7 @@ struct CellSpeech {
     bool operator==(const CellSpeech&) const = default;
 };
 CellSpeech cellSpeech(const ChainPlacements& words, BoardCell cell, bool isGiven, bool isBlank);
+
+// What a screen reader hears of the board as a whole: "5 words of 6 letters: 1 across from
+// row 1, column 1; ... Given letters: A at row 1, column 2; ...". The words must chain.
+QString boardSummary(const BoardState& board);

@@ -118,11 +118,6 @@ private:
     QFont m_font;
 };
 
-QString cellName(BoardCell cell)
-{
-    return QStringLiteral("row %1, column %2").arg(cell.y + 1).arg(cell.x + 1);
-}
-
 // A word's number, printed in its first cell as a crossword prints it.
 void numberWordStarts(const ChainPlacements& words)
 {
@@ -130,25 +125,6 @@ void numberWordStarts(const ChainPlacements& words)
         if (auto* field = qobject_cast<myTextField*>(gGrid[start.cell.x][start.cell.y].field.get()))
             field->setWordNumbers(start.numbers);
     }
-}
-
-// What a screen reader hears of the board as a whole: its words and its fixed letters.
-QString boardDescription(const ChainPlacements& words)
-{
-    QStringList starts;
-    for (int i = 0; i < kWordCount; ++i)
-        starts << QStringLiteral("%1 from %2").arg(wordName(words, i), cellName(words[i].start));
-    QStringList fixed;
-    for (int32_t x = 0; x < gGridSize; ++x) {
-        for (int32_t y = 0; y < gGridSize; ++y) {
-            if (gGrid[x][y].field && !gGrid[x][y].editable)
-                fixed << QStringLiteral("%1 at %2").arg(gGrid[x][y].field->text(), cellName({x, y}));
-        }
-    }
-    return QStringLiteral("%1 words of %2 letters: %3. Fixed letters: %4.")
-        .arg(kWordCount)
-        .arg(kWordLength)
-        .arg(starts.join(QStringLiteral("; ")), fixed.join(QStringLiteral("; ")));
 }
 
 // The board's frames are reckoned from the bottom left with y growing upward; this is the
@@ -159,22 +135,31 @@ void setFrame(QWidget* field, QPointF bottomLeftOrigin, QSizeF size, int content
     placeZoomed(field, QRectF(topLeft, size).toRect());
 }
 
+// The board's panel holds the cells, so that a screen reader finds them within the board it
+// describes; without one (a bare window) the content view does.
+QWidget* cellHolder(QWidget* contentView)
+{
+    QWidget* panel = contentView ? contentView->findChild<QFrame*>(QStringLiteral("boardArea")) : nullptr;
+    return panel ? panel : contentView;
+}
+
 void placeFields(QMainWindow* window)
 {
     QWidget* contentView = window ? window->centralWidget() : nullptr;
+    QWidget* holder = cellHolder(contentView);
     for (int32_t x = 0; x < gGridSize; ++x) {
         for (int32_t y = 0; y < gGridSize; ++y) {
             QLineEdit* field = gGrid[x][y].field.get();
             if (!field)
                 continue;
+            if (holder)
+                field->setParent(holder); // first, for the frame is reckoned in the content view
             const int contentHeight = contentView ? contentView->height() : 0;
             const int windowHeight = contentView ? contentHeight + kTitleBarAllowance : 0;
             const QPointF origin(kCellPitch * x + kBoardLeft, windowHeight - (kCellPitch * y + kBoardTopFromWindowTop));
             setFrame(field, origin, QSizeF(kCellSize, kCellSize), contentHeight);
-            if (contentView) {
-                field->setParent(contentView);
+            if (holder)
                 field->show();
-            }
         }
     }
 }
@@ -252,6 +237,20 @@ void showWordPoints(QWidget* contentView)
     }
 }
 
+void moveCellsOnto(QWidget* contentView)
+{
+    QWidget* holder = cellHolder(contentView);
+    for (const auto& column : gGrid) {
+        for (const GridCell& cell : column) {
+            if (cell.field && holder) {
+                cell.field->setParent(holder);
+                placeZoomed(cell.field.get(), geometryAt100(cell.field.get()));
+                cell.field->show();
+            }
+        }
+    }
+}
+
 void layOutBoard(const BoardState& board, QMainWindow* window)
 {
     clearBoard();
@@ -261,8 +260,13 @@ void layOutBoard(const BoardState& board, QMainWindow* window)
     const ChainPlacements words = placementsOf(board);
     numberWordStarts(words);
     placeFields(window);
-    if (auto* panel = window ? window->findChild<QFrame*>(QStringLiteral("boardArea")) : nullptr)
-        panel->setAccessibleDescription(boardDescription(words));
+    // The summary is the board's name as well: a reader speaks the names of what the focus
+    // enters, and no description.
+    if (auto* panel = window ? window->findChild<QFrame*>(QStringLiteral("boardArea")) : nullptr) {
+        const QString summary = boardSummary(board);
+        panel->setAccessibleName(QStringLiteral("Puzzle board. %1").arg(summary));
+        panel->setAccessibleDescription(summary);
+    }
     const QPointer<QWidget> contentView = window ? window->centralWidget() : nullptr;
     gameModel().setPointsListener([contentView] {
         paintBoard();
