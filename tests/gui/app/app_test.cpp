@@ -24,6 +24,8 @@
 #include <QRegularExpression>
 #include <QTimer>
 
+#include <functional>
+
 #include <span>
 
 namespace {
@@ -96,7 +98,7 @@ TEST_F(AppTest, ControlsNameTheirKeysInTooltipsAndTheHelpListsEveryKey)
     EXPECT_EQ(QApplication::focusWidget(), m_game->newUserName);
 }
 
-// Only the board code's dialog stops play, and asks for it; each help box has its own title and text, shown as rich text.
+// Only the board code's dialog stops play, and asks for it; each help box has its own title and text, shown as rich text; every control is named.
 TEST_F(AppTest, EachDialogHasItsTitleAndTextAndOnlyTheBoardCodeDialogIsModal)
 {
     launch();
@@ -115,6 +117,35 @@ TEST_F(AppTest, EachDialogHasItsTitleAndTextAndOnlyTheBoardCodeDialogIsModal)
     EXPECT_EQ(boxes, QStringList({"Statistics", "aboutBox About Sixfold <p><b>Sixf", "boardCodeDialog modal Play Board Code Board code",
                                   "howToPlayCard How to Play", "keyboardShortcutsBox Keyboard Shortcuts <table cel",
                                   "preferencesDialog Preferences", "roundReview Round Review Submit a r"}));
+
+    // As a screen reader finds them: every control the keyboard reaches named, by its label
+    // where it has one, and no description that opens with a stray separator.
+    QStringList faults;
+    const std::function<void(QAccessibleInterface*)> walk = [&](QAccessibleInterface* item) {
+        const QString name = item->text(QAccessible::Name), description = item->text(QAccessible::Description);
+        const auto* widget = qobject_cast<const QWidget*>(item->object());
+        const QString what = widget ? widget->metaObject()->className() + QString(" in ") + widget->window()->windowTitle() : name;
+        // A combo box's list, a popup, is named by the box.
+        const bool isTabStop = widget && (widget->focusPolicy() & Qt::TabFocus) && widget->window()->windowType() != Qt::Popup;
+        if (isTabStop && name.trimmed().isEmpty())
+            faults << what + " has no name";
+        if (!description.isEmpty() && description.at(0).isPunct())
+            faults << what + " is described as " + description;
+        for (int i = 0; i < item->childCount(); ++i)
+            walk(item->child(i));
+    };
+    QList<QWidget*> windows {m_game->window()};
+    for (QDialog* box : m_game->window()->findChildren<QDialog*>())
+        windows << box;
+    for (QWidget* window : windows) {
+        walk(QAccessible::queryAccessibleInterface(window));
+        for (const QLabel* label : window->findChildren<QLabel*>()) {
+            const QString shown = QString(label->text()).remove('&').remove(QRegularExpression(":$"));
+            if (label->buddy() && !QAccessible::queryAccessibleInterface(label->buddy())->text(QAccessible::Name).startsWith(shown))
+                faults << label->buddy()->objectName() + " is not named " + shown;
+        }
+    }
+    EXPECT_EQ(faults, QStringList());
 }
 
 TEST_F(AppTest, AHistoryThatCannotOpenIsToldWhenTheStatisticsFirstReadIt)
