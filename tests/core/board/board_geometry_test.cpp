@@ -79,21 +79,12 @@ TEST(BoardGeometryTest, PointsSitBesideEachLastCellClearOfTheBoard)
 TEST(BoardGeometryTest, CellsAreSpokenByTheirStateAndTheWordsStartingThere)
 {
     const ChainPlacements words = placeChain({0, 0, 5}); // words 1 and 2 start at (0, 0)
-    const struct {
-        BoardCell cell;
-        bool isGiven, isBlank;
-        const char* name;
-        const char* description;
-    } cases[] = {
-        {{0, 0}, true, false, "given, 1 across and 2 down, 6 letters", "Row 1, column 1, in 1 across and 2 down"},
-        {{1, 0}, false, true, "blank", "Row 1, column 2, in 1 across"},
-        {{2, 0}, false, false, "letter", "Row 1, column 3, in 1 across"},
-        {{0, 8}, false, true, "blank, 5 across, 6 letters", "Row 9, column 1, in 5 across"},
-        {{0, 8}, false, false, "5 across, 6 letters", "Row 9, column 1, in 5 across"},
-        {{5, 8}, true, false, "given", "Row 9, column 6, in 4 down and 5 across"},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(cellSpeech(words, c.cell, c.isGiven, c.isBlank), (CellSpeech {c.name, c.description})) << c.cell.x << "," << c.cell.y;
+    for (const auto& [x, y, isGiven, isBlank, name, description] :
+         {std::tuple(0, 0, true, false, "given, 1 across and 2 down, 6 letters", "Row 1, column 1, in 1 across and 2 down"),
+          {1, 0, false, true, "blank", "Row 1, column 2, in 1 across"}, {2, 0, false, false, "letter", "Row 1, column 3, in 1 across"},
+          {0, 8, false, true, "blank, 5 across, 6 letters", "Row 9, column 1, in 5 across"},
+          {0, 8, false, false, "5 across, 6 letters", "Row 9, column 1, in 5 across"}, {5, 8, true, false, "given", "Row 9, column 6, in 4 down and 5 across"}})
+        EXPECT_EQ(cellSpeech(words, {x, y}, isGiven, isBlank), (CellSpeech {name, description})) << x << "," << y;
 }
 
 } // namespace

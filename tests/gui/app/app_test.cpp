@@ -118,19 +118,16 @@ TEST_F(AppTest, EachDialogHasItsTitleAndTextAndOnlyTheBoardCodeDialogIsModal)
                                   "howToPlayCard How to Play", "keyboardShortcutsBox Keyboard Shortcuts <table cel",
                                   "preferencesDialog Preferences", "roundReview Round Review Submit a r"}));
 
-    // As a screen reader finds them: every control the keyboard reaches named, by its label
-    // where it has one, and no description that opens with a stray separator.
+    // As a screen reader finds them: every control Tab reaches named (by its label where it has one, a popup list by its box)
+    // and no description opening with a stray separator.
     QStringList faults;
     const std::function<void(QAccessibleInterface*)> walk = [&](QAccessibleInterface* item) {
         const QString name = item->text(QAccessible::Name), description = item->text(QAccessible::Description);
         const auto* widget = qobject_cast<const QWidget*>(item->object());
-        const QString what = widget ? widget->metaObject()->className() + QString(" in ") + widget->window()->windowTitle() : name;
-        // A combo box's list, a popup, is named by the box.
-        const bool isTabStop = widget && (widget->focusPolicy() & Qt::TabFocus) && widget->window()->windowType() != Qt::Popup;
-        if (isTabStop && name.trimmed().isEmpty())
-            faults << what + " has no name";
-        if (!description.isEmpty() && description.at(0).isPunct())
-            faults << what + " is described as " + description;
+        if (widget && (widget->focusPolicy() & Qt::TabFocus) && widget->window()->windowType() != Qt::Popup && name.trimmed().isEmpty())
+            faults << widget->metaObject()->className() + QString(" has no name in ") + widget->window()->windowTitle();
+        if (description.size() && description.at(0).isPunct())
+            faults << name + " is described as " + description;
         for (int i = 0; i < item->childCount(); ++i)
             walk(item->child(i));
     };
