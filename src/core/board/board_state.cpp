@@ -3,6 +3,8 @@
 
 #include "core/board/word_score.h"
 
+#include <QStringList>
+
 #include <algorithm>
 
 ChainPlacements placementsOf(const BoardState& board)
@@ -39,6 +41,54 @@ std::vector<StartNumbers> wordStartNumbers(const ChainPlacements& words)
             shared->numbers += u'/' + QString::number(wordNumber(i));
     }
     return starts;
+}
+
+namespace {
+
+QString shortWordName(const ChainPlacements& words, int word)
+{
+    return (words[word].direction == Direction::Across ? QStringLiteral("%1 across") : QStringLiteral("%1 down")).arg(wordNumber(word));
+}
+
+} // namespace
+
+CellSpeech cellSpeech(const ChainPlacements& words, BoardCell cell, bool isGiven, bool isBlank)
+{
+    QStringList starting, through;
+    for (int i = 0; i < kWordCount; ++i) {
+        if (words[i].start == cell)
+            starting << shortWordName(words, i);
+        if (words[i].covers(cell))
+            through << shortWordName(words, i);
+    }
+    QStringList name;
+    if (isGiven || isBlank)
+        name << (isGiven ? QStringLiteral("given") : QStringLiteral("blank"));
+    if (!starting.isEmpty())
+        name << QStringLiteral("%1, %2 letters").arg(starting.join(QStringLiteral(" and "))).arg(kWordLength);
+    if (name.isEmpty())
+        name << QStringLiteral("letter");
+    QString description = QStringLiteral("Row %1, column %2").arg(cell.y + 1).arg(cell.x + 1);
+    if (!through.isEmpty())
+        description += QStringLiteral(", in %1").arg(through.join(QStringLiteral(" and ")));
+    return {name.join(QStringLiteral(", ")), description};
+}
+
+QString boardSummary(const BoardState& board)
+{
+    const ChainPlacements words = placementsOf(board);
+    const auto where = [](BoardCell cell) { return QStringLiteral("row %1, column %2").arg(cell.y + 1).arg(cell.x + 1); };
+    QStringList starts;
+    for (int i = 0; i < kWordCount; ++i)
+        starts << QStringLiteral("%1 from %2").arg(shortWordName(words, i), where(words[i].start));
+    QStringList given;
+    const std::vector<BoardCell> crossings = crossingCells(board);
+    for (int i = 0; i < static_cast<int>(crossings.size()); ++i)
+        given << QStringLiteral("%1 at %2").arg(board.words[i].letters.at(words[i].indexOf(crossings[i])).toUpper(), where(crossings[i]));
+    return QStringLiteral("%1 words of %2 letters: %3. Given letters: %4.")
+        .arg(kWordCount)
+        .arg(kWordLength)
+        .arg(starts.join(QStringLiteral("; ")), given.join(QStringLiteral("; ")));
 }
 
 QString pointsCaption(int word, int points)

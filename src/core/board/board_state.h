@@ -64,3 +64,19 @@ QString pointsCaption(int word, int points);
 
 // The letter value of the five words together: the computer's score.
 int computerScoreOf(const BoardState& board);
+
+// What a screen reader says of one cell. The name comes before the reader's "text" and the
+// letter, so it says only what the letter does not: "blank", "given", or on a word's first
+// cell the word and its length ("1 across and 2 down, 6 letters"); a plain lettered cell is a
+// "letter". Where the cell is and the words through it ("Row 1, column 3, in 1 across and
+// 2 down") wait in the description, read after a pause or on request.
+struct CellSpeech {
+    QString name;
+    QString description;
+    bool operator==(const CellSpeech&) const = default;
+};
+CellSpeech cellSpeech(const ChainPlacements& words, BoardCell cell, bool isGiven, bool isBlank);
+
+// What a screen reader hears of the board as a whole: "5 words of 6 letters: 1 across from
+// row 1, column 1; ... Given letters: A at row 1, column 2; ...". The words must chain.
+QString boardSummary(const BoardState& board);

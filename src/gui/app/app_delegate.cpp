@@ -128,7 +128,7 @@ void AppDelegate::setWindow(std::unique_ptr<QMainWindow> window)
     attachConsoleView(resultView, consoleFont()); // the scores came over with the outlets
     if (oldStats && statsField)
         showStatsText(statsField, oldStats->text());
-    moveBoardInto(_window->centralWidget());
+    moveCellsOnto(_window->centralWidget()); // the cells go with the window
     showDailyLine();
 }
 

@@ -35,18 +35,6 @@ void showStatsText(QLabel* field, const QString& text)
     field->setAccessibleDescription(text);
 }
 
-void moveBoardInto(QWidget* contentView)
-{
-    for (const auto& column : gGrid) {
-        for (const GridCell& cell : column) {
-            if (cell.field && contentView) {
-                cell.field->setParent(contentView);
-                cell.field->show();
-            }
-        }
-    }
-}
-
 void takeBoardOffWindow()
 {
     for (const auto& column : gGrid) {

@@ -35,9 +35,6 @@ QFont consoleFont();
 // Shows the player's statistics, nine lines, in `field`.
 void showStatsText(QLabel* field, const QString& text);
 
-// The board's cells go with the window: they are children of its content view.
-void moveBoardInto(QWidget* contentView);
-
 // Takes the board's cells off the window, which hides them too, before a new board is dealt.
 void takeBoardOffWindow();
 

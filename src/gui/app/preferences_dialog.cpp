@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/app/preferences_dialog.h"
+#include "gui/look/forwarding_accessible.h"
 
 #include "gui/board_view/board_layout.h"
 #include "gui/board_view/board_paint.h"
@@ -28,6 +29,8 @@ PreferencesDialog::PreferencesDialog(const Preferences& shown, QWidget* parent)
     setWindowTitle(tr("Preferences"));
     setObjectName(QStringLiteral("preferencesDialog"));
     m_wordColours->setObjectName(QStringLiteral("wordColours"));
+    nameComboBoxesByTheirNames();
+    m_wordColours->setAccessibleName(tr("Word colours")); // as its label reads
     m_wordColours->addItem(tr("Standard (green and red)"), static_cast<int>(WordColours::Standard));
     m_wordColours->addItem(tr("Colour-blind safe and high contrast (blue and orange)"), static_cast<int>(WordColours::ColourBlindSafe));
     m_wordColours->setCurrentIndex(m_wordColours->findData(static_cast<int>(shown.wordColours)));

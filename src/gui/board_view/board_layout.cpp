@@ -16,7 +16,6 @@
 #include <QFrame>
 #include <QLabel>
 #include <QMainWindow>
-#include <QMap>
 #include <QPointF>
 #include <QPointer>
 #include <QSizeF>
@@ -73,7 +72,6 @@ private:
         cell.field.reset(field);
         setZoomedFont(field, m_font);
         field->setAlignment(Qt::AlignCenter);
-        field->setAccessibleName(QStringLiteral("Row %1, column %2").arg(at.y + 1).arg(at.x + 1));
         // The cell reports its text; the model takes the letter and the cell is painted anew.
         // (The field's text now, not the signal's: a change made while one is announced is
         // announced first.)
@@ -91,7 +89,6 @@ private:
         const char shown = static_cast<char>(std::toupper(static_cast<unsigned char>(letter)));
         cell.field->setText(QString::fromLatin1(&shown, 1));
         cell.field->setReadOnly(true);
-        cell.field->setAccessibleName(QStringLiteral("Row %1, column %2, fixed letter %3").arg(at.y + 1).arg(at.x + 1).arg(QChar(shown)));
     }
 
     // A word that begins where another already begins (only at (0, 0), when word 0 starts
@@ -121,45 +118,13 @@ private:
     QFont m_font;
 };
 
-QString cellName(BoardCell cell)
+// A word's number, printed in its first cell as a crossword prints it.
+void numberWordStarts(const ChainPlacements& words)
 {
-    return QStringLiteral("row %1, column %2").arg(cell.y + 1).arg(cell.x + 1);
-}
-
-// As a crossword tells a screen reader: the cell that starts a word says which and how long,
-// and only that cell, so that the others stay short to hear. It shows the word's number too.
-void nameWordStarts(const ChainPlacements& words)
-{
-    QMap<QPair<int32_t, int32_t>, QStringList> starts;
-    for (int i = 0; i < kWordCount; ++i)
-        starts[{words[i].start.x, words[i].start.y}] << wordName(words, i);
-    for (auto it = starts.cbegin(); it != starts.cend(); ++it) {
-        QLineEdit* field = gGrid[it.key().first][it.key().second].field.get();
-        field->setAccessibleName(QStringLiteral("%1, %2, %3 letters").arg(field->accessibleName(), it->join(QStringLiteral(" and "))).arg(kWordLength));
-    }
     for (const StartNumbers& start : wordStartNumbers(words)) {
         if (auto* field = qobject_cast<myTextField*>(gGrid[start.cell.x][start.cell.y].field.get()))
             field->setWordNumbers(start.numbers);
     }
-}
-
-// What a screen reader hears of the board as a whole: its words and its fixed letters.
-QString boardDescription(const ChainPlacements& words)
-{
-    QStringList starts;
-    for (int i = 0; i < kWordCount; ++i)
-        starts << QStringLiteral("%1 from %2").arg(wordName(words, i), cellName(words[i].start));
-    QStringList fixed;
-    for (int32_t x = 0; x < gGridSize; ++x) {
-        for (int32_t y = 0; y < gGridSize; ++y) {
-            if (gGrid[x][y].field && !gGrid[x][y].editable)
-                fixed << QStringLiteral("%1 at %2").arg(gGrid[x][y].field->text(), cellName({x, y}));
-        }
-    }
-    return QStringLiteral("%1 words of %2 letters: %3. Fixed letters: %4.")
-        .arg(kWordCount)
-        .arg(kWordLength)
-        .arg(starts.join(QStringLiteral("; ")), fixed.join(QStringLiteral("; ")));
 }
 
 // The board's frames are reckoned from the bottom left with y growing upward; this is the
@@ -170,22 +135,31 @@ void setFrame(QWidget* field, QPointF bottomLeftOrigin, QSizeF size, int content
     placeZoomed(field, QRectF(topLeft, size).toRect());
 }
 
+// The board's panel holds the cells, so that a screen reader finds them within the board it
+// describes; without one (a bare window) the content view does.
+QWidget* cellHolder(QWidget* contentView)
+{
+    QWidget* panel = contentView ? contentView->findChild<QFrame*>(QStringLiteral("boardArea")) : nullptr;
+    return panel ? panel : contentView;
+}
+
 void placeFields(QMainWindow* window)
 {
     QWidget* contentView = window ? window->centralWidget() : nullptr;
+    QWidget* holder = cellHolder(contentView);
     for (int32_t x = 0; x < gGridSize; ++x) {
         for (int32_t y = 0; y < gGridSize; ++y) {
             QLineEdit* field = gGrid[x][y].field.get();
             if (!field)
                 continue;
+            if (holder)
+                field->setParent(holder); // first, for the frame is reckoned in the content view
             const int contentHeight = contentView ? contentView->height() : 0;
             const int windowHeight = contentView ? contentHeight + kTitleBarAllowance : 0;
             const QPointF origin(kCellPitch * x + kBoardLeft, windowHeight - (kCellPitch * y + kBoardTopFromWindowTop));
             setFrame(field, origin, QSizeF(kCellSize, kCellSize), contentHeight);
-            if (contentView) {
-                field->setParent(contentView);
+            if (holder)
                 field->show();
-            }
         }
     }
 }
@@ -263,6 +237,20 @@ void showWordPoints(QWidget* contentView)
     }
 }
 
+void moveCellsOnto(QWidget* contentView)
+{
+    QWidget* holder = cellHolder(contentView);
+    for (const auto& column : gGrid) {
+        for (const GridCell& cell : column) {
+            if (cell.field && holder) {
+                cell.field->setParent(holder);
+                placeZoomed(cell.field.get(), geometryAt100(cell.field.get()));
+                cell.field->show();
+            }
+        }
+    }
+}
+
 void layOutBoard(const BoardState& board, QMainWindow* window)
 {
     clearBoard();
@@ -270,10 +258,15 @@ void layOutBoard(const BoardState& board, QMainWindow* window)
         return;
     BoardBuilder(board).build();
     const ChainPlacements words = placementsOf(board);
-    nameWordStarts(words);
+    numberWordStarts(words);
     placeFields(window);
-    if (auto* panel = window ? window->findChild<QFrame*>(QStringLiteral("boardArea")) : nullptr)
-        panel->setAccessibleDescription(boardDescription(words));
+    // The summary is the board's name as well: a reader speaks the names of what the focus
+    // enters, and no description.
+    if (auto* panel = window ? window->findChild<QFrame*>(QStringLiteral("boardArea")) : nullptr) {
+        const QString summary = boardSummary(board);
+        panel->setAccessibleName(QStringLiteral("Puzzle board. %1").arg(summary));
+        panel->setAccessibleDescription(summary);
+    }
     const QPointer<QWidget> contentView = window ? window->centralWidget() : nullptr;
     gameModel().setPointsListener([contentView] {
         paintBoard();

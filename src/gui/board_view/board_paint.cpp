@@ -29,21 +29,37 @@ QString pointsEndingAt(BoardCell cell)
 
 } // namespace
 
+CellSpeech nameCell(BoardCell cell)
+{
+    const GridCell& grid = gGrid[cell.x][cell.y];
+    QLineEdit* field = grid.field.get();
+    const GameModel& model = gameModel();
+    if (!field || !model.board())
+        return {};
+    const CellSpeech speech = cellSpeech(placementsOf(*model.board()), cell, !grid.editable, grid.editable && model.letterAt(cell).isEmpty());
+    // Renaming the cell a reader is on makes it read the cell again, or worse; the name it
+    // left is brought up to date as the focus leaves.
+    if (!field->hasFocus() && field->accessibleName() != speech.name)
+        field->setAccessibleName(speech.name);
+    return speech;
+}
+
 void paintCell(BoardCell cell)
 {
     const GridCell& grid = gGrid[cell.x][cell.y];
     QLineEdit* field = grid.field.get();
     if (!field)
         return;
+    const QString where = nameCell(cell).description;
     if (!grid.editable) {
         setCellColours(field, gBoardPalette.cell, gBoardPalette.fixedText);
-        describeVerdict(field, Verdict::Unchecked, pointsEndingAt(cell));
+        describeVerdict(field, where, Verdict::Unchecked, pointsEndingAt(cell));
         return;
     }
     const GameModel& model = gameModel();
     showVerdict(field, model.verdictAt(cell), gBoardPalette.cell);
     // An empty cell has no verdict of its own, yet a reader is told how its word fared.
-    describeVerdict(field, model.letterAt(cell).isEmpty() ? model.wordVerdictAt(cell) : model.verdictAt(cell), pointsEndingAt(cell));
+    describeVerdict(field, where, model.letterAt(cell).isEmpty() ? model.wordVerdictAt(cell) : model.verdictAt(cell), pointsEndingAt(cell));
 }
 
 void paintBoard()

@@ -2,14 +2,13 @@
 #include "gui/board_view/cell_accessible.h"
 
 #include "gui/board_view/my_text_field.h"
+#include "gui/look/forwarding_accessible.h"
 
 #include <QAccessible>
-#include <QPointer>
 
 namespace {
 
-// The toolkit's interface class for a line edit is not public, so this one wraps it and
-// corrects three things a screen reader gets wrong in a cell:
+// Corrects three things a screen reader gets wrong in a cell, the toolkit's line edit wrapped:
 // - The toolkit tells it that a read-only line edit (a fixed cell) is editable. A fixed
 //   cell offers no editing: no editable-text interface, no new value.
 // - It answers the run of text attributes at any offset with an empty run, and Orca, which
@@ -18,27 +17,17 @@ namespace {
 // - The letter is selected when the cell takes the focus, so that typing replaces it; a
 //   reader would say "selected" on every cell. That selection is for the eye only.
 // Everything else, the text a reader reads and brailles above all, is the toolkit's own.
-class CellAccessible : public QAccessibleInterface, public QAccessibleTextInterface {
+class CellAccessible : public ForwardingAccessible, public QAccessibleTextInterface {
 public:
     CellAccessible(QAccessibleInterface* lineEdit, bool isFixed)
-        : m_lineEdit(lineEdit)
-        , m_lineEditId(QAccessible::uniqueId(lineEdit))
-        , m_field(lineEdit->object())
+        : ForwardingAccessible(lineEdit)
         , m_isFixed(isFixed)
     {
     }
 
-    // The wrapped interface sits in the toolkit's cache under its own id and goes with this
-    // one, unless the cache, emptied at exit, has deleted it first.
-    ~CellAccessible() override
-    {
-        if (QAccessible::accessibleInterface(m_lineEditId) == m_lineEdit)
-            QAccessible::deleteAccessibleInterface(m_lineEditId);
-    }
-
     QAccessible::State state() const override
     {
-        QAccessible::State state = m_lineEdit->state();
+        QAccessible::State state = wrapped()->state();
         if (m_isFixed) {
             state.readOnly = true;
             state.editable = false;
@@ -52,33 +41,15 @@ public:
             return textOf() ? static_cast<QAccessibleTextInterface*>(this) : nullptr;
         if (type == QAccessible::EditableTextInterface && m_isFixed)
             return nullptr;
-        return m_lineEdit->interface_cast(type);
+        return wrapped()->interface_cast(type);
     }
 
     void setText(QAccessible::Text what, const QString& text) override
     {
         if (what != QAccessible::Value || !m_isFixed)
-            m_lineEdit->setText(what, text);
+            wrapped()->setText(what, text);
     }
-
-    bool isValid() const override { return m_lineEdit->isValid(); }
-    QObject* object() const override { return m_field; }
-    QWindow* window() const override { return m_lineEdit->window(); }
-    QList<QPair<QAccessibleInterface*, QAccessible::Relation>> relations(QAccessible::Relation match) const override
-    {
-        return m_lineEdit->relations(match);
-    }
-    QAccessibleInterface* focusChild() const override { return m_lineEdit->focusChild(); }
-    QAccessibleInterface* childAt(int x, int y) const override { return m_lineEdit->childAt(x, y); }
-    QAccessibleInterface* parent() const override { return m_lineEdit->parent(); }
-    QAccessibleInterface* child(int index) const override { return m_lineEdit->child(index); }
-    int childCount() const override { return m_lineEdit->childCount(); }
-    int indexOfChild(const QAccessibleInterface* child) const override { return m_lineEdit->indexOfChild(child); }
-    QString text(QAccessible::Text what) const override { return m_lineEdit->text(what); }
-    QRect rect() const override { return m_lineEdit->rect(); }
-    QAccessible::Role role() const override { return m_lineEdit->role(); }
-    QColor foregroundColor() const override { return m_lineEdit->foregroundColor(); }
-    QColor backgroundColor() const override { return m_lineEdit->backgroundColor(); }
+    using ForwardingAccessible::text;
 
     // The text interface.
     void selection(int, int* startOffset, int* endOffset) const override { *startOffset = *endOffset = 0; }
@@ -116,26 +87,18 @@ public:
     }
 
 private:
-    QAccessibleTextInterface* textOf() const { return m_lineEdit->textInterface(); }
+    QAccessibleTextInterface* textOf() const { return wrapped()->textInterface(); }
 
-    QAccessibleInterface* m_lineEdit;
-    QAccessible::Id m_lineEditId;
-    QPointer<QObject> m_field;
     bool m_isFixed;
 };
-
-// Set while the toolkit makes the interface to wrap, so that it makes its own.
-bool g_isMakingLineEditInterface = false;
 
 } // namespace
 
 QAccessibleInterface* accessibleCell(const QString& className, QObject* object)
 {
     auto* field = className == QLatin1String("myTextField") ? static_cast<myTextField*>(object) : nullptr;
-    if (!field || g_isMakingLineEditInterface)
+    if (!field || isMakingToolkitInterface())
         return nullptr;
-    g_isMakingLineEditInterface = true;
-    QAccessibleInterface* lineEdit = QAccessible::queryAccessibleInterface(field);
-    g_isMakingLineEditInterface = false;
+    QAccessibleInterface* lineEdit = toolkitInterface(field);
     return lineEdit ? new CellAccessible(lineEdit, field->isReadOnly()) : nullptr;
 }

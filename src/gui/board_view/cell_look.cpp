@@ -5,6 +5,7 @@
 
 #include <QLineEdit>
 #include <QPalette>
+#include <QStringList>
 
 #include <initializer_list>
 #include <utility>
@@ -44,23 +45,18 @@ void setTextColor(QLineEdit* field, const QColor& colour)
     setColours(field, {{QPalette::Text, colour}});
 }
 
-void describeVerdict(QLineEdit* field, Verdict verdict, const QString& points)
+void describeVerdict(QLineEdit* field, const QString& where, Verdict verdict, const QString& points)
 {
-    QString description;
-    switch (verdict) {
-    case Verdict::Unchecked:
-        break;
-    case Verdict::Word:
-        description = QStringLiteral("Checked: part of a word");
-        break;
-    case Verdict::NotWord:
-        description = QStringLiteral("Checked: not part of a word");
-        break;
-    }
-    // Told after the verdict, as a sentence of its own.
+    QStringList sentences;
+    if (!where.isEmpty())
+        sentences << where;
+    if (verdict != Verdict::Unchecked)
+        sentences << (verdict == Verdict::Word ? QStringLiteral("Checked: part of a word") : QStringLiteral("Checked: not part of a word"));
     if (!points.isEmpty())
-        description += QStringLiteral("%1Points: %2.").arg(description.isEmpty() ? QString() : QStringLiteral(". "), points);
-    field->setAccessibleDescription(description);
+        sentences << QStringLiteral("Points: %1").arg(points);
+    const QString description = sentences.isEmpty() ? QString() : sentences.join(QStringLiteral(". ")) + u'.';
+    if (field->accessibleDescription() != description)
+        field->setAccessibleDescription(description);
 }
 
 void setBackgroundColor(QLineEdit* field, const QColor& colour)

@@ -22,10 +22,11 @@ extern BoardPalette gBoardPalette;
 // The verdict itself is the game model's; the field only shows it, on `background`.
 void showVerdict(QLineEdit* field, Verdict verdict, const QColor& background);
 
-// What a screen reader hears of an input cell besides its name: the verdict on its slot,
+// What a screen reader hears of a cell besides its name, sentence by sentence: `where` it
+// is and the words through it, the verdict on its slot,
 // for every cell of the slot, typed or empty, and on a slot's last cell its points, as said
 // ("8 for across word 1").
-void describeVerdict(QLineEdit* field, Verdict verdict, const QString& points = {});
+void describeVerdict(QLineEdit* field, const QString& where, Verdict verdict, const QString& points = {});
 
 void setTextColor(QLineEdit* field, const QColor& colour);
 void setBackgroundColor(QLineEdit* field, const QColor& colour);

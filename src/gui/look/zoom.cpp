@@ -56,6 +56,22 @@ QRect shownRect(const QRect& atActualSize)
     return r;
 }
 
+// Where the parent of `widget` is shown in the content view: a control that lies on another
+// (a cell on the board's panel) is reckoned in the content view all the same.
+QPoint parentOffset(const QWidget* widget)
+{
+    QPoint offset;
+    for (const QWidget* p = widget->parentWidget(); p && !p->isWindow() && !qobject_cast<const QMainWindow*>(p->parentWidget());
+         p = p->parentWidget())
+        offset += p->pos();
+    return offset;
+}
+
+void place(QWidget* widget, const QRect& atActualSize)
+{
+    widget->setGeometry(shownRect(atActualSize).translated(-parentOffset(widget)));
+}
+
 // `font` at the size `widget` keeps for 100 %, zoomed.
 QFont scaledFont(QFont font, const QWidget* widget)
 {
@@ -173,6 +189,15 @@ void zoomControls(QMainWindow* window)
     }
     const QSize size = content->property(kSizeAt100).toSize();
     const int widened = widenForText(zoomed);
+    // Then what was placed on them, where they now are.
+    for (const QWidget* child : zoomed) {
+        for (QWidget* inner : child->findChildren<QWidget*>()) {
+            if (inner->property(kGeometryAt100).isValid()) {
+                place(inner, inner->property(kGeometryAt100).toRect());
+                scaleFont(inner);
+            }
+        }
+    }
     content->setFixedSize(scaled(size.width()) + widened, scaled(size.height()));
     if (QLayout* layout = window->layout())
         layout->activate();
@@ -220,7 +245,7 @@ qreal zoomed(qreal atActualSize)
 void placeZoomed(QWidget* widget, const QRect& atActualSize)
 {
     widget->setProperty(kGeometryAt100, atActualSize);
-    widget->setGeometry(shownRect(atActualSize));
+    place(widget, atActualSize);
 }
 
 QRect geometryAt100(const QWidget* widget)

@@ -9,6 +9,7 @@
 #include "core/board/board_code.h"
 #include "gui/statistics_window/round_board_view.h"
 #include "gui/statistics_window/round_review_dialog.h"
+#include "gui/look/forwarding_accessible.h"
 
 #include <QBarCategoryAxis>
 #include <QBarSeries>
@@ -112,6 +113,7 @@ QChartView* viewOf(QChart* chart, const QString& name)
     view->setRenderHint(QPainter::Antialiasing);
     view->setMinimumSize(380, 260);
     view->setAccessibleName(name);
+    view->viewport()->setAccessibleName(name); // which takes the focus for it
     return view;
 }
 
@@ -151,6 +153,7 @@ StatisticsWindow::StatisticsWindow(HistoryService& history, const QString& playe
 
     auto* playerLabel = new QLabel(tr("&Player:"));
     playerLabel->setBuddy(m_players);
+    nameComboBoxesByTheirNames();
     m_players->setAccessibleName(tr("Player"));
     showPlayer(player);
     m_allRounds->setAccessibleName(tr("Show all rounds"));

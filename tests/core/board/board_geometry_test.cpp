@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/board/board_geometry.h"
+#include "core/board/board_state.h"
 #include "core/board/points_place.h"
 
 #include "support/layer_test.h"
@@ -71,6 +72,19 @@ TEST(BoardGeometryTest, PointsSitBesideEachLastCellClearOfTheBoard)
     const auto big = pointsRects(placeChain({2, 1, 5}), grid, {40, 40}, QRect(-99, -99, 999, 999));
     EXPECT_FALSE(big[3].isEmpty());
     EXPECT_EQ(big[4], QRect()) << "the second of two words ending in one cell";
+}
+
+// What a reader hears of a cell: the letter's state and a word start in the name, where the
+// cell is and both words through a crossing in the description.
+TEST(BoardGeometryTest, CellsAreSpokenByTheirStateAndTheWordsStartingThere)
+{
+    const ChainPlacements words = placeChain({0, 0, 5}); // words 1 and 2 start at (0, 0)
+    for (const auto& [x, y, isGiven, isBlank, name, description] :
+         {std::tuple(0, 0, true, false, "given, 1 across and 2 down, 6 letters", "Row 1, column 1, in 1 across and 2 down"),
+          {1, 0, false, true, "blank", "Row 1, column 2, in 1 across"}, {2, 0, false, false, "letter", "Row 1, column 3, in 1 across"},
+          {0, 8, false, true, "blank, 5 across, 6 letters", "Row 9, column 1, in 5 across"},
+          {0, 8, false, false, "5 across, 6 letters", "Row 9, column 1, in 5 across"}, {5, 8, true, false, "given", "Row 9, column 6, in 4 down and 5 across"}})
+        EXPECT_EQ(cellSpeech(words, {x, y}, isGiven, isBlank), (CellSpeech {name, description})) << x << "," << y;
 }
 
 } // namespace
