@@ -55,6 +55,7 @@ void putOnClipboard(const Game::Copied& copied)
     if (!copied.clip.isEmpty())
         QGuiApplication::clipboard()->setText(copied.clip);
     myPrintf("%s", qUtf8Printable(copied.said));
+    announce(copied.heard.isEmpty() ? copied.said.trimmed() : copied.heard);
 }
 
 } // namespace
@@ -160,6 +161,7 @@ void AppDelegate::connectActions()
 void AppDelegate::applicationDidFinishLaunching(QObject* /*notification*/)
 {
     attachConsoleView(resultView, consoleFont());
+    setSpeaker(&announce);
     reportPlatformProblemsOnConsole();
     gWindow = _window.get();
     loadSixWordList();
@@ -325,7 +327,7 @@ void AppDelegate::SubmitScore(QObject* /*sender*/)
     const std::optional<Game::Submission> round = m_game.submitBoard();
     if (!round)
         return;
-    announce(roundSummary(round->yours, round->computers) + tr(" A new puzzle is dealt."));
+    announce(roundSummary(round->yours, round->computers) + u' ' + round->computersWords + tr(" A new puzzle is dealt."));
     if (roundOutcome) {
         roundOutcome->setText(round->outcome);
         qApp->installEventFilter(this);

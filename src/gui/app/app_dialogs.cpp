@@ -80,9 +80,11 @@ void showPreferences(QWidget* parent, bool* hasReportedUnsaved)
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     QObject::connect(dialog, &QDialog::accepted, dialog, [dialog, hasReportedUnsaved] {
         QSettings settings(preferencesFilePath(), QSettings::IniFormat);
-        if (!savePreferences(settings, dialog->chosen()) && !std::exchange(*hasReportedUnsaved, true))
+        if (!savePreferences(settings, dialog->chosen()) && !std::exchange(*hasReportedUnsaved, true)) {
             myPrintf("The preferences cannot be saved in %s; they hold until the game quits.\n",
                      qUtf8Printable(QDir::toNativeSeparators(settings.fileName())));
+            sayAloud(QStringLiteral("The preferences cannot be saved; they hold until the game quits."));
+        }
         applyWordColours(dialog->chosen().wordColours);
     });
     dialog->open();

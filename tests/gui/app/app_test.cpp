@@ -243,11 +243,16 @@ TEST_F(RoundTest, SubmitEndsTheRoundOnScreenAndDealsANewBoard)
     EXPECT_LT(printed.find("'SILVER' is a word.\n"), printed.find("Computer Words for Previous Puzzle")) << printed;
     EXPECT_TRUE(submittedCell.isNull()) << "the submitted board is still shown";
     EXPECT_EQ(m_game->theScore->text(), "0") << "the new board starts with the old score";
-    const QString round = "Round over: your score 17, the computer's 47, the computer won by 30. A new puzzle is dealt.";
     auto* told = m_game->window()->findChild<QLabel*>("announcer");
     ASSERT_TRUE(told);
-    EXPECT_EQ(told->accessibleName(), round);
-    EXPECT_EQ(fieldAt(0, 0)->accessibleDescription(), round) << "the new board's first cell";
+    EXPECT_FALSE(told->isVisible()) << "shown before the new board took the focus, which a reader would let drown it";
+    QCoreApplication::sendPostedEvents();
+    QCoreApplication::processEvents();
+    const QRegularExpression round("Round over: your score 17, the computer's 47, the computer won by 30\\. The computer's words: "
+                                   "across word 1, [a-z]{6}; down word 2, [a-z]{6}; across word 3, [a-z]{6}; down word 4, [a-z]{6}; across word 5, [a-z]{6}\\. "
+                                   "A new puzzle is dealt\\.$");
+    EXPECT_TRUE(told->accessibleName().contains(round)) << told->accessibleName().toStdString();
+    EXPECT_FALSE(fieldAt(0, 0)->accessibleDescription().contains("Round over")) << "left on the new board's first cell, to be read again stale";
     EXPECT_TRUE(told->isVisible() && told->testAttribute(Qt::WA_TransparentForMouseEvents)) << "hidden, or in the way of a click";
     EXPECT_EQ(QAccessible::queryAccessibleInterface(told)->role(), QAccessible::Notification) << "not spoken as it appears";
     EXPECT_EQ(m_game->roundOutcome->text(), "Last round: you 17, computer 47 \u2013 you lost by 30.\nThe board allowed 107. Ctrl+E: review.");
@@ -262,8 +267,8 @@ TEST_F(RoundTest, RoundReviewSetsEachSlotBesideTheBestThatFitted)
     EXPECT_EQ(press("actionRoundReview"), "");
     std::unique_ptr<QDialog> reviewed(m_game->window()->findChild<QDialog*>("roundReview"));
     ASSERT_TRUE(reviewed);
-    const QString review = reviewed->accessibleDescription(), boards = reviewed->findChild<QWidget*>()->accessibleDescription(); // its first child
-    const QRegularExpression fifth("Word 5 \\(across\\): SILVER \u2013 a word, 9 points. Best that fitted: [A-Z]+ \\d+; also( [A-Z]+ \\d+,){2} [A-Z]+ \\d+\\.");
+    const QString review = reviewed->findChild<QLabel*>("reviewText")->text(), boards = reviewed->findChild<QWidget*>()->accessibleDescription(); // its first child
+    const QRegularExpression fifth("Word 5 \\(across\\): SILVER \u2013 a word, 9 points. Best that fitted: [A-Z]+ \\d+; also( [A-Z]+ \\d+,){2} [A-Z]+ \\d+\\. The computer's word: [A-Z]{6}\\.\n");
     EXPECT_TRUE(review.contains(fifth)) << review.toStdString();
     EXPECT_TRUE(review.contains("(down): A\U00010400")) << review.toStdString();
     EXPECT_TRUE(boards.contains(QRegularExpression("Best possible 107: ([A-Z]+, ){4}[A-Z]+\\.$"))) << boards.toStdString();
