@@ -20,9 +20,7 @@ std::string printedBy(auto&& action)
 std::string heardFrom(auto&& action)
 {
     static QString heard;
-    heard.clear();
-    setSpeaker([](const QString& sentence) { heard += sentence + u'\n'; });
-    action();
-    setSpeaker(nullptr);
+    heard.clear(), setSpeaker([](const QString& sentence) { heard += sentence + u'\n'; });
+    action(), setSpeaker(nullptr);
     return heard.toStdString();
 }
