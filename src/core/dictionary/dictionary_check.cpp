@@ -5,6 +5,8 @@
 #include "core/dictionary/dictionary.h"
 #include "core/platform/text_search.h"
 
+#include <QStringList>
+
 namespace {
 
 constexpr const char* kPartOfSpeechTerms[] = {
@@ -59,8 +61,28 @@ void checkWordAndReport(const QString& text)
     const Lookup lookup = lookUp(text, Leading::AsTyped);
     if (lookup.definition)
         myPrintf("%s\n", lookup.definition->toUtf8().constData());
-    if (lookup.coversText && lookup.definition && checkDefinition(*lookup.definition))
+    const bool word = lookup.coversText && lookup.definition && checkDefinition(*lookup.definition);
+    if (word)
         myPrintf("'%s' is a word\n", typed.constData());
     else
         myPrintf("'%s' is not a word.\n", typed.constData());
+    sayAloud(spokenVerdict(text, word, lookup.definition));
+}
+
+QString spokenVerdict(const QString& typed, bool isWord, const std::optional<QString>& definition)
+{
+    QString said = isWord ? QStringLiteral("%1 is a word.").arg(typed.trimmed()) : QStringLiteral("%1 is not a word.").arg(typed.trimmed());
+    if (!definition)
+        return said;
+    const QStringList lines = definition->split(u'\n');
+    for (qsizetype i = 2; i < lines.size(); ++i) {
+        const QString line = lines[i].trimmed();
+        if (!line.startsWith(QLatin1String("1. ")))
+            continue;
+        QString sense = line.mid(3);
+        if (sense.endsWith(u'.'))
+            sense.chop(1);
+        return said + QStringLiteral(" %1, %2: %3.").arg(lines[0].trimmed(), lines[i - 1].trimmed(), sense);
+    }
+    return said;
 }

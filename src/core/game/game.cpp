@@ -56,16 +56,20 @@ std::optional<DealOrigin> Game::launchBoard(bool daily, const QString& code) con
 std::optional<DealOrigin> Game::boardOfCode(const QString& code) const
 {
     const DealChoice choice = dealFromCode(code, wordListTag());
-    if (!choice.origin)
+    if (!choice.origin) {
         myPrintf("%s\n", qUtf8Printable(choice.refusal));
+        sayAloud(choice.refusal);
+    }
     return choice.origin;
 }
 
 std::optional<DealOrigin> Game::todaysDailyBoard() const
 {
     const DealChoice daily = dailyDeal(m_clock().date());
-    if (!daily.origin)
+    if (!daily.origin) {
         myPrintf("%s\n", qUtf8Printable(daily.refusal));
+        sayAloud(daily.refusal);
+    }
     return daily.origin;
 }
 
@@ -152,7 +156,7 @@ std::optional<Game::Submission> Game::submitBoard()
     m_steps.showCheck();
     if (m_keeper)
         m_keeper->boardChanged();
-    Submission submission {gameModel().playerScore(), gameModel().computerScore(), QString()};
+    Submission submission {gameModel().playerScore(), gameModel().computerScore(), QString(), QString()};
     // The lexicon is read here, at the first submission, never at launch.
     std::optional<int> bestPossible;
     if (const std::optional<BoardState>& board = gameModel().board()) {
@@ -167,6 +171,7 @@ std::optional<Game::Submission> Game::submitBoard()
             submission.outcome += QStringLiteral(" %1 taken.").arg(hintCount(board->hints));
         submission.outcome += QStringLiteral(" Ctrl+E: review.");
         m_lastReview = roundReview(*board, best);
+        submission.computersWords = computerWordsSentence(*board);
     }
     foldRoundIntoStats(gameModel().computerScore());
     m_steps.showStats();
@@ -195,18 +200,19 @@ Game::Copied Game::boardCodeToCopy() const
 {
     const std::optional<DealOrigin>& origin = gameModel().origin();
     if (!origin)
-        return {QString(), QStringLiteral("This board came back from the kept one, which keeps no code; a dealt board has one.\n")};
+        return {QString(), QStringLiteral("This board came back from the kept one, which keeps no code; a dealt board has one.\n"), QString()};
     const QString code = boardCode(origin->seed, wordListTag());
-    return {code, QStringLiteral("Board code %1 copied.\n").arg(code)};
+    // Spelt out, so a listener hears each character of the code rather than a guess at a word.
+    return {code, QStringLiteral("Board code %1 copied.\n").arg(code), QStringLiteral("Board code copied: %1.").arg(code.split(QString(), Qt::SkipEmptyParts).join(u' '))};
 }
 
 Game::Copied Game::resultToCopy() const
 {
     if (!m_lastResult.isEmpty())
-        return {m_lastResult, QStringLiteral("Result copied:\n") + m_lastResult};
+        return {m_lastResult, QStringLiteral("Result copied:\n") + m_lastResult, QStringLiteral("Result copied.")};
     if (!hasBoardFor("Copy Result"))
         return {};
-    return {QString(), QStringLiteral("There is no result to copy yet: Copy Result shares the last round you submitted.\n")};
+    return {QString(), QStringLiteral("There is no result to copy yet: Copy Result shares the last round you submitted.\n"), QString()};
 }
 
 std::optional<RoundRecord> Game::recordInHistory(std::optional<int> bestPossible)

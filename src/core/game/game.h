@@ -36,6 +36,7 @@ public:
         int yours = 0;
         int computers = 0;
         QString outcome;
+        QString computersWords; // the computer's five words as a listener hears them
     };
 
     void setSteps(Steps steps) { m_steps = std::move(steps); }
@@ -89,10 +90,11 @@ public:
     Hint hint(std::optional<BoardCell> focus);
 
     // What Copy Board Code and Copy Result put on the clipboard (nothing when `clip` is empty)
-    // and the console's words for it.
+    // and the console's words for it; `heard` is what a listener is told (empty: `said`).
     struct Copied {
         QString clip;
         QString said;
+        QString heard;
     };
     Copied boardCodeToCopy() const;
     Copied resultToCopy() const;

@@ -12,6 +12,7 @@
 namespace {
 
 ConsoleSink g_sink = nullptr;
+Speaker g_speaker = nullptr;
 
 // Measures first, so the buffer always has room, however long an argument is.
 std::string formatMessage(const char* format, va_list args)
@@ -61,4 +62,15 @@ void myPrintf(const char* format, ...)
 void printMessage(const QByteArray& message)
 {
     show(message.constData());
+}
+
+void setSpeaker(Speaker speaker)
+{
+    g_speaker = speaker;
+}
+
+void sayAloud(const QString& sentence)
+{
+    if (g_speaker && !sentence.isEmpty())
+        g_speaker(sentence);
 }

@@ -12,6 +12,17 @@ using ConsoleSink = void (*)(const QString& message);
 // output only.
 void setConsoleSink(ConsoleSink sink);
 
+// Where a result meant for the player's ear goes besides the console, which a screen reader
+// does not follow while the focus is elsewhere: the window's announcer, once it is attached.
+using Speaker = void (*)(const QString& sentence);
+
+// Attaches `speaker` (nullptr detaches it). Until one is attached, nothing is said aloud.
+void setSpeaker(Speaker speaker);
+
+// Says `sentence` through the attached speaker. The console's own text is left as it is:
+// what is said is added beside it, worded for listening (no grids, no quotes of layout).
+void sayAloud(const QString& sentence);
+
 // Formats like printf, shows the message on the attached console, then writes the same
 // bytes to standard output. Adds nothing to the message: callers end their own lines. Any
 // message fits, whatever its length.

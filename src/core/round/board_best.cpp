@@ -72,7 +72,7 @@ QString roundReview(const BoardState& board, const BoardBest& best)
             review += fitted.isEmpty() ? QStringLiteral(" Best that fitted: %1.").arg(first)
                                        : QStringLiteral(" Best that fitted: %1; also %2.").arg(first, fitted.join(QStringLiteral(", ")));
         }
-        review += u'\n';
+        review += QStringLiteral(" The computer's word: %1.\n").arg(word.letters.toUpper());
     }
     QString allowed = best.isKnown ? QStringLiteral("the board allowed %1").arg(best.total) : QStringLiteral("the best possible is unknown");
     if (best.isKnown && best.commonTotal)

@@ -35,7 +35,7 @@ struct BoardBest {
 QString roundOutcome(int yourScore, int computerScore, std::optional<int> bestPossible);
 
 // The round review: for each slot (in chain order) the letters the board held, its verdict
-// and why, its points, and the words that fitted best; then both scores and the best possible,
+// and why, its points, the words that fitted best and the computer's word; then both scores and the best possible,
 // where it is known.
 // The board's typed letters carry the verdicts of the check that ended the round.
 QString roundReview(const BoardState& board, const BoardBest& best);

@@ -59,6 +59,7 @@ std::optional<int32_t> judgeWord(const WordText& text)
     const int32_t score = scoreWord(letters.constData());
     if (score > gCurrStats.bestWordScore) {
         myPrintf("   New best word!\n");
+        sayAloud(QStringLiteral("New best word: %1!").arg(text.shown.toLower()));
         gCurrStats.bestWordScore = score;
         std::strncpy(gCurrStats.bestWord, letters.constData(), sizeof gCurrStats.bestWord - 1);
         gCurrStats.bestWord[sizeof gCurrStats.bestWord - 1] = 0;
@@ -99,6 +100,7 @@ void recordRoundScore(int32_t roundTotal)
 {
     if (roundTotal > gCurrStats.bestRoundScore) {
         myPrintf("New best round score!\n");
+        sayAloud(QStringLiteral("New best round score: %1!").arg(roundTotal));
         gCurrStats.bestRoundScore = roundTotal;
     }
 }

@@ -7,6 +7,8 @@
 #include "core/round/board_check.h"
 #include "core/round/game_model.h"
 
+#include <QStringList>
+
 namespace {
 
 constexpr int kListedRows = 10;
@@ -38,4 +40,14 @@ void displayComputerWords()
             row += board ? solutionLetter(*board, {x, y}) : ' ';
         myPrintf("%s\n", row.constData());
     }
+}
+
+QString computerWordsSentence(const BoardState& board)
+{
+    QStringList words;
+    for (int w = 0; w < static_cast<int>(board.words.size()); ++w) {
+        const PlacedWord& word = board.words[static_cast<size_t>(w)];
+        words << QStringLiteral("%1 word %2, %3").arg(word.place.direction == Direction::Across ? "across" : "down").arg(w + 1).arg(word.letters.toLower());
+    }
+    return QStringLiteral("The computer's words: %1.").arg(words.join(QStringLiteral("; ")));
 }

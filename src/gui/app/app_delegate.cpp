@@ -60,6 +60,7 @@ void putOnClipboard(const Game::Copied& copied)
     if (!copied.clip.isEmpty())
         QGuiApplication::clipboard()->setText(copied.clip);
     myPrintf("%s", qUtf8Printable(copied.said));
+    announce(copied.heard.isEmpty() ? copied.said.trimmed() : copied.heard);
 }
 
 // Whether this machine keeps a history, known without opening it.
@@ -217,6 +218,7 @@ void AppDelegate::connectActions()
 void AppDelegate::applicationDidFinishLaunching(QObject* /*notification*/)
 {
     attachConsoleView(resultView, consoleFont());
+    setSpeaker(&announce);
     reportPlatformProblemsOnConsole();
     gWindow = _window.get();
     loadSixWordList();
@@ -455,7 +457,7 @@ void AppDelegate::submitBoard()
     const std::optional<Game::Submission> round = m_game.submitBoard();
     if (!round)
         return;
-    announce(roundSummary(round->yours, round->computers) + tr(" A new puzzle is dealt."));
+    announce(roundSummary(round->yours, round->computers) + u' ' + round->computersWords + tr(" A new puzzle is dealt."));
     if (m_roundBook) // which the round went to
         askDailyStanding();
     if (roundOutcome) {

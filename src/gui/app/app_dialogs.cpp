@@ -153,7 +153,9 @@ void showPreferences(QWidget* parent, bool* hasReportedUnsaved)
 void savePreferencesOrSay(const Preferences& preferences, bool* hasReportedUnsaved)
 {
     QSettings settings(preferencesFilePath(), QSettings::IniFormat);
-    if (!savePreferences(settings, preferences) && !std::exchange(*hasReportedUnsaved, true))
+    if (!savePreferences(settings, preferences) && !std::exchange(*hasReportedUnsaved, true)) {
         myPrintf("The preferences cannot be saved in %s; they hold until the game quits.\n",
                  qUtf8Printable(QDir::toNativeSeparators(settings.fileName())));
+        sayAloud(QStringLiteral("The preferences cannot be saved; they hold until the game quits."));
+    }
 }

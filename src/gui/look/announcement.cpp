@@ -7,7 +7,7 @@
 #include <QAccessibleWidget>
 #include <QApplication>
 #include <QLabel>
-#include <QPointer>
+#include <QTimer>
 
 namespace {
 
@@ -21,9 +21,16 @@ QAccessibleInterface* accessibleAnnouncer(const QString& className, QObject* obj
     return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Notification);
 }
 
+// Whether the announcer was put up during this turn of the event loop: news told in one turn
+// (a check's new best word and its score) is one utterance, not a queue of labels a reader
+// would find gone before it asks their names.
+bool g_turnOpen = false;
+
 // Shows `text` as a notification: a label of one transparent pixel in the window's corner.
-// Each text is a new label, since a reader keeps the name it read of an object, and Qt's
-// name-changed event does not carry the new one.
+// Each turn's news is a new label, since a reader keeps the name it read of an object, and
+// Qt's name-changed event does not carry the new one. Within a turn the label takes the
+// further news too. It appears once the turn is over, after the focus moves the turn made
+// (a new board's): a reader drops a notification that came before a change of focus.
 void notify(const QString& text)
 {
     QWidget* host = gWindow ? gWindow->centralWidget() : nullptr;
@@ -31,45 +38,27 @@ void notify(const QString& text)
         return;
     static const bool factoryInstalled = (QAccessible::installFactory(accessibleAnnouncer), true);
     Q_UNUSED(factoryInstalled);
-    delete host->findChild<QLabel*>(kAnnouncerName, Qt::FindDirectChildrenOnly);
+    auto* shown = host->findChild<QLabel*>(kAnnouncerName, Qt::FindDirectChildrenOnly);
+    if (shown && g_turnOpen) {
+        shown->setAccessibleName(shown->accessibleName() + u' ' + text);
+        return;
+    }
+    delete shown;
     auto* announcer = new QLabel(host);
     announcer->setObjectName(kAnnouncerName);
     announcer->setGeometry(0, 0, 1, 1);
     announcer->setAttribute(Qt::WA_TransparentForMouseEvents);
     announcer->setAccessibleName(text);
-    announcer->show();
-}
-
-// Keeps the news on the focused control too, for a reader that asks it again. Only the
-// latest news is kept, on one control: what was added before is taken off again first.
-QPointer<QWidget> g_described;
-QString g_added;
-
-void describeFocused(const QString& text)
-{
-    if (g_described) {
-        QString before = g_described->accessibleDescription();
-        if (before.endsWith(g_added)) {
-            before.chop(g_added.size());
-            g_described->setAccessibleDescription(before);
-        }
-    }
-    QWidget* focused = QApplication::focusWidget();
-    g_described = focused;
-    if (!focused)
-        return;
-    const QString own = focused->accessibleDescription();
-    const QString separator = own.isEmpty() ? QString() : own.endsWith(u'.') ? QStringLiteral(" ") : QStringLiteral(". ");
-    g_added = separator + text;
-    focused->setAccessibleDescription(own + g_added);
+    announcer->hide();
+    g_turnOpen = true;
+    QTimer::singleShot(0, qApp, [] { g_turnOpen = false; });
+    QTimer::singleShot(0, announcer, &QWidget::show);
 }
 
 } // namespace
 
 void announce(const QString& text)
 {
-    if (text.isEmpty())
-        return;
-    describeFocused(text);
-    notify(text);
+    if (!text.isEmpty())
+        notify(text);
 }

@@ -7,7 +7,6 @@ class QString;
 // sends a description or name change with the object alone, not its new text, and a reader
 // that speaks such a change speaks the text the event carries; what it does speak is a
 // notification that appears. So the text is shown as one, an invisible label of the main
-// window with the notification role, and it is also added to the focused control's
-// accessible description (until the control next describes itself), for a reader that
-// reads the control again.
+// window with the notification role. It is said once: nothing is left on the focused
+// control, whose description a reader would read again, stale, each time it comes back.
 void announce(const QString& text);

@@ -25,7 +25,9 @@ RoundReviewDialog::RoundReviewDialog(const RoundRecord& round, const std::option
     auto* text = new QLabel(review ? review->text : boards->accessibleDescription());
     text->setTextFormat(Qt::PlainText);
     text->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    setAccessibleDescription(text->text());
+    // The text is read with the dialog as its label; a description of the dialog too would
+    // have it said twice.
+    text->setObjectName(QStringLiteral("reviewText"));
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::close);
     auto* layout = new QVBoxLayout(this);

@@ -30,17 +30,20 @@ TEST_F(DictionaryCheckTest, WordIsATermCoveringTheWholeTextWithAPartOfSpeech)
         EXPECT_EQ(isWord(QString::fromUtf8(row.text)), row.isWord) << '"' << row.text << '"';
 }
 
+// Said aloud beside it: the verdict first, then only the first sense, not the whole entry.
 TEST_F(DictionaryCheckTest, ReportGivesTheDefinitionFoundAtTheStartThenTheVerdictOnTheWhole)
 {
-    const struct { const char* text; const char* begins; const char* ends; const char* absent; } cases[] = {
-        {"ice ax", "ice ax\nnoun\n", "'ice ax' is a word\n", "\nverb\n"},
-        {"CAT-XY", "cat\nnoun\n", "\n\n'CAT-XY' is not a word.\n", "is a word"},
-        {"garden ", "garden\nnoun\n", "'garden ' is a word\n", "not a word"},
-        {"London", "london\nname\n", "\n'London' is not a word.\n", "noun"},
+    const struct { const char* text; const char* begins; const char* ends; const char* absent; const char* said; } cases[] = {
+        {"ice ax", "ice ax\nnoun\n", "'ice ax' is a word\n", "\nverb\n", "ice ax is a word. ice ax, noun: "},
+        {"CAT-XY", "cat\nnoun\n", "\n\n'CAT-XY' is not a word.\n", "is a word", "CAT-XY is not a word. cat, noun: "},
+        {"garden ", "garden\nnoun\n", "'garden ' is a word\n", "not a word", "garden is a word. garden, noun: a plot of ground where plants are cultivated.\n"},
+        {"London", "london\nname\n", "\n'London' is not a word.\n", "noun", "London is not a word.\n"},
     };
     for (const auto& row : cases) {
-        const std::string written = printedBy([&] { checkWordAndReport(QString::fromUtf8(row.text)); });
+        std::string written;
+        const std::string said = heardFrom([&] { written = printedBy([&] { checkWordAndReport(QString::fromUtf8(row.text)); }); });
         EXPECT_TRUE(written.starts_with(row.begins) && written.ends_with(row.ends) && written.find(row.absent) == std::string::npos) << written;
+        EXPECT_TRUE(said.starts_with(row.said) && said.find(" 2. ") == std::string::npos && said.ends_with(".\n")) << said;
     }
 }
 

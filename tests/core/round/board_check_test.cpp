@@ -57,8 +57,10 @@ TEST_F(BoardCheckTest, WordsAreJudgedByTheirFirstCellsAndRaiseTheBestsOnlyWhenBe
     dealWorkedExample();
     type(0, "G.RDEN"), type(1, ".NC.\U00010400R"), type(2, "CHOSEN"), type(3, "NORMAL"), type(4, "SILVER");
     CheckedBoard checked;
-    EXPECT_EQ(printedBy([&] { checked = checkBoard(gameModel()); }), "'GARDEN' is a word.\n'CHOSEN' is a word.\n   New best word!\n'ANCH\U00010400R' is not a word.\n"
+    std::string heard;
+    EXPECT_EQ(printedBy([&] { heard = heardFrom([&] { checked = checkBoard(gameModel()); }); }), "'GARDEN' is a word.\n'CHOSEN' is a word.\n   New best word!\n'ANCH\U00010400R' is not a word.\n"
                                                                   "'SILVER' is a word.\n'NORMAL' is a word.\nNew best round score!\n");
+    EXPECT_EQ(heard, "New best word: chosen!\nNew best round score: 36!\n") << "the news the console gives, beside it for a listener";
     EXPECT_EQ(std::vector<int32_t>(std::begin(gPuzzleStats.wordScores), std::end(gPuzzleStats.wordScores)), (std::vector<int32_t> {8, 11, 9, 8, 0}));
     EXPECT_EQ(gPuzzleStats.wordsMade, 4);
     EXPECT_EQ(gPuzzleStats.roundScore, 36);
@@ -100,6 +102,9 @@ TEST_F(BoardCheckTest, ComputerWordsShowTheTopTenRowsOfTheBoardTwentyWide)
     for (const std::string& row : rows)
         listed += "  " + row + std::string(20 - row.size(), ' ') + "\n";
     EXPECT_EQ(printedBy(displayComputerWords), listed);
+    EXPECT_EQ(computerWordsSentence(*gameModel().board()).toStdString(),
+              "The computer's words: across word 1, garden; down word 2, anchor; across word 3, chosen; down word 4, normal; across word 5, silver.")
+        << "as words in the board's order, not the picture";
 }
 
 } // namespace
