@@ -78,7 +78,7 @@ TEST(LexiconTest, TheReviewMarksRareWordsAndAHintNoCommonWordFitsShowsThePattern
     BoardBest best = bestOfBoard(board, Lexicon(words + "jazzed\n"), 2);
     addCommonBest(best, board, Lexicon(words));
     const QString review = roundReview(board, best);
-    EXPECT_TRUE(review.contains(QStringLiteral("Best that fitted: JAZZED %1 (rare); also GARDEN %2.\n").arg(scoreWord("jazzed")).arg(scoreWord("garden")))) << review.toStdString();
+    EXPECT_TRUE(review.contains(QStringLiteral("Best that fitted: JAZZED %1 (rare); also GARDEN %2. The computer's word: GARDEN.\n").arg(scoreWord("jazzed")).arg(scoreWord("garden")))) << review.toStdString();
     EXPECT_TRUE(review.endsWith(QStringLiteral("the board allowed %1, with common words 47. 2 hints taken.").arg(47 - scoreWord("garden") + scoreWord("jazzed")))) << review.toStdString();
     board.typed = {{0, 0, "Q", Verdict::Unchecked}, {2, 0, "x", Verdict::Unchecked}};
     for (const BoardCell focus : {BoardCell {3, 0}, BoardCell {19, 19}})
