@@ -16,7 +16,6 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSettings>
-#include <QTextDocumentFragment>
 #include <QVBoxLayout>
 
 #include <utility>
@@ -47,9 +46,11 @@ void showHowToPlay(QWidget* parent, bool holdsWindow)
     card->setWindowTitle(translated("How to Play"));
     card->setAccessibleName(translated("How to Play"));
     const QString text = howToPlayText();
-    card->setAccessibleDescription(QTextDocumentFragment::fromHtml(text).toPlainText());
+    // A screen reader reads a dialog's text from its label; a description as well would have
+    // the card read twice.
     // The desktop's own text and window colours, whose contrast the desktop keeps.
     auto* label = new QLabel(text);
+    label->setObjectName(QStringLiteral("howToPlayText"));
     label->setTextFormat(Qt::RichText);
     label->setWordWrap(true);
     label->setMinimumWidth(label->fontMetrics().averageCharWidth() * 60);
