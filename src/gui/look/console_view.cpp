@@ -4,10 +4,14 @@
 #include "core/platform/log_console.h"
 #include "gui/look/zoom.h"
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QPlainTextEdit>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTimer>
+
+#include <utility>
 
 QPointer<QPlainTextEdit> gTextView;
 
@@ -36,9 +40,15 @@ void scrollConsoleTo(QPlainTextEdit& view, int location)
     view.setTextCursor(cursor); // which scrolls it into view
 }
 
-void showOnConsole(const QString& message)
+// What was printed during this turn of the event loop, shown at its end as one insertion: a
+// line at a time, each with its own scroll, floods a screen reader with events (a Submit's
+// twenty lines made some sixty), and it then drops what it was to say of the round.
+QString g_pending;
+
+void showPending()
 {
-    if (!gTextView)
+    const QString message = std::exchange(g_pending, QString());
+    if (!gTextView || message.isEmpty())
         return;
     QPlainTextEdit& view = *gTextView;
     setZoomedFont(&view, g_consoleFont); // a no-op once it has it
@@ -47,6 +57,15 @@ void showOnConsole(const QString& message)
     const int length = consoleLength(view);
     if (length > kConsoleLimit)
         replaceConsoleText(view, 0, length, message);
+}
+
+void showOnConsole(const QString& message)
+{
+    if (!gTextView)
+        return;
+    if (g_pending.isEmpty())
+        QTimer::singleShot(0, QCoreApplication::instance(), &showPending);
+    g_pending += message;
 }
 
 } // namespace
@@ -58,4 +77,5 @@ void attachConsoleView(QPlainTextEdit* view, const QFont& font)
     if (view && consoleLength(*view) > 0)
         setZoomedFont(view, font);
     setConsoleSink(&showOnConsole);
+    showPending(); // what was printed for the console it replaces, in this turn
 }

@@ -23,13 +23,14 @@ TEST_F(WindowTest, ConsoleKeepsExactlyTheLimitInUtf16UnitsAndStartsAfreshPastIt)
     for (const auto& row : cases) {
         console.setPlainText(QString(row.filled, u'x'));
         const QByteArray message = row.message.toUtf8();
-        myPrintf("%s", message.constData());
+        myPrintf("%s", message.constData()), QCoreApplication::processEvents(); // shown at the end of the turn
         EXPECT_TRUE(console.toPlainText() == (row.startsAfresh ? row.message : QString(row.filled, u'x') + row.message)) << row.filled;
     }
     console.setPlainText(QStringLiteral("x")), console.moveCursor(QTextCursor::Start); // as the player may have clicked
     console.show();
     for (int line = 0; line < 200; ++line)
         myPrintf("line %d\n", line);
+    QCoreApplication::processEvents();
     const bool cursorShown = console.viewport()->rect().contains(console.cursorRect());
     EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
     EXPECT_TRUE(console.textCursor().atEnd());
