@@ -6,6 +6,7 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QApplication>
+#include <QEvent>
 #include <QLabel>
 #include <QTimer>
 
@@ -25,6 +26,49 @@ QAccessibleInterface* accessibleAnnouncer(const QString& className, QObject* obj
 // (a check's new best word and its score) is one utterance, not a queue of labels a reader
 // would find gone before it asks their names.
 bool g_turnOpen = false;
+
+// When a box just answered (Submit's question) hands the focus back, the window is made active
+// again only after the turn, and a reader clears what it had queued as the window changes: the
+// notification would go with it. So one that comes while its window is shown but not active
+// waits for the window's activation; should none come (a desktop without a window manager),
+// a second is long enough for the box to have gone.
+class ShownOnActivation : public QObject {
+public:
+    explicit ShownOnActivation(QLabel* announcer)
+        : QObject(announcer)
+        , m_announcer(announcer)
+    {
+        announcer->window()->installEventFilter(this);
+        QTimer::singleShot(1000, this, [this] { showAnnouncer(); });
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::WindowActivate)
+            QTimer::singleShot(0, this, [this] { showAnnouncer(); });
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    void showAnnouncer()
+    {
+        m_announcer->window()->removeEventFilter(this);
+        m_announcer->show();
+        deleteLater();
+    }
+
+    QLabel* m_announcer;
+};
+
+void showWhenActive(QLabel* announcer)
+{
+    const QWidget* window = announcer->window();
+    if (!window->isVisible() || window->isActiveWindow())
+        announcer->show();
+    else
+        new ShownOnActivation(announcer);
+}
 
 // Shows `text` as a notification: a label of one transparent pixel in the window's corner.
 // Each turn's news is a new label, since a reader keeps the name it read of an object, and
@@ -52,7 +96,7 @@ void notify(const QString& text)
     announcer->hide();
     g_turnOpen = true;
     QTimer::singleShot(0, qApp, [] { g_turnOpen = false; });
-    QTimer::singleShot(0, announcer, &QWidget::show);
+    QTimer::singleShot(0, announcer, [announcer] { showWhenActive(announcer); });
 }
 
 } // namespace
