@@ -54,10 +54,17 @@ QString shortWordName(const ChainPlacements& words, int word)
 
 CellSpeech cellSpeech(const ChainPlacements& words, BoardCell cell, bool isGiven, bool isBlank)
 {
-    QStringList starting, through;
+    // Typing and Tab never stop on a given letter, so a word whose first letter is given is
+    // told where a player enters it: its first cell to fill.
+    const auto isCrossing = [&words](BoardCell at) {
+        return std::count_if(words.begin(), words.end(), [at](const Placement& word) { return word.covers(at); }) > 1;
+    };
+    QStringList starting, entered, through;
     for (int i = 0; i < kWordCount; ++i) {
         if (words[i].start == cell)
             starting << shortWordName(words, i);
+        else if (words[i].indexOf(cell) == 1 && isCrossing(words[i].start))
+            entered << shortWordName(words, i);
         if (words[i].covers(cell))
             through << shortWordName(words, i);
     }
@@ -66,6 +73,8 @@ CellSpeech cellSpeech(const ChainPlacements& words, BoardCell cell, bool isGiven
         name << (isGiven ? QStringLiteral("given") : QStringLiteral("blank"));
     if (!starting.isEmpty())
         name << QStringLiteral("%1, %2 letters").arg(starting.join(QStringLiteral(" and "))).arg(kWordLength);
+    if (!entered.isEmpty())
+        name << QStringLiteral("%1, %2 letters, the first given").arg(entered.join(QStringLiteral(" and "))).arg(kWordLength);
     if (name.isEmpty())
         name << QStringLiteral("letter");
     QString description = QStringLiteral("Row %1, column %2").arg(cell.y + 1).arg(cell.x + 1);
