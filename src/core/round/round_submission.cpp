@@ -47,7 +47,7 @@ QString computerWordsSentence(const BoardState& board)
     QStringList words;
     for (int w = 0; w < static_cast<int>(board.words.size()); ++w) {
         const PlacedWord& word = board.words[static_cast<size_t>(w)];
-        words << QStringLiteral("%1 word %2, %3").arg(word.place.direction == Direction::Across ? "across" : "down").arg(w + 1).arg(word.letters.toLower());
+        words << QStringLiteral("%1 %2, %3").arg(wordNumber(w)).arg(word.place.direction == Direction::Across ? "across" : "down", word.letters.toLower());
     }
     return QStringLiteral("The computer's words: %1.").arg(words.join(QStringLiteral("; ")));
 }

@@ -16,6 +16,6 @@ void foldRoundIntoStats(int32_t computerScore);
 void displayComputerWords();
 
 // The computer's words of `board` as a listener hears them, in the board's word order:
-// "The computer's words: across word 1, planet; down word 2, garden; …". The console's
+// "The computer's words: 1 across, planet; 2 down, garden; …". The console's
 // picture of them reads as nonsense letter by letter.
 QString computerWordsSentence(const BoardState& board);

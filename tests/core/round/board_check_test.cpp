@@ -103,7 +103,7 @@ TEST_F(BoardCheckTest, ComputerWordsShowTheTopTenRowsOfTheBoardTwentyWide)
         listed += "  " + row + std::string(20 - row.size(), ' ') + "\n";
     EXPECT_EQ(printedBy(displayComputerWords), listed);
     EXPECT_EQ(computerWordsSentence(*gameModel().board()).toStdString(),
-              "The computer's words: across word 1, garden; down word 2, anchor; across word 3, chosen; down word 4, normal; across word 5, silver.")
+              "The computer's words: 1 across, garden; 2 down, anchor; 3 across, chosen; 4 down, normal; 5 across, silver.")
         << "as words in the board's order, not the picture";
 }
 
