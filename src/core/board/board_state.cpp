@@ -26,8 +26,7 @@ std::vector<BoardCell> crossingCells(const BoardState& board)
 
 QString wordName(const ChainPlacements& words, int word)
 {
-    return (words[word].direction == Direction::Across ? QStringLiteral("across word %1") : QStringLiteral("down word %1"))
-        .arg(wordNumber(word));
+    return (words[word].direction == Direction::Across ? QStringLiteral("%1 across") : QStringLiteral("%1 down")).arg(wordNumber(word));
 }
 
 std::vector<StartNumbers> wordStartNumbers(const ChainPlacements& words)
@@ -43,15 +42,6 @@ std::vector<StartNumbers> wordStartNumbers(const ChainPlacements& words)
     return starts;
 }
 
-namespace {
-
-QString shortWordName(const ChainPlacements& words, int word)
-{
-    return (words[word].direction == Direction::Across ? QStringLiteral("%1 across") : QStringLiteral("%1 down")).arg(wordNumber(word));
-}
-
-} // namespace
-
 CellSpeech cellSpeech(const ChainPlacements& words, BoardCell cell, bool isGiven, bool isBlank)
 {
     // Typing and Tab never stop on a given letter, so a word whose first letter is given is
@@ -62,11 +52,11 @@ CellSpeech cellSpeech(const ChainPlacements& words, BoardCell cell, bool isGiven
     QStringList starting, entered, through;
     for (int i = 0; i < kWordCount; ++i) {
         if (words[i].start == cell)
-            starting << shortWordName(words, i);
+            starting << wordName(words, i);
         else if (words[i].indexOf(cell) == 1 && isCrossing(words[i].start))
-            entered << shortWordName(words, i);
+            entered << wordName(words, i);
         if (words[i].covers(cell))
-            through << shortWordName(words, i);
+            through << wordName(words, i);
     }
     QStringList name;
     if (isGiven || isBlank)
@@ -78,7 +68,9 @@ CellSpeech cellSpeech(const ChainPlacements& words, BoardCell cell, bool isGiven
     if (name.isEmpty())
         name << QStringLiteral("letter");
     QString description = QStringLiteral("Row %1, column %2").arg(cell.y + 1).arg(cell.x + 1);
-    if (!through.isEmpty())
+    // Both words where two cross; a cell of one word is told by its name and place alone, which
+    // a reader says at every move.
+    if (through.size() > 1)
         description += QStringLiteral(", in %1").arg(through.join(QStringLiteral(" and ")));
     return {name.join(QStringLiteral(", ")), description};
 }
@@ -89,7 +81,7 @@ QString boardSummary(const BoardState& board)
     const auto where = [](BoardCell cell) { return QStringLiteral("row %1, column %2").arg(cell.y + 1).arg(cell.x + 1); };
     QStringList starts;
     for (int i = 0; i < kWordCount; ++i)
-        starts << QStringLiteral("%1 from %2").arg(shortWordName(words, i), where(words[i].start));
+        starts << QStringLiteral("%1 from %2").arg(wordName(words, i), where(words[i].start));
     QStringList given;
     const std::vector<BoardCell> crossings = crossingCells(board);
     for (int i = 0; i < static_cast<int>(crossings.size()); ++i)

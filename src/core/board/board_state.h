@@ -46,7 +46,7 @@ ChainPlacements placementsOf(const BoardState& board);
 // do not chain.
 std::vector<BoardCell> crossingCells(const BoardState& board);
 
-// How a screen reader and the board's labels name a word (in chain order): "across word 1".
+// How a screen reader and the board's labels name a word, by its number in the chain: "1 across".
 QString wordName(const ChainPlacements& words, int word);
 
 // The numbers printed in the cells where words begin, one entry a cell in chain order: the

@@ -11,7 +11,7 @@
 namespace {
 
 // The points of the words that end at `cell`, once a check gave them, as a screen reader
-// hears them: "8 for across word 1", and both where two words end in one cell.
+// hears them: "8 for 1 across", and both where two words end in one cell.
 QString pointsEndingAt(BoardCell cell)
 {
     const std::optional<BoardState>& board = gameModel().board();

@@ -25,7 +25,7 @@ void showVerdict(QLineEdit* field, Verdict verdict, const QColor& background);
 // What a screen reader hears of a cell besides its name, sentence by sentence: `where` it
 // is and the words through it, the verdict on its slot,
 // for every cell of the slot, typed or empty, and on a slot's last cell its points, as said
-// ("8 for across word 1").
+// ("8 for 1 across").
 void describeVerdict(QLineEdit* field, const QString& where, Verdict verdict, const QString& points = {});
 
 void setTextColor(QLineEdit* field, const QColor& colour);

@@ -81,11 +81,11 @@ TEST(BoardGeometryTest, CellsAreSpokenByTheirStateAndTheWordsStartingThere)
     const ChainPlacements words = placeChain({0, 0, 5}); // words 1 and 2 start at (0, 0)
     for (const auto& [x, y, isGiven, isBlank, name, description] :
          {std::tuple(0, 0, true, false, "given, 1 across and 2 down, 6 letters", "Row 1, column 1, in 1 across and 2 down"),
-          {1, 0, false, true, "blank, 1 across, 6 letters, the first given", "Row 1, column 2, in 1 across"},
-          {0, 1, false, false, "2 down, 6 letters, the first given", "Row 2, column 1, in 2 down"},
-          {2, 0, false, false, "letter", "Row 1, column 3, in 1 across"}, {0, 4, false, true, "blank", "Row 5, column 1, in 2 down"},
-          {0, 8, false, true, "blank, 5 across, 6 letters", "Row 9, column 1, in 5 across"},
-          {0, 8, false, false, "5 across, 6 letters", "Row 9, column 1, in 5 across"}, {5, 8, true, false, "given", "Row 9, column 6, in 4 down and 5 across"}})
+          {1, 0, false, true, "blank, 1 across, 6 letters, the first given", "Row 1, column 2"},
+          {0, 1, false, false, "2 down, 6 letters, the first given", "Row 2, column 1"},
+          {2, 0, false, false, "letter", "Row 1, column 3"}, {0, 4, false, true, "blank", "Row 5, column 1"},
+          {0, 8, false, true, "blank, 5 across, 6 letters", "Row 9, column 1"},
+          {0, 8, false, false, "5 across, 6 letters", "Row 9, column 1"}, {5, 8, true, false, "given", "Row 9, column 6, in 4 down and 5 across"}})
         EXPECT_EQ(cellSpeech(words, {x, y}, isGiven, isBlank), (CellSpeech {name, description})) << x << "," << y;
 }
 

@@ -410,7 +410,7 @@ TEST_F(RoundTest, CheckAllWordsShowsTheRoundsScore)
     EXPECT_TRUE(typeThen("grden", Qt::Key_K, Qt::ControlModifier).starts_with("'GARDEN' is a word.\n"));
     EXPECT_EQ(m_game->theScore->accessibleName(), "Your score: 8");
     const QString described = QApplication::focusWidget()->accessibleDescription();
-    EXPECT_TRUE(described.endsWith("word. Points: 8 for across word 1.")) << "the check left on the cell, to be read stale each time the focus comes back: " << described.toStdString();
+    EXPECT_TRUE(described.endsWith("word. Points: 8 for 1 across.")) << "the check left on the cell, to be read stale each time the focus comes back: " << described.toStdString();
     QCoreApplication::processEvents();
     const auto* told = m_game->window()->findChild<QLabel*>("announcer");
     EXPECT_TRUE(told && told->isVisible() && told->accessibleName().endsWith("! Checked: 1 of 5 slots are words, your score 8.")) << "the turn's news not told as one";
@@ -423,7 +423,7 @@ TEST_F(RoundTest, AWordsPointsShowBesideItsLastCellUntilItIsRetyped)
     ASSERT_TRUE(points);
     EXPECT_TRUE(points->isVisible());
     EXPECT_EQ(points->text(), "1: +8");
-    EXPECT_EQ(points->accessibleName(), "across word 1: 8 points");
+    EXPECT_EQ(points->accessibleName(), "1 across: 8 points");
     fillAcross(3, 8, "SILVER");
     EXPECT_FALSE(m_game->window()->findChild<QLabel*>("slotPoints4")->isVisible()) << "the points of a slot retyped since its check";
 }

@@ -71,7 +71,7 @@ TEST_F(BoardLayoutTest, BoardsAreLaidOutCellForCellWithTheirWordStartsAndReplace
         EXPECT_EQ(fieldAt(x, y)->wordNumbers(), numbers) << x << "," << y;
     gameModel().applyCheck({true, true, true, true, true}, {0, 0, 0, 12, 11}, 23);
     EXPECT_EQ(pointsShown(3) + " " + pointsShown(4), "4: +12 5: +11");
-    EXPECT_EQ(fieldAt(5, 8)->accessibleDescription(), "Row 9, column 6, in 4 down and 5 across. Points: 12 for down word 4; 11 for across word 5.");
+    EXPECT_EQ(fieldAt(5, 8)->accessibleDescription(), "Row 9, column 6, in 4 down and 5 across. Points: 12 for 4 down; 11 for 5 across.");
 }
 
 } // namespace

@@ -38,9 +38,9 @@ TEST_F(BoardPaintTest, ACheckedBoardAndTheSameBoardShownAgainArePaintedAndToldAl
     EXPECT_EQ(look(0, 0), "#0000ff") << "a word's letter";
     EXPECT_EQ(look(1, 1), "#ff00ff struck") << "a non-word's letter";
     EXPECT_EQ(look(1, 0), kFixedTextColour.name()) << "a fixed letter";
-    EXPECT_EQ(fieldAt(3, 0)->accessibleDescription(), "Row 1, column 4, in 1 across. Checked: part of a word.");
-    EXPECT_EQ(fieldAt(1, 2)->accessibleDescription(), "Row 3, column 2, in 2 down. Checked: not part of a word.");
-    EXPECT_EQ(fieldAt(5, 0)->accessibleDescription(), "Row 1, column 6, in 1 across. Checked: part of a word. Points: 8 for across word 1.");
+    EXPECT_EQ(fieldAt(3, 0)->accessibleDescription(), "Row 1, column 4. Checked: part of a word.");
+    EXPECT_EQ(fieldAt(1, 2)->accessibleDescription(), "Row 3, column 2. Checked: not part of a word.");
+    EXPECT_EQ(fieldAt(5, 0)->accessibleDescription(), "Row 1, column 6. Checked: part of a word. Points: 8 for 1 across.");
     const auto numberInked = [](int32_t x, int32_t y) { // a word's number, in the top left corner in the typed letters' colour
         const QImage cell = fieldAt(x, y)->grab().toImage();
         for (int py = 0; py < cell.height() / 4; ++py) {
@@ -65,7 +65,7 @@ TEST_F(BoardPaintTest, ACheckedBoardAndTheSameBoardShownAgainArePaintedAndToldAl
     EXPECT_EQ(fieldAt(1, 2)->accessibleName(), "blank") << "renamed as its letter goes";
     fieldAt(1, 1)->setText("N");
     EXPECT_EQ(look(1, 1), kInputTextColour.name()) << "a letter typed anew";
-    EXPECT_EQ(fieldAt(1, 1)->accessibleDescription(), "Row 2, column 2, in 2 down.");
+    EXPECT_EQ(fieldAt(1, 1)->accessibleDescription(), "Row 2, column 2.");
 }
 
 } // namespace
