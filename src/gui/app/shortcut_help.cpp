@@ -48,6 +48,7 @@ constexpr KeyRow kKeys[] = {
     {nullptr, "actionChangePlayer", "newUserName", "Change Player: to the name field"},
     {"Return in the name field", nullptr, "changeUserButton", "Change User"},
     {"Escape", nullptr, nullptr, "closes the Words, Statistics, Preferences or help window"},
+    {nullptr, "actionHowToPlay", nullptr, "How to Play: the goal and the rules"},
     {nullptr, "actionQuit", nullptr, "Quit"},
 };
 
