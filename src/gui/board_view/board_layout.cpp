@@ -79,6 +79,7 @@ private:
             gameModel().setLetter(at, field->text());
             paintCell(at);
         });
+        QObject::connect(field, &myTextField::focusLeft, field, [at] { nameCell(at); });
     }
 
     static void makeFixed(BoardCell at, char letter)

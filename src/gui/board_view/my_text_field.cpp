@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/board_view/my_text_field.h"
 
-#include "gui/board_view/board_paint.h"
 
 #include "core/board/board_moves.h"
 #include "core/round/game_model.h"
@@ -418,8 +417,7 @@ void myTextField::focusOutEvent(QFocusEvent* event)
         forgetTyping();
     QLineEdit::focusOutEvent(event);
     update(); // takes the focus ring away
-    if (const auto position = boardPosition())
-        nameCell({position->x(), position->y()}); // as it now is, for the next visit
+    emit focusLeft();
 }
 
 void myTextField::textDidChange()

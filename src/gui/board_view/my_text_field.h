@@ -49,6 +49,11 @@ public:
     void setWordNumbers(const QString& numbers);
     QString wordNumbers() const { return m_wordNumbers; }
 
+signals:
+    // The focus left the cell: the name a reader was not told while on it can be brought up to
+    // date for the next visit.
+    void focusLeft();
+
 protected:
     bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
