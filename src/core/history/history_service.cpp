@@ -92,7 +92,7 @@ public:
     // write land once.
     void drain()
     {
-        QList<PendingRound> rounds = readKept();
+        QList<PendingRound> rounds = readKeptRounds();
         const QList<PendingRound> kept = rounds;
         bool isKeptWhole = true;
         for (const PendingRound& round : std::as_const(m_unwritten)) {
@@ -146,7 +146,7 @@ public:
     }
 
 private:
-    QList<PendingRound> readKept()
+    QList<PendingRound> readKeptRounds()
     {
         const KeptFileRead read = readKeptFile(m_pendingPath, kLargestPendingFile);
         if (read.state != KeptFileRead::State::Read && read.state != KeptFileRead::State::Missing && !std::exchange(m_hasSaidUnkept, true))
@@ -161,7 +161,7 @@ private:
         QLockFile lock(lockFilePath(m_pendingPath));
         QString problem = QStringLiteral("its lock is held");
         if (takeLock(lock)) {
-            QList<PendingRound> rounds = readKept();
+            QList<PendingRound> rounds = readKeptRounds();
             rounds.removeIf([&written](const PendingRound& round) { return written.contains(round.key); });
             for (const PendingRound& round : std::as_const(m_unwritten)) {
                 if (!hasKey(rounds, round.key))

@@ -106,7 +106,7 @@ void addCommonBest(BoardBest& best, const BoardState& board, const Lexicon& comm
         total += fitting.empty() ? 0 : fitting.front().score;
         best.isRare[word].clear();
         for (const ScoredWord& fit : best.fitting[word])
-            best.isRare[word].push_back(!common.contains(fit.text));
+            best.isRare[word].push_back(!common.hasWord(fit.text));
     }
     // A list other than the one the board was dealt from may miss a slot or fall short.
     if (fitsEverySlot && total >= computerScoreOf(board) && (!best.isKnown || total <= best.total))

@@ -116,7 +116,7 @@ std::vector<ScoredWord> Lexicon::bestFitting(std::string_view pattern, size_t co
     return found;
 }
 
-bool Lexicon::contains(std::string_view text) const
+bool Lexicon::hasWord(std::string_view text) const
 {
     if (text.size() != static_cast<size_t>(kWordLength))
         return false;

@@ -56,7 +56,7 @@ public:
     // without regard to case. Any other length fits nothing.
     std::vector<ScoredWord> bestFitting(std::string_view pattern, size_t count) const;
     // Whether `text` (six characters, any case) is one of the words.
-    bool contains(std::string_view text) const;
+    bool hasWord(std::string_view text) const;
 
 private:
     struct Entry {

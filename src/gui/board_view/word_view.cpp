@@ -167,7 +167,7 @@ void WordView::enterWord(int slot)
     QLineEdit* entry = m_entries[slot];
     const SlotFill fill = fillSlot(gameModel(), slot, entry->text());
     if (!fill.refusal.isEmpty()) {
-        say(fill.refusal);
+        tellReader(fill.refusal);
         entry->selectAll();
         return;
     }
@@ -178,10 +178,10 @@ void WordView::enterWord(int slot)
     }
     m_filling = false;
     entry->clear();
-    say(slotReading(gameModel(), slot));
+    tellReader(slotReading(gameModel(), slot));
 }
 
-void WordView::say(const QString& text)
+void WordView::tellReader(const QString& text)
 {
     m_said->setText(text);
     announce(text);

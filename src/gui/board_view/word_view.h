@@ -38,7 +38,7 @@ protected:
 private:
     void refresh();
     void enterWord(int slot);
-    void say(const QString& text);
+    void tellReader(const QString& text);
     void returnToBoard();
 
     QMainWindow* m_window;
