@@ -59,6 +59,12 @@ void showHowToPlay(QWidget* parent, bool holdsWindow)
     play->setDefault(true);
     play->setToolTip(translated("Return, Space or Escape closes this card; Help \u25B8 How to Play shows it again."));
     QObject::connect(buttons, &QDialogButtonBox::accepted, card, &QDialog::accept);
+    // Opened as the game starts, the card can be up before the desktop has made the window
+    // active; closed, it then hands the focus back to a window the desktop never activates,
+    // and a screen reader hears nothing of the board it returns to (seen once in about a
+    // dozen starts under Orca). The window asks for the activation itself.
+    if (parent)
+        QObject::connect(card, &QDialog::finished, parent, [parent] { parent->window()->activateWindow(); });
     auto* layout = new QVBoxLayout(card);
     layout->addWidget(label);
     layout->addWidget(buttons);
