@@ -4,6 +4,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QEvent>
+#include <QHash>
 #include <QLabel>
 #include <QLayout>
 #include <QMainWindow>
@@ -12,16 +13,42 @@
 #include <QPointer>
 
 #include <cmath>
+#include <optional>
 #include <vector>
 
 namespace {
 
-// What a control is at 100 %, kept on the control itself so that it goes wherever the control goes.
-const char* const kGeometryAt100 = "sixfoldGeometryAt100";
-const char* const kPointsAt100 = "sixfoldFontPointsAt100";
-const char* const kPixelsAt100 = "sixfoldFontPixelsAt100";
-const char* const kMarginAt100 = "sixfoldMarginAt100";
-const char* const kSizeAt100 = "sixfoldSizeAt100";
+// What a control is at 100 %, kept beside it for as long as it lives.
+struct ActualSize {
+    std::optional<QRect> geometry;
+    std::optional<qreal> points; // a font of its own, in points
+    std::optional<int> pixels;   // or in pixels
+    int margin = 0;              // a label's
+    std::optional<QSize> size;   // the content view's
+};
+QHash<const QWidget*, ActualSize> g_actual;
+
+ActualSize& actualOf(const QWidget* widget)
+{
+    auto it = g_actual.find(widget);
+    if (it == g_actual.end()) {
+        QObject::connect(widget, &QObject::destroyed, [widget] { g_actual.remove(widget); });
+        it = g_actual.insert(widget, {});
+    }
+    return *it;
+}
+
+const ActualSize* knownOf(const QWidget* widget)
+{
+    const auto it = g_actual.constFind(widget);
+    return it == g_actual.cend() ? nullptr : &*it;
+}
+
+std::optional<QRect> geometryKept(const QWidget* widget)
+{
+    const ActualSize* actual = knownOf(widget);
+    return actual ? actual->geometry : std::nullopt;
+}
 
 int g_zoom = 100;
 
@@ -75,17 +102,17 @@ void place(QWidget* widget, const QRect& atActualSize)
 // `font` at the size `widget` keeps for 100 %, zoomed.
 QFont scaledFont(QFont font, const QWidget* widget)
 {
-    const QVariant points = widget->property(kPointsAt100);
-    if (points.isValid())
-        font.setPointSizeF(points.toReal() * g_zoom / 100.0);
+    const ActualSize* actual = knownOf(widget);
+    if (actual && actual->points)
+        font.setPointSizeF(*actual->points * g_zoom / 100.0);
     else
-        font.setPixelSize(std::max(1, scaled(widget->property(kPixelsAt100).toInt())));
+        font.setPixelSize(std::max(1, scaled(actual ? actual->pixels.value_or(0) : 0)));
     return font;
 }
 
 void scaleFont(QWidget* widget)
 {
-    if (widget->property(kPointsAt100).isValid() || widget->property(kPixelsAt100).isValid())
+    if (const ActualSize* actual = knownOf(widget); actual && (actual->points || actual->pixels))
         widget->setFont(scaledFont(widget->font(), widget));
 }
 
@@ -93,16 +120,19 @@ void scaleFont(QWidget* widget)
 // (one it inherits follows the window's) and a label's margin.
 void adopt(QWidget* widget)
 {
-    if (widget->property(kGeometryAt100).isValid())
+    ActualSize& actual = actualOf(widget);
+    if (actual.geometry)
         return;
-    widget->setProperty(kGeometryAt100, widget->geometry());
-    if (widget->testAttribute(Qt::WA_SetFont) && !widget->property(kPixelsAt100).isValid() && !widget->property(kPointsAt100).isValid()) {
+    actual.geometry = widget->geometry();
+    if (widget->testAttribute(Qt::WA_SetFont) && !actual.pixels && !actual.points) {
         const QFont font = widget->font();
-        widget->setProperty(font.pointSizeF() > 0 ? kPointsAt100 : kPixelsAt100,
-                            font.pointSizeF() > 0 ? QVariant(font.pointSizeF()) : QVariant(font.pixelSize()));
+        if (font.pointSizeF() > 0)
+            actual.points = font.pointSizeF();
+        else
+            actual.pixels = font.pixelSize();
     }
     if (auto* label = qobject_cast<QLabel*>(widget))
-        label->setProperty(kMarginAt100, label->margin());
+        actual.margin = label->margin();
 }
 
 // The window's own font at the zoom: the menu bar, its menus and every control without a font of
@@ -162,7 +192,7 @@ int widenForText(const QList<QWidget*>& children)
         g_strips.push_back({text->x() + text->width(), width});
         widened += width;
         for (QWidget* child : children)
-            child->setGeometry(shownRect(child->property(kGeometryAt100).toRect()));
+            child->setGeometry(shownRect(*geometryKept(child)));
     }
     return widened;
 }
@@ -179,21 +209,22 @@ void zoomControls(QMainWindow* window)
     for (QWidget* child : content->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
         if (adoptsNew)
             adopt(child);
-        if (!child->property(kGeometryAt100).isValid())
+        const std::optional<QRect> geometry = geometryKept(child);
+        if (!geometry)
             continue;
         zoomed << child;
-        child->setGeometry(shownRect(child->property(kGeometryAt100).toRect()));
+        child->setGeometry(shownRect(*geometry));
         scaleFont(child);
         if (auto* label = qobject_cast<QLabel*>(child))
-            label->setMargin(scaled(label->property(kMarginAt100).toInt()));
+            label->setMargin(scaled(knownOf(label)->margin));
     }
-    const QSize size = content->property(kSizeAt100).toSize();
+    const QSize size = actualOf(content).size.value_or(QSize());
     const int widened = widenForText(zoomed);
     // Then what was placed on them, where they now are.
     for (const QWidget* child : zoomed) {
         for (QWidget* inner : child->findChildren<QWidget*>()) {
-            if (inner->property(kGeometryAt100).isValid()) {
-                place(inner, inner->property(kGeometryAt100).toRect());
+            if (const std::optional<QRect> geometry = geometryKept(inner)) {
+                place(inner, *geometry);
                 scaleFont(inner);
             }
         }
@@ -244,22 +275,22 @@ qreal zoomed(qreal atActualSize)
 
 void placeZoomed(QWidget* widget, const QRect& atActualSize)
 {
-    widget->setProperty(kGeometryAt100, atActualSize);
+    actualOf(widget).geometry = atActualSize;
     place(widget, atActualSize);
 }
 
 QRect geometryAt100(const QWidget* widget)
 {
-    const QVariant kept = widget->property(kGeometryAt100);
-    return kept.isValid() ? kept.toRect() : widget->geometry();
+    return geometryKept(widget).value_or(widget->geometry());
 }
 
 // Set once, at its size: the console is given its font with every message.
 void setZoomedFont(QWidget* widget, const QFont& atActualSize)
 {
     const bool inPoints = atActualSize.pointSizeF() > 0;
-    widget->setProperty(kPointsAt100, inPoints ? QVariant(atActualSize.pointSizeF()) : QVariant());
-    widget->setProperty(kPixelsAt100, inPoints ? QVariant() : QVariant(atActualSize.pixelSize()));
+    ActualSize& actual = actualOf(widget);
+    actual.points = inPoints ? std::optional(atActualSize.pointSizeF()) : std::nullopt;
+    actual.pixels = inPoints ? std::nullopt : std::optional(atActualSize.pixelSize());
     widget->setFont(scaledFont(atActualSize, widget));
 }
 
@@ -269,8 +300,8 @@ void zoomWindow(QMainWindow* window, int percent)
     if (!content)
         return;
     g_zoom = percent;
-    if (!content->property(kSizeAt100).isValid()) {
-        content->setProperty(kSizeAt100, content->minimumSize());
+    if (ActualSize& actual = actualOf(content); !actual.size) {
+        actual.size = content->minimumSize();
         new Refitter(window);
     }
     zoomControls(window);
