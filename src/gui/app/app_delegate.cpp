@@ -313,15 +313,9 @@ void AppDelegate::playDailyBoard()
 
 void AppDelegate::giveHint()
 {
-    std::optional<BoardCell> focus;
-    for (int x = 0; x < gGridSize && !focus; ++x) {
-        for (int y = 0; y < gGridSize && !focus; ++y) {
-            const QWidget* field = gGrid[x][y].field.get();
-            if (field && field == QApplication::focusWidget())
-                focus = BoardCell {x, y};
-        }
-    }
-    const Hint hint = m_game.hint(focus);
+    const auto* field = qobject_cast<const myTextField*>(QApplication::focusWidget());
+    const std::optional<QPoint> at = field ? field->boardPosition() : std::nullopt;
+    const Hint hint = m_game.hint(at ? std::optional(BoardCell {at->x(), at->y()}) : std::nullopt);
     // The cell reports the letter to the model and the keeper, as if typed.
     if (hint.cell && gGrid[hint.cell->x][hint.cell->y].field)
         gGrid[hint.cell->x][hint.cell->y].field->setText(hint.letter);

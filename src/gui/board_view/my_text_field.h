@@ -44,6 +44,9 @@ public:
     // QLineEdit::textChanged and decides nothing of the round.
     void setShownVerdict(Verdict verdict);
 
+    // Where the field is on the board, found in gGrid; none for a field not on it.
+    std::optional<QPoint> boardPosition() const;
+
     // The numbers of the words that begin in this cell ("1", "1/2"), painted small in its top
     // left corner as a crossword prints them, scaled with the cell; empty in every other cell.
     void setWordNumbers(const QString& numbers);
@@ -76,7 +79,6 @@ private:
     bool moveToWord(QPoint from, bool backward);
     void leaveBoard(bool backward);
     void followTyping(bool stayed);
-    std::optional<QPoint> boardPosition() const;
     void moveFocusTo(myTextField* target);
 
     // The game's code of the key being pressed while the base class handles it; none for
