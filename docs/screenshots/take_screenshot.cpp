@@ -5,10 +5,12 @@
 // wrongly, checks the board (or submits it) and saves a picture of the window, or of the Round
 // Review that follows the submitted round. "card" pictures the first launch's How to Play card
 // over the window, "question" the question before an unfinished board is submitted, and "hint"
-// a round submitted after two hints.
+// a round submitted after two hints, "statistics" the statistics window after the round. The
+// interface speaks the desktop's language, as the game's does.
 #include "gui/app/app_delegate.h"
 #include "gui/board_view/grid.h"
 #include "core/round/game_model.h"
+#include "core/language/interface_language.h"
 #include "core/preferences/preferences.h"
 
 #include <QAction>
@@ -66,10 +68,11 @@ QPixmap withDialog(QWidget* window, QWidget* dialog)
 int main(int argc, char** argv)
 {
     if (argc < 4 || argc > 6) {
-        std::fprintf(stderr, "usage: %s OUT.png standard|safe light|dark [check|submit|review|card|question|hint [ZOOM]]\n", argv[0]);
+        std::fprintf(stderr, "usage: %s OUT.png standard|safe light|dark [check|submit|review|statistics|card|question|hint [ZOOM]]\n", argv[0]);
         return 2;
     }
     QApplication application(argc, argv);
+    speakLanguage(chooseLanguage(QString(), desktopLanguages(), shippedLanguages()));
     if (std::strcmp(argv[3], "dark") == 0)
         QApplication::setPalette(darkPalette());
     QSettings settings(preferencesFilePath(), QSettings::IniFormat);
@@ -110,9 +113,19 @@ int main(int argc, char** argv)
             : 1;
     if (shown == "review")
         game.window()->findChild<QAction*>(QStringLiteral("actionRoundReview"))->trigger();
-    QApplication::processEvents();
+    if (shown == "statistics")
+        game.window()->findChild<QAction*>(QStringLiteral("actionStatistics"))->trigger();
+    // The statistics window reads the history on a thread of its own.
+    for (int i = 0; i < 50; ++i)
+        QApplication::processEvents(QEventLoop::AllEvents, 20);
     QWidget* pictured = game.window();
     if (shown == "review")
         pictured = game.window()->findChild<QWidget*>(QStringLiteral("roundReview"));
+    if (shown == "statistics") {
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            if (window->isVisible() && window != game.window())
+                pictured = window;
+        }
+    }
     return pictured && pictured->grab().save(QString::fromLocal8Bit(argv[1])) ? 0 : 1;
 }

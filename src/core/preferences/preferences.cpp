@@ -15,6 +15,7 @@ const QString kResumeAtLaunchKey = QStringLiteral("board/resumeAtLaunch");
 const QString kTypeThroughGivenKey = QStringLiteral("board/typeThroughGiven");
 const QString kZoomKey = QStringLiteral("window/zoom");
 const QString kAskUnfinishedKey = QStringLiteral("board/askBeforeUnfinishedSubmit");
+const QString kLanguageKey = QStringLiteral("interface/language");
 // A list rather than a key a player: a name may hold any character, '/' and '=' too.
 const QString kTaughtPlayersKey = QStringLiteral("players/seenHowToPlay");
 const QString kStandardName = QStringLiteral("standard");
@@ -50,6 +51,8 @@ Preferences loadPreferences(QSettings& settings)
     if (isNumber && std::find(kZoomSteps.begin(), kZoomSteps.end(), zoom) != kZoomSteps.end())
         preferences.zoomPercent = zoom;
     preferences.asksBeforeUnfinishedSubmit = settings.value(kAskUnfinishedKey).toString() != QStringLiteral("false");
+    // Whether it is shipped is the launch's question: a catalogue may come or go with a package.
+    preferences.interfaceLanguage = settings.value(kLanguageKey).toString();
     return preferences;
 }
 
@@ -62,6 +65,10 @@ bool savePreferences(QSettings& settings, const Preferences& preferences)
     settings.setValue(kTypeThroughGivenKey, truth(preferences.typesThroughGiven));
     settings.setValue(kZoomKey, preferences.zoomPercent);
     settings.setValue(kAskUnfinishedKey, truth(preferences.asksBeforeUnfinishedSubmit));
+    if (preferences.interfaceLanguage.isEmpty())
+        settings.remove(kLanguageKey);
+    else
+        settings.setValue(kLanguageKey, preferences.interfaceLanguage);
     settings.sync();
     return settings.status() == QSettings::NoError;
 }

@@ -18,6 +18,8 @@ struct Preferences {
     int zoomPercent = 100;        // the main window's size, one of kZoomSteps
     // Submit of a board with empty cells asks first; the daily board's one scored submission asks whatever this says.
     bool asksBeforeUnfinishedSubmit = true;
+    // The interface's language code ("de"), or empty for the desktop's; applied at the next launch.
+    QString interfaceLanguage {};
 
     bool operator==(const Preferences&) const = default;
 };

@@ -2,10 +2,13 @@
 #include "gui/app/app_delegate.h"
 #include "core/game/launch_options.h"
 #include "gui/app/quit_on_signals.h"
+#include "core/language/interface_language.h"
 #include "core/platform/application_name.h"
+#include "core/preferences/preferences.h"
 
 #include <QApplication>
 #include <QMainWindow>
+#include <QSettings>
 
 #include <csignal>
 
@@ -24,6 +27,11 @@ int main(int argc, char* argv[])
 
     QApplication application(argc, argv);
     QApplication::setDesktopFileName(QStringLiteral("org.sixfold.Sixfold"));
+    {
+        // Before any window is made, since each takes its text as it is built.
+        QSettings settings(preferencesFilePath(), QSettings::IniFormat);
+        speakLanguage(chooseLanguage(loadPreferences(settings).interfaceLanguage, desktopLanguages(), shippedLanguages()));
+    }
 
     QuitOnSignals quitOnSignals;
     AppDelegate delegate;

@@ -10,13 +10,14 @@ TEST(PreferencesTest, ReadsWhatIsWrittenAndTheDefaultForAnythingElse)
 {
     QTemporaryDir folder;
     QSettings settings(folder.filePath("sixfold.conf"), QSettings::IniFormat);
-    for (const Preferences chosen : {Preferences {WordColours::ColourBlindSafe, true, false, 175, false}, Preferences {}, {WordColours::Standard, false, true}}) {
+    for (const Preferences& chosen : {Preferences {WordColours::ColourBlindSafe, true, false, 175, false, "fr"}, Preferences {},
+                                      Preferences {WordColours::Standard, false, true, 100, true, ""}}) {
         savePreferences(settings, chosen);
         EXPECT_EQ(loadPreferences(*std::make_unique<QSettings>(settings.fileName(), QSettings::IniFormat)), chosen);
     }
     const struct { const char* colours; const char* resumes; const char* zoom; Preferences expected; } rows[] = {
-        {"purple", "yes", "130", {}}, {"colour-blind-safe", "1", "200", {WordColours::ColourBlindSafe, false, false, 200}},
-        {"Colour-blind-safe", "true", "225", {WordColours::Standard, true, true}}, {"standard", "True", "1e2x", {}}};
+        {"purple", "yes", "130", {}}, {"colour-blind-safe", "1", "200", {WordColours::ColourBlindSafe, false, false, 200, true, ""}},
+        {"Colour-blind-safe", "true", "225", {WordColours::Standard, true, true, 100, true, ""}}, {"standard", "True", "1e2x", {}}};
     for (const auto& row : rows) {
         settings.setValue("board/wordColours", row.colours);
         settings.setValue("board/resumeAtLaunch", row.resumes);

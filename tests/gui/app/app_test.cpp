@@ -203,35 +203,6 @@ TEST_F(AppTest, TheZoomFollowsItsKeysAndTheNextLaunchOpensAtIt)
     zoomWindow(m_game->window(), 100);
 }
 
-// Whatever of the main window's texts is cut, covered by another or lies past the window's edge: each line
-// of a label, button or check box, or the height of a word-wrapped label.
-QStringList cutTexts(const QMainWindow* window)
-{
-    const QWidget* content = window->centralWidget();
-    QList<const QWidget*> texts;
-    for (const QWidget* widget : content->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-        if (widget->isVisible() && (qobject_cast<const QLabel*>(widget) || qobject_cast<const QAbstractButton*>(widget)))
-            texts << widget;
-    }
-    QStringList cut;
-    for (const QWidget* widget : texts) {
-        const auto* label = qobject_cast<const QLabel*>(widget);
-        const QString text = label ? label->text() : qobject_cast<const QAbstractButton*>(widget)->text().remove(u'&');
-        const QRect room = widget->contentsRect();
-        const QFontMetrics metrics = widget->fontMetrics();
-        bool fits = content->rect().contains(widget->geometry());
-        if (label && label->wordWrap())
-            fits = fits && metrics.boundingRect(room, Qt::TextWordWrap, text).height() <= room.height();
-        for (const QString& line : text.split(u'\n'))
-            fits = fits && ((label && label->wordWrap()) || metrics.horizontalAdvance(line) <= room.width());
-        for (const QWidget* other : texts)
-            fits = fits && (other == widget || text.isEmpty() || !other->geometry().intersects(widget->geometry()));
-        if (!fits)
-            cut << widget->objectName() + ": " + text;
-    }
-    return cut;
-}
-
 // At every zoom, with the desktop's font and with one two points larger, a round's outcome, a word's points, the scores and every control's text show whole.
 TEST_F(AppTest, EveryTextFitsAtEveryZoomAndWithALargerDesktopFont)
 {
