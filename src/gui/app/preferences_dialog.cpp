@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/app/preferences_dialog.h"
+#include "core/language/interface_language.h"
 #include "gui/look/forwarding_accessible.h"
 
 #include "gui/board_view/board_layout.h"
@@ -15,6 +16,7 @@
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
 
@@ -25,6 +27,8 @@ PreferencesDialog::PreferencesDialog(const Preferences& shown, QWidget* parent)
     , m_resumesAtLaunch(new QCheckBox(tr("&Resume the kept board at launch")))
     , m_typesThroughGiven(new QCheckBox(tr("&Type through given letters")))
     , m_asksBeforeUnfinishedSubmit(new QCheckBox(tr("&Ask before submitting a board with unfinished words")))
+    , m_language(new QComboBox)
+    , m_languageNote(new QLabel(tr("Sixfold speaks the language chosen from its next launch.")))
 {
     setWindowTitle(tr("Preferences"));
     setObjectName(QStringLiteral("preferencesDialog"));
@@ -44,6 +48,23 @@ PreferencesDialog::PreferencesDialog(const Preferences& shown, QWidget* parent)
     m_asksBeforeUnfinishedSubmit->setChecked(shown.asksBeforeUnfinishedSubmit);
     m_asksBeforeUnfinishedSubmit->setToolTip(tr("The daily board asks before its one scored submission whatever this says."));
 
+    m_language->setObjectName(QStringLiteral("interfaceLanguage"));
+    m_language->setAccessibleName(tr("Language"));
+    const QString desktop = chooseLanguage(QString(), desktopLanguages(), shippedLanguages());
+    m_language->addItem(tr("The desktop's language (%1)").arg(languageName(desktop)), QString());
+    for (const QString& code : shippedLanguages())
+        m_language->addItem(languageName(code), code);
+    m_language->setCurrentIndex(std::max(0, m_language->findData(shown.interfaceLanguage)));
+    m_language->setToolTip(tr("The menus, dialogs and messages; the words played stay English."));
+    m_languageNote->setObjectName(QStringLiteral("languageNote"));
+    m_languageNote->setWordWrap(true);
+    const auto noteWhetherChanged = [this] {
+        const QString chosen = m_language->currentData().toString();
+        m_languageNote->setVisible(chooseLanguage(chosen, desktopLanguages(), shippedLanguages()) != spokenLanguage());
+    };
+    noteWhetherChanged();
+    connect(m_language, &QComboBox::currentIndexChanged, this, noteWhetherChanged);
+
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -52,6 +73,8 @@ PreferencesDialog::PreferencesDialog(const Preferences& shown, QWidget* parent)
     form->addRow(m_resumesAtLaunch);
     form->addRow(m_typesThroughGiven);
     form->addRow(m_asksBeforeUnfinishedSubmit);
+    form->addRow(tr("&Language:"), m_language);
+    form->addRow(m_languageNote);
     form->addRow(buttons);
 }
 
@@ -62,6 +85,7 @@ Preferences PreferencesDialog::chosen() const
     preferences.resumesAtLaunch = m_resumesAtLaunch->isChecked();
     preferences.typesThroughGiven = m_typesThroughGiven->isChecked();
     preferences.asksBeforeUnfinishedSubmit = m_asksBeforeUnfinishedSubmit->isChecked();
+    preferences.interfaceLanguage = m_language->currentData().toString();
     return preferences;
 }
 

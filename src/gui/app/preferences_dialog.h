@@ -7,9 +7,11 @@
 
 class QCheckBox;
 class QComboBox;
+class QLabel;
 
 // Game > Preferences: the word colours, whether launch resumes the kept board and whether
-// given letters are typed through, and whether Submit asks first when words are unfinished.
+// given letters are typed through, whether Submit asks first when words are unfinished, and the
+// interface's language (at the next launch).
 class PreferencesDialog : public QDialog {
     Q_OBJECT
 
@@ -24,6 +26,8 @@ private:
     QCheckBox* m_resumesAtLaunch;
     QCheckBox* m_typesThroughGiven;
     QCheckBox* m_asksBeforeUnfinishedSubmit;
+    QComboBox* m_language;
+    QLabel* m_languageNote; // shown while the language chosen is not the one spoken
 };
 
 // Paints the board in the colours chosen, from now on: dark variants on a dark desktop.
