@@ -125,7 +125,7 @@ const QByteArray* readWordFile(const char* name)
     auto bytes = path ? readWholeFile(*path, &fault) : std::nullopt;
     gWordList = bytes ? std::make_unique<QByteArray>(std::move(*bytes)) : nullptr;
     if (!gWordList) {
-        myPrintf("Null list.\n");
+        printMessage(QCoreApplication::translate("WordList", "Null list.\n"));
         printMessage(path ? QCoreApplication::translate("WordList", "The word list %1 cannot be read (%2).\n").arg(wordFilePath(name), fault)
                           : QCoreApplication::translate("WordList", "The word list %1 is missing.\n").arg(wordFilePath(name)));
     }

@@ -44,7 +44,7 @@ bool hasBoardFor(const char* action)
     if (gameModel().board())
         return true;
     printMessage(QCoreApplication::translate("Game", "%1 needs a board, and the word list cannot make one.\n", "%1 is a menu action")
-                     .arg(QCoreApplication::translate("Game", action, "a menu action")));
+                     .arg(QCoreApplication::translate("Game", action)));
     return false;
 }
 
@@ -144,7 +144,8 @@ void Game::askDailyStanding(RoundArchive* archive, std::function<void()> answere
 
 std::optional<Game::Submission> Game::submitBoard()
 {
-    if (!hasBoardFor(QT_TRANSLATE_NOOP3("Game", "Submit", "a menu action")))
+    //: a menu action
+    if (!hasBoardFor(QT_TRANSLATE_NOOP("Game", "Submit")))
         return std::nullopt;
     // Without a dictionary every slot would be "not a word": a loss the player never played.
     if (!canJudgeWords()) {
@@ -171,7 +172,7 @@ std::optional<Game::Submission> Game::submitBoard()
         if (bestPossible && best.commonTotal)
             submission.outcome += u' ' + tr("With common words %1.", "the best possible score with common words only").arg(*best.commonTotal);
         if (board->hints > 0)
-            submission.outcome += u' ' + tr("%1 taken.", "%1 is a count of hints, such as 3 hints").arg(hintCount(board->hints));
+            submission.outcome += u' ' + hintsTaken(board->hints);
         submission.outcome += u' ' + tr("Ctrl+E: review.");
         m_lastReview = roundReview(*board, best);
         submission.computersWords = computerWordsSentence(*board);
@@ -190,7 +191,8 @@ std::optional<Game::Submission> Game::submitBoard()
 // A daily board's first submission by the player is the day's result; the history says which.
 Hint Game::hint(std::optional<BoardCell> focus)
 {
-    if (!hasBoardFor(QT_TRANSLATE_NOOP3("Game", "Hint", "a menu action")))
+    //: a menu action
+    if (!hasBoardFor(QT_TRANSLATE_NOOP("Game", "Hint")))
         return {};
     const Hint given = hintFor(*gameModel().board(), focus, commonWords());
     if (given.cell)
@@ -213,7 +215,8 @@ Game::Copied Game::resultToCopy() const
 {
     if (!m_lastResult.isEmpty())
         return {m_lastResult, tr("Result copied:\n%1").arg(m_lastResult), tr("Result copied.")};
-    if (!hasBoardFor(QT_TRANSLATE_NOOP3("Game", "Copy Result", "a menu action")))
+    //: a menu action
+    if (!hasBoardFor(QT_TRANSLATE_NOOP("Game", "Copy Result")))
         return {};
     return {QString(), tr("There is no result to copy yet: Copy Result shares the last round you submitted.\n"), QString()};
 }

@@ -17,7 +17,7 @@ class BoardKeeper;
 
 // Without a board (the word list could not make one) an action that needs one only says so:
 // no round is scored, recorded or shared that was never dealt. `action` is the menu action's
-// name, marked where it is written as QT_TRANSLATE_NOOP3("Game", "Submit", "a menu action").
+// name, marked where it is written as QT_TRANSLATE_NOOP("Game", "Submit").
 bool hasBoardFor(const char* action);
 
 // The round as the game plays it: the daily rule and a submission's steps, and what the last
