@@ -3,6 +3,8 @@
 
 #include "core/board/deal_random.h"
 
+#include <QCoreApplication>
+
 #include <array>
 #include <optional>
 
@@ -143,14 +145,14 @@ QString codeFaultSentence(CodeFault fault)
     case CodeFault::None:
         break;
     case CodeFault::Malformed:
-        return QStringLiteral("A board code is fifteen characters from 2-9 and A-Z without I, L and O, such as 3STAD-KW9V7-42TMU.");
+        return QCoreApplication::translate("BoardCode", "A board code is fifteen characters from 2-9 and A-Z without I, L and O, such as 3STAD-KW9V7-42TMU.");
     case CodeFault::Typo:
-        return QStringLiteral("That board code has a typo: its check character does not match the rest.");
+        return QCoreApplication::translate("BoardCode", "That board code has a typo: its check character does not match the rest.");
     case CodeFault::OtherList:
-        return QStringLiteral("That board code was dealt from another word list, so this game cannot deal the same board.");
+        return QCoreApplication::translate("BoardCode", "That board code was dealt from another word list, so this game cannot deal the same board.");
     case CodeFault::ShortCodeOtherList:
-        return QStringLiteral("A ten-character board code is read only with the word list the game ships, and this one differs; "
-                              "ask for the fifteen-character code.");
+        return QCoreApplication::translate("BoardCode", "A ten-character board code is read only with the word list the game ships, "
+                                                        "and this one differs; ask for the fifteen-character code.");
     }
     return {};
 }

@@ -3,9 +3,23 @@
 
 #include "core/board/word_score.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 #include <algorithm>
+
+namespace {
+
+// Word names joined for listening: "1 across and 2 down".
+QString joinedNames(const QStringList& names)
+{
+    QString joined = names.value(0);
+    for (qsizetype i = 1; i < names.size(); ++i)
+        joined = QCoreApplication::translate("Board", "%1 and %2", "two word names, such as 1 across and 2 down").arg(joined, names[i]);
+    return joined;
+}
+
+} // namespace
 
 ChainPlacements placementsOf(const BoardState& board)
 {
@@ -26,7 +40,10 @@ std::vector<BoardCell> crossingCells(const BoardState& board)
 
 QString wordName(const ChainPlacements& words, int word)
 {
-    return (words[word].direction == Direction::Across ? QStringLiteral("%1 across") : QStringLiteral("%1 down")).arg(wordNumber(word));
+    //: a word of the board by its number, such as "1 across"
+    return (words[word].direction == Direction::Across ? QCoreApplication::translate("Board", "%1 across")
+                                                       : QCoreApplication::translate("Board", "%1 down"))
+        .arg(wordNumber(word));
 }
 
 std::vector<StartNumbers> wordStartNumbers(const ChainPlacements& words)
@@ -60,33 +77,35 @@ CellSpeech cellSpeech(const ChainPlacements& words, BoardCell cell, bool isGiven
     }
     QStringList name;
     if (isGiven || isBlank)
-        name << (isGiven ? QStringLiteral("given") : QStringLiteral("blank"));
+        name << (isGiven ? QCoreApplication::translate("Board", "given", "a cell whose letter is given")
+                         : QCoreApplication::translate("Board", "blank", "a cell with no letter yet"));
     if (!starting.isEmpty())
-        name << QStringLiteral("%1, %2 letters").arg(starting.join(QStringLiteral(" and "))).arg(kWordLength);
+        name << QCoreApplication::translate("Board", "%1, %2 letters").arg(joinedNames(starting)).arg(kWordLength);
     if (!entered.isEmpty())
-        name << QStringLiteral("%1, %2 letters, the first given").arg(entered.join(QStringLiteral(" and "))).arg(kWordLength);
+        name << QCoreApplication::translate("Board", "%1, %2 letters, the first given").arg(joinedNames(entered)).arg(kWordLength);
     if (name.isEmpty())
-        name << QStringLiteral("letter");
-    QString description = QStringLiteral("Row %1, column %2").arg(cell.y + 1).arg(cell.x + 1);
+        name << QCoreApplication::translate("Board", "letter", "a cell holding a letter the player typed");
+    QString description = QCoreApplication::translate("Board", "Row %1, column %2").arg(cell.y + 1).arg(cell.x + 1);
     // Both words where two cross; a cell of one word is told by its name and place alone, which
     // a reader says at every move.
     if (through.size() > 1)
-        description += QStringLiteral(", in %1").arg(through.join(QStringLiteral(" and ")));
+        description = QCoreApplication::translate("Board", "%1, in %2", "a cell's row and column, then the words through it")
+                          .arg(description, joinedNames(through));
     return {name.join(QStringLiteral(", ")), description};
 }
 
 QString boardSummary(const BoardState& board)
 {
     const ChainPlacements words = placementsOf(board);
-    const auto where = [](BoardCell cell) { return QStringLiteral("row %1, column %2").arg(cell.y + 1).arg(cell.x + 1); };
+    const auto where = [](BoardCell cell) { return QCoreApplication::translate("Board", "row %1, column %2").arg(cell.y + 1).arg(cell.x + 1); };
     QStringList starts;
     for (int i = 0; i < kWordCount; ++i)
-        starts << QStringLiteral("%1 from %2").arg(wordName(words, i), where(words[i].start));
+        starts << QCoreApplication::translate("Board", "%1 from %2", "a word, then the cell it starts at").arg(wordName(words, i), where(words[i].start));
     QStringList given;
     const std::vector<BoardCell> crossings = crossingCells(board);
     for (int i = 0; i < static_cast<int>(crossings.size()); ++i)
-        given << QStringLiteral("%1 at %2").arg(board.words[i].letters.at(words[i].indexOf(crossings[i])).toUpper(), where(crossings[i]));
-    return QStringLiteral("%1 words of %2 letters: %3. Given letters: %4.")
+        given << QCoreApplication::translate("Board", "%1 at %2", "a given letter, then its cell").arg(board.words[i].letters.at(words[i].indexOf(crossings[i])).toUpper(), where(crossings[i]));
+    return QCoreApplication::translate("Board", "%1 words of %2 letters: %3. Given letters: %4.")
         .arg(kWordCount)
         .arg(kWordLength)
         .arg(starts.join(QStringLiteral("; ")), given.join(QStringLiteral("; ")));

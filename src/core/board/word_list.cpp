@@ -5,6 +5,7 @@
 #include "core/board/board_code.h"
 #include "core/platform/resources.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDir>
 
@@ -66,11 +67,12 @@ public:
     void reportDroppedLines() const
     {
         if (m_overLongLines > 0)
-            myPrintf("The word list has %d line(s) longer than six letters; they were skipped.\n",
-                     m_overLongLines);
+            printMessage(QCoreApplication::translate("WordList", "The word list has %n line(s) longer than six letters; they were skipped.\n",
+                                                     nullptr, m_overLongLines));
         if (m_linesPastCapacity > 0)
-            myPrintf("The word list holds more than %d words; %d line(s) were not stored.\n",
-                     kSixWordRows - 1, m_linesPastCapacity);
+            printMessage(QCoreApplication::translate("WordList", "The word list holds more than %1 words; %n line(s) were not stored.\n",
+                                                     nullptr, m_linesPastCapacity)
+                             .arg(kSixWordRows - 1));
     }
 
 private:
@@ -109,11 +111,10 @@ private:
     int m_linesPastCapacity = 0;
 };
 
-// The player is told which file to mend, and how.
-void reportWordFile(const char* name, const QString& problem)
+// The file the player is told to mend.
+QString wordFilePath(const char* name)
 {
-    const QString path = QDir(resourceDirectory()).filePath(QString::fromLatin1(name) + QStringLiteral(".txt"));
-    myPrintf("The word list %s %s.\n", qUtf8Printable(QDir::toNativeSeparators(path)), qUtf8Printable(problem));
+    return QDir::toNativeSeparators(QDir(resourceDirectory()).filePath(QString::fromLatin1(name) + QStringLiteral(".txt")));
 }
 
 // Replaces gWordList with the resource's bytes; null, having said why, when the file is missing or unreadable.
@@ -124,8 +125,9 @@ const QByteArray* readWordFile(const char* name)
     auto bytes = path ? readWholeFile(*path, &fault) : std::nullopt;
     gWordList = bytes ? std::make_unique<QByteArray>(std::move(*bytes)) : nullptr;
     if (!gWordList) {
-        myPrintf("Null list.\n");
-        reportWordFile(name, path ? QStringLiteral("cannot be read (%1)").arg(fault) : QStringLiteral("is missing"));
+        printMessage(QCoreApplication::translate("WordList", "Null list.\n"));
+        printMessage(path ? QCoreApplication::translate("WordList", "The word list %1 cannot be read (%2).\n").arg(wordFilePath(name), fault)
+                          : QCoreApplication::translate("WordList", "The word list %1 is missing.\n").arg(wordFilePath(name)));
     }
     return gWordList.get();
 }
@@ -148,7 +150,9 @@ void loadSixWordList()
         return;
     storeSixWordList(*bytes);
     if (!holdsASixLetterWord())
-        reportWordFile("SixLetterWords", bytes->trimmed().isEmpty() ? QStringLiteral("is empty") : QStringLiteral("holds no six-letter word"));
+        printMessage((bytes->trimmed().isEmpty() ? QCoreApplication::translate("WordList", "The word list %1 is empty.\n")
+                                                 : QCoreApplication::translate("WordList", "The word list %1 holds no six-letter word.\n"))
+                         .arg(wordFilePath("SixLetterWords")));
 }
 
 void storeSixWordList(const QByteArray& bytes)

@@ -9,6 +9,7 @@
 #include "core/platform/problem_report.h"
 #include "core/platform/resources.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QStringList>
 
@@ -36,19 +37,23 @@ public:
     explicit Dictionary(const DictionaryPaths& paths)
         : m_spelling(paths.spellingAffixFile, paths.spellingWordsFile)
     {
-        const auto note = [this](bool opened, const char* source, const QString& where) {
+        const auto note = [this](bool opened, const QString& source, const QString& where) {
             if (!opened)
-                m_missing << QStringLiteral("%1 (looked for %2)").arg(QLatin1String(source), where);
+                m_missing << QCoreApplication::translate("Dictionary", "%1 (looked for %2)", "a dictionary source, then where it was looked for")
+                                 .arg(source, where);
             return opened;
         };
         // A WordNet opened in part would know words it cannot define.
-        if (!note(m_wordNet.open(paths.wordNetDirectory), "WordNet", paths.wordNetDirectory))
+        if (!note(m_wordNet.open(paths.wordNetDirectory), QStringLiteral("WordNet"), paths.wordNetDirectory))
             m_wordNet = WordNetDatabase();
-        const bool spelling = note(m_spelling.filesExist(), "Hunspell's en_US",
-                                   paths.spellingAffixFile + QStringLiteral(" and ") + paths.spellingWordsFile);
-        const bool functionWords = note(m_functionWords.load(paths.functionWordsFile), "the function words", paths.functionWordsFile);
-        const bool listWords = note(m_listWords.open(paths.listWordsFile), "the list words", paths.listWordsFile);
-        note(m_listWords.openNames(paths.listNamesFile), "the list names", paths.listNamesFile);
+        const bool spelling = note(m_spelling.filesExist(), QCoreApplication::translate("Dictionary", "Hunspell's en_US"),
+                                   QCoreApplication::translate("Dictionary", "%1 and %2", "two files")
+                                       .arg(paths.spellingAffixFile, paths.spellingWordsFile));
+        const bool functionWords = note(m_functionWords.load(paths.functionWordsFile),
+                                        QCoreApplication::translate("Dictionary", "the function words"), paths.functionWordsFile);
+        const bool listWords = note(m_listWords.open(paths.listWordsFile), QCoreApplication::translate("Dictionary", "the list words"),
+                                    paths.listWordsFile);
+        note(m_listWords.openNames(paths.listNamesFile), QCoreApplication::translate("Dictionary", "the list names"), paths.listNamesFile);
         m_canJudge = m_wordNet.isOpen() || spelling || functionWords || listWords;
     }
 
@@ -57,9 +62,11 @@ public:
     {
         if (!m_missing.isEmpty() && !std::exchange(m_reported, true)) {
             const QString missing = m_missing.join(QStringLiteral("; "));
-            reportProblem(m_canJudge ? "The English dictionary lacks " + missing.toUtf8() + "; words are judged by its other sources.\n"
-                                     : "The English dictionary could not be opened: it lacks " + missing.toUtf8()
-                              + ". No word can be judged, so no round can be submitted.\n");
+            reportProblem((m_canJudge ? QCoreApplication::translate("Dictionary", "The English dictionary lacks %1; words are judged by its other sources.\n")
+                                      : QCoreApplication::translate("Dictionary", "The English dictionary could not be opened: it lacks %1. "
+                                                                                  "No word can be judged, so no round can be submitted.\n"))
+                              .arg(missing)
+                              .toUtf8());
         }
         return m_canJudge;
     }

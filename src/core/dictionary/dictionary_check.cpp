@@ -5,6 +5,7 @@
 #include "core/dictionary/dictionary.h"
 #include "core/platform/text_search.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 namespace {
@@ -57,21 +58,19 @@ bool isWord(const QString& word)
 
 void checkWordAndReport(const QString& text)
 {
-    const QByteArray typed = text.toUtf8();
     const Lookup lookup = lookUp(text, Leading::AsTyped);
     if (lookup.definition)
         myPrintf("%s\n", lookup.definition->toUtf8().constData());
     const bool word = lookup.coversText && lookup.definition && checkDefinition(*lookup.definition);
-    if (word)
-        myPrintf("'%s' is a word\n", typed.constData());
-    else
-        myPrintf("'%s' is not a word.\n", typed.constData());
+    printMessage(word ? QCoreApplication::translate("CheckWord", "'%1' is a word\n").arg(text)
+                      : QCoreApplication::translate("CheckWord", "'%1' is not a word.\n").arg(text));
     sayAloud(spokenVerdict(text, word, lookup.definition));
 }
 
 QString spokenVerdict(const QString& typed, bool isWord, const std::optional<QString>& definition)
 {
-    QString said = isWord ? QStringLiteral("%1 is a word.").arg(typed.trimmed()) : QStringLiteral("%1 is not a word.").arg(typed.trimmed());
+    const QString said = isWord ? QCoreApplication::translate("CheckWord", "%1 is a word.").arg(typed.trimmed())
+                                : QCoreApplication::translate("CheckWord", "%1 is not a word.").arg(typed.trimmed());
     if (!definition)
         return said;
     const QStringList lines = definition->split(u'\n');
@@ -82,7 +81,8 @@ QString spokenVerdict(const QString& typed, bool isWord, const std::optional<QSt
         QString sense = line.mid(3);
         if (sense.endsWith(u'.'))
             sense.chop(1);
-        return said + QStringLiteral(" %1, %2: %3.").arg(lines[0].trimmed(), lines[i - 1].trimmed(), sense);
+        return QCoreApplication::translate("CheckWord", "%1 %2, %3: %4.", "the verdict, then the term, its part of speech and its first sense")
+            .arg(said, lines[0].trimmed(), lines[i - 1].trimmed(), sense);
     }
     return said;
 }

@@ -58,7 +58,7 @@ bool BoardKeeper::boardSubmitted()
     const bool isFirst = m_store.submit(m_shownId, &problem) != KeptBoardStore::Outcome::Submitted;
     tell(problem);
     if (!isFirst)
-        myPrintf("This board was submitted already, in another game; it is not scored again.\n");
+        printMessage(tr("This board was submitted already, in another game; it is not scored again.\n"));
     // Gone from the file, or remembered as submitted where it could not be removed.
     if (m_writtenId == m_shownId)
         m_written = QByteArray(), m_writtenId.clear();
@@ -84,7 +84,7 @@ void BoardKeeper::boardDealt()
     watchBoard();
     writeKept(WriteWhen::Changed);
     if (isWorthKeeping(m_kept) && !isAfterSubmit)
-        myPrintf("A board left unfinished is kept: Ctrl+R (Game > Resume Previous Board) brings it back.\n");
+        printMessage(tr("A board left unfinished is kept: Ctrl+R (Game > Resume Previous Board) brings it back.\n"));
 }
 
 void BoardKeeper::boardChanged()
@@ -96,12 +96,12 @@ void BoardKeeper::boardChanged()
 void BoardKeeper::resumeKept()
 {
     if (!m_kept) {
-        myPrintf("No board is kept to resume.\n");
+        printMessage(tr("No board is kept to resume.\n"));
         return;
     }
     if (m_store.isSubmitted(boardIdentity(*m_kept))) {
         m_kept.reset();
-        myPrintf("The kept board was submitted in another game, so it is not resumed.\n");
+        printMessage(tr("The kept board was submitted in another game, so it is not resumed.\n"));
         return;
     }
     std::optional<BoardState> shown = shownBoard();
@@ -146,7 +146,7 @@ void BoardKeeper::writeKept(WriteWhen when)
             // Another game submitted it: it is never kept again, nor scored here.
             if (&toKeep == &shown) {
                 m_isShownSubmitted = true;
-                myPrintf("This board was submitted in another game; it is no longer kept and is not scored again.\n");
+                printMessage(tr("This board was submitted in another game; it is no longer kept and is not scored again.\n"));
             }
             toKeep.reset();
         }

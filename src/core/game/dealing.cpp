@@ -5,6 +5,7 @@
 #include "core/platform/log_console.h"
 
 #include <QCoreApplication>
+#include <QLocale>
 
 DealOrigin randomDeal()
 {
@@ -24,8 +25,8 @@ DealChoice dailyDeal(QDate today)
     const int number = dailyNumber(today);
     if (number >= 1)
         return {DealOrigin {dailySeed(number), number}, QString()};
-    return {std::nullopt, QStringLiteral("There is no daily board before Daily #1, the board of %1 (UTC).")
-                              .arg(today.addDays(1 - number).toString(QStringLiteral("d MMMM yyyy")))};
+    return {std::nullopt, QCoreApplication::translate("Daily", "There is no daily board before Daily #1, the board of %1 (UTC).")
+                              .arg(QLocale().toString(today.addDays(1 - number), QStringLiteral("d MMMM yyyy")))};
 }
 
 bool dealBoard(const DealOrigin& origin, const std::function<void()>& layOut,
@@ -33,7 +34,7 @@ bool dealBoard(const DealOrigin& origin, const std::function<void()>& layOut,
 {
     const std::optional<PuzzleWords> puzzle = selectPuzzleWords(origin.seed);
     if (!puzzle) {
-        myPrintf("The word list cannot make a puzzle, so the board stays empty.\n");
+        printMessage(QCoreApplication::translate("Game", "The word list cannot make a puzzle, so the board stays empty.\n"));
         clearShown();
         gameModel().clear();
         return false;
@@ -46,7 +47,7 @@ bool dealBoard(const DealOrigin& origin, const std::function<void()>& layOut,
 
 QString codeDealtSentence(const DealOrigin& origin, const WordListTag& list)
 {
-    return QStringLiteral("Board %1 dealt.").arg(boardCode(origin.seed, list));
+    return QCoreApplication::translate("Game", "Board %1 dealt.").arg(boardCode(origin.seed, list));
 }
 
 QString windowTitleOf(const std::optional<DealOrigin>& origin)
@@ -61,6 +62,6 @@ QString boardNameOf(const std::optional<DealOrigin>& origin, const WordListTag& 
     if (!origin)
         return QString();
     if (origin->dailyNumber != 0)
-        return QStringLiteral("Daily #%1").arg(origin->dailyNumber);
+        return QCoreApplication::translate("Daily", "Daily #%1").arg(origin->dailyNumber);
     return boardCode(origin->seed, list);
 }

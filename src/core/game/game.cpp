@@ -17,6 +17,7 @@
 #include "core/round/lexicon.h"
 #include "core/round/shared_result.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 namespace {
@@ -27,12 +28,12 @@ constexpr qint64 kMinutesADay = 24 * 60;
 QString durationText(qint64 minutes)
 {
     if (minutes >= 2 * kMinutesADay)
-        return QStringLiteral("%1 days").arg(minutes / kMinutesADay);
+        return QCoreApplication::translate("DailyLine", "%n days", nullptr, static_cast<int>(minutes / kMinutesADay));
     QStringList parts;
     if (minutes >= 60)
-        parts << QStringLiteral("%1 h").arg(minutes / 60);
+        parts << QCoreApplication::translate("DailyLine", "%1 h", "hours").arg(minutes / 60);
     if (minutes % 60 != 0)
-        parts << QStringLiteral("%1 min").arg(minutes % 60);
+        parts << QCoreApplication::translate("DailyLine", "%1 min", "minutes").arg(minutes % 60);
     return parts.join(u' ');
 }
 
@@ -42,7 +43,8 @@ bool hasBoardFor(const char* action)
 {
     if (gameModel().board())
         return true;
-    myPrintf("%s needs a board, and the word list cannot make one.\n", action);
+    printMessage(QCoreApplication::translate("Game", "%1 needs a board, and the word list cannot make one.\n", "%1 is a menu action")
+                     .arg(QCoreApplication::translate("Game", action)));
     return false;
 }
 
@@ -77,9 +79,9 @@ void Game::sayDailyStanding(int number)
 {
     RoundArchive* book = archive();
     if (book && book->hasDailyResult(QString::fromUtf8(gUserName), number))
-        myPrintf("Daily #%d: you have played it today already, so this round is practice.\n", number);
+        printMessage(tr("Daily #%1: you have played it today already, so this round is practice.\n").arg(number));
     else
-        myPrintf("Daily #%d: your first submission of it is today's result.\n", number);
+        printMessage(tr("Daily #%1: your first submission of it is today's result.\n").arg(number));
 }
 
 std::optional<Game::Question> Game::questionBeforeSubmit(bool asksWhenUnfinished) const
@@ -105,16 +107,17 @@ QString Game::dailyLine() const
     // Rounded up, so that the board never comes "in 0 min" and the line turns at whole minutes.
     const qint64 minutes = (now.msecsTo(QDateTime(now.date().addDays(1), QTime(0, 0), Qt::UTC)) + 59999) / 60000;
     if (today < 1)
-        return QStringLiteral("No daily board yet\nDaily #1 in %1").arg(durationText(minutes - today * kMinutesADay));
-    QStringList lines {QStringLiteral("Daily #%1").arg(today)};
+        return QCoreApplication::translate("DailyLine", "No daily board yet\nDaily #1 in %1").arg(durationText(minutes - today * kMinutesADay));
+    QStringList lines {QCoreApplication::translate("Daily", "Daily #%1").arg(today)};
     if (m_dailyStanding && m_dailyAsked == dailyKey()) {
         const int streak = m_dailyStanding->streak;
-        lines << (m_dailyStanding->isTodayIn ? QStringLiteral("today's result is in") : QStringLiteral("today's board to play"))
-              << (streak == 0 ? QStringLiteral("no streak")
-                  : streak == 1 ? QStringLiteral("streak 1 day")
-                                : QStringLiteral("streak %1 days").arg(streak));
+        lines << (m_dailyStanding->isTodayIn ? QCoreApplication::translate("DailyLine", "today's result is in")
+                                             : QCoreApplication::translate("DailyLine", "today's board to play"))
+              << (streak == 0 ? QCoreApplication::translate("DailyLine", "no streak")
+                  : streak == 1 ? QCoreApplication::translate("DailyLine", "streak 1 day")
+                                : QCoreApplication::translate("DailyLine", "streak %n days", nullptr, streak));
     }
-    return (lines << QStringLiteral("next in %1").arg(durationText(minutes))).join(u'\n');
+    return (lines << QCoreApplication::translate("DailyLine", "next in %1").arg(durationText(minutes))).join(u'\n');
 }
 
 int Game::msUntilDailyLineChanges() const
@@ -141,11 +144,12 @@ void Game::askDailyStanding(RoundArchive* archive, std::function<void()> answere
 
 std::optional<Game::Submission> Game::submitBoard()
 {
-    if (!hasBoardFor("Submit"))
+    //: a menu action
+    if (!hasBoardFor(QT_TRANSLATE_NOOP("Game", "Submit")))
         return std::nullopt;
     // Without a dictionary every slot would be "not a word": a loss the player never played.
     if (!canJudgeWords()) {
-        myPrintf("This round is not submitted: no word can be judged without the English dictionary.\n");
+        printMessage(tr("This round is not submitted: no word can be judged without the English dictionary.\n"));
         return std::nullopt;
     }
     if (m_keeper && !m_keeper->boardSubmitted()) {
@@ -166,10 +170,10 @@ std::optional<Game::Submission> Game::submitBoard()
         bestPossible = best.isKnown ? std::optional(best.total) : std::nullopt;
         submission.outcome = roundOutcome(gameModel().playerScore(), gameModel().computerScore(), bestPossible);
         if (bestPossible && best.commonTotal)
-            submission.outcome += QStringLiteral(" With common words %1.").arg(*best.commonTotal);
+            submission.outcome += u' ' + tr("With common words %1.", "the best possible score with common words only").arg(*best.commonTotal);
         if (board->hints > 0)
-            submission.outcome += QStringLiteral(" %1 taken.").arg(hintCount(board->hints));
-        submission.outcome += QStringLiteral(" Ctrl+E: review.");
+            submission.outcome += u' ' + hintsTaken(board->hints);
+        submission.outcome += u' ' + tr("Ctrl+E: review.");
         m_lastReview = roundReview(*board, best);
         submission.computersWords = computerWordsSentence(*board);
     }
@@ -187,7 +191,8 @@ std::optional<Game::Submission> Game::submitBoard()
 // A daily board's first submission by the player is the day's result; the history says which.
 Hint Game::hint(std::optional<BoardCell> focus)
 {
-    if (!hasBoardFor("Hint"))
+    //: a menu action
+    if (!hasBoardFor(QT_TRANSLATE_NOOP("Game", "Hint")))
         return {};
     const Hint given = hintFor(*gameModel().board(), focus, commonWords());
     if (given.cell)
@@ -200,19 +205,20 @@ Game::Copied Game::boardCodeToCopy() const
 {
     const std::optional<DealOrigin>& origin = gameModel().origin();
     if (!origin)
-        return {QString(), QStringLiteral("This board came back from the kept one, which keeps no code; a dealt board has one.\n"), QString()};
+        return {QString(), tr("This board came back from the kept one, which keeps no code; a dealt board has one.\n"), QString()};
     const QString code = boardCode(origin->seed, wordListTag());
     // Spelt out, so a listener hears each character of the code rather than a guess at a word.
-    return {code, QStringLiteral("Board code %1 copied.\n").arg(code), QStringLiteral("Board code copied: %1.").arg(code.split(QString(), Qt::SkipEmptyParts).join(u' '))};
+    return {code, tr("Board code %1 copied.\n").arg(code), tr("Board code copied: %1.").arg(code.split(QString(), Qt::SkipEmptyParts).join(u' '))};
 }
 
 Game::Copied Game::resultToCopy() const
 {
     if (!m_lastResult.isEmpty())
-        return {m_lastResult, QStringLiteral("Result copied:\n") + m_lastResult, QStringLiteral("Result copied.")};
-    if (!hasBoardFor("Copy Result"))
+        return {m_lastResult, tr("Result copied:\n%1").arg(m_lastResult), tr("Result copied.")};
+    //: a menu action
+    if (!hasBoardFor(QT_TRANSLATE_NOOP("Game", "Copy Result")))
         return {};
-    return {QString(), QStringLiteral("There is no result to copy yet: Copy Result shares the last round you submitted.\n"), QString()};
+    return {QString(), tr("There is no result to copy yet: Copy Result shares the last round you submitted.\n"), QString()};
 }
 
 std::optional<RoundRecord> Game::recordInHistory(std::optional<int> bestPossible)
@@ -253,5 +259,5 @@ void Game::keepResultToShare(const RoundRecord& round)
         outcome.isWord[static_cast<size_t>(i)] = round.wordSlots[static_cast<size_t>(i)].isWord;
     m_lastResult = shareableResult(outcome);
     if (outcome.practice)
-        myPrintf("You have a result for Daily #%d already; this round was practice.\n", origin->dailyNumber);
+        printMessage(tr("You have a result for Daily #%1 already; this round was practice.\n").arg(origin->dailyNumber));
 }

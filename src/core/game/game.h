@@ -7,6 +7,7 @@
 #include "core/round/round_archive.h"
 
 #include <QDateTime>
+#include <QCoreApplication>
 #include <QString>
 
 #include <functional>
@@ -15,7 +16,8 @@
 class BoardKeeper;
 
 // Without a board (the word list could not make one) an action that needs one only says so:
-// no round is scored, recorded or shared that was never dealt.
+// no round is scored, recorded or shared that was never dealt. `action` is the menu action's
+// name, marked where it is written as QT_TRANSLATE_NOOP("Game", "Submit").
 bool hasBoardFor(const char* action);
 
 // The round as the game plays it: the daily rule and a submission's steps, and what the last
@@ -23,6 +25,8 @@ bool hasBoardFor(const char* action);
 // shows what it returns; the window's own steps come in as callbacks, each called at its
 // place in a submission.
 class Game {
+    Q_DECLARE_TR_FUNCTIONS(Game)
+
 public:
     // What the window does at its place in a submission.
     struct Steps {

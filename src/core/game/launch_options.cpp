@@ -14,9 +14,9 @@ constexpr int kUsageStatus = 2;
 
 struct OptionNames {
     QCommandLineOption board {QStringLiteral("board"),
-                              QStringLiteral("Start on the board that CODE names (Game ▸ Copy Board Code gives one)."),
-                              QStringLiteral("CODE")};
-    QCommandLineOption daily {QStringLiteral("daily"), QStringLiteral("Start on today's daily board (UTC).")};
+                              QCoreApplication::translate("LaunchOptions", "Start on the board that CODE names (Game ▸ Copy Board Code gives one)."),
+                              QCoreApplication::translate("LaunchOptions", "CODE", "the value of --board, named in its help")};
+    QCommandLineOption daily {QStringLiteral("daily"), QCoreApplication::translate("LaunchOptions", "Start on today's daily board (UTC).")};
 };
 
 // Qt's own options (QGuiApplication's and QApplication's), which the toolkit takes from the
@@ -42,7 +42,7 @@ void describe(QCommandLineParser& parser, const OptionNames& options)
     // Qt's options are single-dash words ("-platform offscreen"), not bundled letters.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     acceptToolkitOptions(parser);
-    parser.setApplicationDescription(QStringLiteral("A word puzzle: fill in five crossing six-letter words."));
+    parser.setApplicationDescription(QCoreApplication::translate("LaunchOptions", "A word puzzle: fill in five crossing six-letter words."));
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addOption(options.board);
@@ -75,9 +75,9 @@ std::optional<LaunchOptions> readLaunchOptions(int argc, char* argv[], int* stat
     }
     QString problem = parsed ? QString() : parser.errorText();
     if (parsed && !parser.positionalArguments().isEmpty())
-        problem = QStringLiteral("Unexpected argument '%1'.").arg(parser.positionalArguments().first());
+        problem = QCoreApplication::translate("LaunchOptions", "Unexpected argument '%1'.").arg(parser.positionalArguments().first());
     if (parsed && parser.isSet(options.board) && parser.isSet(options.daily))
-        problem = QStringLiteral("Choose either --board or --daily, not both.");
+        problem = QCoreApplication::translate("LaunchOptions", "Choose either --board or --daily, not both.");
     if (problem.isEmpty() && parser.isSet(options.board)) {
         // The word list is checked at launch; a code that cannot be any list's is refused here.
         const CodeFault fault = readBoardCode(parser.value(options.board), {}).fault;
@@ -85,7 +85,8 @@ std::optional<LaunchOptions> readLaunchOptions(int argc, char* argv[], int* stat
             problem = codeFaultSentence(fault);
     }
     if (!problem.isEmpty()) {
-        std::fprintf(stderr, "sixfold: %s\nTry 'sixfold --help' for the options.\n", qUtf8Printable(problem));
+        std::fputs(qUtf8Printable(QCoreApplication::translate("LaunchOptions", "sixfold: %1\nTry 'sixfold --help' for the options.\n").arg(problem)),
+                   stderr);
         *status = kUsageStatus;
         return std::nullopt;
     }

@@ -4,6 +4,8 @@
 #include "core/player/stats_persistence.h"
 #include "core/player/user_stats.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 constexpr int kLongestUserName = sizeof gUserName - 1;
@@ -17,13 +19,14 @@ NameChange changePlayer(const QString& typed)
     const QByteArray name = typed.toUtf8();
     if (name.size() > kLongestUserName) {
         return {NameOutcome::Refused,
-                QString::asprintf("'%s' is too long for a player's name (at most %d bytes); the player stays '%s'.",
-                                  name.constData(), kLongestUserName, gUserName)};
+                QCoreApplication::translate("PlayerName", "'%1' is too long for a player's name (at most %2 bytes); the player stays '%3'.")
+                    .arg(QString::fromUtf8(name), QString::number(kLongestUserName), QString::fromUtf8(gUserName))};
     }
     if (typed == QStringLiteral("LastUser"))
-        return {NameOutcome::Refused, QString::asprintf("'LastUser' cannot be a player's name; the player stays '%s'.", gUserName)};
+        return {NameOutcome::Refused, QCoreApplication::translate("PlayerName", "'LastUser' cannot be a player's name; the player stays '%1'.")
+                                          .arg(QString::fromUtf8(gUserName))};
     saveRaisedBests();
     setUserName(name);
     loadUserStats();
-    return {NameOutcome::Changed, QString::asprintf("User changed to '%s'", gUserName)};
+    return {NameOutcome::Changed, QCoreApplication::translate("PlayerName", "User changed to '%1'").arg(QString::fromUtf8(gUserName))};
 }

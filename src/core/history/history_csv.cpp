@@ -74,7 +74,7 @@ CsvExport exportRoundsCsv(HistoryDatabase& history, const QString& player, const
             return isWritten;
         });
         if (isWritten && !isRead)
-            return QStringLiteral("the history cannot be read");
+            return HistoryDatabase::tr("the history cannot be read");
         write(piece);
         return QString();
     });

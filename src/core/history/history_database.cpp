@@ -185,7 +185,7 @@ HistoryStatus HistoryDatabase::open()
         return failWith(error);
     const QString aside = moveAside();
     if (aside.isEmpty())
-        return failWith(problem(QStringLiteral("it is damaged and could not be moved aside")));
+        return failWith(problem(tr("it is damaged and could not be moved aside")));
     return startOver(aside);
 }
 
@@ -196,11 +196,12 @@ HistoryStatus HistoryDatabase::startOver(const QString& aside)
         return failWith(error);
     m_state = State::Open;
     const int recovered = recoverFrom(aside);
-    QString saved;
-    if (recovered > 0)
-        saved = recovered == 1 ? QStringLiteral(" with the 1 round") : QStringLiteral(" with the %1 rounds").arg(recovered);
-    return {true, QStringLiteral("The history %1 was damaged; it is kept as %2 and a new history begins%3.\n")
-                      .arg(m_filePath, aside, saved.isEmpty() ? saved : saved + QStringLiteral(" that could still be read from it"))};
+    const QString said = recovered == 0 ? tr("The history %1 was damaged; it is kept as %2 and a new history begins.\n")
+        : recovered == 1 ? tr("The history %1 was damaged; it is kept as %2 and a new history begins with the 1 round "
+                              "that could still be read from it.\n")
+                         : tr("The history %1 was damaged; it is kept as %2 and a new history begins with the %n rounds "
+                              "that could still be read from it.\n", nullptr, recovered);
+    return {true, said.arg(m_filePath, aside)};
 }
 
 HistoryStatus HistoryDatabase::failWith(const QSqlError& error)
@@ -210,12 +211,12 @@ HistoryStatus HistoryDatabase::failWith(const QSqlError& error)
     if (isBusy(error) || m_access == Access::Read) {
         m_state = State::Closed; // the next attempt opens the file afresh
         return {false,
-                QStringLiteral("The history %1 %2 (%3).\n")
-                    .arg(m_filePath, isBusy(error) ? QStringLiteral("is in use by another program") : QStringLiteral("cannot be read"), error.text()),
+                (isBusy(error) ? tr("The history %1 is in use by another program (%2).\n") : tr("The history %1 cannot be read (%2).\n"))
+                    .arg(m_filePath, error.text()),
                 isBusy(error)};
     }
     m_state = State::Failed;
-    return {false, QStringLiteral("Rounds are not recorded until the next start: the history %1 failed (%2).\n")
+    return {false, tr("Rounds are not recorded until the next start: the history %1 failed (%2).\n")
                        .arg(m_filePath, error.text())};
 }
 
@@ -228,7 +229,7 @@ QSqlError HistoryDatabase::connect()
         QDir().mkpath(QFileInfo(m_filePath).absolutePath());
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connection);
     if (!db.isValid())
-        return problem(QStringLiteral("the SQLite driver of Qt is not installed"));
+        return problem(tr("the SQLite driver of Qt is not installed"));
     db.setDatabaseName(m_filePath);
     // Another running game may be writing; wait for it rather than fail.
     db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1%2").arg(m_busyWaitMs).arg(reads ? ";QSQLITE_OPEN_READONLY" : ""));
@@ -250,7 +251,7 @@ QSqlError HistoryDatabase::connect()
         return query.lastError();
     if (const int version = query.value(0).toInt(); version > kSchemaVersion) {
         m_isNewer = true;
-        return problem(QStringLiteral("schema version %1 is newer than this game's %2").arg(version).arg(kSchemaVersion));
+        return problem(tr("schema version %1 is newer than this game's %2").arg(version).arg(kSchemaVersion));
     }
     query.finish();
     // WAL lets a reader and a writer work at once; with it, NORMAL sync stays safe against
@@ -306,7 +307,7 @@ QSqlError HistoryDatabase::migrate(QSqlDatabase& db)
     const int from = version().value_or(kSchemaVersion + 1);
     m_isNewer = from > kSchemaVersion;
     if (m_isNewer)
-        error = problem(QStringLiteral("schema version %1 is newer than this game's %2").arg(from).arg(kSchemaVersion));
+        error = problem(tr("schema version %1 is newer than this game's %2").arg(from).arg(kSchemaVersion));
     for (int step = from; !error.isValid() && step < kSchemaVersion; ++step) {
         for (const QString& statement : kMigrations[step]) {
             if (!query.exec(statement)) {
@@ -371,10 +372,10 @@ QString HistoryDatabase::takeReadProblem()
     if (!error.isValid())
         return {};
     if (m_isNewer)
-        return QStringLiteral("the history is from a newer version of the game");
+        return tr("the history is from a newer version of the game");
     if (isBusy(error))
-        return QStringLiteral("the history is in use by another program");
-    return QStringLiteral("the history cannot be read: %1").arg(error.text());
+        return tr("the history is in use by another program");
+    return tr("the history cannot be read: %1").arg(error.text());
 }
 
 HistoryStatus HistoryDatabase::repairIfDamaged()
@@ -384,7 +385,7 @@ HistoryStatus HistoryDatabase::repairIfDamaged()
     m_readError = {};
     const QString aside = moveAside();
     if (aside.isEmpty())
-        return failWith(problem(QStringLiteral("it is damaged and could not be moved aside")));
+        return failWith(problem(tr("it is damaged and could not be moved aside")));
     return startOver(aside);
 }
 
@@ -544,7 +545,7 @@ std::optional<HistoryDatabase::Rows> HistoryDatabase::run(const QString& sql, co
     if (isBusy(m_readError))
         return std::nullopt;
     if (!open().isDone) {
-        noteFailure(m_failure.isValid() ? m_failure : problem(QStringLiteral("it could not be opened")));
+        noteFailure(m_failure.isValid() ? m_failure : problem(tr("it could not be opened")));
         return std::nullopt;
     }
     QSqlQuery query(QSqlDatabase::database(m_connection, false));

@@ -4,6 +4,7 @@
 #include "core/history/round_figures.h"
 #include "core/history/round_record.h"
 
+#include <QCoreApplication>
 #include <QList>
 #include <QMap>
 #include <QSqlError>
@@ -44,6 +45,8 @@ struct PlayerStatistics {
 // never throws, and play goes on without it. One object serves one thread: the connection
 // behind it is that thread's.
 class HistoryDatabase {
+    Q_DECLARE_TR_FUNCTIONS(HistoryDatabase)
+
 public:
     static constexpr int kSchemaVersion = 1;
 

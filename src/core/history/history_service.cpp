@@ -4,6 +4,7 @@
 #include "core/history/history_files.h"
 #include "core/platform/kept_file.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -113,10 +114,10 @@ public:
         if ((!kept.isEmpty() && !written.isEmpty()) || !isKeptWhole)
             rewriteKept(written);
         if (status.isBusy && !std::exchange(m_isHeld, true))
-            say(QStringLiteral("The history %1 is in use by another program: your rounds are kept in %2 and written once it is free.\n")
+            say(QCoreApplication::translate("HistoryService", "The history %1 is in use by another program: your rounds are kept in %2 and written once it is free.\n")
                     .arg(history.filePath(), m_pendingPath));
         if (status.isDone && std::exchange(m_isHeld, false))
-            say(QStringLiteral("The rounds kept while the history was in use are written to it now.\n"));
+            say(QCoreApplication::translate("HistoryService", "The rounds kept while the history was in use are written to it now.\n"));
         if (status.isBusy)
             retryLater();
         rounds.removeIf([&written](const PendingRound& round) { return written.contains(round.key); });
@@ -150,7 +151,7 @@ private:
     {
         const KeptFileRead read = readKeptFile(m_pendingPath, kLargestPendingFile);
         if (read.state != KeptFileRead::State::Read && read.state != KeptFileRead::State::Missing && !std::exchange(m_hasSaidUnkept, true))
-            say(QStringLiteral("The rounds kept in %1 cannot be read (%2).\n").arg(m_pendingPath, read.fault));
+            say(QCoreApplication::translate("HistoryService", "The rounds kept in %1 cannot be read (%2).\n").arg(m_pendingPath, read.fault));
         return pendingRoundsFrom(read.bytes);
     }
 
@@ -159,7 +160,7 @@ private:
     void rewriteKept(const QStringList& written)
     {
         QLockFile lock(lockFilePath(m_pendingPath));
-        QString problem = QStringLiteral("its lock is held");
+        QString problem = QCoreApplication::translate("HistoryService", "its lock is held");
         if (takeLock(lock)) {
             QList<PendingRound> rounds = readKeptRounds();
             rounds.removeIf([&written](const PendingRound& round) { return written.contains(round.key); });
@@ -170,10 +171,10 @@ private:
             if (!rounds.isEmpty())
                 problem = writeKeptFile(m_pendingPath, pendingRoundsText(rounds));
             else
-                problem = QFile::remove(m_pendingPath) || !QFile::exists(m_pendingPath) ? QString() : QStringLiteral("it cannot be removed");
+                problem = QFile::remove(m_pendingPath) || !QFile::exists(m_pendingPath) ? QString() : QCoreApplication::translate("HistoryService", "it cannot be removed");
         }
         if (!problem.isEmpty() && !std::exchange(m_hasSaidUnkept, true))
-            say(QStringLiteral("The rounds not yet in the history cannot be kept in %1 (%2); they are held until the game quits.\n")
+            say(QCoreApplication::translate("HistoryService", "The rounds not yet in the history cannot be kept in %1 (%2); they are held until the game quits.\n")
                     .arg(m_pendingPath, problem));
     }
 

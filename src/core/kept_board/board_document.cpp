@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/kept_board/board_document.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -100,16 +101,16 @@ QString chainFault(const BoardState& board)
     const ChainPlacements places = placementsOf(board);
     for (int i = 0; i < kWordCount; ++i) {
         if (places[i].direction != (i % 2 == 0 ? Direction::Across : Direction::Down))
-            return QStringLiteral("word %1 runs the wrong way").arg(i + 1);
+            return QCoreApplication::translate("KeptBoard", "word %1 runs the wrong way").arg(i + 1);
     }
     const std::optional<ChainCrossings> chain = chainOf(places);
     if (!chain)
-        return QStringLiteral("the words do not chain across the board");
+        return QCoreApplication::translate("KeptBoard", "the words do not chain across the board");
     const auto crossings = crossingCells(*chain);
     for (int i = 0; i < kCrossingCount; ++i) {
         const BoardCell cell = crossings[i];
         if (board.words[i].letters.at(places[i].indexOf(cell)) != board.words[i + 1].letters.at(places[i + 1].indexOf(cell)))
-            return QStringLiteral("two words disagree at column %1, row %2").arg(cell.x + 1).arg(cell.y + 1);
+            return QCoreApplication::translate("KeptBoard", "two words disagree at column %1, row %2").arg(cell.x + 1).arg(cell.y + 1);
     }
     return {};
 }
@@ -158,29 +159,29 @@ std::optional<BoardState> readBoardDocument(const QByteArray& bytes, QString* er
     QJsonParseError parseError;
     const QJsonDocument json = QJsonDocument::fromJson(bytes, &parseError);
     if (parseError.error != QJsonParseError::NoError)
-        return fail(QStringLiteral("not JSON (%1 at byte %2)").arg(parseError.errorString()).arg(parseError.offset));
+        return fail(QCoreApplication::translate("KeptBoard", "not JSON (%1 at byte %2)").arg(parseError.errorString()).arg(parseError.offset));
     if (!json.isObject())
-        return fail(QStringLiteral("not a JSON object"));
+        return fail(QCoreApplication::translate("KeptBoard", "not a JSON object"));
     const QJsonObject root = json.object();
     if (intIn(root.value(kVersionKey), kDocumentVersion, kDocumentVersion) != kDocumentVersion)
-        return fail(QStringLiteral("an unknown version"));
+        return fail(QCoreApplication::translate("KeptBoard", "an unknown version"));
 
     BoardState board;
     if (root.contains(kIdKey)) {
         board.id = root.value(kIdKey).toString();
         if (!isIdentity(board.id))
-            return fail(QStringLiteral("an identity that is not one"));
+            return fail(QCoreApplication::translate("KeptBoard", "an identity that is not one"));
     }
     const QJsonArray words = root.value(kWordsKey).toArray();
     if (words.size() != kWordCount)
-        return fail(QStringLiteral("not five words"));
+        return fail(QCoreApplication::translate("KeptBoard", "not five words"));
     for (int i = 0; i < kWordCount; ++i) {
         const QJsonObject word = words.at(i).toObject();
         const auto x = intIn(word.value(kXKey), 0, kBoardSize - 1);
         const auto y = intIn(word.value(kYKey), 0, kBoardSize - 1);
         const QString letters = word.value(kLettersKey).toString();
         if (!x || !y || !word.value(kAcrossKey).isBool() || !isWordText(letters))
-            return fail(QStringLiteral("word %1 is not six letters on the board").arg(i + 1));
+            return fail(QCoreApplication::translate("KeptBoard", "word %1 is not six letters on the board").arg(i + 1));
         board.words[i] = {letters, {{*x, *y}, word.value(kAcrossKey).toBool() ? Direction::Across : Direction::Down}};
     }
     if (const QString fault = chainFault(board); !fault.isEmpty())
@@ -199,18 +200,18 @@ std::optional<BoardState> readBoardDocument(const QByteArray& bytes, QString* er
             && std::any_of(board.words.begin(), board.words.end(), [&](const PlacedWord& w) { return w.place.covers(at); })
             && std::find(crossings.begin(), crossings.end(), at) == crossings.end();
         if (!onBlankCell || !seen.insert(at).second)
-            return fail(QStringLiteral("a typed letter is not on a blank cell of its own"));
+            return fail(QCoreApplication::translate("KeptBoard", "a typed letter is not on a blank cell of its own"));
         const std::optional<char32_t> character = oneCharacter(letter);
         if (!character || !verdict)
-            return fail(QStringLiteral("a typed letter is not one character with a verdict"));
+            return fail(QCoreApplication::translate("KeptBoard", "a typed letter is not one character with a verdict"));
         if (breaksItsLine(*character))
-            return fail(QStringLiteral("a typed letter is a control character or a direction mark"));
+            return fail(QCoreApplication::translate("KeptBoard", "a typed letter is a control character or a direction mark"));
         board.typed.push_back({*x, *y, letter, *verdict});
     }
     const auto computer = intIn(root.value(kComputerScoreKey), 0, 1'000'000);
     const auto player = intIn(root.value(kPlayerScoreKey), 0, 1'000'000);
     if (!computer || !player)
-        return fail(QStringLiteral("a score is missing or out of range"));
+        return fail(QCoreApplication::translate("KeptBoard", "a score is missing or out of range"));
     board.computerScore = *computer;
     board.playerScore = *player;
     // A count that cannot be read costs the count, never the board.

@@ -3,6 +3,7 @@
 
 #include "core/platform/kept_file.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -26,11 +27,11 @@ QString lockFault(const QLockFile& lock)
 {
     switch (lock.error()) {
     case QLockFile::LockFailedError:
-        return QStringLiteral("another game holds it");
+        return QCoreApplication::translate("KeptBoard", "another game holds it");
     case QLockFile::PermissionError:
-        return QStringLiteral("Permission denied");
+        return QCoreApplication::translate("KeptBoard", "Permission denied");
     default:
-        return QStringLiteral("its lock file cannot be written; the disk may be full");
+        return QCoreApplication::translate("KeptBoard", "its lock file cannot be written; the disk may be full");
     }
 }
 
@@ -50,24 +51,24 @@ OnDisk readKept(const QString& path, Lock lock)
     case KeptFileRead::State::Missing:
         return {};
     case KeptFileRead::State::NotRegular:
-        return {std::nullopt, QStringLiteral("The kept board %1 is not a regular file; it is left as it is and no board is kept.").arg(path), false};
+        return {std::nullopt, QCoreApplication::translate("KeptBoard", "The kept board %1 is not a regular file; it is left as it is and no board is kept.").arg(path), false};
     case KeptFileRead::State::Unreadable:
-        return {std::nullopt, QStringLiteral("The kept board %1 cannot be read (%2); it is left as it is and no board is kept.").arg(path, file.fault), false};
+        return {std::nullopt, QCoreApplication::translate("KeptBoard", "The kept board %1 cannot be read (%2); it is left as it is and no board is kept.").arg(path, file.fault), false};
     case KeptFileRead::State::Read:
         break;
     }
-    QString reason = QStringLiteral("it is larger than any board");
+    QString reason = QCoreApplication::translate("KeptBoard", "it is larger than any board");
     if (file.bytes.size() <= kLargestDocument) {
         if (auto board = readBoardDocument(file.bytes, &reason))
             return {std::move(board), {}, true};
     }
     // Without the lock another game may be mid-write; leave its file alone.
     if (lock == Lock::NotHeld)
-        return {std::nullopt, QStringLiteral("The kept board %1 is not a board (%2); it is left as it is.").arg(path, reason), false};
+        return {std::nullopt, QCoreApplication::translate("KeptBoard", "The kept board %1 is not a board (%2); it is left as it is.").arg(path, reason), false};
     const QString aside = moveAside(path);
     if (aside.isEmpty())
-        return {std::nullopt, QStringLiteral("The kept board %1 is not a board (%2) and cannot be moved aside.").arg(path, reason), false};
-    return {std::nullopt, QStringLiteral("The kept board was not a board (%1); it is moved to %2.").arg(reason, aside), true};
+        return {std::nullopt, QCoreApplication::translate("KeptBoard", "The kept board %1 is not a board (%2) and cannot be moved aside.").arg(path, reason), false};
+    return {std::nullopt, QCoreApplication::translate("KeptBoard", "The kept board was not a board (%1); it is moved to %2.").arg(reason, aside), true};
 }
 
 bool isRecorded(const QString& recordPath, const QString& identity)
@@ -81,9 +82,9 @@ QString record(const QString& recordPath, const QString& identity, Lock lock)
 {
     QFile file(recordPath);
     if (!QDir().mkpath(QFileInfo(recordPath).absolutePath()))
-        return QStringLiteral("its folder cannot be made");
+        return QCoreApplication::translate("KeptBoard", "its folder cannot be made");
     if (file.exists() && !QFileInfo(recordPath).isFile())
-        return QStringLiteral("%1 is not a regular file").arg(recordPath);
+        return QCoreApplication::translate("KeptBoard", "%1 is not a regular file").arg(recordPath);
     const QByteArray line = identity.toLatin1() + '\n';
     if (!file.open(QIODevice::Append | QIODevice::Unbuffered))
         return file.errorString();
@@ -141,7 +142,7 @@ KeptBoardStore::Loaded KeptBoardStore::load() const
     QFile file(m_filePath);
     if (locked && file.remove())
         return {};
-    return {std::nullopt, QStringLiteral("The kept board %1 was submitted already and cannot be removed (%2); it is not resumed.")
+    return {std::nullopt, QCoreApplication::translate("KeptBoard", "The kept board %1 was submitted already and cannot be removed (%2); it is not resumed.")
                               .arg(m_filePath, locked ? file.errorString() : lockFault(lock))};
 }
 
@@ -153,10 +154,10 @@ KeptBoardStore::Outcome KeptBoardStore::save(const BoardState& board, QString* p
         return Outcome::Failed;
     };
     const auto cannot = [&](const QString& reason) {
-        return fail(QStringLiteral("The board cannot be kept in %1 (%2); the file is left as it was.").arg(m_filePath, reason));
+        return fail(QCoreApplication::translate("KeptBoard", "The board cannot be kept in %1 (%2); the file is left as it was.").arg(m_filePath, reason));
     };
     if (!QDir().mkpath(QFileInfo(m_filePath).absolutePath()))
-        return cannot(QStringLiteral("its folder cannot be made"));
+        return cannot(QCoreApplication::translate("KeptBoard", "its folder cannot be made"));
     QLockFile lock(lockFilePath(m_filePath));
     if (!takeLock(lock))
         return cannot(lockFault(lock));
@@ -191,9 +192,9 @@ KeptBoardStore::Outcome KeptBoardStore::submit(const QString& identity, QString*
     const QString cause = isHeldElsewhere ? lockFault(lock) : file.remove() ? QString() : file.errorString();
     if (!cause.isEmpty() && problem) {
         *problem = unrecorded.isEmpty()
-            ? QStringLiteral("The submitted board cannot be removed from %1 (%2); it is remembered as submitted in %3 and is never resumed.")
+            ? QCoreApplication::translate("KeptBoard", "The submitted board cannot be removed from %1 (%2); it is remembered as submitted in %3 and is never resumed.")
                   .arg(m_filePath, cause, where)
-            : QStringLiteral("The submitted board cannot be removed from %1 (%2) nor remembered as submitted (%3), and may come back.")
+            : QCoreApplication::translate("KeptBoard", "The submitted board cannot be removed from %1 (%2) nor remembered as submitted (%3), and may come back.")
                   .arg(m_filePath, cause, unrecorded);
     }
     return Outcome::Done;
@@ -220,6 +221,6 @@ bool KeptBoardStore::remove(const QString& identity, QString* problem) const
         cause = lockFault(lock);
     }
     if (problem)
-        *problem = QStringLiteral("The kept board cannot be removed from %1 (%2).").arg(m_filePath, cause);
+        *problem = QCoreApplication::translate("KeptBoard", "The kept board cannot be removed from %1 (%2).").arg(m_filePath, cause);
     return false;
 }

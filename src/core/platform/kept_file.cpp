@@ -3,6 +3,7 @@
 
 #include "core/platform/application_name.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
@@ -93,7 +94,7 @@ KeptFileRead readKeptFile(const QString& path, std::optional<qint64> largest)
     if (!info.exists())
         return {};
     if (!info.isFile())
-        return {KeptFileRead::State::NotRegular, {}, QStringLiteral("not a regular file")};
+        return {KeptFileRead::State::NotRegular, {}, QCoreApplication::translate("KeptFile", "not a regular file")};
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return {KeptFileRead::State::Unreadable, {}, file.errorString()};

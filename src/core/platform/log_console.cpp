@@ -64,6 +64,11 @@ void printMessage(const QByteArray& message)
     show(message.constData());
 }
 
+void printMessage(const QString& message)
+{
+    printMessage(message.toUtf8());
+}
+
 void setSpeaker(Speaker speaker)
 {
     g_speaker = speaker;

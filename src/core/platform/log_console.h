@@ -30,3 +30,7 @@ void myPrintf(const char* format, ...) __attribute__((format(printf, 1, 2)));
 
 // Shows a message already whole (up to its first NUL) as myPrintf shows what it formats.
 void printMessage(const QByteArray& message);
+
+// Shows a message already whole, such as a translated sentence built with arg(), as
+// printMessage shows bytes. Adds nothing: callers end their own lines.
+void printMessage(const QString& message);

@@ -32,5 +32,5 @@ void reportProblem(const QByteArray& message)
 
 void reportPlatformProblemsOnConsole()
 {
-    setProblemReporter(&printMessage);
+    setProblemReporter([](const QByteArray& message) { printMessage(message); });
 }

@@ -6,6 +6,7 @@
 #include "core/player/user_defaults_store.h"
 #include "core/player/user_stats.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 #include <algorithm>
@@ -202,8 +203,9 @@ bool storeRecord(const RoundTotals& rounds, const RoundTotals& round,
     }, alsoSet);
     if (isStored) {
         if (!unreadable.isEmpty())
-            myPrintf("The stored statistics of %s held no readable value under %s; replaced with the current figures.\n",
-                     gUserName, qPrintable(unreadable.join(QStringLiteral(", "))));
+            printMessage(QCoreApplication::translate("Statistics", "The stored statistics of %1 held no readable value under %2; "
+                                                                   "replaced with the current figures.\n")
+                             .arg(QString::fromUtf8(gUserName), unreadable.join(QStringLiteral(", "))));
         gCurrStats = result;
         // As the store gives it back (a float reads back as a double), to compare with later.
         seen.record = std::get<StoreDictionary>(decodeStoreDocument(encodeStoreDocument({{name, recordOf(result)}}))->at(name));
@@ -213,7 +215,7 @@ bool storeRecord(const RoundTotals& rounds, const RoundTotals& round,
 
 void startNewPlayer()
 {
-    myPrintf("You appear to be a new user, welcome!\n");
+    printMessage(QCoreApplication::translate("Statistics", "You appear to be a new user, welcome!\n"));
     UserStats fresh;
     std::memcpy(fresh.userName, gCurrStats.userName, sizeof fresh.userName);
     gCurrStats = fresh;

@@ -3,36 +3,35 @@
 
 #include "core/player/user_stats.h"
 
-#include <cstdarg>
-#include <cstdio>
+#include <QCoreApplication>
+#include <QLocale>
+#include <QString>
 
 namespace {
 
-void appendLine(std::string& text, const char* format, ...) __attribute__((format(printf, 2, 3)));
-
-void appendLine(std::string& text, const char* format, ...)
+// Two decimals in the player's language, never grouped, as the panel has always shown them.
+QString twoDecimals(float value)
 {
-    char line[1024];
-    va_list args;
-    va_start(args, format);
-    std::vsnprintf(line, sizeof line, format, args);
-    va_end(args);
-    text += line;
+    QLocale locale;
+    locale.setNumberOptions(locale.numberOptions() | QLocale::OmitGroupSeparator);
+    return locale.toString(static_cast<double>(value), 'f', 2);
 }
 
 } // namespace
 
 std::string statsText(const UserStats& stats)
 {
-    std::string text;
-    appendLine(text, "Stats for %s:\n", stats.userName);
-    appendLine(text, "    Average Score: %0.02f\n", static_cast<double>(stats.averageScore));
-    appendLine(text, "    Average Valid Words Per Puzzle: %0.02f\n", static_cast<double>(stats.averageValidWordsPerPuzzle));
-    appendLine(text, "    Average Word Score: %0.02f\n", static_cast<double>(stats.averageWordScore));
-    appendLine(text, "    Total Puzzle Submissions: %d\n", stats.totalPuzzlesSubmitted);
-    appendLine(text, "    Total Words Made: %d\n", stats.totalWordsMade);
-    appendLine(text, "    Computer Average: %0.02f\n", static_cast<double>(stats.computerAverage));
-    appendLine(text, "    Best Word: '%s', %d points\n", stats.bestWord, stats.bestWordScore);
-    appendLine(text, "    Best Round Score: %d\n", stats.bestRoundScore);
-    return text;
+    // The figures stand indented under the heading; the indent is layout, not words.
+    const QString indent = QStringLiteral("    ");
+    const QString text = QCoreApplication::translate("Statistics", "Stats for %1:").arg(QString::fromUtf8(stats.userName)) + u'\n'
+        + indent + QCoreApplication::translate("Statistics", "Average Score: %1").arg(twoDecimals(stats.averageScore)) + u'\n'
+        + indent + QCoreApplication::translate("Statistics", "Average Valid Words Per Puzzle: %1").arg(twoDecimals(stats.averageValidWordsPerPuzzle))
+        + u'\n' + indent + QCoreApplication::translate("Statistics", "Average Word Score: %1").arg(twoDecimals(stats.averageWordScore)) + u'\n'
+        + indent + QCoreApplication::translate("Statistics", "Total Puzzle Submissions: %1").arg(stats.totalPuzzlesSubmitted) + u'\n'
+        + indent + QCoreApplication::translate("Statistics", "Total Words Made: %1").arg(stats.totalWordsMade) + u'\n'
+        + indent + QCoreApplication::translate("Statistics", "Computer Average: %1").arg(twoDecimals(stats.computerAverage)) + u'\n'
+        + indent
+        + QCoreApplication::translate("Statistics", "Best Word: '%1', %n points", nullptr, stats.bestWordScore).arg(QString::fromUtf8(stats.bestWord))
+        + u'\n' + indent + QCoreApplication::translate("Statistics", "Best Round Score: %1").arg(stats.bestRoundScore) + u'\n';
+    return text.toStdString();
 }

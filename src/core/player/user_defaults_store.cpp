@@ -234,7 +234,7 @@ UserDefaultsStore::Read UserDefaultsStore::readDocument()
     if (file.state == KeptFileRead::State::Missing)
         return {};
     if (file.state != KeptFileRead::State::Read) {
-        reportOnce(QStringLiteral("The saved statistics in %1 cannot be read (%2); they are left as they are and play goes on without saving.\n")
+        reportOnce(tr("The saved statistics in %1 cannot be read (%2); they are left as they are and play goes on without saving.\n")
                        .arg(shown, file.fault));
         return {{}, {}, false};
     }
@@ -242,11 +242,11 @@ UserDefaultsStore::Read UserDefaultsStore::readDocument()
         return {*object, file.bytes, true};
     const QString aside = moveAside(m_filePath);
     if (aside.isEmpty()) {
-        reportOnce(QStringLiteral("The saved statistics in %1 could not be read, nor moved aside; they are left as they are and play goes on without saving.\n")
+        reportOnce(tr("The saved statistics in %1 could not be read, nor moved aside; they are left as they are and play goes on without saving.\n")
                        .arg(shown));
         return {{}, {}, false};
     }
-    reportProblem(QStringLiteral("The saved statistics in %1 could not be read; they were moved to %2 and play goes on with none.\n")
+    reportProblem(tr("The saved statistics in %1 could not be read; they were moved to %2 and play goes on with none.\n")
                       .arg(shown, QDir::toNativeSeparators(aside))
                       .toUtf8());
     return {};
@@ -312,7 +312,7 @@ bool UserDefaultsStore::edit(const std::function<Changes(const StoreDocument& st
         isWritten = writeKeptFile(m_filePath, text).isEmpty();
     }
     if (!isWritten && read.isWritable)
-        reportOnce(QStringLiteral("The statistics cannot be saved in %1; play goes on without saving.\n")
+        reportOnce(tr("The statistics cannot be saved in %1; play goes on without saving.\n")
                        .arg(QDir::toNativeSeparators(m_filePath)));
     return isWritten;
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QCoreApplication>
 #include <QByteArray>
 #include <QString>
 
@@ -38,6 +39,8 @@ QByteArray encodeStoreDocument(const StoreDocument& document);
 // A document that does not parse is moved aside and the store starts empty; one that exists
 // but cannot be read is never written over. Each problem is reported once; nothing is fatal.
 class UserDefaultsStore {
+    Q_DECLARE_TR_FUNCTIONS(UserDefaultsStore)
+
 public:
     explicit UserDefaultsStore(QString filePath);
 

@@ -4,9 +4,11 @@
 #include "core/board/word_score.h"
 #include "core/round/hint.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 #include <algorithm>
+#include <cstdlib>
 
 std::string slotPattern(const BoardState& board, int word)
 {
@@ -26,11 +28,13 @@ std::string slotPattern(const BoardState& board, int word)
 QString roundOutcome(int yourScore, int computerScore, std::optional<int> bestPossible)
 {
     const int margin = yourScore - computerScore;
-    const QString verdict = margin > 0 ? QStringLiteral("you won by %1").arg(margin)
-        : margin < 0                   ? QStringLiteral("you lost by %1").arg(-margin)
-                                       : QStringLiteral("a draw");
-    return QStringLiteral("Last round: you %1, computer %2 \u2013 %3.").arg(yourScore).arg(computerScore).arg(verdict)
-        + (bestPossible ? QStringLiteral("\nThe board allowed %1.").arg(*bestPossible) : QStringLiteral("\nThe best possible is unknown."));
+    const QString scores = margin > 0 ? QCoreApplication::translate("Outcome", "Last round: you %1, computer %2 \u2013 you won by %3.")
+        : margin < 0                  ? QCoreApplication::translate("Outcome", "Last round: you %1, computer %2 \u2013 you lost by %3.")
+                                      : QCoreApplication::translate("Outcome", "Last round: you %1, computer %2 \u2013 a draw.");
+    const QString best = bestPossible ? QCoreApplication::translate("Outcome", "The board allowed %1.").arg(*bestPossible)
+                                      : QCoreApplication::translate("Outcome", "The best possible is unknown.");
+    return (margin == 0 ? scores.arg(yourScore).arg(computerScore) : scores.arg(yourScore).arg(computerScore).arg(std::abs(margin))) + u'\n'
+        + best;
 }
 
 QString roundReview(const BoardState& board, const BoardBest& best)
@@ -55,30 +59,44 @@ QString roundReview(const BoardState& board, const BoardBest& best)
         }
         const int points = isWord ? scoreWord(letters.toLatin1().constData()) : 0;
         yourScore += points;
-        const QString why = isWord ? QStringLiteral("a word") : letters.contains(u'\u00b7') ? QStringLiteral("not all six cells filled")
-                                                                                        : QStringLiteral("not a word");
-        review += QStringLiteral("Word %1 (%2): %3 \u2013 %4, %5 points.")
-                      .arg(wordNumber(w)).arg(word.place.direction == Direction::Across ? "across" : "down", letters, why).arg(points);
+        const QString why = isWord ? QCoreApplication::translate("Review", "a word")
+            : letters.contains(u'\u00b7') ? QCoreApplication::translate("Review", "not all six cells filled")
+                                          : QCoreApplication::translate("Review", "not a word");
+        const QString direction = word.place.direction == Direction::Across ? QCoreApplication::translate("Review", "across", "a word's direction")
+                                                                            : QCoreApplication::translate("Review", "down", "a word's direction");
+        //: %1 the word's number, %2 its direction, %3 its letters, %4 whether it is a word
+        review += QCoreApplication::translate("Review", "Word %1 (%2): %3 \u2013 %4, %n points.", nullptr, points)
+                      .arg(QString::number(wordNumber(w)), direction, letters, why);
         QStringList fitted;
         for (size_t i = 0; i < best.fitting[w].size(); ++i) {
             const ScoredWord& fit = best.fitting[w][i];
             const bool isRare = i < best.isRare[w].size() && best.isRare[w][i];
-            fitted << QStringLiteral("%1 %2%3").arg(QString::fromStdString(fit.text).toUpper()).arg(fit.score).arg(isRare ? QStringLiteral(" (rare)") : QString());
+            const QString text = QString::fromStdString(fit.text).toUpper();
+            fitted << (isRare ? QCoreApplication::translate("Review", "%1 %2 (rare)", "a word that fitted, its score, and that it is rare")
+                                    .arg(text, QString::number(fit.score))
+                              : QStringLiteral("%1 %2").arg(text).arg(fit.score));
         }
         // The best is taken off before the rest are joined: as two arguments of one call
         // their order would be the compiler's, and the best could be listed twice.
         if (!fitted.isEmpty()) {
             const QString first = fitted.takeFirst();
-            review += fitted.isEmpty() ? QStringLiteral(" Best that fitted: %1.").arg(first)
-                                       : QStringLiteral(" Best that fitted: %1; also %2.").arg(first, fitted.join(QStringLiteral(", ")));
+            review += u' '
+                + (fitted.isEmpty() ? QCoreApplication::translate("Review", "Best that fitted: %1.").arg(first)
+                                    : QCoreApplication::translate("Review", "Best that fitted: %1; also %2.").arg(first, fitted.join(QStringLiteral(", "))));
         }
-        review += QStringLiteral(" The computer's word: %1.\n").arg(word.letters.toUpper());
+        review += u' ' + QCoreApplication::translate("Review", "The computer's word: %1.").arg(word.letters.toUpper()) + u'\n';
     }
-    QString allowed = best.isKnown ? QStringLiteral("the board allowed %1").arg(best.total) : QStringLiteral("the best possible is unknown");
-    if (best.isKnown && best.commonTotal)
-        allowed += QStringLiteral(", with common words %1").arg(*best.commonTotal);
-    review += QStringLiteral("You %1, computer %2; %3.").arg(yourScore).arg(board.computerScore).arg(allowed);
-    return board.hints > 0 ? review + QStringLiteral(" %1 taken.").arg(hintCount(board.hints)) : review;
+    if (!best.isKnown)
+        review += QCoreApplication::translate("Review", "You %1, computer %2; the best possible is unknown.").arg(yourScore).arg(board.computerScore);
+    else if (best.commonTotal)
+        review += QCoreApplication::translate("Review", "You %1, computer %2; the board allowed %3, with common words %4.")
+                      .arg(yourScore)
+                      .arg(board.computerScore)
+                      .arg(best.total)
+                      .arg(*best.commonTotal);
+    else
+        review += QCoreApplication::translate("Review", "You %1, computer %2; the board allowed %3.").arg(yourScore).arg(board.computerScore).arg(best.total);
+    return board.hints > 0 ? review + u' ' + hintsTaken(board.hints) : review;
 }
 
 BoardBest bestOfBoard(const BoardState& board, const Lexicon& lexicon, size_t perSlot)

@@ -7,6 +7,8 @@
 #include "core/player/user_stats.h"
 #include "core/round/game_model.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cstring>
 #include <iterator>
@@ -51,15 +53,15 @@ WordText wordText(const GameModel& model, const Placement& place)
 std::optional<int32_t> judgeWord(const WordText& text)
 {
     if (!text.isJudged || !isWord(text.shown)) {
-        myPrintf("'%s' is not a word.\n", text.shown.toUtf8().constData());
+        printMessage(QCoreApplication::translate("Check", "'%1' is not a word.\n").arg(text.shown));
         return std::nullopt;
     }
     const QByteArray letters = text.shown.toLatin1();
-    myPrintf("'%s' is a word.\n", letters.constData());
+    printMessage(QCoreApplication::translate("Check", "'%1' is a word.\n").arg(text.shown));
     const int32_t score = scoreWord(letters.constData());
     if (score > gCurrStats.bestWordScore) {
-        myPrintf("   New best word!\n");
-        sayAloud(QStringLiteral("New best word: %1!").arg(text.shown.toLower()));
+        printMessage(QStringLiteral("   ") + QCoreApplication::translate("Check", "New best word!\n"));
+        sayAloud(QCoreApplication::translate("Check", "New best word: %1!").arg(text.shown.toLower()));
         gCurrStats.bestWordScore = score;
         std::strncpy(gCurrStats.bestWord, letters.constData(), sizeof gCurrStats.bestWord - 1);
         gCurrStats.bestWord[sizeof gCurrStats.bestWord - 1] = 0;
@@ -99,8 +101,8 @@ CheckedBoard checkBoard(GameModel& model)
 void recordRoundScore(int32_t roundTotal)
 {
     if (roundTotal > gCurrStats.bestRoundScore) {
-        myPrintf("New best round score!\n");
-        sayAloud(QStringLiteral("New best round score: %1!").arg(roundTotal));
+        printMessage(QCoreApplication::translate("Check", "New best round score!\n"));
+        sayAloud(QCoreApplication::translate("Check", "New best round score: %1!").arg(roundTotal));
         gCurrStats.bestRoundScore = roundTotal;
     }
 }

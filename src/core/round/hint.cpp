@@ -3,6 +3,7 @@
 
 #include "core/board/word_list.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 #include <algorithm>
@@ -77,22 +78,27 @@ Hint hintFor(const BoardState& board, std::optional<BoardCell> focus, const Lexi
 {
     const int word = wordForHint(board, focus);
     if (word < 0)
-        return {std::nullopt, QString(), QStringLiteral("Every cell is filled: a hint fills an empty cell.")};
+        return {std::nullopt, QString(), QCoreApplication::translate("Hint", "Every cell is filled: a hint fills an empty cell.")};
     const PlacedLetters placed = placedLetters(board, word);
     if (placed.empty.empty())
-        return {std::nullopt, QString(), QStringLiteral("This word has no empty cell: a hint fills an empty cell of the word the cursor is in.")};
+        return {std::nullopt, QString(), QCoreApplication::translate("Hint", "This word has no empty cell: a hint fills an empty cell of the word the cursor is in.")};
     const std::vector<ScoredWord> fitting = common.bestFitting(placed.pattern, 1);
     if (fitting.empty())
-        return {std::nullopt, QString(), QStringLiteral("No common word fits %1.").arg(placed.shown.join(u' '))};
+        return {std::nullopt, QString(), QCoreApplication::translate("Hint", "No common word fits %1.", "%1 spells the word's letters, an underscore for each empty cell").arg(placed.shown.join(u' '))};
     const Placement& place = board.words[word].place;
     const int focused = focus ? place.indexOf(*focus) : -1;
     const int index = std::find(placed.empty.begin(), placed.empty.end(), focused) != placed.empty.end() ? focused : placed.empty.front();
     const BoardCell cell = place.cell(index);
     const QString letter = QString(QChar::fromLatin1(fitting.front().text[static_cast<size_t>(index)])).toUpper();
-    return {cell, letter, QStringLiteral("Hint: %1 in row %2, column %3.").arg(letter).arg(cell.y + 1).arg(cell.x + 1)};
+    return {cell, letter, QCoreApplication::translate("Hint", "Hint: %1 in row %2, column %3.").arg(letter, QString::number(cell.y + 1), QString::number(cell.x + 1))};
 }
 
 QString hintCount(int hints)
 {
-    return hints == 1 ? QStringLiteral("1 hint") : QStringLiteral("%1 hints").arg(hints);
+    return hints == 1 ? QCoreApplication::translate("Hint", "1 hint") : QCoreApplication::translate("Hint", "%n hints", nullptr, hints);
+}
+
+QString hintsTaken(int hints)
+{
+    return hints == 1 ? QCoreApplication::translate("Hint", "1 hint taken.") : QCoreApplication::translate("Hint", "%n hints taken.", nullptr, hints);
 }

@@ -30,3 +30,6 @@ Hint hintFor(const BoardState& board, std::optional<BoardCell> focus, const Lexi
 
 // "1 hint", "2 hints".
 QString hintCount(int hints);
+
+// The sentence an outcome or a review ends with when hints were taken: "2 hints taken.".
+QString hintsTaken(int hints);

@@ -6,6 +6,7 @@
 #include "core/platform/problem_report.h"
 #include "core/platform/resources.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDir>
 
@@ -67,12 +68,12 @@ LexiconFingerprint LexiconFingerprint::built()
 std::optional<QString> lexiconFault(const std::optional<QByteArray>& bytes, const LexiconFingerprint& built)
 {
     if (!bytes)
-        return QStringLiteral("could not be read");
+        return QCoreApplication::translate("Lexicon", "could not be read");
     const qsizetype lines = bytes->count('\n');
     if (lines != built.lines)
-        return QStringLiteral("is damaged: it has %1 lines where the game was built with %2").arg(lines).arg(built.lines);
+        return QCoreApplication::translate("Lexicon", "is damaged: it has %1 lines where the game was built with %2").arg(lines).arg(built.lines);
     if (QCryptographicHash::hash(*bytes, QCryptographicHash::Sha256).toHex() != built.sha256)
-        return QStringLiteral("is damaged: its words differ from those the game was built with");
+        return QCoreApplication::translate("Lexicon", "is damaged: its words differ from those the game was built with");
     return std::nullopt;
 }
 
@@ -86,12 +87,15 @@ const Lexicon& Lexicon::shared()
         const std::optional<QByteArray> bytes = read("Lexicon"), withheld = read("withheld_words");
         // A cut or garbled list would offer a best below what the computer itself scored.
         if (const std::optional<QString> fault = lexiconFault(bytes, LexiconFingerprint::built())) {
-            reportProblem("The word lexicon (" + QDir(resourceDirectory()).filePath(QStringLiteral("Lexicon.txt")).toUtf8() + ") "
-                          + fault->toUtf8() + "; the best possible score of a board is unknown.\n");
+            //: %2 says what is wrong with the file, such as "could not be read"
+            reportProblem(QCoreApplication::translate("Lexicon", "The word lexicon (%1) %2; the best possible score of a board is unknown.\n")
+                              .arg(QDir(resourceDirectory()).filePath(QStringLiteral("Lexicon.txt")), *fault)
+                              .toUtf8());
             return Lexicon();
         }
         if (!withheld) // without the withheld words, it offers no words at all
-            reportProblem("The withheld words (withheld_words.txt) could not be read; no best words can be shown.\n");
+            reportProblem(QCoreApplication::translate("Lexicon", "The withheld words (withheld_words.txt) could not be read; no best words can be shown.\n")
+                              .toUtf8());
         return withheld ? Lexicon(*bytes, *withheld) : Lexicon();
     }();
     return lexicon;

@@ -7,6 +7,7 @@
 #include "core/round/board_check.h"
 #include "core/round/game_model.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 namespace {
@@ -33,7 +34,7 @@ void foldRoundIntoStats(int32_t computerScore)
 void displayComputerWords()
 {
     const std::optional<BoardState>& board = gameModel().board();
-    myPrintf("Computer Words for Previous Puzzle: \n");
+    printMessage(QCoreApplication::translate("Submit", "Computer Words for Previous Puzzle: \n"));
     for (int y = 0; y < kListedRows; ++y) {
         QByteArray row("  ");
         for (int x = 0; x < kBoardSize; ++x)
@@ -44,10 +45,9 @@ void displayComputerWords()
 
 QString computerWordsSentence(const BoardState& board)
 {
+    const ChainPlacements places = placementsOf(board);
     QStringList words;
-    for (int w = 0; w < static_cast<int>(board.words.size()); ++w) {
-        const PlacedWord& word = board.words[static_cast<size_t>(w)];
-        words << QStringLiteral("%1 %2, %3").arg(wordNumber(w)).arg(word.place.direction == Direction::Across ? "across" : "down", word.letters.toLower());
-    }
-    return QStringLiteral("The computer's words: %1.").arg(words.join(QStringLiteral("; ")));
+    for (int w = 0; w < static_cast<int>(board.words.size()); ++w)
+        words << QStringLiteral("%1, %2").arg(wordName(places, w), board.words[static_cast<size_t>(w)].letters.toLower());
+    return QCoreApplication::translate("Submit", "The computer's words: %1.").arg(words.join(QStringLiteral("; ")));
 }

@@ -3,16 +3,23 @@
 
 #include "core/round/hint.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 QString shareableResult(const RoundOutcome& outcome)
 {
-    QString heading = QStringLiteral("Sixfold %1").arg(outcome.boardName).trimmed();
+    QString heading = QCoreApplication::translate("SharedResult", "Sixfold %1", "%1 names the board: a daily board or a board code")
+                          .arg(outcome.boardName)
+                          .trimmed();
     if (outcome.practice)
-        heading += QStringLiteral(" (practice)");
-    QString scores = QStringLiteral("Me %1 · computer %2").arg(outcome.playerScore).arg(outcome.computerScore);
-    if (outcome.bestPossible)
-        scores += QStringLiteral(" · best possible %1").arg(*outcome.bestPossible);
+        heading = QCoreApplication::translate("SharedResult", "%1 (practice)", "a shared result's heading of a daily board played again")
+                      .arg(heading);
+    const QString scores = outcome.bestPossible
+        ? QCoreApplication::translate("SharedResult", "Me %1 · computer %2 · best possible %3")
+              .arg(outcome.playerScore)
+              .arg(outcome.computerScore)
+              .arg(*outcome.bestPossible)
+        : QCoreApplication::translate("SharedResult", "Me %1 · computer %2").arg(outcome.playerScore).arg(outcome.computerScore);
     QStringList marks;
     int words = 0;
     for (const bool isWord : outcome.isWord) {
@@ -20,16 +27,13 @@ QString shareableResult(const RoundOutcome& outcome)
         words += isWord ? 1 : 0;
     }
     const QString hints = outcome.hints > 0 ? QStringLiteral(" · ") + hintCount(outcome.hints) : QString();
-    return QStringLiteral("%1\n%2\n%3  %4/%5 words%6\n")
-        .arg(heading, scores, marks.join(QLatin1Char(' ')))
-        .arg(words)
-        .arg(kWordCount)
-        .arg(hints);
+    const QString made = QCoreApplication::translate("SharedResult", "%1/%2 words", "words made out of the board's words").arg(words).arg(kWordCount);
+    return QStringLiteral("%1\n%2\n%3  %4%5\n").arg(heading, scores, marks.join(QLatin1Char(' ')), made, hints);
 }
 
 QString roundMargin(int yours, int computers)
 {
-    return yours > computers ? QStringLiteral("you won by %1").arg(yours - computers)
-        : yours < computers  ? QStringLiteral("the computer won by %1").arg(computers - yours)
-                             : QStringLiteral("a draw");
+    return yours > computers ? QCoreApplication::translate("Outcome", "you won by %1").arg(yours - computers)
+        : yours < computers  ? QCoreApplication::translate("Outcome", "the computer won by %1").arg(computers - yours)
+                             : QCoreApplication::translate("Outcome", "a draw");
 }

@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/round/slot_words.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 #include <algorithm>
+#include <iterator>
 
 namespace {
 
@@ -12,17 +14,24 @@ bool isSlot(const GameModel& model, int slot)
     return model.board() && slot >= 0 && slot < kWordCount;
 }
 
-QString ordinal(int number)
-{
-    const char* suffix = number == 1 ? "st" : number == 2 ? "nd" : number == 3 ? "rd" : "th";
-    return QString::number(number) + QLatin1String(suffix);
-}
+// Why a typed word does not fit, by the place of the given letter it contradicts: whole
+// sentences, as each language orders and inflects its ordinals its own way.
+constexpr const char* kGivenLetterRefusals[] = {
+    QT_TRANSLATE_NOOP("SlotWords", "%1 does not fit: the 1st letter is given as %2."),
+    QT_TRANSLATE_NOOP("SlotWords", "%1 does not fit: the 2nd letter is given as %2."),
+    QT_TRANSLATE_NOOP("SlotWords", "%1 does not fit: the 3rd letter is given as %2."),
+    QT_TRANSLATE_NOOP("SlotWords", "%1 does not fit: the 4th letter is given as %2."),
+    QT_TRANSLATE_NOOP("SlotWords", "%1 does not fit: the 5th letter is given as %2."),
+    QT_TRANSLATE_NOOP("SlotWords", "%1 does not fit: the 6th letter is given as %2."),
+};
+static_assert(static_cast<int>(std::size(kGivenLetterRefusals)) == kWordLength);
 
 // "L", "L and E", "A, B and C".
 QString joinedAsSpoken(QStringList items)
 {
     const QString last = items.isEmpty() ? QString() : items.takeLast();
-    return items.isEmpty() ? last : QStringLiteral("%1 and %2").arg(items.join(QStringLiteral(", ")), last);
+    return items.isEmpty() ? last
+                           : QCoreApplication::translate("SlotWords", "%1 and %2", "a spoken list's last item, after the others").arg(items.join(QStringLiteral(", ")), last);
 }
 
 // The board's words are made of these alone: anything else could never make one.
@@ -38,7 +47,8 @@ QString slotName(const BoardState& board, int slot)
     if (slot < 0 || slot >= kWordCount)
         return {};
     const bool across = board.words[slot].place.direction == Direction::Across;
-    return QStringLiteral("%1 %2").arg(slot + 1).arg(across ? QStringLiteral("across") : QStringLiteral("down"));
+    //: a word of the board by its number, such as "1 across"
+    return (across ? QCoreApplication::translate("Board", "%1 across") : QCoreApplication::translate("Board", "%1 down")).arg(slot + 1);
 }
 
 QString slotReading(const GameModel& model, int slot)
@@ -51,19 +61,21 @@ QString slotReading(const GameModel& model, int slot)
     for (int k = 0; k < kWordLength; ++k) {
         const BoardCell cell = place.cell(k);
         const QString letter = model.letterAt(cell);
-        letters << (letter.isEmpty() ? QStringLiteral("blank") : letter);
+        letters << (letter.isEmpty() ? QCoreApplication::translate("Board", "blank", "a cell with no letter yet") : letter);
         if (model.isFixed(cell))
             given << letter;
     }
     QString reading = QStringLiteral("%1: %2").arg(slotName(*model.board(), slot), letters.join(u' '));
     if (!given.isEmpty())
-        reading += QStringLiteral(", given ") + joinedAsSpoken(given);
+        reading = QCoreApplication::translate("SlotWords", "%1, given %2", "a word's letters read out, then its given letters").arg(reading, joinedAsSpoken(given));
     const std::optional<int> points = model.pointsOf(slot);
     switch (model.wordVerdict(slot)) {
     case Verdict::Word:
-        return reading + (points ? QStringLiteral("; a word, %1 points").arg(*points) : QStringLiteral("; a word"));
+        return (points ? QCoreApplication::translate("SlotWords", "%1; a word, %n points", "a word's letters read out, then its verdict", *points)
+                       : QCoreApplication::translate("SlotWords", "%1; a word", "a word's letters read out, then its verdict"))
+            .arg(reading);
     case Verdict::NotWord:
-        return reading + QStringLiteral("; not a word");
+        return QCoreApplication::translate("SlotWords", "%1; not a word", "a word's letters read out, then its verdict").arg(reading);
     case Verdict::Unchecked:
         break;
     }
@@ -73,16 +85,16 @@ QString slotReading(const GameModel& model, int slot)
 SlotFill fillSlot(const GameModel& model, int slot, const QString& typed)
 {
     if (!isSlot(model, slot))
-        return {{}, QStringLiteral("There is no board to type a word into.")};
+        return {{}, QCoreApplication::translate("SlotWords", "There is no board to type a word into.")};
     const QString word = typed.trimmed().toUpper();
     const QString name = slotName(*model.board(), slot);
     if (word.isEmpty())
-        return {{}, QStringLiteral("Type a word of %1 letters for %2.").arg(kWordLength).arg(name)};
-    const QString refused = QStringLiteral("%1 does not fit: ").arg(word);
+        return {{}, QCoreApplication::translate("SlotWords", "Type a word of %1 letters for %2.").arg(QString::number(kWordLength), name)};
     if (!std::all_of(word.begin(), word.end(), isAsciiLetter))
-        return {{}, refused + QStringLiteral("a word is letters from A to Z only.")};
+        return {{}, QCoreApplication::translate("SlotWords", "%1 does not fit: a word is letters from A to Z only.").arg(word)};
     if (word.size() != kWordLength)
-        return {{}, refused + QStringLiteral("%1 has %2 letters, not %3.").arg(name).arg(kWordLength).arg(word.size())};
+        return {{}, QCoreApplication::translate("SlotWords", "%1 does not fit: %2 has %3 letters, not %4.")
+                        .arg(word, name, QString::number(kWordLength), QString::number(word.size()))};
     SlotFill fill;
     const Placement& place = model.board()->words[slot].place;
     for (int k = 0; k < kWordLength; ++k) {
@@ -91,7 +103,7 @@ SlotFill fillSlot(const GameModel& model, int slot, const QString& typed)
         if (!model.isFixed(cell))
             fill.letters.emplace_back(cell, letter);
         else if (const QString given = model.letterAt(cell); given != letter)
-            return {{}, refused + QStringLiteral("the %1 letter is given as %2.").arg(ordinal(k + 1), given)};
+            return {{}, QCoreApplication::translate("SlotWords", kGivenLetterRefusals[k]).arg(word, given)};
     }
     return fill;
 }
