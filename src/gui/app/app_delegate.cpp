@@ -17,7 +17,6 @@
 #include "core/round/board_check.h"
 #include "core/round/game_model.h"
 #include "core/round/round_submission.h"
-#include "core/round/shared_result.h"
 #include "gui/app/app_dialogs.h"
 #include "gui/app/app_log.h"
 #include "gui/app/preferences_dialog.h"
@@ -50,6 +49,7 @@
 #include <QSettings>
 #include <QTimer>
 
+#include <cstdlib>
 #include <utility>
 
 namespace {
@@ -301,7 +301,8 @@ bool AppDelegate::playBoardCode(const QString& code)
 
 void AppDelegate::playDailyBoard()
 {
-    if (!hasBoardFor("Daily Board"))
+    //: A menu item's name, in the sentence saying it needs a board the word list cannot make.
+    if (!hasBoardFor(QT_TRANSLATE_NOOP("Game", "Daily Board")))
         return;
     const std::optional<DealOrigin> daily = m_game.todaysDailyBoard();
     if (!daily)
@@ -385,7 +386,8 @@ void AppDelegate::CheckWord(QObject* /*sender*/)
 
 void AppDelegate::CheckAllWords(QObject* sender)
 {
-    if (!hasBoardFor("Check All Words"))
+    //: A menu item's name, in the sentence saying it needs a board the word list cannot make.
+    if (!hasBoardFor(QT_TRANSLATE_NOOP("Game", "Check All Words")))
         return;
     checkBoard(gameModel());
     showCheckedScore(sender);
@@ -397,8 +399,9 @@ void AppDelegate::CheckAllWords(QObject* sender)
 void AppDelegate::showCheckedScore(QObject* sender)
 {
     setIntValue(theScore, gameModel().playerScore());
+    //: %n of the board's %1 slots; %2 is the score.
     if (sender)
-        announce(tr("Checked: %1 of %2 slots are words, your score %3.").arg(gPuzzleStats.wordsMade).arg(kWordCount).arg(gPuzzleStats.roundScore));
+        announce(tr("Checked: %n of %1 slots are words, your score %2.", nullptr, gPuzzleStats.wordsMade).arg(kWordCount).arg(gPuzzleStats.roundScore));
 }
 
 void AppDelegate::GenerateNewPuzzle(QObject* /*sender*/)
@@ -451,7 +454,7 @@ void AppDelegate::submitBoard()
     const std::optional<Game::Submission> round = m_game.submitBoard();
     if (!round)
         return;
-    announce(roundSummary(round->yours, round->computers) + u' ' + round->computersWords + tr(" A new puzzle is dealt."));
+    announce(roundSummary(round->yours, round->computers) + u' ' + round->computersWords + u' ' + tr("A new puzzle is dealt."));
     if (m_roundBook) // which the round went to
         askDailyStanding();
     if (roundOutcome) {
@@ -462,7 +465,12 @@ void AppDelegate::submitBoard()
 
 QString roundSummary(int32_t yours, int32_t computers)
 {
-    return AppDelegate::tr("Round over: your score %1, the computer's %2, %3.").arg(yours).arg(computers).arg(roundMargin(yours, computers));
+    // Whole sentences, so that a translation words each outcome its own way.
+    if (yours == computers)
+        return AppDelegate::tr("Round over: your score %1, the computer's %2, a draw.").arg(yours).arg(computers);
+    const QString sentence = yours > computers ? AppDelegate::tr("Round over: your score %1, the computer's %2, you won by %3.")
+                                               : AppDelegate::tr("Round over: your score %1, the computer's %2, the computer won by %3.");
+    return sentence.arg(yours).arg(computers).arg(std::abs(yours - computers));
 }
 
 bool AppDelegate::eventFilter(QObject* watched, QEvent* event)

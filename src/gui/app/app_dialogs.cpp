@@ -22,11 +22,6 @@
 
 namespace {
 
-QString translated(const char* text)
-{
-    return QCoreApplication::translate("AppDelegate", text);
-}
-
 // A click anywhere on the card closes it, as the button does.
 class HowToPlayCard : public QDialog {
 public:
@@ -43,8 +38,9 @@ void showHowToPlay(QWidget* parent, bool holdsWindow)
     auto* card = new HowToPlayCard(parent);
     card->setAttribute(Qt::WA_DeleteOnClose);
     card->setObjectName(QStringLiteral("howToPlayCard"));
-    card->setWindowTitle(translated("How to Play"));
-    card->setAccessibleName(translated("How to Play"));
+    const QString title = QCoreApplication::translate("Help", "How to Play");
+    card->setWindowTitle(title);
+    card->setAccessibleName(title);
     const QString text = howToPlayText();
     // A screen reader reads a dialog's text from its label; a description as well would have
     // the card read twice.
@@ -55,9 +51,11 @@ void showHowToPlay(QWidget* parent, bool holdsWindow)
     label->setWordWrap(true);
     label->setMinimumWidth(label->fontMetrics().averageCharWidth() * 60);
     auto* buttons = new QDialogButtonBox;
-    QPushButton* play = buttons->addButton(translated("&Play"), QDialogButtonBox::AcceptRole);
+    QPushButton* play = buttons->addButton(QCoreApplication::translate("Help", "&Play", "button: close the How to Play card and play"),
+                                           QDialogButtonBox::AcceptRole);
     play->setDefault(true);
-    play->setToolTip(translated("Return, Space or Escape closes this card; Help \u25B8 How to Play shows it again."));
+    //: "Help ▸ How to Play" names the menu and its item as they read.
+    play->setToolTip(QCoreApplication::translate("Help", "Return, Space or Escape closes this card; Help \u25B8 How to Play shows it again."));
     QObject::connect(buttons, &QDialogButtonBox::accepted, card, &QDialog::accept);
     // Opened as the game starts, the card can be up before the desktop has made the window
     // active; closed, it then hands the focus back to a window the desktop never activates,
@@ -77,18 +75,24 @@ void showHowToPlay(QWidget* parent, bool holdsWindow)
 
 void askBeforeSubmit(QWidget* parent, const Game::Question& question, std::function<void(bool stopAsking)> submit)
 {
-    const QString unfinished = question.unfinished == 1 ? translated("1 of %2 words is unfinished. Submit anyway?")
-                                                        : translated("%1 of %2 words are unfinished. Submit anyway?").arg(question.unfinished);
-    auto* box = new QMessageBox(QMessageBox::Question, translated("Submit Unfinished Board"), unfinished.arg(kWordCount), QMessageBox::NoButton, parent);
+    const int n = question.unfinished;
+    const QString unfinished = n == 1
+        //: %1 is the number of words on the board, all of them.
+        ? QCoreApplication::translate("SubmitQuestion", "1 of %1 words is unfinished. Submit anyway?")
+        //: %n unfinished words out of the board's %1.
+        : QCoreApplication::translate("SubmitQuestion", "%n of %1 words are unfinished. Submit anyway?", nullptr, n);
+    auto* box = new QMessageBox(QMessageBox::Question, QCoreApplication::translate("SubmitQuestion", "Submit Unfinished Board"),
+                                unfinished.arg(kWordCount), QMessageBox::NoButton, parent);
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setObjectName(QStringLiteral("submitQuestion"));
     if (question.dailyNumber != 0)
-        box->setInformativeText(translated("This is your one scored submission of Daily #%1.").arg(question.dailyNumber));
-    QPushButton* anyway = box->addButton(translated("&Submit Anyway"), QMessageBox::AcceptRole);
-    QPushButton* keepPlaying = box->addButton(translated("&Keep Playing"), QMessageBox::RejectRole);
+        box->setInformativeText(
+            QCoreApplication::translate("SubmitQuestion", "This is your one scored submission of Daily #%1.").arg(question.dailyNumber));
+    QPushButton* anyway = box->addButton(QCoreApplication::translate("SubmitQuestion", "&Submit Anyway"), QMessageBox::AcceptRole);
+    QPushButton* keepPlaying = box->addButton(QCoreApplication::translate("SubmitQuestion", "&Keep Playing"), QMessageBox::RejectRole);
     box->setDefaultButton(keepPlaying);
     box->setEscapeButton(keepPlaying);
-    box->setCheckBox(new QCheckBox(translated("&Don't ask again")));
+    box->setCheckBox(new QCheckBox(QCoreApplication::translate("SubmitQuestion", "&Don't ask again")));
     // Told once the box is hidden, so the new board's first cell takes the focus back.
     QObject::connect(box, &QDialog::finished, box, [box, anyway, submit = std::move(submit)] {
         if (box->clickedButton() == anyway)
@@ -109,12 +113,12 @@ void showHelp(QWidget* parent, HelpPage page)
     case HelpPage::HowToPlay: // the card, above
         break;
     case HelpPage::About:
-        box->setWindowTitle(translated("About Sixfold"));
+        box->setWindowTitle(QCoreApplication::translate("Help", "About Sixfold"));
         box->setText(aboutText());
         box->setObjectName(QStringLiteral("aboutBox"));
         break;
     case HelpPage::KeyboardShortcuts:
-        box->setWindowTitle(translated("Keyboard Shortcuts"));
+        box->setWindowTitle(QCoreApplication::translate("Help", "Keyboard Shortcuts"));
         box->setText(keyboardShortcutsText(parent));
         box->setObjectName(QStringLiteral("keyboardShortcutsBox"));
         break;
@@ -128,16 +132,17 @@ void askForBoardCode(QWidget* parent, std::function<void(const QString&)> play)
     auto* dialog = new QInputDialog(parent);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->setObjectName(QStringLiteral("boardCodeDialog"));
-    dialog->setWindowTitle(translated("Play Board Code"));
-    dialog->setLabelText(translated("Board code (fifteen characters, such as a friend's from Copy Board Code):"));
+    dialog->setWindowTitle(QCoreApplication::translate("BoardCode", "Play Board Code"));
+    //: "Copy Board Code" is the Game menu's item as it reads.
+    dialog->setLabelText(QCoreApplication::translate("BoardCode", "Board code (fifteen characters, such as a friend's from Copy Board Code):"));
     QObject::connect(dialog, &QInputDialog::textValueSelected, dialog, std::move(play));
     dialog->open();
 }
 
 void showReviewText(QWidget* parent, const QString& review)
 {
-    auto* box = new QMessageBox(QMessageBox::NoIcon, QStringLiteral("Round Review"),
-                                review.isEmpty() ? QStringLiteral("Submit a round to review it here.") : review,
+    auto* box = new QMessageBox(QMessageBox::NoIcon, QCoreApplication::translate("RoundReview", "Round Review"),
+                                review.isEmpty() ? QCoreApplication::translate("RoundReview", "Submit a round to review it here.") : review,
                                 QMessageBox::Close, parent);
     box->setObjectName(QStringLiteral("roundReview"));
     box->setAttribute(Qt::WA_DeleteOnClose);
@@ -161,8 +166,9 @@ void savePreferencesOrSay(const Preferences& preferences, bool* hasReportedUnsav
 {
     QSettings settings(preferencesFilePath(), QSettings::IniFormat);
     if (!savePreferences(settings, preferences) && !std::exchange(*hasReportedUnsaved, true)) {
-        myPrintf("The preferences cannot be saved in %s; they hold until the game quits.\n",
-                 qUtf8Printable(QDir::toNativeSeparators(settings.fileName())));
-        sayAloud(QStringLiteral("The preferences cannot be saved; they hold until the game quits."));
+        const QString file = QDir::toNativeSeparators(settings.fileName());
+        const QString line = QCoreApplication::translate("Preferences", "The preferences cannot be saved in %1; they hold until the game quits.");
+        printMessage((line.arg(file) + u'\n').toUtf8());
+        sayAloud(QCoreApplication::translate("Preferences", "The preferences cannot be saved; they hold until the game quits."));
     }
 }

@@ -10,8 +10,11 @@
 // that end a round's work, and where a round is looked back on; the rest in one line.
 QString howToPlayText()
 {
+    //: Rich text. Keep the letter values line as it is (the letters are the English words' own);
+    //: name the buttons, menus and the preference as they read in this language, and the keys
+    //: as the desktop writes them in it (Ctrl may be Strg).
     return QCoreApplication::translate(
-        "help",
+        "Help",
         "<p><b>The goal:</b> fill the grey cells so that each of the five slots (across, down, "
         "across, down, across) reads as an English word. A word scores the sum of its letters' "
         "values; beat the computer's score for its own five words.</p>"
@@ -37,7 +40,8 @@ QString howToPlayText()
 QString aboutText()
 {
     const QString notice = QDir::toNativeSeparators(QDir(resourceDirectory()).filePath(QStringLiteral("NOTICE")));
-    return QCoreApplication::translate("help",
+    //: Rich text. %1 is the version; %2 is the path of the file of licence notices.
+    return QCoreApplication::translate("Help",
                                        "<p><b>Sixfold</b> %1</p>"
                                        "<p>A word puzzle of five crossing words.</p>"
                                        "<p>Sixfold is free software: you may redistribute and modify it under the "

@@ -27,7 +27,9 @@ std::unique_ptr<RoundBook> loadRoundBook(QString* problem)
             return std::unique_ptr<RoundBook>(newBook());
         errors << library.errorString();
     }
-    *problem = QStringLiteral("The history and its statistics are unavailable: %1\n").arg(errors.join(QStringLiteral("; ")));
+    //: %1 is why the module cannot be loaded, as the system says it.
+    *problem = QCoreApplication::translate("History", "The history and its statistics are unavailable: %1").arg(errors.join(QStringLiteral("; ")))
+        + u'\n';
     return nullptr;
 }
 
