@@ -12,6 +12,7 @@
 #include "gui/look/named_font.h"
 #include "gui/look/zoom.h"
 
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QFrame>
 #include <QLabel>
@@ -230,7 +231,9 @@ void showWordPoints(QWidget* contentView)
             palette.setColor(QPalette::WindowText, gBoardPalette.inputText);
             label->setPalette(palette);
             label->setText(points ? pointsCaption(i, *points) : QString());
-            label->setAccessibleName(points ? QStringLiteral("%1: %2 points").arg(wordName(words, i)).arg(*points) : QString());
+            //: A word's points label as a screen reader hears it: "1 across: 8 points".
+            label->setAccessibleName(points ? QCoreApplication::translate("Board", "%1: %n points", nullptr, *points).arg(wordName(words, i))
+                                            : QString());
             placeZoomed(label, rects[i]);
             label->setVisible(points && !rects[i].isEmpty());
             label->raise();
@@ -265,7 +268,8 @@ void layOutBoard(const BoardState& board, QMainWindow* window)
     // enters, and no description.
     if (auto* panel = window ? window->findChild<QFrame*>(QStringLiteral("boardArea")) : nullptr) {
         const QString summary = boardSummary(board);
-        panel->setAccessibleName(QStringLiteral("Puzzle board. %1").arg(summary));
+        //: The board's name for a screen reader, followed by what the board holds.
+        panel->setAccessibleName(QCoreApplication::translate("Board", "Puzzle board. %1").arg(summary));
         panel->setAccessibleDescription(summary);
     }
     const QPointer<QWidget> contentView = window ? window->centralWidget() : nullptr;

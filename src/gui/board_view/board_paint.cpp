@@ -5,6 +5,7 @@
 #include "gui/board_view/cell_look.h"
 #include "gui/board_view/grid.h"
 
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <QStringList>
 
@@ -22,7 +23,8 @@ QString pointsEndingAt(BoardCell cell)
     for (int i = 0; i < kWordCount; ++i) {
         const std::optional<int> points = gameModel().pointsOf(i);
         if (points && words[i].cell(kWordLength - 1) == cell)
-            said << QStringLiteral("%1 for %2").arg(*points).arg(wordName(words, i));
+            //: A word's points on its last cell: "8 for 1 across" (8 points for the word 1 across).
+            said << QCoreApplication::translate("Board", "%1 for %2").arg(*points).arg(wordName(words, i));
     }
     return said.join(QStringLiteral("; "));
 }

@@ -3,6 +3,7 @@
 
 #include "gui/board_view/my_text_field.h"
 
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <QPalette>
 #include <QStringList>
@@ -51,9 +52,11 @@ void describeVerdict(QLineEdit* field, const QString& where, Verdict verdict, co
     if (!where.isEmpty())
         sentences << where;
     if (verdict != Verdict::Unchecked)
-        sentences << (verdict == Verdict::Word ? QStringLiteral("Checked: part of a word") : QStringLiteral("Checked: not part of a word"));
+        sentences << (verdict == Verdict::Word ? QCoreApplication::translate("Board", "Checked: part of a word")
+                                                : QCoreApplication::translate("Board", "Checked: not part of a word"));
     if (!points.isEmpty())
-        sentences << QStringLiteral("Points: %1").arg(points);
+        //: A cell's points as a screen reader hears them; %1 is one or two "8 for 1 across".
+        sentences << QCoreApplication::translate("Board", "Points: %1").arg(points);
     const QString description = sentences.isEmpty() ? QString() : sentences.join(QStringLiteral(". ")) + u'.';
     if (field->accessibleDescription() != description)
         field->setAccessibleDescription(description);

@@ -48,7 +48,7 @@ WordView::WordView(QMainWindow* window, const QList<QAction*>& offered)
         auto* entry = new QLineEdit;
         entry->setObjectName(QStringLiteral("wordEntry%1").arg(slot + 1));
         entry->setPlaceholderText(tr("Type the word"));
-        entry->setMinimumWidth(entry->fontMetrics().horizontalAdvance(QStringLiteral("Type the word ")) + 16);
+        entry->setMinimumWidth(entry->fontMetrics().horizontalAdvance(entry->placeholderText() + u' ') + 16);
         entry->installEventFilter(this);
         // A field tells of its caret's first move, even one to where it stands, and Orca then
         // reads the empty field's line ("blank") as the focus reaches it, not its name: the
@@ -79,7 +79,7 @@ WordView::WordView(QMainWindow* window, const QList<QAction*>& offered)
             addButton(buttonText(action), action->shortcut().toString(QKeySequence::NativeText), [action] { action->trigger(); });
     }
     buttons->addStretch();
-    addButton(tr("Back to the Board"), tr("Escape"), &QDialog::reject);
+    addButton(tr("Back to the Board"), tr("Escape", "the key that goes back to the board"), &QDialog::reject);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(intro);
     layout->addLayout(rows);

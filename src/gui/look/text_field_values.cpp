@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/look/text_field_values.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 
 namespace {
@@ -26,5 +27,6 @@ void setIntValue(QLabel* field, int32_t value)
     // A screen reader hears a label's accessible name instead of its text, so the name
     // carries the number.
     const QLabel* caption = captionOf(field);
-    field->setAccessibleName(caption ? caption->text() + QStringLiteral(": ") + text : text);
+    //: A value as a screen reader hears it, after its caption: "Your score: 12".
+    field->setAccessibleName(caption ? QCoreApplication::translate("ValueLabel", "%1: %2").arg(caption->text(), text) : text);
 }

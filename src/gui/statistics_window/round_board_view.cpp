@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/statistics_window/round_board_view.h"
 
-#include "core/round/hint.h"
+#include "core/board/board_geometry.h"
 #include "core/round/shared_result.h"
 
 #include <QAccessible>
@@ -110,6 +110,7 @@ void RoundBoardView::describe()
     QStringList computers;
     if (m_round) {
         for (const SlotRecord& slot : m_round->wordSlots) {
+            //: A word the player made and its score: "GARDEN (12)".
             yours << (slot.isWord ? tr("%1 (%2)").arg(slot.letters).arg(slot.score)
                                   : tr("%1 (not a word)").arg(slot.letters.trimmed()));
             computers << slot.solution;
@@ -125,11 +126,12 @@ void RoundBoardView::describe()
         QStringList best(m_bestWords->begin(), m_bestWords->end());
         best.replaceInStrings(QRegularExpression(QStringLiteral("^$")), tr("none fitted"));
         const std::optional<int> bestPossible = m_round->knownBestPossible();
-        description += bestPossible ? tr(" Best possible %1: %2.").arg(*bestPossible).arg(best.join(QStringLiteral(", ")))
-                                    : tr(" Best words: %1.").arg(best.join(QStringLiteral(", ")));
+        description += u' '
+            + (bestPossible ? tr("Best possible %1: %2.").arg(*bestPossible).arg(best.join(QStringLiteral(", ")))
+                            : tr("Best words: %1.").arg(best.join(QStringLiteral(", "))));
     }
     if (m_round && m_round->hints > 0)
-        description += tr(" %1 taken.").arg(hintCount(m_round->hints));
+        description += u' ' + (m_round->hints == 1 ? tr("1 hint taken.") : tr("%n hints taken.", nullptr, m_round->hints));
     setAccessibleDescription(description);
     updateGeometry();
     update();

@@ -18,6 +18,7 @@
 #include <QChartView>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFontMetricsF>
 #include <QFileDialog>
@@ -26,6 +27,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineSeries>
+#include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSettings>
@@ -83,13 +85,14 @@ void fillDistribution(QChart& chart, const QList<ScoreBucket>& buckets)
     }
     if (buckets.isEmpty())
         return;
-    auto* rounds = new QBarSet(QObject::tr("Rounds"));
+    auto* rounds = new QBarSet(QCoreApplication::translate("StatisticsWindow", "Rounds"));
     QStringList labels;
     int most = 1;
     for (const ScoreBucket& bucket : buckets) {
         *rounds << bucket.rounds;
+        //: A range of round scores under a bar of the chart: "10–11".
         labels << (bucket.low == bucket.high ? QString::number(bucket.low)
-                                             : QStringLiteral("%1–%2").arg(bucket.low).arg(bucket.high));
+                                             : QCoreApplication::translate("StatisticsWindow", "%1–%2").arg(bucket.low).arg(bucket.high));
         most = std::max(most, bucket.rounds);
     }
     auto* series = new QBarSeries;
@@ -97,9 +100,9 @@ void fillDistribution(QChart& chart, const QList<ScoreBucket>& buckets)
     chart.addSeries(series);
     auto* scores = new QBarCategoryAxis;
     scores->append(labels);
-    scores->setTitleText(QObject::tr("Round score"));
+    scores->setTitleText(QCoreApplication::translate("StatisticsWindow", "Round score"));
     auto* howMany = new QValueAxis;
-    howMany->setTitleText(QObject::tr("Rounds"));
+    howMany->setTitleText(QCoreApplication::translate("StatisticsWindow", "Rounds"));
     chart.addAxis(scores, Qt::AlignBottom);
     chart.addAxis(howMany, Qt::AlignLeft);
     series->attachAxis(scores);
@@ -122,7 +125,8 @@ QChartView* viewOf(QChart* chart, const QString& name)
 constexpr char kChartLine[] = "<br>";
 QString cannotShow(const QString& problem, const char* lineBreak = " ")
 {
-    return QObject::tr("Your statistics cannot be shown:%1%2.").arg(QLatin1String(lineBreak), problem);
+    //: %1 is a space or a line break, %2 why the history could not be read.
+    return QCoreApplication::translate("StatisticsWindow", "Your statistics cannot be shown:%1%2.").arg(QLatin1String(lineBreak), problem);
 }
 
 } // namespace
@@ -215,9 +219,11 @@ StatisticsWindow::StatisticsWindow(HistoryService& history, const QString& playe
     grid->addLayout(reviewRow, 6, 1);
     m_reviewedRound->setObjectName(QStringLiteral("reviewedRound"));
     m_reviewedRound->setAccessibleName(tr("Round to review"));
+    //: Before the round number in the chooser: "Round 3 of 12".
     m_reviewedRound->setPrefix(tr("Round "));
     // Until the first answer comes, nothing says that the history is empty.
     m_reviewedRound->setRange(0, 0);
+    //: The round chooser while it has no round to offer.
     m_reviewedRound->setSpecialValueText(tr("Round –"));
     m_reviewedRound->setEnabled(false);
     m_review->setEnabled(false);
@@ -304,6 +310,7 @@ QString StatisticsWindow::dailyText(const QList<DailyResult>& results)
     const DailyStreak streak = RoundFigures::dailyStreak(results, dailyNumber(QDateTime::currentDateTimeUtc().date()));
     QStringList latest;
     for (qsizetype i = results.size() - 1; i >= 0 && latest.size() < kShownResults; --i)
+        //: A daily result: the daily board's number, the player's score, the computer's: "#2 25 to 20".
         latest << tr("#%1 %2 to %3").arg(results[i].number).arg(results[i].score).arg(results[i].computerScore);
     return tr("Daily results: %1. Days in a row: %2 now, %3 at most. Latest: %4.")
         .arg(results.size())
@@ -337,7 +344,7 @@ void StatisticsWindow::showFigures(const PlayerStatistics& figures, const QStrin
     if (!figures.dailyResults.isEmpty())
         record += QLatin1Char('\n') + dailyText(figures.dailyResults);
     record += QLatin1Char('\n')
-        + tr("Hints taken in your last %1 rounds: %2.").arg(std::min(figures.roundCount, PlayerStatistics::kHintRounds)).arg(figures.recentHints);
+        + tr("Hints taken in your last %n rounds: %1.", nullptr, std::min(figures.roundCount, PlayerStatistics::kHintRounds)).arg(figures.recentHints);
     m_record->setText(record);
     if (figures.roundCount == 0)
         m_record->setText(tr("No rounds yet: rounds won, drawn and lost against the computer show here once you submit a round."));
@@ -352,19 +359,17 @@ void StatisticsWindow::showFigures(const PlayerStatistics& figures, const QStrin
     m_distributionChart->setTitle(buckets.isEmpty() ? tr("Your round scores<br>How often you scored what<br>shows here once you submit a round")
                                                     : tr("Your round scores"));
     const int roundCount = std::accumulate(figures.scoreCounts.cbegin(), figures.scoreCounts.cend(), 0);
-    m_distributionView->setAccessibleDescription(
-        busiest == buckets.end()
-            ? tr("No rounds yet.")
-            : tr("%1 rounds in all; the most, %2, scored %3.")
-                  .arg(roundCount)
-                  .arg(busiest->rounds)
-                  .arg(busiest->low == busiest->high ? QString::number(busiest->low)
-                                                     : tr("%1 to %2").arg(busiest->low).arg(busiest->high)));
+    QString distribution = tr("No rounds yet.");
+    if (busiest != buckets.end()) {
+        //: A range of round scores: "10 to 11".
+        const QString scores = busiest->low == busiest->high ? QString::number(busiest->low) : tr("%1 to %2").arg(busiest->low).arg(busiest->high);
+        distribution = tr("%n rounds in all; the most, %1, scored %2.", nullptr, roundCount).arg(busiest->rounds).arg(scores);
+    }
+    m_distributionView->setAccessibleDescription(distribution);
     m_bestWords->setRowCount(int(figures.bestWords.size()));
     for (int row = 0; row < figures.bestWords.size(); ++row) {
         const BestWord& best = figures.bestWords[row];
-        const QStringList cells {best.word, QString::number(best.score),
-                                 best.playedAt.toLocalTime().toString(QStringLiteral("yyyy-MM-dd hh:mm"))};
+        const QStringList cells {best.word, QString::number(best.score), QLocale().toString(best.playedAt.toLocalTime(), QLocale::ShortFormat)};
         for (int column = 0; column < 3; ++column)
             m_bestWords->setItem(row, column, new QTableWidgetItem(cells[column]));
     }
@@ -375,6 +380,7 @@ void StatisticsWindow::showFigures(const PlayerStatistics& figures, const QStrin
     // Without a round the chooser says so, rather than "Round 1 of 0".
     m_reviewedRound->setRange(std::min(1, lastNumber), lastNumber);
     m_reviewedRound->setSpecialValueText(lastNumber != 0 ? QString() : problem.isEmpty() ? tr("No round yet") : tr("Round –"));
+    //: After the round number in the chooser: "Round 3 of 12".
     m_reviewedRound->setSuffix(tr(" of %1").arg(lastNumber));
     m_reviewedRound->setValue(lastNumber);
     m_reviewedRound->setEnabled(m_shownRound.has_value());
@@ -464,18 +470,18 @@ void StatisticsWindow::showRounds(const QList<ScorePoint>& points, const QString
     else if (perPoint == 1)
         m_scoreChart->setTitle(tr("Score per round"));
     else
-        m_scoreChart->setTitle(tr("Score per round<br>Each point: the mean of %1 rounds").arg(perPoint));
+        m_scoreChart->setTitle(tr("Score per round<br>Each point: the mean of %n rounds", nullptr, perPoint));
     QString description = points.isEmpty()
         ? tr("No rounds yet.")
         : tr("Rounds %1 to %2 shown. Your average %3, best %4. The computer's average %5, best %6.")
               .arg(m_firstShown)
               .arg(m_lastShown)
-              .arg(yourSum / double(std::max<qint64>(1, rounds)), 0, 'f', 1)
+              .arg(QLocale().toString(yourSum / double(std::max<qint64>(1, rounds)), 'f', 1))
               .arg(yourBest)
-              .arg(computerSum / double(std::max<qint64>(1, rounds)), 0, 'f', 1)
+              .arg(QLocale().toString(computerSum / double(std::max<qint64>(1, rounds)), 'f', 1))
               .arg(computerBest);
     if (perPoint > 1)
-        description += tr(" Each point is the mean of %1 rounds.").arg(perPoint);
+        description += u' ' + tr("Each point is the mean of %n rounds.", nullptr, perPoint);
     if (!problem.isEmpty()) {
         m_scoreChart->setTitle(cannotShow(problem, kChartLine));
         description = cannotShow(problem);
@@ -518,8 +524,9 @@ void StatisticsWindow::exportTo(const QString& filePath)
         [this, filePath](const CsvExport& done, const QString& problem) {
             --m_reading;
             m_export->setEnabled(true);
-            m_exported->setText((done.rounds == 1 ? tr("Wrote 1 round to %1") : tr("Wrote %1 rounds to %2").arg(done.rounds))
-                                    .arg(QDir::toNativeSeparators(filePath)));
+            const QString shownPath = QDir::toNativeSeparators(filePath);
+            m_exported->setText(done.rounds == 1 ? tr("Wrote 1 round to %1").arg(shownPath)
+                                                 : tr("Wrote %n rounds to %1", nullptr, int(done.rounds)).arg(shownPath));
             m_exported->setVisible(done.problem.isEmpty());
             if (!done.problem.isEmpty()) // why the history could not be read says more than that it could not
                 QMessageBox::warning(this, tr("Export rounds"),
