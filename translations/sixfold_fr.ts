@@ -11,16 +11,843 @@
         <source>Sixfold</source>
         <translation type="unfinished"></translation>
     </message>
+    <message numerus="yes">
+        <source>Checked: %n of %1 slots are words, your score %2.</source>
+        <extracomment>%n of the board&apos;s %1 slots; %2 is the score.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
     <message>
-        <source>Checked: %1 of %2 slots are words, your score %3.</source>
+        <source>A new puzzle is dealt.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source> A new puzzle is dealt.</source>
+        <source>Round over: your score %1, the computer&apos;s %2, a draw.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Round over: your score %1, the computer&apos;s %2, %3.</source>
+        <source>Round over: your score %1, the computer&apos;s %2, you won by %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Round over: your score %1, the computer&apos;s %2, the computer won by %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Board</name>
+    <message>
+        <source>%1 and %2</source>
+        <comment>two word names, such as 1 across and 2 down</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 across</source>
+        <extracomment>a word of the board by its number, such as &quot;1 across&quot;</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 down</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>given</source>
+        <comment>a cell whose letter is given</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>blank</source>
+        <comment>a cell with no letter yet</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, %2 letters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, %2 letters, the first given</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>letter</source>
+        <comment>a cell holding a letter the player typed</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Row %1, column %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, in %2</source>
+        <comment>a cell&apos;s row and column, then the words through it</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>row %1, column %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 from %2</source>
+        <comment>a word, then the cell it starts at</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 at %2</source>
+        <comment>a given letter, then its cell</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 words of %2 letters: %3. Given letters: %4.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n points</source>
+        <extracomment>A word&apos;s points label as a screen reader hears it: &quot;1 across: 8 points&quot;.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Puzzle board. %1</source>
+        <extracomment>The board&apos;s name for a screen reader, followed by what the board holds.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 for %2</source>
+        <extracomment>A word&apos;s points on its last cell: &quot;8 for 1 across&quot; (8 points for the word 1 across).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Checked: part of a word</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Checked: not part of a word</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Points: %1</source>
+        <extracomment>A cell&apos;s points as a screen reader hears them; %1 is one or two &quot;8 for 1 across&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>BoardCode</name>
+    <message>
+        <source>A board code is fifteen characters from 2-9 and A-Z without I, L and O, such as 3STAD-KW9V7-42TMU.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>That board code has a typo: its check character does not match the rest.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>That board code was dealt from another word list, so this game cannot deal the same board.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A ten-character board code is read only with the word list the game ships, and this one differs; ask for the fifteen-character code.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Play Board Code</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Board code (fifteen characters, such as a friend&apos;s from Copy Board Code):</source>
+        <extracomment>&quot;Copy Board Code&quot; is the Game menu&apos;s item as it reads.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>BoardKeeper</name>
+    <message>
+        <source>This board was submitted already, in another game; it is not scored again.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A board left unfinished is kept: Ctrl+R (Game &gt; Resume Previous Board) brings it back.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No board is kept to resume.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The kept board was submitted in another game, so it is not resumed.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This board was submitted in another game; it is no longer kept and is not scored again.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Check</name>
+    <message>
+        <source>&apos;%1&apos; is not a word.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is a word.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New best word!
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New best word: %1!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New best round score!
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New best round score: %1!</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CheckWord</name>
+    <message>
+        <source>&apos;%1&apos; is a word
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a word.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is a word.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not a word.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2, %3: %4.</source>
+        <comment>the verdict, then the term, its part of speech and its first sense</comment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Daily</name>
+    <message>
+        <source>There is no daily board before Daily #1, the board of %1 (UTC).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Daily #%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DailyLine</name>
+    <message>
+        <source>%1 h</source>
+        <comment>hours</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 min</source>
+        <comment>minutes</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No daily board yet
+Daily #1 in %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>today&apos;s result is in</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>today&apos;s board to play</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no streak</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>streak 1 day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>streak %n days</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>next in %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Definition</name>
+    <message>
+        <source>a valid word; no definition is known</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a valid word (%1); no definition is known</source>
+        <comment>%1 tells where the word comes from</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(a known spelling, but with no part of speech recorded)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a form of %1</source>
+        <comment>a word&apos;s origin: the word it inflects</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>made from %1</source>
+        <comment>a word&apos;s origin: the word it is made from</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>made from %1- and %2</source>
+        <comment>a word&apos;s origin: a prefix and the word it is put before</comment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Dictionary</name>
+    <message>
+        <source>%1 (looked for %2)</source>
+        <comment>a dictionary source, then where it was looked for</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hunspell&apos;s en_US</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <comment>two files</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the function words</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the list words</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the list names</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The English dictionary lacks %1; words are judged by its other sources.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The English dictionary could not be opened: it lacks %1. No word can be judged, so no round can be submitted.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Game</name>
+    <message>
+        <source>The word list cannot make a puzzle, so the board stays empty.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Board %1 dealt.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 needs a board, and the word list cannot make one.
+</source>
+        <comment>%1 is a menu action</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Daily #%1: you have played it today already, so this round is practice.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Daily #%1: your first submission of it is today&apos;s result.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Submit</source>
+        <extracomment>a menu action</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This round is not submitted: no word can be judged without the English dictionary.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>With common words %1.</source>
+        <comment>the best possible score with common words only</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ctrl+E: review.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hint</source>
+        <extracomment>a menu action</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This board came back from the kept one, which keeps no code; a dealt board has one.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Board code %1 copied.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Board code copied: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Result copied:
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Result copied.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy Result</source>
+        <extracomment>a menu action</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no result to copy yet: Copy Result shares the last round you submitted.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You have a result for Daily #%1 already; this round was practice.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Daily Board</source>
+        <extracomment>A menu item&apos;s name, in the sentence saying it needs a board the word list cannot make.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check All Words</source>
+        <extracomment>A menu item&apos;s name, in the sentence saying it needs a board the word list cannot make.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Help</name>
+    <message>
+        <source>How to Play</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Play</source>
+        <comment>button: close the How to Play card and play</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Return, Space or Escape closes this card; Help ▸ How to Play shows it again.</source>
+        <extracomment>&quot;Help ▸ How to Play&quot; names the menu and its item as they read.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>About Sixfold</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keyboard Shortcuts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;&lt;b&gt;The goal:&lt;/b&gt; fill the grey cells so that each of the five slots (across, down, across, down, across) reads as an English word. A word scores the sum of its letters&apos; values; beat the computer&apos;s score for its own five words.&lt;/p&gt;&lt;p&gt;A E I L N O R S T U 1 &amp;middot; D G 2 &amp;middot; B C M P 3 &amp;middot; F H V W Y 4 &amp;middot; K 5 &amp;middot; J X 8 &amp;middot; Q Z 10&lt;/p&gt;&lt;p&gt;&lt;b&gt;Typing:&lt;/b&gt; type only the empty cells; the cursor steps over the blue given letters. To type whole words, given letters included, turn on &lt;i&gt;Type through given letters&lt;/i&gt; in Game &amp;#9656; Preferences. &lt;b&gt;Backspace&lt;/b&gt; empties a cell and steps back; &lt;b&gt;Tab&lt;/b&gt; moves on; the &lt;b&gt;arrow keys&lt;/b&gt; jump to the nearest cell that way. &lt;b&gt;Words&lt;/b&gt; (Ctrl+W) lists the five words, to hear them read or type each one whole.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Check All Words&lt;/b&gt; (Ctrl+K) marks each word as a word or not and shows your score, as often as you like. &lt;b&gt;Submit&lt;/b&gt; (Ctrl+Return) ends the round: it goes into your statistics, the computer&apos;s words are listed and a new puzzle is dealt.&lt;/p&gt;&lt;p&gt;Stuck? &lt;b&gt;Hint&lt;/b&gt; (Ctrl+I) fills one letter of a common word into the word the cursor is in; the round counts its hints.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Game &amp;#9656; Round Review&lt;/b&gt; (Ctrl+E) sets your last round beside the best words that fitted.&lt;/p&gt;&lt;p&gt;Also in the Game menu: New Puzzle (Ctrl+N), the Daily Board (Ctrl+D, the same for everyone; your first submission of it is the day&apos;s result), board codes to share a board, Copy Result and Statistics. Type a word and press Return to look it up; type a name and press Return to change player.&lt;/p&gt;</source>
+        <extracomment>Rich text. Keep the letter values line as it is (the letters are the English words&apos; own); name the buttons, menus and the preference as they read in this language, and the keys as the desktop writes them in it (Ctrl may be Strg).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;&lt;b&gt;Sixfold&lt;/b&gt; %1&lt;/p&gt;&lt;p&gt;A word puzzle of five crossing words.&lt;/p&gt;&lt;p&gt;Sixfold is free software: you may redistribute and modify it under the terms of the GNU General Public License, version 3 or (at your option) any later version. It comes with no warranty.&lt;/p&gt;&lt;p&gt;The word lists are derived from SCOWL (Kevin Atkinson and contributors); words are judged with WordNet 3.0 (Princeton University) and Hunspell&apos;s en_US dictionary. Their licences allow use and redistribution with their notices, which are in %2.&lt;/p&gt;</source>
+        <extracomment>Rich text. %1 is the version; %2 is the path of the file of licence notices.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Hint</name>
+    <message>
+        <source>Every cell is filled: a hint fills an empty cell.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This word has no empty cell: a hint fills an empty cell of the word the cursor is in.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No common word fits %1.</source>
+        <comment>%1 spells the word&apos;s letters, an underscore for each empty cell</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hint: %1 in row %2, column %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 hint</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n hints</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 hint taken.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n hints taken.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>History</name>
+    <message>
+        <source>The history and its statistics are unavailable: %1</source>
+        <extracomment>%1 is why the module cannot be loaded, as the system says it.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>HistoryDatabase</name>
+    <message>
+        <source>the history cannot be read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is damaged and could not be moved aside</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The history %1 was damaged; it is kept as %2 and a new history begins.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The history %1 was damaged; it is kept as %2 and a new history begins with the 1 round that could still be read from it.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>The history %1 was damaged; it is kept as %2 and a new history begins with the %n rounds that could still be read from it.
+</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The history %1 is in use by another program (%2).
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The history %1 cannot be read (%2).
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rounds are not recorded until the next start: the history %1 failed (%2).
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the SQLite driver of Qt is not installed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>schema version %1 is newer than this game&apos;s %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the history is from a newer version of the game</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the history is in use by another program</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the history cannot be read: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it could not be opened</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>HistoryService</name>
+    <message>
+        <source>The history %1 is in use by another program: your rounds are kept in %2 and written once it is free.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The rounds kept while the history was in use are written to it now.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The rounds kept in %1 cannot be read (%2).
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its lock is held</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it cannot be removed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The rounds not yet in the history cannot be kept in %1 (%2); they are held until the game quits.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>KeptBoard</name>
+    <message>
+        <source>word %1 runs the wrong way</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the words do not chain across the board</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>two words disagree at column %1, row %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not JSON (%1 at byte %2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not a JSON object</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>an unknown version</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>an identity that is not one</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not five words</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>word %1 is not six letters on the board</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a typed letter is not on a blank cell of its own</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a typed letter is not one character with a verdict</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a typed letter is a control character or a direction mark</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a score is missing or out of range</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>another game holds it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Permission denied</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its lock file cannot be written; the disk may be full</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The kept board %1 is not a regular file; it is left as it is and no board is kept.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The kept board %1 cannot be read (%2); it is left as it is and no board is kept.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is larger than any board</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The kept board %1 is not a board (%2); it is left as it is.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The kept board %1 is not a board (%2) and cannot be moved aside.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The kept board was not a board (%1); it is moved to %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its folder cannot be made</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The kept board %1 was submitted already and cannot be removed (%2); it is not resumed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The board cannot be kept in %1 (%2); the file is left as it was.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The submitted board cannot be removed from %1 (%2); it is remembered as submitted in %3 and is never resumed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The submitted board cannot be removed from %1 (%2) nor remembered as submitted (%3), and may come back.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The kept board cannot be removed from %1 (%2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>KeptFile</name>
+    <message>
+        <source>not a regular file</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Language</name>
+    <message>
+        <source>English</source>
+        <extracomment>This language&apos;s own name, as its speakers write it in a menu: Deutsch, Français, Español.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>LaunchOptions</name>
+    <message>
+        <source>Start on the board that CODE names (Game ▸ Copy Board Code gives one).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CODE</source>
+        <comment>the value of --board, named in its help</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start on today&apos;s daily board (UTC).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A word puzzle: fill in five crossing six-letter words.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unexpected argument &apos;%1&apos;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose either --board or --daily, not both.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>sixfold: %1
+Try &apos;sixfold --help&apos; for the options.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Lexicon</name>
+    <message>
+        <source>could not be read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>is damaged: it has %1 lines where the game was built with %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>is damaged: its words differ from those the game was built with</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The word lexicon (%1) %2; the best possible score of a board is unknown.
+</source>
+        <extracomment>%2 says what is wrong with the file, such as &quot;could not be read&quot;</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The withheld words (withheld_words.txt) could not be read; no best words can be shown.
+</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -36,10 +863,6 @@
     </message>
     <message>
         <source>Your score</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>0</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -135,15 +958,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Ctrl+N</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>&amp;Check All Words</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Ctrl+K</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -151,15 +966,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Ctrl+Return</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>H&amp;int</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Ctrl+I</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -167,15 +974,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Ctrl+W</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>&amp;Resume Previous Board</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Ctrl+R</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -183,23 +982,11 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Ctrl+E</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>S&amp;tatistics…</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Ctrl+H</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>&amp;Daily Board</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Ctrl+D</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -219,15 +1006,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Ctrl+L</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Ch&amp;ange Player</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Ctrl+P</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -239,23 +1018,11 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Ctrl++</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Zoom &amp;Out</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Ctrl+-</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>&amp;Actual Size</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Ctrl+0</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -267,19 +1034,72 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Ctrl+Q</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>&amp;How to Play</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>F1</source>
+        <source>&amp;About Sixfold</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Outcome</name>
+    <message>
+        <source>Last round: you %1, computer %2 – you won by %3.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>&amp;About Sixfold</source>
+        <source>Last round: you %1, computer %2 – you lost by %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Last round: you %1, computer %2 – a draw.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The board allowed %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The best possible is unknown.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>you won by %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the computer won by %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a draw</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PlayerName</name>
+    <message>
+        <source>&apos;%1&apos; is too long for a player&apos;s name (at most %2 bytes); the player stays &apos;%3&apos;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&apos;LastUser&apos; cannot be a player&apos;s name; the player stays &apos;%1&apos;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>User changed to &apos;%1&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Preferences</name>
+    <message>
+        <source>The preferences cannot be saved in %1; they hold until the game quits.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The preferences cannot be saved; they hold until the game quits.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -325,19 +1145,86 @@
         <source>&amp;Word colours:</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Sixfold speaks the language chosen from its next launch.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s language (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The menus, dialogs and messages; the words played stay English.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Language:</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
-    <name>QObject</name>
+    <name>Review</name>
     <message>
-        <source>Rounds</source>
+        <source>a word</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Round score</source>
+        <source>not all six cells filled</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Your statistics cannot be shown:%1%2.</source>
+        <source>not a word</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>across</source>
+        <comment>a word&apos;s direction</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>down</source>
+        <comment>a word&apos;s direction</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Word %1 (%2): %3 – %4, %n points.</source>
+        <extracomment>%1 the word&apos;s number, %2 its direction, %3 its letters, %4 whether it is a word</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 %2 (rare)</source>
+        <comment>a word that fitted, its score, and that it is rare</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Best that fitted: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Best that fitted: %1; also %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The computer&apos;s word: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You %1, computer %2; the best possible is unknown.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You %1, computer %2; the board allowed %3, with common words %4.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You %1, computer %2; the board allowed %3.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -353,6 +1240,7 @@
     </message>
     <message>
         <source>%1 (%2)</source>
+        <extracomment>A word the player made and its score: &quot;GARDEN (12)&quot;.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -365,18 +1253,6 @@
     </message>
     <message>
         <source>none fitted</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source> Best possible %1: %2.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source> Best words: %1.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source> %1 taken.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -395,6 +1271,36 @@
         <source>Best words</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Best possible %1: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Best words: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 hint taken.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n hints taken.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>RoundReview</name>
+    <message>
+        <source>Round Review</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Submit a round to review it here.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>RoundReviewDialog</name>
@@ -408,9 +1314,299 @@
     </message>
 </context>
 <context>
+    <name>SharedResult</name>
+    <message>
+        <source>Sixfold %1</source>
+        <comment>%1 names the board: a daily board or a board code</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (practice)</source>
+        <comment>a shared result&apos;s heading of a daily board played again</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Me %1 · computer %2 · best possible %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Me %1 · computer %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1/%2 words</source>
+        <comment>words made out of the board&apos;s words</comment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Shortcuts</name>
     <message>
         <source> or </source>
+        <extracomment>Between two keys that do the same, spaces included.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a letter</source>
+        <extracomment>Any letter key, typed into a cell of the board.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>fills the cell and moves on along the word</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Backspace</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>empties the cell and steps back</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tab</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>moves on along the word; from its last cell, to the next word&apos;s first empty cell, and after the last word on to Check All Words; elsewhere, on to the next control</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shift+Tab</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>to the previous word&apos;s first empty cell, and from the first word out of the board; elsewhere, back to the control before</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>arrow keys</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>jump to the nearest cell in that direction</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check All Words</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Submit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Words: the board as a list of its words, each read aloud and typed whole</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hint: one letter of a common word for the word the cursor is in</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New Puzzle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Daily Board: today&apos;s board, the same for everyone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Resume Previous Board (again: back to the board before)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Round Review: the last round slot by slot, and the best words each slot allowed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Statistics: the history of your rounds</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zoom In: the whole window larger, up to 200 %</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zoom Out</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Actual Size</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Look Up a Word: to the word field</source>
+        <extracomment>The words before the colon are the word field&apos;s name in its tooltip.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Return in the word field</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check Word</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Change Player: to the name field</source>
+        <extracomment>The words before the colon are the name field&apos;s name in its tooltip.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Return in the name field</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Change User</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Escape</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>closes the Words, Statistics, Preferences or help window</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How to Play: the goal and the rules</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <extracomment>A control&apos;s tooltip: %1 is its name, %2 its key.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SlotWords</name>
+    <message>
+        <source>%1 does not fit: the 1st letter is given as %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 does not fit: the 2nd letter is given as %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 does not fit: the 3rd letter is given as %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 does not fit: the 4th letter is given as %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 does not fit: the 5th letter is given as %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 does not fit: the 6th letter is given as %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <comment>a spoken list&apos;s last item, after the others</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, given %2</source>
+        <comment>a word&apos;s letters read out, then its given letters</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1; a word, %n points</source>
+        <comment>a word&apos;s letters read out, then its verdict</comment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1; a word</source>
+        <comment>a word&apos;s letters read out, then its verdict</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1; not a word</source>
+        <comment>a word&apos;s letters read out, then its verdict</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no board to type a word into.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type a word of %1 letters for %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 does not fit: a word is letters from A to Z only.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 does not fit: %2 has %3 letters, not %4.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Statistics</name>
+    <message>
+        <source>The stored statistics of %1 held no readable value under %2; replaced with the current figures.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You appear to be a new user, welcome!
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stats for %1:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Average Score: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Average Valid Words Per Puzzle: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Average Word Score: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Total Puzzle Submissions: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Total Words Made: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Computer Average: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Best Word: &apos;%1&apos;, %n points</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Best Round Score: %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -502,10 +1698,12 @@
     </message>
     <message>
         <source>Round </source>
+        <extracomment>Before the round number in the chooser: &quot;Round 3 of 12&quot;.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Round –</source>
+        <extracomment>The round chooser while it has no round to offer.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -518,6 +1716,7 @@
     </message>
     <message>
         <source>#%1 %2 to %3</source>
+        <extracomment>A daily result: the daily board&apos;s number, the player&apos;s score, the computer&apos;s: &quot;#2 25 to 20&quot;.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -526,10 +1725,6 @@
     </message>
     <message>
         <source>Won %1, drawn %2, lost %3 against the computer. Rounds won in a row: %4 now, %5 at most.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Hints taken in your last %1 rounds: %2.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -553,11 +1748,8 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>%1 rounds in all; the most, %2, scored %3.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>%1 to %2</source>
+        <extracomment>A range of round scores: &quot;10 to 11&quot;.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -566,6 +1758,7 @@
     </message>
     <message>
         <source> of %1</source>
+        <extracomment>After the round number in the chooser: &quot;Round 3 of 12&quot;.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -573,15 +1766,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Score per round&lt;br&gt;Each point: the mean of %1 rounds</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Rounds %1 to %2 shown. Your average %3, best %4. The computer&apos;s average %5, best %6.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source> Each point is the mean of %1 rounds.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -601,11 +1786,182 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Wrote %1 rounds to %2</source>
+        <source>The rounds could not be written: %1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>The rounds could not be written: %1</source>
+        <source>Rounds</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1–%2</source>
+        <extracomment>A range of round scores under a bar of the chart: &quot;10–11&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Round score</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your statistics cannot be shown:%1%2.</source>
+        <extracomment>%1 is a space or a line break, %2 why the history could not be read.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Hints taken in your last %n rounds: %1.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n rounds in all; the most, %1, scored %2.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Score per round&lt;br&gt;Each point: the mean of %n rounds</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Each point is the mean of %n rounds.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Wrote %n rounds to %1</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>Submit</name>
+    <message>
+        <source>Computer Words for Previous Puzzle: 
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The computer&apos;s words: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SubmitQuestion</name>
+    <message>
+        <source>1 of %1 words is unfinished. Submit anyway?</source>
+        <extracomment>%1 is the number of words on the board, all of them.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n of %1 words are unfinished. Submit anyway?</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Submit Unfinished Board</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This is your one scored submission of Daily #%1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Submit Anyway</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Keep Playing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Don&apos;t ask again</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>UserDefaultsStore</name>
+    <message>
+        <source>The saved statistics in %1 cannot be read (%2); they are left as they are and play goes on without saving.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The saved statistics in %1 could not be read, nor moved aside; they are left as they are and play goes on without saving.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The saved statistics in %1 could not be read; they were moved to %2 and play goes on with none.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The statistics cannot be saved in %1; play goes on without saving.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ValueLabel</name>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A value as a screen reader hears it, after its caption: &quot;Your score: 12&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>WordList</name>
+    <message numerus="yes">
+        <source>The word list has %n line(s) longer than six letters; they were skipped.
+</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The word list holds more than %1 words; %n line(s) were not stored.
+</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Null list.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The word list %1 cannot be read (%2).
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The word list %1 is missing.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The word list %1 is empty.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The word list %1 holds no six-letter word.
+</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -628,22 +1984,12 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Escape</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>A word of %1 letters for %2; Return puts it on the board.</source>
         <translation type="unfinished"></translation>
     </message>
-</context>
-<context>
-    <name>help</name>
     <message>
-        <source>&lt;p&gt;&lt;b&gt;The goal:&lt;/b&gt; fill the grey cells so that each of the five slots (across, down, across, down, across) reads as an English word. A word scores the sum of its letters&apos; values; beat the computer&apos;s score for its own five words.&lt;/p&gt;&lt;p&gt;A E I L N O R S T U 1 &amp;middot; D G 2 &amp;middot; B C M P 3 &amp;middot; F H V W Y 4 &amp;middot; K 5 &amp;middot; J X 8 &amp;middot; Q Z 10&lt;/p&gt;&lt;p&gt;&lt;b&gt;Typing:&lt;/b&gt; type only the empty cells; the cursor steps over the blue given letters. To type whole words, given letters included, turn on &lt;i&gt;Type through given letters&lt;/i&gt; in Game &amp;#9656; Preferences. &lt;b&gt;Backspace&lt;/b&gt; empties a cell and steps back; &lt;b&gt;Tab&lt;/b&gt; moves on; the &lt;b&gt;arrow keys&lt;/b&gt; jump to the nearest cell that way. &lt;b&gt;Words&lt;/b&gt; (Ctrl+W) lists the five words, to hear them read or type each one whole.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Check All Words&lt;/b&gt; (Ctrl+K) marks each word as a word or not and shows your score, as often as you like. &lt;b&gt;Submit&lt;/b&gt; (Ctrl+Return) ends the round: it goes into your statistics, the computer&apos;s words are listed and a new puzzle is dealt.&lt;/p&gt;&lt;p&gt;Stuck? &lt;b&gt;Hint&lt;/b&gt; (Ctrl+I) fills one letter of a common word into the word the cursor is in; the round counts its hints.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Game &amp;#9656; Round Review&lt;/b&gt; (Ctrl+E) sets your last round beside the best words that fitted.&lt;/p&gt;&lt;p&gt;Also in the Game menu: New Puzzle (Ctrl+N), the Daily Board (Ctrl+D, the same for everyone; your first submission of it is the day&apos;s result), board codes to share a board, Copy Result and Statistics. Type a word and press Return to look it up; type a name and press Return to change player.&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&lt;p&gt;&lt;b&gt;Sixfold&lt;/b&gt; %1&lt;/p&gt;&lt;p&gt;A word puzzle of five crossing words.&lt;/p&gt;&lt;p&gt;Sixfold is free software: you may redistribute and modify it under the terms of the GNU General Public License, version 3 or (at your option) any later version. It comes with no warranty.&lt;/p&gt;&lt;p&gt;The word lists are derived from SCOWL (Kevin Atkinson and contributors); words are judged with WordNet 3.0 (Princeton University) and Hunspell&apos;s en_US dictionary. Their licences allow use and redistribution with their notices, which are in %2.&lt;/p&gt;</source>
+        <source>Escape</source>
+        <comment>the key that goes back to the board</comment>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -22,6 +22,11 @@ QString languageCode(const QString& tag)
     return locale.language() == QLocale::C ? QString() : QLocale::languageToCode(locale.language());
 }
 
+QString cataloguesDirectory()
+{
+    return QDir(resourceDirectory()).filePath(QStringLiteral("translations"));
+}
+
 bool install(const QString& catalogue, const QString& directory)
 {
     auto* translator = new QTranslator(QCoreApplication::instance());
@@ -36,7 +41,7 @@ bool install(const QString& catalogue, const QString& directory)
 QStringList shippedLanguages()
 {
     QStringList languages {QLatin1String(kSourceLanguage)};
-    const QDir directory(QDir(resourceDirectory()).filePath(QStringLiteral("translations")));
+    const QDir directory(cataloguesDirectory());
     for (const QString& file : directory.entryList({kCataloguePrefix + QStringLiteral("*.qm")}, QDir::Files, QDir::Name)) {
         const QString code = file.mid(int(sizeof kCataloguePrefix) - 1).chopped(3);
         if (!code.isEmpty() && !languages.contains(code))
@@ -45,12 +50,15 @@ QStringList shippedLanguages()
     return languages;
 }
 
+// Each catalogue names its own language, since Qt names one with a territory ("español de España").
 QString languageName(const QString& code)
 {
-    const QString name = QLocale(code).nativeLanguageName();
-    if (name.isEmpty())
-        return code;
-    return name.left(1).toUpper() + name.mid(1);
+    //: This language's own name, as its speakers write it in a menu: Deutsch, Français, Español.
+    static const char* const kOwnName = QT_TRANSLATE_NOOP("Language", "English");
+    QTranslator catalogue;
+    if (code == QLatin1String(kSourceLanguage) || !catalogue.load(kCataloguePrefix + code, cataloguesDirectory()))
+        return code == QLatin1String(kSourceLanguage) ? QString::fromLatin1(kOwnName) : QLocale(code).nativeLanguageName();
+    return catalogue.translate("Language", kOwnName);
 }
 
 QString chooseLanguage(const QString& chosen, const QStringList& desktop, const QStringList& shipped)
@@ -81,7 +89,7 @@ void speakLanguage(const QString& code)
     QLocale::setDefault(locale);
     if (code == QLatin1String(kSourceLanguage))
         return;
-    const QString ours = QDir(resourceDirectory()).filePath(QStringLiteral("translations"));
+    const QString ours = cataloguesDirectory();
     if (!install(kCataloguePrefix + code, ours))
         qWarning("sixfold: the %s catalogue in %s could not be read; its text stays English.", qPrintable(code), qPrintable(ours));
     // Qt's own words (a dialog's Cancel, the names of keys); a Qt without them is no fault of ours.

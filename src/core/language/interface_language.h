@@ -14,7 +14,7 @@ inline constexpr char kSourceLanguage[] = "en";
 // resource directory (so a build or a package adds one by adding its file), English first.
 QStringList shippedLanguages();
 
-// A language's name in itself, capitalised as a menu item is ("Français").
+// A language's name in itself, as a menu item shows it ("Français").
 QString languageName(const QString& code);
 
 // The language to speak: `chosen` when it is shipped, else the first of `desktop` (the

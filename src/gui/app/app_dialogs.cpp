@@ -15,6 +15,10 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QGuiApplication>
 #include <QSettings>
 #include <QVBoxLayout>
 
@@ -49,7 +53,21 @@ void showHowToPlay(QWidget* parent, bool holdsWindow)
     label->setObjectName(QStringLiteral("howToPlayText"));
     label->setTextFormat(Qt::RichText);
     label->setWordWrap(true);
-    label->setMinimumWidth(label->fontMetrics().averageCharWidth() * 60);
+    // Sixty characters a line; a text longer than half the screen holds (a longer language, a
+    // small screen) scrolls rather than being cut.
+    auto* scroll = new QScrollArea;
+    scroll->setObjectName(QStringLiteral("howToPlayScroll"));
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(true);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroll->setWidget(label);
+    const int width = label->fontMetrics().averageCharWidth() * 60;
+    const QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen();
+    const int room = screen ? screen->availableGeometry().height() / 2 : 400;
+    scroll->setMinimumSize(width + scroll->verticalScrollBar()->sizeHint().width(), std::min(label->heightForWidth(width), room));
+    // Only a text that scrolls is a stop for the keys that scroll it.
+    scroll->setAccessibleName(title);
+    scroll->setFocusPolicy(label->heightForWidth(width) > room ? Qt::StrongFocus : Qt::NoFocus);
     auto* buttons = new QDialogButtonBox;
     QPushButton* play = buttons->addButton(QCoreApplication::translate("Help", "&Play", "button: close the How to Play card and play"),
                                            QDialogButtonBox::AcceptRole);
@@ -64,7 +82,7 @@ void showHowToPlay(QWidget* parent, bool holdsWindow)
     if (parent)
         QObject::connect(card, &QDialog::finished, parent, [parent] { parent->window()->activateWindow(); });
     auto* layout = new QVBoxLayout(card);
-    layout->addWidget(label);
+    layout->addWidget(scroll);
     layout->addWidget(buttons);
     play->setFocus();
     if (holdsWindow)

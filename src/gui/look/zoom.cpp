@@ -165,6 +165,26 @@ bool liesOnAnother(const QWidget* widget, const QList<QWidget*>& children)
     return false;
 }
 
+// A wrapped text that lies on another control (the outcome and the daily line on the board's
+// panel) has only its own corner there: one longer than the corner holds (a longer language) is
+// set smaller, down to three quarters of its size, rather than cut. English fits as it is.
+void fitToCorner(QWidget* widget)
+{
+    auto* label = qobject_cast<QLabel*>(widget);
+    if (!label || !label->wordWrap() || label->text().isEmpty())
+        return;
+    QFont font = scaledFont(label->font(), label);
+    const QRect room = label->contentsRect().marginsRemoved(QMargins(label->margin(), label->margin(), label->margin(), label->margin()));
+    const auto tall = [&](const QFont& f) { return QFontMetrics(f).boundingRect(room, Qt::TextWordWrap, label->text()).height() > room.height(); };
+    const bool inPoints = font.pointSizeF() > 0;
+    const qreal full = inPoints ? font.pointSizeF() : font.pixelSize();
+    for (qreal size = full; tall(font) && size - 0.5 >= full * 0.75;) {
+        size -= 0.5;
+        inPoints ? font.setPointSizeF(size) : font.setPixelSize(int(size));
+    }
+    label->setFont(font); // the same font again changes nothing, so a refit never comes back here
+}
+
 // How much wider `widget` must be to show its text whole; 0 when it does, or has no text to cut.
 int shortfall(const QWidget* widget)
 {
@@ -220,6 +240,10 @@ void zoomControls(QMainWindow* window)
     }
     const QSize size = actualOf(content).size.value_or(QSize());
     const int widened = widenForText(zoomed);
+    for (QWidget* child : zoomed) {
+        if (knownOf(child)->points && liesOnAnother(child, zoomed))
+            fitToCorner(child);
+    }
     // Then what was placed on them, where they now are.
     for (const QWidget* child : zoomed) {
         for (QWidget* inner : child->findChildren<QWidget*>()) {
