@@ -2,6 +2,7 @@
 #include "core/game/launch_options.h"
 
 #include "core/board/board_code.h"
+#include "core/language/interface_language.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -61,6 +62,10 @@ QStringList argumentsOf(int argc, char* argv[])
 
 std::optional<LaunchOptions> readLaunchOptions(int argc, char* argv[], int* status)
 {
+    // The options' help and a mistake's message are the player's to read, in the interface's
+    // language, before the game's own application exists.
+    QCoreApplication console(argc, argv);
+    speakLanguage(launchLanguage());
     OptionNames options;
     QCommandLineParser parser;
     describe(parser, options);
@@ -69,10 +74,8 @@ std::optional<LaunchOptions> readLaunchOptions(int argc, char* argv[], int* stat
     // A mistake anywhere on the line wins over --help and --version, so it is never printed
     // by Qt's own answer, which exits with 1 and without the hint.
     const bool answers = parsed && (parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("help-all")) || parser.isSet(QStringLiteral("version")));
-    if (answers) {
-        QCoreApplication console(argc, argv);
+    if (answers)
         parser.process(arguments); // prints and exits
-    }
     QString problem = parsed ? QString() : parser.errorText();
     if (parsed && !parser.positionalArguments().isEmpty())
         problem = QCoreApplication::translate("LaunchOptions", "Unexpected argument '%1'.").arg(parser.positionalArguments().first());

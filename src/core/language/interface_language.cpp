@@ -2,11 +2,13 @@
 #include "core/language/interface_language.h"
 
 #include "core/platform/resources.h"
+#include "core/preferences/preferences.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QSettings>
 #include <QTranslator>
 
 namespace {
@@ -77,6 +79,12 @@ QString chooseLanguage(const QString& chosen, const QStringList& desktop, const 
 QStringList desktopLanguages()
 {
     return QLocale::system().uiLanguages();
+}
+
+QString launchLanguage()
+{
+    QSettings settings(preferencesFilePath(), QSettings::IniFormat);
+    return chooseLanguage(loadPreferences(settings).interfaceLanguage, desktopLanguages(), shippedLanguages());
 }
 
 void speakLanguage(const QString& code)

@@ -24,6 +24,9 @@ QString chooseLanguage(const QString& chosen, const QStringList& desktop, const 
 // The desktop's languages as it asks for them: LANGUAGE, then LC_ALL, LC_MESSAGES and LANG.
 QStringList desktopLanguages();
 
+// The language to speak now: the one chosen in the preferences, else the desktop's.
+QString launchLanguage();
+
 // Installs `code`'s catalogues (the game's and Qt's own, for its standard dialogs) on the
 // running application, and makes it the locale numbers are written in. English installs
 // none. A missing or unreadable catalogue leaves those strings English and says so on the

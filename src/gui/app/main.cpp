@@ -4,11 +4,9 @@
 #include "gui/app/quit_on_signals.h"
 #include "core/language/interface_language.h"
 #include "core/platform/application_name.h"
-#include "core/preferences/preferences.h"
 
 #include <QApplication>
 #include <QMainWindow>
-#include <QSettings>
 
 #include <csignal>
 
@@ -27,11 +25,7 @@ int main(int argc, char* argv[])
 
     QApplication application(argc, argv);
     QApplication::setDesktopFileName(QStringLiteral("org.sixfold.Sixfold"));
-    {
-        // Before any window is made, since each takes its text as it is built.
-        QSettings settings(preferencesFilePath(), QSettings::IniFormat);
-        speakLanguage(chooseLanguage(loadPreferences(settings).interfaceLanguage, desktopLanguages(), shippedLanguages()));
-    }
+    speakLanguage(launchLanguage()); // before any window is made, since each takes its text as it is built
 
     QuitOnSignals quitOnSignals;
     AppDelegate delegate;
