@@ -8,6 +8,8 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDialog>
+#include <QGraphicsTextItem>
+#include <QGraphicsView>
 #include <QLineEdit>
 #include <QLocale>
 #include <QMainWindow>
@@ -126,6 +128,10 @@ protected:
                 else if (const auto* box = qobject_cast<const QComboBox*>(widget))
                     for (int i = 0; i < box->count(); ++i)
                         check(box, box->itemText(i));
+                else if (const auto* chart = qobject_cast<const QGraphicsView*>(widget); chart && chart->scene())
+                    for (const QGraphicsItem* item : chart->scene()->items()) // the charts' titles, axes and legends
+                        if (const auto* text = dynamic_cast<const QGraphicsTextItem*>(item); text && text->isVisible())
+                            check(chart, text->toPlainText());
                 const bool wraps = qobject_cast<const QLabel*>(widget) && qobject_cast<const QLabel*>(widget)->wordWrap();
                 const bool hasText = qobject_cast<const QLabel*>(widget) || qobject_cast<const QAbstractButton*>(widget);
                 if (window != m_game->window() && hasText && (wraps ? widget->heightForWidth(widget->width()) > widget->height() : widget->sizeHint().width() > widget->width()))
@@ -154,7 +160,7 @@ TEST_F(PseudoTranslationTest, EveryTextComesFromTheCataloguesAndShowsWhole)
     EXPECT_EQ(faults().join("\n"), "") << "asking before Submit";
     m_game->window()->findChild<QMessageBox*>("submitQuestion")->buttons().constFirst()->click();
     press("actionRoundReview"), press("actionStatistics"), press("actionPlayBoardCode"), press("actionKeyboardShortcuts");
-    press("actionAbout"), press("actionPreferences");
+    press("actionAbout"), press("actionPreferences"), press("actionWords");
     EXPECT_EQ(faults().join("\n"), "") << "after a Submit, with every dialog open";
 }
 
