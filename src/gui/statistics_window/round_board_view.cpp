@@ -2,6 +2,7 @@
 #include "gui/statistics_window/round_board_view.h"
 
 #include "core/board/board_geometry.h"
+#include "core/round/hint.h"
 #include "core/round/shared_result.h"
 
 #include <QAccessible>
@@ -131,7 +132,7 @@ void RoundBoardView::describe()
                             : tr("Best words: %1.").arg(best.join(QStringLiteral(", "))));
     }
     if (m_round && m_round->hints > 0)
-        description += u' ' + (m_round->hints == 1 ? tr("1 hint taken.") : tr("%n hints taken.", nullptr, m_round->hints));
+        description += u' ' + hintsTaken(m_round->hints);
     setAccessibleDescription(description);
     updateGeometry();
     update();

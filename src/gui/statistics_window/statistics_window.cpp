@@ -343,8 +343,10 @@ void StatisticsWindow::showFigures(const PlayerStatistics& figures, const QStrin
                          .arg(wins.longestStreak);
     if (!figures.dailyResults.isEmpty())
         record += QLatin1Char('\n') + dailyText(figures.dailyResults);
+    const int hintRounds = std::min(figures.roundCount, PlayerStatistics::kHintRounds);
     record += QLatin1Char('\n')
-        + tr("Hints taken in your last %n rounds: %1.", nullptr, std::min(figures.roundCount, PlayerStatistics::kHintRounds)).arg(figures.recentHints);
+        + (hintRounds == 1 ? tr("Hints taken in your one round: %1.") : tr("Hints taken in your last %n rounds: %1.", nullptr, hintRounds))
+              .arg(figures.recentHints);
     m_record->setText(record);
     if (figures.roundCount == 0)
         m_record->setText(tr("No rounds yet: rounds won, drawn and lost against the computer show here once you submit a round."));
@@ -363,7 +365,8 @@ void StatisticsWindow::showFigures(const PlayerStatistics& figures, const QStrin
     if (busiest != buckets.end()) {
         //: A range of round scores: "10 to 11".
         const QString scores = busiest->low == busiest->high ? QString::number(busiest->low) : tr("%1 to %2").arg(busiest->low).arg(busiest->high);
-        distribution = tr("%n rounds in all; the most, %1, scored %2.", nullptr, roundCount).arg(busiest->rounds).arg(scores);
+        distribution = roundCount == 1 ? tr("1 round in all, which scored %1.").arg(scores)
+                                       : tr("%n rounds in all; the most, %1, scored %2.", nullptr, roundCount).arg(busiest->rounds).arg(scores);
     }
     m_distributionView->setAccessibleDescription(distribution);
     m_bestWords->setRowCount(int(figures.bestWords.size()));
