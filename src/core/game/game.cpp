@@ -27,8 +27,10 @@ constexpr qint64 kMinutesADay = 24 * 60;
 // "5 h 12 min", "12 min", "24 h"; beyond two days, whole days.
 QString durationText(qint64 minutes)
 {
-    if (minutes >= 2 * kMinutesADay)
-        return QCoreApplication::translate("DailyLine", "%n days", nullptr, static_cast<int>(minutes / kMinutesADay));
+    if (minutes >= 2 * kMinutesADay) {
+        const int days = static_cast<int>(minutes / kMinutesADay); // named, for lupdate finds no call with a cast in it
+        return QCoreApplication::translate("DailyLine", "%n days", nullptr, days);
+    }
     QStringList parts;
     if (minutes >= 60)
         parts << QCoreApplication::translate("DailyLine", "%1 h", "hours").arg(minutes / 60);

@@ -104,7 +104,7 @@ void nameShortcutsInTooltips(QWidget* window)
         auto* control = row.control ? window->findChild<QWidget*>(QLatin1String(row.control)) : nullptr;
         const QString key = keysOf(row, window).join(orWord());
         if (control && !key.isEmpty()) {
-            const QString name = QCoreApplication::translate("Shortcuts", row.does).section(u':', 0, 0);
+            const QString name = QCoreApplication::translate("Shortcuts", row.does).section(u':', 0, 0).trimmed(); // French spaces its colon
             //: A control's tooltip: %1 is its name, %2 its key.
             control->setToolTip(QCoreApplication::translate("Shortcuts", "%1 (%2)").arg(name, key));
         }
