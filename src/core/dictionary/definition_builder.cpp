@@ -7,8 +7,6 @@
 #include "core/dictionary/spelling_dictionary.h"
 #include "core/dictionary/wordnet_database.h"
 
-#include <QCoreApplication>
-
 #include <algorithm>
 #include <cctype>
 #include <cstring>
@@ -60,12 +58,11 @@ std::vector<std::string> possibleBases(const std::string& stem)
 
 // What is said of a word the sources hold without a definition: that it counts, and what it
 // comes from where that is known ("a form of sozzle").
+// Written in English like the glosses it stands among: a word's verdict is read from its
+// definition, which must read the same whatever the interface's language.
 std::string undefinedGloss(const std::string& origin)
 {
-    return (origin.empty() ? QCoreApplication::translate("Definition", "a valid word; no definition is known")
-                           : QCoreApplication::translate("Definition", "a valid word (%1); no definition is known", "%1 tells where the word comes from")
-                                 .arg(QString::fromStdString(origin)))
-        .toStdString();
+    return origin.empty() ? "a valid word; no definition is known" : "a valid word (" + origin + "); no definition is known";
 }
 
 } // namespace
@@ -197,7 +194,7 @@ DefinitionBuilder::Entry DefinitionBuilder::spellingEntry(const std::string& ter
                 continue;
             }
         }
-        const std::string gloss = undefinedGloss(analysis.stem == term ? std::string() : formOf(analysis.stem));
+        const std::string gloss = undefinedGloss(analysis.stem == term ? std::string() : "a form of " + analysis.stem);
         for (const PartOfSpeech pos : analysis.partsOfSpeech)
             addSection(entry, {std::string(partOfSpeechName(pos)), {gloss}});
     }
@@ -227,7 +224,7 @@ void DefinitionBuilder::addEndingSections(Entry& entry, const std::string& term)
         for (const std::string& base : possibleBases(term.substr(0, term.size() - ending.suffix.size()))) {
             if (m_wordNet.knows(base) || m_spelling.spelling(base) == SpellingDictionary::Spelling::LowerCase) {
                 addOnce(entry.baseForms, base);
-                addSection(entry, {std::string(partOfSpeechName(ending.makes)), {undefinedGloss(formOf(base))}});
+                addSection(entry, {std::string(partOfSpeechName(ending.makes)), {undefinedGloss("a form of " + base)}});
                 return;
             }
         }
@@ -255,6 +252,6 @@ std::string DefinitionBuilder::render(const std::string& term, const Entry& entr
             text += "  " + name + "\n";
     }
     if (entry.sections.empty() && entry.names.empty())
-        text += "  " + QCoreApplication::translate("Definition", "(a known spelling, but with no part of speech recorded)").toStdString() + "\n";
+        text += "  (a known spelling, but with no part of speech recorded)\n";
     return text;
 }

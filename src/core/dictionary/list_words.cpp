@@ -1,16 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/dictionary/list_words.h"
 
-#include <QCoreApplication>
 #include <QFile>
 
 #include <algorithm>
 #include <string_view>
-
-std::string formOf(const std::string& base)
-{
-    return QCoreApplication::translate("Definition", "a form of %1", "a word's origin: the word it inflects").arg(QString::fromStdString(base)).toStdString();
-}
 
 namespace {
 
@@ -44,14 +38,11 @@ std::string originOf(std::string_view word, std::string_view how)
 {
     const std::string rest(how.substr(how.empty() ? 0 : 1));
     if (how.starts_with('<'))
-        return formOf(rest);
-    const QString base = QString::fromStdString(rest);
+        return "a form of " + rest;
     if (how.starts_with('~'))
-        return QCoreApplication::translate("Definition", "made from %1", "a word's origin: the word it is made from").arg(base).toStdString();
+        return "made from " + rest;
     if (how.starts_with('+') && word.ends_with(rest))
-        return QCoreApplication::translate("Definition", "made from %1- and %2", "a word's origin: a prefix and the word it is put before")
-            .arg(QString::fromStdString(std::string(word.substr(0, word.size() - rest.size()))), base)
-            .toStdString();
+        return "made from " + std::string(word.substr(0, word.size() - rest.size())) + "- and " + rest;
     return {};
 }
 

@@ -12,10 +12,6 @@
 #include <string_view>
 #include <vector>
 
-// How a definition names the word an inflection comes from: "a form of come", in the
-// player's language.
-std::string formOf(const std::string& base);
-
 // Words of SCOWL's broader lists, from a sorted resource of lines "word parts how" that
 // scripts/make-word-lists writes. The file is mapped; its six-letter words are also packed
 // into a sorted array at open, since nearly every text the game judges has six letters and

@@ -26,7 +26,9 @@ DealChoice dailyDeal(QDate today)
     if (number >= 1)
         return {DealOrigin {dailySeed(number), number}, QString()};
     return {std::nullopt, QCoreApplication::translate("Daily", "There is no daily board before Daily #1, the board of %1 (UTC).")
-                              .arg(QLocale().toString(today.addDays(1 - number), QStringLiteral("d MMMM yyyy")))};
+                              .arg(QLocale().toString(today.addDays(1 - number),
+                                                                //: The day's date, as QDate writes it: "d. MMMM yyyy" in German.
+                                                                QCoreApplication::translate("Daily", "d MMMM yyyy")))};
 }
 
 bool dealBoard(const DealOrigin& origin, const std::function<void()>& layOut,

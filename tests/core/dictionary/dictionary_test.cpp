@@ -5,7 +5,9 @@
 
 #include "support/layer_test.h"
 
+#include <QCoreApplication>
 #include <QFile>
+#include <QTranslator>
 #include <QRegularExpression>
 
 #include <algorithm>
@@ -46,9 +48,15 @@ TEST_F(DictionaryTest, DefinitionsGiveHeadwordBasesAndExactLabels)
 }
 
 // A word known without a definition says so plainly, naming the word it is a form of or made from, never
-// where it was found; a base's glosses come three at most.
+// where it was found, in English as the glosses are whatever the interface's language (a verdict is read from
+// the definition: a translated "verbe" would make a word of it); a base's glosses come three at most.
 TEST_F(DictionaryTest, WordsWithoutADefinitionSaySoPlainly)
 {
+    struct : QTranslator {
+        bool isEmpty() const override { return false; }
+        QString translate(const char*, const char*, const char*, int) const override { return "verb"; }
+    } everyTextAVerb;
+    QCoreApplication::installTranslator(&everyTextAVerb);
     const struct { const char* word; const char* definition; } rows[] = {
         {"zachary", "zachary\nname\n  Zachary\n"}, // a name only the spelling dictionary knows
         {"sweaty", "sweaty\nadjective\n  1. a valid word; no definition is known\n"},
@@ -62,6 +70,7 @@ TEST_F(DictionaryTest, WordsWithoutADefinitionSaySoPlainly)
     };
     for (const auto& row : rows)
         EXPECT_EQ(definitionOf(row.word), row.definition);
+    QCoreApplication::removeTranslator(&everyTextAVerb);
     const QString running = definitionOf("running"), axes = definitionOf("axes"); // three glosses at most, of every base under one label
     EXPECT_TRUE(running.startsWith("running (run)\nnoun\n  1. (American football) a play") && running.contains("\n  3. ") && !running.contains("\n  4. "))
         << running.toStdString();
