@@ -5,35 +5,35 @@
     <name>AppDelegate</name>
     <message>
         <source>Sixfold — Daily #%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Sixfold — Tagesrätsel Nr. %1</translation>
     </message>
     <message>
         <source>Sixfold</source>
-        <translation type="unfinished"></translation>
+        <translation>Sixfold</translation>
     </message>
     <message numerus="yes">
         <source>Checked: %n of %1 slots are words, your score %2.</source>
         <extracomment>%n of the board&apos;s %1 slots; %2 is the score.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Geprüft: %n von %1 Wortplätzen ist ein Wort, Ihre Punktzahl %2.</numerusform>
+            <numerusform>Geprüft: %n von %1 Wortplätzen sind Wörter, Ihre Punktzahl %2.</numerusform>
         </translation>
     </message>
     <message>
         <source>A new puzzle is dealt.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein neues Rätsel liegt bereit.</translation>
     </message>
     <message>
         <source>Round over: your score %1, the computer&apos;s %2, a draw.</source>
-        <translation type="unfinished"></translation>
+        <translation>Runde vorbei: Ihre Punktzahl %1, die des Computers %2, unentschieden.</translation>
     </message>
     <message>
         <source>Round over: your score %1, the computer&apos;s %2, you won by %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Runde vorbei: Ihre Punktzahl %1, die des Computers %2, Sie haben mit %3 Vorsprung gewonnen.</translation>
     </message>
     <message>
         <source>Round over: your score %1, the computer&apos;s %2, the computer won by %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Runde vorbei: Ihre Punktzahl %1, die des Computers %2, der Computer hat mit %3 Vorsprung gewonnen.</translation>
     </message>
 </context>
 <context>
@@ -41,125 +41,125 @@
     <message>
         <source>%1 and %2</source>
         <comment>two word names, such as 1 across and 2 down</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 und %2</translation>
     </message>
     <message>
         <source>%1 across</source>
         <extracomment>a word of the board by its number, such as &quot;1 across&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 waagerecht</translation>
     </message>
     <message>
         <source>%1 down</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 senkrecht</translation>
     </message>
     <message>
         <source>given</source>
         <comment>a cell whose letter is given</comment>
-        <translation type="unfinished"></translation>
+        <translation>vorgegeben</translation>
     </message>
     <message>
         <source>blank</source>
         <comment>a cell with no letter yet</comment>
-        <translation type="unfinished"></translation>
+        <translation>leer</translation>
     </message>
     <message>
         <source>%1, %2 letters</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2 Buchstaben</translation>
     </message>
     <message>
         <source>%1, %2 letters, the first given</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2 Buchstaben, der erste vorgegeben</translation>
     </message>
     <message>
         <source>letter</source>
         <comment>a cell holding a letter the player typed</comment>
-        <translation type="unfinished"></translation>
+        <translation>Buchstabe</translation>
     </message>
     <message>
         <source>Row %1, column %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1, Spalte %2</translation>
     </message>
     <message>
         <source>%1, in %2</source>
         <comment>a cell&apos;s row and column, then the words through it</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1, in %2</translation>
     </message>
     <message>
         <source>row %1, column %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1, Spalte %2</translation>
     </message>
     <message>
         <source>%1 from %2</source>
         <comment>a word, then the cell it starts at</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 ab %2</translation>
     </message>
     <message>
         <source>%1 at %2</source>
         <comment>a given letter, then its cell</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 in %2</translation>
     </message>
     <message>
         <source>%1 words of %2 letters: %3. Given letters: %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Wörter mit je %2 Buchstaben: %3. Vorgegebene Buchstaben: %4.</translation>
     </message>
     <message numerus="yes">
         <source>%1: %n points</source>
         <extracomment>A word&apos;s points label as a screen reader hears it: &quot;1 across: 8 points&quot;.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1: %n Punkt</numerusform>
+            <numerusform>%1: %n Punkte</numerusform>
         </translation>
     </message>
     <message>
         <source>Puzzle board. %1</source>
         <extracomment>The board&apos;s name for a screen reader, followed by what the board holds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Spielfeld. %1</translation>
     </message>
     <message>
         <source>%1 for %2</source>
         <extracomment>A word&apos;s points on its last cell: &quot;8 for 1 across&quot; (8 points for the word 1 across).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 für %2</translation>
     </message>
     <message>
         <source>Checked: part of a word</source>
-        <translation type="unfinished"></translation>
+        <translation>Geprüft: Teil eines Wortes</translation>
     </message>
     <message>
         <source>Checked: not part of a word</source>
-        <translation type="unfinished"></translation>
+        <translation>Geprüft: nicht Teil eines Wortes</translation>
     </message>
     <message>
         <source>Points: %1</source>
         <extracomment>A cell&apos;s points as a screen reader hears them; %1 is one or two &quot;8 for 1 across&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Punkte: %1</translation>
     </message>
 </context>
 <context>
     <name>BoardCode</name>
     <message>
         <source>A board code is fifteen characters from 2-9 and A-Z without I, L and O, such as 3STAD-KW9V7-42TMU.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Spielfeldcode besteht aus fünfzehn Zeichen aus 2-9 und A-Z ohne I, L und O, etwa 3STAD-KW9V7-42TMU.</translation>
     </message>
     <message>
         <source>That board code has a typo: its check character does not match the rest.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieser Spielfeldcode enthält einen Tippfehler: Sein Prüfzeichen passt nicht zum Rest.</translation>
     </message>
     <message>
         <source>That board code was dealt from another word list, so this game cannot deal the same board.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieser Spielfeldcode stammt aus einer anderen Wortliste, daher kann dieses Spiel nicht dasselbe Spielfeld erzeugen.</translation>
     </message>
     <message>
         <source>A ten-character board code is read only with the word list the game ships, and this one differs; ask for the fifteen-character code.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein zehnstelliger Spielfeldcode gilt nur mit der Wortliste, die dem Spiel beiliegt, und diese hier weicht ab; fragen Sie nach dem fünfzehnstelligen Code.</translation>
     </message>
     <message>
         <source>Play Board Code</source>
-        <translation type="unfinished"></translation>
+        <translation>Spielfeldcode eingeben</translation>
     </message>
     <message>
         <source>Board code (fifteen characters, such as a friend&apos;s from Copy Board Code):</source>
         <extracomment>&quot;Copy Board Code&quot; is the Game menu&apos;s item as it reads.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Spielfeldcode (fünfzehn Zeichen, etwa der eines Freundes aus „Spielfeldcode kopieren“):</translation>
     </message>
 </context>
 <context>
@@ -167,27 +167,32 @@
     <message>
         <source>This board was submitted already, in another game; it is not scored again.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Dieses Spielfeld wurde bereits in einem anderen Spiel abgegeben; es wird nicht erneut gewertet.
+</translation>
     </message>
     <message>
         <source>A board left unfinished is kept: Ctrl+R (Game &gt; Resume Previous Board) brings it back.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Ein unfertiges Spielfeld wird aufbewahrt: Strg+R (Spiel &gt; Vorheriges Spielfeld fortsetzen) holt es zurück.
+</translation>
     </message>
     <message>
         <source>No board is kept to resume.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Es ist kein Spielfeld zum Fortsetzen aufbewahrt.
+</translation>
     </message>
     <message>
         <source>The kept board was submitted in another game, so it is not resumed.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Das aufbewahrte Spielfeld wurde in einem anderen Spiel abgegeben und wird daher nicht fortgesetzt.
+</translation>
     </message>
     <message>
         <source>This board was submitted in another game; it is no longer kept and is not scored again.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Dieses Spielfeld wurde in einem anderen Spiel abgegeben; es wird nicht mehr aufbewahrt und nicht erneut gewertet.
+</translation>
     </message>
 </context>
 <context>
@@ -195,30 +200,34 @@
     <message>
         <source>&apos;%1&apos; is not a word.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist kein Wort.
+</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is a word.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist ein Wort.
+</translation>
     </message>
     <message>
         <source>New best word!
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Neues bestes Wort!
+</translation>
     </message>
     <message>
         <source>New best word: %1!</source>
-        <translation type="unfinished"></translation>
+        <translation>Neues bestes Wort: %1!</translation>
     </message>
     <message>
         <source>New best round score!
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Neuer Rundenrekord!
+</translation>
     </message>
     <message>
         <source>New best round score: %1!</source>
-        <translation type="unfinished"></translation>
+        <translation>Neuer Rundenrekord: %1!</translation>
     </message>
 </context>
 <context>
@@ -226,36 +235,38 @@
     <message>
         <source>&apos;%1&apos; is a word
 </source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist ein Wort
+</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a word.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist kein Wort.
+</translation>
     </message>
     <message>
         <source>%1 is a word.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist ein Wort.</translation>
     </message>
     <message>
         <source>%1 is not a word.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist kein Wort.</translation>
     </message>
     <message>
         <source>%1 %2, %3: %4.</source>
         <comment>the verdict, then the term, its part of speech and its first sense</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2, %3: %4.</translation>
     </message>
 </context>
 <context>
     <name>Daily</name>
     <message>
         <source>There is no daily board before Daily #1, the board of %1 (UTC).</source>
-        <translation type="unfinished"></translation>
+        <translation>Vor Tagesrätsel Nr. 1, dem Spielfeld vom %1 (UTC), gibt es kein Tagesrätsel.</translation>
     </message>
     <message>
         <source>Daily #%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tagesrätsel Nr. %1</translation>
     </message>
 </context>
 <context>
@@ -263,75 +274,76 @@
     <message>
         <source>%1 h</source>
         <comment>hours</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 Std.</translation>
     </message>
     <message>
         <source>%1 min</source>
         <comment>minutes</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 Min.</translation>
     </message>
     <message>
         <source>No daily board yet
 Daily #1 in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Noch kein Tagesrätsel
+Nr. 1 in %1</translation>
     </message>
     <message>
         <source>today&apos;s result is in</source>
-        <translation type="unfinished"></translation>
+        <translation>heutiges Ergebnis steht</translation>
     </message>
     <message>
         <source>today&apos;s board to play</source>
-        <translation type="unfinished"></translation>
+        <translation>heutiges Rätsel noch offen</translation>
     </message>
     <message>
         <source>no streak</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Serie</translation>
     </message>
     <message>
         <source>streak 1 day</source>
-        <translation type="unfinished"></translation>
+        <translation>Serie: 1 Tag</translation>
     </message>
     <message numerus="yes">
         <source>streak %n days</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Serie: %n Tag</numerusform>
+            <numerusform>Serie: %n Tage</numerusform>
         </translation>
     </message>
     <message>
         <source>next in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>nächstes in %1</translation>
     </message>
 </context>
 <context>
     <name>Definition</name>
     <message>
         <source>a valid word; no definition is known</source>
-        <translation type="unfinished"></translation>
+        <translation>ein gültiges Wort; keine Definition bekannt</translation>
     </message>
     <message>
         <source>a valid word (%1); no definition is known</source>
         <comment>%1 tells where the word comes from</comment>
-        <translation type="unfinished"></translation>
+        <translation>ein gültiges Wort (%1); keine Definition bekannt</translation>
     </message>
     <message>
         <source>(a known spelling, but with no part of speech recorded)</source>
-        <translation type="unfinished"></translation>
+        <translation>(bekannte Schreibung, aber ohne erfasste Wortart)</translation>
     </message>
     <message>
         <source>a form of %1</source>
         <comment>a word&apos;s origin: the word it inflects</comment>
-        <translation type="unfinished"></translation>
+        <translation>eine Form von %1</translation>
     </message>
     <message>
         <source>made from %1</source>
         <comment>a word&apos;s origin: the word it is made from</comment>
-        <translation type="unfinished"></translation>
+        <translation>gebildet aus %1</translation>
     </message>
     <message>
         <source>made from %1- and %2</source>
         <comment>a word&apos;s origin: a prefix and the word it is put before</comment>
-        <translation type="unfinished"></translation>
+        <translation>gebildet aus %1- und %2</translation>
     </message>
 </context>
 <context>
@@ -339,38 +351,40 @@ Daily #1 in %1</source>
     <message>
         <source>%1 (looked for %2)</source>
         <comment>a dictionary source, then where it was looked for</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (gesucht in %2)</translation>
     </message>
     <message>
         <source>Hunspell&apos;s en_US</source>
-        <translation type="unfinished"></translation>
+        <translation>Hunspells en_US</translation>
     </message>
     <message>
         <source>%1 and %2</source>
         <comment>two files</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 und %2</translation>
     </message>
     <message>
         <source>the function words</source>
-        <translation type="unfinished"></translation>
+        <translation>die Funktionswörter</translation>
     </message>
     <message>
         <source>the list words</source>
-        <translation type="unfinished"></translation>
+        <translation>die Listenwörter</translation>
     </message>
     <message>
         <source>the list names</source>
-        <translation type="unfinished"></translation>
+        <translation>die Listennamen</translation>
     </message>
     <message>
         <source>The English dictionary lacks %1; words are judged by its other sources.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Dem englischen Wörterbuch fehlt Folgendes: %1. Wörter werden nach seinen übrigen Quellen beurteilt.
+</translation>
     </message>
     <message>
         <source>The English dictionary could not be opened: it lacks %1. No word can be judged, so no round can be submitted.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Das englische Wörterbuch ließ sich nicht öffnen, es fehlt Folgendes: %1. Kein Wort kann beurteilt werden, daher kann keine Runde abgegeben werden.
+</translation>
     </message>
 </context>
 <context>
@@ -378,175 +392,185 @@ Daily #1 in %1</source>
     <message>
         <source>The word list cannot make a puzzle, so the board stays empty.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Aus der Wortliste lässt sich kein Rätsel bilden, daher bleibt das Spielfeld leer.
+</translation>
     </message>
     <message>
         <source>Board %1 dealt.</source>
-        <translation type="unfinished"></translation>
+        <translation>Spielfeld %1 liegt bereit.</translation>
     </message>
     <message>
         <source>%1 needs a board, and the word list cannot make one.
 </source>
         <comment>%1 is a menu action</comment>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ braucht ein Spielfeld, und aus der Wortliste lässt sich keines bilden.
+</translation>
     </message>
     <message>
         <source>Daily #%1: you have played it today already, so this round is practice.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Tagesrätsel Nr. %1: Sie haben es heute schon gespielt, daher ist diese Runde eine Übungsrunde.
+</translation>
     </message>
     <message>
         <source>Daily #%1: your first submission of it is today&apos;s result.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Tagesrätsel Nr. %1: Ihre erste Abgabe zählt als heutiges Ergebnis.
+</translation>
     </message>
     <message>
         <source>Submit</source>
         <extracomment>a menu action</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Abgeben</translation>
     </message>
     <message>
         <source>This round is not submitted: no word can be judged without the English dictionary.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Runde wird nicht abgegeben: Ohne das englische Wörterbuch kann kein Wort beurteilt werden.
+</translation>
     </message>
     <message>
         <source>With common words %1.</source>
         <comment>the best possible score with common words only</comment>
-        <translation type="unfinished"></translation>
+        <translation>Mit gebräuchlichen Wörtern %1.</translation>
     </message>
     <message>
         <source>Ctrl+E: review.</source>
-        <translation type="unfinished"></translation>
+        <translation>Strg+E: Rückblick.</translation>
     </message>
     <message>
         <source>Hint</source>
         <extracomment>a menu action</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tipp</translation>
     </message>
     <message>
         <source>This board came back from the kept one, which keeps no code; a dealt board has one.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Dieses Spielfeld stammt aus dem aufbewahrten, das keinen Code speichert; ein neu erzeugtes Spielfeld hat einen.
+</translation>
     </message>
     <message>
         <source>Board code %1 copied.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Spielfeldcode %1 kopiert.
+</translation>
     </message>
     <message>
         <source>Board code copied: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Spielfeldcode kopiert: %1.</translation>
     </message>
     <message>
         <source>Result copied:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ergebnis kopiert:
+%1</translation>
     </message>
     <message>
         <source>Result copied.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ergebnis kopiert.</translation>
     </message>
     <message>
         <source>Copy Result</source>
         <extracomment>a menu action</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ergebnis kopieren</translation>
     </message>
     <message>
         <source>There is no result to copy yet: Copy Result shares the last round you submitted.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Noch kein Ergebnis zum Kopieren: „Ergebnis kopieren“ teilt die Runde, die Sie zuletzt abgegeben haben.
+</translation>
     </message>
     <message>
         <source>You have a result for Daily #%1 already; this round was practice.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Sie haben bereits ein Ergebnis für Tagesrätsel Nr. %1; diese Runde war eine Übungsrunde.
+</translation>
     </message>
     <message>
         <source>Daily Board</source>
         <extracomment>A menu item&apos;s name, in the sentence saying it needs a board the word list cannot make.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tagesrätsel</translation>
     </message>
     <message>
         <source>Check All Words</source>
         <extracomment>A menu item&apos;s name, in the sentence saying it needs a board the word list cannot make.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Alle Wörter prüfen</translation>
     </message>
 </context>
 <context>
     <name>Help</name>
     <message>
         <source>How to Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Spielanleitung</translation>
     </message>
     <message>
         <source>&amp;Play</source>
         <comment>button: close the How to Play card and play</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Spielen</translation>
     </message>
     <message>
         <source>Return, Space or Escape closes this card; Help ▸ How to Play shows it again.</source>
         <extracomment>&quot;Help ▸ How to Play&quot; names the menu and its item as they read.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Return, Leertaste oder Esc schließt diese Karte; Hilfe ▸ Spielanleitung zeigt sie wieder an.</translation>
     </message>
     <message>
         <source>About Sixfold</source>
-        <translation type="unfinished"></translation>
+        <translation>Über Sixfold</translation>
     </message>
     <message>
         <source>Keyboard Shortcuts</source>
-        <translation type="unfinished"></translation>
+        <translation>Tastenkürzel</translation>
     </message>
     <message>
         <source>&lt;p&gt;&lt;b&gt;The goal:&lt;/b&gt; fill the grey cells so that each of the five slots (across, down, across, down, across) reads as an English word. A word scores the sum of its letters&apos; values; beat the computer&apos;s score for its own five words.&lt;/p&gt;&lt;p&gt;A E I L N O R S T U 1 &amp;middot; D G 2 &amp;middot; B C M P 3 &amp;middot; F H V W Y 4 &amp;middot; K 5 &amp;middot; J X 8 &amp;middot; Q Z 10&lt;/p&gt;&lt;p&gt;&lt;b&gt;Typing:&lt;/b&gt; type only the empty cells; the cursor steps over the blue given letters. To type whole words, given letters included, turn on &lt;i&gt;Type through given letters&lt;/i&gt; in Game &amp;#9656; Preferences. &lt;b&gt;Backspace&lt;/b&gt; empties a cell and steps back; &lt;b&gt;Tab&lt;/b&gt; moves on; the &lt;b&gt;arrow keys&lt;/b&gt; jump to the nearest cell that way. &lt;b&gt;Words&lt;/b&gt; (Ctrl+W) lists the five words, to hear them read or type each one whole.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Check All Words&lt;/b&gt; (Ctrl+K) marks each word as a word or not and shows your score, as often as you like. &lt;b&gt;Submit&lt;/b&gt; (Ctrl+Return) ends the round: it goes into your statistics, the computer&apos;s words are listed and a new puzzle is dealt.&lt;/p&gt;&lt;p&gt;Stuck? &lt;b&gt;Hint&lt;/b&gt; (Ctrl+I) fills one letter of a common word into the word the cursor is in; the round counts its hints.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Game &amp;#9656; Round Review&lt;/b&gt; (Ctrl+E) sets your last round beside the best words that fitted.&lt;/p&gt;&lt;p&gt;Also in the Game menu: New Puzzle (Ctrl+N), the Daily Board (Ctrl+D, the same for everyone; your first submission of it is the day&apos;s result), board codes to share a board, Copy Result and Statistics. Type a word and press Return to look it up; type a name and press Return to change player.&lt;/p&gt;</source>
         <extracomment>Rich text. Keep the letter values line as it is (the letters are the English words&apos; own); name the buttons, menus and the preference as they read in this language, and the keys as the desktop writes them in it (Ctrl may be Strg).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p&gt;&lt;b&gt;Das Ziel:&lt;/b&gt; Füllen Sie die grauen Felder so, dass jeder der fünf Wortplätze (waagerecht, senkrecht, waagerecht, senkrecht, waagerecht) ein englisches Wort ergibt. Ein Wort bringt die Summe seiner Buchstabenwerte; schlagen Sie die Punktzahl des Computers für seine eigenen fünf Wörter.&lt;/p&gt;&lt;p&gt;A E I L N O R S T U 1 &amp;middot; D G 2 &amp;middot; B C M P 3 &amp;middot; F H V W Y 4 &amp;middot; K 5 &amp;middot; J X 8 &amp;middot; Q Z 10&lt;/p&gt;&lt;p&gt;&lt;b&gt;Tippen:&lt;/b&gt; Tippen Sie nur die leeren Felder; der Cursor überspringt die blauen vorgegebenen Buchstaben. Um ganze Wörter samt vorgegebenen Buchstaben zu tippen, schalten Sie &lt;i&gt;Vorgegebene Buchstaben mittippen&lt;/i&gt; unter Spiel &amp;#9656; Einstellungen ein. &lt;b&gt;Rücktaste&lt;/b&gt; leert ein Feld und geht zurück; &lt;b&gt;Tab&lt;/b&gt; geht weiter; die &lt;b&gt;Pfeiltasten&lt;/b&gt; springen zum nächsten Feld in diese Richtung. &lt;b&gt;Wörter&lt;/b&gt; (Strg+W) listet die fünf Wörter auf, um sie vorlesen zu lassen oder jedes am Stück zu tippen.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Alle Wörter prüfen&lt;/b&gt; (Strg+K) zeigt bei jedem Wort, ob es ein Wort ist, und zeigt Ihre Punktzahl, so oft Sie möchten. &lt;b&gt;Abgeben&lt;/b&gt; (Strg+Return) beendet die Runde: Sie geht in Ihre Statistik ein, die Wörter des Computers werden aufgelistet und ein neues Rätsel liegt bereit.&lt;/p&gt;&lt;p&gt;Festgefahren? &lt;b&gt;Tipp&lt;/b&gt; (Strg+I) setzt einen Buchstaben eines gebräuchlichen Wortes in das Wort, in dem der Cursor steht; die Runde zählt ihre Tipps.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Spiel &amp;#9656; Rundenrückblick&lt;/b&gt; (Strg+E) stellt Ihre letzte Runde neben die besten Wörter, die gepasst hätten.&lt;/p&gt;&lt;p&gt;Außerdem im Menü Spiel: Neues Rätsel (Strg+N), das Tagesrätsel (Strg+D, für alle gleich; Ihre erste Abgabe zählt als Ergebnis des Tages), Spielfeldcodes, um ein Spielfeld zu teilen, Ergebnis kopieren und Statistik. Tippen Sie ein Wort ein und drücken Sie Return, um es nachzuschlagen; tippen Sie einen Namen ein und drücken Sie Return, um den Spieler zu wechseln.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;p&gt;&lt;b&gt;Sixfold&lt;/b&gt; %1&lt;/p&gt;&lt;p&gt;A word puzzle of five crossing words.&lt;/p&gt;&lt;p&gt;Sixfold is free software: you may redistribute and modify it under the terms of the GNU General Public License, version 3 or (at your option) any later version. It comes with no warranty.&lt;/p&gt;&lt;p&gt;The word lists are derived from SCOWL (Kevin Atkinson and contributors); words are judged with WordNet 3.0 (Princeton University) and Hunspell&apos;s en_US dictionary. Their licences allow use and redistribution with their notices, which are in %2.&lt;/p&gt;</source>
         <extracomment>Rich text. %1 is the version; %2 is the path of the file of licence notices.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p&gt;&lt;b&gt;Sixfold&lt;/b&gt; %1&lt;/p&gt;&lt;p&gt;Ein Worträtsel aus fünf sich kreuzenden Wörtern.&lt;/p&gt;&lt;p&gt;Sixfold ist freie Software: Sie dürfen es unter den Bedingungen der GNU General Public License, Version 3 oder (nach Ihrer Wahl) jeder späteren Version, weitergeben und verändern. Es wird ohne jede Gewährleistung geliefert.&lt;/p&gt;&lt;p&gt;Die Wortlisten sind von SCOWL abgeleitet (Kevin Atkinson und Mitwirkende); Wörter werden mit WordNet 3.0 (Princeton University) und dem en_US-Wörterbuch von Hunspell beurteilt. Deren Lizenzen erlauben Nutzung und Weitergabe mit ihren Hinweisen, die in %2 stehen.&lt;/p&gt;</translation>
     </message>
 </context>
 <context>
     <name>Hint</name>
     <message>
         <source>Every cell is filled: a hint fills an empty cell.</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Felder sind gefüllt: Ein Tipp füllt ein leeres Feld.</translation>
     </message>
     <message>
         <source>This word has no empty cell: a hint fills an empty cell of the word the cursor is in.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieses Wort hat kein leeres Feld: Ein Tipp füllt ein leeres Feld des Wortes, in dem der Cursor steht.</translation>
     </message>
     <message>
         <source>No common word fits %1.</source>
         <comment>%1 spells the word&apos;s letters, an underscore for each empty cell</comment>
-        <translation type="unfinished"></translation>
+        <translation>Kein gebräuchliches Wort passt zu %1.</translation>
     </message>
     <message>
         <source>Hint: %1 in row %2, column %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipp: %1 in Zeile %2, Spalte %3.</translation>
     </message>
     <message>
         <source>1 hint</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Tipp</translation>
     </message>
     <message numerus="yes">
         <source>%n hints</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Tipp</numerusform>
+            <numerusform>%n Tipps</numerusform>
         </translation>
     </message>
     <message>
         <source>1 hint taken.</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Tipp genutzt.</translation>
     </message>
     <message numerus="yes">
         <source>%n hints taken.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Tipp genutzt.</numerusform>
+            <numerusform>%n Tipps genutzt.</numerusform>
         </translation>
     </message>
 </context>
@@ -555,75 +579,82 @@ Daily #1 in %1</source>
     <message>
         <source>The history and its statistics are unavailable: %1</source>
         <extracomment>%1 is why the module cannot be loaded, as the system says it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Verlauf und Statistik sind nicht verfügbar: %1</translation>
     </message>
 </context>
 <context>
     <name>HistoryDatabase</name>
     <message>
         <source>the history cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>der Verlauf kann nicht gelesen werden</translation>
     </message>
     <message>
         <source>it is damaged and could not be moved aside</source>
-        <translation type="unfinished"></translation>
+        <translation>er ist beschädigt und ließ sich nicht beiseitelegen</translation>
     </message>
     <message>
         <source>The history %1 was damaged; it is kept as %2 and a new history begins.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Der Verlauf %1 war beschädigt; er wird als %2 aufbewahrt, und ein neuer Verlauf beginnt.
+</translation>
     </message>
     <message>
         <source>The history %1 was damaged; it is kept as %2 and a new history begins with the 1 round that could still be read from it.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Der Verlauf %1 war beschädigt; er wird als %2 aufbewahrt, und ein neuer Verlauf beginnt mit der 1 Runde, die sich noch daraus lesen ließ.
+</translation>
     </message>
     <message numerus="yes">
         <source>The history %1 was damaged; it is kept as %2 and a new history begins with the %n rounds that could still be read from it.
 </source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Der Verlauf %1 war beschädigt; er wird als %2 aufbewahrt, und ein neuer Verlauf beginnt mit der %n Runde, die sich noch daraus lesen ließ.
+</numerusform>
+            <numerusform>Der Verlauf %1 war beschädigt; er wird als %2 aufbewahrt, und ein neuer Verlauf beginnt mit den %n Runden, die sich noch daraus lesen ließen.
+</numerusform>
         </translation>
     </message>
     <message>
         <source>The history %1 is in use by another program (%2).
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Der Verlauf %1 wird von einem anderen Programm benutzt (%2).
+</translation>
     </message>
     <message>
         <source>The history %1 cannot be read (%2).
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Der Verlauf %1 kann nicht gelesen werden (%2).
+</translation>
     </message>
     <message>
         <source>Rounds are not recorded until the next start: the history %1 failed (%2).
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Bis zum nächsten Start werden keine Runden aufgezeichnet: Der Verlauf %1 ist ausgefallen (%2).
+</translation>
     </message>
     <message>
         <source>the SQLite driver of Qt is not installed</source>
-        <translation type="unfinished"></translation>
+        <translation>der SQLite-Treiber von Qt ist nicht installiert</translation>
     </message>
     <message>
         <source>schema version %1 is newer than this game&apos;s %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Schemaversion %1 ist neuer als %2 dieses Spiels</translation>
     </message>
     <message>
         <source>the history is from a newer version of the game</source>
-        <translation type="unfinished"></translation>
+        <translation>der Verlauf stammt aus einer neueren Version des Spiels</translation>
     </message>
     <message>
         <source>the history is in use by another program</source>
-        <translation type="unfinished"></translation>
+        <translation>der Verlauf wird von einem anderen Programm benutzt</translation>
     </message>
     <message>
         <source>the history cannot be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>der Verlauf kann nicht gelesen werden: %1</translation>
     </message>
     <message>
         <source>it could not be opened</source>
-        <translation type="unfinished"></translation>
+        <translation>er ließ sich nicht öffnen</translation>
     </message>
 </context>
 <context>
@@ -631,30 +662,34 @@ Daily #1 in %1</source>
     <message>
         <source>The history %1 is in use by another program: your rounds are kept in %2 and written once it is free.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Der Verlauf %1 wird von einem anderen Programm benutzt: Ihre Runden werden in %2 aufbewahrt und eingetragen, sobald er frei ist.
+</translation>
     </message>
     <message>
         <source>The rounds kept while the history was in use are written to it now.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Die Runden, die aufbewahrt wurden, während der Verlauf benutzt wurde, werden jetzt eingetragen.
+</translation>
     </message>
     <message>
         <source>The rounds kept in %1 cannot be read (%2).
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Die in %1 aufbewahrten Runden können nicht gelesen werden (%2).
+</translation>
     </message>
     <message>
         <source>its lock is held</source>
-        <translation type="unfinished"></translation>
+        <translation>die Sperre ist belegt</translation>
     </message>
     <message>
         <source>it cannot be removed</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei lässt sich nicht entfernen</translation>
     </message>
     <message>
         <source>The rounds not yet in the history cannot be kept in %1 (%2); they are held until the game quits.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Die Runden, die noch nicht im Verlauf stehen, können nicht in %1 aufbewahrt werden (%2); sie bleiben bis zum Beenden des Spiels erhalten.
+</translation>
     </message>
 </context>
 <context>
