@@ -696,126 +696,126 @@ Nr. 1 in %1</translation>
     <name>KeptBoard</name>
     <message>
         <source>word %1 runs the wrong way</source>
-        <translation type="unfinished"></translation>
+        <translation>Wort %1 verläuft in die falsche Richtung</translation>
     </message>
     <message>
         <source>the words do not chain across the board</source>
-        <translation type="unfinished"></translation>
+        <translation>die Wörter bilden keine Kette über das Spielfeld</translation>
     </message>
     <message>
         <source>two words disagree at column %1, row %2</source>
-        <translation type="unfinished"></translation>
+        <translation>zwei Wörter widersprechen sich in Spalte %1, Zeile %2</translation>
     </message>
     <message>
         <source>not JSON (%1 at byte %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>kein JSON (%1 bei Byte %2)</translation>
     </message>
     <message>
         <source>not a JSON object</source>
-        <translation type="unfinished"></translation>
+        <translation>kein JSON-Objekt</translation>
     </message>
     <message>
         <source>an unknown version</source>
-        <translation type="unfinished"></translation>
+        <translation>eine unbekannte Version</translation>
     </message>
     <message>
         <source>an identity that is not one</source>
-        <translation type="unfinished"></translation>
+        <translation>eine ungültige Kennung</translation>
     </message>
     <message>
         <source>not five words</source>
-        <translation type="unfinished"></translation>
+        <translation>nicht fünf Wörter</translation>
     </message>
     <message>
         <source>word %1 is not six letters on the board</source>
-        <translation type="unfinished"></translation>
+        <translation>Wort %1 hat auf dem Spielfeld nicht sechs Buchstaben</translation>
     </message>
     <message>
         <source>a typed letter is not on a blank cell of its own</source>
-        <translation type="unfinished"></translation>
+        <translation>ein getippter Buchstabe steht nicht auf einem eigenen leeren Feld</translation>
     </message>
     <message>
         <source>a typed letter is not one character with a verdict</source>
-        <translation type="unfinished"></translation>
+        <translation>ein getippter Buchstabe ist nicht genau ein Zeichen mit Bewertung</translation>
     </message>
     <message>
         <source>a typed letter is a control character or a direction mark</source>
-        <translation type="unfinished"></translation>
+        <translation>ein getippter Buchstabe ist ein Steuerzeichen oder eine Richtungsmarke</translation>
     </message>
     <message>
         <source>a score is missing or out of range</source>
-        <translation type="unfinished"></translation>
+        <translation>eine Punktzahl fehlt oder liegt außerhalb des gültigen Bereichs</translation>
     </message>
     <message>
         <source>another game holds it</source>
-        <translation type="unfinished"></translation>
+        <translation>ein anderes Spiel belegt die Datei</translation>
     </message>
     <message>
         <source>Permission denied</source>
-        <translation type="unfinished"></translation>
+        <translation>Zugriff verweigert</translation>
     </message>
     <message>
         <source>its lock file cannot be written; the disk may be full</source>
-        <translation type="unfinished"></translation>
+        <translation>die Sperrdatei kann nicht geschrieben werden; vielleicht ist der Datenträger voll</translation>
     </message>
     <message>
         <source>The kept board %1 is not a regular file; it is left as it is and no board is kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das aufbewahrte Spielfeld %1 ist keine reguläre Datei; es bleibt unverändert, und kein Spielfeld wird aufbewahrt.</translation>
     </message>
     <message>
         <source>The kept board %1 cannot be read (%2); it is left as it is and no board is kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das aufbewahrte Spielfeld %1 kann nicht gelesen werden (%2); es bleibt unverändert, und kein Spielfeld wird aufbewahrt.</translation>
     </message>
     <message>
         <source>it is larger than any board</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei ist größer als jedes Spielfeld</translation>
     </message>
     <message>
         <source>The kept board %1 is not a board (%2); it is left as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das aufbewahrte Spielfeld %1 ist kein Spielfeld (%2); es bleibt unverändert.</translation>
     </message>
     <message>
         <source>The kept board %1 is not a board (%2) and cannot be moved aside.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das aufbewahrte Spielfeld %1 ist kein Spielfeld (%2) und lässt sich nicht beiseitelegen.</translation>
     </message>
     <message>
         <source>The kept board was not a board (%1); it is moved to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das aufbewahrte Spielfeld war kein Spielfeld (%1); es wird nach %2 verschoben.</translation>
     </message>
     <message>
         <source>its folder cannot be made</source>
-        <translation type="unfinished"></translation>
+        <translation>der Ordner kann nicht angelegt werden</translation>
     </message>
     <message>
         <source>%1 is not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist keine reguläre Datei</translation>
     </message>
     <message>
         <source>The kept board %1 was submitted already and cannot be removed (%2); it is not resumed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das aufbewahrte Spielfeld %1 wurde bereits abgegeben und lässt sich nicht entfernen (%2); es wird nicht fortgesetzt.</translation>
     </message>
     <message>
         <source>The board cannot be kept in %1 (%2); the file is left as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Spielfeld kann nicht in %1 aufbewahrt werden (%2); die Datei bleibt, wie sie war.</translation>
     </message>
     <message>
         <source>The submitted board cannot be removed from %1 (%2); it is remembered as submitted in %3 and is never resumed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das abgegebene Spielfeld lässt sich nicht aus %1 entfernen (%2); es ist in %3 als abgegeben vermerkt und wird nie fortgesetzt.</translation>
     </message>
     <message>
         <source>The submitted board cannot be removed from %1 (%2) nor remembered as submitted (%3), and may come back.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das abgegebene Spielfeld lässt sich weder aus %1 entfernen (%2) noch als abgegeben vermerken (%3) und kann wiederkommen.</translation>
     </message>
     <message>
         <source>The kept board cannot be removed from %1 (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Das aufbewahrte Spielfeld lässt sich nicht aus %1 entfernen (%2).</translation>
     </message>
 </context>
 <context>
     <name>KeptFile</name>
     <message>
         <source>not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>keine reguläre Datei</translation>
     </message>
 </context>
 <context>
@@ -823,506 +823,510 @@ Nr. 1 in %1</translation>
     <message>
         <source>English</source>
         <extracomment>This language&apos;s own name, as its speakers write it in a menu: Deutsch, Français, Español.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Deutsch</translation>
     </message>
 </context>
 <context>
     <name>LaunchOptions</name>
     <message>
         <source>Start on the board that CODE names (Game ▸ Copy Board Code gives one).</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit dem Spielfeld starten, das CODE angibt (Spiel ▸ Spielfeldcode kopieren liefert einen).</translation>
     </message>
     <message>
         <source>CODE</source>
         <comment>the value of --board, named in its help</comment>
-        <translation type="unfinished"></translation>
+        <translation>CODE</translation>
     </message>
     <message>
         <source>Start on today&apos;s daily board (UTC).</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit dem heutigen Tagesrätsel starten (UTC).</translation>
     </message>
     <message>
         <source>A word puzzle: fill in five crossing six-letter words.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Worträtsel: Füllen Sie fünf sich kreuzende Wörter aus sechs Buchstaben aus.</translation>
     </message>
     <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Unerwartetes Argument „%1“.</translation>
     </message>
     <message>
         <source>Choose either --board or --daily, not both.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie entweder --board oder --daily, nicht beides.</translation>
     </message>
     <message>
         <source>sixfold: %1
 Try &apos;sixfold --help&apos; for the options.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>sixfold: %1
+„sixfold --help“ zeigt die Optionen.
+</translation>
     </message>
 </context>
 <context>
     <name>Lexicon</name>
     <message>
         <source>could not be read</source>
-        <translation type="unfinished"></translation>
+        <translation>konnte nicht gelesen werden</translation>
     </message>
     <message>
         <source>is damaged: it has %1 lines where the game was built with %2</source>
-        <translation type="unfinished"></translation>
+        <translation>ist beschädigt: Es hat %1 Zeilen, das Spiel wurde aber mit %2 gebaut</translation>
     </message>
     <message>
         <source>is damaged: its words differ from those the game was built with</source>
-        <translation type="unfinished"></translation>
+        <translation>ist beschädigt: Seine Wörter weichen von denen ab, mit denen das Spiel gebaut wurde</translation>
     </message>
     <message>
         <source>The word lexicon (%1) %2; the best possible score of a board is unknown.
 </source>
         <extracomment>%2 says what is wrong with the file, such as &quot;could not be read&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Das Wortlexikon (%1) %2; die bestmögliche Punktzahl eines Spielfelds ist unbekannt.
+</translation>
     </message>
     <message>
         <source>The withheld words (withheld_words.txt) could not be read; no best words can be shown.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Die zurückgehaltenen Wörter (withheld_words.txt) konnten nicht gelesen werden; es können keine besten Wörter gezeigt werden.
+</translation>
     </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>Sixfold</source>
-        <translation type="unfinished"></translation>
+        <translation>Sixfold</translation>
     </message>
     <message>
         <source>Puzzle board</source>
-        <translation type="unfinished"></translation>
+        <translation>Spielfeld</translation>
     </message>
     <message>
         <source>Your score</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihre Punktzahl</translation>
     </message>
     <message>
         <source>Computer&apos;s score</source>
-        <translation type="unfinished"></translation>
+        <translation>Punktzahl des Computers</translation>
     </message>
     <message>
         <source>Check all words</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Wörter prüfen</translation>
     </message>
     <message>
         <source>Check All Words</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Wörter prüfen</translation>
     </message>
     <message>
         <source>Submit the round</source>
-        <translation type="unfinished"></translation>
+        <translation>Runde abgeben</translation>
     </message>
     <message>
         <source>Submit</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgeben</translation>
     </message>
     <message>
         <source>New puzzle</source>
-        <translation type="unfinished"></translation>
+        <translation>Neues Rätsel</translation>
     </message>
     <message>
         <source>New Puzzle</source>
-        <translation type="unfinished"></translation>
+        <translation>Neues Rätsel</translation>
     </message>
     <message>
         <source>Last round&apos;s outcome</source>
-        <translation type="unfinished"></translation>
+        <translation>Ergebnis der letzten Runde</translation>
     </message>
     <message>
         <source>Daily board</source>
-        <translation type="unfinished"></translation>
+        <translation>Tagesrätsel</translation>
     </message>
     <message>
         <source>Player&apos;s statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>Statistik des Spielers</translation>
     </message>
     <message>
         <source>Word to look up</source>
-        <translation type="unfinished"></translation>
+        <translation>Wort zum Nachschlagen</translation>
     </message>
     <message>
         <source>A word to look up</source>
-        <translation type="unfinished"></translation>
+        <translation>Wort nachschlagen</translation>
     </message>
     <message>
         <source>Check the word</source>
-        <translation type="unfinished"></translation>
+        <translation>Wort prüfen</translation>
     </message>
     <message>
         <source>Check Word</source>
-        <translation type="unfinished"></translation>
+        <translation>Wort prüfen</translation>
     </message>
     <message>
         <source>New player&apos;s name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name des neuen Spielers</translation>
     </message>
     <message>
         <source>Player&apos;s name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name des Spielers</translation>
     </message>
     <message>
         <source>Change player</source>
-        <translation type="unfinished"></translation>
+        <translation>Spieler wechseln</translation>
     </message>
     <message>
         <source>Change User</source>
-        <translation type="unfinished"></translation>
+        <translation>Spieler wechseln</translation>
     </message>
     <message>
         <source>Messages</source>
-        <translation type="unfinished"></translation>
+        <translation>Protokoll</translation>
     </message>
     <message>
         <source>&amp;Game</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Spiel</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ansicht</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hilfe</translation>
     </message>
     <message>
         <source>&amp;New Puzzle</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Neues Rätsel</translation>
     </message>
     <message>
         <source>&amp;Check All Words</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Wörter &amp;prüfen</translation>
     </message>
     <message>
         <source>&amp;Submit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abgeben</translation>
     </message>
     <message>
         <source>H&amp;int</source>
-        <translation type="unfinished"></translation>
+        <translation>T&amp;ipp</translation>
     </message>
     <message>
         <source>&amp;Words…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Wörter…</translation>
     </message>
     <message>
         <source>&amp;Resume Previous Board</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorheriges Spielfeld &amp;fortsetzen</translation>
     </message>
     <message>
         <source>Round Re&amp;view…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rundenrückblick…</translation>
     </message>
     <message>
         <source>S&amp;tatistics…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Statistik…</translation>
     </message>
     <message>
         <source>&amp;Daily Board</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tagesrätsel</translation>
     </message>
     <message>
         <source>Play Board C&amp;ode…</source>
-        <translation type="unfinished"></translation>
+        <translation>Spielfeld&amp;code eingeben…</translation>
     </message>
     <message>
         <source>Copy &amp;Board Code</source>
-        <translation type="unfinished"></translation>
+        <translation>Spielfeldcode &amp;kopieren</translation>
     </message>
     <message>
         <source>Cop&amp;y Result</source>
-        <translation type="unfinished"></translation>
+        <translation>Er&amp;gebnis kopieren</translation>
     </message>
     <message>
         <source>&amp;Look Up a Word</source>
-        <translation type="unfinished"></translation>
+        <translation>W&amp;ort nachschlagen</translation>
     </message>
     <message>
         <source>Ch&amp;ange Player</source>
-        <translation type="unfinished"></translation>
+        <translation>Spie&amp;ler wechseln</translation>
     </message>
     <message>
         <source>&amp;Preferences…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Einstellungen…</translation>
     </message>
     <message>
         <source>Zoom &amp;In</source>
-        <translation type="unfinished"></translation>
+        <translation>Ver&amp;größern</translation>
     </message>
     <message>
         <source>Zoom &amp;Out</source>
-        <translation type="unfinished"></translation>
+        <translation>Ver&amp;kleinern</translation>
     </message>
     <message>
         <source>&amp;Actual Size</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Originalgröße</translation>
     </message>
     <message>
         <source>&amp;Keyboard Shortcuts</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tastenkürzel</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beenden</translation>
     </message>
     <message>
         <source>&amp;How to Play</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Spielanleitung</translation>
     </message>
     <message>
         <source>&amp;About Sixfold</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Über Sixfold</translation>
     </message>
 </context>
 <context>
     <name>Outcome</name>
     <message>
         <source>Last round: you %1, computer %2 – you won by %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Letzte Runde: Sie %1, Computer %2 – gewonnen mit %3 Vorsprung.</translation>
     </message>
     <message>
         <source>Last round: you %1, computer %2 – you lost by %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Letzte Runde: Sie %1, Computer %2 – verloren mit %3 Rückstand.</translation>
     </message>
     <message>
         <source>Last round: you %1, computer %2 – a draw.</source>
-        <translation type="unfinished"></translation>
+        <translation>Letzte Runde: Sie %1, Computer %2 – unentschieden.</translation>
     </message>
     <message>
         <source>The board allowed %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Möglich waren %1.</translation>
     </message>
     <message>
         <source>The best possible is unknown.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die bestmögliche Punktzahl ist unbekannt.</translation>
     </message>
     <message>
         <source>you won by %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie haben mit %1 Vorsprung gewonnen</translation>
     </message>
     <message>
         <source>the computer won by %1</source>
-        <translation type="unfinished"></translation>
+        <translation>der Computer hat mit %1 Vorsprung gewonnen</translation>
     </message>
     <message>
         <source>a draw</source>
-        <translation type="unfinished"></translation>
+        <translation>unentschieden</translation>
     </message>
 </context>
 <context>
     <name>PlayerName</name>
     <message>
         <source>&apos;%1&apos; is too long for a player&apos;s name (at most %2 bytes); the player stays &apos;%3&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist zu lang für einen Spielernamen (höchstens %2 Bytes); Spieler bleibt „%3“.</translation>
     </message>
     <message>
         <source>&apos;LastUser&apos; cannot be a player&apos;s name; the player stays &apos;%1&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>„LastUser“ kann kein Spielername sein; Spieler bleibt „%1“.</translation>
     </message>
     <message>
         <source>User changed to &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>Spieler gewechselt zu „%1“</translation>
     </message>
 </context>
 <context>
     <name>Preferences</name>
     <message>
         <source>The preferences cannot be saved in %1; they hold until the game quits.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Einstellungen können nicht in %1 gespeichert werden; sie gelten bis zum Beenden des Spiels.</translation>
     </message>
     <message>
         <source>The preferences cannot be saved; they hold until the game quits.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Einstellungen können nicht gespeichert werden; sie gelten bis zum Beenden des Spiels.</translation>
     </message>
 </context>
 <context>
     <name>PreferencesDialog</name>
     <message>
         <source>&amp;Resume the kept board at launch</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufbewahrtes Spielfeld beim Start &amp;fortsetzen</translation>
     </message>
     <message>
         <source>&amp;Type through given letters</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorgegebene Buchstaben &amp;mittippen</translation>
     </message>
     <message>
         <source>&amp;Ask before submitting a board with unfinished words</source>
-        <translation type="unfinished"></translation>
+        <translation>Vor dem Abgeben mit unfertigen Wörtern &amp;nachfragen</translation>
     </message>
     <message>
         <source>Preferences</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen</translation>
     </message>
     <message>
         <source>Word colours</source>
-        <translation type="unfinished"></translation>
+        <translation>Wortfarben</translation>
     </message>
     <message>
         <source>Standard (green and red)</source>
-        <translation type="unfinished"></translation>
+        <translation>Standard (Grün und Rot)</translation>
     </message>
     <message>
         <source>Colour-blind safe and high contrast (blue and orange)</source>
-        <translation type="unfinished"></translation>
+        <translation>Für Farbenblinde, kontrastreich (Blau und Orange)</translation>
     </message>
     <message>
         <source>Typing the blue letter the cursor just stepped over takes it as that letter, so a whole word can be typed as it reads</source>
-        <translation type="unfinished"></translation>
+        <translation>Wird der blaue Buchstabe getippt, den der Cursor gerade übersprungen hat, zählt er als dieser Buchstabe; so lässt sich ein ganzes Wort am Stück tippen</translation>
     </message>
     <message>
         <source>The daily board asks before its one scored submission whatever this says.</source>
-        <translation type="unfinished"></translation>
+        <translation>Beim Tagesrätsel wird vor der einen gewerteten Abgabe immer nachgefragt, unabhängig von dieser Einstellung.</translation>
     </message>
     <message>
         <source>&amp;Word colours:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Wortfarben:</translation>
     </message>
     <message>
         <source>Sixfold speaks the language chosen from its next launch.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sixfold verwendet die gewählte Sprache ab dem nächsten Start.</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprache</translation>
     </message>
     <message>
         <source>The desktop&apos;s language (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprache des Desktops (%1)</translation>
     </message>
     <message>
         <source>The menus, dialogs and messages; the words played stay English.</source>
-        <translation type="unfinished"></translation>
+        <translation>Menüs, Dialoge und Meldungen; die gespielten Wörter bleiben englisch.</translation>
     </message>
     <message>
         <source>&amp;Language:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sprache:</translation>
     </message>
 </context>
 <context>
     <name>Review</name>
     <message>
         <source>a word</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Wort</translation>
     </message>
     <message>
         <source>not all six cells filled</source>
-        <translation type="unfinished"></translation>
+        <translation>nicht alle sechs Felder gefüllt</translation>
     </message>
     <message>
         <source>not a word</source>
-        <translation type="unfinished"></translation>
+        <translation>kein Wort</translation>
     </message>
     <message>
         <source>across</source>
         <comment>a word&apos;s direction</comment>
-        <translation type="unfinished"></translation>
+        <translation>waagerecht</translation>
     </message>
     <message>
         <source>down</source>
         <comment>a word&apos;s direction</comment>
-        <translation type="unfinished"></translation>
+        <translation>senkrecht</translation>
     </message>
     <message numerus="yes">
         <source>Word %1 (%2): %3 – %4, %n points.</source>
         <extracomment>%1 the word&apos;s number, %2 its direction, %3 its letters, %4 whether it is a word</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Wort %1 (%2): %3 – %4, %n Punkt.</numerusform>
+            <numerusform>Wort %1 (%2): %3 – %4, %n Punkte.</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 %2 (rare)</source>
         <comment>a word that fitted, its score, and that it is rare</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 (selten)</translation>
     </message>
     <message>
         <source>Best that fitted: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Am besten gepasst hätte: %1.</translation>
     </message>
     <message>
         <source>Best that fitted: %1; also %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Am besten gepasst hätte: %1; außerdem %2.</translation>
     </message>
     <message>
         <source>The computer&apos;s word: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wort des Computers: %1.</translation>
     </message>
     <message>
         <source>You %1, computer %2; the best possible is unknown.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie %1, Computer %2; die bestmögliche Punktzahl ist unbekannt.</translation>
     </message>
     <message>
         <source>You %1, computer %2; the board allowed %3, with common words %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie %1, Computer %2; möglich waren %3, mit gebräuchlichen Wörtern %4.</translation>
     </message>
     <message>
         <source>You %1, computer %2; the board allowed %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie %1, Computer %2; möglich waren %3.</translation>
     </message>
 </context>
 <context>
     <name>RoundBoardView</name>
     <message>
         <source>Last round</source>
-        <translation type="unfinished"></translation>
+        <translation>Letzte Runde</translation>
     </message>
     <message>
         <source>No round yet: the last round you submit is redrawn here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Noch keine Runde: Die Runde, die Sie zuletzt abgeben, wird hier gezeigt.</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
         <extracomment>A word the player made and its score: &quot;GARDEN (12)&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>%1 (not a word)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (kein Wort)</translation>
     </message>
     <message>
         <source>Your total %1, the computer&apos;s %2: %3. Your words: %4. The computer&apos;s words: %5.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihre Punktzahl %1, die des Computers %2: %3. Ihre Wörter: %4. Die Wörter des Computers: %5.</translation>
     </message>
     <message>
         <source>none fitted</source>
-        <translation type="unfinished"></translation>
+        <translation>keines passte</translation>
     </message>
     <message>
         <source>Yours: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie: %1</translation>
     </message>
     <message>
         <source>The computer&apos;s: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Computer: %1</translation>
     </message>
     <message>
         <source>Best possible: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestmöglich: %1</translation>
     </message>
     <message>
         <source>Best words</source>
-        <translation type="unfinished"></translation>
+        <translation>Beste Wörter</translation>
     </message>
     <message>
         <source>Best possible %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestmöglich %1: %2.</translation>
     </message>
     <message>
         <source>Best words: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Beste Wörter: %1.</translation>
     </message>
     <message>
         <source>1 hint taken.</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Tipp genutzt.</translation>
     </message>
     <message numerus="yes">
         <source>%n hints taken.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Tipp genutzt.</numerusform>
+            <numerusform>%n Tipps genutzt.</numerusform>
         </translation>
     </message>
 </context>
@@ -1330,22 +1334,22 @@ Try &apos;sixfold --help&apos; for the options.
     <name>RoundReview</name>
     <message>
         <source>Round Review</source>
-        <translation type="unfinished"></translation>
+        <translation>Rundenrückblick</translation>
     </message>
     <message>
         <source>Submit a round to review it here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie eine Runde ab, um sie hier anzusehen.</translation>
     </message>
 </context>
 <context>
     <name>RoundReviewDialog</name>
     <message>
         <source>Round Review</source>
-        <translation type="unfinished"></translation>
+        <translation>Rundenrückblick</translation>
     </message>
     <message>
         <source>Round board</source>
-        <translation type="unfinished"></translation>
+        <translation>Spielfeld der Runde</translation>
     </message>
 </context>
 <context>
@@ -1353,25 +1357,25 @@ Try &apos;sixfold --help&apos; for the options.
     <message>
         <source>Sixfold %1</source>
         <comment>%1 names the board: a daily board or a board code</comment>
-        <translation type="unfinished"></translation>
+        <translation>Sixfold %1</translation>
     </message>
     <message>
         <source>%1 (practice)</source>
         <comment>a shared result&apos;s heading of a daily board played again</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (Übung)</translation>
     </message>
     <message>
         <source>Me %1 · computer %2 · best possible %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Ich %1 · Computer %2 · bestmöglich %3</translation>
     </message>
     <message>
         <source>Me %1 · computer %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Ich %1 · Computer %2</translation>
     </message>
     <message>
         <source>%1/%2 words</source>
         <comment>words made out of the board&apos;s words</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1/%2 Wörter</translation>
     </message>
 </context>
 <context>
