@@ -1383,218 +1383,218 @@ Try &apos;sixfold --help&apos; for the options.
     <message>
         <source> or </source>
         <extracomment>Between two keys that do the same, spaces included.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation> oder </translation>
     </message>
     <message>
         <source>a letter</source>
         <extracomment>Any letter key, typed into a cell of the board.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ein Buchstabe</translation>
     </message>
     <message>
         <source>fills the cell and moves on along the word</source>
-        <translation type="unfinished"></translation>
+        <translation>füllt das Feld und geht im Wort weiter</translation>
     </message>
     <message>
         <source>Backspace</source>
-        <translation type="unfinished"></translation>
+        <translation>Rücktaste</translation>
     </message>
     <message>
         <source>empties the cell and steps back</source>
-        <translation type="unfinished"></translation>
+        <translation>leert das Feld und geht zurück</translation>
     </message>
     <message>
         <source>Tab</source>
-        <translation type="unfinished"></translation>
+        <translation>Tab</translation>
     </message>
     <message>
         <source>moves on along the word; from its last cell, to the next word&apos;s first empty cell, and after the last word on to Check All Words; elsewhere, on to the next control</source>
-        <translation type="unfinished"></translation>
+        <translation>geht im Wort weiter; vom letzten Feld zum ersten leeren Feld des nächsten Wortes und nach dem letzten Wort zu „Alle Wörter prüfen“; anderswo zum nächsten Bedienelement</translation>
     </message>
     <message>
         <source>Shift+Tab</source>
-        <translation type="unfinished"></translation>
+        <translation>Umschalt+Tab</translation>
     </message>
     <message>
         <source>to the previous word&apos;s first empty cell, and from the first word out of the board; elsewhere, back to the control before</source>
-        <translation type="unfinished"></translation>
+        <translation>zum ersten leeren Feld des vorigen Wortes und vom ersten Wort aus dem Spielfeld hinaus; anderswo zurück zum vorigen Bedienelement</translation>
     </message>
     <message>
         <source>arrow keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Pfeiltasten</translation>
     </message>
     <message>
         <source>jump to the nearest cell in that direction</source>
-        <translation type="unfinished"></translation>
+        <translation>springen zum nächsten Feld in dieser Richtung</translation>
     </message>
     <message>
         <source>Check All Words</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Wörter prüfen</translation>
     </message>
     <message>
         <source>Submit</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgeben</translation>
     </message>
     <message>
         <source>Words: the board as a list of its words, each read aloud and typed whole</source>
-        <translation type="unfinished"></translation>
+        <translation>Wörter: das Spielfeld als Liste seiner Wörter, jedes vorgelesen und am Stück getippt</translation>
     </message>
     <message>
         <source>Hint: one letter of a common word for the word the cursor is in</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipp: ein Buchstabe eines gebräuchlichen Wortes für das Wort, in dem der Cursor steht</translation>
     </message>
     <message>
         <source>New Puzzle</source>
-        <translation type="unfinished"></translation>
+        <translation>Neues Rätsel</translation>
     </message>
     <message>
         <source>Daily Board: today&apos;s board, the same for everyone</source>
-        <translation type="unfinished"></translation>
+        <translation>Tagesrätsel: das heutige Spielfeld, für alle gleich</translation>
     </message>
     <message>
         <source>Resume Previous Board (again: back to the board before)</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorheriges Spielfeld fortsetzen (erneut: zurück zum Spielfeld davor)</translation>
     </message>
     <message>
         <source>Round Review: the last round slot by slot, and the best words each slot allowed</source>
-        <translation type="unfinished"></translation>
+        <translation>Rundenrückblick: die letzte Runde Wortplatz für Wortplatz und die besten Wörter, die jeder Wortplatz zuließ</translation>
     </message>
     <message>
         <source>Statistics: the history of your rounds</source>
-        <translation type="unfinished"></translation>
+        <translation>Statistik: der Verlauf Ihrer Runden</translation>
     </message>
     <message>
         <source>Preferences</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen</translation>
     </message>
     <message>
         <source>Zoom In: the whole window larger, up to 200 %</source>
-        <translation type="unfinished"></translation>
+        <translation>Vergrößern: das ganze Fenster größer, bis 200 %</translation>
     </message>
     <message>
         <source>Zoom Out</source>
-        <translation type="unfinished"></translation>
+        <translation>Verkleinern</translation>
     </message>
     <message>
         <source>Actual Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Originalgröße</translation>
     </message>
     <message>
         <source>Look Up a Word: to the word field</source>
         <extracomment>The words before the colon are the word field&apos;s name in its tooltip.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Wort nachschlagen: ins Wortfeld</translation>
     </message>
     <message>
         <source>Return in the word field</source>
-        <translation type="unfinished"></translation>
+        <translation>Return im Wortfeld</translation>
     </message>
     <message>
         <source>Check Word</source>
-        <translation type="unfinished"></translation>
+        <translation>Wort prüfen</translation>
     </message>
     <message>
         <source>Change Player: to the name field</source>
         <extracomment>The words before the colon are the name field&apos;s name in its tooltip.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Spieler wechseln: ins Namensfeld</translation>
     </message>
     <message>
         <source>Return in the name field</source>
-        <translation type="unfinished"></translation>
+        <translation>Return im Namensfeld</translation>
     </message>
     <message>
         <source>Change User</source>
-        <translation type="unfinished"></translation>
+        <translation>Spieler wechseln</translation>
     </message>
     <message>
         <source>Escape</source>
-        <translation type="unfinished"></translation>
+        <translation>Esc</translation>
     </message>
     <message>
         <source>closes the Words, Statistics, Preferences or help window</source>
-        <translation type="unfinished"></translation>
+        <translation>schließt das Fenster Wörter, Statistik, Einstellungen oder Hilfe</translation>
     </message>
     <message>
         <source>How to Play: the goal and the rules</source>
-        <translation type="unfinished"></translation>
+        <translation>Spielanleitung: Ziel und Regeln</translation>
     </message>
     <message>
         <source>Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>Beenden</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
         <extracomment>A control&apos;s tooltip: %1 is its name, %2 its key.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
 </context>
 <context>
     <name>SlotWords</name>
     <message>
         <source>%1 does not fit: the 1st letter is given as %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 passt nicht: Der 1. Buchstabe ist als %2 vorgegeben.</translation>
     </message>
     <message>
         <source>%1 does not fit: the 2nd letter is given as %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 passt nicht: Der 2. Buchstabe ist als %2 vorgegeben.</translation>
     </message>
     <message>
         <source>%1 does not fit: the 3rd letter is given as %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 passt nicht: Der 3. Buchstabe ist als %2 vorgegeben.</translation>
     </message>
     <message>
         <source>%1 does not fit: the 4th letter is given as %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 passt nicht: Der 4. Buchstabe ist als %2 vorgegeben.</translation>
     </message>
     <message>
         <source>%1 does not fit: the 5th letter is given as %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 passt nicht: Der 5. Buchstabe ist als %2 vorgegeben.</translation>
     </message>
     <message>
         <source>%1 does not fit: the 6th letter is given as %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 passt nicht: Der 6. Buchstabe ist als %2 vorgegeben.</translation>
     </message>
     <message>
         <source>%1 and %2</source>
         <comment>a spoken list&apos;s last item, after the others</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 und %2</translation>
     </message>
     <message>
         <source>%1, given %2</source>
         <comment>a word&apos;s letters read out, then its given letters</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1, vorgegeben %2</translation>
     </message>
     <message numerus="yes">
         <source>%1; a word, %n points</source>
         <comment>a word&apos;s letters read out, then its verdict</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1; ein Wort, %n Punkt</numerusform>
+            <numerusform>%1; ein Wort, %n Punkte</numerusform>
         </translation>
     </message>
     <message>
         <source>%1; a word</source>
         <comment>a word&apos;s letters read out, then its verdict</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1; ein Wort</translation>
     </message>
     <message>
         <source>%1; not a word</source>
         <comment>a word&apos;s letters read out, then its verdict</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1; kein Wort</translation>
     </message>
     <message>
         <source>There is no board to type a word into.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es gibt kein Spielfeld, in das sich ein Wort tippen ließe.</translation>
     </message>
     <message>
         <source>Type a word of %1 letters for %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tippen Sie ein Wort mit %1 Buchstaben für %2.</translation>
     </message>
     <message>
         <source>%1 does not fit: a word is letters from A to Z only.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 passt nicht: Ein Wort besteht nur aus Buchstaben von A bis Z.</translation>
     </message>
     <message>
         <source>%1 does not fit: %2 has %3 letters, not %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 passt nicht: %2 hat %3 Buchstaben, nicht %4.</translation>
     </message>
 </context>
 <context>
@@ -1602,283 +1602,285 @@ Try &apos;sixfold --help&apos; for the options.
     <message>
         <source>The stored statistics of %1 held no readable value under %2; replaced with the current figures.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Die gespeicherte Statistik von %1 enthielt unter %2 keinen lesbaren Wert; durch die aktuellen Zahlen ersetzt.
+</translation>
     </message>
     <message>
         <source>You appear to be a new user, welcome!
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Sie sind offenbar ein neuer Spieler, willkommen!
+</translation>
     </message>
     <message>
         <source>Stats for %1:</source>
-        <translation type="unfinished"></translation>
+        <translation>Statistik für %1:</translation>
     </message>
     <message>
         <source>Average Score: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Punktzahl im Schnitt: %1</translation>
     </message>
     <message>
         <source>Average Valid Words Per Puzzle: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Gültige Wörter je Rätsel im Schnitt: %1</translation>
     </message>
     <message>
         <source>Average Word Score: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Punkte je Wort im Schnitt: %1</translation>
     </message>
     <message>
         <source>Total Puzzle Submissions: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgegebene Rätsel insgesamt: %1</translation>
     </message>
     <message>
         <source>Total Words Made: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Gebildete Wörter insgesamt: %1</translation>
     </message>
     <message>
         <source>Computer Average: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Computer im Schnitt: %1</translation>
     </message>
     <message numerus="yes">
         <source>Best Word: &apos;%1&apos;, %n points</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Bestes Wort: „%1“, %n Punkt</numerusform>
+            <numerusform>Bestes Wort: „%1“, %n Punkte</numerusform>
         </translation>
     </message>
     <message>
         <source>Best Round Score: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Rundenrekord: %1</translation>
     </message>
 </context>
 <context>
     <name>StatisticsWindow</name>
     <message>
         <source>&amp;All rounds</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Alle Runden</translation>
     </message>
     <message>
         <source>&amp;Export CSV…</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV &amp;exportieren…</translation>
     </message>
     <message>
         <source>Score per round</source>
-        <translation type="unfinished"></translation>
+        <translation>Punkte pro Runde</translation>
     </message>
     <message>
         <source>Distribution of your round scores</source>
-        <translation type="unfinished"></translation>
+        <translation>Verteilung Ihrer Rundenpunktzahlen</translation>
     </message>
     <message>
         <source>&amp;Review</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rückblick</translation>
     </message>
     <message>
         <source>Statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>Statistik</translation>
     </message>
     <message>
         <source>&amp;Player:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Spieler:</translation>
     </message>
     <message>
         <source>Player</source>
-        <translation type="unfinished"></translation>
+        <translation>Spieler</translation>
     </message>
     <message>
         <source>Show all rounds</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Runden zeigen</translation>
     </message>
     <message>
         <source>Export CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV exportieren</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>You</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie</translation>
     </message>
     <message>
         <source>Computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Computer</translation>
     </message>
     <message>
         <source>Round</source>
-        <translation type="unfinished"></translation>
+        <translation>Runde</translation>
     </message>
     <message>
         <source>Score</source>
-        <translation type="unfinished"></translation>
+        <translation>Punkte</translation>
     </message>
     <message>
         <source>Rounds won, drawn and lost</source>
-        <translation type="unfinished"></translation>
+        <translation>Gewonnene, unentschiedene und verlorene Runden</translation>
     </message>
     <message>
         <source>Your best words</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihre besten Wörter</translation>
     </message>
     <message>
         <source>Word</source>
-        <translation type="unfinished"></translation>
+        <translation>Wort</translation>
     </message>
     <message>
         <source>Played</source>
-        <translation type="unfinished"></translation>
+        <translation>Gespielt</translation>
     </message>
     <message>
         <source>Last round</source>
-        <translation type="unfinished"></translation>
+        <translation>Letzte Runde</translation>
     </message>
     <message>
         <source>Round to review</source>
-        <translation type="unfinished"></translation>
+        <translation>Runde für den Rückblick</translation>
     </message>
     <message>
         <source>Round </source>
         <extracomment>Before the round number in the chooser: &quot;Round 3 of 12&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Runde </translation>
     </message>
     <message>
         <source>Round –</source>
         <extracomment>The round chooser while it has no round to offer.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Runde –</translation>
     </message>
     <message>
         <source>Reading the history…</source>
-        <translation type="unfinished"></translation>
+        <translation>Verlauf wird gelesen…</translation>
     </message>
     <message>
         <source>Review the chosen round</source>
-        <translation type="unfinished"></translation>
+        <translation>Gewählte Runde im Rückblick zeigen</translation>
     </message>
     <message>
         <source>#%1 %2 to %3</source>
         <extracomment>A daily result: the daily board&apos;s number, the player&apos;s score, the computer&apos;s: &quot;#2 25 to 20&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nr. %1 (%2 zu %3)</translation>
     </message>
     <message>
         <source>Daily results: %1. Days in a row: %2 now, %3 at most. Latest: %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tagesergebnisse: %1. Tage in Folge: jetzt %2, bisher höchstens %3. Zuletzt: %4.</translation>
     </message>
     <message>
         <source>Won %1, drawn %2, lost %3 against the computer. Rounds won in a row: %4 now, %5 at most.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gegen den Computer %1 gewonnen, %2 unentschieden, %3 verloren. Siege in Folge: jetzt %4, bisher höchstens %5.</translation>
     </message>
     <message>
         <source>No rounds yet: rounds won, drawn and lost against the computer show here once you submit a round.</source>
-        <translation type="unfinished"></translation>
+        <translation>Noch keine Runden: Gewonnene, unentschiedene und verlorene Runden gegen den Computer erscheinen hier, sobald Sie eine Runde abgeben.</translation>
     </message>
     <message>
         <source>Your best words: your ten best, with their scores, show here once you submit a round</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihre besten Wörter: Ihre zehn besten samt Punkten erscheinen hier, sobald Sie eine Runde abgeben</translation>
     </message>
     <message>
         <source>Your round scores&lt;br&gt;How often you scored what&lt;br&gt;shows here once you submit a round</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihre Rundenpunktzahlen&lt;br&gt;Wie oft Sie welche Punktzahl erreicht haben,&lt;br&gt;erscheint hier, sobald Sie eine Runde abgeben</translation>
     </message>
     <message>
         <source>Your round scores</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihre Rundenpunktzahlen</translation>
     </message>
     <message>
         <source>No rounds yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Noch keine Runden.</translation>
     </message>
     <message>
         <source>%1 to %2</source>
         <extracomment>A range of round scores: &quot;10 to 11&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 bis %2</translation>
     </message>
     <message>
         <source>No round yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Noch keine Runde</translation>
     </message>
     <message>
         <source> of %1</source>
         <extracomment>After the round number in the chooser: &quot;Round 3 of 12&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation> von %1</translation>
     </message>
     <message>
         <source>Score per round&lt;br&gt;Your scores and the computer&apos;s&lt;br&gt;show here once you submit a round</source>
-        <translation type="unfinished"></translation>
+        <translation>Punkte pro Runde&lt;br&gt;Ihre Punktzahlen und die des Computers&lt;br&gt;erscheinen hier, sobald Sie eine Runde abgeben</translation>
     </message>
     <message>
         <source>Rounds %1 to %2 shown. Your average %3, best %4. The computer&apos;s average %5, best %6.</source>
-        <translation type="unfinished"></translation>
+        <translation>Runden %1 bis %2 gezeigt. Ihr Schnitt %3, Bestwert %4. Schnitt des Computers %5, Bestwert %6.</translation>
     </message>
     <message>
         <source>Export rounds</source>
-        <translation type="unfinished"></translation>
+        <translation>Runden exportieren</translation>
     </message>
     <message>
         <source>CSV files (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV-Dateien (*.csv)</translation>
     </message>
     <message>
         <source>Exporting…</source>
-        <translation type="unfinished"></translation>
+        <translation>Wird exportiert…</translation>
     </message>
     <message>
         <source>Wrote 1 round to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Runde nach %1 geschrieben</translation>
     </message>
     <message>
         <source>The rounds could not be written: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Runden konnten nicht geschrieben werden: %1</translation>
     </message>
     <message>
         <source>Rounds</source>
-        <translation type="unfinished"></translation>
+        <translation>Runden</translation>
     </message>
     <message>
         <source>%1–%2</source>
         <extracomment>A range of round scores under a bar of the chart: &quot;10–11&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1–%2</translation>
     </message>
     <message>
         <source>Round score</source>
-        <translation type="unfinished"></translation>
+        <translation>Rundenpunktzahl</translation>
     </message>
     <message>
         <source>Your statistics cannot be shown:%1%2.</source>
         <extracomment>%1 is a space or a line break, %2 why the history could not be read.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ihre Statistik kann nicht angezeigt werden:%1%2.</translation>
     </message>
     <message numerus="yes">
         <source>Hints taken in your last %n rounds: %1.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Genutzte Tipps in Ihrer letzten %n Runde: %1.</numerusform>
+            <numerusform>Genutzte Tipps in Ihren letzten %n Runden: %1.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n rounds in all; the most, %1, scored %2.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Runde insgesamt; am häufigsten (%1-mal) erzielt: %2.</numerusform>
+            <numerusform>%n Runden insgesamt; am häufigsten (%1-mal) erzielt: %2.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Score per round&lt;br&gt;Each point: the mean of %n rounds</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Punkte pro Runde&lt;br&gt;Jeder Datenpunkt: Mittel aus %n Runde</numerusform>
+            <numerusform>Punkte pro Runde&lt;br&gt;Jeder Datenpunkt: Mittel aus %n Runden</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Each point is the mean of %n rounds.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Jeder Datenpunkt ist das Mittel aus %n Runde.</numerusform>
+            <numerusform>Jeder Datenpunkt ist das Mittel aus %n Runden.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Wrote %n rounds to %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Runde nach %1 geschrieben</numerusform>
+            <numerusform>%n Runden nach %1 geschrieben</numerusform>
         </translation>
     </message>
 </context>
@@ -1887,11 +1889,12 @@ Try &apos;sixfold --help&apos; for the options.
     <message>
         <source>Computer Words for Previous Puzzle: 
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Wörter des Computers für das vorige Rätsel: 
+</translation>
     </message>
     <message>
         <source>The computer&apos;s words: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wörter des Computers: %1.</translation>
     </message>
 </context>
 <context>
@@ -1899,34 +1902,34 @@ Try &apos;sixfold --help&apos; for the options.
     <message>
         <source>1 of %1 words is unfinished. Submit anyway?</source>
         <extracomment>%1 is the number of words on the board, all of them.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>1 von %1 Wörtern ist unfertig. Trotzdem abgeben?</translation>
     </message>
     <message numerus="yes">
         <source>%n of %1 words are unfinished. Submit anyway?</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n von %1 Wörtern ist unfertig. Trotzdem abgeben?</numerusform>
+            <numerusform>%n von %1 Wörtern sind unfertig. Trotzdem abgeben?</numerusform>
         </translation>
     </message>
     <message>
         <source>Submit Unfinished Board</source>
-        <translation type="unfinished"></translation>
+        <translation>Unfertiges Spielfeld abgeben</translation>
     </message>
     <message>
         <source>This is your one scored submission of Daily #%1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dies ist Ihre einzige gewertete Abgabe für Tagesrätsel Nr. %1.</translation>
     </message>
     <message>
         <source>&amp;Submit Anyway</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Trotzdem abgeben</translation>
     </message>
     <message>
         <source>&amp;Keep Playing</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Weiterspielen</translation>
     </message>
     <message>
         <source>&amp;Don&apos;t ask again</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nicht mehr fragen</translation>
     </message>
 </context>
 <context>
@@ -1934,22 +1937,26 @@ Try &apos;sixfold --help&apos; for the options.
     <message>
         <source>The saved statistics in %1 cannot be read (%2); they are left as they are and play goes on without saving.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Die gespeicherte Statistik in %1 kann nicht gelesen werden (%2); sie bleibt unverändert, und es wird ohne Speichern weitergespielt.
+</translation>
     </message>
     <message>
         <source>The saved statistics in %1 could not be read, nor moved aside; they are left as they are and play goes on without saving.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Die gespeicherte Statistik in %1 ließ sich weder lesen noch beiseitelegen; sie bleibt unverändert, und es wird ohne Speichern weitergespielt.
+</translation>
     </message>
     <message>
         <source>The saved statistics in %1 could not be read; they were moved to %2 and play goes on with none.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Die gespeicherte Statistik in %1 ließ sich nicht lesen; sie wurde nach %2 verschoben, und es geht mit leerer Statistik weiter.
+</translation>
     </message>
     <message>
         <source>The statistics cannot be saved in %1; play goes on without saving.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Die Statistik kann nicht in %1 gespeichert werden; es wird ohne Speichern weitergespielt.
+</translation>
     </message>
 </context>
 <context>
@@ -1957,7 +1964,7 @@ Try &apos;sixfold --help&apos; for the options.
     <message>
         <source>%1: %2</source>
         <extracomment>A value as a screen reader hears it, after its caption: &quot;Your score: 12&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
@@ -1965,71 +1972,80 @@ Try &apos;sixfold --help&apos; for the options.
     <message numerus="yes">
         <source>The word list has %n line(s) longer than six letters; they were skipped.
 </source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Die Wortliste hat %n Zeile mit mehr als sechs Buchstaben; sie wurde übersprungen.
+</numerusform>
+            <numerusform>Die Wortliste hat %n Zeilen mit mehr als sechs Buchstaben; sie wurden übersprungen.
+</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>The word list holds more than %1 words; %n line(s) were not stored.
 </source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Die Wortliste enthält mehr als %1 Wörter; %n Zeile wurde nicht gespeichert.
+</numerusform>
+            <numerusform>Die Wortliste enthält mehr als %1 Wörter; %n Zeilen wurden nicht gespeichert.
+</numerusform>
         </translation>
     </message>
     <message>
         <source>Null list.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Liste.
+</translation>
     </message>
     <message>
         <source>The word list %1 cannot be read (%2).
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Die Wortliste %1 kann nicht gelesen werden (%2).
+</translation>
     </message>
     <message>
         <source>The word list %1 is missing.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Die Wortliste %1 fehlt.
+</translation>
     </message>
     <message>
         <source>The word list %1 is empty.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Die Wortliste %1 ist leer.
+</translation>
     </message>
     <message>
         <source>The word list %1 holds no six-letter word.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Die Wortliste %1 enthält kein Wort mit sechs Buchstaben.
+</translation>
     </message>
 </context>
 <context>
     <name>WordView</name>
     <message>
         <source>Words</source>
-        <translation type="unfinished"></translation>
+        <translation>Wörter</translation>
     </message>
     <message>
         <source>Type a word for a slot and press Return; Up and Down move between the slots, Escape goes back to the board.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tippen Sie ein Wort für einen Wortplatz und drücken Sie Return; Hoch und Herunter wechseln den Wortplatz, Esc führt zurück zum Spielfeld.</translation>
     </message>
     <message>
         <source>Type the word</source>
-        <translation type="unfinished"></translation>
+        <translation>Wort eintippen</translation>
     </message>
     <message>
         <source>Back to the Board</source>
-        <translation type="unfinished"></translation>
+        <translation>Zurück zum Spielfeld</translation>
     </message>
     <message>
         <source>A word of %1 letters for %2; Return puts it on the board.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Wort mit %1 Buchstaben für %2; Return setzt es aufs Spielfeld.</translation>
     </message>
     <message>
         <source>Escape</source>
         <comment>the key that goes back to the board</comment>
-        <translation type="unfinished"></translation>
+        <translation>Esc</translation>
     </message>
 </context>
 </TS>
