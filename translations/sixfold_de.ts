@@ -289,11 +289,11 @@ Nr. 1 in %1</translation>
     </message>
     <message>
         <source>today&apos;s result is in</source>
-        <translation>heutiges Ergebnis steht</translation>
+        <translation>heute gespielt</translation>
     </message>
     <message>
         <source>today&apos;s board to play</source>
-        <translation>heutiges Rätsel noch offen</translation>
+        <translation>heute noch zu spielen</translation>
     </message>
     <message>
         <source>no streak</source>
@@ -524,7 +524,7 @@ Nr. 1 in %1</translation>
     <message>
         <source>&lt;p&gt;&lt;b&gt;The goal:&lt;/b&gt; fill the grey cells so that each of the five slots (across, down, across, down, across) reads as an English word. A word scores the sum of its letters&apos; values; beat the computer&apos;s score for its own five words.&lt;/p&gt;&lt;p&gt;A E I L N O R S T U 1 &amp;middot; D G 2 &amp;middot; B C M P 3 &amp;middot; F H V W Y 4 &amp;middot; K 5 &amp;middot; J X 8 &amp;middot; Q Z 10&lt;/p&gt;&lt;p&gt;&lt;b&gt;Typing:&lt;/b&gt; type only the empty cells; the cursor steps over the blue given letters. To type whole words, given letters included, turn on &lt;i&gt;Type through given letters&lt;/i&gt; in Game &amp;#9656; Preferences. &lt;b&gt;Backspace&lt;/b&gt; empties a cell and steps back; &lt;b&gt;Tab&lt;/b&gt; moves on; the &lt;b&gt;arrow keys&lt;/b&gt; jump to the nearest cell that way. &lt;b&gt;Words&lt;/b&gt; (Ctrl+W) lists the five words, to hear them read or type each one whole.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Check All Words&lt;/b&gt; (Ctrl+K) marks each word as a word or not and shows your score, as often as you like. &lt;b&gt;Submit&lt;/b&gt; (Ctrl+Return) ends the round: it goes into your statistics, the computer&apos;s words are listed and a new puzzle is dealt.&lt;/p&gt;&lt;p&gt;Stuck? &lt;b&gt;Hint&lt;/b&gt; (Ctrl+I) fills one letter of a common word into the word the cursor is in; the round counts its hints.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Game &amp;#9656; Round Review&lt;/b&gt; (Ctrl+E) sets your last round beside the best words that fitted.&lt;/p&gt;&lt;p&gt;Also in the Game menu: New Puzzle (Ctrl+N), the Daily Board (Ctrl+D, the same for everyone; your first submission of it is the day&apos;s result), board codes to share a board, Copy Result and Statistics. Type a word and press Return to look it up; type a name and press Return to change player.&lt;/p&gt;</source>
         <extracomment>Rich text. Keep the letter values line as it is (the letters are the English words&apos; own); name the buttons, menus and the preference as they read in this language, and the keys as the desktop writes them in it (Ctrl may be Strg).</extracomment>
-        <translation>&lt;p&gt;&lt;b&gt;Das Ziel:&lt;/b&gt; Füllen Sie die grauen Felder so, dass jeder der fünf Wortplätze (waagerecht, senkrecht, waagerecht, senkrecht, waagerecht) ein englisches Wort ergibt. Ein Wort bringt die Summe seiner Buchstabenwerte; schlagen Sie die Punktzahl des Computers für seine eigenen fünf Wörter.&lt;/p&gt;&lt;p&gt;A E I L N O R S T U 1 &amp;middot; D G 2 &amp;middot; B C M P 3 &amp;middot; F H V W Y 4 &amp;middot; K 5 &amp;middot; J X 8 &amp;middot; Q Z 10&lt;/p&gt;&lt;p&gt;&lt;b&gt;Tippen:&lt;/b&gt; Tippen Sie nur in die leeren Felder; der Cursor überspringt die blauen vorgegebenen Buchstaben. Um ganze Wörter samt vorgegebenen Buchstaben zu tippen, schalten Sie &lt;i&gt;Vorgegebene Buchstaben mittippen&lt;/i&gt; unter Spiel &amp;#9656; Einstellungen ein. &lt;b&gt;Rücktaste&lt;/b&gt; leert ein Feld und geht zurück; &lt;b&gt;Tab&lt;/b&gt; geht weiter; die &lt;b&gt;Pfeiltasten&lt;/b&gt; springen zum nächsten Feld in diese Richtung. &lt;b&gt;Wörter&lt;/b&gt; (Strg+W) listet die fünf Wörter auf, um sie vorlesen zu lassen oder jedes am Stück zu tippen.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Alle Wörter prüfen&lt;/b&gt; (Strg+K) markiert bei jedem Wort, ob es ein Wort ist, und zeigt Ihre Punktzahl, so oft Sie möchten. &lt;b&gt;Abgeben&lt;/b&gt; (Strg+Return) beendet die Runde: Sie geht in Ihre Statistik ein, die Wörter des Computers werden aufgelistet und ein neues Rätsel liegt bereit.&lt;/p&gt;&lt;p&gt;Festgefahren? &lt;b&gt;Tipp&lt;/b&gt; (Strg+I) setzt einen Buchstaben eines gebräuchlichen Wortes in das Wort, in dem der Cursor steht; die Runde zählt ihre Tipps.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Spiel &amp;#9656; Rundenrückblick&lt;/b&gt; (Strg+E) stellt Ihre letzte Runde neben die besten Wörter, die gepasst hätten.&lt;/p&gt;&lt;p&gt;Außerdem im Menü Spiel: Neues Rätsel (Strg+N), das Tagesrätsel (Strg+D, für alle gleich; Ihre erste Abgabe zählt als Ergebnis des Tages), Spielfeldcodes, um ein Spielfeld zu teilen, Ergebnis kopieren und Statistik. Tippen Sie ein Wort ein und drücken Sie Return, um es nachzuschlagen; tippen Sie einen Namen ein und drücken Sie Return, um den Spieler zu wechseln.&lt;/p&gt;</translation>
+        <translation>&lt;p&gt;&lt;b&gt;Das Ziel:&lt;/b&gt; Füllen Sie die grauen Felder so, dass jeder der fünf Wortplätze (waagerecht, senkrecht, waagerecht, senkrecht, waagerecht) ein englisches Wort ergibt. Ein Wort bringt die Summe seiner Buchstabenwerte; schlagen Sie die Punktzahl des Computers für seine eigenen fünf Wörter.&lt;/p&gt;&lt;p&gt;A E I L N O R S T U 1 &amp;middot; D G 2 &amp;middot; B C M P 3 &amp;middot; F H V W Y 4 &amp;middot; K 5 &amp;middot; J X 8 &amp;middot; Q Z 10&lt;/p&gt;&lt;p&gt;&lt;b&gt;Eingabe:&lt;/b&gt; Tippen Sie nur in die leeren Felder; der Cursor überspringt die blauen vorgegebenen Buchstaben. Für ganze Wörter samt vorgegebenen Buchstaben schalten Sie &lt;i&gt;Vorgegebene Buchstaben mittippen&lt;/i&gt; unter Spiel &amp;#9656; Einstellungen ein. &lt;b&gt;Rücktaste&lt;/b&gt; leert ein Feld und geht zurück; &lt;b&gt;Tab&lt;/b&gt; geht weiter; die &lt;b&gt;Pfeiltasten&lt;/b&gt; springen zum nächsten Feld in diese Richtung. &lt;b&gt;Wörter&lt;/b&gt; (Strg+W) listet die fünf Wörter zum Vorlesen oder Eintippen am Stück.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Alle Wörter prüfen&lt;/b&gt; (Strg+K) zeigt, welche Wörter gültig sind, und Ihre Punktzahl, beliebig oft. &lt;b&gt;Abgeben&lt;/b&gt; (Strg+Return) beendet die Runde: Sie zählt in Ihre Statistik, die Wörter des Computers werden aufgelistet und ein neues Rätsel liegt bereit.&lt;/p&gt;&lt;p&gt;Festgefahren? &lt;b&gt;Tipp&lt;/b&gt; (Strg+I) setzt einen Buchstaben eines gebräuchlichen Wortes in das Wort am Cursor; die Runde zählt ihre Tipps.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Spiel &amp;#9656; Rundenrückblick&lt;/b&gt; (Strg+E) stellt Ihre letzte Runde neben die besten passenden Wörter.&lt;/p&gt;&lt;p&gt;Außerdem im Menü Spiel: Neues Rätsel (Strg+N), das Tagesrätsel (Strg+D, für alle gleich; Ihre erste Abgabe zählt als Tagesergebnis), Spielfeldcodes zum Teilen eines Spielfelds, Ergebnis kopieren und Statistik. Tippen Sie ein Wort und Return, um es nachzuschlagen, oder einen Namen und Return, um den Spieler zu wechseln.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;p&gt;&lt;b&gt;Sixfold&lt;/b&gt; %1&lt;/p&gt;&lt;p&gt;A word puzzle of five crossing words.&lt;/p&gt;&lt;p&gt;Sixfold is free software: you may redistribute and modify it under the terms of the GNU General Public License, version 3 or (at your option) any later version. It comes with no warranty.&lt;/p&gt;&lt;p&gt;The word lists are derived from SCOWL (Kevin Atkinson and contributors); words are judged with WordNet 3.0 (Princeton University) and Hunspell&apos;s en_US dictionary. Their licences allow use and redistribution with their notices, which are in %2.&lt;/p&gt;</source>
@@ -1621,11 +1621,11 @@ Try &apos;sixfold --help&apos; for the options.
     </message>
     <message>
         <source>Average Valid Words Per Puzzle: %1</source>
-        <translation>Gültige Wörter je Rätsel im Schnitt: %1</translation>
+        <translation>Gültige Wörter pro Rätsel: %1</translation>
     </message>
     <message>
         <source>Average Word Score: %1</source>
-        <translation>Punkte je Wort im Schnitt: %1</translation>
+        <translation>Punkte pro Wort: %1</translation>
     </message>
     <message>
         <source>Total Puzzle Submissions: %1</source>
@@ -1851,7 +1851,7 @@ Try &apos;sixfold --help&apos; for the options.
     <message numerus="yes">
         <source>Hints taken in your last %n rounds: %1.</source>
         <translation>
-            <numerusform>Genutzte Tipps in Ihrer letzten %n Runde: %1.</numerusform>
+            <numerusform>Genutzte Tipps (letzte %n Runde): %1.</numerusform>
             <numerusform>Genutzte Tipps in Ihren letzten %n Runden: %1.</numerusform>
         </translation>
     </message>
