@@ -1174,7 +1174,7 @@ Essayez «&#xa0;sixfold --help&#xa0;» pour voir les options.
     </message>
     <message>
         <source>Typing the blue letter the cursor just stepped over takes it as that letter, so a whole word can be typed as it reads</source>
-        <translation>Taper la lettre bleue que le curseur vient de sauter la prend pour cette lettre&#xa0;: un mot entier peut ainsi se taper tel qu&apos;il s&apos;écrit</translation>
+        <translation>Taper la lettre bleue que le curseur vient de sauter compte comme cette lettre&#xa0;: un mot entier se tape ainsi tel qu&apos;il s&apos;écrit</translation>
     </message>
     <message>
         <source>The daily board asks before its one scored submission whatever this says.</source>
@@ -1727,7 +1727,7 @@ Essayez «&#xa0;sixfold --help&#xa0;» pour voir les options.
     </message>
     <message>
         <source>Played</source>
-        <translation>Joué</translation>
+        <translation>Joué le</translation>
     </message>
     <message>
         <source>Last round</source>
