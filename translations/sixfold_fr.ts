@@ -355,7 +355,7 @@ Grille du jour n°&#xa0;1 dans %1</translation>
     </message>
     <message>
         <source>Hunspell&apos;s en_US</source>
-        <translation>le dictionnaire en_US de Hunspell</translation>
+        <translation>les fichiers en_US de Hunspell</translation>
     </message>
     <message>
         <source>%1 and %2</source>
