@@ -159,7 +159,7 @@
     <message>
         <source>Board code (fifteen characters, such as a friend&apos;s from Copy Board Code):</source>
         <extracomment>&quot;Copy Board Code&quot; is the Game menu&apos;s item as it reads.</extracomment>
-        <translation>Código de tablero (quince caracteres, como el de un amigo desde Copiar código de tablero):</translation>
+        <translation>Código de tablero (quince caracteres, como el que un amigo copie con Copiar código de tablero):</translation>
     </message>
 </context>
 <context>
@@ -1174,11 +1174,11 @@ Prueba &apos;sixfold --help&apos; para ver las opciones.
     </message>
     <message>
         <source>Typing the blue letter the cursor just stepped over takes it as that letter, so a whole word can be typed as it reads</source>
-        <translation>Escribir la letra azul que el cursor acaba de saltar la toma como esa letra, así que una palabra entera se puede escribir tal como se lee</translation>
+        <translation>Si escribes la letra azul que el cursor acaba de saltar, cuenta como esa letra: así puedes escribir una palabra entera tal como se lee</translation>
     </message>
     <message>
         <source>The daily board asks before its one scored submission whatever this says.</source>
-        <translation>El tablero del día pregunta antes de su única entrega puntuada, diga esto lo que diga.</translation>
+        <translation>El tablero del día pregunta siempre antes de su única entrega puntuada, sea cual sea esta opción.</translation>
     </message>
     <message>
         <source>&amp;Word colours:</source>
@@ -1808,7 +1808,7 @@ Prueba &apos;sixfold --help&apos; para ver las opciones.
     </message>
     <message>
         <source>Rounds %1 to %2 shown. Your average %3, best %4. The computer&apos;s average %5, best %6.</source>
-        <translation>Rondas %1 a %2. Tu media: %3; tu mejor: %4. Media del ordenador: %5; su mejor: %6.</translation>
+        <translation>Se muestran las rondas %1 a %2. Tu media: %3; tu mejor: %4. Media del ordenador: %5; su mejor: %6.</translation>
     </message>
     <message>
         <source>Export rounds</source>
@@ -1992,7 +1992,7 @@ Prueba &apos;sixfold --help&apos; para ver las opciones.
     <message>
         <source>Null list.
 </source>
-        <translation>Lista nula.
+        <translation>No hay lista de palabras.
 </translation>
     </message>
     <message>
