@@ -268,6 +268,11 @@
         <source>Daily #%1</source>
         <translation>Tagesrätsel Nr. %1</translation>
     </message>
+    <message>
+        <source>d MMMM yyyy</source>
+        <extracomment>The day&apos;s date, as QDate writes it: &quot;d. MMMM yyyy&quot; in German.</extracomment>
+        <translation>d. MMMM yyyy</translation>
+    </message>
 </context>
 <context>
     <name>DailyLine</name>
@@ -314,36 +319,12 @@ Nr. 1 in %1</translation>
         <source>next in %1</source>
         <translation>nächstes in %1</translation>
     </message>
-</context>
-<context>
-    <name>Definition</name>
-    <message>
-        <source>a valid word; no definition is known</source>
-        <translation>ein gültiges Wort; keine Definition bekannt</translation>
-    </message>
-    <message>
-        <source>a valid word (%1); no definition is known</source>
-        <comment>%1 tells where the word comes from</comment>
-        <translation>ein gültiges Wort (%1); keine Definition bekannt</translation>
-    </message>
-    <message>
-        <source>(a known spelling, but with no part of speech recorded)</source>
-        <translation>(bekannte Schreibung, aber ohne erfasste Wortart)</translation>
-    </message>
-    <message>
-        <source>a form of %1</source>
-        <comment>a word&apos;s origin: the word it inflects</comment>
-        <translation>eine Form von %1</translation>
-    </message>
-    <message>
-        <source>made from %1</source>
-        <comment>a word&apos;s origin: the word it is made from</comment>
-        <translation>gebildet aus %1</translation>
-    </message>
-    <message>
-        <source>made from %1- and %2</source>
-        <comment>a word&apos;s origin: a prefix and the word it is put before</comment>
-        <translation>gebildet aus %1- und %2</translation>
+    <message numerus="yes">
+        <source>%n days</source>
+        <translation>
+            <numerusform>%n Tag</numerusform>
+            <numerusform>%n Tage</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1318,17 +1299,6 @@ Try &apos;sixfold --help&apos; for the options.
         <source>Best words: %1.</source>
         <translation>Beste Wörter: %1.</translation>
     </message>
-    <message>
-        <source>1 hint taken.</source>
-        <translation>1 Tipp genutzt.</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n hints taken.</source>
-        <translation>
-            <numerusform>%n Tipp genutzt.</numerusform>
-            <numerusform>%n Tipps genutzt.</numerusform>
-        </translation>
-    </message>
 </context>
 <context>
     <name>RoundReview</name>
@@ -1882,6 +1852,14 @@ Try &apos;sixfold --help&apos; for the options.
             <numerusform>%n Runde nach %1 geschrieben</numerusform>
             <numerusform>%n Runden nach %1 geschrieben</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Hints taken in your one round: %1.</source>
+        <translation>Genutzte Tipps in Ihrer einzigen Runde: %1.</translation>
+    </message>
+    <message>
+        <source>1 round in all, which scored %1.</source>
+        <translation>1 Runde insgesamt; sie erzielte %1.</translation>
     </message>
 </context>
 <context>

@@ -268,6 +268,11 @@
         <source>Daily #%1</source>
         <translation>Diario #%1</translation>
     </message>
+    <message>
+        <source>d MMMM yyyy</source>
+        <extracomment>The day&apos;s date, as QDate writes it: &quot;d. MMMM yyyy&quot; in German.</extracomment>
+        <translation>d &apos;de&apos; MMMM &apos;de&apos; yyyy</translation>
+    </message>
 </context>
 <context>
     <name>DailyLine</name>
@@ -314,36 +319,12 @@ Diario #1 en %1</translation>
         <source>next in %1</source>
         <translation>siguiente en %1</translation>
     </message>
-</context>
-<context>
-    <name>Definition</name>
-    <message>
-        <source>a valid word; no definition is known</source>
-        <translation>palabra válida; no se conoce ninguna definición</translation>
-    </message>
-    <message>
-        <source>a valid word (%1); no definition is known</source>
-        <comment>%1 tells where the word comes from</comment>
-        <translation>palabra válida (%1); no se conoce ninguna definición</translation>
-    </message>
-    <message>
-        <source>(a known spelling, but with no part of speech recorded)</source>
-        <translation>(una grafía conocida, pero sin categoría gramatical registrada)</translation>
-    </message>
-    <message>
-        <source>a form of %1</source>
-        <comment>a word&apos;s origin: the word it inflects</comment>
-        <translation>una forma de %1</translation>
-    </message>
-    <message>
-        <source>made from %1</source>
-        <comment>a word&apos;s origin: the word it is made from</comment>
-        <translation>formada a partir de %1</translation>
-    </message>
-    <message>
-        <source>made from %1- and %2</source>
-        <comment>a word&apos;s origin: a prefix and the word it is put before</comment>
-        <translation>formada con %1- y %2</translation>
+    <message numerus="yes">
+        <source>%n days</source>
+        <translation>
+            <numerusform>%n día</numerusform>
+            <numerusform>%n días</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1318,17 +1299,6 @@ Prueba &apos;sixfold --help&apos; para ver las opciones.
         <source>Best words: %1.</source>
         <translation>Mejores palabras: %1.</translation>
     </message>
-    <message>
-        <source>1 hint taken.</source>
-        <translation>1 pista usada.</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n hints taken.</source>
-        <translation>
-            <numerusform>%n pista usada.</numerusform>
-            <numerusform>%n pistas usadas.</numerusform>
-        </translation>
-    </message>
 </context>
 <context>
     <name>RoundReview</name>
@@ -1882,6 +1852,14 @@ Prueba &apos;sixfold --help&apos; para ver las opciones.
             <numerusform>%n ronda escrita en %1</numerusform>
             <numerusform>%n rondas escritas en %1</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Hints taken in your one round: %1.</source>
+        <translation>Pistas usadas en tu única ronda: %1.</translation>
+    </message>
+    <message>
+        <source>1 round in all, which scored %1.</source>
+        <translation>1 ronda en total, con %1 puntos.</translation>
     </message>
 </context>
 <context>

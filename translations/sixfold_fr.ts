@@ -268,6 +268,11 @@
         <source>Daily #%1</source>
         <translation>Grille du jour n°&#xa0;%1</translation>
     </message>
+    <message>
+        <source>d MMMM yyyy</source>
+        <extracomment>The day&apos;s date, as QDate writes it: &quot;d. MMMM yyyy&quot; in German.</extracomment>
+        <translation>d MMMM yyyy</translation>
+    </message>
 </context>
 <context>
     <name>DailyLine</name>
@@ -314,36 +319,12 @@ Grille du jour n°&#xa0;1 dans %1</translation>
         <source>next in %1</source>
         <translation>suivante dans %1</translation>
     </message>
-</context>
-<context>
-    <name>Definition</name>
-    <message>
-        <source>a valid word; no definition is known</source>
-        <translation>un mot valide&#xa0;; aucune définition connue</translation>
-    </message>
-    <message>
-        <source>a valid word (%1); no definition is known</source>
-        <comment>%1 tells where the word comes from</comment>
-        <translation>un mot valide (%1)&#xa0;; aucune définition connue</translation>
-    </message>
-    <message>
-        <source>(a known spelling, but with no part of speech recorded)</source>
-        <translation>(graphie connue, mais sans catégorie grammaticale enregistrée)</translation>
-    </message>
-    <message>
-        <source>a form of %1</source>
-        <comment>a word&apos;s origin: the word it inflects</comment>
-        <translation>une forme de %1</translation>
-    </message>
-    <message>
-        <source>made from %1</source>
-        <comment>a word&apos;s origin: the word it is made from</comment>
-        <translation>formé à partir de %1</translation>
-    </message>
-    <message>
-        <source>made from %1- and %2</source>
-        <comment>a word&apos;s origin: a prefix and the word it is put before</comment>
-        <translation>formé à partir de %1- et de %2</translation>
+    <message numerus="yes">
+        <source>%n days</source>
+        <translation>
+            <numerusform>%n jour</numerusform>
+            <numerusform>%n jours</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1318,17 +1299,6 @@ Essayez «&#xa0;sixfold --help&#xa0;» pour voir les options.
         <source>Best words: %1.</source>
         <translation>Meilleurs mots&#xa0;: %1.</translation>
     </message>
-    <message>
-        <source>1 hint taken.</source>
-        <translation>1 indice pris.</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n hints taken.</source>
-        <translation>
-            <numerusform>%n indice pris.</numerusform>
-            <numerusform>%n indices pris.</numerusform>
-        </translation>
-    </message>
 </context>
 <context>
     <name>RoundReview</name>
@@ -1882,6 +1852,14 @@ Essayez «&#xa0;sixfold --help&#xa0;» pour voir les options.
             <numerusform>%n manche écrite dans %1</numerusform>
             <numerusform>%n manches écrites dans %1</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Hints taken in your one round: %1.</source>
+        <translation>Indices pris dans votre seule manche&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>1 round in all, which scored %1.</source>
+        <translation>1 manche en tout, avec un score de %1.</translation>
     </message>
 </context>
 <context>
