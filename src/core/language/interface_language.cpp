@@ -11,6 +11,8 @@
 #include <QSettings>
 #include <QTranslator>
 
+#include <utility>
+
 namespace {
 
 constexpr char kCataloguePrefix[] = "sixfold_";
@@ -98,7 +100,8 @@ void speakLanguage(const QString& code)
     if (code == QLatin1String(kSourceLanguage))
         return;
     const QString ours = cataloguesDirectory();
-    if (!install(kCataloguePrefix + code, ours))
+    static bool told = false; // the command line's answers install the catalogues a moment before the game does
+    if (!install(kCataloguePrefix + code, ours) && !std::exchange(told, true))
         qWarning("sixfold: the %s catalogue in %s could not be read; its text stays English.", qPrintable(code), qPrintable(ours));
     // Qt's own words (a dialog's Cancel, the names of keys); a Qt without them is no fault of ours.
     install(QStringLiteral("qtbase_") + code, QLibraryInfo::path(QLibraryInfo::TranslationsPath));
