@@ -79,6 +79,12 @@ TEST(LaunchOptionsTest, HelpAndVersionAnswerAndAMistakeExitsWithTwo)
         EXPECT_TRUE(said.contains(row.says)) << said.toStdString();
         EXPECT_EQ(said.contains("\nTry 'sixfold --help' for the options.\n"), row.status == 2) << said.toStdString();
     }
+    QProcess french; // a mistake is told in the desktop's language
+    QProcessEnvironment language;
+    language.insert("LANGUAGE", "fr");
+    french.setProcessEnvironment(language);
+    ASSERT_TRUE(started(french, "sixfold", {"--bogus"}) && french.waitForFinished());
+    EXPECT_TRUE(french.readAllStandardError().contains("Essayez"));
 }
 
 // The built game run as a player runs it, with settings of its own and its output in a file.
