@@ -121,6 +121,9 @@ TEST_F(KeptBoardTest, PreferencesChosenInTheDialogAreSavedApartAndRecolourTheBoa
     ASSERT_TRUE(colours && dialog->chosen() == Preferences {} && colours->count() == 2);
     colours->setCurrentIndex(colours->findData(static_cast<int>(WordColours::ColourBlindSafe)));
     dialog->findChild<QCheckBox*>("resumesAtLaunch")->setChecked(true), dialog->findChild<QCheckBox*>("typesThroughGiven")->setChecked(true);
+    auto* language = dialog->findChild<QComboBox*>("interfaceLanguage");
+    language->setCurrentIndex(language->findData("fr"));
+    EXPECT_TRUE(dialog->findChild<QLabel*>("languageNote")->isVisibleTo(dialog)) << "no note that French comes at the next launch";
     dialog->accept();
     EXPECT_EQ(textColor(fieldAt(0, 0)), kSafeInvalidWordColour);
     const QPalette light = QApplication::palette();
@@ -136,12 +139,12 @@ TEST_F(KeptBoardTest, PreferencesChosenInTheDialogAreSavedApartAndRecolourTheBoa
     EXPECT_EQ(points->text(), "5: +9");
     QApplication::setPalette(light), QApplication::sendEvent(m_game->window(), &changed);
     QSettings settings(configHome() + "/sixfold/sixfold.conf", QSettings::IniFormat);
-    EXPECT_EQ(loadPreferences(settings), (Preferences {WordColours::ColourBlindSafe, true, true}));
+    EXPECT_EQ(loadPreferences(settings), (Preferences {WordColours::ColourBlindSafe, true, true, 100, true, "fr"}));
     press("actionPreferences"); // shows them; Cancel leaves them be
     auto* again = m_game->window()->findChildren<PreferencesDialog*>().constLast();
     const Preferences shown = again->chosen();
     again->findChild<QComboBox*>("wordColours")->setCurrentIndex(0), again->findChildren<QAbstractButton*>().constLast()->click(); // Cancel
-    EXPECT_EQ(shown, (Preferences {WordColours::ColourBlindSafe, true, true})) << "the dialog does not show the saved choices";
+    EXPECT_EQ(shown, (Preferences {WordColours::ColourBlindSafe, true, true, 100, true, "fr"})) << "the dialog does not show the saved choices";
     EXPECT_FALSE(again->isVisible()) << "Cancel does not close";
     EXPECT_EQ(textColor(fieldAt(0, 0)), kSafeInvalidWordColour) << "Cancel changed the colours";
     m_game->window()->activateWindow(), fieldAt(0, 0)->setFocus();
