@@ -58,40 +58,59 @@ QStringList argumentsOf(int argc, char* argv[])
     return arguments;
 }
 
+// What `parser` makes of `arguments`: whether they ask for an answer (--help, --version), and
+// what is wrong with them, in the language installed. A mistake anywhere on the line wins over
+// --help and --version, so it is never printed by Qt's own answer, which exits with 1 and
+// without the hint.
+struct Reading {
+    bool answers = false;
+    QString problem;
+};
+
+Reading readLine(QCommandLineParser& parser, const OptionNames& options, const QStringList& arguments)
+{
+    if (!parser.parse(arguments))
+        return {false, parser.errorText()};
+    if (parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("help-all")) || parser.isSet(QStringLiteral("version")))
+        return {true, QString()};
+    if (parser.isSet(options.board) && parser.isSet(options.daily))
+        return {false, QCoreApplication::translate("LaunchOptions", "Choose either --board or --daily, not both.")};
+    if (!parser.positionalArguments().isEmpty())
+        return {false, QCoreApplication::translate("LaunchOptions", "Unexpected argument '%1'.").arg(parser.positionalArguments().first())};
+    // The word list is checked at launch; a code that cannot be any list's is refused here.
+    if (parser.isSet(options.board)) {
+        const CodeFault fault = readBoardCode(parser.value(options.board), {}).fault;
+        if (fault == CodeFault::Malformed || fault == CodeFault::Typo)
+            return {false, codeFaultSentence(fault)};
+    }
+    return {};
+}
+
 } // namespace
 
 std::optional<LaunchOptions> readLaunchOptions(int argc, char* argv[], int* status)
 {
-    // The options' help and a mistake's message are the player's to read, in the interface's
-    // language, before the game's own application exists.
+    const QStringList arguments = argumentsOf(argc, argv);
+    {
+        OptionNames options;
+        QCommandLineParser parser;
+        describe(parser, options);
+        const Reading reading = readLine(parser, options, arguments);
+        if (!reading.answers && reading.problem.isEmpty())
+            return LaunchOptions {parser.isSet(options.board) ? parser.value(options.board) : QString(), parser.isSet(options.daily)};
+    }
+    // Something for the player to read: the line is read again in the interface's language,
+    // before the game's own application exists.
     QCoreApplication console(argc, argv);
     speakLanguage(launchLanguage());
     OptionNames options;
     QCommandLineParser parser;
     describe(parser, options);
-    const QStringList arguments = argumentsOf(argc, argv);
-    const bool parsed = parser.parse(arguments);
-    // A mistake anywhere on the line wins over --help and --version, so it is never printed
-    // by Qt's own answer, which exits with 1 and without the hint.
-    const bool answers = parsed && (parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("help-all")) || parser.isSet(QStringLiteral("version")));
-    if (answers)
+    const Reading reading = readLine(parser, options, arguments);
+    if (reading.answers)
         parser.process(arguments); // prints and exits
-    QString problem = parsed ? QString() : parser.errorText();
-    if (parsed && !parser.positionalArguments().isEmpty())
-        problem = QCoreApplication::translate("LaunchOptions", "Unexpected argument '%1'.").arg(parser.positionalArguments().first());
-    if (parsed && parser.isSet(options.board) && parser.isSet(options.daily))
-        problem = QCoreApplication::translate("LaunchOptions", "Choose either --board or --daily, not both.");
-    if (problem.isEmpty() && parser.isSet(options.board)) {
-        // The word list is checked at launch; a code that cannot be any list's is refused here.
-        const CodeFault fault = readBoardCode(parser.value(options.board), {}).fault;
-        if (fault == CodeFault::Malformed || fault == CodeFault::Typo)
-            problem = codeFaultSentence(fault);
-    }
-    if (!problem.isEmpty()) {
-        std::fputs(qUtf8Printable(QCoreApplication::translate("LaunchOptions", "sixfold: %1\nTry 'sixfold --help' for the options.\n").arg(problem)),
-                   stderr);
-        *status = kUsageStatus;
-        return std::nullopt;
-    }
-    return LaunchOptions {parser.isSet(options.board) ? parser.value(options.board) : QString(), parser.isSet(options.daily)};
+    std::fputs(qUtf8Printable(QCoreApplication::translate("LaunchOptions", "sixfold: %1\nTry 'sixfold --help' for the options.\n").arg(reading.problem)),
+               stderr);
+    *status = kUsageStatus;
+    return std::nullopt;
 }

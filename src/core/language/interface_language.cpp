@@ -11,8 +11,6 @@
 #include <QSettings>
 #include <QTranslator>
 
-#include <utility>
-
 namespace {
 
 constexpr char kCataloguePrefix[] = "sixfold_";
@@ -59,10 +57,11 @@ QString languageName(const QString& code)
 {
     //: This language's own name, as its speakers write it in a menu: Deutsch, Français, Español.
     static const char* const kOwnName = QT_TRANSLATE_NOOP("Language", "English");
+    if (code == QLatin1String(kSourceLanguage))
+        return QString::fromLatin1(kOwnName);
     QTranslator catalogue;
-    if (code == QLatin1String(kSourceLanguage) || !catalogue.load(kCataloguePrefix + code, cataloguesDirectory()))
-        return code == QLatin1String(kSourceLanguage) ? QString::fromLatin1(kOwnName) : QLocale(code).nativeLanguageName();
-    return catalogue.translate("Language", kOwnName);
+    return catalogue.load(kCataloguePrefix + code, cataloguesDirectory()) ? catalogue.translate("Language", kOwnName)
+                                                                          : QLocale(code).nativeLanguageName();
 }
 
 QString chooseLanguage(const QString& chosen, const QStringList& desktop, const QStringList& shipped)
@@ -100,8 +99,7 @@ void speakLanguage(const QString& code)
     if (code == QLatin1String(kSourceLanguage))
         return;
     const QString ours = cataloguesDirectory();
-    static bool told = false; // the command line's answers install the catalogues a moment before the game does
-    if (!install(kCataloguePrefix + code, ours) && !std::exchange(told, true))
+    if (!install(kCataloguePrefix + code, ours))
         qWarning("sixfold: the %s catalogue in %s could not be read; its text stays English.", qPrintable(code), qPrintable(ours));
     // Qt's own words (a dialog's Cancel, the names of keys); a Qt without them is no fault of ours.
     install(QStringLiteral("qtbase_") + code, QLibraryInfo::path(QLibraryInfo::TranslationsPath));

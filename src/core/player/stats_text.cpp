@@ -9,12 +9,11 @@
 
 namespace {
 
-// Two decimals in the player's language, never grouped, as the panel has always shown them.
+// Two decimals in the interface's language (whose locale never groups digits), as the panel
+// has always shown them.
 QString twoDecimals(float value)
 {
-    QLocale locale;
-    locale.setNumberOptions(locale.numberOptions() | QLocale::OmitGroupSeparator);
-    return locale.toString(static_cast<double>(value), 'f', 2);
+    return QLocale().toString(static_cast<double>(value), 'f', 2);
 }
 
 } // namespace

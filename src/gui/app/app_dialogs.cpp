@@ -15,10 +15,10 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QGuiApplication>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
-#include <QGuiApplication>
 #include <QSettings>
 #include <QVBoxLayout>
 
@@ -64,10 +64,11 @@ void showHowToPlay(QWidget* parent, bool holdsWindow)
     const int width = label->fontMetrics().averageCharWidth() * 60;
     const QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen();
     const int room = screen ? screen->availableGeometry().height() / 2 : 400;
-    scroll->setMinimumSize(width + scroll->verticalScrollBar()->sizeHint().width(), std::min(label->heightForWidth(width), room));
+    const int height = label->heightForWidth(width);
+    scroll->setMinimumSize(width + scroll->verticalScrollBar()->sizeHint().width(), std::min(height, room));
     // Only a text that scrolls is a stop for the keys that scroll it.
     scroll->setAccessibleName(title);
-    scroll->setFocusPolicy(label->heightForWidth(width) > room ? Qt::StrongFocus : Qt::NoFocus);
+    scroll->setFocusPolicy(height > room ? Qt::StrongFocus : Qt::NoFocus);
     auto* buttons = new QDialogButtonBox;
     QPushButton* play = buttons->addButton(QCoreApplication::translate("Help", "&Play", "button: close the How to Play card and play"),
                                            QDialogButtonBox::AcceptRole);

@@ -50,17 +50,16 @@ PreferencesDialog::PreferencesDialog(const Preferences& shown, QWidget* parent)
 
     m_language->setObjectName(QStringLiteral("interfaceLanguage"));
     m_language->setAccessibleName(tr("Language"));
-    const QString desktop = chooseLanguage(QString(), desktopLanguages(), shippedLanguages());
-    m_language->addItem(tr("The desktop's language (%1)").arg(languageName(desktop)), QString());
-    for (const QString& code : shippedLanguages())
+    const QStringList shipped = shippedLanguages(), desktop = desktopLanguages();
+    m_language->addItem(tr("The desktop's language (%1)").arg(languageName(chooseLanguage(QString(), desktop, shipped))), QString());
+    for (const QString& code : shipped)
         m_language->addItem(languageName(code), code);
     m_language->setCurrentIndex(std::max(0, m_language->findData(shown.interfaceLanguage)));
     m_language->setToolTip(tr("The menus, dialogs and messages; the words played stay English."));
     m_languageNote->setObjectName(QStringLiteral("languageNote"));
     m_languageNote->setWordWrap(true);
-    const auto noteWhetherChanged = [this] {
-        const QString chosen = m_language->currentData().toString();
-        m_languageNote->setVisible(chooseLanguage(chosen, desktopLanguages(), shippedLanguages()) != spokenLanguage());
+    const auto noteWhetherChanged = [this, shipped, desktop] {
+        m_languageNote->setVisible(chooseLanguage(m_language->currentData().toString(), desktop, shipped) != spokenLanguage());
     };
     noteWhetherChanged();
     connect(m_language, &QComboBox::currentIndexChanged, this, noteWhetherChanged);
