@@ -23,18 +23,6 @@
         <source>A new puzzle is dealt.</source>
         <translation>Ein neues Rätsel liegt bereit.</translation>
     </message>
-    <message>
-        <source>Round over: your score %1, the computer&apos;s %2, a draw.</source>
-        <translation>Runde vorbei: Ihre Punktzahl %1, die des Computers %2, unentschieden.</translation>
-    </message>
-    <message>
-        <source>Round over: your score %1, the computer&apos;s %2, you won by %3.</source>
-        <translation>Runde vorbei: Ihre Punktzahl %1, die des Computers %2, Sie haben mit %3 Vorsprung gewonnen.</translation>
-    </message>
-    <message>
-        <source>Round over: your score %1, the computer&apos;s %2, the computer won by %3.</source>
-        <translation>Runde vorbei: Ihre Punktzahl %1, die des Computers %2, der Computer hat mit %3 Vorsprung gewonnen.</translation>
-    </message>
 </context>
 <context>
     <name>Board</name>
@@ -1095,6 +1083,18 @@ Try &apos;sixfold --help&apos; for the options.
     <message>
         <source>a draw</source>
         <translation>unentschieden</translation>
+    </message>
+    <message>
+        <source>Round over: your score %1, the computer&apos;s %2, a draw.</source>
+        <translation>Runde vorbei: Ihre Punktzahl %1, die des Computers %2, unentschieden.</translation>
+    </message>
+    <message>
+        <source>Round over: your score %1, the computer&apos;s %2, you won by %3.</source>
+        <translation>Runde vorbei: Ihre Punktzahl %1, die des Computers %2, Sie haben mit %3 Vorsprung gewonnen.</translation>
+    </message>
+    <message>
+        <source>Round over: your score %1, the computer&apos;s %2, the computer won by %3.</source>
+        <translation>Runde vorbei: Ihre Punktzahl %1, die des Computers %2, der Computer hat mit %3 Vorsprung gewonnen.</translation>
     </message>
 </context>
 <context>

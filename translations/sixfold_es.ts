@@ -23,18 +23,6 @@
         <source>A new puzzle is dealt.</source>
         <translation>Se reparte un tablero nuevo.</translation>
     </message>
-    <message>
-        <source>Round over: your score %1, the computer&apos;s %2, a draw.</source>
-        <translation>Fin de la ronda: tu puntuación %1, la del ordenador %2; empate.</translation>
-    </message>
-    <message>
-        <source>Round over: your score %1, the computer&apos;s %2, you won by %3.</source>
-        <translation>Fin de la ronda: tu puntuación %1, la del ordenador %2; has ganado por %3.</translation>
-    </message>
-    <message>
-        <source>Round over: your score %1, the computer&apos;s %2, the computer won by %3.</source>
-        <translation>Fin de la ronda: tu puntuación %1, la del ordenador %2; ha ganado el ordenador por %3.</translation>
-    </message>
 </context>
 <context>
     <name>Board</name>
@@ -1095,6 +1083,18 @@ Prueba &apos;sixfold --help&apos; para ver las opciones.
     <message>
         <source>a draw</source>
         <translation>empate</translation>
+    </message>
+    <message>
+        <source>Round over: your score %1, the computer&apos;s %2, a draw.</source>
+        <translation>Fin de la ronda: tu puntuación %1, la del ordenador %2; empate.</translation>
+    </message>
+    <message>
+        <source>Round over: your score %1, the computer&apos;s %2, you won by %3.</source>
+        <translation>Fin de la ronda: tu puntuación %1, la del ordenador %2; has ganado por %3.</translation>
+    </message>
+    <message>
+        <source>Round over: your score %1, the computer&apos;s %2, the computer won by %3.</source>
+        <translation>Fin de la ronda: tu puntuación %1, la del ordenador %2; ha ganado el ordenador por %3.</translation>
     </message>
 </context>
 <context>

@@ -23,18 +23,6 @@
         <source>A new puzzle is dealt.</source>
         <translation>Une nouvelle grille est tirée.</translation>
     </message>
-    <message>
-        <source>Round over: your score %1, the computer&apos;s %2, a draw.</source>
-        <translation>Manche terminée&#xa0;: votre score %1, celui de l&apos;ordinateur %2, égalité.</translation>
-    </message>
-    <message>
-        <source>Round over: your score %1, the computer&apos;s %2, you won by %3.</source>
-        <translation>Manche terminée&#xa0;: votre score %1, celui de l&apos;ordinateur %2, vous avez gagné de %3.</translation>
-    </message>
-    <message>
-        <source>Round over: your score %1, the computer&apos;s %2, the computer won by %3.</source>
-        <translation>Manche terminée&#xa0;: votre score %1, celui de l&apos;ordinateur %2, l&apos;ordinateur a gagné de %3.</translation>
-    </message>
 </context>
 <context>
     <name>Board</name>
@@ -1095,6 +1083,18 @@ Essayez «&#xa0;sixfold --help&#xa0;» pour voir les options.
     <message>
         <source>a draw</source>
         <translation>égalité</translation>
+    </message>
+    <message>
+        <source>Round over: your score %1, the computer&apos;s %2, a draw.</source>
+        <translation>Manche terminée&#xa0;: votre score %1, celui de l&apos;ordinateur %2, égalité.</translation>
+    </message>
+    <message>
+        <source>Round over: your score %1, the computer&apos;s %2, you won by %3.</source>
+        <translation>Manche terminée&#xa0;: votre score %1, celui de l&apos;ordinateur %2, vous avez gagné de %3.</translation>
+    </message>
+    <message>
+        <source>Round over: your score %1, the computer&apos;s %2, the computer won by %3.</source>
+        <translation>Manche terminée&#xa0;: votre score %1, celui de l&apos;ordinateur %2, l&apos;ordinateur a gagné de %3.</translation>
     </message>
 </context>
 <context>

@@ -6,6 +6,8 @@
 #include <QCoreApplication>
 #include <QStringList>
 
+#include <cstdlib>
+
 QString shareableResult(const RoundOutcome& outcome)
 {
     QString heading = QCoreApplication::translate("SharedResult", "Sixfold %1", "%1 names the board: a daily board or a board code")
@@ -29,6 +31,17 @@ QString shareableResult(const RoundOutcome& outcome)
     const QString hints = outcome.hints > 0 ? QStringLiteral(" · ") + hintCount(outcome.hints) : QString();
     const QString made = QCoreApplication::translate("SharedResult", "%1/%2 words", "words made out of the board's words").arg(words).arg(kWordCount);
     return QStringLiteral("%1\n%2\n%3  %4%5\n").arg(heading, scores, marks.join(QLatin1Char(' ')), made, hints);
+}
+
+QString roundSummary(int yours, int computers)
+{
+    // Whole sentences, so that a translation words each outcome its own way.
+    if (yours == computers)
+        return QCoreApplication::translate("Outcome", "Round over: your score %1, the computer's %2, a draw.").arg(yours).arg(computers);
+    const QString sentence = yours > computers
+        ? QCoreApplication::translate("Outcome", "Round over: your score %1, the computer's %2, you won by %3.")
+        : QCoreApplication::translate("Outcome", "Round over: your score %1, the computer's %2, the computer won by %3.");
+    return sentence.arg(yours).arg(computers).arg(std::abs(yours - computers));
 }
 
 QString roundMargin(int yours, int computers)

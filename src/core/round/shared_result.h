@@ -23,5 +23,9 @@ struct RoundOutcome {
 // (✓ a word, ✗ not a word) so that the result reads without colour.
 QString shareableResult(const RoundOutcome& outcome);
 
-// Who won a round and by how much, as the game says it after a round and in its review.
+// The sentence a round ends with, as a screen reader hears it: "Round over: your score 47, the
+// computer's 17, you won by 30."
+QString roundSummary(int yours, int computers);
+
+// Who won a round and by how much, as the review says it.
 QString roundMargin(int yours, int computers);

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/app/app_delegate.h"
+#include "core/round/shared_result.h"
 
 #include "core/board/word_list.h"
 #include "core/dictionary/dictionary_check.h"
@@ -461,16 +462,6 @@ void AppDelegate::submitBoard()
         roundOutcome->setText(round->outcome);
         qApp->installEventFilter(this);
     }
-}
-
-QString roundSummary(int32_t yours, int32_t computers)
-{
-    // Whole sentences, so that a translation words each outcome its own way.
-    if (yours == computers)
-        return AppDelegate::tr("Round over: your score %1, the computer's %2, a draw.").arg(yours).arg(computers);
-    const QString sentence = yours > computers ? AppDelegate::tr("Round over: your score %1, the computer's %2, you won by %3.")
-                                               : AppDelegate::tr("Round over: your score %1, the computer's %2, the computer won by %3.");
-    return sentence.arg(yours).arg(computers).arg(std::abs(yours - computers));
 }
 
 bool AppDelegate::eventFilter(QObject* watched, QEvent* event)

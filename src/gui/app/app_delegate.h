@@ -25,9 +25,6 @@ class BoardKeeper;
 class RoundBook;
 class WordView;
 
-// A round's outcome as a screen reader hears it after Submit: both scores and who won.
-QString roundSummary(int32_t yours, int32_t computers);
-
 // The controller: it loads the main window from its form, holds the window's outlets,
 // runs the launch and termination steps and receives the player's five actions.
 class AppDelegate : public QObject {

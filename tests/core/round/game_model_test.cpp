@@ -153,6 +153,8 @@ TEST(SlotWordsTest, ASlotReadsItsLettersGivenLettersAndVerdict)
 TEST(SharedResultTest, MarksFollowTheSlotsAndPracticeAndBestPossibleShowWhenSo)
 {
     EXPECT_EQ(roundMargin(3, 3) + ", " + roundMargin(5, 3) + ", " + roundMargin(3, 5), "a draw, you won by 2, the computer won by 2");
+    EXPECT_EQ(roundSummary(47, 17), "Round over: your score 47, the computer's 17, you won by 30.");
+    EXPECT_EQ(roundSummary(20, 20), "Round over: your score 20, the computer's 20, a draw.");
     RoundOutcome outcome {QStringLiteral("Daily #12"), false, 31, 40, std::nullopt, {true, false, false, true, true}};
     EXPECT_EQ(shareableResult(outcome), QStringLiteral("Sixfold Daily #12\nMe 31 · computer 40\n✓ ✗ ✗ ✓ ✓  3/5 words\n"));
     outcome = {QStringLiteral("3STAD-KW9V7"), true, 0, 52, 77, {false, false, false, false, true}};

@@ -424,13 +424,6 @@ TEST_F(RoundTest, SubmitEndsTheRoundOnScreenAndDealsANewBoard)
     EXPECT_EQ(m_game->roundOutcome->text(), "") << "the outcome outlived the player's next key";
 }
 
-// The spoken summary's other outcomes, each a whole sentence of its own.
-TEST(RoundSummaryTest, NamesAWinOrADraw)
-{
-    EXPECT_EQ(roundSummary(47, 17), "Round over: your score 47, the computer's 17, you won by 30.");
-    EXPECT_EQ(roundSummary(20, 20), "Round over: your score 20, the computer's 20, a draw.");
-}
-
 // The review is of the board as submitted, with its hint, and its boards name the best word of each slot.
 TEST_F(RoundTest, RoundReviewSetsEachSlotBesideTheBestThatFitted)
 {
