@@ -165,15 +165,14 @@ bool liesOnAnother(const QWidget* widget, const QList<QWidget*>& children)
     return false;
 }
 
-// A wrapped text that lies on another control (the outcome and the daily line on the board's
-// panel) has only its own corner there: one longer than the corner holds (a longer language) is
-// set smaller, down to three quarters of its size, rather than cut. English fits as it is.
-void fitToCorner(QWidget* widget)
+// The font, `font` or smaller, for a wrapped text that lies on another control (the outcome and
+// the daily line on the board's panel), which has only its own corner there: one longer than the
+// corner holds (a longer language) is set smaller, down to three quarters of its size, rather
+// than cut. English fits as it is.
+QFont fittedToCorner(const QLabel* label, QFont font)
 {
-    auto* label = qobject_cast<QLabel*>(widget);
-    if (!label || !label->wordWrap() || label->text().isEmpty())
-        return;
-    QFont font = scaledFont(label->font(), label);
+    if (!label->wordWrap() || label->text().isEmpty())
+        return font;
     const QRect room = label->contentsRect().marginsRemoved(QMargins(label->margin(), label->margin(), label->margin(), label->margin()));
     const auto tall = [&](const QFont& f) { return QFontMetrics(f).boundingRect(room, Qt::TextWordWrap, label->text()).height() > room.height(); };
     const bool inPoints = font.pointSizeF() > 0;
@@ -182,7 +181,7 @@ void fitToCorner(QWidget* widget)
         size -= 0.5;
         inPoints ? font.setPointSizeF(size) : font.setPixelSize(int(size));
     }
-    label->setFont(font); // the same font again changes nothing, so a refit never comes back here
+    return font;
 }
 
 // How much wider `widget` must be to show its text whole; 0 when it does, or has no text to cut.
@@ -234,16 +233,21 @@ void zoomControls(QMainWindow* window)
             continue;
         zoomed << child;
         child->setGeometry(shownRect(*geometry));
-        scaleFont(child);
         if (auto* label = qobject_cast<QLabel*>(child))
             label->setMargin(scaled(knownOf(label)->margin));
     }
+    // Once each, and only where they stand: a font set and then set back would ask for another
+    // refit, and that one for the next, without end.
+    for (QWidget* child : zoomed) {
+        const auto* label = qobject_cast<const QLabel*>(child);
+        const ActualSize* actual = knownOf(child);
+        if (label && actual->points && liesOnAnother(child, zoomed))
+            child->setFont(fittedToCorner(label, scaledFont(child->font(), child)));
+        else
+            scaleFont(child);
+    }
     const QSize size = actualOf(content).size.value_or(QSize());
     const int widened = widenForText(zoomed);
-    for (QWidget* child : zoomed) {
-        if (knownOf(child)->points && liesOnAnother(child, zoomed))
-            fitToCorner(child);
-    }
     // Then what was placed on them, where they now are.
     for (const QWidget* child : zoomed) {
         for (QWidget* inner : child->findChildren<QWidget*>()) {

@@ -153,6 +153,15 @@ TEST_F(PseudoTranslationTest, EveryTextComesFromTheCataloguesAndShowsWhole)
     m_teaches = true;
     launch();
     EXPECT_EQ(faults().join("\n"), "") << "with the How to Play card";
+    struct : QObject { // a text set smaller to fit its corner stays so: the window settles
+        int fontChanges = 0;
+        bool eventFilter(QObject*, QEvent* event) override { return fontChanges += event->type() == QEvent::FontChange, false; }
+    } settles;
+    m_game->dailyLine->installEventFilter(&settles);
+    for (int i = 0; i < 5; ++i)
+        QCoreApplication::processEvents();
+    EXPECT_EQ(settles.fontChanges, 0) << "the daily line's font set again and again";
+    m_game->dailyLine->removeEventFilter(&settles);
     QTest::keyClick(m_game->window()->findChild<QDialog*>("howToPlayCard"), Qt::Key_Escape);
     QFile::remove(configHome() + "/sixfold/sixfold.conf"); // asks before an unfinished Submit
     fieldAt(0, 0)->setFocus(), press("actionHint"), press("actionSubmit");
